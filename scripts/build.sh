@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Configures (once) and builds one of the three builds: native, win64 or win32.
+# Usage: scripts/build.sh native|native-asan|win64|win32 [target...]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+kind=$1; shift
+build="$root/build/$kind"
+case "$kind" in
+  native)      args=(-DCMAKE_BUILD_TYPE=Debug) ;;
+  native-asan) args=(-DCMAKE_BUILD_TYPE=Debug -DQB_SANITIZE=ON) ;;
+  win64)       args=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake") ;;
+  win32)       args=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-i686.cmake") ;;
+  *) echo "unknown build: $kind" >&2; exit 2 ;;
+esac
+if [ ! -f "$build/build.ninja" ]; then
+  cmake -S "$root" -B "$build" -G Ninja "${args[@]}" >/dev/null
+fi
+cmake --build "$build" -- "$@"

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Builds all three builds and runs every test tier:
+#   native   unit tests against the in-memory machine, under ASan and UBSan
+#   wine     the Windows test programs against the real services, in a throwaway prefix
+#   gui      the real program under Xvfb + Wine, driven through window messages
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+"$root/scripts/install-deps.sh" || exit 1
+
+passed=0
+failed=0
+tier() {
+  local name=$1; shift
+  echo "=== $name"
+  if "$@"; then passed=$((passed + 1)); echo "=== $name: passed"
+  else failed=$((failed + 1)); echo "=== $name: FAILED"; fi
+}
+
+build_all() {
+  scripts/build.sh native-asan &&
+  scripts/build.sh win64 &&
+  scripts/build.sh win32 QuillBox
+}
+
+pe_formats() {
+  file build/win64/bin/QuillBox.exe | grep -q 'PE32+ executable (GUI) x86-64' &&
+  file build/win32/bin/QuillBox.exe | grep -q 'PE32 executable (GUI) Intel 80386' &&
+  echo "QuillBox.exe: win64 PE32+, win32 PE32"
+}
+
+native_tests() {
+  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build/native-asan --output-on-failure
+}
+
+# One throwaway prefix per run: initialising one takes a while.
+export WINEPREFIX="$root/build/wineprefix-test"
+. "$root/scripts/wine-env.sh"
+
+wine_tests() {
+  rm -rf "$WINEPREFIX"
+  qb_prepare_prefix && ctest --test-dir build/win64 --output-on-failure
+}
+
+gui_tests() {
+  local status=0
+  for test in tests/gui/*.sh; do
+    [ -e "$test" ] || continue
+    echo "--- $test"
+    bash "$test" "$root/build/win64/bin" || status=1
+  done
+  return $status
+}
+
+tier build build_all || true
+if [ $failed -ne 0 ]; then echo "tiers: 0 passed, 1 failed"; exit 1; fi
+tier pe-formats pe_formats
+tier native native_tests
+tier wine wine_tests
+tier gui gui_tests
+wineserver -k >/dev/null 2>&1 || true
+
+echo "tiers: $passed passed, $failed failed"
+[ $failed -eq 0 ]

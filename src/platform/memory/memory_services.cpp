@@ -1,0 +1,68 @@
+#include "platform/memory/memory_services.h"
+
+#include "platform/text.h"
+
+namespace qb {
+
+int MemoryDialogs::ShowMessage(WindowHandle, std::string_view text, std::string_view title,
+                              unsigned style) {
+  shown_.push_back({std::string(text), std::string(title), style});
+  if (!answers_.empty()) {
+    const int answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+  }
+  return (style & 0xF) == mb::kYesNo ? mb::kIdNo : mb::kIdOk;
+}
+
+intptr_t MemoryShell::Execute(const ShellRequest& request) {
+  requests_.push_back(request);
+  return result_;
+}
+
+bool MemoryNamedObjects::Create(const std::string& name) { return counts_[name]++ > 0; }
+
+void MemoryNamedObjects::Release(const std::string& name) {
+  if (auto it = counts_.find(name); it != counts_.end() && --it->second == 0) counts_.erase(it);
+}
+
+MemorySingleInstance::~MemorySingleInstance() {
+  for (const auto& name : held_) objects_.Release(name);
+}
+
+bool MemorySingleInstance::ClaimName(std::string_view name) {
+  held_.emplace_back(name);
+  return objects_.Create(held_.back());
+}
+
+std::string MemoryEnvironment::ExpandVariables(std::string_view text) {
+  std::string out;
+  size_t i = 0;
+  while (i < text.size()) {
+    const auto open = text.find('%', i);
+    const auto close = open == std::string_view::npos ? open : text.find('%', open + 1);
+    if (close == std::string_view::npos) {
+      out.append(text.substr(i));
+      break;
+    }
+    out.append(text.substr(i, open - i));
+    const auto name = text.substr(open + 1, close - open - 1);
+    bool found = false;
+    for (const auto& [key, value] : variables) {
+      if (text::EqualsNoCase(key, name)) {
+        out += value;
+        found = true;
+        break;
+      }
+    }
+    if (found) {
+      i = close + 1;
+    } else {
+      out.append(text.substr(open, close - open));  // keep the % and look on from the second
+      i = close;
+    }
+  }
+  return out;
+}
+
+}  // namespace qb

@@ -1,0 +1,97 @@
+#pragma once
+// The small in-memory services: a scripted message box, a recording shell, a settable
+// clock, a named-object table shared by the "processes" of one test, fixed folders.
+#include <deque>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/environment.h"
+#include "platform/shell.h"
+#include "platform/single_instance.h"
+
+namespace qb {
+
+class MemoryDialogs : public Dialogs {
+ public:
+  struct Shown {
+    std::string text;
+    std::string title;
+    unsigned style = 0;
+  };
+  int ShowMessage(WindowHandle owner, std::string_view text, std::string_view title,
+                 unsigned style) override;
+  // The next message boxes answer these, in order; without a scripted answer a box
+  // answers OK (or No for a Yes/No box), the safe choice.
+  void ScriptAnswer(int answer) { answers_.push_back(answer); }
+  const std::vector<Shown>& Messages() const { return shown_; }
+
+ private:
+  std::deque<int> answers_;
+  std::vector<Shown> shown_;
+};
+
+class MemoryShell : public Shell {
+ public:
+  intptr_t Execute(const ShellRequest& request) override;
+  const std::vector<ShellRequest>& Requests() const { return requests_; }
+  void SetResult(intptr_t result) { result_ = result; }
+
+ private:
+  std::vector<ShellRequest> requests_;
+  intptr_t result_ = 42;
+};
+
+class MemoryClock : public Clock {
+ public:
+  uint64_t TickCountMs() override { return ticks_; }
+  LocalTime Now() override { return now_; }
+  void Advance(uint64_t ms) { ticks_ += ms; }
+  void SetNow(LocalTime now) { now_ = now; }
+
+ private:
+  uint64_t ticks_ = 1000;
+  LocalTime now_{2026, 1, 2, 3, 4, 5};
+};
+
+// The named objects of one simulated machine; each SingleInstance is one process.
+class MemoryNamedObjects {
+ public:
+  bool Create(const std::string& name);  // true when it already existed
+  void Release(const std::string& name);
+
+ private:
+  std::map<std::string, int> counts_;
+};
+
+class MemorySingleInstance : public SingleInstance {
+ public:
+  explicit MemorySingleInstance(MemoryNamedObjects& objects) : objects_(objects) {}
+  ~MemorySingleInstance() override;
+  bool ClaimName(std::string_view name) override;
+
+ private:
+  MemoryNamedObjects& objects_;
+  std::vector<std::string> held_;
+};
+
+class MemoryEnvironment : public Environment {
+ public:
+  std::string ApplicationFolder() override { return application_folder; }
+  std::string LocalAppDataFolder() override { return local_app_data; }
+  std::string WindowsFolder() override { return windows_folder; }
+  std::string ExpandVariables(std::string_view text) override;
+
+  std::string application_folder = "C:\\Program Files\\Quill Box";
+  std::string local_app_data = "C:\\Users\\user\\AppData\\Local";
+  std::string windows_folder = "C:\\Windows";
+  std::map<std::string, std::string> variables{{"SystemRoot", "C:\\Windows"},
+                                               {"windir", "C:\\Windows"},
+                                               {"ProgramFiles", "C:\\Program Files"}};
+};
+
+}  // namespace qb

@@ -1,0 +1,24 @@
+#pragma once
+// The machine as the program's logic sees it. The entry point wires the real services in;
+// tests wire the in-memory machine. Adding a service is one interface file and one member.
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/environment.h"
+#include "platform/profile.h"
+#include "platform/registry.h"
+#include "platform/shell.h"
+#include "platform/single_instance.h"
+
+namespace qb {
+
+struct Services {
+  Registry& registry;
+  ProfileStore& profile;
+  SingleInstance& instance;
+  Environment& environment;
+  Shell& shell;
+  Dialogs& dialogs;
+  Clock& clock;
+};
+
+}  // namespace qb

@@ -1,0 +1,26 @@
+#pragma once
+// Results of platform calls are the system's own error codes, so that a code read in a
+// test against the in-memory machine means the same as one read on Windows.
+namespace qb {
+
+using Status = long;
+
+namespace status {
+constexpr Status kOk = 0;
+constexpr Status kFileNotFound = 2;
+constexpr Status kPathNotFound = 3;
+constexpr Status kAccessDenied = 5;
+constexpr Status kInvalidHandle = 6;
+constexpr Status kNotReady = 21;
+constexpr Status kWriteFault = 29;
+constexpr Status kFileExists = 80;
+constexpr Status kInvalidParameter = 87;
+constexpr Status kMoreData = 234;
+constexpr Status kNoMoreItems = 259;
+constexpr Status kBadKey = 1010;
+constexpr Status kCantOpenKey = 1011;
+constexpr Status kBadNetPath = 53;
+constexpr Status kPrivilegeNotHeld = 1314;
+}  // namespace status
+
+}  // namespace qb

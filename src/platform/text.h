@@ -1,0 +1,24 @@
+#pragma once
+// Text inside the program is UTF-8; the Windows boundary and the registry's stored bytes
+// are UTF-16LE. These conversions are the one place where the two meet.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace qb::text {
+
+std::u16string Utf8ToUtf16(std::string_view utf8);
+std::string Utf16ToUtf8(std::u16string_view utf16);
+
+// Upper-cases the way the registry and the file system compare names: every UTF-16 unit
+// that has a simple upper-case mapping in the common alphabets (Latin, Greek, Cyrillic).
+char16_t UpperUnit(char16_t unit);
+std::u16string UpperUtf16(std::u16string_view text);
+bool EqualsNoCase(std::string_view a, std::string_view b);
+// Orders two names the way the registry sorts subkeys: by upper-cased UTF-16 units.
+int CompareNoCase(std::string_view a, std::string_view b);
+
+std::string ToLowerAscii(std::string_view text);
+std::string TrimBlanks(std::string_view text);
+
+}  // namespace qb::text

@@ -1,0 +1,14 @@
+#pragma once
+#include "platform/environment.h"
+
+namespace qb::win32 {
+
+class Win32Environment : public Environment {
+ public:
+  std::string ApplicationFolder() override;
+  std::string LocalAppDataFolder() override;
+  std::string WindowsFolder() override;
+  std::string ExpandVariables(std::string_view text) override;
+};
+
+}  // namespace qb::win32

@@ -1,0 +1,47 @@
+#pragma once
+// The program's collection of loaded windows and the one place that loads, shows and
+// unloads them. Showing is delegated to a host: the Win32 view on Windows, a scripted host
+// in tests.
+#include <functional>
+#include <vector>
+
+#include "ui/form.h"
+
+namespace qb::ui {
+
+class FormHost {
+ public:
+  virtual ~FormHost() = default;
+  // Makes the window visible without waiting.
+  virtual void Show(Form& form) = 0;
+  // Shows the window modally over its owner and returns when it has been unloaded.
+  virtual void ShowModal(Form& form, Form* owner) = 0;
+  // Takes the window off the screen; called after its Unload event.
+  virtual void Destroy(Form& form) = 0;
+};
+
+class Application {
+ public:
+  explicit Application(FormHost& host) : host_(host) {}
+
+  // Adds the window to the collection and raises its Load event, once.
+  void Load(Form& form);
+  void Show(Form& form);
+  // Loads the window when needed, shows it modally and returns once it is unloaded.
+  void ShowModal(Form& form, Form* owner);
+  // Asks the window whether it may close (QueryUnload); unless it cancels, raises Unload,
+  // removes it from the collection and takes it off the screen. True when it was unloaded.
+  bool Unload(Form& form, CloseReason reason = CloseReason::Code);
+  // Unloads every loaded window, newest first.
+  void UnloadAll(CloseReason reason);
+
+  bool IsLoaded(const Form& form) const;
+  const std::vector<Form*>& Loaded() const { return loaded_; }
+  FormHost& Host() { return host_; }
+
+ private:
+  FormHost& host_;
+  std::vector<Form*> loaded_;
+};
+
+}  // namespace qb::ui

@@ -1,0 +1,171 @@
+#pragma once
+// One control of a form model: the portable description of what the Win32 view shows.
+// Setters tell the form's observer (the view) what changed; the events that the system
+// raises when code sets a value (a check box's Click, a text box's Change) are raised here
+// too, so logic behaves the same whether a user or the program changed the control.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/control_kind.h"
+#include "ui/geometry.h"
+
+namespace qb::ui {
+
+class Form;
+class Control;
+
+enum class Property {
+  Caption, Text, Value, Visible, Enabled, Position, Items, ListIndex, ZOrder, Range,
+  Tabs, Columns, Rows, Interval, Picture, SkinElement, Points,
+};
+
+enum class ComboStyle { DropDown, DropDownList };
+
+struct ListColumn {
+  std::string caption;
+  int width = 1200;  // twips
+};
+
+struct ListRow {
+  std::vector<std::string> cells;  // the first cell is the item's text, the rest sub-items
+  std::string tag;
+};
+
+// A creation description: every member has a default, so a form names only what differs.
+struct ControlSpec {
+  std::string name;
+  ControlKind kind = ControlKind::Label;
+  Control* container = nullptr;  // nullptr: the form itself
+  int index = -1;                // position in a control array; -1 for a single control
+  std::string caption;
+  std::string tag;               // language key
+  TwipRect rect;
+  bool visible = true;
+  bool enabled = true;
+  int value = 0;
+  std::string text;
+  std::vector<std::string> items;  // list entries, or tab captions of a tab strip
+  int min = 0;
+  int max = 100;
+  int interval = 0;                // timer interval in milliseconds
+  ComboStyle combo_style = ComboStyle::DropDown;
+  bool multiline = false;
+  std::vector<ListColumn> columns;
+};
+
+class Control {
+ public:
+  Control(Form& form, ControlSpec spec);
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  Form& Owner() const { return form_; }
+  const std::string& Name() const { return spec_.name; }
+  ControlKind Kind() const { return spec_.kind; }
+  int Index() const { return spec_.index; }
+  Control* Container() const { return spec_.container; }
+
+  const std::string& Caption() const { return spec_.caption; }
+  void SetCaption(std::string caption);
+  const std::string& Tag() const { return spec_.tag; }
+  void SetTag(std::string tag) { spec_.tag = std::move(tag); }
+
+  bool Visible() const { return spec_.visible; }
+  void SetVisible(bool visible);
+  bool Enabled() const { return spec_.enabled; }
+  void SetEnabled(bool enabled);
+  // Visible on screen: this control and every container up to the form are visible.
+  bool ShownOnForm() const;
+
+  const TwipRect& Rect() const { return spec_.rect; }
+  void Move(int left, int top);
+  void Move(int left, int top, int width, int height);
+  void SetTop(int top) { Move(spec_.rect.left, top); }
+  void SetHeight(int height) { Move(spec_.rect.left, spec_.rect.top, spec_.rect.width, height); }
+
+  // Check box 0/1/2, option button 0/1, slider, progress bar and up-down position, selected
+  // tab of a tab strip (counted from 1). A check box or option button raises Click when its
+  // value changes, a slider raises Change.
+  int Value() const { return spec_.value; }
+  void SetValue(int value);
+  int Min() const { return spec_.min; }
+  int Max() const { return spec_.max; }
+  void SetRange(int min, int max);
+
+  // Text of a text box or combo box; raises Change when it changes.
+  const std::string& Text() const { return spec_.text; }
+  void SetText(std::string text);
+
+  const std::vector<std::string>& Items() const { return spec_.items; }
+  void AddItem(std::string item);
+  void ClearItems();
+  void SetItems(std::vector<std::string> items);
+  // Selected list entry, -1 for none. Selecting sets a combo's text and raises Click.
+  int ListIndex() const { return list_index_; }
+  void SetListIndex(int index);
+
+  ComboStyle Style() const { return spec_.combo_style; }
+  bool Multiline() const { return spec_.multiline; }
+
+  // Tab strip: the captions are the items; the selected tab is Value(), from 1.
+  int SelectedTab() const { return spec_.value; }
+  void SelectTab(int tab);
+
+  // List view.
+  const std::vector<ListColumn>& Columns() const { return spec_.columns; }
+  void SetColumns(std::vector<ListColumn> columns);
+  const std::vector<ListRow>& Rows() const { return rows_; }
+  void SetRows(std::vector<ListRow> rows);
+  int SelectedRow() const { return list_index_; }
+
+  // Timer.
+  int Interval() const { return spec_.interval; }
+  void SetInterval(int milliseconds);
+
+  // Picture and image: the file shown (empty for none).
+  const std::string& PicturePath() const { return picture_; }
+  void SetPicture(std::string path);
+
+  // Graph: the points plotted, oldest first, each from 0 to 100.
+  const std::vector<double>& Points() const { return points_; }
+  void SetPoints(std::vector<double> points);
+
+  // The skin element this control is painted as; empty: plain system drawing.
+  const std::string& SkinElement() const { return skin_element_; }
+  void SetSkinElement(std::string element);
+
+  int ZOrder() const { return z_order_; }
+  void BringToFront();
+
+  // Events. The view calls the Raise functions when the user acts.
+  std::function<void()> on_click;
+  std::function<void()> on_dbl_click;
+  std::function<void()> on_change;
+  std::function<void(int& key_ascii)> on_key_press;
+  std::function<void()> on_timer;
+
+  void RaiseClick();
+  void RaiseDblClick();
+  void RaiseChange();
+  void RaiseKeyPress(int& key_ascii);
+  void RaiseTimer();
+  // The view reports what the user typed or chose without being told to redraw it.
+  void TextChangedByUser(std::string text);
+  void ListIndexChangedByUser(int index);
+  void ValueChangedByUser(int value);
+
+ private:
+  void Notify(Property property);
+
+  Form& form_;
+  ControlSpec spec_;
+  int list_index_ = -1;
+  std::vector<ListRow> rows_;
+  std::string picture_;
+  std::vector<double> points_;
+  std::string skin_element_;
+  int z_order_ = 0;
+};
+
+}  // namespace qb::ui

@@ -1,0 +1,90 @@
+#pragma once
+// A window as data: an ordered collection of controls (the order in which they were
+// added, which is the order every pass over a window's controls follows), the window's
+// own caption and size, and its events. One observer, the view, is told of every change.
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/control.h"
+
+namespace qb::ui {
+
+enum class FormProperty { Caption, Size, Visible, SkinElement, Cursor };
+
+class FormObserver {
+ public:
+  virtual ~FormObserver() = default;
+  virtual void ControlChanged(Control& control, Property property) = 0;
+  virtual void FormChanged(Form& form, FormProperty property) = 0;
+};
+
+// Why a window is asked to close, as the close request reports it.
+enum class CloseReason { User, Code, WindowsShutdown, TaskManager, OwnerClosing };
+
+class Form {
+ public:
+  Form(std::string name, std::string caption, int width_twips, int height_twips);
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+  virtual ~Form();
+
+  const std::string& Name() const { return name_; }
+
+  Control& Add(ControlSpec spec);
+  // The control of that name (and index, for a member of a control array), or nullptr.
+  Control* Find(std::string_view name, int index = -1) const;
+  // Like Find, for controls the form is known to have: a missing one is a programming
+  // error and throws std::out_of_range.
+  Control& operator[](std::string_view name) const;
+  Control& At(std::string_view name, int index) const;
+  // Members of a control array in index order.
+  std::vector<Control*> Array(std::string_view name) const;
+  // Controls whose container is the given one (nullptr: placed on the form), in order.
+  std::vector<Control*> Children(const Control* container) const;
+  const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string caption);
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  void Resize(int width, int height);
+  void SetHeight(int height) { Resize(width_, height); }
+  const std::string& SkinElement() const { return skin_element_; }
+  void SetSkinElement(std::string element);
+  // The title-bar buttons the skin gives this window, by name, in order.
+  const std::vector<std::string>& TitleButtons() const { return title_buttons_; }
+  void SetTitleButtons(std::vector<std::string> names) { title_buttons_ = std::move(names); }
+  // Shows the wait cursor over the window while long work runs.
+  bool Busy() const { return busy_; }
+  void SetBusy(bool busy);
+
+  std::function<void()> on_load;
+  std::function<void()> on_unload;
+  std::function<void(CloseReason reason, bool& cancel)> on_query_unload;
+  std::function<void()> on_resize;
+  std::function<void(const std::string& button_name)> on_title_button;
+
+  void SetObserver(FormObserver* observer) { observer_ = observer; }
+  FormObserver* Observer() const { return observer_; }
+  void ControlChanged(Control& control, Property property);
+  int NextZOrder() { return ++z_counter_; }
+
+ private:
+  void Notify(FormProperty property);
+
+  std::string name_;
+  std::string caption_;
+  int width_;
+  int height_;
+  std::string skin_element_;
+  std::vector<std::string> title_buttons_;
+  bool busy_ = false;
+  std::vector<std::unique_ptr<Control>> controls_;
+  FormObserver* observer_ = nullptr;
+  int z_counter_ = 0;
+};
+
+}  // namespace qb::ui
