@@ -4,7 +4,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 kind=$1; shift
-build="$root/build/$kind"
+# QB_BUILD_TAG keeps separate build folders for work that runs side by side.
+build="$root/build/${QB_BUILD_TAG:+$QB_BUILD_TAG-}$kind"
 case "$kind" in
   native)      args=(-DCMAKE_BUILD_TYPE=Debug) ;;
   native-asan) args=(-DCMAKE_BUILD_TYPE=Debug -DQB_SANITIZE=ON) ;;

@@ -34,6 +34,15 @@ native_tests() {
     ctest --test-dir build/native-asan --output-on-failure
 }
 
+# Windows programs need an X display even when they show nothing; give them a virtual one.
+if [ -z "${DISPLAY:-}" ]; then
+  export DISPLAY=:${QB_TEST_DISPLAY:-97}
+  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  trap 'kill $xvfb_pid 2>/dev/null' EXIT
+  sleep 1
+fi
+
 # One throwaway prefix per run: initialising one takes a while.
 export WINEPREFIX="$root/build/wineprefix-test"
 . "$root/scripts/wine-env.sh"

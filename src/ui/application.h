@@ -18,6 +18,9 @@ class FormHost {
   virtual void ShowModal(Form& form, Form* owner) = 0;
   // Takes the window off the screen; called after its Unload event.
   virtual void Destroy(Form& form) = 0;
+  // Handles the window messages waiting, so that a long loop keeps the windows painted
+  // and responsive. Returns false once the program is closing.
+  virtual bool DoEvents() = 0;
 };
 
 class Application {
@@ -35,6 +38,7 @@ class Application {
   // Unloads every loaded window, newest first.
   void UnloadAll(CloseReason reason);
 
+  bool DoEvents() { return host_.DoEvents(); }
   bool IsLoaded(const Form& form) const;
   const std::vector<Form*>& Loaded() const { return loaded_; }
   FormHost& Host() { return host_; }

@@ -1,0 +1,62 @@
+#pragma once
+// Files, folders and drives. Paths are full Windows paths ("C:\dir\file.exe") in UTF-8.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/status.h"
+
+namespace qb {
+
+namespace fileattr {
+constexpr uint32_t kReadOnly = 0x1;
+constexpr uint32_t kHidden = 0x2;
+constexpr uint32_t kSystem = 0x4;
+constexpr uint32_t kDirectory = 0x10;
+constexpr uint32_t kArchive = 0x20;
+constexpr uint32_t kNormal = 0x80;
+constexpr uint32_t kInvalid = 0xFFFFFFFF;
+}  // namespace fileattr
+
+// The system's drive type codes.
+enum class DriveType : uint32_t {
+  Unknown = 0, NoRootDir = 1, Removable = 2, Fixed = 3, Remote = 4, CdRom = 5, RamDisk = 6,
+};
+
+struct FileEntry {
+  std::string name;  // the name alone, without its folder
+  uint32_t attributes = 0;
+  uint64_t size = 0;
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  // The attributes of a file or folder, whatever they are (hidden and system included).
+  virtual Status GetAttributes(std::string_view path, uint32_t& attributes) = 0;
+  virtual Status SetAttributes(std::string_view path, uint32_t attributes) = 0;
+  // Every entry that the pattern ("C:\dir\*.exe", "C:\dir\name?.txt") matches, with the
+  // system's wildcard rules, hidden and system entries included, "." and ".." left out.
+  virtual Status FindFiles(std::string_view pattern, std::vector<FileEntry>& entries) = 0;
+
+  virtual Status ReadFile(std::string_view path, std::vector<uint8_t>& bytes) = 0;
+  // Creates or replaces the file.
+  virtual Status WriteFile(std::string_view path, const std::vector<uint8_t>& bytes) = 0;
+  virtual Status CopyFile(std::string_view from, std::string_view to, bool fail_if_exists) = 0;
+  virtual Status DeleteFile(std::string_view path) = 0;
+  // Creates one folder; its parent must exist.
+  virtual Status CreateFolder(std::string_view path) = 0;
+  // Removes one empty folder.
+  virtual Status RemoveFolder(std::string_view path) = 0;
+
+  // Drive roots present, as "C:\".
+  virtual std::vector<std::string> DriveRoots() = 0;
+  virtual DriveType GetDriveType(std::string_view root) = 0;
+  // Whether the drive holds a readable medium (a CD drive without a disc does not).
+  virtual bool DriveReady(std::string_view root) = 0;
+  virtual Status DiskSpace(std::string_view root, uint64_t& total_bytes, uint64_t& free_bytes) = 0;
+};
+
+}  // namespace qb

@@ -1,0 +1,33 @@
+#pragma once
+// A whole in-memory machine: every memory service, wired into one Services bundle. Tests
+// and benchmarks start from one of these and shape it through the services' test controls.
+#include "platform/memory/memory_profile.h"
+#include "platform/memory/memory_registry.h"
+#include "platform/memory/memory_services.h"
+#include "platform/services.h"
+
+namespace qb {
+
+class MemoryMachine {
+ public:
+  explicit MemoryMachine(MemoryRegistry::Options options = {}) : registry(options) {}
+  MemoryMachine(const MemoryMachine&) = delete;
+  MemoryMachine& operator=(const MemoryMachine&) = delete;
+
+  // One more process on this machine: shares everything but its own named-object claims.
+  Services ServicesFor(MemorySingleInstance& instance) {
+    return Services{registry, profile, instance, environment, shell, dialogs, clock};
+  }
+  Services services() { return ServicesFor(instance); }
+
+  MemoryRegistry registry;
+  MemoryProfileStore profile;
+  MemoryNamedObjects named_objects;
+  MemorySingleInstance instance{named_objects};
+  MemoryEnvironment environment;
+  MemoryShell shell;
+  MemoryDialogs dialogs;
+  MemoryClock clock;
+};
+
+}  // namespace qb
