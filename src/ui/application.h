@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/shell.h"
 #include "ui/form.h"
 
 namespace qb::ui {
@@ -21,6 +22,8 @@ class FormHost {
   // Handles the window messages waiting, so that a long loop keeps the windows painted
   // and responsive. Returns false once the program is closing.
   virtual bool DoEvents() = 0;
+  // The window's system handle, for calls that take an owner window; 0 when not shown.
+  virtual WindowHandle HandleOf(const Form& form) const { return 0; }
 };
 
 class Application {
@@ -42,6 +45,7 @@ class Application {
   bool IsLoaded(const Form& form) const;
   const std::vector<Form*>& Loaded() const { return loaded_; }
   FormHost& Host() { return host_; }
+  WindowHandle HandleOf(const Form& form) const { return host_.HandleOf(form); }
 
  private:
   FormHost& host_;

@@ -51,6 +51,7 @@ struct ControlSpec {
   int interval = 0;                // timer interval in milliseconds
   ComboStyle combo_style = ComboStyle::DropDown;
   bool multiline = false;
+  bool locked = false;             // a text box that shows text but takes no typing
   std::vector<ListColumn> columns;
 };
 
@@ -107,6 +108,7 @@ class Control {
 
   ComboStyle Style() const { return spec_.combo_style; }
   bool Multiline() const { return spec_.multiline; }
+  bool Locked() const { return spec_.locked; }
 
   // Tab strip: the captions are the items; the selected tab is Value(), from 1.
   int SelectedTab() const { return spec_.value; }
