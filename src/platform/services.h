@@ -4,6 +4,7 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/environment.h"
+#include "platform/file_system.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
@@ -19,6 +20,7 @@ struct Services {
   Shell& shell;
   Dialogs& dialogs;
   Clock& clock;
+  FileSystem& files;
 };
 
 }  // namespace qb

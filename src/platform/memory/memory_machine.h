@@ -1,6 +1,7 @@
 #pragma once
 // A whole in-memory machine: every memory service, wired into one Services bundle. Tests
 // and benchmarks start from one of these and shape it through the services' test controls.
+#include "platform/memory/memory_file_system.h"
 #include "platform/memory/memory_profile.h"
 #include "platform/memory/memory_registry.h"
 #include "platform/memory/memory_services.h"
@@ -16,7 +17,7 @@ class MemoryMachine {
 
   // One more process on this machine: shares everything but its own named-object claims.
   Services ServicesFor(MemorySingleInstance& instance) {
-    return Services{registry, profile, instance, environment, shell, dialogs, clock};
+    return Services{registry, profile, instance, environment, shell, dialogs, clock, files};
   }
   Services services() { return ServicesFor(instance); }
 
@@ -28,6 +29,7 @@ class MemoryMachine {
   MemoryShell shell;
   MemoryDialogs dialogs;
   MemoryClock clock;
+  MemoryFileSystem files;
 };
 
 }  // namespace qb

@@ -1,0 +1,457 @@
+#include "platform/memory/memory_file_system.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "platform/text.h"
+
+namespace qb {
+
+namespace {
+
+constexpr Status kInvalidName = 123;
+constexpr Status kAlreadyExists = 183;
+constexpr Status kDirNotEmpty = 145;
+constexpr Status kNotADirectory = 267;
+
+// The system turns a listing pattern into its own wildcard language before matching:
+// "?" becomes a one-character wildcard that may also match nothing before a dot or at the
+// end, "*" before a dot stops at the name's last dot, and a dot before a wildcard or at the
+// end may match the end of the name. That is why "*.*" lists names without a dot.
+constexpr char16_t kDosStar = u'<';
+constexpr char16_t kDosQm = u'>';
+constexpr char16_t kDosDot = u'"';
+
+std::u16string TranslatePattern(std::u16string pattern) {
+  if (pattern == u"*.*") return u"*";
+  for (size_t i = 0; i < pattern.size(); ++i) {
+    const char16_t next = i + 1 < pattern.size() ? pattern[i + 1] : u'\0';
+    if (pattern[i] == u'?') {
+      pattern[i] = kDosQm;
+    } else if (pattern[i] == u'*' && next == u'.') {
+      pattern[i] = kDosStar;
+    } else if (pattern[i] == u'.' && (next == u'?' || next == u'*' || next == u'\0')) {
+      pattern[i] = kDosDot;
+    }
+  }
+  return pattern;
+}
+
+bool MatchFrom(const std::u16string& p, size_t i, const std::u16string& n, size_t j) {
+  while (i < p.size()) {
+    switch (p[i]) {
+      case u'*':
+        for (size_t k = j; k <= n.size(); ++k) {
+          if (MatchFrom(p, i + 1, n, k)) return true;
+        }
+        return false;
+      case kDosStar: {
+        const auto last_dot = n.rfind(u'.');
+        const size_t limit = last_dot == std::u16string::npos ? n.size() : std::max(last_dot, j);
+        for (size_t k = j; k <= limit; ++k) {
+          if (MatchFrom(p, i + 1, n, k)) return true;
+        }
+        return false;
+      }
+      case kDosQm:
+        if (j < n.size() && n[j] != u'.') ++j;
+        ++i;
+        break;
+      case kDosDot:
+        if (j < n.size()) {
+          if (n[j] != u'.') return false;
+          ++j;
+        }
+        ++i;
+        break;
+      default:
+        if (j >= n.size() || text::UpperUnit(n[j]) != text::UpperUnit(p[i])) return false;
+        ++i, ++j;
+    }
+  }
+  return j == n.size();
+}
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+// The system drops trailing dots and blanks from each element of a path.
+std::string TrimElement(std::string_view element) {
+  auto end = element.size();
+  while (end > 0 && (element[end - 1] == '.' || element[end - 1] == ' ')) --end;
+  return std::string(element.substr(0, end));
+}
+
+std::string UpperRoot(std::string_view root) {
+  std::string out(root);
+  for (auto& c : out) {
+    if (c == '/') c = '\\';
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  }
+  if (!out.empty() && out.back() != '\\') out += '\\';
+  return out;
+}
+
+// Splits "C:\a\b" into its root ("C:\", or "\\server\share\" for a network path) and the
+// rest; false for a path that does not start at a root.
+bool SplitRoot(std::string_view path, std::string& root, std::string_view& rest) {
+  if (path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':' &&
+      IsSeparator(path[2])) {
+    root = UpperRoot(path.substr(0, 3));
+    rest = path.substr(3);
+    return true;
+  }
+  if (path.size() > 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
+    size_t at = 2;
+    for (int element = 0; element < 2; ++element) {
+      const auto start = at;
+      while (at < path.size() && !IsSeparator(path[at])) ++at;
+      if (at == start) return false;
+      if (element == 0) ++at;
+    }
+    root = UpperRoot(path.substr(0, at));
+    rest = at < path.size() ? path.substr(at + 1) : std::string_view();
+    return true;
+  }
+  return false;
+}
+
+std::vector<std::string> SplitElements(std::string_view rest, bool keep_last_as_written) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  while (start <= rest.size()) {
+    size_t end = start;
+    while (end < rest.size() && !IsSeparator(rest[end])) ++end;
+    const auto element = rest.substr(start, end - start);
+    const bool last = end >= rest.size();
+    if (element == "..") {
+      if (!parts.empty()) parts.pop_back();
+    } else if (!element.empty() && element != ".") {
+      auto trimmed = last && keep_last_as_written ? std::string(element) : TrimElement(element);
+      if (!trimmed.empty()) parts.push_back(std::move(trimmed));
+    }
+    start = end + 1;
+  }
+  return parts;
+}
+
+uint32_t FileAttributes(uint32_t attributes) {
+  attributes &= ~fileattr::kDirectory;
+  return (attributes & ~fileattr::kNormal) == 0 ? fileattr::kNormal : attributes & ~fileattr::kNormal;
+}
+
+}  // namespace
+
+bool WildcardMatch(std::string_view pattern, std::string_view name) {
+  return MatchFrom(TranslatePattern(text::Utf8ToUtf16(pattern)), 0, text::Utf8ToUtf16(name), 0);
+}
+
+bool HasWildcard(std::string_view text) { return text.find_first_of("*?") != std::string_view::npos; }
+
+struct MemoryFileSystem::Node {
+  std::string name;
+  uint32_t attributes = fileattr::kDirectory;
+  std::vector<uint8_t> bytes;
+  std::vector<std::unique_ptr<Node>> children;  // sorted as the file system lists them
+
+  bool IsFolder() const { return (attributes & fileattr::kDirectory) != 0; }
+  Node* Child(std::string_view child_name) {
+    for (auto& child : children) {
+      if (text::EqualsNoCase(child->name, child_name)) return child.get();
+    }
+    return nullptr;
+  }
+  Node* AddChild(std::string_view child_name, uint32_t child_attributes) {
+    auto node = std::make_unique<Node>();
+    node->name = std::string(child_name);
+    node->attributes = child_attributes;
+    auto at = std::lower_bound(children.begin(), children.end(), child_name,
+                               [](const std::unique_ptr<Node>& n, std::string_view k) {
+                                 return text::CompareNoCase(n->name, k) < 0;
+                               });
+    return children.insert(at, std::move(node))->get();
+  }
+  void RemoveChild(const Node* child) {
+    std::erase_if(children, [child](const std::unique_ptr<Node>& n) { return n.get() == child; });
+  }
+};
+
+struct MemoryFileSystem::Drive {
+  std::string root;  // upper case, with its trailing backslash
+  DriveType type = DriveType::Fixed;
+  bool ready = true;
+  Node top;
+};
+
+// Where a path leads: its drive, the folder that holds its last element, and that element.
+struct MemoryFileSystem::Location {
+  Drive* drive = nullptr;
+  std::vector<std::string> parts;
+  Node* parent = nullptr;  // the folder holding the last part (the root for a root path)
+  Node* node = nullptr;    // the entry itself, when it exists
+};
+
+MemoryFileSystem::MemoryFileSystem() {
+  AddDrive("C:\\", DriveType::Fixed);
+  AddFolder("C:\\Windows\\System32");
+  AddFolder("C:\\Program Files\\Quill Box");
+  AddFolder("C:\\Users\\user\\AppData\\Local");
+}
+
+MemoryFileSystem::~MemoryFileSystem() = default;
+
+MemoryFileSystem::Drive* MemoryFileSystem::FindDrive(std::string_view root) {
+  const auto wanted = UpperRoot(root);
+  for (auto& drive : drives_) {
+    if (text::EqualsNoCase(drive->root, wanted)) return drive.get();
+  }
+  return nullptr;
+}
+
+Status MemoryFileSystem::Locate(std::string_view path, Location& location) {
+  std::string root;
+  std::string_view rest;
+  if (!SplitRoot(path, root, rest)) return status::kPathNotFound;
+  if (HasWildcard(path)) return kInvalidName;
+  location.drive = FindDrive(root);
+  if (!location.drive) return status::kPathNotFound;
+  if (!location.drive->ready) return status::kNotReady;
+  location.parts = SplitElements(rest, false);
+  Node* folder = &location.drive->top;
+  for (size_t i = 0; i + 1 < location.parts.size(); ++i) {
+    folder = folder->Child(location.parts[i]);
+    if (!folder || !folder->IsFolder()) return status::kPathNotFound;
+  }
+  location.parent = folder;
+  location.node = location.parts.empty() ? folder : folder->Child(location.parts.back());
+  return status::kOk;
+}
+
+bool MemoryFileSystem::WriteDenied(const Location& location) const {
+  for (const auto& denied : denied_) {
+    if (!text::EqualsNoCase(denied[0], location.drive->root)) continue;
+    if (denied.size() - 1 > location.parts.size()) continue;
+    if (std::equal(denied.begin() + 1, denied.end(), location.parts.begin(),
+                   [](const std::string& a, const std::string& b) { return text::EqualsNoCase(a, b); })) {
+      return true;
+    }
+  }
+  return false;
+}
+
+Status MemoryFileSystem::GetAttributes(std::string_view path, uint32_t& attributes) {
+  ++calls_.get_attributes;
+  attributes = fileattr::kInvalid;
+  Location at;
+  if (const Status s = Locate(path, at); s != status::kOk) return s;
+  if (!at.node) return status::kFileNotFound;
+  attributes = at.node->attributes;
+  return status::kOk;
+}
+
+Status MemoryFileSystem::SetAttributes(std::string_view path, uint32_t attributes) {
+  Location at;
+  if (const Status s = Locate(path, at); s != status::kOk) return s;
+  if (!at.node) return status::kFileNotFound;
+  if (WriteDenied(at)) return status::kAccessDenied;
+  at.node->attributes = at.node->IsFolder()
+                            ? (attributes & ~fileattr::kNormal) | fileattr::kDirectory
+                            : FileAttributes(attributes);
+  return status::kOk;
+}
+
+Status MemoryFileSystem::FindFiles(std::string_view pattern, std::vector<FileEntry>& entries) {
+  ++calls_.find_files;
+  entries.clear();
+  const auto split = pattern.find_last_of("\\/");
+  if (split == std::string_view::npos) return status::kPathNotFound;
+  const auto folder_path = pattern.substr(0, split + 1);
+  const auto name_pattern = pattern.substr(split + 1);
+  if (name_pattern.empty()) return status::kFileNotFound;
+  Location at;
+  if (const Status s = Locate(folder_path, at); s != status::kOk) return s;
+  if (!at.node || !at.node->IsFolder()) return status::kPathNotFound;
+  const auto wanted = HasWildcard(name_pattern) ? std::string(name_pattern) : TrimElement(name_pattern);
+  for (const auto& child : at.node->children) {
+    if (WildcardMatch(wanted, child->name)) {
+      entries.push_back({child->name, child->attributes, child->bytes.size()});
+    }
+  }
+  return entries.empty() ? status::kFileNotFound : status::kOk;
+}
+
+Status MemoryFileSystem::ReadFile(std::string_view path, std::vector<uint8_t>& bytes) {
+  Location at;
+  if (const Status s = Locate(path, at); s != status::kOk) return s;
+  if (!at.node) return status::kFileNotFound;
+  if (at.node->IsFolder()) return status::kAccessDenied;
+  bytes = at.node->bytes;
+  return status::kOk;
+}
+
+Status MemoryFileSystem::WriteFile(std::string_view path, const std::vector<uint8_t>& bytes) {
+  Location at;
+  if (const Status s = Locate(path, at); s != status::kOk) return s;
+  if (at.parts.empty()) return status::kAccessDenied;
+  if (WriteDenied(at)) return status::kAccessDenied;
+  if (at.node && (at.node->IsFolder() || (at.node->attributes & fileattr::kReadOnly))) {
+    return status::kAccessDenied;
+  }
+  Node* file = at.node ? at.node : at.parent->AddChild(at.parts.back(), fileattr::kArchive);
+  file->bytes = bytes;
+  return status::kOk;
+}
+
+Status MemoryFileSystem::CopyFile(std::string_view from, std::string_view to, bool fail_if_exists) {
+  Location source;
+  if (const Status s = Locate(from, source); s != status::kOk) return s;
+  if (!source.node) return status::kFileNotFound;
+  if (source.node->IsFolder()) return status::kAccessDenied;
+  Location target;
+  if (const Status s = Locate(to, target); s != status::kOk) return s;
+  if (target.parts.empty() || WriteDenied(target)) return status::kAccessDenied;
+  if (target.node) {
+    if (fail_if_exists) return status::kFileExists;
+    if (target.node->IsFolder() || (target.node->attributes & fileattr::kReadOnly)) {
+      return status::kAccessDenied;
+    }
+  }
+  const auto bytes = source.node->bytes;
+  const auto attributes = source.node->attributes;
+  Node* file = target.node ? target.node : target.parent->AddChild(target.parts.back(), attributes);
+  file->bytes = bytes;
+  file->attributes = attributes;
+  return status::kOk;
+}
+
+Status MemoryFileSystem::DeleteFile(std::string_view path) {
+  Location at;
+  if (const Status s = Locate(path, at); s != status::kOk) return s;
+  if (!at.node) return status::kFileNotFound;
+  if (at.node->IsFolder() || (at.node->attributes & fileattr::kReadOnly) || WriteDenied(at)) {
+    return status::kAccessDenied;
+  }
+  at.parent->RemoveChild(at.node);
+  return status::kOk;
+}
+
+Status MemoryFileSystem::CreateFolder(std::string_view path) {
+  Location at;
+  if (const Status s = Locate(path, at); s != status::kOk) return s;
+  if (at.node) return kAlreadyExists;
+  if (WriteDenied(at)) return status::kAccessDenied;
+  at.parent->AddChild(at.parts.back(), fileattr::kDirectory);
+  return status::kOk;
+}
+
+Status MemoryFileSystem::RemoveFolder(std::string_view path) {
+  Location at;
+  if (const Status s = Locate(path, at); s != status::kOk) return s;
+  if (!at.node) return status::kFileNotFound;
+  if (at.parts.empty()) return status::kAccessDenied;
+  if (!at.node->IsFolder()) return kNotADirectory;
+  if (!at.node->children.empty()) return kDirNotEmpty;
+  if (WriteDenied(at)) return status::kAccessDenied;
+  at.parent->RemoveChild(at.node);
+  return status::kOk;
+}
+
+std::vector<std::string> MemoryFileSystem::DriveRoots() {
+  std::vector<std::string> roots;
+  for (const auto& drive : drives_) {
+    if (drive->root.size() == 3) roots.push_back(drive->root);
+  }
+  std::sort(roots.begin(), roots.end());
+  return roots;
+}
+
+DriveType MemoryFileSystem::GetDriveType(std::string_view root) {
+  const Drive* drive = FindDrive(root);
+  return drive ? drive->type : DriveType::NoRootDir;
+}
+
+bool MemoryFileSystem::DriveReady(std::string_view root) {
+  const Drive* drive = FindDrive(root);
+  return drive && drive->ready;
+}
+
+Status MemoryFileSystem::DiskSpace(std::string_view root, uint64_t& total_bytes,
+                                   uint64_t& free_bytes) {
+  const Drive* drive = FindDrive(root);
+  if (!drive) return status::kPathNotFound;
+  if (!drive->ready) return status::kNotReady;
+  total_bytes = 64ull << 30;
+  free_bytes = 16ull << 30;
+  return status::kOk;
+}
+
+void MemoryFileSystem::AddDrive(std::string_view root, DriveType type, bool ready) {
+  Drive* drive = FindDrive(root);
+  if (!drive) {
+    drives_.push_back(std::make_unique<Drive>());
+    drive = drives_.back().get();
+    drive->root = UpperRoot(root);
+  }
+  drive->type = type;
+  drive->ready = ready;
+}
+
+void MemoryFileSystem::SetDriveReady(std::string_view root, bool ready) {
+  if (Drive* drive = FindDrive(root)) drive->ready = ready;
+}
+
+void MemoryFileSystem::RemoveDrive(std::string_view root) {
+  const Drive* drive = FindDrive(root);
+  std::erase_if(drives_, [drive](const std::unique_ptr<Drive>& d) { return d.get() == drive; });
+}
+
+Status MemoryFileSystem::AddFolder(std::string_view path, uint32_t attributes) {
+  std::string root;
+  std::string_view rest;
+  if (!SplitRoot(path, root, rest)) return status::kPathNotFound;
+  Drive* drive = FindDrive(root);
+  if (!drive) return status::kPathNotFound;
+  Node* folder = &drive->top;
+  for (const auto& part : SplitElements(rest, false)) {
+    Node* next = folder->Child(part);
+    if (next && !next->IsFolder()) return status::kPathNotFound;
+    folder = next ? next : folder->AddChild(part, fileattr::kDirectory);
+  }
+  if (folder != &drive->top) folder->attributes = attributes | fileattr::kDirectory;
+  return status::kOk;
+}
+
+Status MemoryFileSystem::AddFile(std::string_view path, uint32_t attributes,
+                                 std::vector<uint8_t> bytes) {
+  const auto split = path.find_last_of("\\/");
+  if (split == std::string_view::npos) return status::kPathNotFound;
+  std::string root;
+  std::string_view rest;
+  if (!SplitRoot(path, root, rest)) return status::kPathNotFound;
+  Drive* drive = FindDrive(root);
+  if (!drive) return status::kPathNotFound;
+  const auto parts = SplitElements(rest, false);
+  if (parts.empty()) return status::kAccessDenied;
+  Node* folder = &drive->top;
+  for (size_t i = 0; i + 1 < parts.size(); ++i) {
+    Node* next = folder->Child(parts[i]);
+    if (next && !next->IsFolder()) return status::kPathNotFound;
+    folder = next ? next : folder->AddChild(parts[i], fileattr::kDirectory);
+  }
+  Node* file = folder->Child(parts.back());
+  if (file && file->IsFolder()) return status::kAccessDenied;
+  if (!file) file = folder->AddChild(parts.back(), 0);
+  file->attributes = FileAttributes(attributes);
+  file->bytes = std::move(bytes);
+  return status::kOk;
+}
+
+void MemoryFileSystem::DenyWrites(std::string_view path) {
+  std::string root;
+  std::string_view rest;
+  if (!SplitRoot(path, root, rest)) return;
+  auto entry = SplitElements(rest, false);
+  entry.insert(entry.begin(), root);
+  denied_.push_back(std::move(entry));
+}
+
+}  // namespace qb
