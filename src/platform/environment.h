@@ -2,6 +2,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/status.h"
+
 namespace qb {
 
 class Environment {
@@ -14,6 +16,10 @@ class Environment {
   virtual std::string WindowsFolder() = 0;
   // %NAME% references replaced by the variables' values; unknown ones stay as written.
   virtual std::string ExpandVariables(std::string_view text) = 0;
+  // The current user's Start Menu folder, without a trailing separator; empty when unknown.
+  virtual std::string StartMenuFolder() = 0;
+  // The system's text for one of its error codes, without a trailing line break or period.
+  virtual std::string ErrorText(Status code) = 0;
 };
 
 }  // namespace qb

@@ -85,10 +85,14 @@ class MemoryEnvironment : public Environment {
   std::string LocalAppDataFolder() override { return local_app_data; }
   std::string WindowsFolder() override { return windows_folder; }
   std::string ExpandVariables(std::string_view text) override;
+  std::string StartMenuFolder() override { return start_menu_folder; }
+  std::string ErrorText(Status code) override;
 
   std::string application_folder = "C:\\Program Files\\Quill Box";
   std::string local_app_data = "C:\\Users\\user\\AppData\\Local";
   std::string windows_folder = "C:\\Windows";
+  std::string start_menu_folder =
+      "C:\\Users\\user\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu";
   std::map<std::string, std::string> variables{{"SystemRoot", "C:\\Windows"},
                                                {"windir", "C:\\Windows"},
                                                {"ProgramFiles", "C:\\Program Files"}};

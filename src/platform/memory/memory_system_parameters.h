@@ -1,0 +1,31 @@
+#pragma once
+// System parameters of the in-memory machine: every call is recorded, nothing is drawn.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/system_parameters.h"
+
+namespace qb {
+
+class MemorySystemParameters : public SystemParameters {
+ public:
+  void BroadcastSettingChange(uint32_t action, std::string_view area) override;
+  int IconSize() override { return icon_size; }
+  Status SetWallpaper(std::string_view image_path) override;
+
+  // Test controls.
+  // One line per call, in order: "BroadcastSettingChange 42 WindowMetrics",
+  // "SetWallpaper C:\Windows\wallpaper.bmp".
+  const std::vector<std::string>& Calls() const { return calls_; }
+  // Called at each broadcast, so a test can look at the machine as the windows would.
+  std::function<void(uint32_t action, std::string_view area)> on_broadcast;
+  int icon_size = 32;
+  std::string wallpaper;
+  Status wallpaper_result = status::kOk;
+
+ private:
+  std::vector<std::string> calls_;
+};
+
+}  // namespace qb

@@ -1,0 +1,32 @@
+#pragma once
+// The window manager's system-wide settings that the program changes, and the message that
+// tells every top-level window a setting has changed.
+#include <cstdint>
+#include <string_view>
+
+#include "platform/status.h"
+
+namespace qb {
+
+// Actions named in a setting-change message (the SPI_ codes of the system).
+namespace spi {
+constexpr uint32_t kNone = 0;
+constexpr uint32_t kSetDeskWallpaper = 20;
+constexpr uint32_t kSetNonClientMetrics = 42;
+}  // namespace spi
+
+class SystemParameters {
+ public:
+  virtual ~SystemParameters() = default;
+  // Sends the setting-change message (WM_SETTINGCHANGE, the former WM_WININICHANGE) to every
+  // top-level window; area names the changed section ("WindowMetrics") or is empty. A window
+  // that does not answer within a few seconds is skipped rather than waited for.
+  virtual void BroadcastSettingChange(uint32_t action, std::string_view area) = 0;
+  // The width in pixels of a large icon as the system draws it now.
+  virtual int IconSize() = 0;
+  // Shows the picture as the desktop wallpaper, stores the choice in the user profile and
+  // tells every window (SPI_SETDESKWALLPAPER with SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE).
+  virtual Status SetWallpaper(std::string_view image_path) = 0;
+};
+
+}  // namespace qb
