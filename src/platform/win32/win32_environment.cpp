@@ -48,4 +48,14 @@ std::string Win32Environment::ExpandVariables(std::string_view text) {
   return Narrow(expanded);
 }
 
+std::string Win32Environment::StartMenuFolder() {
+  wchar_t path[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_STARTMENU, nullptr, 0, path))) return {};
+  return Narrow(path);
+}
+
+std::string Win32Environment::ErrorText(Status code) {
+  return win32::ErrorText(static_cast<DWORD>(code));
+}
+
 }  // namespace qb::win32

@@ -9,6 +9,8 @@ class Win32Environment : public Environment {
   std::string LocalAppDataFolder() override;
   std::string WindowsFolder() override;
   std::string ExpandVariables(std::string_view text) override;
+  std::string StartMenuFolder() override;
+  std::string ErrorText(Status code) override;
 };
 
 }  // namespace qb::win32

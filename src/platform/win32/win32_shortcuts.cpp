@@ -1,0 +1,70 @@
+#include "platform/win32/win32_shortcuts.h"
+
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <vector>
+
+#include "platform/win32/scoped.h"
+#include "platform/win32/wide.h"
+
+namespace qb::win32 {
+
+namespace {
+
+std::string ResultText(HRESULT result) {
+  // The system's message table knows the Windows errors by their plain codes.
+  return ErrorText(HRESULT_FACILITY(result) == FACILITY_WIN32 ? HRESULT_CODE(result)
+                                                              : static_cast<DWORD>(result));
+}
+
+ShortcutTarget Fault(HRESULT result) {
+  return {{}, static_cast<long>(result), ResultText(result)};
+}
+
+Status StatusOf(HRESULT result) {
+  if (SUCCEEDED(result)) return status::kOk;
+  return HRESULT_FACILITY(result) == FACILITY_WIN32 ? static_cast<Status>(HRESULT_CODE(result))
+                                                   : static_cast<Status>(result);
+}
+
+HRESULT MakeLink(ComPtr<IShellLinkW>& link, ComPtr<IPersistFile>& file) {
+  HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                    IID_IShellLinkW, link.ReceiveVoid());
+  if (FAILED(result)) return result;
+  return link->QueryInterface(IID_IPersistFile, file.ReceiveVoid());
+}
+
+}  // namespace
+
+ShortcutTarget Win32Shortcuts::ReadTarget(std::string_view shortcut_path) {
+  ComApartment apartment;
+  ComPtr<IShellLinkW> link;
+  ComPtr<IPersistFile> file;
+  if (const HRESULT result = MakeLink(link, file); FAILED(result)) return Fault(result);
+  const std::wstring path = Wide(shortcut_path);
+  if (const HRESULT result = file->Load(path.c_str(), STGM_READ); FAILED(result)) {
+    return Fault(result);
+  }
+  // Long paths are rare in shortcuts but allowed; the buffer is the longest path there is.
+  std::vector<wchar_t> target(32768, L'\0');
+  const HRESULT result =
+      link->GetPath(target.data(), static_cast<int>(target.size()), nullptr, 0);
+  if (FAILED(result)) return Fault(result);
+  if (result == S_FALSE) return {};  // a shortcut to something that is not a file
+  return {Narrow(target.data()), 0, {}};
+}
+
+Status Win32Shortcuts::Create(std::string_view shortcut_path, std::string_view target) {
+  ComApartment apartment;
+  ComPtr<IShellLinkW> link;
+  ComPtr<IPersistFile> file;
+  if (const HRESULT result = MakeLink(link, file); FAILED(result)) return StatusOf(result);
+  if (const HRESULT result = link->SetPath(Wide(target).c_str()); FAILED(result)) {
+    return StatusOf(result);
+  }
+  return StatusOf(file->Save(Wide(shortcut_path).c_str(), TRUE));
+}
+
+}  // namespace qb::win32
