@@ -5,10 +5,13 @@
 #include "platform/dialogs.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
+#include "platform/power.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
+#include "platform/shortcuts.h"
 #include "platform/single_instance.h"
+#include "platform/system_parameters.h"
 
 namespace qb {
 
@@ -21,6 +24,9 @@ struct Services {
   Dialogs& dialogs;
   Clock& clock;
   FileSystem& files;
+  SystemParameters& system_parameters;
+  Power& power;
+  Shortcuts& shortcuts;
 };
 
 }  // namespace qb

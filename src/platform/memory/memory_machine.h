@@ -2,9 +2,12 @@
 // A whole in-memory machine: every memory service, wired into one Services bundle. Tests
 // and benchmarks start from one of these and shape it through the services' test controls.
 #include "platform/memory/memory_file_system.h"
+#include "platform/memory/memory_power.h"
 #include "platform/memory/memory_profile.h"
 #include "platform/memory/memory_registry.h"
 #include "platform/memory/memory_services.h"
+#include "platform/memory/memory_shortcuts.h"
+#include "platform/memory/memory_system_parameters.h"
 #include "platform/services.h"
 
 namespace qb {
@@ -17,7 +20,8 @@ class MemoryMachine {
 
   // One more process on this machine: shares everything but its own named-object claims.
   Services ServicesFor(MemorySingleInstance& instance) {
-    return Services{registry, profile, instance, environment, shell, dialogs, clock, files};
+    return Services{registry, profile, instance, environment, shell, dialogs, clock, files,
+                    system_parameters, power, shortcuts};
   }
   Services services() { return ServicesFor(instance); }
 
@@ -30,6 +34,9 @@ class MemoryMachine {
   MemoryDialogs dialogs;
   MemoryClock clock;
   MemoryFileSystem files;
+  MemorySystemParameters system_parameters;
+  MemoryPower power;
+  MemoryShortcuts shortcuts;
 };
 
 }  // namespace qb
