@@ -1,0 +1,30 @@
+#pragma once
+#include <windows.h>
+// The system's headers define these names as macros for their A and W forms; the service
+// keeps the plain names, so code that sees both must see the plain ones.
+#undef CopyFile
+#undef DeleteFile
+#undef GetDriveType
+
+#include "platform/file_system.h"
+
+namespace qb::win32 {
+
+class Win32FileSystem : public FileSystem {
+ public:
+  Status GetAttributes(std::string_view path, uint32_t& attributes) override;
+  Status SetAttributes(std::string_view path, uint32_t attributes) override;
+  Status FindFiles(std::string_view pattern, std::vector<FileEntry>& entries) override;
+  Status ReadFile(std::string_view path, std::vector<uint8_t>& bytes) override;
+  Status WriteFile(std::string_view path, const std::vector<uint8_t>& bytes) override;
+  Status CopyFile(std::string_view from, std::string_view to, bool fail_if_exists) override;
+  Status DeleteFile(std::string_view path) override;
+  Status CreateFolder(std::string_view path) override;
+  Status RemoveFolder(std::string_view path) override;
+  std::vector<std::string> DriveRoots() override;
+  DriveType GetDriveType(std::string_view root) override;
+  bool DriveReady(std::string_view root) override;
+  Status DiskSpace(std::string_view root, uint64_t& total_bytes, uint64_t& free_bytes) override;
+};
+
+}  // namespace qb::win32
