@@ -1,0 +1,103 @@
+#include "tweaks/tweak_binding.h"
+
+#include "registry/registry_paths.h"
+
+namespace qb::tweaks {
+
+namespace {
+
+constexpr int kDesignCheckValue = 0;
+
+// Check boxes take 0, 1 and 2 (grey); every other number is refused.
+std::optional<int> CheckValue(const RegValue& value) {
+  const auto number = registry::ValueNumber(value);
+  if (!number || *number < 0 || *number > 2) return std::nullopt;
+  return static_cast<int>(*number);
+}
+
+bool Reads(const TweakBinding& binding) { return binding.use != BindingUse::ApplyOnly; }
+bool Writes(const TweakBinding& binding) { return binding.use != BindingUse::LoadOnly; }
+
+bool IsWholeNumber(std::string_view text) {
+  return registry::ValueNumber(RegValue::String({}, text)).has_value();
+}
+
+Status WriteBinding(const ui::Form& form, Registry& registry, const TweakBinding& binding) {
+  const ui::Control& control = form[binding.control];
+  switch (binding.kind) {
+    case BindingKind::CheckBox:
+      return registry::RegWrite(registry, binding.path, control.Value(), "REG_DWORD");
+    case BindingKind::NumberCombo:
+      if (!IsWholeNumber(control.Text())) return status::kOk;
+      return registry::RegWrite(registry, binding.path, control.Text());
+    case BindingKind::TextBox:
+      return registry::RegWrite(registry, binding.path, control.Text());
+    case BindingKind::Slider:
+      return registry::RegWrite(registry, binding.path, control.Value(), "REG_DWORD");
+  }
+  return status::kInvalidParameter;
+}
+
+}  // namespace
+
+bool LoadBinding(ui::Form& form, Registry& registry, const TweakBinding& binding) {
+  ui::Control* control = form.Find(binding.control);
+  RegValue value;
+  if (!control || registry::RegRead(registry, binding.path, value) != status::kOk) return false;
+  switch (binding.kind) {
+    case BindingKind::CheckBox:
+      if (const auto checked = CheckValue(value)) {
+        control->SetValue(*checked);
+        return true;
+      }
+      return false;
+    case BindingKind::Slider:
+      if (const auto number = registry::ValueNumber(value);
+          number && *number >= control->Min() && *number <= control->Max()) {
+        control->SetValue(static_cast<int>(*number));
+        return true;
+      }
+      return false;
+    case BindingKind::NumberCombo:
+    case BindingKind::TextBox:
+      if (auto shown = registry::ValueText(value)) {
+        control->SetText(std::move(*shown));
+        return true;
+      }
+      return false;
+  }
+  return false;
+}
+
+void LoadBindings(ui::Form& form, Registry& registry, std::span<const TweakBinding> bindings) {
+  for (const auto& binding : bindings) {
+    if (Reads(binding)) LoadBinding(form, registry, binding);
+  }
+}
+
+int StoredCheckValue(Registry& registry, std::string_view path) {
+  RegValue value;
+  if (registry::RegRead(registry, path, value) != status::kOk) return kDesignCheckValue;
+  return CheckValue(value).value_or(kDesignCheckValue);
+}
+
+std::optional<WriteFailure> ApplyBindings(const ui::Form& form, Registry& registry,
+                                          std::span<const TweakBinding> bindings) {
+  for (const auto& binding : bindings) {
+    if (!Writes(binding)) continue;
+    if (const Status written = WriteBinding(form, registry, binding); written != status::kOk) {
+      return WriteFailure{std::string(binding.path), written};
+    }
+  }
+  return std::nullopt;
+}
+
+void ReportWriteFailure(Dialogs& dialogs, Environment& environment, WindowHandle owner,
+                        const WriteFailure& failure) {
+  dialogs.ShowMessage(owner,
+                      "This change could not be saved:\n" + failure.what + "\n\n" +
+                          environment.ErrorText(failure.status) + ".",
+                      {}, mb::kOk | mb::kIconExclamation);
+}
+
+}  // namespace qb::tweaks

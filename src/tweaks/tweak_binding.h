@@ -1,0 +1,62 @@
+#pragma once
+// A tweak page's controls mirror registry values: each binding joins one control to one
+// value by its full registry path. Pages keep their bindings in tables in the order the
+// values are written; loading reads them, Apply writes them back.
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "platform/dialogs.h"
+#include "platform/environment.h"
+#include "platform/registry.h"
+#include "ui/form.h"
+
+namespace qb::tweaks {
+
+enum class BindingKind {
+  CheckBox,     // REG_DWORD: 0 clear, 1 checked, 2 grey
+  NumberCombo,  // a number kept as REG_SZ text, edited as the combo's text
+  TextBox,      // REG_SZ text
+  Slider,       // a number, read at load; the page applies it through the system
+};
+
+enum class BindingUse {
+  LoadAndApply,
+  LoadOnly,
+  ApplyOnly,  // a second copy of a setting, written beside the one that is read
+};
+
+struct TweakBinding {
+  std::string_view control;
+  std::string_view path;
+  BindingKind kind;
+  BindingUse use = BindingUse::LoadAndApply;
+};
+
+// Reads one binding into its control. A missing value, a value of the wrong kind or a
+// number the control does not take leaves the control as it is; false then.
+bool LoadBinding(ui::Form& form, Registry& registry, const TweakBinding& binding);
+// Reads every binding meant to be read, in table order, each independent of the others.
+void LoadBindings(ui::Form& form, Registry& registry, std::span<const TweakBinding> bindings);
+// The value a check box shows for its binding now: the stored value when the box takes
+// it, otherwise the box's design-time state (clear).
+int StoredCheckValue(Registry& registry, std::string_view path);
+
+// A change that could not be saved: what it was (a registry path or a folder) and why.
+struct WriteFailure {
+  std::string what;
+  Status status = status::kOk;
+};
+
+// Writes every binding meant to be written, in table order, and stops at the first
+// failure, leaving the rest unwritten. A number combo holding no whole number (its
+// placeholder text, or something typed that is not a number) keeps the stored setting.
+std::optional<WriteFailure> ApplyBindings(const ui::Form& form, Registry& registry,
+                                          std::span<const TweakBinding> bindings);
+
+// One message naming what could not be saved and the system's reason.
+void ReportWriteFailure(Dialogs& dialogs, Environment& environment, WindowHandle owner,
+                        const WriteFailure& failure);
+
+}  // namespace qb::tweaks
