@@ -1,0 +1,16 @@
+#pragma once
+// Names and sizes of the main window that the shell's logic refers to.
+#include <array>
+#include <string_view>
+
+namespace qb::app {
+
+inline constexpr int kMainWidth = 9720;
+inline constexpr int kMainHeight = 6390;          // twips, at start
+inline constexpr int kMainHeightExpanded = 8745;  // after "CPU && Memory"
+
+// The seven content frames that share the page area; exactly one is shown at a time.
+inline constexpr std::array<std::string_view, 7> kContentFrames = {
+    "EXPFrame", "SIFrame", "VisualFrame", "drivesframe", "Inputframe", "langFrame", "SMframe"};
+
+}  // namespace qb::app

@@ -1,0 +1,221 @@
+#include "app/main_window.h"
+
+#include <exception>
+
+#include "app/about_window.h"
+#include "app/main_form_layout.h"
+#include "app/main_form_names.h"
+#include "language/language_catalogue.h"
+#include "platform/app_settings.h"
+#include "platform/text.h"
+
+namespace qb::app {
+
+namespace {
+
+constexpr std::string_view kSplashFile = "\\Splash.spl";
+constexpr std::string_view kHelpFile = "\\newhelp.chm";
+
+}  // namespace
+
+MainWindow::MainWindow(ui::Application& app, const Services& services, ui::SplashScreen& splash)
+    : app_(app), services_(services), splash_(splash), form_(CreateMainForm()) {
+  ui::Form& form = *form_;
+  form.on_load = [this] { Load(); };
+  form.on_query_unload = [this](ui::CloseReason, bool& cancel) {
+    cancel = false;  // closing is never refused
+    CloseEveryOtherWindow();
+  };
+  form.on_title_button = [this](const std::string& name) { TitleButton(name); };
+
+  const struct { const char* button; const char* frame; } pages[] = {
+      {"Command1", "EXPFrame"},    {"Command2", "SIFrame"},    {"Command4", "VisualFrame"},
+      {"Command5", "drivesframe"}, {"Command6", "Inputframe"}, {"Command7", "langFrame"},
+  };
+  for (const auto& page : pages) {
+    form[page.button].on_click = [this, frame = std::string(page.frame)] { ShowPage(frame); };
+  }
+  form["Command3"].on_click = [this] { OpenSystemHealth(); };
+  form["syscmd"].on_click = [this] { ToggleNavigationColumn(); };
+  form["cpucmd"].on_click = [this] { ShowMonitor(); };
+  form["TabStrip1"].on_click = [this] { SwitchTab("TabStrip1", "VoptionsFrame"); };
+  form["ExpTab"].on_click = [this] { SwitchTab("ExpTab", "OptionsFrame"); };
+  form["Applylangcmd"].on_click = [this] { ApplyLanguageChoice(); };
+}
+
+// The start-up sequence. Its order is what users of earlier versions know: the first
+// frame shown, which captions come from which language application, and the Start Menu
+// "Apply" ending disabled all follow from it.
+void MainWindow::Load() {
+  ui::Form& form = *form_;
+  // A second start ends here, before anything is shown or any preference is read.
+  if (services_.instance.ClaimName(kInstanceName)) {
+    second_instance_ = true;
+    app_.Unload(form);
+    return;
+  }
+  app_folder_ = services_.environment.ApplicationFolder();
+  splash_.Show(app_folder_ + std::string(kSplashFile));
+  form["SMframe"].SetVisible(false);
+  form["drivesframe"].SetVisible(false);
+  form.SetHeight(kMainHeight);
+  for (const char* frame : {"EXPFrame", "Inputframe", "SIFrame", "langFrame", "VisualFrame"}) {
+    form[frame].SetVisible(false);
+  }
+  splash_.Close();
+  form["VisualFrame"].SetVisible(true);
+
+  // A missing or unreadable skin leaves the window in plain system drawing.
+  skin_.LoadFile(services_.files, app_folder_ + std::string(skin::kSkinFileName));
+  skin_.ApplyToForm(form, "Form");
+  skin::SkinForm(form, skin_);
+  form["syscmd"].SetCaption("");
+  form["cpucmd"].SetCaption("");
+
+  const AppSettings settings(services_.registry);
+  ApplyLanguageAndFrameCaptions(language::StoredChoice(settings));
+  InitialiseMonitor();
+  FillDriveFacts();
+
+  // From here on a failing step is passed over and the next one runs.
+  Guarded(&MainWindow::ReadInputPage);
+  Guarded(&MainWindow::ReadSystemInformation);
+  Guarded(&MainWindow::ReadVisualPage);
+  Guarded(&MainWindow::LoadWallpaperPreview);
+  Guarded(&MainWindow::FillLanguageList);
+  std::string language = language::StoredChoice(settings);
+  if (language.empty()) language = std::string(language::kFallbackLanguage);
+  language::ApplyLanguage(form, services_.profile, app_folder_, language);
+  Guarded(&MainWindow::RefreshDriveFacts);
+  Guarded(&MainWindow::DisableStartMenuApply);
+}
+
+// The three frames without a key of their own take their captions from fixed keys, read
+// from the same (possibly unset) choice as the first language application.
+void MainWindow::ApplyLanguageAndFrameCaptions(const std::string& language) {
+  ui::Form& form = *form_;
+  language::ApplyLanguage(form, services_.profile, app_folder_, language);
+  const struct { const char* frame; const char* key; } frames[] = {
+      {"SMframe", "7000"}, {"drivesframe", "7001"}, {"Inputframe", "7008"}};
+  for (const auto& frame : frames) {
+    form[frame.frame].SetCaption(
+        language::LookUp(services_.profile, app_folder_, frame.key, language));
+  }
+}
+
+void MainWindow::Guarded(void (MainWindow::*step)()) {
+  try {
+    (this->*step)();
+  } catch (const std::exception&) {
+    // A page that cannot read its first state keeps its design state.
+  }
+}
+
+void MainWindow::ShowPage(std::string_view frame) {
+  ui::Form& form = *form_;
+  form[frame].SetVisible(true);
+  for (std::string_view other : kContentFrames) {
+    if (other != frame) form[other].SetVisible(false);
+  }
+}
+
+// The caption of "syscmd" carries the column's state: ">>" offers to expand it, "<<" to
+// collapse it. The language file decides whether a marker is there at all.
+void MainWindow::ToggleNavigationColumn() {
+  ui::Form& form = *form_;
+  ui::Control& button = form["syscmd"];
+  ui::Control& column = form["Frame1"];
+  ui::Control& cpu = form["cpucmd"];
+  const std::string caption = button.Caption();
+  const auto without_marker = [](const std::string& text) {
+    return text.substr(0, text.size() >= 2 ? text.size() - 2 : 0);
+  };
+  if (caption.find(">>") != std::string::npos) {
+    column.Move(160, button.Rect().height + 320 + 50);
+    column.SetVisible(true);
+    cpu.SetTop(button.Rect().height + 270 + 50 + column.Rect().height + 50);
+    button.SetCaption(without_marker(button.Caption()) + "<<");
+  }
+  if (caption.find("<<") != std::string::npos) {
+    column.Move(240, 3400);
+    column.SetVisible(false);
+    cpu.SetTop(button.Rect().height + button.Rect().top + 50);
+    button.SetCaption(without_marker(button.Caption()) + ">>");
+  }
+  form["SMframe"].SetVisible(false);
+}
+
+void MainWindow::ShowMonitor() {
+  form_->SetHeight(kMainHeightExpanded);
+  form_->operator[]("SMframe").SetVisible(true);
+}
+
+void MainWindow::OpenSystemHealth() {
+  for (std::string_view frame : kContentFrames) form_->operator[](frame).SetVisible(false);
+}
+
+void MainWindow::SwitchTab(std::string_view strip, std::string_view sub_frames) {
+  ui::Form& form = *form_;
+  const int selected = form[strip].SelectedTab();
+  const int tabs = static_cast<int>(form[strip].Items().size());
+  for (int tab = 1; tab <= tabs; ++tab) {
+    ui::Control& page = form.At(sub_frames, tab - 1);
+    page.SetVisible(tab == selected);
+    page.SetEnabled(tab == selected);
+    page.BringToFront();
+  }
+}
+
+void MainWindow::TitleButton(const std::string& name) {
+  if (name == "about") OpenAbout();
+  if (name == "help") OpenHelp();
+}
+
+void MainWindow::OpenHelp() {
+  services_.shell.Execute({.owner = app_.HandleOf(*form_),
+                           .verb = "",
+                           .file = app_folder_ + std::string(kHelpFile),
+                           .parameters = "",
+                           .directory = "C:\\",
+                           .show = showmode::kMaximized});
+}
+
+void MainWindow::OpenAbout() {
+  AboutWindow about(app_, services_, skin_);
+  app_.ShowModal(about.Form(), form_.get());
+}
+
+void MainWindow::CloseEveryOtherWindow() {
+  const auto windows = app_.Loaded();
+  for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+    if (*it != form_.get()) app_.Unload(**it, ui::CloseReason::OwnerClosing);
+  }
+}
+
+void MainWindow::ApplyLanguageChoice() {
+  AppSettings settings(services_.registry);
+  language::StoreChoice(settings, form_->operator[]("combolng").Text());
+}
+
+void MainWindow::FillLanguageList() {
+  ui::Control& list = form_->operator[]("combolng");
+  list.ClearItems();
+  list.AddItem(std::string(language::kFallbackLanguage));
+  list.SetListIndex(0);
+}
+
+void MainWindow::DisableStartMenuApply() {
+  if (ui::Control* apply = form_->Find("applymenu")) apply->SetEnabled(false);
+}
+
+// Pages whose reading belongs to the monitor, drive, input, system information and
+// visual code; each is one step of the start-up sequence.
+void MainWindow::InitialiseMonitor() {}
+void MainWindow::FillDriveFacts() {}
+void MainWindow::ReadInputPage() {}
+void MainWindow::ReadSystemInformation() {}
+void MainWindow::ReadVisualPage() {}
+void MainWindow::LoadWallpaperPreview() {}
+void MainWindow::RefreshDriveFacts() {}
+
+}  // namespace qb::app

@@ -1,0 +1,66 @@
+#pragma once
+// The main window: its start-up sequence, navigation between the pages, the navigation
+// column toggle, the tab strips, the skin's title-bar buttons, and closing.
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/services.h"
+#include "skin/skin_form.h"
+#include "ui/application.h"
+#include "ui/form.h"
+#include "ui/splash_screen.h"
+
+namespace qb::app {
+
+inline constexpr std::string_view kInstanceName = "VantorelQuillbox";
+
+class MainWindow {
+ public:
+  MainWindow(ui::Application& app, const Services& services, ui::SplashScreen& splash);
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  ui::Form& Form() { return *form_; }
+  // The main window's skin, which also skins the controls of the secondary windows.
+  const skin::SkinInstance& Skin() const { return skin_; }
+  // True when the start found a running instance and ended without showing anything.
+  bool EndedAsSecondInstance() const { return second_instance_; }
+  std::string ApplicationFolder() const { return app_folder_; }
+
+ private:
+  void Load();
+  void ApplyLanguageAndFrameCaptions(const std::string& language);
+  void Guarded(void (MainWindow::*step)());
+  void ShowPage(std::string_view frame);
+  void ToggleNavigationColumn();
+  void ShowMonitor();
+  void OpenSystemHealth();
+  void SwitchTab(std::string_view strip, std::string_view sub_frames);
+  void TitleButton(const std::string& name);
+  void OpenHelp();
+  void OpenAbout();
+  void CloseEveryOtherWindow();
+  void ApplyLanguageChoice();
+
+  // Pages read their first state during start-up, one step each.
+  void InitialiseMonitor();
+  void FillDriveFacts();
+  void ReadInputPage();
+  void ReadSystemInformation();
+  void ReadVisualPage();
+  void LoadWallpaperPreview();
+  void FillLanguageList();
+  void RefreshDriveFacts();
+  void DisableStartMenuApply();
+
+  ui::Application& app_;
+  Services services_;
+  ui::SplashScreen& splash_;
+  std::unique_ptr<ui::Form> form_;
+  skin::SkinInstance skin_;
+  std::string app_folder_;
+  bool second_instance_ = false;
+};
+
+}  // namespace qb::app

@@ -1,0 +1,40 @@
+#pragma once
+// A host without a screen: it records what would be shown and lets a test (or a headless
+// run) act while a modal window is up. A modal window that the callback leaves loaded is
+// unloaded when the callback returns, as if the user had closed it.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/application.h"
+
+namespace qb::ui {
+
+class HeadlessHost : public FormHost {
+ public:
+  void Attach(Application& app) { app_ = &app; }
+
+  void Show(Form& form) override { shown.push_back(form.Name()); }
+  void ShowModal(Form& form, Form* owner) override {
+    modal.push_back(form.Name());
+    if (on_modal) on_modal(form);
+    if (app_ && app_->IsLoaded(form)) app_->Unload(form, CloseReason::User);
+  }
+  void Destroy(Form& form) override { destroyed.push_back(form.Name()); }
+  bool DoEvents() override {
+    ++events_pumped;
+    return true;
+  }
+  WindowHandle HandleOf(const Form&) const override { return 0x1234; }
+
+  std::function<void(Form&)> on_modal;
+  std::vector<std::string> shown;
+  std::vector<std::string> modal;
+  std::vector<std::string> destroyed;
+  int events_pumped = 0;
+
+ private:
+  Application* app_ = nullptr;
+};
+
+}  // namespace qb::ui

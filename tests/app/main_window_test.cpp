@@ -1,0 +1,221 @@
+#include "app/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include "app/main_form_names.h"
+#include "language/language_catalogue.h"
+#include "platform/memory/memory_machine.h"
+#include "support/source_files.h"
+#include "ui/headless_host.h"
+
+namespace qb::app {
+namespace {
+
+class RecordingSplash : public ui::SplashScreen {
+ public:
+  void Show(const std::string& path) override { events.push_back("show " + path); }
+  void Close() override { events.push_back("close"); }
+  std::vector<std::string> events;
+};
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest() {
+    host.Attach(app);
+    folder = machine.environment.application_folder;
+    machine.profile.SetFile(folder + "\\languages\\English.ini",
+                            testing::ReadSourceFile("resources/data/languages/English.ini"));
+    machine.files.AddFile(folder + "\\winaquas.skn", fileattr::kArchive,
+                          testing::ReadSourceBytes("resources/data/winaquas.skn"));
+  }
+
+  MainWindow& Start() {
+    window = std::make_unique<MainWindow>(app, machine.services(), splash);
+    app.Show(window->Form());
+    return *window;
+  }
+  ui::Form& Form() { return window->Form(); }
+  std::vector<std::string> VisibleFrames() {
+    std::vector<std::string> visible;
+    for (auto frame : kContentFrames) {
+      if (Form()[frame].Visible()) visible.emplace_back(frame);
+    }
+    return visible;
+  }
+
+  MemoryMachine machine;
+  ui::HeadlessHost host;
+  ui::Application app{host};
+  RecordingSplash splash;
+  std::string folder;
+  std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, StartsOnTheVisualPageInEnglishWithTheSplashDownBeforeShowing) {
+  Start();
+  EXPECT_EQ(splash.events, (std::vector<std::string>{"show " + folder + "\\Splash.spl", "close"}));
+  EXPECT_EQ(host.shown, std::vector<std::string>{"mainform"});
+  EXPECT_EQ(VisibleFrames(), std::vector<std::string>{"VisualFrame"});
+  EXPECT_EQ(Form().Height(), kMainHeight);
+  EXPECT_EQ(Form().Caption(), "Quill Box");
+  // Every control with a key shows its English caption after the fallback application...
+  EXPECT_EQ(Form()["Command1"].Caption(), "Explorer");
+  EXPECT_EQ(Form()["cpucmd"].Caption(), "CPU && Memory");
+  EXPECT_EQ(Form()["syscmd"].Caption(), "System");
+  EXPECT_EQ(Form()["SkinLabel2"].Caption(), "Used memory             :");
+  // ...but the three frames captioned by code read the unset choice (the file ".ini").
+  EXPECT_EQ(Form()["SMframe"].Caption(), "");
+  EXPECT_EQ(Form()["drivesframe"].Caption(), "");
+  EXPECT_EQ(Form()["Inputframe"].Caption(), "");
+  // Controls without a key keep their design captions.
+  EXPECT_EQ(Form()["EXPFrame"].Caption(), "Explorer");
+  EXPECT_EQ(Form()["combolng"].Items(), std::vector<std::string>{"English"});
+  EXPECT_EQ(Form()["combolng"].Text(), "English");
+  // Opening the program changes no setting.
+  EXPECT_TRUE(machine.registry.WriteLog().empty());
+}
+
+TEST_F(MainWindowTest, StoredLanguageCaptionsTheCodedFramesToo) {
+  AppSettings settings(machine.registry);
+  language::StoreChoice(settings, "English");
+  machine.registry.ClearWriteLog();
+  Start();
+  EXPECT_EQ(Form()["SMframe"].Caption(), "System Monitoring");
+  EXPECT_EQ(Form()["drivesframe"].Caption(), "Drives");
+  EXPECT_EQ(Form()["Inputframe"].Caption(), "Input");
+}
+
+TEST_F(MainWindowTest, SecondInstanceEndsWithoutShowingAnything) {
+  MemorySingleInstance first_process(machine.named_objects);
+  ASSERT_FALSE(first_process.ClaimName(kInstanceName));
+  Start();
+  EXPECT_TRUE(window->EndedAsSecondInstance());
+  EXPECT_TRUE(host.shown.empty());
+  EXPECT_TRUE(splash.events.empty());
+  EXPECT_TRUE(app.Loaded().empty());
+  EXPECT_EQ(Form()["Command1"].Caption(), "Explorer");  // no language was applied
+  EXPECT_EQ(Form()["syscmd"].Caption(), "System");      // nor skin pass
+}
+
+TEST_F(MainWindowTest, NavigationShowsExactlyOnePageAndSystemHealthNone) {
+  Start();
+  const struct { const char* button; const char* frame; } pages[] = {
+      {"Command1", "EXPFrame"},    {"Command2", "SIFrame"},    {"Command4", "VisualFrame"},
+      {"Command5", "drivesframe"}, {"Command6", "Inputframe"}, {"Command7", "langFrame"},
+  };
+  for (const auto& page : pages) {
+    Form()[page.button].RaiseClick();
+    EXPECT_EQ(VisibleFrames(), std::vector<std::string>{page.frame}) << page.button;
+  }
+  Form()["cpucmd"].RaiseClick();
+  EXPECT_EQ(Form().Height(), kMainHeightExpanded);
+  EXPECT_TRUE(Form()["SMframe"].Visible());
+  Form()["Command1"].RaiseClick();
+  EXPECT_EQ(VisibleFrames(), std::vector<std::string>{"EXPFrame"});
+  EXPECT_EQ(Form().Height(), kMainHeightExpanded);  // nothing makes the window small again
+  Form()["Command3"].RaiseClick();
+  EXPECT_TRUE(VisibleFrames().empty());
+}
+
+TEST_F(MainWindowTest, SystemButtonTogglesItsMarkerAndAlwaysHidesTheMonitor) {
+  machine.profile.SetFile(folder + "\\languages\\English.ini", "[Vorlix]\r\n1000=System >>\r\n");
+  Start();
+  ui::Control& button = Form()["syscmd"];
+  ui::Control& column = Form()["Frame1"];
+  ASSERT_EQ(button.Caption(), "System >>");
+  Form()["cpucmd"].RaiseClick();
+  button.RaiseClick();
+  EXPECT_EQ(button.Caption(), "System <<");
+  EXPECT_TRUE(column.Visible());
+  EXPECT_EQ(column.Rect().left, 160);
+  EXPECT_EQ(column.Rect().top, button.Rect().height + 370);
+  EXPECT_EQ(Form()["cpucmd"].Rect().top, button.Rect().height + 320 + column.Rect().height + 50);
+  EXPECT_FALSE(Form()["SMframe"].Visible());
+  button.RaiseClick();
+  EXPECT_EQ(button.Caption(), "System >>");
+  EXPECT_FALSE(column.Visible());
+  EXPECT_EQ(Form()["cpucmd"].Rect().top, button.Rect().top + button.Rect().height + 50);
+  // Without a marker the click only hides the monitor.
+  button.SetCaption("System");
+  Form()["cpucmd"].RaiseClick();
+  button.RaiseClick();
+  EXPECT_EQ(button.Caption(), "System");
+  EXPECT_FALSE(Form()["SMframe"].Visible());
+}
+
+TEST_F(MainWindowTest, TabStripsShowAndEnableOnlyTheSelectedSubFrame) {
+  Start();
+  Form()["TabStrip1"].SelectTab(2);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(Form().At("VoptionsFrame", i).Visible(), i == 1);
+    EXPECT_EQ(Form().At("VoptionsFrame", i).Enabled(), i == 1);
+  }
+  EXPECT_GT(Form().At("VoptionsFrame", 2).ZOrder(), Form().At("VoptionsFrame", 0).ZOrder());
+  Form()["ExpTab"].SelectTab(2);
+  EXPECT_FALSE(Form().At("OptionsFrame", 0).Visible());
+  EXPECT_TRUE(Form().At("OptionsFrame", 1).Visible());
+}
+
+TEST_F(MainWindowTest, TitleButtonsOpenAboutAndHelpByExactName) {
+  Start();
+  std::string about_version;
+  host.on_modal = [&](ui::Form& form) { about_version = form["lblVersion"].Caption(); };
+  Form().on_title_button("About");
+  Form().on_title_button("HELP");
+  EXPECT_TRUE(host.modal.empty());
+  EXPECT_TRUE(machine.shell.Requests().empty());
+
+  Form().on_title_button("about");
+  EXPECT_EQ(host.modal, std::vector<std::string>{"frmabout"});
+  EXPECT_TRUE(about_version.starts_with("Version ")) << about_version;
+
+  Form().on_title_button("help");
+  ASSERT_EQ(machine.shell.Requests().size(), 1u);
+  const ShellRequest& help = machine.shell.Requests()[0];
+  EXPECT_EQ(help.file, folder + "\\newhelp.chm");
+  EXPECT_EQ(help.verb, "");
+  EXPECT_EQ(help.directory, "C:\\");
+  EXPECT_EQ(help.show, showmode::kMaximized);
+  EXPECT_EQ(help.owner, 0x1234u);
+}
+
+TEST_F(MainWindowTest, ClosingUnloadsEveryWindowAndCannotBeCancelled) {
+  Start();
+  ui::Form other("enumfrm", "Process manager", 3000, 3000);
+  bool other_unloaded = false;
+  other.on_unload = [&] { other_unloaded = true; };
+  app.Load(other);
+  EXPECT_TRUE(app.Unload(Form(), ui::CloseReason::WindowsShutdown));
+  EXPECT_TRUE(other_unloaded);
+  EXPECT_TRUE(app.Loaded().empty());
+}
+
+TEST_F(MainWindowTest, LanguageApplyStoresTheChoiceWithoutRetranslating) {
+  Start();
+  Form()["Command1"].SetCaption("changed");
+  Form()["Applylangcmd"].RaiseClick();
+  EXPECT_EQ(Form()["Command1"].Caption(), "changed");
+  EXPECT_EQ(AppSettings(machine.registry).Get("Vorlix", "Language", "lng"), "English");
+}
+
+TEST_F(MainWindowTest, SkinElementsReachTheWindowAndItsControls) {
+  Start();
+  EXPECT_EQ(Form().SkinElement(), "Form");
+  EXPECT_EQ(Form().TitleButtons(), (std::vector<std::string>{"help", "about", "minimize", "close"}));
+  EXPECT_EQ(Form()["syscmd"].SkinElement(), "system");
+  EXPECT_EQ(Form()["Command1"].SkinElement(), "Button");
+  EXPECT_EQ(Form()["TabStrip1"].SkinElement(), "");
+}
+
+TEST_F(MainWindowTest, MissingOrBrokenSkinLeavesPlainDrawingAndStarts) {
+  machine.files.AddFile(folder + "\\winaquas.skn", fileattr::kArchive,
+                        {'g', 'a', 'r', 'b', 'a', 'g', 'e'});
+  Start();
+  EXPECT_EQ(host.shown, std::vector<std::string>{"mainform"});
+  EXPECT_EQ(Form().SkinElement(), "");
+  EXPECT_EQ(Form()["Command1"].SkinElement(), "");
+  EXPECT_EQ(Form()["Command1"].Caption(), "Explorer");
+}
+
+}  // namespace
+}  // namespace qb::app
