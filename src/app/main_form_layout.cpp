@@ -1,5 +1,6 @@
 #include "app/main_form_layout.h"
 
+#include "app/layout/start_menu_desktop_layout.h"
 #include "app/main_form_names.h"
 
 namespace qb::app {
@@ -167,8 +168,10 @@ void AddVisualPage(Builder& b) {
   AddVisualOptionsTab(b, visual);
   auto& start_menu = b.Frame("VoptionsFrame", &page, kTabPageRect, "", "7015", 1);
   start_menu.SetVisible(false);
+  AddStartMenuControls(b.form, start_menu);
   auto& desktop = b.Frame("VoptionsFrame", &page, kTabPageRect, "", "4006", 2);
   desktop.SetVisible(false);
+  AddDesktopControls(b.form, desktop);
 }
 
 void AddDrivesPage(Builder& b) {

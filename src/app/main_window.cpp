@@ -8,6 +8,9 @@
 #include "language/language_catalogue.h"
 #include "platform/app_settings.h"
 #include "platform/text.h"
+#include "registry/registry_paths.h"
+#include "tweaks/desktop_page.h"
+#include "tweaks/start_menu_page.h"
 
 namespace qb::app {
 
@@ -41,6 +44,13 @@ MainWindow::MainWindow(ui::Application& app, const Services& services, ui::Splas
   form["TabStrip1"].on_click = [this] { SwitchTab("TabStrip1", "VoptionsFrame"); };
   form["ExpTab"].on_click = [this] { SwitchTab("ExpTab", "OptionsFrame"); };
   form["Applylangcmd"].on_click = [this] { ApplyLanguageChoice(); };
+
+  const tweaks::PageHooks hooks{
+      .owner = [this] { return app_.HandleOf(*form_); },
+      .reskin = [this] { skin::SkinForm(*form_, skin_); },
+  };
+  tweaks::WireStartMenuPage(form, services_, hooks);
+  tweaks::WireDesktopPage(form, services_, hooks);
 }
 
 // The start-up sequence. Its order is what users of earlier versions know: the first
@@ -214,8 +224,18 @@ void MainWindow::InitialiseMonitor() {}
 void MainWindow::FillDriveFacts() {}
 void MainWindow::ReadInputPage() {}
 void MainWindow::ReadSystemInformation() {}
-void MainWindow::ReadVisualPage() {}
-void MainWindow::LoadWallpaperPreview() {}
+void MainWindow::ReadVisualPage() {
+  tweaks::LoadStartMenuPage(*form_, services_);
+  tweaks::LoadDesktopPage(*form_, services_);
+}
+
+void MainWindow::LoadWallpaperPreview() {
+  const std::string wallpaper =
+      registry::ReadValueByPath(services_.registry, "HKEY_CURRENT_USER\\Control Panel\\Desktop\\Wallpaper");
+  if (wallpaper != "Error" && text::ToLowerAscii(wallpaper) != "(none)") {
+    form_->operator[]("Image1").SetPicture(wallpaper);
+  }
+}
 void MainWindow::RefreshDriveFacts() {}
 
 }  // namespace qb::app

@@ -219,3 +219,44 @@ TEST_F(MainWindowTest, MissingOrBrokenSkinLeavesPlainDrawingAndStarts) {
 
 }  // namespace
 }  // namespace qb::app
+
+namespace qb::app {
+namespace {
+
+TEST_F(MainWindowTest, VisitingEveryPageAndTabWritesNothingAndStartMenuApplyStartsDisabled) {
+  machine.registry.CreateKey({RegRoot::CurrentUser,
+                              "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer"});
+  machine.registry.SetValue({RegRoot::CurrentUser,
+                             "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer"},
+                            RegValue::Dword("NoRun", 1));
+  machine.registry.ClearWriteLog();
+  Start();
+  EXPECT_EQ(Form()["runchk"].Value(), 1);
+  EXPECT_FALSE(Form()["applymenu"].Enabled());
+  for (const char* button : {"Command1", "Command2", "Command4", "Command5", "Command6",
+                             "Command7", "cpucmd", "syscmd"}) {
+    Form()[button].RaiseClick();
+  }
+  for (int tab = 1; tab <= 3; ++tab) Form()["TabStrip1"].SelectTab(tab);
+  for (int tab = 1; tab <= 2; ++tab) Form()["ExpTab"].SelectTab(tab);
+  EXPECT_TRUE(machine.registry.WriteLog().empty());
+}
+
+class WallpaperPreviewTest : public MainWindowTest,
+                             public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(WallpaperPreviewTest, ShowsTheStoredWallpaperUnlessItIsNone) {
+  const RegKeyPath desktop{RegRoot::CurrentUser, "Control Panel\\Desktop"};
+  machine.registry.CreateKey(desktop);
+  machine.registry.SetValue(desktop, RegValue::String("Wallpaper", GetParam()));
+  Start();
+  const std::string stored = GetParam();
+  const bool none = stored == "(None)" || stored == "(NONE)" || stored.empty();
+  EXPECT_EQ(Form()["Image1"].PicturePath(), none ? "" : stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, WallpaperPreviewTest,
+                         ::testing::Values("(None)", "(NONE)", "", "C:\\Windows\\sky.bmp"));
+
+}  // namespace
+}  // namespace qb::app
