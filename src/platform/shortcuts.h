@@ -1,5 +1,6 @@
 #pragma once
 // Shell shortcut (.lnk) files: what they point to.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -9,7 +10,7 @@ namespace qb {
 
 struct ShortcutTarget {
   std::string path;        // the target path; empty for a shortcut without a file target
-  long error = 0;          // 0, or the system's error number (an HRESULT) when unreadable
+  int32_t error = 0;       // 0, or the system's error number (an HRESULT) when unreadable
   std::string error_text;  // the system's text for that error
 };
 

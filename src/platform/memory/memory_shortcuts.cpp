@@ -9,7 +9,7 @@ namespace {
 std::u16string KeyFor(std::string_view path) { return text::UpperUtf16(text::Utf8ToUtf16(path)); }
 
 // What the system answers for a shortcut file that is not there.
-constexpr long kFileNotFoundResult = static_cast<long>(0x80070002);
+constexpr int32_t kFileNotFoundResult = static_cast<int32_t>(0x80070002);
 
 }  // namespace
 
@@ -29,7 +29,7 @@ void MemoryShortcuts::SetTarget(std::string_view shortcut_path, std::string_view
   shortcuts_[KeyFor(shortcut_path)] = {std::string(target), 0, {}};
 }
 
-void MemoryShortcuts::SetUnreadable(std::string_view shortcut_path, long error,
+void MemoryShortcuts::SetUnreadable(std::string_view shortcut_path, int32_t error,
                                     std::string error_text) {
   shortcuts_[KeyFor(shortcut_path)] = {{}, error, std::move(error_text)};
 }

@@ -15,7 +15,7 @@ class MemoryShortcuts : public Shortcuts {
   // Test controls.
   void SetTarget(std::string_view shortcut_path, std::string_view target);
   // The shortcut exists but cannot be read: reading it gives this error.
-  void SetUnreadable(std::string_view shortcut_path, long error, std::string error_text);
+  void SetUnreadable(std::string_view shortcut_path, int32_t error, std::string error_text);
   void Remove(std::string_view shortcut_path);
 
  private:

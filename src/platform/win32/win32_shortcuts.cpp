@@ -20,7 +20,7 @@ std::string ResultText(HRESULT result) {
 }
 
 ShortcutTarget Fault(HRESULT result) {
-  return {{}, static_cast<long>(result), ResultText(result)};
+  return {{}, static_cast<int32_t>(result), ResultText(result)};
 }
 
 Status StatusOf(HRESULT result) {
