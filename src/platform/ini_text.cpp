@@ -1,5 +1,7 @@
 #include "platform/ini_text.h"
 
+#include <algorithm>
+
 #include "platform/text.h"
 
 namespace qb {
@@ -22,6 +24,21 @@ std::string_view Unquote(std::string_view value) {
   return value;
 }
 
+// The name of a "[name]" line (trimmed line in); a '[' line without ']' is no header.
+std::optional<std::string_view> SectionName(std::string_view line) {
+  if (line.empty() || line.front() != '[') return std::nullopt;
+  const auto close = line.rfind(']');
+  if (close == std::string_view::npos) return std::nullopt;
+  return Trim(line.substr(1, close - 1));
+}
+
+// The key of a "key=value" line (trimmed line in), or nothing for other lines.
+std::optional<std::string_view> KeyName(std::string_view line) {
+  const auto equals = line.find('=');
+  if (line.empty() || line.front() == ';' || equals == std::string_view::npos) return std::nullopt;
+  return Trim(line.substr(0, equals));
+}
+
 }  // namespace
 
 IniText IniText::Parse(std::string_view text) {
@@ -35,17 +52,15 @@ IniText IniText::Parse(std::string_view text) {
     const auto line = Trim(text.substr(start, end - start));
     start = end + 1;
     if (line.empty() || line.front() == ';') continue;
-    if (line.front() == '[') {
-      const auto close = line.find(']');
-      const auto name = Trim(line.substr(1, close == std::string_view::npos ? line.size() - 1 : close - 1));
-      ini.sections_.push_back({std::string(name), {}});
+    if (const auto name = SectionName(line)) {
+      ini.sections_.push_back({std::string(*name), {}});
       current = &ini.sections_.back();
       continue;
     }
     if (!current) continue;
     const auto equals = line.find('=');
     if (equals == std::string_view::npos) {
-      current->entries.push_back({std::string(line), {}});
+      current->entries.push_back({std::string(line), {}, false});
     } else {
       current->entries.push_back({std::string(Trim(line.substr(0, equals))),
                                   std::string(Unquote(Trim(line.substr(equals + 1))))});
@@ -62,11 +77,13 @@ const IniText::Section* IniText::FindSection(std::string_view name) const {
 }
 
 std::optional<std::string> IniText::Get(std::string_view section, std::string_view key) const {
+  section = Trim(section);
+  key = Trim(key);
   // Later sections of the same name are searched too, after the first one.
   for (const auto& s : sections_) {
     if (!text::EqualsNoCase(s.name, section)) continue;
     for (const auto& entry : s.entries) {
-      if (text::EqualsNoCase(entry.key, key)) return entry.value;
+      if (entry.has_value && text::EqualsNoCase(entry.key, key)) return entry.value;
     }
   }
   return std::nullopt;
@@ -99,6 +116,50 @@ std::string IniText::Format() const {
     out += "[" + section.name + "]\r\n";
     for (const auto& entry : section.entries) out += entry.key + "=" + entry.value + "\r\n";
   }
+  return out;
+}
+
+std::string IniText::Edit(std::string_view text, std::string_view section, std::string_view key,
+                          std::string_view value) {
+  section = Trim(section);
+  key = Trim(key);
+  value = value.substr(std::min(value.find_first_not_of(" \t"), value.size()));
+  std::string out(text);
+  bool in_section = false;
+  bool section_seen = false;
+  size_t insert_at = std::string::npos;  // just after the section's last non-blank line
+  size_t start = 0;
+  while (start < out.size()) {
+    auto end = out.find('\n', start);
+    const size_t next = end == std::string::npos ? out.size() : end + 1;
+    if (end == std::string::npos) end = out.size();
+    const auto line = Trim(std::string_view(out).substr(start, end - start));
+    if (const auto name = SectionName(line)) {
+      if (in_section) break;  // only the first section of that name takes the key
+      in_section = !section_seen && text::EqualsNoCase(*name, section);
+      section_seen = section_seen || in_section;
+      if (in_section) insert_at = next;
+    } else if (in_section && !line.empty()) {
+      if (const auto name = KeyName(line); name && text::EqualsNoCase(*name, key)) {
+        // The key keeps its spelling in the file; only what follows '=' changes.
+        const size_t line_start = out.find_first_not_of(" \t", start);
+        const std::string replaced = std::string(*name) + "=" + std::string(value);
+        const size_t content_end = start + std::string_view(out).substr(start, end - start).find_last_not_of(" \t\r") + 1;
+        out.replace(line_start, content_end - line_start, replaced);
+        return out;
+      }
+      insert_at = next;
+    }
+    start = next;
+  }
+  const std::string entry = std::string(key) + "=" + std::string(value) + "\r\n";
+  if (section_seen) {
+    if (insert_at > 0 && out[insert_at - 1] != '\n') out.insert(insert_at, "\r\n"), insert_at += 2;
+    out.insert(insert_at, entry);
+    return out;
+  }
+  if (!out.empty() && out.back() != '\n') out += "\r\n";
+  out += "[" + std::string(section) + "]\r\n" + entry;
   return out;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // INI text as the system's profile functions read it: "[section]" lines, "key=value"
 // lines, names compared without regard to case, blanks around names and values dropped,
-// the first of two equal sections or keys winning, lines starting with ';' ignored.
+// the first of two equal sections or keys winning, lines starting with ';' ignored, a line
+// without '=' being a key without a value.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +15,7 @@ class IniText {
   struct Entry {
     std::string key;
     std::string value;
+    bool has_value = true;  // false for a line without '=', which reads as missing
   };
   struct Section {
     std::string name;
@@ -29,6 +31,11 @@ class IniText {
   const std::vector<Section>& Sections() const { return sections_; }
   // The text written back, one "key=value" per line, CR LF line ends.
   std::string Format() const;
+  // The file text with key set in the first section of that name, edited in place so that
+  // comments and every other line stay as they were; a missing key joins the end of its
+  // section, a missing section the end of the file.
+  static std::string Edit(std::string_view text, std::string_view section, std::string_view key,
+                          std::string_view value);
 
  private:
   std::vector<Section> sections_;

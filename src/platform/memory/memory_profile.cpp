@@ -27,15 +27,16 @@ std::string MemoryProfileStore::GetString(std::string_view file, std::string_vie
   const auto it = files_.find(PathKey(file));
   std::optional<std::string> value;
   if (it != files_.end()) value = IniText::Parse(it->second).Get(section, key);
-  return CutToBuffer(value ? *value : std::string(fallback), buffer_chars);
+  if (value) return CutToBuffer(*value, buffer_chars);
+  // It also drops the fallback's trailing blanks.
+  fallback = fallback.substr(0, fallback.find_last_not_of(' ') + 1);
+  return CutToBuffer(std::string(fallback), buffer_chars);
 }
 
 bool MemoryProfileStore::WriteString(std::string_view file, std::string_view section,
                                      std::string_view key, std::string_view value) {
   auto& text = files_[PathKey(file)];
-  auto ini = IniText::Parse(text);
-  ini.Set(section, key, value);
-  text = ini.Format();
+  text = IniText::Edit(text, section, key, value);
   return true;
 }
 

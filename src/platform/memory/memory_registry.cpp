@@ -188,6 +188,7 @@ Status MemoryRegistry::QueryValue(const RegKeyPath& key, std::string_view name, 
   const RegValue* found = node->Value(name);
   if (!found) return status::kFileNotFound;
   value = *found;
+  value.name = std::string(name);  // as the system answers: the name asked for
   return status::kOk;
 }
 

@@ -1,0 +1,37 @@
+#pragma once
+// What the shared contract suites need from the machine they run against: the in-memory
+// machine in the native test program, the real system in the Windows one. Each side
+// implements these once (tests/platform/memory_fixtures.cpp, tests/win32/win32_fixtures.cpp).
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/profile.h"
+#include "platform/registry.h"
+
+namespace qb::contract {
+
+std::unique_ptr<Registry> MakeRegistryUnderTest();
+
+// True when the suites run on Wine, whose behaviour differs from Windows in a few marked
+// places; false for the memory machine and for Windows itself.
+bool RunningOnWine();
+
+// A scratch folder of INI files for one test, removed with everything in it afterwards.
+class ProfileFixture {
+ public:
+  virtual ~ProfileFixture() = default;
+  virtual ProfileStore& Store() = 0;
+  // The full path of a new file name in the scratch folder holding text (UTF-8 here; a real
+  // file is written in the system's Unicode INI form so that any script survives).
+  virtual std::string NewFile(std::string_view name, std::string_view text) = 0;
+  // The full path of name in the scratch folder, where no file exists yet.
+  virtual std::string PathOf(std::string_view name) = 0;
+  // The file's whole text as it now stands, or nothing when there is no file.
+  virtual std::optional<std::string> ReadText(std::string_view path) = 0;
+};
+
+std::unique_ptr<ProfileFixture> MakeProfileFixture();
+
+}  // namespace qb::contract

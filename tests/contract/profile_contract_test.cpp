@@ -1,0 +1,134 @@
+// How INI files are read and written, checked against whichever profile store the test
+// program was built with: the memory one natively, the system's functions under Windows.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "contract/fixtures.h"
+
+namespace qb {
+namespace {
+
+using ::testing::HasSubstr;
+
+class ProfileContract : public ::testing::Test {
+ protected:
+  void SetUp() override { fixture_ = contract::MakeProfileFixture(); }
+  ProfileStore& store() { return fixture_->Store(); }
+  std::string Get(const std::string& file, std::string_view section, std::string_view key,
+                  std::string_view fallback = "(none)", size_t buffer = 255) {
+    return store().GetString(file, section, key, fallback, buffer);
+  }
+
+  std::unique_ptr<contract::ProfileFixture> fixture_;
+};
+
+TEST_F(ProfileContract, BufferKeepsOneCharacterForTheTerminator) {
+  const std::string long_value(300, 'v');
+  const std::string exact(254, 'e');
+  const auto file = fixture_->NewFile(
+      "cut.ini", "[s]\r\nlong=" + long_value + "\r\nexact=" + exact + "\r\nword=abcdef\r\n");
+  EXPECT_EQ(Get(file, "s", "long"), std::string(254, 'v'));
+  EXPECT_EQ(Get(file, "s", "exact"), exact);
+  EXPECT_EQ(Get(file, "s", "word", "", 4), "abc");
+  EXPECT_EQ(Get(file, "s", "word", "", 1), "");
+  EXPECT_EQ(Get(file, "s", "word", "", 0), "");
+  // The fallback is cut the same way.
+  EXPECT_EQ(Get(file, "s", "missing", "fallback", 5), "fall");
+}
+
+TEST_F(ProfileContract, MissingFileSectionOrKeyGivesTheFallback) {
+  const auto file = fixture_->NewFile("f.ini", "[present]\r\nkey=value\r\nbare\r\n");
+  EXPECT_EQ(Get(fixture_->PathOf("absent.ini"), "present", "key"), "(none)");
+  EXPECT_EQ(Get(file, "absent", "key"), "(none)");
+  EXPECT_EQ(Get(file, "present", "absent"), "(none)");
+  EXPECT_EQ(Get(file, "present", "bare"), "(none)");  // a line without '=' has no value
+  EXPECT_EQ(Get(file, "present", "key"), "value");
+  // Reading never creates the file.
+  EXPECT_EQ(fixture_->ReadText(fixture_->PathOf("absent.ini")), std::nullopt);
+}
+
+TEST_F(ProfileContract, SectionAndKeyNamesIgnoreCase) {
+  const auto file = fixture_->NewFile("case.ini", "[Vorlix]\r\nCaption=Text\r\n[Язык]\r\nКлюч=да\r\n");
+  EXPECT_EQ(Get(file, "VORLIX", "caption"), "Text");
+  EXPECT_EQ(Get(file, "vorlix", "CAPTION"), "Text");
+  // Wine's profile functions fold the case of ASCII letters only; Windows folds all.
+  EXPECT_EQ(Get(file, "ЯЗЫК", "ключ"), contract::RunningOnWine() ? "(none)" : "да");
+}
+
+TEST_F(ProfileContract, AnEmptyKeyNameFindsTheNamelessLine) {
+  const auto file = fixture_->NewFile("e.ini", "[s]\r\n=nameless\r\n[t]\r\nk=v\r\n");
+  EXPECT_EQ(Get(file, "s", ""), "nameless");
+  EXPECT_EQ(Get(file, "t", ""), "(none)");
+}
+
+TEST_F(ProfileContract, BlanksAroundNamesAndValuesAreDropped) {
+  const auto file = fixture_->NewFile(
+      "blanks.ini", "  [s]  \r\n   key   =   spaced value   \r\n\tTab\t=\tx\t\r\nempty=\r\n");
+  EXPECT_EQ(Get(file, "s", "key"), "spaced value");
+  EXPECT_EQ(Get(file, "s", "tab"), "x");
+  EXPECT_EQ(Get(file, "s", "empty"), "");
+  EXPECT_EQ(Get(file, " s ", " key "), "spaced value");
+}
+
+TEST_F(ProfileContract, FallbackLosesTrailingBlanks) {
+  const auto file = fixture_->NewFile("d.ini", "[s]\r\n");
+  EXPECT_EQ(Get(file, "s", "missing", "  default   "), "  default");
+}
+
+TEST_F(ProfileContract, OnePairOfQuotesAroundAValueIsDropped) {
+  const auto file = fixture_->NewFile(
+      "q.ini", "[s]\r\ndouble=\"a b \"\r\nsingle='x'\r\nhalf=\"open\r\ninner=a\"b\"\r\n");
+  EXPECT_EQ(Get(file, "s", "double"), "a b ");
+  EXPECT_EQ(Get(file, "s", "single"), "x");
+  EXPECT_EQ(Get(file, "s", "half"), "\"open");
+  EXPECT_EQ(Get(file, "s", "inner"), "a\"b\"");
+}
+
+TEST_F(ProfileContract, CommentLinesAreNotKeysOfTheirOwnName) {
+  const auto file = fixture_->NewFile("c.ini", "[s]\r\n;key=commented\r\nkey=real\r\n");
+  EXPECT_EQ(Get(file, "s", "key"), "real");
+}
+
+TEST_F(ProfileContract, FirstOfTwoEqualKeysWins) {
+  const auto file = fixture_->NewFile("dup.ini", "[s]\r\nk=first\r\nK=second\r\n");
+  EXPECT_EQ(Get(file, "s", "k"), "first");
+}
+
+TEST_F(ProfileContract, WriteCreatesTheFileAndTheSection) {
+  const auto file = fixture_->PathOf("new.ini");
+  ASSERT_TRUE(store().WriteString(file, "Section", "Key", "Value"));
+  EXPECT_EQ(fixture_->ReadText(file), "[Section]\r\nKey=Value\r\n");
+  EXPECT_EQ(Get(file, "section", "key"), "Value");
+
+  ASSERT_TRUE(store().WriteString(file, "Other", "k", "v"));
+  EXPECT_EQ(Get(file, "Other", "k"), "v");
+  EXPECT_EQ(Get(file, "Section", "Key"), "Value");
+}
+
+TEST_F(ProfileContract, WriteReplacesAKeyInPlaceAndKeepsTheRest) {
+  const auto file = fixture_->NewFile(
+      "edit.ini", "; kept comment\r\n[a]\r\none=1\r\nTwo=2\r\n[b]\r\nthree=3\r\n");
+  ASSERT_TRUE(store().WriteString(file, "A", "two", "zwei"));
+  ASSERT_TRUE(store().WriteString(file, "a", "four", "4"));
+  EXPECT_EQ(Get(file, "a", "one"), "1");
+  EXPECT_EQ(Get(file, "a", "two"), "zwei");
+  EXPECT_EQ(Get(file, "a", "four"), "4");
+  EXPECT_EQ(Get(file, "b", "three"), "3");
+  const auto text = fixture_->ReadText(file);
+  ASSERT_TRUE(text);
+  EXPECT_THAT(*text, HasSubstr("; kept comment"));
+  EXPECT_THAT(*text, HasSubstr("Two=zwei"));  // the key keeps its spelling in the file
+  EXPECT_EQ(text->find("two="), std::string::npos);
+  // The new key joins its own section, before the next one.
+  EXPECT_LT(text->find("four=4"), text->find("[b]"));
+}
+
+TEST_F(ProfileContract, NonLatinTextRoundTrips) {
+  const auto file = fixture_->NewFile("u.ini", "[Надписи]\r\n101=Файл\r\n");
+  EXPECT_EQ(Get(file, "Надписи", "101"), "Файл");
+  ASSERT_TRUE(store().WriteString(file, "Надписи", "102", "編集"));
+  EXPECT_EQ(Get(file, "Надписи", "102"), "編集");
+}
+
+}  // namespace
+}  // namespace qb
