@@ -1,0 +1,49 @@
+#pragma once
+// What every cleaner category shares: the removals a scan decides on, the work lists it
+// fills, and what it scans with.
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cleaner/event_pacer.h"
+#include "cleaner/presence_test.h"
+#include "cleaner/progress.h"
+#include "platform/registry.h"
+#include "registry/registry_routines.h"
+
+namespace qb::cleaner {
+
+// One thing a repair removes: a whole key (with everything below it), or one value of it.
+struct Removal {
+  RegKeyPath key;
+  std::optional<std::string> value_name;
+  bool operator==(const Removal&) const = default;
+};
+
+// A scan's findings: the category's four work lists, in the order the window names them
+// (each category says what its lists hold), and the removals.
+struct ScanResult {
+  std::array<std::vector<std::string>, 4> lists;
+  std::vector<Removal> removals;
+};
+
+struct ScanContext {
+  Registry& registry;
+  const registry::RegistryRoutines& routines;
+  PresenceTest& presence;
+  Progress& progress;
+  EventPacer& pacer;
+};
+
+struct Category {
+  std::string_view name;  // as the backup file names it
+  ScanResult (*scan)(ScanContext& context);
+};
+
+// The views in which a root's machine-wide keys live: both on a machine with separate
+// 64-bit and 32-bit views, the one view otherwise. The current user's keys are one view.
+std::vector<RegView> ViewsOf(const Registry& registry, RegRoot root);
+
+}  // namespace qb::cleaner

@@ -1,0 +1,31 @@
+#include "cleaner/dialog_history.h"
+
+namespace qb::cleaner {
+
+ScanResult ScanDialogHistory(ScanContext& context) {
+  ScanResult result;
+  auto& subkeys = result.lists[0];
+  auto& paths = result.lists[1];
+  auto& missing = result.lists[2];
+  auto& entries = result.lists[3];
+  const RegKeyPath area{RegRoot::CurrentUser, std::string(kDialogHistoryArea), RegView::Native};
+  subkeys = context.routines.EnumRegistryKeys({area.root, area.view}, area.path);
+  context.progress.StartLoop(subkeys.size());
+  for (size_t i = 0; i < subkeys.size(); ++i) {
+    context.progress.SetValue(i);
+    if (!context.pacer.Tick()) break;
+    const RegKeyPath key = area.Child(subkeys[i]);
+    for (const auto& value : context.routines.EnumRegistryValues({key.root, key.view}, key.path)) {
+      // The order value and anything else that is not a full path is left alone.
+      if (value.value.find(":\\") == std::string::npos) continue;
+      paths.push_back(value.value);
+      if (context.presence.Test(value.value) != Presence::Missing) continue;
+      missing.push_back(value.value);
+      entries.push_back(subkeys[i] + "\\" + value.name);
+      result.removals.push_back({key, value.name});
+    }
+  }
+  return result;
+}
+
+}  // namespace qb::cleaner

@@ -1,0 +1,312 @@
+#include "cleaner/reg_file.h"
+
+#include <cstdio>
+
+#include "platform/text.h"
+
+namespace qb::cleaner {
+
+namespace {
+
+// The editor breaks hex data after the comma that takes a line to this many characters.
+constexpr size_t kHexLineLimit = 77;
+
+struct RootName {
+  RegRoot root;
+  std::string_view name;
+};
+constexpr RootName kRootNames[] = {
+    {RegRoot::ClassesRoot, "HKEY_CLASSES_ROOT"},   {RegRoot::CurrentUser, "HKEY_CURRENT_USER"},
+    {RegRoot::LocalMachine, "HKEY_LOCAL_MACHINE"}, {RegRoot::Users, "HKEY_USERS"},
+    {RegRoot::CurrentConfig, "HKEY_CURRENT_CONFIG"},
+};
+
+std::string Escape(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + 2);
+  for (char c : text) {
+    if (c == '\\' || c == '"') out += '\\';
+    out += c;
+  }
+  return out;
+}
+
+// A string value is written in quotes only when importing the quoted text gives back the
+// same bytes: one terminating NUL, no other NUL, no line breaks, well-formed UTF-16.
+bool QuotableString(const RegValue& value) {
+  if (value.type != regtype::kSz) return false;
+  const std::string text = value.AsString();
+  if (text.find_first_of("\r\n") != std::string::npos) return false;
+  return RegValue::String(value.name, text).data == value.data;
+}
+
+std::string HexData(const RegValue& value, size_t line_length) {
+  char prefix[16];
+  if (value.type == regtype::kBinary) {
+    std::snprintf(prefix, sizeof prefix, "hex:");
+  } else {
+    std::snprintf(prefix, sizeof prefix, "hex(%x):", static_cast<unsigned>(value.type));
+  }
+  std::string out = prefix;
+  line_length += out.size();
+  for (size_t i = 0; i < value.data.size(); ++i) {
+    char pair[3];
+    std::snprintf(pair, sizeof pair, "%02x", value.data[i]);
+    out += pair;
+    if (i + 1 == value.data.size()) break;
+    out += ',';
+    line_length += 3;
+    if (line_length >= kHexLineLimit) {
+      out += "\\\r\n  ";
+      line_length = 2;
+    }
+  }
+  return out;
+}
+
+std::u16string Units(const std::vector<uint8_t>& bytes, size_t from) {
+  std::u16string units;
+  units.reserve((bytes.size() - from) / 2);
+  for (size_t i = from; i + 1 < bytes.size(); i += 2) {
+    units.push_back(static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8)));
+  }
+  return units;
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    auto end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    auto line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.emplace_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
+// Reads a quoted, escaped text starting at the opening quote; at ends after the closing one.
+bool ReadQuoted(std::string_view line, size_t& at, std::string& out) {
+  if (at >= line.size() || line[at] != '"') return false;
+  for (++at; at < line.size(); ++at) {
+    if (line[at] == '\\' && at + 1 < line.size()) {
+      out += line[++at];
+    } else if (line[at] == '"') {
+      ++at;
+      return true;
+    } else {
+      out += line[at];
+    }
+  }
+  return false;
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+bool ReadHexBytes(std::string_view text, std::vector<uint8_t>& bytes) {
+  int high = -1;
+  for (char c : text) {
+    if (c == ' ' || c == '\t') continue;
+    if (c == ',') {
+      if (high >= 0) return false;
+      continue;
+    }
+    const int digit = HexDigit(c);
+    if (digit < 0) return false;
+    if (high < 0) {
+      high = digit;
+    } else {
+      bytes.push_back(static_cast<uint8_t>(high * 16 + digit));
+      high = -1;
+    }
+  }
+  return high < 0;
+}
+
+bool ParseData(std::string_view data, RegValue& value) {
+  if (data.starts_with('"')) {
+    size_t at = 0;
+    std::string text;
+    if (!ReadQuoted(data, at, text) || at != data.size()) return false;
+    value = RegValue::String(value.name, text);
+    return true;
+  }
+  if (data.starts_with("dword:")) {
+    const auto digits = data.substr(6);
+    if (digits.size() != 8) return false;
+    uint32_t number = 0;
+    for (char c : digits) {
+      const int digit = HexDigit(c);
+      if (digit < 0) return false;
+      number = number * 16 + static_cast<uint32_t>(digit);
+    }
+    value = RegValue::Dword(value.name, number);
+    return true;
+  }
+  if (data.starts_with("hex:")) {
+    value.type = regtype::kBinary;
+    return ReadHexBytes(data.substr(4), value.data);
+  }
+  if (data.starts_with("hex(")) {
+    const auto close = data.find("):");
+    if (close == std::string_view::npos || close == 4) return false;
+    uint32_t type = 0;
+    for (char c : data.substr(4, close - 4)) {
+      const int digit = HexDigit(c);
+      if (digit < 0) return false;
+      type = type * 16 + static_cast<uint32_t>(digit);
+    }
+    value.type = type;
+    return ReadHexBytes(data.substr(close + 2), value.data);
+  }
+  return false;
+}
+
+bool ParseValueLine(std::string_view line, RegValue& value, std::string& error) {
+  size_t at = 0;
+  value = RegValue{};
+  if (line.starts_with('@')) {
+    at = 1;
+  } else if (!ReadQuoted(line, at, value.name)) {
+    error = "a value name is not closed: " + std::string(line);
+    return false;
+  }
+  if (at >= line.size() || line[at] != '=') {
+    error = "a value line has no \"=\": " + std::string(line);
+    return false;
+  }
+  if (!ParseData(line.substr(at + 1), value)) {
+    error = "unreadable value data: " + std::string(line);
+    return false;
+  }
+  return true;
+}
+
+bool ParseKeyLine(std::string_view line, RegFileKey& key, std::string& error) {
+  const auto inner = line.substr(1, line.size() - 2);
+  if (inner.starts_with('-')) {
+    error = "a key deletion is not a backup: " + std::string(line);
+    return false;
+  }
+  const auto slash = inner.find('\\');
+  const auto root_name = inner.substr(0, slash);
+  for (const auto& [root, name] : kRootNames) {
+    if (text::EqualsNoCase(root_name, name)) {
+      key.root = root;
+      key.path = slash == std::string_view::npos ? std::string() : std::string(inner.substr(slash + 1));
+      return true;
+    }
+  }
+  error = "unknown root: " + std::string(root_name);
+  return false;
+}
+
+}  // namespace
+
+std::string_view RootFileName(RegRoot root) {
+  for (const auto& [known, name] : kRootNames) {
+    if (known == root) return name;
+  }
+  return {};
+}
+
+std::string PhysicalPath(RegRoot root, std::string_view path, RegView view, bool separate_views) {
+  if (!separate_views || view != RegView::Force32) return std::string(path);
+  const auto first_end = path.find('\\');
+  const auto first = path.substr(0, first_end);
+  const auto rest = first_end == std::string_view::npos ? std::string_view() : path.substr(first_end + 1);
+  if (root == RegRoot::LocalMachine && text::EqualsNoCase(first, "SOFTWARE")) {
+    if (text::EqualsNoCase(rest.substr(0, rest.find('\\')), "WOW6432Node")) return std::string(path);
+    return std::string(first) + "\\WOW6432Node" + (rest.empty() ? "" : "\\" + std::string(rest));
+  }
+  if (root == RegRoot::ClassesRoot && !text::EqualsNoCase(first, "WOW6432Node")) {
+    return "WOW6432Node" + (path.empty() ? std::string() : "\\" + std::string(path));
+  }
+  return std::string(path);
+}
+
+std::string ValueLine(const RegValue& value) {
+  std::string line = value.name.empty() ? "@=" : "\"" + Escape(value.name) + "\"=";
+  if (QuotableString(value)) {
+    line += "\"" + Escape(value.AsString()) + "\"";
+  } else if (value.type == regtype::kDword && value.data.size() == 4) {
+    char number[16];
+    std::snprintf(number, sizeof number, "dword:%08x", static_cast<unsigned>(value.AsDword()));
+    line += number;
+  } else {
+    line += HexData(value, line.size());
+  }
+  return line;
+}
+
+std::string RegFileText(const std::vector<RegFileKey>& keys) {
+  std::string text(kRegFileHeader);
+  text += "\r\n\r\n";
+  for (const auto& key : keys) {
+    text += "[" + std::string(RootFileName(key.root));
+    if (!key.path.empty()) text += "\\" + key.path;
+    text += "]\r\n";
+    for (const auto& value : key.values) text += ValueLine(value) + "\r\n";
+    text += "\r\n";
+  }
+  return text;
+}
+
+std::vector<uint8_t> EncodeRegFile(const std::vector<RegFileKey>& keys) {
+  const auto units = text::Utf8ToUtf16(RegFileText(keys));
+  std::vector<uint8_t> bytes{0xFF, 0xFE};
+  bytes.reserve(2 + units.size() * 2);
+  for (char16_t unit : units) {
+    bytes.push_back(static_cast<uint8_t>(unit & 0xFF));
+    bytes.push_back(static_cast<uint8_t>(unit >> 8));
+  }
+  return bytes;
+}
+
+bool ParseRegFile(const std::vector<uint8_t>& bytes, std::vector<RegFileKey>& keys,
+                  std::string& error) {
+  keys.clear();
+  if (bytes.size() < 2 || bytes[0] != 0xFF || bytes[1] != 0xFE) {
+    error = "not a UTF-16 registry file (no byte-order mark)";
+    return false;
+  }
+  const auto lines = SplitLines(text::Utf16ToUtf8(Units(bytes, 2)));
+  size_t i = 0;
+  while (i < lines.size() && lines[i].empty()) ++i;
+  if (i == lines.size() || lines[i] != kRegFileHeader) {
+    error = "the file does not start with \"" + std::string(kRegFileHeader) + "\"";
+    return false;
+  }
+  for (++i; i < lines.size(); ++i) {
+    std::string line = lines[i];
+    // Long hex data goes on over lines that end in a backslash.
+    while (!line.empty() && line.back() == '\\' && i + 1 < lines.size()) {
+      line.pop_back();
+      const auto& next = lines[++i];
+      line += next.substr(std::min(next.find_first_not_of(' '), next.size()));
+    }
+    if (line.empty() || line.starts_with(';')) continue;
+    if (line.starts_with('[') && line.ends_with(']')) {
+      keys.emplace_back();
+      if (!ParseKeyLine(line, keys.back(), error)) return false;
+      continue;
+    }
+    if (keys.empty()) {
+      error = "a value comes before any key: " + line;
+      return false;
+    }
+    RegValue value;
+    if (!ParseValueLine(line, value, error)) return false;
+    keys.back().values.push_back(std::move(value));
+  }
+  return true;
+}
+
+}  // namespace qb::cleaner

@@ -1,0 +1,15 @@
+#pragma once
+// Software-removal registrations that can no longer uninstall anything: keys under the
+// machine's uninstall area with no uninstall command. Lists: [0] every key name, [1] the
+// names of the invalid registrations.
+#include "cleaner/category.h"
+
+namespace qb::cleaner {
+
+inline constexpr std::string_view kUninstallArea = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+
+ScanResult ScanUninstallEntries(ScanContext& context);
+
+inline constexpr Category kUninstallEntries{"Uninstall entries", &ScanUninstallEntries};
+
+}  // namespace qb::cleaner
