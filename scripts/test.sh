@@ -23,10 +23,16 @@ build_all() {
   scripts/build.sh win32 QuillBox
 }
 
-pe_formats() {
+# The programs are of the right kind and carry their data files, the help file included.
+artifacts() {
   file build/win64/bin/QuillBox.exe | grep -q 'PE32+ executable (GUI) x86-64' &&
   file build/win32/bin/QuillBox.exe | grep -q 'PE32 executable (GUI) Intel 80386' &&
-  echo "QuillBox.exe: win64 PE32+, win32 PE32"
+  echo "QuillBox.exe: win64 PE32+, win32 PE32" &&
+  for data in languages/English.ini winaquas.skn Splash.spl newhelp.chm; do
+    [ -s "build/win64/bin/$data" ] || { echo "missing beside the program: $data"; return 1; }
+  done &&
+  7z l build/win64/bin/newhelp.chm | grep -q ' index.html$' &&
+  echo "newhelp.chm holds the help pages"
 }
 
 native_tests() {
@@ -64,7 +70,7 @@ gui_tests() {
 
 tier build build_all || true
 if [ $failed -ne 0 ]; then echo "tiers: 0 passed, 1 failed"; exit 1; fi
-tier pe-formats pe_formats
+tier artifacts artifacts
 tier native native_tests
 tier wine wine_tests
 tier gui gui_tests
