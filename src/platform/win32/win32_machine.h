@@ -1,0 +1,43 @@
+#pragma once
+// The real machine: every Windows service, wired into one Services bundle. Only the
+// program's entry point, the Windows tests and the benchmarks create one.
+#include "platform/services.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_dialogs.h"
+#include "platform/win32/win32_environment.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_power.h"
+#include "platform/win32/win32_profile.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_shortcuts.h"
+#include "platform/win32/win32_single_instance.h"
+#include "platform/win32/win32_system_parameters.h"
+
+namespace qb::win32 {
+
+class Win32Machine {
+ public:
+  Win32Machine() = default;
+  Win32Machine(const Win32Machine&) = delete;
+  Win32Machine& operator=(const Win32Machine&) = delete;
+
+  Services services() {
+    return Services{registry, profile, instance, environment, shell, dialogs, clock, files,
+                    system_parameters, power, shortcuts};
+  }
+
+  Win32Registry registry;
+  Win32ProfileStore profile;
+  Win32SingleInstance instance;
+  Win32Environment environment;
+  Win32Shell shell;
+  Win32Dialogs dialogs;
+  Win32Clock clock;
+  Win32FileSystem files;
+  Win32SystemParameters system_parameters;
+  Win32Power power;
+  Win32Shortcuts shortcuts;
+};
+
+}  // namespace qb::win32
