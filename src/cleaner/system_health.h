@@ -1,0 +1,48 @@
+#pragma once
+// The System Health window: each frame's "Check && Repair" scans its registry area and
+// removes the invalid entries in one click, after backing them up; the window shows how
+// many were found and how many were really removed.
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "cleaner/category.h"
+#include "platform/services.h"
+#include "skin/skin_form.h"
+#include "ui/application.h"
+#include "ui/form.h"
+
+namespace qb::cleaner {
+
+class SystemHealthWindow {
+ public:
+  SystemHealthWindow(ui::Application& app, const Services& services);
+  SystemHealthWindow(const SystemHealthWindow&) = delete;
+  SystemHealthWindow& operator=(const SystemHealthWindow&) = delete;
+
+  ui::Form& Form() { return *form_; }
+  // The work lists of the frame's last run (empty before the first and for frames whose
+  // category has none).
+  const ScanResult& Results(size_t frame) const { return results_[frame]; }
+  bool Running() const { return running_; }
+  const std::string& LastBackupPath() const { return last_backup_path_; }
+
+ private:
+  void Load();
+  void Run(size_t frame);
+  void SetButtonsEnabled(bool enabled);
+
+  ui::Application& app_;
+  Services services_;
+  std::unique_ptr<ui::Form> form_;
+  skin::SkinInstance skin_;
+  std::array<const Category*, 6> categories_{};
+  std::array<ScanResult, 6> results_;
+  std::string last_backup_path_;
+  bool running_ = false;
+};
+
+// Opens the window modally over its owner and returns once it has been closed.
+void ShowSystemHealth(ui::Application& app, ui::Form& owner, const Services& services);
+
+}  // namespace qb::cleaner

@@ -1,0 +1,78 @@
+#include "cleaner/system_health_form.h"
+
+namespace qb::cleaner {
+
+namespace {
+
+using ui::ControlKind;
+using ui::ControlSpec;
+using ui::TwipRect;
+
+constexpr int kFrameWidth = 6300;
+constexpr int kFrameHeight = 1200;
+constexpr int kLeftColumn = 120;
+constexpr int kRightColumn = 6555;
+constexpr int kFirstRow = 240;
+constexpr int kRowStep = 1260;
+
+ui::Control& Add(ui::Form& form, std::string_view name, ControlKind kind, ui::Control* in,
+                 TwipRect rect, std::string_view caption = {}, std::string_view tag = {}) {
+  ControlSpec spec;
+  spec.name = std::string(name);
+  spec.kind = kind;
+  spec.container = in;
+  spec.rect = rect;
+  spec.caption = std::string(caption);
+  spec.tag = std::string(tag);
+  return form.Add(std::move(spec));
+}
+
+TwipRect FramePlace(size_t index) {
+  // Two columns of three; the orphan-shortcut frame is the left bottom one and taller.
+  switch (index) {
+    case 0: return {kLeftColumn, kFirstRow, kFrameWidth, kFrameHeight};
+    case 1: return {kLeftColumn, kFirstRow + kRowStep, kFrameWidth, kFrameHeight};
+    case 2: return {kRightColumn, kFirstRow, kFrameWidth, kFrameHeight};
+    case 3: return {kRightColumn, kFirstRow + kRowStep, kFrameWidth, kFrameHeight};
+    case 4: return {kRightColumn, kFirstRow + 2 * kRowStep, kFrameWidth, kFrameHeight};
+    default: return {kLeftColumn, kFirstRow + 2 * kRowStep, kFrameWidth, 2460};
+  }
+}
+
+void AddCategoryFrame(ui::Form& form, ui::Control& health, const FrameNames& names, size_t index) {
+  ui::Control& frame =
+      Add(form, names.frame, ControlKind::Frame, &health, FramePlace(index), names.caption, names.tag);
+  Add(form, names.found_caption_label, ControlKind::SkinLabel, &frame, {120, 300, 1935, 255},
+      "Total Errors Found :", "3025");
+  Add(form, names.found, ControlKind::Label, &frame, {2100, 300, 900, 255});
+  Add(form, names.repaired_caption_label, ControlKind::SkinLabel, &frame, {120, 600, 1935, 255},
+      "Repaired                :", "3026");
+  Add(form, names.repaired, ControlKind::Label, &frame, {2100, 600, 900, 255});
+  Add(form, names.button, ControlKind::CommandButton, &frame, {4560, 300, 1575, 375},
+      "Check && Repair", "1020");
+  ui::Control& bar = Add(form, names.bar, ControlKind::ProgressBar, &frame, {120, 900, 6015, 195});
+  bar.SetRange(0, 100);
+}
+
+}  // namespace
+
+std::unique_ptr<ui::Form> BuildSystemHealthForm(const std::vector<std::string>& drives,
+                                                int selected_drive) {
+  auto form = std::make_unique<ui::Form>("pchealth", "System Health", kHealthWidth, kHealthHeight);
+  ui::Control& health = Add(*form, "HealthFrame", ControlKind::Frame, nullptr,
+                            {0, 0, kHealthWidth, kHealthHeight}, "System Health");
+  for (size_t i = 0; i < kFrames.size(); ++i) AddCategoryFrame(*form, health, kFrames[i], i);
+
+  ui::Control& shortcuts = (*form)["OSFrame"];
+  ui::Control& drive_list =
+      Add(*form, "ODrive", ControlKind::DriveList, &shortcuts, {120, 1200, 3015, 315});
+  drive_list.SetItems(drives);
+  if (selected_drive >= 0 && selected_drive < static_cast<int>(drives.size())) {
+    drive_list.SetListIndex(selected_drive);
+  }
+  Add(*form, "label29", ControlKind::Label, &shortcuts, {120, 1680, 6015, 615});
+  Add(*form, "Command1", ControlKind::CommandButton, &health, {11535, 4920, 1335, 375}, "Close");
+  return form;
+}
+
+}  // namespace qb::cleaner
