@@ -4,36 +4,50 @@
 
 namespace qb::text {
 
+namespace {
+
+// One code point from utf8 at i, moving i past it. A bad sequence (a byte that cannot lead,
+// a missing continuation, an overlong form, an encoded surrogate, a value past U+10FFFF)
+// gives U+FFFD for its longest valid beginning, so that no bad input ever reads as some
+// other valid character.
+char32_t DecodeOne(std::string_view utf8, size_t& i) {
+  const auto lead = static_cast<unsigned char>(utf8[i++]);
+  if (lead < 0x80) return lead;
+  size_t extra = 0;
+  char32_t cp = 0;
+  unsigned char low = 0x80, high = 0xBF;  // the allowed range of the next byte
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    extra = 1, cp = lead & 0x1F;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    extra = 2, cp = lead & 0x0F;
+    if (lead == 0xE0) low = 0xA0;   // overlong below U+0800
+    if (lead == 0xED) high = 0x9F;  // U+D800..U+DFFF are not characters
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    extra = 3, cp = lead & 0x07;
+    if (lead == 0xF0) low = 0x90;   // overlong below U+10000
+    if (lead == 0xF4) high = 0x8F;  // nothing past U+10FFFF
+  } else {
+    return 0xFFFD;
+  }
+  for (size_t k = 0; k < extra; ++k) {
+    if (i >= utf8.size()) return 0xFFFD;
+    const auto next = static_cast<unsigned char>(utf8[i]);
+    if (next < low || next > high) return 0xFFFD;
+    low = 0x80, high = 0xBF;
+    cp = (cp << 6) | (next & 0x3F);
+    ++i;
+  }
+  return cp;
+}
+
+}  // namespace
+
 std::u16string Utf8ToUtf16(std::string_view utf8) {
   std::u16string out;
   out.reserve(utf8.size());
   size_t i = 0;
   while (i < utf8.size()) {
-    const auto c = static_cast<unsigned char>(utf8[i]);
-    char32_t cp = 0xFFFD;
-    size_t extra = 0;
-    if (c < 0x80) {
-      cp = c;
-    } else if ((c & 0xE0) == 0xC0) {
-      cp = c & 0x1F, extra = 1;
-    } else if ((c & 0xF0) == 0xE0) {
-      cp = c & 0x0F, extra = 2;
-    } else if ((c & 0xF8) == 0xF0) {
-      cp = c & 0x07, extra = 3;
-    }
-    bool valid = c < 0x80 || extra > 0;
-    for (size_t k = 1; valid && k <= extra; ++k) {
-      if (i + k >= utf8.size() || (static_cast<unsigned char>(utf8[i + k]) & 0xC0) != 0x80) {
-        valid = false;
-      } else {
-        cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-      }
-    }
-    if (!valid) {
-      cp = 0xFFFD;
-      extra = 0;
-    }
-    i += extra + 1;
+    char32_t cp = DecodeOne(utf8, i);
     if (cp >= 0x10000) {
       cp -= 0x10000;
       out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
