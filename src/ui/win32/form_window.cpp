@@ -1,0 +1,394 @@
+#include "ui/win32/form_window.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "platform/win32/wide.h"
+#include "ui/win32/palette.h"
+#include "ui/win32/skin_painter.h"
+#include "ui/win32/window_host.h"
+
+namespace qb::ui::win32 {
+namespace {
+
+constexpr wchar_t kFormClass[] = L"QbForm";
+
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
+// The work area of the monitor the window is on (or the owner's).
+PixelRect WorkAreaOf(HWND window) {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &info);
+  const RECT& area = info.rcWork;
+  return {area.left, area.top, area.right - area.left, area.bottom - area.top};
+}
+
+PixelRect RectOf(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+}  // namespace
+
+FormWindow::FormWindow(WindowHost& host, Form& form, HWND owner) : host_(host), form_(form) {
+  RegisterClassOnce(host.Instance(), kFormClass, CS_DBLCLKS);
+  const DWORD ex_style = WS_EX_CONTROLPARENT | (owner ? 0 : WS_EX_APPWINDOW);
+  Create(host.Instance(), kFormClass, ex_style, FrameStyle(), qb::win32::Wide(form.Caption()), owner,
+         RECT{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT});
+  if (!Handle()) return;
+  ApplySize();
+  const PixelRect area = owner ? RectOf(owner) : WorkAreaOf(Handle());
+  const PixelRect own = RectOf(Handle());
+  const PixelRect placed = CenterIn(own.width, own.height, area);
+  SetWindowPos(Handle(), nullptr, placed.left, std::max(placed.top, WorkAreaOf(Handle()).top), 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  CreateViews(nullptr);
+  form_.SetObserver(this);
+}
+
+FormWindow::~FormWindow() {
+  Close();
+  // The views go while this object is still whole: their windows' last messages reach it.
+  views_.clear();
+}
+
+void FormWindow::Close() {
+  if (closing_) return;
+  closing_ = true;
+  if (form_.Observer() == this) form_.SetObserver(nullptr);
+  if (Handle()) {
+    for (const auto& [control, id] : timer_ids_) KillTimer(Handle(), id);
+  }
+  DestroyHandle();
+}
+
+HINSTANCE FormWindow::Instance() const { return host_.Instance(); }
+
+Dpi FormWindow::CurrentDpi() const { return host_.Dpi().ForWindow(Handle()); }
+
+const skin::ElementStyle* FormWindow::StyleOf(std::string_view element) const {
+  const skin::Skin* skin = host_.Skin();
+  if (!skin || element.empty()) return nullptr;
+  const auto found = skin->elements.find(element);
+  return found == skin->elements.end() ? nullptr : &found->second;
+}
+
+HFONT FormWindow::FontFor(const skin::ElementStyle* style) const {
+  const FontSpec spec = style ? FontSpec{qb::win32::Wide(style->font_face), style->font_points, style->bold}
+                              : FontCache::SystemMessageFont();
+  return host_.Fonts().Get(spec, CurrentDpi().Value());
+}
+
+HWND FormWindow::ContainerHandle(const Control* container) const {
+  if (!container) return Handle();
+  const ControlView* view = ViewOf(*container);
+  return view && view->Handle() ? view->Handle() : Handle();
+}
+
+COLORREF FormWindow::ContainerBackground(const Control* container) const {
+  if (!container) {
+    const skin::ElementStyle* style = FormStyle();
+    return style ? SkinPainter::BodyColor(*style) : GetSysColor(COLOR_BTNFACE);
+  }
+  if (const skin::ElementStyle* style = StyleOf(container->SkinElement())) {
+    return SkinPainter::BodyColor(*style);
+  }
+  return ContainerBackground(container->Container());
+}
+
+int FormWindow::ContainerTopOffset(const Control* container) const {
+  return container ? 0 : TitleHeight();
+}
+
+HBRUSH FormWindow::BrushFor(COLORREF color) {
+  auto& brush = brushes_[color];
+  if (!brush) brush.Reset(CreateSolidBrush(color));
+  return static_cast<HBRUSH>(brush.Get());
+}
+
+void FormWindow::SetControlTimer(Control& control, int interval) {
+  if (!Handle() || closing_) return;
+  auto [entry, added] = timer_ids_.emplace(&control, timer_ids_.size() + 1);
+  if (interval > 0) {
+    SetTimer(Handle(), entry->second, static_cast<UINT>(interval), nullptr);
+  } else {
+    KillTimer(Handle(), entry->second);
+  }
+}
+
+ControlView* FormWindow::ViewOf(const Control& control) const {
+  const auto found = view_of_.find(&control);
+  return found == view_of_.end() ? nullptr : found->second;
+}
+
+const skin::ElementStyle* FormWindow::FormStyle() const { return StyleOf(form_.SkinElement()); }
+
+bool FormWindow::HasSkinTitle() const {
+  const skin::ElementStyle* style = FormStyle();
+  return style && style->title_height > 0;
+}
+
+int FormWindow::TitleHeight() const {
+  return HasSkinTitle() ? CurrentDpi().Scale(FormStyle()->title_height) : 0;
+}
+
+DWORD FormWindow::FrameStyle() const {
+  const DWORD common = WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;
+  return HasSkinTitle() ? WS_POPUP | common : WS_OVERLAPPED | WS_CAPTION | common;
+}
+
+std::vector<std::string> FormWindow::TitleButtonNames() const {
+  if (!form_.TitleButtons().empty()) return form_.TitleButtons();
+  const skin::ElementStyle* style = FormStyle();
+  return style ? style->title_buttons : std::vector<std::string>{};
+}
+
+TitleBarLayout FormWindow::TitleLayout() const {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  const Dpi dpi = CurrentDpi();
+  const int height = TitleHeight();
+  const TitleBarMetrics metrics{height, std::max(8, height * 2 / 3), dpi.Scale(4), dpi.Scale(6)};
+  return LayOutTitleBar(client.right, TitleButtonNames().size(), metrics);
+}
+
+int FormWindow::TitleButtonUnder(POINT point) const {
+  if (!HasSkinTitle() || point.y >= TitleHeight()) return -1;
+  return TitleButtonAt(TitleLayout(), point.x, point.y);
+}
+
+void FormWindow::TitleButtonClicked(const std::string& name) {
+  if (name == "close") {
+    host_.RequestClose(form_, CloseReason::User);
+  } else if (name == "minimize") {
+    ShowWindow(Handle(), SW_MINIMIZE);
+  } else if (form_.on_title_button) {
+    form_.on_title_button(name);
+  }
+}
+
+void FormWindow::CreateViews(const Control* container) {
+  for (Control* control : form_.Children(container)) {
+    auto view = ControlView::Make(*this, *control);
+    ControlView& made = *view;
+    view_of_[control] = view.get();
+    views_.push_back(std::move(view));
+    made.Create();
+    CreateViews(control);
+  }
+  ApplyZOrder(container);
+}
+
+void FormWindow::ApplyZOrder(const Control* container) {
+  std::vector<Control*> children = form_.Children(container);
+  std::stable_sort(children.begin(), children.end(),
+                   [](const Control* a, const Control* b) { return a->ZOrder() < b->ZOrder(); });
+  for (const Control* child : children) {
+    const ControlView* view = ViewOf(*child);
+    if (view && view->Handle()) {
+      SetWindowPos(view->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+  }
+}
+
+void FormWindow::ApplySize() {
+  const Dpi dpi = CurrentDpi();
+  SetWindowPos(Handle(), nullptr, 0, 0, dpi.FromTwips(form_.Width()), dpi.FromTwips(form_.Height()),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindow::ApplyFrame() {
+  const LONG_PTR kept = GetWindowLongPtrW(Handle(), GWL_STYLE) & (WS_VISIBLE | WS_DISABLED | WS_MINIMIZE);
+  SetWindowLongPtrW(Handle(), GWL_STYLE, static_cast<LONG_PTR>(FrameStyle()) | kept);
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void FormWindow::ApplyDpi() {
+  ApplySize();
+  for (const auto& view : views_) view->ApplyDpi();
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void FormWindow::SkinChanged() {
+  if (!Handle()) return;
+  ApplyFrame();
+  ApplySize();
+  for (const auto& view : views_) view->SkinChanged();
+  for (const auto& view : views_) view->ApplyDpi();
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+}
+
+void FormWindow::ControlChanged(Control& control, Property property) {
+  if (ControlView* view = ViewOf(control)) view->Sync(property);
+}
+
+void FormWindow::FormChanged(Form& form, FormProperty property) {
+  if (!Handle()) return;
+  switch (property) {
+    case FormProperty::Caption:
+      SetWindowTextW(Handle(), qb::win32::Wide(form_.Caption()).c_str());
+      InvalidateTitle();
+      break;
+    case FormProperty::Size:
+      ApplySize();
+      break;
+    case FormProperty::SkinElement:
+      SkinChanged();
+      break;
+    case FormProperty::Cursor: {
+      POINT point;
+      GetCursorPos(&point);
+      if (WindowFromPoint(point) && GetAncestor(WindowFromPoint(point), GA_ROOT) == Handle()) {
+        SetCursor(LoadCursorW(nullptr, form_.Busy() ? IDC_WAIT : IDC_ARROW));
+      }
+      break;
+    }
+    case FormProperty::Visible:
+      break;
+  }
+}
+
+void FormWindow::InvalidateTitle() {
+  if (!HasSkinTitle()) return;
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  client.bottom = TitleHeight();
+  InvalidateRect(Handle(), &client, FALSE);
+}
+
+void FormWindow::Paint(HDC dc, const RECT& client) {
+  const skin::ElementStyle* style = FormStyle();
+  if (!style) {
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    return;
+  }
+  const int title_height = TitleHeight();
+  const Dpi dpi = CurrentDpi();
+  const skin::ElementStyle& look = *style;
+  SkinPainter painter(dc, look, dpi, FontFor(style));
+  painter.WindowFrame(client, title_height);
+  if (title_height == 0) return;
+  const TitleBarLayout layout = TitleLayout();
+  const std::vector<std::string> names = TitleButtonNames();
+  std::vector<TitleButtonLook> buttons;
+  for (std::size_t i = 0; i < names.size() && i < layout.buttons.size(); ++i) {
+    const int index = static_cast<int>(i);
+    const ButtonState state = index == pressed_button_ && index == hot_button_ ? ButtonState::Pressed
+                              : index == hot_button_                           ? ButtonState::Hot
+                                                                               : ButtonState::Normal;
+    buttons.push_back({names[i], layout.buttons[i], state});
+  }
+  // The caption in the bold face of the element's font.
+  const FontSpec bold{qb::win32::Wide(look.font_face), look.font_points + 1, true};
+  SkinPainter title_painter(dc, look, dpi, host_.Fonts().Get(bold, dpi.Value()));
+  title_painter.TitleBar(RECT{client.left, client.top, client.right, client.top + title_height},
+                         qb::win32::Wide(form_.Caption()), buttons, active_);
+}
+
+std::optional<LRESULT> FormWindow::OnMouseMove(const MouseEvent& event) {
+  const int under = TitleButtonUnder(event.point);
+  if (under != hot_button_) {
+    hot_button_ = under;
+    InvalidateTitle();
+  }
+  if (under >= 0) TrackMouseLeave(Handle());
+  return std::nullopt;
+}
+
+std::optional<LRESULT> FormWindow::OnMouseLeave() {
+  if (hot_button_ >= 0 && pressed_button_ < 0) {
+    hot_button_ = -1;
+    InvalidateTitle();
+  }
+  return std::nullopt;
+}
+
+std::optional<LRESULT> FormWindow::OnLeftButtonDown(const MouseEvent& event) {
+  const int under = TitleButtonUnder(event.point);
+  if (under < 0) return std::nullopt;
+  pressed_button_ = hot_button_ = under;
+  SetCapture(Handle());
+  InvalidateTitle();
+  return 0;
+}
+
+std::optional<LRESULT> FormWindow::OnLeftButtonUp(const MouseEvent& event) {
+  if (pressed_button_ < 0) return std::nullopt;
+  const int pressed = std::exchange(pressed_button_, -1);
+  ReleaseCapture();
+  InvalidateTitle();
+  const std::vector<std::string> names = TitleButtonNames();
+  if (TitleButtonUnder(event.point) == pressed && pressed < static_cast<int>(names.size())) {
+    TitleButtonClicked(names[pressed]);
+  }
+  return 0;
+}
+
+std::optional<LRESULT> FormWindow::OnTimer(UINT_PTR id) {
+  for (const auto& [control, timer] : timer_ids_) {
+    if (timer == id) {
+      const_cast<Control*>(control)->RaiseTimer();
+      return 0;
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<LRESULT> FormWindow::OnHitTest(LPARAM lparam) {
+  if (!HasSkinTitle()) return std::nullopt;
+  POINT point{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+  ScreenToClient(Handle(), &point);
+  if (point.y >= 0 && point.y < TitleHeight() && TitleButtonUnder(point) < 0) return HTCAPTION;
+  return std::nullopt;
+}
+
+std::optional<LRESULT> FormWindow::OnDpiChanged(WPARAM wparam, LPARAM lparam) {
+  if (host_.Dpi().Overridden()) return 0;
+  const auto* suggested = reinterpret_cast<const RECT*>(lparam);
+  SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ApplyDpi();
+  return 0;
+}
+
+std::optional<LRESULT> FormWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (auto reflected = ReflectToControl(message, wparam, lparam)) return reflected;
+  switch (message) {
+    case WM_CLOSE:
+      host_.RequestClose(form_, CloseReason::User);
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wparam) host_.RequestClose(form_, CloseReason::WindowsShutdown);
+      return 0;
+    case WM_NCHITTEST:
+      return OnHitTest(lparam);
+    case WM_DPICHANGED:
+      return OnDpiChanged(wparam, lparam);
+    case WM_NCACTIVATE:
+      active_ = wparam != FALSE;
+      InvalidateTitle();
+      return std::nullopt;
+    case WM_SETCURSOR:
+      if (form_.Busy()) {
+        SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+        return TRUE;
+      }
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
+void FormWindow::OnDestroyed() {
+  if (!closing_) host_.WindowLost(*this);
+}
+
+}  // namespace qb::ui::win32

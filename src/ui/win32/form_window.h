@@ -1,0 +1,97 @@
+#pragma once
+// The real top-level window of one form model: one child window per control, every model
+// change mirrored, every user action turned into a model event. A form whose skin element
+// has a title bar is a borderless window with the title bar painted by the skin; any other
+// form is an ordinary captioned window drawn by the system.
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "platform/win32/scoped.h"
+#include "skin/skin.h"
+#include "ui/form.h"
+#include "ui/view_geometry.h"
+#include "ui/win32/control_view.h"
+#include "ui/win32/dpi.h"
+#include "ui/win32/window.h"
+
+namespace qb::ui::win32 {
+
+class WindowHost;
+
+class FormWindow : public Window, public FormObserver {
+ public:
+  // Creates the window hidden, with all its controls; owner is the window it stays above.
+  FormWindow(WindowHost& host, Form& form, HWND owner);
+  ~FormWindow() override;
+
+  Form& Model() const { return form_; }
+  // Stops timers and takes the window down before the object goes.
+  void Close();
+  // The host's skin changed: the frame, the drawing and the skinned controls follow.
+  void SkinChanged();
+
+  // What the control views need of the window they sit in.
+  HINSTANCE Instance() const;
+  Dpi CurrentDpi() const;
+  const skin::ElementStyle* StyleOf(std::string_view element) const;
+  HFONT FontFor(const skin::ElementStyle* style) const;
+  HWND ContainerHandle(const Control* container) const;
+  COLORREF ContainerBackground(const Control* container) const;
+  // Pixels between a container's top edge and the origin of its controls' positions: the
+  // painted title bar for controls placed on the form.
+  int ContainerTopOffset(const Control* container) const;
+  HBRUSH BrushFor(COLORREF color);
+  // Runs the control's timer every interval milliseconds; 0 stops it.
+  void SetControlTimer(Control& control, int interval);
+  ControlView* ViewOf(const Control& control) const;
+
+  void ControlChanged(Control& control, Property property) override;
+  void FormChanged(Form& form, FormProperty property) override;
+
+ protected:
+  bool Paints() const override { return true; }
+  void Paint(HDC dc, const RECT& client) override;
+  std::optional<LRESULT> OnMouseMove(const MouseEvent& event) override;
+  std::optional<LRESULT> OnMouseLeave() override;
+  std::optional<LRESULT> OnLeftButtonDown(const MouseEvent& event) override;
+  std::optional<LRESULT> OnLeftButtonUp(const MouseEvent& event) override;
+  std::optional<LRESULT> OnTimer(UINT_PTR id) override;
+  std::optional<LRESULT> OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void OnDestroyed() override;
+
+ private:
+  const skin::ElementStyle* FormStyle() const;
+  // The form's element has a title bar of its own: the window is drawn without a frame.
+  bool HasSkinTitle() const;
+  int TitleHeight() const;
+  DWORD FrameStyle() const;
+  TitleBarLayout TitleLayout() const;
+  std::vector<std::string> TitleButtonNames() const;
+  int TitleButtonUnder(POINT point) const;
+  void TitleButtonClicked(const std::string& name);
+  void CreateViews(const Control* container);
+  void ApplyZOrder(const Control* container);
+  void ApplyFrame();
+  void ApplySize();
+  void ApplyDpi();
+  std::optional<LRESULT> OnHitTest(LPARAM lparam);
+  std::optional<LRESULT> OnDpiChanged(WPARAM wparam, LPARAM lparam);
+  void InvalidateTitle();
+
+  WindowHost& host_;
+  Form& form_;
+  std::vector<std::unique_ptr<ControlView>> views_;
+  std::map<const Control*, ControlView*> view_of_;
+  std::map<const Control*, UINT_PTR> timer_ids_;
+  std::map<COLORREF, qb::win32::ScopedGdiObject> brushes_;
+  int hot_button_ = -1;
+  int pressed_button_ = -1;
+  bool active_ = true;
+  bool closing_ = false;
+};
+
+}  // namespace qb::ui::win32

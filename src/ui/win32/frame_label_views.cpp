@@ -1,0 +1,95 @@
+// Frames (containers of other controls) and labels: windows of our own.
+#include "ui/win32/control_views.h"
+
+#include "platform/win32/wide.h"
+#include "ui/win32/form_window.h"
+#include "ui/win32/skin_painter.h"
+
+namespace qb::ui::win32 {
+namespace {
+
+constexpr wchar_t kFrameClass[] = L"QbFrame";
+constexpr wchar_t kLabelClass[] = L"QbLabel";
+
+void DrawPlainText(HDC dc, HFONT font, const RECT& rect, const std::wstring& text, bool enabled,
+                   UINT format) {
+  HGDIOBJ previous = SelectObject(dc, font);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+  RECT area = rect;
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, format);
+  SelectObject(dc, previous);
+}
+
+}  // namespace
+
+ControlView::Shape FrameView::WindowShape() const {
+  RegisterControlClass(Instance(), kFrameClass);
+  return {kFrameClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+}
+
+void FrameView::Paint(HDC dc, const RECT& client) {
+  const std::wstring caption = qb::win32::Wide(Model().Caption());
+  const bool enabled = Model().Enabled();
+  if (const skin::ElementStyle* style = Style()) {
+    SkinPainter painter(dc, *style, CurrentDpi(), Font());
+    painter.Fill(client, Background());
+    painter.Frame(client, caption, enabled);
+    return;
+  }
+  // The system's group box: an etched border broken by the caption.
+  HBRUSH background = OwnerWindow().BrushFor(Background());
+  FillRect(dc, &client, background);
+  HGDIOBJ previous = SelectObject(dc, Font());
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+  SelectObject(dc, previous);
+  RECT border = client;
+  border.top += caption.empty() ? 0 : metrics.tmHeight / 2;
+  DrawEdge(dc, &border, EDGE_ETCHED, BF_RECT);
+  if (!caption.empty()) {
+    const int left = CurrentDpi().Scale(8);
+    RECT text{left, 0, std::min<LONG>(left + extent.cx + CurrentDpi().Scale(4), client.right - left),
+              metrics.tmHeight};
+    FillRect(dc, &text, background);
+    text.left += CurrentDpi().Scale(2);
+    DrawPlainText(dc, Font(), text, caption, enabled, DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS);
+  }
+}
+
+std::optional<LRESULT> FrameView::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  return ReflectToControl(message, wparam, lparam);
+}
+
+ControlView::Shape LabelView::WindowShape() const {
+  RegisterControlClass(Instance(), kLabelClass);
+  return {kLabelClass, 0};
+}
+
+void LabelView::Paint(HDC dc, const RECT& client) {
+  const std::wstring text = qb::win32::Wide(Model().Caption());
+  const bool enabled = Model().Enabled();
+  if (const skin::ElementStyle* style = Style()) {
+    SkinPainter painter(dc, *style, CurrentDpi(), Font());
+    painter.Fill(client, Background());
+    painter.Label(client, text, enabled);
+    return;
+  }
+  FillRect(dc, &client, OwnerWindow().BrushFor(Background()));
+  DrawPlainText(dc, Font(), client, text, enabled, DT_LEFT | DT_TOP | DT_WORDBREAK);
+}
+
+std::optional<LRESULT> LabelView::OnLeftButtonUp(const MouseEvent&) {
+  Model().RaiseClick();
+  return 0;
+}
+
+std::optional<LRESULT> LabelView::OnMessage(UINT message, WPARAM, LPARAM) {
+  // A label nobody listens to lets the mouse through to what lies under it.
+  if (message == WM_NCHITTEST && !Model().on_click) return HTTRANSPARENT;
+  return std::nullopt;
+}
+
+}  // namespace qb::ui::win32

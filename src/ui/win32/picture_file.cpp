@@ -1,0 +1,56 @@
+#include "ui/win32/picture_file.h"
+
+#include "ui/win32/gdiplus_headers.h"
+
+#include "platform/win32/wide.h"
+
+namespace qb::ui::win32 {
+namespace {
+
+// Through GDI+, which reads every common format; fails quietly when GDI+ is not started.
+HBITMAP LoadWithGdiplus(const std::wstring& path, COLORREF background) {
+  Gdiplus::Bitmap picture(path.c_str());
+  if (picture.GetLastStatus() != Gdiplus::Ok || picture.GetWidth() == 0) return nullptr;
+  HBITMAP bitmap = nullptr;
+  const Gdiplus::Color fill(GetRValue(background), GetGValue(background), GetBValue(background));
+  if (picture.GetHBITMAP(fill, &bitmap) != Gdiplus::Ok) return nullptr;
+  return bitmap;
+}
+
+HBITMAP LoadBmp(const std::wstring& path) {
+  return static_cast<HBITMAP>(
+      LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+}
+
+}  // namespace
+
+PictureFile::PictureFile(HBITMAP bitmap, int width, int height)
+    : bitmap_(bitmap), width_(width), height_(height) {}
+
+std::unique_ptr<PictureFile> PictureFile::Load(const std::string& path, COLORREF background) {
+  if (path.empty()) return nullptr;
+  const std::wstring wide = qb::win32::Wide(path);
+  if (GetFileAttributesW(wide.c_str()) == INVALID_FILE_ATTRIBUTES) return nullptr;
+  HBITMAP bitmap = LoadWithGdiplus(wide, background);
+  if (!bitmap) bitmap = LoadBmp(wide);
+  if (!bitmap) return nullptr;
+  BITMAP info{};
+  if (!GetObjectW(bitmap, sizeof(info), &info) || info.bmWidth <= 0 || info.bmHeight == 0) {
+    DeleteObject(bitmap);
+    return nullptr;
+  }
+  return std::unique_ptr<PictureFile>(
+      new PictureFile(bitmap, info.bmWidth, info.bmHeight < 0 ? -info.bmHeight : info.bmHeight));
+}
+
+void PictureFile::Draw(HDC dc, const PixelRect& target) const {
+  qb::win32::ScopedMemoryDc source(CreateCompatibleDC(dc));
+  if (!source) return;
+  qb::win32::ScopedSelect select(source.Get(), bitmap_.Get());
+  SetStretchBltMode(dc, HALFTONE);
+  SetBrushOrgEx(dc, 0, 0, nullptr);
+  StretchBlt(dc, target.left, target.top, target.width, target.height, source.Get(), 0, 0,
+             width_, height_, SRCCOPY);
+}
+
+}  // namespace qb::ui::win32

@@ -1,0 +1,170 @@
+#include "ui/win32/window_host.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "ui/win32/form_window.h"
+
+namespace qb::ui::win32 {
+
+WindowHost::WindowHost(HINSTANCE instance, Application& application, const skin::Skin* skin)
+    : instance_(instance), application_(application), skin_(skin) {
+  INITCOMMONCONTROLSEX controls{sizeof(controls),
+                                ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES |
+                                    ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES |
+                                    ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+}
+
+WindowHost::~WindowHost() {
+  for (const auto& window : windows_) window->Close();
+  windows_.clear();
+  retired_.clear();
+}
+
+void WindowHost::SetSkin(const skin::Skin* skin) {
+  skin_ = skin;
+  for (const auto& window : windows_) window->SkinChanged();
+}
+
+FormWindow* WindowHost::WindowOf(const Form& form) const {
+  for (const auto& window : windows_) {
+    if (&window->Model() == &form) return window.get();
+  }
+  return nullptr;
+}
+
+WindowHandle WindowHost::HandleOf(const Form& form) const {
+  const FormWindow* window = WindowOf(form);
+  return window ? reinterpret_cast<WindowHandle>(window->Handle()) : 0;
+}
+
+FormWindow& WindowHost::Open(Form& form, HWND owner) {
+  windows_.push_back(std::make_unique<FormWindow>(*this, form, owner));
+  return *windows_.back();
+}
+
+void WindowHost::Show(Form& form) {
+  FormWindow* window = WindowOf(form);
+  if (!window) window = &Open(form, nullptr);
+  if (!window->Handle()) return;
+  ShowWindow(window->Handle(), SW_SHOW);
+  UpdateWindow(window->Handle());
+}
+
+void WindowHost::ShowModal(Form& form, Form* owner) {
+  FormWindow* window = WindowOf(form);
+  const FormWindow* owner_window = owner ? WindowOf(*owner) : nullptr;
+  if (!window) window = &Open(form, owner_window ? owner_window->Handle() : nullptr);
+  if (!window->Handle()) return;
+
+  // Every other window of the program waits while this one is open.
+  Modal modal{window, {}};
+  for (const auto& other : windows_) {
+    HWND handle = other->Handle();
+    if (other.get() != window && handle && IsWindowEnabled(handle)) {
+      EnableWindow(handle, FALSE);
+      modal.disabled.push_back(handle);
+    }
+  }
+  modals_.push_back(std::move(modal));
+  ShowWindow(window->Handle(), SW_SHOW);
+  SetForegroundWindow(window->Handle());
+  UpdateWindow(window->Handle());
+
+  MSG message;
+  while (WindowOf(form) && WindowOf(form)->Handle() && application_.IsLoaded(form)) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got <= 0) {
+      // The program is ending: leave the quit for the outer loop.
+      quitting_ = true;
+      if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
+      break;
+    }
+    Dispatch(message);
+  }
+  if (FormWindow* still = WindowOf(form)) EndModal(*still);
+  DeleteRetired();
+}
+
+void WindowHost::EndModal(FormWindow& window) {
+  const auto found = std::find_if(modals_.begin(), modals_.end(),
+                                   [&](const Modal& modal) { return modal.window == &window; });
+  if (found == modals_.end()) return;
+  // Enabled again before the modal window goes, so Windows activates the owner, not
+  // some other program.
+  for (HWND handle : found->disabled) {
+    if (IsWindow(handle)) EnableWindow(handle, TRUE);
+  }
+  modals_.erase(found);
+}
+
+void WindowHost::Destroy(Form& form) {
+  if (FormWindow* window = WindowOf(form)) Retire(*window);
+}
+
+void WindowHost::Retire(FormWindow& window) {
+  EndModal(window);
+  const auto found = std::find_if(windows_.begin(), windows_.end(),
+                                  [&](const auto& owned) { return owned.get() == &window; });
+  if (found == windows_.end()) return;
+  retired_.push_back(std::move(*found));
+  windows_.erase(found);
+  window.Close();
+  if (windows_.empty() && run_depth_ > 0) PostQuitMessage(0);
+}
+
+void WindowHost::WindowLost(FormWindow& window) {
+  Form& form = window.Model();
+  application_.Unload(form, CloseReason::OwnerClosing);
+  // A form that refused to unload has no window any more all the same.
+  if (WindowOf(form) == &window) Retire(window);
+}
+
+void WindowHost::RequestClose(Form& form, CloseReason reason) { application_.Unload(form, reason); }
+
+void WindowHost::DeleteRetired() {
+  // A window whose handler is still running (it opened a nested loop) waits for a later turn.
+  std::erase_if(retired_, [](const auto& window) { return window->DispatchDepth() == 0; });
+}
+
+void WindowHost::Dispatch(MSG& message) {
+  HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  const bool ours = root && std::any_of(windows_.begin(), windows_.end(), [&](const auto& window) {
+                      return window->Handle() == root;
+                    });
+  // Tab, arrow and access keys move between the controls as in a dialog.
+  if (!ours || !IsDialogMessageW(root, &message)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  DeleteRetired();
+}
+
+bool WindowHost::DoEvents() {
+  MSG message;
+  while (!quitting_ && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      quitting_ = true;
+      PostQuitMessage(static_cast<int>(message.wParam));
+      break;
+    }
+    Dispatch(message);
+  }
+  return !quitting_;
+}
+
+int WindowHost::Run() {
+  if (windows_.empty()) return 0;
+  ++run_depth_;
+  MSG message{};
+  BOOL got;
+  while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) Dispatch(message);
+  --run_depth_;
+  quitting_ = false;
+  DeleteRetired();
+  return got == 0 ? static_cast<int>(message.wParam) : 1;
+}
+
+}  // namespace qb::ui::win32

@@ -1,0 +1,83 @@
+#pragma once
+// Shows the program's form models as real windows: one FormWindow per loaded form, the
+// message loop, modal windows with a nested loop, and the way back from a window's close
+// request to the application's Unload.
+//
+// The host and the application refer to each other; construct them as members of one
+// object, host first:
+//   struct Ui { WindowHost host; ui::Application app;
+//               Ui(HINSTANCE i) : host(i, app), app(host) {} };
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "platform/shell.h"
+#include "skin/skin.h"
+#include "ui/application.h"
+#include "ui/win32/dpi.h"
+#include "ui/win32/font_cache.h"
+#include "ui/win32/gdiplus_session.h"
+
+namespace qb::ui::win32 {
+
+class FormWindow;
+
+class WindowHost : public FormHost {
+ public:
+  WindowHost(HINSTANCE instance, Application& application, const skin::Skin* skin = nullptr);
+  WindowHost(const WindowHost&) = delete;
+  WindowHost& operator=(const WindowHost&) = delete;
+  ~WindowHost() override;
+
+  // Windows already open redraw in the new skin; nullptr: plain system drawing.
+  void SetSkin(const skin::Skin* skin);
+  const skin::Skin* Skin() const { return skin_; }
+  DpiSource& Dpi() { return dpi_; }
+  const DpiSource& Dpi() const { return dpi_; }
+  FontCache& Fonts() { return fonts_; }
+  HINSTANCE Instance() const { return instance_; }
+
+  void Show(Form& form) override;
+  void ShowModal(Form& form, Form* owner) override;
+  void Destroy(Form& form) override;
+  bool DoEvents() override;
+
+  // Runs the message loop until the last window has been destroyed; the exit code.
+  int Run();
+  // The form's window handle, 0 while it has no window.
+  WindowHandle HandleOf(const Form& form) const;
+
+  // A window asks to close (title-bar close, system menu, Alt+F4, Windows shutting down):
+  // the application decides through the form's QueryUnload and Unload.
+  void RequestClose(Form& form, CloseReason reason);
+  // A window was destroyed from outside (its owner went): the model follows.
+  void WindowLost(FormWindow& window);
+
+ private:
+  struct Modal {
+    FormWindow* window;
+    std::vector<HWND> disabled;
+  };
+
+  FormWindow* WindowOf(const Form& form) const;
+  FormWindow& Open(Form& form, HWND owner);
+  void Dispatch(MSG& message);
+  void Retire(FormWindow& window);
+  void DeleteRetired();
+  void EndModal(FormWindow& window);
+
+  HINSTANCE instance_;
+  Application& application_;
+  const skin::Skin* skin_;
+  GdiplusSession gdiplus_;
+  DpiSource dpi_;
+  FontCache fonts_;
+  std::vector<std::unique_ptr<FormWindow>> windows_;
+  std::vector<std::unique_ptr<FormWindow>> retired_;
+  std::vector<Modal> modals_;
+  int run_depth_ = 0;
+  bool quitting_ = false;
+};
+
+}  // namespace qb::ui::win32
