@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include "cleaner/path_text.h"
+#include "cleaner/presence_test.h"
+#include "platform/memory/memory_file_system.h"
+
+namespace qb::cleaner {
+namespace {
+
+class PresenceVerdict : public ::testing::Test {
+ protected:
+  PresenceVerdict() {
+    files.AddFile("C:\\Apps\\Normal.exe");
+    files.AddFile("C:\\Apps\\ReadOnly.exe", fileattr::kReadOnly | fileattr::kArchive);
+    files.AddFile("C:\\Apps\\Hidden.exe", fileattr::kHidden);
+    files.AddFile("C:\\Apps\\System.dll", fileattr::kSystem | fileattr::kHidden);
+    files.AddFile("C:\\Apps\\Tools\\run.exe");
+    files.AddFile("C:\\Данные\\Отчёт.doc");
+    files.AddFile("C:\\文档\\报告.txt");
+    files.AddFolder("C:\\Apps\\Folder.exe");
+  }
+  MemoryFileSystem files;
+  PresenceTest test{files, "C:\\Windows"};
+};
+
+TEST_F(PresenceVerdict, AFileThatExistsIsPresentWhateverItsAttributes) {
+  for (const char* path : {"C:\\Apps\\Normal.exe", "c:\\apps\\readonly.EXE", "C:\\Apps\\Hidden.exe",
+                           "C:\\APPS\\system.dll", "C:\\данные\\ОТЧЁТ.doc", "C:\\文档\\报告.txt"}) {
+    EXPECT_EQ(test.Test(path), Presence::Present) << path;
+  }
+  EXPECT_EQ(test.Test("C:\\Apps\\Folder.exe"), Presence::Missing);  // a folder is not a file
+  EXPECT_EQ(test.Test("C:\\Apps\\Gone.exe"), Presence::Missing);
+  EXPECT_EQ(test.Test("C:\\Gone\\Gone.exe"), Presence::Missing);
+}
+
+TEST_F(PresenceVerdict, APlainPathIsOneAttributeQueryAndOnlyWildcardsAreListed) {
+  test.Test("C:\\Apps\\Normal.exe");
+  test.Test("C:\\Apps\\Gone.exe");
+  EXPECT_EQ(files.CallCounts().get_attributes, 2u);
+  EXPECT_EQ(files.CallCounts().find_files, 0u);
+
+  EXPECT_EQ(test.Test("C:\\Apps\\*.exe"), Presence::Present);
+  EXPECT_EQ(test.Test("C:\\Apps\\Hid?en.exe"), Presence::Present);
+  EXPECT_EQ(test.Test("C:\\Apps\\Folder.ex?"), Presence::Missing);  // matches only a folder
+  EXPECT_EQ(test.Test("C:\\Apps\\*.zip"), Presence::Missing);
+  EXPECT_EQ(test.Test("C:\\A*\\Normal.exe"), Presence::Unknown);  // a wildcard in a folder
+  EXPECT_EQ(files.CallCounts().find_files, 4u);
+}
+
+TEST_F(PresenceVerdict, PathsThatCannotBeConfirmedMissingAreUnknown) {
+  files.AddDrive("D:\\", DriveType::CdRom, false);
+  files.AddDrive("E:\\", DriveType::Removable, true);
+  files.AddDrive("N:\\", DriveType::Remote, true);
+  for (const char* path : {"", "run.exe", "Apps\\run.exe", "C:run.exe", "\\Apps\\run.exe",
+                           "\\\\server\\share\\run.exe", "D:\\setup.exe", "E:\\gone.exe",
+                           "N:\\gone.exe", "Z:\\gone.exe"}) {
+    EXPECT_EQ(test.Test(path), Presence::Unknown) << path;
+  }
+  EXPECT_EQ(files.CallCounts().get_attributes, 0u);
+}
+
+TEST_F(PresenceVerdict, AProgramWithArgumentsIsPresentWhenItsProgramPartExists) {
+  EXPECT_EQ(test.TestProgram("c:\\apps\\tools\\run.exe -x"), Presence::Present);
+  EXPECT_EQ(test.TestProgram("c:\\apps\\tools\\run.exe  /a /b.txt"), Presence::Present);
+  EXPECT_EQ(test.TestProgram("c:\\apps\\tools\\gone.exe -x"), Presence::Missing);
+  EXPECT_EQ(test.TestProgram("c:\\apps\\tools\\run"), Presence::Missing);
+}
+
+TEST_F(PresenceVerdict, TheSystemFolderIsLookedUpInBothBitnesses) {
+  files.AddFile("C:\\Windows\\SysWOW64\\old32.exe");
+  EXPECT_EQ(test.Test("C:\\Windows\\System32\\old32.exe"), Presence::Present);
+  EXPECT_EQ(test.Test("C:\\Windows\\System32\\gone.exe"), Presence::Missing);
+}
+
+TEST(PathText, QuotesToBlanksAndCandidates) {
+  EXPECT_EQ(QuotesToBlanks("C:\\plain.exe"), "C:\\plain.exe");
+  EXPECT_EQ(QuotesToBlanks("\"C:\\a b\\x.exe\""), " C:\\a b\\x.exe ");
+  EXPECT_EQ(CleanProgramPath("\"C:\\Program Files\\Editor\\EDIT.exe\""),
+            "c:\\program files\\editor\\edit.exe");
+  EXPECT_EQ(ProgramCandidates("c:\\my.apps\\x.exe -a b.cmd"),
+            std::vector<std::string>{"c:\\my.apps\\x.exe"});
+  EXPECT_EQ(ProgramCandidates("c:\\a.exe  -x"), std::vector<std::string>{"c:\\a.exe"});
+  EXPECT_TRUE(ProgramCandidates("c:\\tools\\run.exe").empty());
+  EXPECT_TRUE(IsAbsolutePath("C:\\x"));
+  EXPECT_TRUE(IsAbsolutePath("\\\\server\\share"));
+  EXPECT_FALSE(IsAbsolutePath("C:x"));
+  EXPECT_FALSE(IsAbsolutePath("x\\y"));
+}
+
+}  // namespace
+}  // namespace qb::cleaner
