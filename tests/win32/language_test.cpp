@@ -1,0 +1,69 @@
+// The language catalogue against the real registry and real INI files.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "language/language_catalogue.h"
+#include "platform/win32/scoped.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_profile.h"
+#include "platform/win32/win32_registry.h"
+
+namespace qb::language {
+namespace {
+
+class Win32LanguageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    folder_ = win32::Narrow(temp) + "qb-language-" + std::to_string(GetCurrentProcessId());
+    CreateDirectoryW(win32::Wide(folder_).c_str(), nullptr);
+    CreateDirectoryW(win32::Wide(folder_ + "\\languages").c_str(), nullptr);
+  }
+  void TearDown() override {
+    DeleteFileW(win32::Wide(LanguageFilePath(folder_, "English")).c_str());
+    RemoveDirectoryW(win32::Wide(folder_ + "\\languages").c_str());
+    RemoveDirectoryW(win32::Wide(folder_).c_str());
+  }
+  void WriteLanguage(const std::string& text) {
+    win32::ScopedFile file(CreateFileW(win32::Wide(LanguageFilePath(folder_, "English")).c_str(),
+                                       GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(file);
+    DWORD written = 0;
+    WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+  }
+
+  std::string folder_;
+  win32::Win32ProfileStore profile_;
+};
+
+TEST_F(Win32LanguageTest, CaptionsFromARealFileAreCutAt254Characters) {
+  WriteLanguage("[Vorlix]\r\n7010=System Health\r\n7002=" + std::string(400, 'x') + "\r\n");
+  EXPECT_EQ(LookUp(profile_, folder_, "7010", "English"), "System Health");
+  EXPECT_EQ(LookUp(profile_, folder_, "7002", "English"), std::string(254, 'x'));
+  EXPECT_EQ(LookUp(profile_, folder_, "9999", "English"), "");
+  EXPECT_EQ(LookUp(profile_, folder_, "7010", ""), "");  // the file ".ini" is missing
+}
+
+TEST(Win32LanguageChoice, RoundTripsThroughTheRealRegistry) {
+  win32::Win32Registry registry;
+  AppSettings settings(registry);
+  const RegKeyPath app{RegRoot::CurrentUser, "Software\\VB and VBA Program Settings\\Vorlix"};
+  const std::string before = StoredChoice(settings);
+  ASSERT_EQ(StoreChoice(settings, "English"), status::kOk);
+  EXPECT_EQ(StoredChoice(settings), "English");
+  RegValue raw;
+  ASSERT_EQ(registry.QueryValue(app.Child("Language"), "lng", raw), status::kOk);
+  EXPECT_EQ(raw.type, regtype::kSz);
+  // Leave the prefix as it was found.
+  if (before.empty()) {
+    registry.DeleteValue(app.Child("Language"), "lng");
+  } else {
+    StoreChoice(settings, before);
+  }
+}
+
+}  // namespace
+}  // namespace qb::language
