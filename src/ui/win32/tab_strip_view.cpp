@@ -10,7 +10,10 @@ ControlView::Shape TabStripView::WindowShape() const {
   return {WC_TABCONTROLW, TCS_TABS | TCS_SINGLELINE | WS_TABSTOP};
 }
 
-void TabStripView::SyncContent() { FillTabs(); }
+void TabStripView::SyncContent() {
+  TabCtrl_SetPadding(Handle(), CurrentDpi().Scale(8), CurrentDpi().Scale(3));
+  FillTabs();
+}
 
 void TabStripView::FillTabs() {
   TabCtrl_DeleteAllItems(Handle());

@@ -40,6 +40,12 @@ WindowHandle WindowHost::HandleOf(const Form& form) const {
   return window ? reinterpret_cast<WindowHandle>(window->Handle()) : 0;
 }
 
+WindowHandle WindowHost::HandleOf(const Control& control) const {
+  const FormWindow* window = WindowOf(control.Owner());
+  const ControlView* view = window ? window->ViewOf(control) : nullptr;
+  return view ? reinterpret_cast<WindowHandle>(view->Handle()) : 0;
+}
+
 FormWindow& WindowHost::Open(Form& form, HWND owner) {
   windows_.push_back(std::make_unique<FormWindow>(*this, form, owner));
   return *windows_.back();

@@ -47,6 +47,8 @@ class WindowHost : public FormHost {
   int Run();
   // The form's window handle, 0 while it has no window.
   WindowHandle HandleOf(const Form& form) const;
+  // The window of one control, 0 when it has none (a timer, a form without a window).
+  WindowHandle HandleOf(const Control& control) const;
 
   // A window asks to close (title-bar close, system menu, Alt+F4, Windows shutting down):
   // the application decides through the form's QueryUnload and Unload.
