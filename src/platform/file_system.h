@@ -7,6 +7,16 @@
 
 #include "platform/status.h"
 
+#ifdef _WIN32
+// The system's headers define CopyFile, DeleteFile and GetDriveType as macros for their A
+// and W forms. Taking them in here, once, and dropping the three macros keeps the member
+// names the same in every file, whichever header it includes first.
+#include <windows.h>
+#undef CopyFile
+#undef DeleteFile
+#undef GetDriveType
+#endif
+
 namespace qb {
 
 namespace fileattr {
