@@ -1,7 +1,47 @@
-// Entry point: wires the real Windows services into the program.
+// Entry point: wires the real Windows services and the Win32 view into the program.
 #include <windows.h>
+#include <commctrl.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  MessageBoxW(nullptr, L"Quill Box", L"Quill Box", MB_OK);
-  return 0;
+#include "app/main_window.h"
+#include "platform/win32/scoped.h"
+#include "platform/win32/win32_machine.h"
+#include "ui/win32/window_host.h"
+
+namespace {
+
+// Until the splash picture can be shown, the start simply goes on without it.
+class NoSplash : public qb::ui::SplashScreen {
+ public:
+  void Show(const std::string&) override {}
+  void Close() override {}
+};
+
+// The host and the application refer to each other, so they live and die together.
+struct Ui {
+  explicit Ui(HINSTANCE instance) : host(instance, app), app(host) {}
+  qb::ui::win32::WindowHost host;
+  qb::ui::Application app;
+};
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  qb::win32::ComApartment com;
+  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                      ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES |
+                                          ICC_PROGRESS_CLASS | ICC_UPDOWN_CLASS};
+  InitCommonControlsEx(&controls);
+
+  qb::win32::Win32Machine machine;
+  Ui ui(instance);
+  NoSplash splash;
+  qb::app::MainWindow main(ui.app, machine.services(), splash);
+
+  // The start-up sequence runs first: it may end a second instance, and it loads the skin
+  // that the window is drawn with from its first paint.
+  ui.app.Load(main.Form());
+  if (main.EndedAsSecondInstance()) return 0;
+  ui.host.SetSkin(main.Skin().Get());
+  ui.app.Show(main.Form());
+  return ui.host.Run();
 }
