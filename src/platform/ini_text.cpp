@@ -144,7 +144,7 @@ std::string IniText::Edit(std::string_view text, std::string_view section, std::
         // The key keeps its spelling in the file; only what follows '=' changes.
         const size_t line_start = out.find_first_not_of(" \t", start);
         const std::string replaced = std::string(*name) + "=" + std::string(value);
-        const size_t content_end = start + std::string_view(out).substr(start, end - start).find_last_not_of(" \t\r") + 1;
+        const size_t content_end = end > start && out[end - 1] == '\r' ? end - 1 : end;
         out.replace(line_start, content_end - line_start, replaced);
         return out;
       }
