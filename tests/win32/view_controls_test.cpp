@@ -1,0 +1,195 @@
+// The view mirrors the model into real windows and turns real window events into model
+// events, once each way.
+#include "win32/view_fixture.h"
+
+#include "platform/win32/wide.h"
+
+namespace qb::ui::win32::testing {
+namespace {
+
+class ViewControls : public ViewTest, public ::testing::WithParamInterface<bool> {
+ protected:
+  // Each case runs with system drawing and with the skin (owner-drawn buttons).
+  void SetUp() override {
+    if (GetParam()) {
+      skin_ = TestSkin();
+      host_.SetSkin(&skin_);
+    }
+  }
+  void Skin(Control& control, const char* element) {
+    if (GetParam()) control.SetSkinElement(element);
+  }
+  skin::Skin skin_;
+};
+
+TEST_P(ViewControls, RealButtonClickReachesTheModelOnce) {
+  Form& form = NewForm();
+  auto& button = form.Add({.name = "applycmd", .kind = ControlKind::CommandButton, .caption = "&Apply",
+                           .rect = {120, 120, 1200, 400}});
+  Skin(button, "Button");
+  int clicks = 0;
+  button.on_click = [&] { ++clicks; };
+  app_.Show(form);
+
+  SendMessageW(Hwnd(button), BM_CLICK, 0, 0);
+  EXPECT_EQ(clicks, 1);
+  Click(Hwnd(button));
+  EXPECT_EQ(clicks, 2);
+}
+
+TEST_P(ViewControls, ModelChangesReachTheWindows) {
+  Form& form = NewForm();
+  auto& frame = form.Add({.name = "EXPFrame", .kind = ControlKind::Frame, .caption = "Explorer",
+                          .rect = {100, 100, 4000, 3000}});
+  Skin(frame, "frame");
+  auto& button = form.Add({.name = "check2cmd", .kind = ControlKind::CommandButton, .container = &frame,
+                           .caption = "Check", .rect = {200, 400, 1500, 400}});
+  app_.Show(form);
+  ASSERT_EQ(GetParent(Hwnd(button)), Hwnd(frame));
+
+  button.SetCaption("Check && Repair");
+  EXPECT_EQ(TextOf(Hwnd(button)), L"Check && Repair");
+  form.SetCaption("Quill Box");
+  EXPECT_EQ(TextOf(Hwnd(form)), L"Quill Box");
+
+  button.SetEnabled(false);
+  EXPECT_FALSE(IsWindowEnabled(Hwnd(button)));
+  frame.SetVisible(false);
+  EXPECT_FALSE(IsWindowVisible(Hwnd(frame)));
+  EXPECT_FALSE(IsWindowVisible(Hwnd(button)));  // hidden with its container
+  frame.SetVisible(true);
+  EXPECT_TRUE(IsWindowVisible(Hwnd(button)));
+}
+
+TEST_P(ViewControls, CheckBoxClicksCycleTheModelValue) {
+  Form& form = NewForm();
+  auto& box = form.Add({.name = "runchk", .kind = ControlKind::CheckBox, .caption = "Remove the Run command",
+                        .rect = {120, 120, 3000, 300}});
+  Skin(box, "check");
+  int clicks = 0;
+  box.on_click = [&] { ++clicks; };
+  app_.Show(form);
+
+  Click(Hwnd(box));
+  EXPECT_EQ(box.Value(), 1);
+  SendMessageW(Hwnd(box), BM_CLICK, 0, 0);
+  EXPECT_EQ(box.Value(), 0);
+  EXPECT_EQ(clicks, 2);
+  box.SetValue(2);  // grey, set by the program
+  Click(Hwnd(box));
+  EXPECT_EQ(box.Value(), 1);
+  if (!GetParam()) EXPECT_EQ(SendMessageW(Hwnd(box), BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
+TEST_P(ViewControls, OptionButtonClickSelectsItAndClearsItsSiblings) {
+  Form& form = NewForm();
+  auto& first = form.Add({.name = "opt", .kind = ControlKind::OptionButton, .index = 0, .caption = "One",
+                          .rect = {120, 120, 2000, 300}, .value = 1});
+  auto& second = form.Add({.name = "opt", .kind = ControlKind::OptionButton, .index = 1, .caption = "Two",
+                           .rect = {120, 500, 2000, 300}});
+  app_.Show(form);
+
+  Click(Hwnd(second));
+  EXPECT_EQ(second.Value(), 1);
+  EXPECT_EQ(first.Value(), 0);
+  if (!GetParam()) EXPECT_EQ(SendMessageW(Hwnd(first), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+INSTANTIATE_TEST_SUITE_P(PlainAndSkinned, ViewControls, ::testing::Bool());
+
+TEST_F(ViewTest, TabClickSelectsTheTabInTheModel) {
+  Form& form = NewForm();
+  auto& tabs = form.Add({.name = "ExpTab", .kind = ControlKind::TabStrip, .rect = {120, 120, 5000, 2500},
+                         .items = {"Explorer Options", "Privacy"}});
+  int clicks = 0;
+  tabs.on_click = [&] { ++clicks; };
+  app_.Show(form);
+  ASSERT_EQ(TabCtrl_GetCurSel(Hwnd(tabs)), 0);
+
+  RECT second{};
+  TabCtrl_GetItemRect(Hwnd(tabs), 1, &second);
+  Click(Hwnd(tabs), {(second.left + second.right) / 2, (second.top + second.bottom) / 2});
+  EXPECT_EQ(tabs.SelectedTab(), 2);
+  EXPECT_EQ(clicks, 1);
+
+  tabs.SelectTab(1);
+  EXPECT_EQ(TabCtrl_GetCurSel(Hwnd(tabs)), 0);
+  EXPECT_EQ(clicks, 2);  // the program's selection raises Click once, with no echo
+}
+
+TEST_F(ViewTest, TypedTextReachesTheModelWithoutEcho) {
+  Form& form = NewForm();
+  auto& text = form.Add({.name = "Text1", .kind = ControlKind::TextBox, .rect = {120, 120, 3000, 330}});
+  int changes = 0;
+  text.on_change = [&] { ++changes; };
+  text.on_key_press = [](int& key) {
+    if (key == 'x') key = 0;               // swallowed
+    if (key == 'q') key = 'Q';             // replaced
+  };
+  app_.Show(form);
+  HWND edit = Hwnd(text);
+
+  SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"abc"));
+  EXPECT_EQ(text.Text(), "abc");
+  EXPECT_EQ(changes, 1);
+
+  SendMessageW(edit, WM_CHAR, 'x', 0);
+  SendMessageW(edit, WM_CHAR, 'q', 0);
+  EXPECT_EQ(TextOf(edit).find(L'x'), std::wstring::npos);
+  EXPECT_NE(TextOf(edit).find(L'Q'), std::wstring::npos);
+  EXPECT_EQ(text.Text(), qb::win32::Narrow(TextOf(edit)));
+
+  changes = 0;
+  text.SetText("from the program");
+  EXPECT_EQ(TextOf(edit), L"from the program");
+  EXPECT_EQ(changes, 1);  // the model's Change only, not a second one from the window
+}
+
+TEST_F(ViewTest, ListSelectionsReachTheModelAndBack) {
+  Form& form = NewForm();
+  auto& combo = form.Add({.name = "combolng", .kind = ControlKind::ComboBox, .rect = {120, 120, 2500, 315},
+                          .items = {"English", "Deutsch"}, .combo_style = ComboStyle::DropDownList});
+  auto& list = form.Add({.name = "proclist", .kind = ControlKind::ListView, .rect = {120, 600, 5000, 2000},
+                         .columns = {{"Process", 2000}, {"ID", 800}}});
+  list.SetRows({{{"a.exe", "1"}, ""}, {{"b.exe", "2"}, ""}});
+  int combo_clicks = 0;
+  int list_clicks = 0;
+  combo.on_click = [&] { ++combo_clicks; };
+  list.on_click = [&] { ++list_clicks; };
+  app_.Show(form);
+
+  // The user picks an entry: the combo box tells its parent.
+  SendMessageW(Hwnd(combo), CB_SETCURSEL, 1, 0);
+  SendMessageW(GetParent(Hwnd(combo)), WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(Hwnd(combo)));
+  EXPECT_EQ(combo.ListIndex(), 1);
+  EXPECT_EQ(combo.Text(), "Deutsch");
+  EXPECT_EQ(combo_clicks, 1);
+
+  ListView_SetItemState(Hwnd(list), 1, LVIS_SELECTED, LVIS_SELECTED);
+  EXPECT_EQ(list.SelectedRow(), 1);
+  EXPECT_EQ(list_clicks, 1);
+  list.SetListIndex(0);
+  EXPECT_EQ(ListView_GetNextItem(Hwnd(list), -1, LVNI_SELECTED), 0);
+  EXPECT_EQ(list_clicks, 2);  // no echo from the window's own notification
+  EXPECT_EQ(ListView_GetItemCount(Hwnd(list)), 2);
+}
+
+TEST_F(ViewTest, SliderKeysChangeTheModelValue) {
+  Form& form = NewForm();
+  auto& slider = form.Add({.name = "Slider2", .kind = ControlKind::Slider, .rect = {120, 120, 3000, 500},
+                           .value = 300, .min = 300, .max = 1000});
+  int changes = 0;
+  slider.on_change = [&] { ++changes; };
+  app_.Show(form);
+  EXPECT_EQ(SendMessageW(Hwnd(slider), TBM_GETPOS, 0, 0), 300);
+
+  SendMessageW(Hwnd(slider), WM_KEYDOWN, VK_RIGHT, 0);
+  EXPECT_EQ(slider.Value(), 301);
+  EXPECT_GE(changes, 1);
+  slider.SetValue(650);
+  EXPECT_EQ(SendMessageW(Hwnd(slider), TBM_GETPOS, 0, 0), 650);
+}
+
+}  // namespace
+}  // namespace qb::ui::win32::testing

@@ -1,0 +1,161 @@
+// Windows as a whole: DPI, modal windows, the message pump, close requests, timers and the
+// skinned title bar.
+#include "win32/view_fixture.h"
+
+namespace qb::ui::win32::testing {
+namespace {
+
+TEST_F(ViewTest, TwipsBecomePixelsAtTheOverriddenDpi) {
+  for (const int dpi : {96, 144}) {
+    host_.Dpi().SetOverride(dpi);
+    Form& form = NewForm("dpi" + std::to_string(dpi));
+    auto& button = form.Add({.name = "b", .kind = ControlKind::CommandButton, .rect = {1440, 720, 1440, 360}});
+    app_.Show(form);
+    const RECT place = PlaceOf(Hwnd(button));
+    EXPECT_EQ(place.left, dpi);
+    EXPECT_EQ(place.top, dpi / 2);
+    EXPECT_EQ(place.right - place.left, dpi);
+    EXPECT_EQ(place.bottom - place.top, dpi / 4);
+    RECT outer{};
+    GetWindowRect(Hwnd(form), &outer);
+    EXPECT_EQ(outer.right - outer.left, TwipsToPixels(6000, dpi));
+    app_.Unload(form);
+  }
+}
+
+TEST_F(ViewTest, ControlsOnASkinnedFormSitBelowItsTitleBar) {
+  const skin::Skin skin = TestSkin();
+  host_.SetSkin(&skin);
+  host_.Dpi().SetOverride(144);
+  Form& form = NewForm();
+  form.SetSkinElement("Form");
+  auto& button = form.Add({.name = "b", .kind = ControlKind::CommandButton, .rect = {0, 0, 1440, 360}});
+  app_.Show(form);
+  EXPECT_EQ(PlaceOf(Hwnd(button)).top, 24 * 144 / 96);
+  EXPECT_FALSE(GetWindowLongPtrW(Hwnd(form), GWL_STYLE) & WS_CAPTION);
+  RECT outer{};
+  GetWindowRect(Hwnd(form), &outer);
+  EXPECT_EQ(outer.bottom - outer.top, TwipsToPixels(4000, 144));  // the title bar is inside
+
+  host_.SetSkin(nullptr);  // back to the system's frame; the button still works
+  EXPECT_TRUE(GetWindowLongPtrW(Hwnd(form), GWL_STYLE) & WS_CAPTION);
+  int clicks = 0;
+  button.on_click = [&] { ++clicks; };
+  SendMessageW(Hwnd(button), BM_CLICK, 0, 0);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ViewTest, TitleBarButtonsReportTheirNamesAndCloseCloses) {
+  const skin::Skin skin = TestSkin();
+  host_.SetSkin(&skin);
+  Form& form = NewForm("mainform");
+  form.SetSkinElement("Form");
+  std::vector<std::string> pressed;
+  form.on_title_button = [&](const std::string& name) { pressed.push_back(name); };
+  CloseReason reason = CloseReason::Code;
+  form.on_query_unload = [&](CloseReason why, bool&) { reason = why; };
+  app_.Show(form);
+  HWND window = Hwnd(form);
+
+  // Walk the title bar from the right: the buttons are where it is not a caption.
+  RECT client{};
+  GetClientRect(window, &client);
+  std::vector<POINT> buttons;
+  bool in_button = false;
+  for (int x = client.right - 1; x >= 0; --x) {
+    POINT screen{x, 12};
+    ClientToScreen(window, &screen);
+    const bool caption = SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)) == HTCAPTION;
+    if (!caption && !in_button && x < client.right - 2) buttons.push_back({x - 4, 12});
+    in_button = !caption;
+  }
+  ASSERT_EQ(buttons.size(), 2u);  // "close" (rightmost), then "about"
+  Click(window, buttons[1]);
+  EXPECT_EQ(pressed, std::vector<std::string>{"about"});
+  Click(window, buttons[0]);
+  EXPECT_FALSE(app_.IsLoaded(form));
+  EXPECT_EQ(reason, CloseReason::User);
+  EXPECT_EQ(Hwnd(form), nullptr);
+}
+
+TEST_F(ViewTest, ShowModalDisablesTheOwnerAndReturnsAfterUnload) {
+  Form& owner = NewForm("mainform");
+  Form& dialog = NewForm("frmabout");
+  bool owner_enabled_meanwhile = true;
+  CloseReason reason = CloseReason::Code;
+  dialog.on_query_unload = [&](CloseReason why, bool&) { reason = why; };
+  auto& timer = dialog.Add({.name = "Timer1", .kind = ControlKind::Timer, .interval = 10});
+  timer.on_timer = [&] {
+    owner_enabled_meanwhile = IsWindowEnabled(Hwnd(owner));
+    // The user closes the window: the request goes through the application.
+    PostMessageW(Hwnd(dialog), WM_CLOSE, 0, 0);
+    timer.SetEnabled(false);
+  };
+  app_.Show(owner);
+
+  app_.ShowModal(dialog, &owner);
+  EXPECT_FALSE(app_.IsLoaded(dialog));
+  EXPECT_FALSE(owner_enabled_meanwhile);
+  EXPECT_EQ(reason, CloseReason::User);
+  EXPECT_TRUE(IsWindowEnabled(Hwnd(owner)));
+}
+
+TEST_F(ViewTest, DoEventsHandlesWaitingMessagesUntilTheProgramCloses) {
+  Form& form = NewForm();
+  app_.Show(form);
+  PostMessageW(Hwnd(form), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(host_.DoEvents());
+  EXPECT_FALSE(app_.IsLoaded(form));
+
+  PostQuitMessage(0);
+  EXPECT_FALSE(host_.DoEvents());
+}
+
+TEST_F(ViewTest, WindowsShutdownUnloadsWithItsReasonAndCancelKeepsTheWindow) {
+  Form& form = NewForm();
+  std::vector<CloseReason> reasons;
+  bool refuse = true;
+  form.on_query_unload = [&](CloseReason why, bool& cancel) {
+    reasons.push_back(why);
+    cancel = refuse;
+  };
+  app_.Show(form);
+  SendMessageW(Hwnd(form), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(app_.IsLoaded(form));
+  EXPECT_TRUE(IsWindow(Hwnd(form)));
+
+  refuse = false;
+  EXPECT_TRUE(SendMessageW(Hwnd(form), WM_QUERYENDSESSION, 0, 0));
+  SendMessageW(Hwnd(form), WM_ENDSESSION, TRUE, 0);
+  EXPECT_FALSE(app_.IsLoaded(form));
+  EXPECT_EQ(reasons, (std::vector<CloseReason>{CloseReason::User, CloseReason::WindowsShutdown}));
+}
+
+TEST_F(ViewTest, EnabledTimersTickAndDisabledOnesDoNot) {
+  Form& form = NewForm();
+  auto& running = form.Add({.name = "Timer1", .kind = ControlKind::Timer, .interval = 10});
+  auto& stopped = form.Add({.name = "Timer2", .kind = ControlKind::Timer, .enabled = false, .interval = 10});
+  int ticks = 0;
+  int stopped_ticks = 0;
+  running.on_timer = [&] { ++ticks; };
+  stopped.on_timer = [&] { ++stopped_ticks; };
+  app_.Show(form);
+
+  EXPECT_TRUE(PumpUntil([&] { return ticks >= 3; }));
+  EXPECT_EQ(stopped_ticks, 0);
+  running.SetEnabled(false);
+  stopped.SetEnabled(true);
+  EXPECT_TRUE(PumpUntil([&] { return stopped_ticks >= 1; }));
+}
+
+TEST_F(ViewTest, RunEndsWhenTheLastWindowIsUnloaded) {
+  Form& form = NewForm();
+  auto& timer = form.Add({.name = "Timer1", .kind = ControlKind::Timer, .interval = 10});
+  timer.on_timer = [&] { app_.Unload(form); };
+  app_.Show(form);
+  EXPECT_EQ(host_.Run(), 0);
+  EXPECT_FALSE(app_.IsLoaded(form));
+}
+
+}  // namespace
+}  // namespace qb::ui::win32::testing
