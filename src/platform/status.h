@@ -15,6 +15,7 @@ constexpr Status kNotReady = 21;
 constexpr Status kWriteFault = 29;
 constexpr Status kFileExists = 80;
 constexpr Status kInvalidParameter = 87;
+constexpr Status kBadPathname = 161;
 constexpr Status kMoreData = 234;
 constexpr Status kNoMoreItems = 259;
 constexpr Status kBadKey = 1010;
