@@ -104,7 +104,7 @@ void AddExplorerPage(Builder& b) {
   b.Button("browse2cmd", &options, {4020, 3060, 1140, kButtonHeight}, "Browse", "1014");
   b.Button("nonecmd", &options, {5280, 3060, 1200, kButtonHeight}, "None", "1015");
   b.Check("FullCheck", &options, {240, 3560, 3000, 300}, "Full Screen", "5001");
-  b.Check("EmptyCheck", &options, {240, 3900, 4900, 300},
+  b.Check("EmptyCheck", &options, {240, 3900, 6300, 300},
           "Empty temporary internet files folder when browser is closed", "5002");
   b.ApplyButton("applycmd", &options);
 

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Takes the screenshots under docs/screenshots: the main window on each of its seven pages
+# at 96 DPI, and once at 144 DPI, on a virtual display under Wine.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+"$root/scripts/install-deps.sh"
+scripts/build.sh win64 QuillBox qb_gui_probe qb_data_files >/dev/null
+bin="$root/build/win64/bin"
+out="$root/docs/screenshots"
+mkdir -p "$out"
+
+export WINEPREFIX="$root/build/wineprefix-screenshots"
+. "$root/scripts/wine-env.sh"
+export DISPLAY=:${QB_SHOT_DISPLAY:-94}
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true' EXIT
+qb_prepare_prefix
+
+probe() { wine "$bin/qb_gui_probe.exe" "$@"; }
+
+# The window alone, cut out of the screen.
+shoot() {
+  local id
+  id=$(xdotool search --name '^Quill Box$' | head -n 1)
+  sleep 1.5
+  import -window "$id" "$out/$1.png"
+}
+
+start() {
+  wine "$bin/QuillBox.exe" &
+  probe wait "Quill Box" 30 >/dev/null
+}
+
+set_dpi() {
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w
+}
+
+set_dpi 96
+start
+for page in "Explorer:explorer" "System info:system-info" "Visual:visual" "Drives:drives" \
+            "Input:input" "Language:language"; do
+  probe click "Quill Box" "${page%%:*}" Button >/dev/null
+  shoot "${page##*:}"
+done
+probe click "Quill Box" "Visual" Button >/dev/null
+# Tabs are not windows of their own: click where the "Start Menu" tab is drawn.
+xdotool mousemove --window "$(xdotool search --name '^Quill Box$' | head -n 1)" 300 66 click 1
+shoot visual-start-menu
+xdotool mousemove --window "$(xdotool search --name '^Quill Box$' | head -n 1)" 370 66 click 1
+shoot visual-desktop
+probe click "Quill Box" "CPU & Memory" Button >/dev/null
+shoot cpu-memory
+probe close "Quill Box" >/dev/null
+probe gone "Quill Box" 20 >/dev/null
+
+set_dpi 144
+start
+shoot visual-144dpi
+probe close "Quill Box" >/dev/null
+probe gone "Quill Box" 20 >/dev/null
+set_dpi 96
+echo "screenshots in $out"
