@@ -290,10 +290,28 @@ TEST_F(RegistryContract, UserSoftwareIsSharedByBothViews) {
   EXPECT_EQ(read.AsDword(), 32u);
 }
 
+TEST_F(RegistryContract, PathStartingWithABackslashIsRefused) {
+  RegKeyPath leading = scratch_;
+  leading.path = "\\" + scratch_.path;
+  EXPECT_EQ(registry().OpenKey(leading, regaccess::kRead), status::kBadPathname);
+  EXPECT_EQ(registry().CreateKey(leading.Child("new")), status::kBadPathname);
+  EXPECT_EQ(registry().OpenKey(scratch_.Child("new"), regaccess::kRead), status::kFileNotFound);
+}
+
 TEST_F(RegistryContract, UnknownRemoteMachineIsABadNetworkPath) {
   std::unique_ptr<Registry> remote;
   EXPECT_EQ(registry().ConnectRemote("\\\\QB-NO-SUCH-HOST", remote), status::kBadNetPath);
   EXPECT_EQ(remote, nullptr);
+}
+
+TEST_F(RegistryContract, NoMachineNameConnectsToThisMachine) {
+  std::unique_ptr<Registry> remote;
+  ASSERT_EQ(registry().ConnectRemote("", remote), status::kOk);
+  ASSERT_NE(remote, nullptr);
+  // The connection reaches the machine-wide roots, where the same keys are seen.
+  EXPECT_EQ(remote->OpenKey({RegRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion"},
+                            regaccess::kRead),
+            status::kOk);
 }
 
 }  // namespace

@@ -60,6 +60,9 @@ std::vector<std::string> SplitPath(std::string_view path) {
   return parts;
 }
 
+// The system refuses a subkey path that starts with a separator rather than skipping it.
+bool BadPath(const RegKeyPath& key) { return key.path.starts_with('\\'); }
+
 bool Writes(uint32_t access) {
   return (access & (regaccess::kSetValue | regaccess::kCreateSubKey | 0x00010000 /*DELETE*/ |
                     0x00040000 /*WRITE_DAC*/ | 0x00080000 /*WRITE_OWNER*/)) != 0;
@@ -142,6 +145,7 @@ void MemoryRegistry::Log(std::string_view operation, const RegKeyPath& key,
 }
 
 Status MemoryRegistry::OpenKey(const RegKeyPath& key, uint32_t access) {
+  if (BadPath(key)) return status::kBadPathname;
   if (key.root == RegRoot::PerformanceData) return status::kOk;
   if (key.root == RegRoot::DynData) return status::kInvalidHandle;
   if (!Find(key)) return status::kFileNotFound;
@@ -150,6 +154,7 @@ Status MemoryRegistry::OpenKey(const RegKeyPath& key, uint32_t access) {
 }
 
 Status MemoryRegistry::CreateKey(const RegKeyPath& key) {
+  if (BadPath(key)) return status::kBadPathname;
   Node* node = RootNode(key.root);
   if (!node) return key.root == RegRoot::PerformanceData ? status::kAccessDenied
                                                          : status::kInvalidHandle;
@@ -166,6 +171,7 @@ Status MemoryRegistry::CreateKey(const RegKeyPath& key) {
 Status MemoryRegistry::DeleteKey(const RegKeyPath& key) {
   const auto parts = PhysicalPath(key);
   if (parts.empty()) return status::kAccessDenied;
+  if (BadPath(key)) return status::kBadPathname;
   Node* node = Find(key);
   if (!node) return status::kFileNotFound;
   if (!node->subkeys.empty() || WriteDenied(key)) return status::kAccessDenied;
@@ -183,6 +189,7 @@ Status MemoryRegistry::QueryValue(const RegKeyPath& key, std::string_view name, 
     value = RegValue::Binary(std::string(name), it->second);
     return status::kOk;
   }
+  if (BadPath(key)) return status::kBadPathname;
   Node* node = Find(key);
   if (!node) return key.root == RegRoot::DynData ? status::kInvalidHandle : status::kFileNotFound;
   const RegValue* found = node->Value(name);
@@ -193,6 +200,7 @@ Status MemoryRegistry::QueryValue(const RegKeyPath& key, std::string_view name, 
 }
 
 Status MemoryRegistry::SetValue(const RegKeyPath& key, const RegValue& value) {
+  if (BadPath(key)) return status::kBadPathname;
   Node* node = Find(key);
   if (!node) return key.root == RegRoot::DynData ? status::kInvalidHandle : status::kFileNotFound;
   if (WriteDenied(key)) return status::kAccessDenied;
@@ -207,6 +215,7 @@ Status MemoryRegistry::SetValue(const RegKeyPath& key, const RegValue& value) {
 }
 
 Status MemoryRegistry::DeleteValue(const RegKeyPath& key, std::string_view name) {
+  if (BadPath(key)) return status::kBadPathname;
   Node* node = Find(key);
   if (!node) return status::kFileNotFound;
   if (WriteDenied(key)) return status::kAccessDenied;
@@ -218,6 +227,7 @@ Status MemoryRegistry::DeleteValue(const RegKeyPath& key, std::string_view name)
 }
 
 Status MemoryRegistry::EnumKeys(const RegKeyPath& key, std::vector<std::string>& names) {
+  if (BadPath(key)) return status::kBadPathname;
   names.clear();
   Node* node = Find(key);
   if (!node) return status::kFileNotFound;
@@ -226,6 +236,7 @@ Status MemoryRegistry::EnumKeys(const RegKeyPath& key, std::vector<std::string>&
 }
 
 Status MemoryRegistry::EnumValues(const RegKeyPath& key, std::vector<RegValue>& values) {
+  if (BadPath(key)) return status::kBadPathname;
   values.clear();
   Node* node = Find(key);
   if (!node) return status::kFileNotFound;
@@ -269,6 +280,10 @@ class BorrowedRegistry : public Registry {
 Status MemoryRegistry::ConnectRemote(std::string_view machine, std::unique_ptr<Registry>& remote) {
   std::string name(machine);
   while (name.starts_with('\\')) name.erase(0, 1);
+  if (name.empty()) {  // no machine name: this machine, as the system does it
+    remote = std::make_unique<BorrowedRegistry>(*this);
+    return status::kOk;
+  }
   for (auto& [known, registry] : remotes_) {
     if (text::EqualsNoCase(known, name)) {
       remote = std::make_unique<BorrowedRegistry>(*registry);
