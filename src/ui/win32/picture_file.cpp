@@ -3,6 +3,7 @@
 #include "ui/win32/gdiplus_headers.h"
 
 #include "platform/win32/wide.h"
+#include "ui/bmp_check.h"
 
 namespace qb::ui::win32 {
 namespace {
@@ -15,6 +16,18 @@ HBITMAP LoadWithGdiplus(const std::wstring& path, COLORREF background) {
   const Gdiplus::Color fill(GetRValue(background), GetGValue(background), GetBValue(background));
   if (picture.GetHBITMAP(fill, &bitmap) != Gdiplus::Ok) return nullptr;
   return bitmap;
+}
+
+// Reads the start and length of the file to check a BMP's headers against its size.
+BmpCheck CheckFile(const std::wstring& path) {
+  qb::win32::ScopedFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  LARGE_INTEGER size{};
+  if (!file || !GetFileSizeEx(file.Get(), &size)) return BmpCheck::Broken;
+  uint8_t head[kBmpHeadLength] = {};
+  DWORD read = 0;
+  if (!ReadFile(file.Get(), head, sizeof(head), &read, nullptr) || read == 0) return BmpCheck::Broken;
+  return CheckBmp(head, read, static_cast<uint64_t>(size.QuadPart));
 }
 
 HBITMAP LoadBmp(const std::wstring& path) {
@@ -30,9 +43,10 @@ PictureFile::PictureFile(HBITMAP bitmap, int width, int height)
 std::unique_ptr<PictureFile> PictureFile::Load(const std::string& path, COLORREF background) {
   if (path.empty()) return nullptr;
   const std::wstring wide = qb::win32::Wide(path);
-  if (GetFileAttributesW(wide.c_str()) == INVALID_FILE_ATTRIBUTES) return nullptr;
+  const BmpCheck check = CheckFile(wide);
+  if (check == BmpCheck::Broken) return nullptr;
   HBITMAP bitmap = LoadWithGdiplus(wide, background);
-  if (!bitmap) bitmap = LoadBmp(wide);
+  if (!bitmap && check == BmpCheck::Whole) bitmap = LoadBmp(wide);
   if (!bitmap) return nullptr;
   BITMAP info{};
   if (!GetObjectW(bitmap, sizeof(info), &info) || info.bmWidth <= 0 || info.bmHeight == 0) {
