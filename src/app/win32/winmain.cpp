@@ -2,18 +2,28 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <memory>
+
 #include "app/main_window.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/win32_machine.h"
+#include "ui/win32/splash_window.h"
 #include "ui/win32/window_host.h"
 
 namespace {
 
-// Until the splash picture can be shown, the start simply goes on without it.
-class NoSplash : public qb::ui::SplashScreen {
+// The start-up picture as the main window's start-up sequence asks for it.
+class Splash : public qb::ui::SplashScreen {
  public:
-  void Show(const std::string&) override {}
-  void Close() override {}
+  explicit Splash(HINSTANCE instance) : instance_(instance) {}
+  void Show(const std::string& path) override {
+    window_ = std::make_unique<qb::ui::win32::SplashWindow>(instance_, path);
+  }
+  void Close() override { window_.reset(); }
+
+ private:
+  HINSTANCE instance_;
+  std::unique_ptr<qb::ui::win32::SplashWindow> window_;
 };
 
 // The host and the application refer to each other, so they live and die together.
@@ -34,7 +44,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
   qb::win32::Win32Machine machine;
   Ui ui(instance);
-  NoSplash splash;
+  Splash splash(instance);
   qb::app::MainWindow main(ui.app, machine.services(), splash);
 
   // The start-up sequence runs first: it may end a second instance, and it loads the skin
