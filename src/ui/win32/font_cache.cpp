@@ -27,9 +27,9 @@ FontSpec FontCache::SystemMessageFont() {
   if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
     return {L"Tahoma", 8, false};
   }
-  HDC screen = GetDC(nullptr);
-  const int screen_dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen) ReleaseDC(nullptr, screen);
+  // The metrics are given at the screen's DPI; a point size holds at every DPI.
+  qb::win32::ScopedWindowDc screen(nullptr);
+  const int screen_dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
   const LOGFONTW& message = metrics.lfMessageFont;
   const int points = message.lfHeight == 0
                          ? 8

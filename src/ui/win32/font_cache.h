@@ -20,12 +20,17 @@ struct FontSpec {
 
 class FontCache {
  public:
+  FontCache() : message_font_(SystemMessageFont()) {}
+
   // The font at that DPI; falls back to the stock GUI font if the system refuses.
   HFONT Get(const FontSpec& spec, int dpi);
   // The system's message font, the face and size plain windows use.
-  static FontSpec SystemMessageFont();
+  const FontSpec& MessageFont() const { return message_font_; }
 
  private:
+  static FontSpec SystemMessageFont();
+
+  FontSpec message_font_;
   std::map<std::tuple<FontSpec, int>, qb::win32::ScopedGdiObject> fonts_;
 };
 

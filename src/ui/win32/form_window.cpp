@@ -80,7 +80,7 @@ const skin::ElementStyle* FormWindow::StyleOf(std::string_view element) const {
 
 HFONT FormWindow::FontFor(const skin::ElementStyle* style) const {
   const FontSpec spec = style ? FontSpec{qb::win32::Wide(style->font_face), style->font_points, style->bold}
-                              : FontCache::SystemMessageFont();
+                              : host_.Fonts().MessageFont();
   return host_.Fonts().Get(spec, CurrentDpi().Value());
 }
 
