@@ -110,7 +110,7 @@ Status RegWrite(Registry& registry, std::string_view full_path, std::string_view
   const auto type = TypeFromWord(type_word);
   if (!type) return status::kInvalidParameter;
   if (*type == regtype::kDword) {
-    const auto number = ValueNumber(RegValue::String({}, value));
+    const auto number = WholeNumber(value);
     if (!number) return status::kInvalidParameter;
     return WriteValue(registry, full_path, RegValue::Dword({}, static_cast<uint32_t>(*number)));
   }
@@ -149,7 +149,11 @@ std::optional<std::string> ValueText(const RegValue& value) {
 std::optional<long long> ValueNumber(const RegValue& value) {
   if (value.type == regtype::kDword) return static_cast<int32_t>(value.AsDword());
   if (value.type != regtype::kSz && value.type != regtype::kExpandSz) return std::nullopt;
-  const std::string digits = text::TrimBlanks(value.AsString());
+  return WholeNumber(value.AsString());
+}
+
+std::optional<long long> WholeNumber(std::string_view text) {
+  const std::string digits = text::TrimBlanks(text);
   const char* begin = digits.data();
   const char* end = digits.data() + digits.size();
   if (begin != end && *begin == '+') ++begin;

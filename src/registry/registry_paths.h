@@ -51,6 +51,8 @@ std::string ReadValueByPath(Registry& registry, std::string_view full_path);
 
 // A stored value converted as a control takes it: text and numbers both become text.
 std::optional<std::string> ValueText(const RegValue& value);
+// Text holding a whole decimal number, blanks around it allowed.
+std::optional<long long> WholeNumber(std::string_view text);
 // A stored value converted to a whole number: REG_DWORD as a signed 32-bit number, text
 // when it holds a whole decimal number (blanks around it allowed).
 std::optional<long long> ValueNumber(const RegValue& value);

@@ -18,17 +18,13 @@ std::optional<int> CheckValue(const RegValue& value) {
 bool Reads(const TweakBinding& binding) { return binding.use != BindingUse::ApplyOnly; }
 bool Writes(const TweakBinding& binding) { return binding.use != BindingUse::LoadOnly; }
 
-bool IsWholeNumber(std::string_view text) {
-  return registry::ValueNumber(RegValue::String({}, text)).has_value();
-}
-
 Status WriteBinding(const ui::Form& form, Registry& registry, const TweakBinding& binding) {
   const ui::Control& control = form[binding.control];
   switch (binding.kind) {
     case BindingKind::CheckBox:
       return registry::RegWrite(registry, binding.path, control.Value(), "REG_DWORD");
     case BindingKind::NumberCombo:
-      if (!IsWholeNumber(control.Text())) return status::kOk;
+      if (!registry::WholeNumber(control.Text())) return status::kOk;
       return registry::RegWrite(registry, binding.path, control.Text());
     case BindingKind::TextBox:
       return registry::RegWrite(registry, binding.path, control.Text());
