@@ -22,7 +22,7 @@ constexpr int kApplyTop = 4200;
 struct Builder {
   ui::Form& form;
 
-  ui::Control& Add(ControlSpec spec) { return form.Add(std::move(spec)); }
+  ui::Control& Add(ControlSpec desc) { return form.Add(std::move(desc)); }
 
   ui::Control& Frame(std::string name, ui::Control* in, TwipRect rect, std::string caption,
                      std::string tag = {}, int index = -1) {

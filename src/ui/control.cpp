@@ -46,7 +46,7 @@ bool HasCaption(ControlKind kind) {
   }
 }
 
-Control::Control(Form& form, ControlSpec spec) : form_(form), spec_(std::move(spec)) {
+Control::Control(Form& form, ControlSpec desc) : form_(form), spec_(std::move(desc)) {
   z_order_ = form_.NextZOrder();
   if (spec_.kind == ControlKind::TabStrip && spec_.value == 0 && !spec_.items.empty()) {
     spec_.value = 1;

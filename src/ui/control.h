@@ -57,7 +57,7 @@ struct ControlSpec {
 
 class Control {
  public:
-  Control(Form& form, ControlSpec spec);
+  Control(Form& form, ControlSpec desc);
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 

@@ -11,8 +11,8 @@ Form::Form(std::string name, std::string caption, int width_twips, int height_tw
 
 Form::~Form() = default;
 
-Control& Form::Add(ControlSpec spec) {
-  controls_.push_back(std::make_unique<Control>(*this, std::move(spec)));
+Control& Form::Add(ControlSpec desc) {
+  controls_.push_back(std::make_unique<Control>(*this, std::move(desc)));
   return *controls_.back();
 }
 

@@ -33,7 +33,7 @@ class Form {
 
   const std::string& Name() const { return name_; }
 
-  Control& Add(ControlSpec spec);
+  Control& Add(ControlSpec desc);
   // The control of that name (and index, for a member of a control array), or nullptr.
   Control* Find(std::string_view name, int index = -1) const;
   // Like Find, for controls the form is known to have: a missing one is a programming
