@@ -145,6 +145,22 @@ TEST_F(ViewTest, TypedTextReachesTheModelWithoutEcho) {
   EXPECT_EQ(changes, 1);  // the model's Change only, not a second one from the window
 }
 
+TEST_F(ViewTest, EnterInATextBoxReachesItsKeyPress) {
+  Form& form = NewForm();
+  auto& text = form.Add({.name = "Text1", .kind = ControlKind::TextBox, .rect = {120, 120, 3000, 330}});
+  auto& button = form.Add({.name = "okcmd", .kind = ControlKind::CommandButton, .rect = {120, 600, 1200, 400}});
+  std::vector<int> keys;
+  text.on_key_press = [&](int& key) { keys.push_back(key); };
+  app_.Show(form);
+  SetFocus(Hwnd(text));
+
+  // Through the message loop, where the window's keyboard navigation sees it first.
+  PostMessageW(Hwnd(text), WM_KEYDOWN, VK_RETURN, 1);
+  EXPECT_TRUE(PumpUntil([&] { return !keys.empty(); }));
+  EXPECT_EQ(keys, std::vector<int>{13});
+  (void)button;
+}
+
 TEST_F(ViewTest, ListSelectionsReachTheModelAndBack) {
   Form& form = NewForm();
   auto& combo = form.Add({.name = "combolng", .kind = ControlKind::ComboBox, .rect = {120, 120, 2500, 315},

@@ -64,6 +64,7 @@ class TextBoxView : public ControlView {
   void SyncContent() override;
   void Mirror(Property property) override;
   std::optional<LRESULT> OnChar(WPARAM& character) override;
+  std::optional<LRESULT> OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 };
 
 class ComboBoxView : public ControlView {

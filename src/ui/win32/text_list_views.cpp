@@ -57,6 +57,15 @@ std::optional<LRESULT> TextBoxView::OnChar(WPARAM& character) {
   return std::nullopt;
 }
 
+std::optional<LRESULT> TextBoxView::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message != WM_GETDLGCODE) return std::nullopt;
+  // Enter reaches the box (and its KeyPress) instead of the window's dialog navigation.
+  LRESULT code = DefSubclassProc(Handle(), message, wparam, lparam);
+  const auto* pending = reinterpret_cast<const MSG*>(lparam);
+  if (pending && pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
+  return code;
+}
+
 ControlView::Shape ComboBoxView::WindowShape() const {
   const bool list_only = Model().Kind() == ControlKind::DriveList ||
                          Model().Style() == ComboStyle::DropDownList;
