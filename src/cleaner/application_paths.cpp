@@ -9,14 +9,7 @@ ScanResult ScanApplicationPaths(ScanContext& context) {
   auto& all = result.lists[0];
   auto& present = result.lists[2];
   auto& invalid = result.lists[3];
-  std::vector<RegKeyPath> keys;
-  for (RegView view : ViewsOf(context.registry, RegRoot::LocalMachine)) {
-    const RegKeyPath area{RegRoot::LocalMachine, std::string(kAppPathsArea), view};
-    for (auto& name : context.routines.EnumRegistryKeys({area.root, view}, area.path)) {
-      keys.push_back(area.Child(name));
-      all.push_back(std::move(name));
-    }
-  }
+  const std::vector<RegKeyPath> keys = AreaKeys(context, RegRoot::LocalMachine, kAppPathsArea, all);
   context.progress.StartLoop(keys.size());
   for (size_t i = 0; i < keys.size(); ++i) {
     context.progress.SetValue(i);

@@ -42,6 +42,13 @@ struct Category {
   ScanResult (*scan)(ScanContext& context);
 };
 
+// The direct subkeys of an area, in every view it lives in, each key once. The system
+// shares some areas between the 64-bit and the 32-bit view (both show the same key); a key
+// that both views show alike is taken once, from the 64-bit view. names receives each
+// subkey's name, in step with the keys returned.
+std::vector<RegKeyPath> AreaKeys(ScanContext& context, RegRoot root, std::string_view area,
+                                 std::vector<std::string>& names);
+
 // The views in which a root's machine-wide keys live: both on a machine with separate
 // 64-bit and 32-bit views, the one view otherwise. The current user's keys are one view.
 std::vector<RegView> ViewsOf(const Registry& registry, RegRoot root);

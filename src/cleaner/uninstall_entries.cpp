@@ -33,14 +33,7 @@ ScanResult ScanUninstallEntries(ScanContext& context) {
   ScanResult result;
   auto& all = result.lists[0];
   auto& invalid = result.lists[1];
-  std::vector<RegKeyPath> keys;
-  for (RegView view : ViewsOf(context.registry, RegRoot::LocalMachine)) {
-    const RegKeyPath area{RegRoot::LocalMachine, std::string(kUninstallArea), view};
-    for (auto& name : context.routines.EnumRegistryKeys({area.root, view}, area.path)) {
-      keys.push_back(area.Child(name));
-      all.push_back(std::move(name));
-    }
-  }
+  const std::vector<RegKeyPath> keys = AreaKeys(context, RegRoot::LocalMachine, kUninstallArea, all);
   context.progress.StartLoop(keys.size());
   for (size_t i = 0; i < keys.size(); ++i) {
     context.progress.SetValue(i);

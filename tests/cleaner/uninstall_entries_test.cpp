@@ -47,6 +47,30 @@ TEST_F(UninstallEntries, ScansBothViewsAndRemovesFromTheViewWhereFound) {
   EXPECT_TRUE(Exists(UninstallPath("Kept32", RegView::Force32)));
 }
 
+TEST_F(UninstallEntries, AKeyBothViewsShowAlikeIsJudgedOnce) {
+  // Where the system shares an area between the views, each key shows up in both.
+  Set(Uninstall("Shared"), RegValue::String("DisplayName", "same"));
+  Set(Uninstall("Shared", RegView::Force32), RegValue::String("DisplayName", "same"));
+  Set(Uninstall("Twin"), RegValue::String("DisplayName", "64-bit"));
+  Set(Uninstall("Twin", RegView::Force32), RegValue::String("DisplayName", "32-bit"));
+  Set(Uninstall("Only64"), RegValue::String("UninstallString", "x"));
+  const ScanResult scan = Scan(kUninstallEntries);
+  EXPECT_EQ(scan.lists[1], (std::vector<std::string>{"Shared", "Twin", "Twin"}));
+  EXPECT_EQ(scan.removals[0].key.view, RegView::Force64);
+  EXPECT_EQ(scan.removals[2].key.view, RegView::Force32);
+}
+
+TEST_F(UninstallEntries, AnAreaBothViewsShowAlikeIsScannedOnce) {
+  for (const char* name : {"A", "B", "C"}) {
+    for (RegView view : {RegView::Force64, RegView::Force32}) {
+      Set(Uninstall(name, view), RegValue::String("DisplayName", name));
+    }
+  }
+  const ScanResult scan = Scan(kUninstallEntries);
+  EXPECT_EQ(scan.lists[0], (std::vector<std::string>{"A", "B", "C"}));
+  EXPECT_EQ(scan.removals.size(), 3u);
+}
+
 TEST_F(UninstallEntries, AMissingOrEmptyAreaFindsNothing) {
   EXPECT_TRUE(Scan(kUninstallEntries).lists[0].empty());
   Key({RegRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion"}, "Uninstall");
