@@ -30,8 +30,14 @@ TEST_F(ViewTest, ControlsOnASkinnedFormSitBelowItsTitleBar) {
   Form& form = NewForm();
   form.SetSkinElement("Form");
   auto& button = form.Add({.name = "b", .kind = ControlKind::CommandButton, .rect = {0, 0, 1440, 360}});
+  auto& frame = form.Add({.name = "frame", .kind = ControlKind::Frame, .rect = {0, 500, 3000, 2000}});
+  frame.SetSkinElement("frame");
+  auto& inner = form.Add({.name = "inner", .kind = ControlKind::CheckBox, .container = &frame,
+                          .rect = {100, 300, 2000, 300}});
+  inner.SetSkinElement("check");
   app_.Show(form);
   EXPECT_EQ(PlaceOf(Hwnd(button)).top, 24 * 144 / 96);
+  EXPECT_EQ(PlaceOf(Hwnd(inner)).top, 300 * 144 / 1440);  // inside a frame: no title bar
   EXPECT_FALSE(GetWindowLongPtrW(Hwnd(form), GWL_STYLE) & WS_CAPTION);
   RECT outer{};
   GetWindowRect(Hwnd(form), &outer);
@@ -43,6 +49,12 @@ TEST_F(ViewTest, ControlsOnASkinnedFormSitBelowItsTitleBar) {
   button.on_click = [&] { ++clicks; };
   SendMessageW(Hwnd(button), BM_CLICK, 0, 0);
   EXPECT_EQ(clicks, 1);
+  // The frame keeps its window, so the controls in it are still there and still work.
+  ASSERT_TRUE(IsWindow(Hwnd(inner)));
+  EXPECT_EQ(GetParent(Hwnd(inner)), Hwnd(frame));
+  SendMessageW(Hwnd(inner), BM_CLICK, 0, 0);
+  EXPECT_EQ(inner.Value(), 1);
+  EXPECT_EQ(SendMessageW(Hwnd(inner), BM_GETCHECK, 0, 0), BST_CHECKED);
 }
 
 TEST_F(ViewTest, TitleBarButtonsReportTheirNamesAndCloseCloses) {

@@ -109,6 +109,10 @@ void ControlView::Subclass() {
 void ControlView::SkinChanged() {
   const HWND before = handle_;
   if (!before) return;
+  if (!StyledBySkin()) {
+    ApplyDpi();  // the element's font, and a repaint
+    return;
+  }
   // Keep the place in the z-order: the new window goes where the old one was.
   const HWND above = GetWindow(before, GW_HWNDPREV);
   Destroy();

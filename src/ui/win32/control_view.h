@@ -39,7 +39,8 @@ class ControlView : public MessageTarget {
   virtual void Create();
   // Mirrors one model change to the window.
   void Sync(Property property);
-  // Re-creates the window when its drawing changes between system and skin.
+  // The skin or the control's element changed: a control whose window style depends on
+  // it (an owner-drawn button) gets a new window, any other is redrawn.
   void SkinChanged();
   // Position and font for the window's current DPI.
   virtual void ApplyDpi();
@@ -65,6 +66,9 @@ class ControlView : public MessageTarget {
   virtual void SyncContent() {}
   // Extra height the window needs beyond the model's (a combo box's drop-down list).
   virtual int ExtraHeight() const { return 0; }
+  // Whether the window's style depends on the skin, so a skin change needs a new window.
+  // Never for containers: their controls' windows would go with them.
+  virtual bool StyledBySkin() const { return false; }
 
   // The skin element of this control in the current skin, or nullptr: plain drawing.
   const skin::ElementStyle* Style() const;

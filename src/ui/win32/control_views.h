@@ -20,6 +20,7 @@ class ButtonView : public ControlView {
 
  protected:
   Shape WindowShape() const override;
+  bool StyledBySkin() const override { return true; }
   void SyncContent() override;
   void Mirror(Property property) override;
   std::optional<LRESULT> OnMouseMove(const MouseEvent&) override;

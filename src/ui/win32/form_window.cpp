@@ -220,7 +220,6 @@ void FormWindow::SkinChanged() {
   ApplyFrame();
   ApplySize();
   for (const auto& view : views_) view->SkinChanged();
-  for (const auto& view : views_) view->ApplyDpi();
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
