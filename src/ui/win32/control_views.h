@@ -154,6 +154,7 @@ class TabStripView : public ControlView {
   void Paint(HDC dc, const RECT& client) override;
   std::optional<LRESULT> OnMouseMove(const MouseEvent& event) override;
   std::optional<LRESULT> OnMouseLeave() override;
+  std::optional<LRESULT> OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
   void FillTabs();

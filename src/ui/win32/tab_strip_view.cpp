@@ -2,6 +2,7 @@
 #include "ui/win32/control_views.h"
 
 #include "platform/win32/wide.h"
+#include "ui/win32/form_window.h"
 #include "ui/win32/skin_painter.h"
 
 namespace qb::ui::win32 {
@@ -64,6 +65,15 @@ void TabStripView::Paint(HDC dc, const RECT& client) {
   SkinPainter painter(dc, *style, CurrentDpi(), Font());
   painter.Fill(client, Background());
   painter.TabStrip(client, tabs, captions, TabCtrl_GetCurSel(Handle()), hot_tab_, Model().Enabled());
+}
+
+std::optional<LRESULT> TabStripView::OnMessage(UINT message, WPARAM wparam, LPARAM) {
+  if (message != WM_ERASEBKGND) return std::nullopt;
+  // The system's tabs stand on the colour of the window or frame around them.
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  FillRect(reinterpret_cast<HDC>(wparam), &client, OwnerWindow().BrushFor(Background()));
+  return 1;
 }
 
 std::optional<LRESULT> TabStripView::OnMouseMove(const MouseEvent& event) {
