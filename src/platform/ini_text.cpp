@@ -79,12 +79,11 @@ const IniText::Section* IniText::FindSection(std::string_view name) const {
 std::optional<std::string> IniText::Get(std::string_view section, std::string_view key) const {
   section = Trim(section);
   key = Trim(key);
-  // Later sections of the same name are searched too, after the first one.
-  for (const auto& s : sections_) {
-    if (!text::EqualsNoCase(s.name, section)) continue;
-    for (const auto& entry : s.entries) {
-      if (entry.has_value && text::EqualsNoCase(entry.key, key)) return entry.value;
-    }
+  // Only the first section of the name is searched, as the system reader does.
+  const Section* found = FindSection(section);
+  if (!found) return std::nullopt;
+  for (const auto& entry : found->entries) {
+    if (entry.has_value && text::EqualsNoCase(entry.key, key)) return entry.value;
   }
   return std::nullopt;
 }

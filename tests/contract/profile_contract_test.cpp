@@ -89,9 +89,18 @@ TEST_F(ProfileContract, CommentLinesAreNotKeysOfTheirOwnName) {
   EXPECT_EQ(Get(file, "s", "key"), "real");
 }
 
-TEST_F(ProfileContract, FirstOfTwoEqualKeysWins) {
-  const auto file = fixture_->NewFile("dup.ini", "[s]\r\nk=first\r\nK=second\r\n");
+TEST_F(ProfileContract, FirstOfTwoEqualKeysOrSectionsWins) {
+  const auto file = fixture_->NewFile(
+      "dup.ini", "[s]\r\nk=first\r\nK=second\r\n[d]\r\na=1\r\n[D]\r\nb=2\r\na=3\r\n");
   EXPECT_EQ(Get(file, "s", "k"), "first");
+  EXPECT_EQ(Get(file, "d", "a"), "1");
+  EXPECT_EQ(Get(file, "d", "b"), "(none)");  // the second [D] is never searched
+}
+
+TEST_F(ProfileContract, ValuesKeepEqualsSignsAndSemicolons) {
+  const auto file = fixture_->NewFile("v.ini", "[s]\r\neq=a=b\r\ninline=v ; not a comment\r\n");
+  EXPECT_EQ(Get(file, "s", "eq"), "a=b");
+  EXPECT_EQ(Get(file, "s", "inline"), "v ; not a comment");
 }
 
 TEST_F(ProfileContract, WriteCreatesTheFileAndTheSection) {
@@ -121,6 +130,23 @@ TEST_F(ProfileContract, WriteReplacesAKeyInPlaceAndKeepsTheRest) {
   EXPECT_EQ(text->find("two="), std::string::npos);
   // The new key joins its own section, before the next one.
   EXPECT_LT(text->find("four=4"), text->find("[b]"));
+}
+
+TEST_F(ProfileContract, WrittenValuesLoseLeadingBlanks) {
+  const auto file = fixture_->PathOf("lead.ini");
+  ASSERT_TRUE(store().WriteString(file, "s", "k", "   lead and trail   "));
+  EXPECT_EQ(Get(file, "s", "k"), "lead and trail");
+}
+
+TEST_F(ProfileContract, NonLatinTextWrittenIntoANewFileIsKept) {
+  // The system's writer makes new files in the ANSI code page, where this text would
+  // become '?' while the write reports success.
+  const auto file = fixture_->PathOf("new-unicode.ini");
+  ASSERT_TRUE(store().WriteString(file, "Раздел", "ключ", "значение 中文"));
+  EXPECT_EQ(Get(file, "Раздел", "ключ"), "значение 中文");
+  ASSERT_TRUE(store().WriteString(file, "Раздел", "plain", "ascii"));
+  EXPECT_EQ(Get(file, "Раздел", "ключ"), "значение 中文");
+  EXPECT_EQ(Get(file, "Раздел", "plain"), "ascii");
 }
 
 TEST_F(ProfileContract, NonLatinTextRoundTrips) {

@@ -3,11 +3,93 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
+#include "platform/win32/scoped.h"
 #include "platform/win32/wide.h"
 
 namespace qb::win32 {
+
+namespace {
+
+bool FitsCodePage(const std::wstring& text) {
+  if (text.empty()) return true;
+  BOOL lossy = FALSE;
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), static_cast<int>(text.size()),
+                      nullptr, 0, nullptr, &lossy);
+  return !lossy;
+}
+
+// The whole file, or nothing when it does not exist; an unreadable file counts as there.
+std::optional<std::vector<uint8_t>> ReadAll(const std::wstring& path, bool& exists) {
+  ScopedFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  exists = file || GetLastError() != ERROR_FILE_NOT_FOUND;
+  if (!file) return std::nullopt;
+  LARGE_INTEGER size = {};
+  if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > 64 * 1024 * 1024) return std::nullopt;
+  std::vector<uint8_t> bytes(static_cast<size_t>(size.QuadPart));
+  DWORD read = 0;
+  if (!bytes.empty() &&
+      !ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
+    return std::nullopt;
+  }
+  bytes.resize(read);
+  return bytes;
+}
+
+bool WriteAll(const std::wstring& path, const std::vector<uint8_t>& bytes) {
+  ScopedFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  DWORD written = 0;
+  return file &&
+         WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+         written == bytes.size();
+}
+
+bool HasByteOrderMark(const std::vector<uint8_t>& bytes) {
+  return (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) ||
+         (bytes.size() >= 2 && bytes[0] == 0xFE && bytes[1] == 0xFF) ||
+         (bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF);
+}
+
+// The profile writer keeps a file in the form it finds it and makes new files in the ANSI
+// code page, where text outside that page turns into '?' while the call reports success.
+// Before such text is written, the file is made (or rewritten, with its text unchanged)
+// UTF-16 with a byte order mark, which the writer then keeps.
+bool MakeUnicodeFile(const std::wstring& path) {
+  bool exists = false;
+  const auto bytes = ReadAll(path, exists);
+  if (exists && !bytes) return false;
+  if (bytes && HasByteOrderMark(*bytes)) return true;
+  std::wstring text;
+  if (bytes && !bytes->empty()) {
+    const auto* ansi = reinterpret_cast<const char*>(bytes->data());
+    const int chars = MultiByteToWideChar(CP_ACP, 0, ansi, static_cast<int>(bytes->size()), nullptr, 0);
+    text.resize(chars);
+    MultiByteToWideChar(CP_ACP, 0, ansi, static_cast<int>(bytes->size()), text.data(), chars);
+  }
+  std::vector<uint8_t> unicode = {0xFF, 0xFE};
+  for (wchar_t unit : text) {
+    unicode.push_back(static_cast<uint8_t>(unit & 0xFF));
+    unicode.push_back(static_cast<uint8_t>(unit >> 8));
+  }
+  if (!exists) return WriteAll(path, unicode);
+  // Written beside the file and moved over it, so a failure leaves the old file whole.
+  const std::wstring temporary = path + L".qbtmp";
+  if (!WriteAll(temporary, unicode)) {
+    DeleteFileW(temporary.c_str());
+    return false;
+  }
+  if (!MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    DeleteFileW(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
 
 std::string Win32ProfileStore::GetString(std::string_view file, std::string_view section,
                                          std::string_view key, std::string_view fallback,
@@ -22,8 +104,16 @@ std::string Win32ProfileStore::GetString(std::string_view file, std::string_view
 
 bool Win32ProfileStore::WriteString(std::string_view file, std::string_view section,
                                     std::string_view key, std::string_view value) {
-  return WritePrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(),
-                                    Wide(value).c_str(), Wide(file).c_str()) != FALSE;
+  const std::wstring path = Wide(file);
+  const std::wstring wide_section = Wide(section);
+  const std::wstring wide_key = Wide(key);
+  const std::wstring wide_value = Wide(value);
+  if (!(FitsCodePage(wide_section) && FitsCodePage(wide_key) && FitsCodePage(wide_value)) &&
+      !MakeUnicodeFile(path)) {
+    return false;
+  }
+  return WritePrivateProfileStringW(wide_section.c_str(), wide_key.c_str(), wide_value.c_str(),
+                                    path.c_str()) != FALSE;
 }
 
 }  // namespace qb::win32
