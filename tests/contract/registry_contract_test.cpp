@@ -43,7 +43,11 @@ class RegistryContract : public ::testing::Test {
   void TearDown() override {
     for (const auto& key : cleanup_) DeleteTree(*registry_, key);
     DeleteTree(*registry_, scratch_);
-    registry_->DeleteKey({RegRoot::CurrentUser, std::string(kTestsKey)});  // when now empty
+    // The shared parents go only when no other run still has keys there.
+    registry_->DeleteKey({RegRoot::CurrentUser, std::string(kTestsKey)});
+    for (RegView view : {RegView::Force32, RegView::Force64}) {
+      registry_->DeleteKey({RegRoot::LocalMachine, std::string(kTestsKey), view});
+    }
   }
 
   Registry& registry() { return *registry_; }
@@ -261,7 +265,7 @@ TEST_F(RegistryContract, ThirtyTwoBitViewOfMachineSoftwareIsSeparate) {
   key64.view = RegView::Force64;
   const RegKeyPath stored{RegRoot::LocalMachine, "Software\\WOW6432Node\\QuillBoxTests\\" + name,
                           RegView::Force64};
-  cleanup_ = {key32, key64, {RegRoot::LocalMachine, "Software\\QuillBoxTests", RegView::Force32}};
+  cleanup_ = {key32, key64};
 
   ASSERT_EQ(registry().CreateKey(key32), status::kOk);
   ASSERT_EQ(registry().SetValue(key32, RegValue::String("bits", "32")), status::kOk);
