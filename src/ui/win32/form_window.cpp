@@ -332,7 +332,7 @@ std::optional<LRESULT> FormWindow::OnLeftButtonUp(const MouseEvent& event) {
 std::optional<LRESULT> FormWindow::OnTimer(UINT_PTR id) {
   for (const auto& [control, timer] : timer_ids_) {
     if (timer == id) {
-      const_cast<Control*>(control)->RaiseTimer();
+      control->RaiseTimer();
       return 0;
     }
   }

@@ -86,7 +86,7 @@ class FormWindow : public Window, public FormObserver {
   Form& form_;
   std::vector<std::unique_ptr<ControlView>> views_;
   std::map<const Control*, ControlView*> view_of_;
-  std::map<const Control*, UINT_PTR> timer_ids_;
+  std::map<Control*, UINT_PTR> timer_ids_;
   std::map<COLORREF, qb::win32::ScopedGdiObject> brushes_;
   int hot_button_ = -1;
   int pressed_button_ = -1;

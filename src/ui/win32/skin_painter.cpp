@@ -85,6 +85,9 @@ COLORREF SkinPainter::BodyColor(const skin::ElementStyle& style) {
   return ToColorRef(style.face_top);
 }
 
+// Hairlines stay one device pixel at 96 DPI and grow smoothly (anti-aliased) above it.
+float SkinPainter::LineWidth() const { return std::max(1.0f, dpi_.Value() / 96.0f); }
+
 COLORREF SkinPainter::TextColor(bool enabled) const {
   return ToColorRef(enabled ? style_.text : style_.text_disabled);
 }
@@ -118,7 +121,7 @@ void SkinPainter::Text(const RECT& rect, std::wstring_view text, COLORREF color,
 void SkinPainter::Glass(const RECT& rect, int radius, skin::Color top, skin::Color bottom,
                         skin::Color border) const {
   SmoothGraphics graphics(dc_);
-  const float line = static_cast<float>(std::max(1, dpi_.Scale(1)));
+  const float line = LineWidth();
   const Gdiplus::RectF shape = ToRectF(rect, line / 2);
   Gdiplus::GraphicsPath path;
   AddRoundedRect(path, shape, static_cast<float>(radius));
@@ -143,7 +146,7 @@ void SkinPainter::Glass(const RECT& rect, int radius, skin::Color top, skin::Col
 
 void SkinPainter::FocusRing(const RECT& rect, int radius) const {
   SmoothGraphics graphics(dc_);
-  const float line = static_cast<float>(std::max(1, dpi_.Scale(1)));
+  const float line = LineWidth();
   Gdiplus::GraphicsPath path;
   AddRoundedRect(path, ToRectF(rect, line * 1.5f), static_cast<float>(std::max(0, radius - 1)));
   Gdiplus::Pen pen(ToGdiplus(style_.accent, 170), line);
@@ -228,7 +231,7 @@ void SkinPainter::Frame(const RECT& rect, std::wstring_view caption, bool enable
   const int radius = dpi_.Scale(std::max(style_.corner_radius, 2));
   {
     SmoothGraphics graphics(dc_);
-    const float line = static_cast<float>(std::max(1, dpi_.Scale(1)));
+    const float line = LineWidth();
     Gdiplus::GraphicsPath path;
     AddRoundedRect(path, ToRectF(border, line / 2), static_cast<float>(radius));
     Gdiplus::SolidBrush body(ToGdiplus(style_.face_top));
@@ -254,7 +257,7 @@ void SkinPainter::Label(const RECT& rect, std::wstring_view text, bool enabled) 
 void SkinPainter::TabStrip(const RECT& client, const std::vector<RECT>& tabs,
                            const std::vector<std::wstring>& captions, int selected, int hot,
                            bool enabled) const {
-  const float line = static_cast<float>(std::max(1, dpi_.Scale(1)));
+  const float line = LineWidth();
   const int radius = dpi_.Scale(std::max(style_.corner_radius, 3));
   int tabs_bottom = client.top;
   for (const RECT& tab : tabs) tabs_bottom = std::max<int>(tabs_bottom, tab.bottom);

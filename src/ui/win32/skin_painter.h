@@ -56,6 +56,7 @@ class SkinPainter {
   void FocusRing(const RECT& rect, int radius) const;
   void TitleGlyph(const TitleButtonLook& button) const;
   COLORREF TextColor(bool enabled) const;
+  float LineWidth() const;
 
   HDC dc_;
   const skin::ElementStyle& style_;
