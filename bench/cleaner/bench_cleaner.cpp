@@ -23,22 +23,110 @@ namespace {
 
 using namespace qb;
 using namespace qb::cleaner;
-using Clock = std::chrono::steady_clock;
+using Stopwatch = std::chrono::steady_clock;
 
 constexpr int kFolders = 100;
 constexpr int kHistoryKeys = 100;
 
-double Seconds(Clock::time_point since) {
-  return std::chrono::duration<double>(Clock::now() - since).count();
+double Seconds(Stopwatch::time_point since) {
+  return std::chrono::duration<double>(Stopwatch::now() - since).count();
 }
 
-char Digit(int n) { return static_cast<char>('0' + n); }
 
 std::string Number(int n) {
   char text[16];
   std::snprintf(text, sizeof text, "%06d", n);
   return text;
 }
+
+// What a plain scanner on the wide API does for each category, with no conversion and no
+// service layer: the yardstick for the cleaner's own scans on the same machine and load.
+namespace plain {
+
+std::wstring Path(std::string_view path) { return win32::Wide(path); }
+
+std::vector<std::wstring> SubkeyNames(HKEY area) {
+  std::vector<std::wstring> names;
+  wchar_t name[256];
+  for (DWORD i = 0;; ++i) {
+    DWORD chars = 256;
+    if (RegEnumKeyExW(area, i, name, &chars, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    names.emplace_back(name, chars);
+  }
+  return names;
+}
+
+size_t ScanUninstall(REGSAM view) {
+  HKEY area = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, Path(kUninstallArea).c_str(), 0, KEY_READ | view, &area)) return 0;
+  size_t invalid = 0;
+  for (const auto& name : SubkeyNames(area)) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(area, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) continue;
+    bool command = false;
+    wchar_t value[16384];
+    BYTE data[4096];
+    for (DWORD i = 0;; ++i) {
+      DWORD chars = 16384, bytes = sizeof data, type = 0;
+      const LONG result = RegEnumValueW(key, i, value, &chars, nullptr, &type, data, &bytes);
+      if (result != ERROR_SUCCESS && result != ERROR_MORE_DATA) break;
+      CharLowerBuffW(value, chars);
+      if (std::wstring_view(value, chars).find(L"uninstallstring") != std::wstring_view::npos) command = true;
+    }
+    RegCloseKey(key);
+    if (!command && name.find(L'{') == std::wstring::npos) ++invalid;
+  }
+  RegCloseKey(area);
+  return invalid;
+}
+
+size_t ScanAppPaths(REGSAM view) {
+  HKEY area = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, Path(kAppPathsArea).c_str(), 0, KEY_READ | view, &area)) return 0;
+  size_t invalid = 0;
+  for (const auto& name : SubkeyNames(area)) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(area, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) continue;
+    wchar_t data[4096];
+    DWORD bytes = sizeof data - sizeof(wchar_t), type = 0;
+    if (RegQueryValueExW(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(data), &bytes) == ERROR_SUCCESS &&
+        type == REG_SZ) {
+      data[bytes / sizeof(wchar_t)] = 0;
+      if (GetFileAttributesW(data) == INVALID_FILE_ATTRIBUTES) ++invalid;
+    }
+    RegCloseKey(key);
+  }
+  RegCloseKey(area);
+  return invalid;
+}
+
+size_t ScanHistory() {
+  HKEY area = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, Path(kDialogHistoryArea).c_str(), 0, KEY_READ, &area)) return 0;
+  size_t invalid = 0;
+  for (const auto& name : SubkeyNames(area)) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(area, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) continue;
+    wchar_t value[16384];
+    wchar_t data[4096];
+    for (DWORD i = 0;; ++i) {
+      DWORD chars = 16384, bytes = sizeof data - sizeof(wchar_t), type = 0;
+      if (RegEnumValueW(key, i, value, &chars, nullptr, &type, reinterpret_cast<BYTE*>(data), &bytes) !=
+          ERROR_SUCCESS) {
+        break;
+      }
+      data[bytes / sizeof(wchar_t)] = 0;
+      if (type == REG_SZ && wcsstr(data, L":\\") && GetFileAttributesW(data) == INVALID_FILE_ATTRIBUTES) {
+        ++invalid;
+      }
+    }
+    RegCloseKey(key);
+  }
+  RegCloseKey(area);
+  return invalid;
+}
+
+}  // namespace plain
 
 class Bench {
  public:
@@ -96,23 +184,42 @@ class Bench {
     }
   }
 
+  // Seconds the plain scanner takes over the same area.
+  double PlainSeconds(const Category& category) {
+    const auto start = Stopwatch::now();
+    if (category.scan == &ScanDialogHistory) {
+      plain::ScanHistory();
+    } else {
+      const auto scan = category.scan == &ScanUninstallEntries ? &plain::ScanUninstall : &plain::ScanAppPaths;
+      // The corpus is in the 64-bit view; the cleaner also looks through the 32-bit one.
+      scan(KEY_WOW64_64KEY);
+    }
+    return Seconds(start);
+  }
+
   void Measure(const Category& category, const char* unit) {
+    const double plain_before = PlainSeconds(category);
     const registry::RegistryRoutines routines(machine_.registry, machine_.environment);
     PresenceTest presence(machine_.files, machine_.environment.WindowsFolder());
     Progress progress;
     EventPacer pacer(machine_.clock, {});
     ScanContext context{machine_.registry, routines, presence, progress, pacer};
-    auto start = Clock::now();
+    auto start = Stopwatch::now();
     const ScanResult scan = category.scan(context);
     const double scan_seconds = Seconds(start);
-    start = Clock::now();
+    // The plain scanner runs before and after, so that both see the same warm caches and
+    // a change of load on the machine shows in both.
+    const double plain_seconds = (plain_before + PlainSeconds(category)) / 2;
+    start = Stopwatch::now();
     const RepairOutcome repair =
         Repair(machine_.services(), category.name, scan.removals, progress, pacer);
     const double repair_seconds = Seconds(start);
     const size_t scanned = category.scan == &ScanDialogHistory ? scan.lists[1].size() : scan.lists[0].size();
-    std::printf("%-22s scan   %7zu %s in %6.2f s: %8.0f %s/s (%zu invalid)\n",
+    std::printf("%-22s scan   %7zu %s in %6.2f s: %8.0f %s/s (%zu invalid); plain scanner %8.0f %s/s, "
+                "ratio %.0f%%\n",
                 std::string(category.name).c_str(), scanned, unit, scan_seconds,
-                scanned / scan_seconds, unit, scan.removals.size());
+                scanned / scan_seconds, unit, scan.removals.size(), scanned / plain_seconds, unit,
+                100.0 * plain_seconds / scan_seconds);
     std::printf("%-22s repair %7zu %s in %6.2f s: %8.0f %s/s (%zu removed%s%s)\n", "",
                 scan.removals.size(), unit, repair_seconds, scan.removals.size() / repair_seconds,
                 unit, repair.repaired, repair.backed_up ? ", backup " : ", NO BACKUP: ",
@@ -161,7 +268,7 @@ int main(int argc, char** argv) {
   const int entries = argc > 1 ? std::max(2, std::atoi(argv[1])) : 20000;
   Bench bench(entries);
   std::printf("Cleaner benchmark: %d entries per category, half of them invalid\n", entries);
-  auto start = Clock::now();
+  auto start = Stopwatch::now();
   bench.MakeFiles();
   bench.FillUninstall();
   bench.FillAppPaths();

@@ -1,6 +1,7 @@
 #include "cleaner/application_paths.h"
 
 #include "cleaner/path_text.h"
+#include "platform/text.h"
 
 namespace qb::cleaner {
 
@@ -22,7 +23,10 @@ ScanResult ScanApplicationPaths(ScanContext& context) {
       if (program.find('.') == std::string::npos || program.find(":\\") == std::string::npos) {
         continue;
       }
-      const Presence verdict = context.presence.TestProgram(program);
+      // The file system ignores case; asking in the case the path was written in spares
+      // file systems that must search a folder for a name in another case.
+      const Presence verdict =
+          context.presence.TestProgram(text::TrimBlanks(QuotesToBlanks(value.value)));
       if (verdict == Presence::Present) {
         present.push_back(program);
       } else if (verdict == Presence::Missing) {
