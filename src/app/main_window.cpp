@@ -5,6 +5,7 @@
 #include "app/about_window.h"
 #include "app/main_form_layout.h"
 #include "app/main_form_names.h"
+#include "cleaner/system_health.h"
 #include "language/language_catalogue.h"
 #include "platform/app_settings.h"
 #include "platform/text.h"
@@ -162,6 +163,7 @@ void MainWindow::ShowMonitor() {
 
 void MainWindow::OpenSystemHealth() {
   for (std::string_view frame : kContentFrames) form_->operator[](frame).SetVisible(false);
+  cleaner::ShowSystemHealth(app_, *form_, services_);
 }
 
 void MainWindow::SwitchTab(std::string_view strip, std::string_view sub_frames) {

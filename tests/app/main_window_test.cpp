@@ -113,7 +113,14 @@ TEST_F(MainWindowTest, NavigationShowsExactlyOnePageAndSystemHealthNone) {
   Form()["Command1"].RaiseClick();
   EXPECT_EQ(VisibleFrames(), std::vector<std::string>{"EXPFrame"});
   EXPECT_EQ(Form().Height(), kMainHeightExpanded);  // nothing makes the window small again
+  std::vector<std::string> frames_while_open{"unset"};
+  host.on_modal = [&](ui::Form& health) {
+    EXPECT_EQ(health.Name(), "pchealth");
+    frames_while_open = VisibleFrames();
+  };
   Form()["Command3"].RaiseClick();
+  EXPECT_EQ(host.modal, std::vector<std::string>{"pchealth"});
+  EXPECT_TRUE(frames_while_open.empty());
   EXPECT_TRUE(VisibleFrames().empty());
 }
 
