@@ -20,10 +20,10 @@ qb_prepare_prefix
 
 probe() { wine "$bin/qb_gui_probe.exe" "$@"; }
 
-# The window alone, cut out of the screen.
+# A window alone, cut out of the screen: shoot <file name> [window title].
 shoot() {
   local id
-  id=$(xdotool search --name '^Quill Box$' | head -n 1)
+  id=$(xdotool search --name "^${2:-Quill Box}\$" | head -n 1)
   sleep 1.5
   import -window "$id" "$out/$1.png"
 }
@@ -52,6 +52,10 @@ xdotool mousemove --window "$(xdotool search --name '^Quill Box$' | head -n 1)" 
 shoot visual-start-menu
 xdotool mousemove --window "$(xdotool search --name '^Quill Box$' | head -n 1)" 370 66 click 1
 shoot visual-desktop
+probe click "Quill Box" "System Health" Button >/dev/null
+probe wait "System Health" 20 >/dev/null
+shoot system-health "System Health"
+probe close "System Health" >/dev/null
 probe click "Quill Box" "CPU & Memory" Button >/dev/null
 shoot cpu-memory
 probe close "Quill Box" >/dev/null
