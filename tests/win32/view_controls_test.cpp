@@ -191,6 +191,38 @@ TEST_F(ViewTest, ListSelectionsReachTheModelAndBack) {
   EXPECT_EQ(ListView_GetItemCount(Hwnd(list)), 2);
 }
 
+TEST_F(ViewTest, FolderTreeOpensDownToTheModelPathAndReportsTheUsersChoice) {
+  wchar_t windows[MAX_PATH] = {};
+  GetWindowsDirectoryW(windows, MAX_PATH);  // "C:\windows"
+  Form& form = NewForm();
+  auto& tree = form.Add({.name = "Dir1", .kind = ControlKind::FolderTree, .rect = {120, 120, 4000, 3000},
+                         .text = qb::win32::Narrow(windows)});
+  int changes = 0;
+  tree.on_change = [&] { ++changes; };
+  app_.Show(form);
+  HWND window = Hwnd(tree);
+
+  auto text_of = [&](HTREEITEM item) {
+    wchar_t name[MAX_PATH] = {};
+    TVITEMW data{};
+    data.mask = TVIF_TEXT;
+    data.hItem = item;
+    data.pszText = name;
+    data.cchTextMax = MAX_PATH;
+    TreeView_GetItem(window, &data);
+    return std::wstring(name);
+  };
+  const HTREEITEM selected = TreeView_GetSelection(window);
+  ASSERT_NE(selected, nullptr);
+  EXPECT_EQ(_wcsicmp(text_of(selected).c_str(), windows + 3), 0);
+  EXPECT_EQ(changes, 0);  // showing the model's path is no user choice
+
+  const HTREEITEM root = TreeView_GetParent(window, selected);
+  TreeView_SelectItem(window, root);
+  EXPECT_EQ(tree.Text(), qb::win32::Narrow(std::wstring(windows, 3)));
+  EXPECT_EQ(changes, 1);
+}
+
 TEST_F(ViewTest, SliderKeysChangeTheModelValue) {
   Form& form = NewForm();
   auto& slider = form.Add({.name = "Slider2", .kind = ControlKind::Slider, .rect = {120, 120, 3000, 500},
