@@ -203,7 +203,7 @@ class Bench {
     PresenceTest presence(machine_.files, machine_.environment.WindowsFolder());
     Progress progress;
     EventPacer pacer(machine_.clock, {});
-    ScanContext context{machine_.registry, routines, presence, progress, pacer};
+    ScanContext context{machine_.registry, machine_.environment, routines, presence, progress, pacer};
     auto start = Stopwatch::now();
     const ScanResult scan = category.scan(context);
     const double scan_seconds = Seconds(start);

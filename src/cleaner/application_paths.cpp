@@ -16,23 +16,21 @@ ScanResult ScanApplicationPaths(ScanContext& context) {
     context.progress.SetValue(i);
     if (!context.pacer.Tick()) break;
     const auto& key = keys[i];
-    for (const auto& value : context.routines.EnumRegistryValues({key.root, key.view}, key.path)) {
-      // Only the default value names the program; only a full path is worth testing.
-      if (!value.name.empty()) continue;
-      const std::string program = CleanProgramPath(value.value);
-      if (program.find('.') == std::string::npos || program.find(":\\") == std::string::npos) {
-        continue;
-      }
-      // The file system ignores case; asking in the case the path was written in spares
-      // file systems that must search a folder for a name in another case.
-      const Presence verdict =
-          context.presence.TestProgram(text::TrimBlanks(QuotesToBlanks(value.value)));
-      if (verdict == Presence::Present) {
-        present.push_back(program);
-      } else if (verdict == Presence::Missing) {
-        invalid.push_back(key.path);
-        result.removals.push_back({key, std::nullopt});
-      }
+    // Only the default value names the program, and only a full path is worth testing. It
+    // is read alone: one question instead of an enumeration of every value of the key.
+    RegValue value;
+    if (context.registry.QueryValue(key, "", value) != status::kOk) continue;
+    const std::string data = registry::ValueText(value, context.environment);
+    const std::string program = CleanProgramPath(data);
+    if (program.find('.') == std::string::npos || program.find(":\\") == std::string::npos) continue;
+    // The file system ignores case; asking in the case the path was written in spares file
+    // systems that must search a folder for a name in another case.
+    const Presence verdict = context.presence.TestProgram(text::TrimBlanks(QuotesToBlanks(data)));
+    if (verdict == Presence::Present) {
+      present.push_back(program);
+    } else if (verdict == Presence::Missing) {
+      invalid.push_back(key.path);
+      result.removals.push_back({key, std::nullopt});
     }
   }
   return result;

@@ -31,6 +31,7 @@ struct ScanResult {
 
 struct ScanContext {
   Registry& registry;
+  Environment& environment;
   const registry::RegistryRoutines& routines;
   PresenceTest& presence;
   Progress& progress;

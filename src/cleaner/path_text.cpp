@@ -1,5 +1,6 @@
 #include "cleaner/path_text.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "platform/text.h"
@@ -23,7 +24,44 @@ bool EndsWithExtension(std::string_view text) {
   return true;
 }
 
+bool IsAscii(std::string_view text) {
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
+
 }  // namespace
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (IsAscii(a) && IsAscii(b)) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [](char x, char y) { return UpperAscii(x) == UpperAscii(y); });
+  }
+  return text::EqualsNoCase(a, b);
+}
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+  if (IsAscii(prefix) && text.size() >= prefix.size() && IsAscii(text.substr(0, prefix.size()))) {
+    return EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
+  }
+  const auto upper_text = text::UpperUtf16(text::Utf8ToUtf16(text));
+  const auto upper_prefix = text::UpperUtf16(text::Utf8ToUtf16(prefix));
+  return upper_text.starts_with(upper_prefix);
+}
+
+bool ContainsIgnoringCase(std::string_view text, std::string_view ascii_part) {
+  if (ascii_part.size() > text.size()) return false;
+  for (size_t at = 0; at + ascii_part.size() <= text.size(); ++at) {
+    size_t i = 0;
+    while (i < ascii_part.size() && UpperAscii(text[at + i]) == UpperAscii(ascii_part[i])) ++i;
+    if (i == ascii_part.size()) return true;
+  }
+  return false;
+}
 
 std::string QuotesToBlanks(std::string_view text) {
   std::string out(text);

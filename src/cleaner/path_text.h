@@ -17,6 +17,12 @@ std::string CleanProgramPath(std::string_view data);
 // blank that ends in a file extension ("c:\tools\run.exe"), shortest first.
 std::vector<std::string> ProgramCandidates(std::string_view command);
 
+// Case-insensitive comparisons as the file system and registry make them, without any
+// conversion for the common case of plain ASCII text.
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);
+bool ContainsIgnoringCase(std::string_view text, std::string_view ascii_part);
+
 // Whether the text holds a wildcard character ("*" or "?").
 bool HasWildcard(std::string_view text);
 

@@ -3,17 +3,12 @@
 #include <vector>
 
 #include "cleaner/path_text.h"
-#include "platform/text.h"
 
 namespace qb::cleaner {
 
 namespace {
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() && text::EqualsNoCase(text.substr(0, prefix.size()), prefix);
-}
 
 Presence FromLookup(Status status, bool is_folder) {
   if (status == status::kOk) return is_folder ? Presence::Missing : Presence::Present;
@@ -72,7 +67,7 @@ Presence PresenceTest::Test(std::string_view path) {
   }
   Presence verdict = TestOnce(path);
   if (verdict != Presence::Missing || system_folder_.empty() ||
-      !StartsWithNoCase(path, system_folder_)) {
+      !StartsWithIgnoringCase(path, system_folder_)) {
     return verdict;
   }
   // The system folder of the other bitness: the 32-bit one, and the real one as a 32-bit

@@ -110,7 +110,7 @@ void SystemHealthWindow::Run(size_t frame) {
   EventPacer pacer(services_.clock, [this] { return app_.DoEvents(); });
   const registry::RegistryRoutines routines(services_.registry, services_.environment);
   PresenceTest presence(services_.files, services_.environment.WindowsFolder());
-  ScanContext context{services_.registry, routines, presence, progress, pacer};
+  ScanContext context{services_.registry, services_.environment, routines, presence, progress, pacer};
   results_[frame] = category->scan(context);
   if (pacer.Closing()) return;
   found.SetCaption(std::to_string(results_[frame].removals.size()));

@@ -1,28 +1,28 @@
 #include "cleaner/uninstall_entries.h"
 
-#include "platform/text.h"
+#include "cleaner/path_text.h"
 
 namespace qb::cleaner {
 
 namespace {
 
-bool HasUninstallCommand(const std::vector<registry::NamedValue>& values) {
+bool HasUninstallCommand(const std::vector<RegValue>& values) {
   for (const auto& value : values) {
-    if (text::ToLowerAscii(value.name).find("uninstallstring") != std::string::npos) return true;
+    if (ContainsIgnoringCase(value.name, "uninstallstring")) return true;
   }
   return false;
 }
 
 // Entries that the system itself keeps without an uninstall command: components hidden
 // from the list, products of the installer service, and updates filed under their product.
-bool ManagedBySystem(const std::vector<registry::NamedValue>& values) {
+bool ManagedBySystem(const std::vector<RegValue>& values, Environment& environment) {
   for (const auto& value : values) {
-    if ((text::EqualsNoCase(value.name, "SystemComponent") ||
-         text::EqualsNoCase(value.name, "WindowsInstaller")) &&
-        value.value == "1") {
+    if ((EqualsIgnoringCase(value.name, "SystemComponent") ||
+         EqualsIgnoringCase(value.name, "WindowsInstaller")) &&
+        registry::ValueText(value, environment) == "1") {
       return true;
     }
-    if (text::EqualsNoCase(value.name, "ParentKeyName")) return true;
+    if (EqualsIgnoringCase(value.name, "ParentKeyName")) return true;
   }
   return false;
 }
@@ -39,11 +39,13 @@ ScanResult ScanUninstallEntries(ScanContext& context) {
     context.progress.SetValue(i);
     if (!context.pacer.Tick()) break;
     const auto& key = keys[i];
-    const auto values = context.routines.EnumRegistryValues({key.root, key.view}, key.path);
+    // Only value names matter here, and two values' data: the values are taken as stored,
+    // sparing a text conversion of every value of every key.
+    std::vector<RegValue> values;
     // A key that cannot be read cannot be judged, nor backed up.
-    if (values.empty() && context.registry.OpenKey(key, regaccess::kRead) != status::kOk) continue;
+    if (context.registry.EnumValues(key, values) != status::kOk) continue;
     if (HasUninstallCommand(values) || all[i].find('{') != std::string::npos ||
-        ManagedBySystem(values)) {
+        ManagedBySystem(values, context.environment)) {
       continue;
     }
     invalid.push_back(all[i]);

@@ -47,7 +47,7 @@ class CleanerTest : public ::testing::Test {
     PresenceTest presence(machine.files, machine.environment.WindowsFolder());
     Progress progress;
     EventPacer pacer(machine.clock, {});
-    ScanContext context{machine.registry, routines, presence, progress, pacer};
+    ScanContext context{machine.registry, machine.environment, routines, presence, progress, pacer};
     return category.scan(context);
   }
   RepairOutcome ScanAndRepair(const Category& category) {

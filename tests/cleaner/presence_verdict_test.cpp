@@ -81,6 +81,12 @@ TEST(PathText, QuotesToBlanksAndCandidates) {
             std::vector<std::string>{"c:\\my.apps\\x.exe"});
   EXPECT_EQ(ProgramCandidates("c:\\a.exe  -x"), std::vector<std::string>{"c:\\a.exe"});
   EXPECT_TRUE(ProgramCandidates("c:\\tools\\run.exe").empty());
+  EXPECT_TRUE(ContainsIgnoringCase("QuietUNINSTALLString", "uninstallstring"));
+  EXPECT_FALSE(ContainsIgnoringCase("Uninstall", "uninstallstring"));
+  EXPECT_TRUE(StartsWithIgnoringCase("c:\\windows\\SYSTEM32\\x.dll", "C:\\Windows\\System32\\"));
+  EXPECT_TRUE(StartsWithIgnoringCase("C:\\ПАПКА\\x", "c:\\папка\\"));
+  EXPECT_FALSE(StartsWithIgnoringCase("C:\\Win", "C:\\Windows\\"));
+  EXPECT_TRUE(EqualsIgnoringCase("systemcomponent", "SystemComponent"));
   EXPECT_TRUE(IsAbsolutePath("C:\\x"));
   EXPECT_TRUE(IsAbsolutePath("\\\\server\\share"));
   EXPECT_FALSE(IsAbsolutePath("C:x"));

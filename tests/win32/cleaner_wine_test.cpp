@@ -130,7 +130,7 @@ class CleanerOnWine : public ::testing::Test {
     PresenceTest presence(machine.files, machine.environment.WindowsFolder());
     Progress progress;
     EventPacer pacer(machine.clock, {});
-    ScanContext context{machine.registry, routines, presence, progress, pacer};
+    ScanContext context{machine.registry, machine.environment, routines, presence, progress, pacer};
     scan = category.scan(context);
     RepairOutcome outcome = Repair(machine.services(), category.name, scan.removals, progress, pacer);
     if (!outcome.backup_path.empty()) backups.push_back(outcome.backup_path);
