@@ -95,6 +95,39 @@ TEST_P(ViewControls, OptionButtonClickSelectsItAndClearsItsSiblings) {
   if (!GetParam()) EXPECT_EQ(SendMessageW(Hwnd(first), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 }
 
+TEST_P(ViewControls, EveryKindIsCreatedAndPaints) {
+  Form& form = NewForm("everyfrm", 9000, 7000);
+  form.SetSkinElement("Form");
+  auto& frame = form.Add({.name = "frame", .kind = ControlKind::Frame, .caption = "Frame && more",
+                          .rect = {100, 100, 8500, 6000}});
+  Skin(frame, "frame");
+  int row = 0;
+  for (int kind = 0; kind <= static_cast<int>(ControlKind::Graph); ++kind) {
+    if (static_cast<ControlKind>(kind) == ControlKind::Frame) continue;
+    auto& control = form.Add({.name = "c" + std::to_string(kind), .kind = static_cast<ControlKind>(kind),
+                              .container = &frame, .caption = "&Caption",
+                              .rect = {200 + (row % 2) * 4000, 300 + (row / 2) * 500, 3800, 450},
+                              .items = {"one", "two"}, .columns = {{"Column", 1000}}});
+    ++row;
+    Skin(control, "Button");
+    Skin(control, control.Kind() == ControlKind::CheckBox ? "check" : "Button");
+  }
+  form["c" + std::to_string(static_cast<int>(ControlKind::Graph))].SetPoints({10, 90, 40, 100, 0});
+  form["c" + std::to_string(static_cast<int>(ControlKind::ListView))].SetRows({{{"cell", "sub"}, ""}});
+  app_.Show(form);
+
+  for (const auto& control : form.Controls()) {
+    if (control->Kind() == ControlKind::Timer) {
+      EXPECT_EQ(Hwnd(*control), nullptr);
+    } else {
+      EXPECT_TRUE(IsWindow(Hwnd(*control))) << KindName(control->Kind());
+    }
+  }
+  // Every window paints now, through the skin painter or the system.
+  EXPECT_TRUE(RedrawWindow(Hwnd(form), nullptr, nullptr,
+                           RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW));
+}
+
 INSTANTIATE_TEST_SUITE_P(PlainAndSkinned, ViewControls, ::testing::Bool());
 
 TEST_F(ViewTest, TabClickSelectsTheTabInTheModel) {
@@ -221,6 +254,27 @@ TEST_F(ViewTest, FolderTreeOpensDownToTheModelPathAndReportsTheUsersChoice) {
   TreeView_SelectItem(window, root);
   EXPECT_EQ(tree.Text(), qb::win32::Narrow(std::wstring(windows, 3)));
   EXPECT_EQ(changes, 1);
+}
+
+TEST_F(ViewTest, UpDownAndProgressFollowTheModelRange) {
+  Form& form = NewForm();
+  auto& arrows = form.Add({.name = "UpDown1", .kind = ControlKind::UpDown, .rect = {120, 120, 300, 400},
+                           .value = 5, .min = 1, .max = 10});
+  auto& bar = form.Add({.name = "ProgressBar1", .kind = ControlKind::ProgressBar, .rect = {600, 120, 3000, 300}});
+  int changes = 0;
+  arrows.on_change = [&] { ++changes; };
+  app_.Show(form);
+
+  SendMessageW(Hwnd(arrows), WM_KEYDOWN, VK_UP, 0);  // the user steps up
+  EXPECT_EQ(arrows.Value(), 6);
+  EXPECT_EQ(changes, 1);
+  arrows.SetRange(1, 3);  // the value is clamped and the window follows
+  EXPECT_EQ(SendMessageW(Hwnd(arrows), UDM_GETPOS32, 0, 0), 3);
+
+  bar.SetRange(0, 256);
+  bar.SetValue(97);
+  EXPECT_EQ(SendMessageW(Hwnd(bar), PBM_GETPOS, 0, 0), 97);
+  EXPECT_EQ(SendMessageW(Hwnd(bar), PBM_GETRANGE, FALSE, 0), 256);
 }
 
 TEST_F(ViewTest, SliderKeysChangeTheModelValue) {
