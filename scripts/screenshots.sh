@@ -13,7 +13,7 @@ mkdir -p "$out"
 export WINEPREFIX="$root/build/wineprefix-screenshots"
 . "$root/scripts/wine-env.sh"
 export DISPLAY=:${QB_SHOT_DISPLAY:-94}
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true' EXIT
 qb_prepare_prefix

@@ -58,7 +58,10 @@ void AddCategoryFrame(ui::Form& form, ui::Control& health, const FrameNames& nam
 
 std::unique_ptr<ui::Form> BuildSystemHealthForm(const std::vector<std::string>& drives,
                                                 int selected_drive) {
-  auto form = std::make_unique<ui::Form>("pchealth", "System Health", kHealthWidth, kHealthHeight);
+  // The window's size counts its skinned title bar and border; the client area below them
+  // is the 12975 x 5445 twips that the frames fill.
+  auto form = std::make_unique<ui::Form>("pchealth", "System Health", kHealthWidth + 30,
+                                         kHealthHeight + 390);
   ui::Control& health = Add(*form, "HealthFrame", ControlKind::Frame, nullptr,
                             {0, 0, kHealthWidth, kHealthHeight}, "System Health");
   for (size_t i = 0; i < kFrames.size(); ++i) AddCategoryFrame(*form, health, kFrames[i], i);
