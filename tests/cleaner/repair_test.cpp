@@ -82,6 +82,16 @@ TEST_F(Repairs, AProgramFolderThatCannotBeWrittenSendsTheBackupToLocalData) {
   EXPECT_EQ(outcome.repaired, 1u);
 }
 
+TEST_F(Repairs, AnEntryARegistryFileCannotHoldIsNotRemoved) {
+  // A registry file has no way to write a line break in a value name.
+  const RegKeyPath odd = Uninstall("Odd");
+  Set(odd, RegValue::String("two\r\nlines", "x"));
+  const RepairOutcome outcome = ScanAndRepair(kUninstallEntries);
+  EXPECT_FALSE(outcome.backed_up);
+  EXPECT_EQ(outcome.repaired, 0u);
+  EXPECT_TRUE(Exists(odd));
+}
+
 TEST_F(Repairs, NoBackupMeansNoRemoval) {
   machine.files.DenyWrites("C:\\");
   const RegKeyPath tool = Uninstall("OldTool");

@@ -201,6 +201,15 @@ TEST_F(CleanerOnWine, RemovesExactlyTheInvalidEntriesAndTheBackupsRestoreThem) {
   Set(no_command, RegValue::String("Icon", "%SystemRoot%\\x.ico", regtype::kExpandSz));
   Set(no_command, RegValue::MultiString("List", {"a", "б"}));
   Set(no_command, RegValue::Qword("Size", 1ull << 40));
+  // What only the hex forms carry, long data over several lines, and names to escape.
+  Set(no_command, RegValue::String("", "default \"quoted\" C:\\path\\"));
+  Set(no_command, RegValue::Binary("None", {}, regtype::kNone));
+  Set(no_command, RegValue{"Unterminated", regtype::kSz, {0x41, 0x00, 0x42, 0x00}});
+  Set(no_command, RegValue{"Embedded NUL", regtype::kSz, {0x41, 0, 0, 0, 0x42, 0, 0, 0}});
+  Set(no_command, RegValue::String("Two lines", "one\r\ntwo"));
+  Set(no_command, RegValue::Binary("Long", std::vector<uint8_t>(700, 0x5A)));
+  Set(no_command, RegValue::String("Name \"with\" back\\slash", "x"));
+  Set(no_command, RegValue::Binary("Odd type", {1, 2, 3}, 0x20));
   Set(Entry(kUninstallArea, "QbTestNoCommand\\Deeper\\Deepest"), RegValue::Dword("n", 7));
   const RegKeyPath no_command32 = Entry(kUninstallArea, "QbTest32NoCommand", RegView::Force32);
   Set(no_command32, RegValue::String("DisplayName", "32"));
