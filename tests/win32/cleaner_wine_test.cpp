@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <ostream>
 #include <set>
 
 #include "cleaner/application_paths.h"
@@ -18,6 +19,15 @@
 #include "platform/win32/scoped.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_machine.h"
+
+namespace qb {
+// Readable failures: a value's name, type and bytes.
+inline void PrintTo(const RegValue& value, std::ostream* out) {
+  *out << "\"" << value.name << "\" type " << value.type << " [";
+  for (uint8_t byte : value.data) *out << ' ' << std::hex << int(byte) << std::dec;
+  *out << " ]";
+}
+}  // namespace qb
 
 namespace qb::cleaner {
 namespace {
@@ -260,7 +270,19 @@ TEST_F(CleanerOnWine, RemovesExactlyTheInvalidEntriesAndTheBackupsRestoreThem) {
   for (const auto& value : left) left_names.push_back(value.name);
   EXPECT_EQ(left_names, (std::vector<std::string>{"a", "c", "d", "MRUList"}));
 
-  // Restoring every backup brings the areas back exactly as they were.
+  // Restoring every backup brings the areas back exactly as they were, but for one thing no
+  // registry file can say: the system stores a string that lacks its terminator with one
+  // when the editor's buffer holds a NUL just past it, so such a value comes back ended.
+  const auto ended = [](std::vector<RegValue> values) {
+    for (auto& value : values) {
+      const bool text = value.type == regtype::kSz || value.type == regtype::kExpandSz;
+      const size_t n = value.data.size();
+      if (text && n >= 2 && n % 2 == 0 && (value.data[n - 2] || value.data[n - 1])) {
+        value.data.insert(value.data.end(), {0, 0});
+      }
+    }
+    return values;
+  };
   ASSERT_EQ(backups.size(), 3u);
   for (const auto& path : backups) EXPECT_EQ(ImportWithRegedit(path), 0u) << path;
   const AreaState after = StateOf(machine.registry);
@@ -274,7 +296,7 @@ TEST_F(CleanerOnWine, RemovesExactlyTheInvalidEntriesAndTheBackupsRestoreThem) {
       for (const auto& v : found->second) b[v.name] = v;
       EXPECT_EQ(a, b) << key;
     } else {
-      EXPECT_EQ(found->second, values) << key;
+      EXPECT_EQ(found->second, ended(values)) << key;
     }
   }
   EXPECT_EQ(after.size(), before.size());
