@@ -24,33 +24,29 @@ std::vector<RegKeyPath> AreaKeys(ScanContext& context, RegRoot root, std::string
                                  std::vector<std::string>& names) {
   std::vector<RegKeyPath> keys;
   const auto views = ViewsOf(context.registry, root);
-  std::vector<std::vector<std::string>> listed;
-  for (RegView view : views) {
-    listed.push_back(context.routines.EnumRegistryKeys({root, view}, area));
-  }
   const auto add = [&](RegView view, const std::string& name) {
     keys.push_back(RegKeyPath{root, std::string(area), view}.Child(name));
     names.push_back(name);
   };
-  for (const auto& name : listed[0]) add(views[0], name);
+  const auto names64 = context.routines.EnumRegistryKeys({root, views[0]}, area);
+  for (const auto& name : names64) add(views[0], name);
   if (views.size() == 1) return keys;
 
   const RegKeyPath area64{root, std::string(area), views[0]};
   const RegKeyPath area32{root, std::string(area), views[1]};
-  // A shared area lists the same names in both views, and its keys read alike; looking at
-  // its first, middle and last key spares comparing every one.
-  if (listed[0] == listed[1] && !listed[0].empty()) {
-    const auto& names_both = listed[0];
+  // A shared area shows each key alike in both views; its first, middle and last keys
+  // reading alike there spares listing it twice and comparing every key.
+  if (!names64.empty()) {
     bool alike = true;
-    for (size_t at : {size_t{0}, names_both.size() / 2, names_both.size() - 1}) {
-      alike = alike && SameContents(context.registry, area64.Child(names_both[at]),
-                                    area32.Child(names_both[at]));
+    for (size_t at : {size_t{0}, names64.size() / 2, names64.size() - 1}) {
+      alike = alike && SameContents(context.registry, area64.Child(names64[at]),
+                                    area32.Child(names64[at]));
     }
     if (alike) return keys;
   }
   std::set<std::u16string> in64;
-  for (const auto& name : listed[0]) in64.insert(text::UpperUtf16(text::Utf8ToUtf16(name)));
-  for (const auto& name : listed[1]) {
+  for (const auto& name : names64) in64.insert(text::UpperUtf16(text::Utf8ToUtf16(name)));
+  for (const auto& name : context.routines.EnumRegistryKeys({root, views[1]}, area)) {
     if (in64.count(text::UpperUtf16(text::Utf8ToUtf16(name))) &&
         SameContents(context.registry, area64.Child(name), area32.Child(name))) {
       continue;

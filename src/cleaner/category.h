@@ -45,7 +45,9 @@ struct Category {
 
 // The direct subkeys of an area, in every view it lives in, each key once. The system
 // shares some areas between the 64-bit and the 32-bit view (both show the same key); a key
-// that both views show alike is taken once, from the 64-bit view. names receives each
+// that both views show alike is taken once, from the 64-bit view, and an area whose first,
+// middle and last keys read alike in both views is taken as shared. Both err towards
+// looking at a key once: a 32-bit twin left unjudged stays, it is never wrongly removed. names receives each
 // subkey's name, in step with the keys returned.
 std::vector<RegKeyPath> AreaKeys(ScanContext& context, RegRoot root, std::string_view area,
                                  std::vector<std::string>& names);
