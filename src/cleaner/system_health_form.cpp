@@ -5,7 +5,6 @@ namespace qb::cleaner {
 namespace {
 
 using ui::ControlKind;
-using ui::ControlSpec;
 using ui::TwipRect;
 
 constexpr int kFrameWidth = 6300;
@@ -17,14 +16,8 @@ constexpr int kRowStep = 1260;
 
 ui::Control& Add(ui::Form& form, std::string_view name, ControlKind kind, ui::Control* in,
                  TwipRect rect, std::string_view caption = {}, std::string_view tag = {}) {
-  ControlSpec spec;
-  spec.name = std::string(name);
-  spec.kind = kind;
-  spec.container = in;
-  spec.rect = rect;
-  spec.caption = std::string(caption);
-  spec.tag = std::string(tag);
-  return form.Add(std::move(spec));
+  return form.Add({.name = std::string(name), .kind = kind, .container = in,
+                   .caption = std::string(caption), .tag = std::string(tag), .rect = rect});
 }
 
 TwipRect FramePlace(size_t index) {
