@@ -158,11 +158,11 @@ void MainWindow::ToggleNavigationColumn() {
 
 void MainWindow::ShowMonitor() {
   form_->SetHeight(kMainHeightExpanded);
-  form_->operator[]("SMframe").SetVisible(true);
+  (*form_)["SMframe"].SetVisible(true);
 }
 
 void MainWindow::OpenSystemHealth() {
-  for (std::string_view frame : kContentFrames) form_->operator[](frame).SetVisible(false);
+  for (std::string_view frame : kContentFrames) (*form_)[frame].SetVisible(false);
   cleaner::ShowSystemHealth(app_, *form_, services_);
 }
 
@@ -206,11 +206,11 @@ void MainWindow::CloseEveryOtherWindow() {
 
 void MainWindow::ApplyLanguageChoice() {
   AppSettings settings(services_.registry);
-  language::StoreChoice(settings, form_->operator[]("combolng").Text());
+  language::StoreChoice(settings, (*form_)["combolng"].Text());
 }
 
 void MainWindow::FillLanguageList() {
-  ui::Control& list = form_->operator[]("combolng");
+  ui::Control& list = (*form_)["combolng"];
   list.ClearItems();
   list.AddItem(std::string(language::kFallbackLanguage));
   list.SetListIndex(0);
@@ -235,7 +235,7 @@ void MainWindow::LoadWallpaperPreview() {
   const std::string wallpaper =
       registry::ReadValueByPath(services_.registry, "HKEY_CURRENT_USER\\Control Panel\\Desktop\\Wallpaper");
   if (wallpaper != "Error" && text::ToLowerAscii(wallpaper) != "(none)") {
-    form_->operator[]("Image1").SetPicture(wallpaper);
+    (*form_)["Image1"].SetPicture(wallpaper);
   }
 }
 void MainWindow::RefreshDriveFacts() {}
