@@ -4,17 +4,17 @@
 
 namespace qb::ui::win32 {
 
-HFONT FontCache::Get(const FontSpec& spec, int dpi) {
-  auto key = std::make_tuple(spec, dpi);
+HFONT FontCache::Get(const FontSpec& font_spec, int dpi) {
+  auto key = std::make_tuple(font_spec, dpi);
   if (auto found = fonts_.find(key); found != fonts_.end()) {
     return static_cast<HFONT>(found->second.Get());
   }
   LOGFONTW font{};
-  font.lfHeight = -MulDiv(spec.points, dpi, 72);
-  font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+  font.lfHeight = -MulDiv(font_spec.points, dpi, 72);
+  font.lfWeight = font_spec.bold ? FW_BOLD : FW_NORMAL;
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfQuality = CLEARTYPE_QUALITY;
-  lstrcpynW(font.lfFaceName, spec.face.c_str(), LF_FACESIZE);
+  lstrcpynW(font.lfFaceName, font_spec.face.c_str(), LF_FACESIZE);
   HFONT made = CreateFontIndirectW(&font);
   if (!made) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   fonts_.emplace(key, qb::win32::ScopedGdiObject(made));

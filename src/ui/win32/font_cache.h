@@ -23,7 +23,7 @@ class FontCache {
   FontCache() : message_font_(SystemMessageFont()) {}
 
   // The font at that DPI; falls back to the stock GUI font if the system refuses.
-  HFONT Get(const FontSpec& spec, int dpi);
+  HFONT Get(const FontSpec& font_spec, int dpi);
   // The system's message font, the face and size plain windows use.
   const FontSpec& MessageFont() const { return message_font_; }
 

@@ -79,9 +79,9 @@ const skin::ElementStyle* FormWindow::StyleOf(std::string_view element) const {
 }
 
 HFONT FormWindow::FontFor(const skin::ElementStyle* style) const {
-  const FontSpec spec = style ? FontSpec{qb::win32::Wide(style->font_face), style->font_points, style->bold}
+  const FontSpec font_spec = style ? FontSpec{qb::win32::Wide(style->font_face), style->font_points, style->bold}
                               : host_.Fonts().MessageFont();
-  return host_.Fonts().Get(spec, CurrentDpi().Value());
+  return host_.Fonts().Get(font_spec, CurrentDpi().Value());
 }
 
 HWND FormWindow::ContainerHandle(const Control* container) const {
