@@ -18,6 +18,8 @@ void Window::RegisterClassOnce(HINSTANCE instance, const wchar_t* class_name, UI
   info.lpfnWndProc = &Window::Procedure;
   info.hInstance = instance;
   info.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  // The program's icon (resource 100 of resources/quillbox.rc); none in the test programs.
+  info.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(100));
   info.lpszClassName = class_name;
   RegisterClassExW(&info);
 }
