@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/layout/start_menu_desktop_layout.h"
+#include "support/tweak_tabs.h"
 #include "platform/memory/memory_machine.h"
 #include "registry/registry_paths.h"
 #include "tweaks/desktop_page.h"
@@ -19,12 +19,7 @@ inline constexpr std::string_view kPolicies =
 class TweakPageTest : public ::testing::Test {
  protected:
   TweakPageTest() {
-    auto& start_menu = form.Add({.name = "VoptionsFrame", .kind = ui::ControlKind::Frame,
-                                 .index = 1, .rect = {240, 720, 6720, 4700}});
-    auto& desktop = form.Add({.name = "VoptionsFrame", .kind = ui::ControlKind::Frame,
-                              .index = 2, .rect = {240, 720, 6720, 4700}});
-    app::AddStartMenuControls(form, start_menu);
-    app::AddDesktopControls(form, desktop);
+    test_support::AddTweakTabs(form);
     machine.files.AddFolder(machine.environment.start_menu_folder);
     hooks.reskin = [this] { ++reskins; };
   }

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/layout/start_menu_desktop_layout.h"
+#include "support/tweak_tabs.h"
 #include "platform/memory/memory_machine.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_environment.h"
@@ -47,12 +47,7 @@ bool IsFolder(const std::string& path) {
 class StartMenuWineTest : public ::testing::Test {
  protected:
   StartMenuWineTest() {
-    auto& start_menu = form.Add({.name = "VoptionsFrame", .kind = ui::ControlKind::Frame,
-                                 .index = 1, .rect = {240, 720, 6720, 4700}});
-    auto& desktop = form.Add({.name = "VoptionsFrame", .kind = ui::ControlKind::Frame,
-                              .index = 2, .rect = {240, 720, 6720, 4700}});
-    app::AddStartMenuControls(form, start_menu);
-    app::AddDesktopControls(form, desktop);
+    test_support::AddTweakTabs(form);
   }
 
   // Every value the tabs write is put back as it was found.

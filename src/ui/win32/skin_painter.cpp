@@ -167,11 +167,23 @@ void SkinPainter::CommandButton(const RECT& rect, std::wstring_view caption, But
        DT_CENTER | DT_VCENTER | DT_WORDBREAK);
 }
 
-void SkinPainter::CheckBox(const RECT& rect, std::wstring_view caption, int value,
-                           ButtonState state, bool focused) const {
+RECT SkinPainter::IndicatorBox(const RECT& rect) const {
   const int side = dpi_.Scale(14);
   const int top = rect.top + (rect.bottom - rect.top - side) / 2;
-  const RECT box{rect.left + dpi_.Scale(1), top, rect.left + dpi_.Scale(1) + side, top + side};
+  return RECT{rect.left + dpi_.Scale(1), top, rect.left + dpi_.Scale(1) + side, top + side};
+}
+
+void SkinPainter::IndicatorCaption(const RECT& rect, const RECT& box, std::wstring_view caption,
+                                   ButtonState state) const {
+  const RECT text_area{box.right + dpi_.Scale(5), rect.top, rect.right, rect.bottom};
+  Text(text_area, caption, TextColor(state != ButtonState::Disabled),
+       DT_LEFT | DT_VCENTER | DT_WORDBREAK);
+}
+
+void SkinPainter::CheckBox(const RECT& rect, std::wstring_view caption, int value,
+                           ButtonState state, bool focused) const {
+  const RECT box = IndicatorBox(rect);
+  const int side = box.right - box.left;
   const Colors face = FaceFor(style_, state == ButtonState::Pressed ? ButtonState::Hot : state);
   Glass(box, dpi_.Scale(std::min(style_.corner_radius, 4)), face.top, face.bottom, style_.border);
   if (value == 1) {
@@ -192,17 +204,14 @@ void SkinPainter::CheckBox(const RECT& rect, std::wstring_view caption, int valu
     const float inset = side * 0.28f;
     graphics->FillRectangle(&grey, box.left + inset, box.top + inset, side - 2 * inset, side - 2 * inset);
   }
-  RECT text_area{box.right + dpi_.Scale(5), rect.top, rect.right, rect.bottom};
-  Text(text_area, caption, TextColor(state != ButtonState::Disabled),
-       DT_LEFT | DT_VCENTER | DT_WORDBREAK);
+  IndicatorCaption(rect, box, caption, state);
   if (focused && state != ButtonState::Disabled) FocusRing(Inset(box, -dpi_.Scale(2), -dpi_.Scale(2)), side / 3);
 }
 
 void SkinPainter::OptionButton(const RECT& rect, std::wstring_view caption, bool selected,
                                ButtonState state, bool focused) const {
-  const int side = dpi_.Scale(14);
-  const int top = rect.top + (rect.bottom - rect.top - side) / 2;
-  const RECT circle{rect.left + dpi_.Scale(1), top, rect.left + dpi_.Scale(1) + side, top + side};
+  const RECT circle = IndicatorBox(rect);
+  const int side = circle.right - circle.left;
   const Colors face = FaceFor(style_, state == ButtonState::Pressed ? ButtonState::Hot : state);
   Glass(circle, side / 2 + 1, face.top, face.bottom, style_.border);
   if (selected) {
@@ -212,9 +221,7 @@ void SkinPainter::OptionButton(const RECT& rect, std::wstring_view caption, bool
     graphics->FillEllipse(&dot, circle.left + inset - 0.5f, circle.top + inset - 0.5f,
                           side - 2 * inset, side - 2 * inset);
   }
-  RECT text_area{circle.right + dpi_.Scale(5), rect.top, rect.right, rect.bottom};
-  Text(text_area, caption, TextColor(state != ButtonState::Disabled),
-       DT_LEFT | DT_VCENTER | DT_WORDBREAK);
+  IndicatorCaption(rect, circle, caption, state);
   if (focused && state != ButtonState::Disabled) FocusRing(Inset(circle, -dpi_.Scale(2), -dpi_.Scale(2)), side);
 }
 

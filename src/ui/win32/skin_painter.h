@@ -54,6 +54,11 @@ class SkinPainter {
   void Glass(const RECT& rect, int radius, skin::Color top, skin::Color bottom,
              skin::Color border) const;
   void FocusRing(const RECT& rect, int radius) const;
+  // Check boxes and option buttons: the indicator square at the left, centred vertically,
+  // and the caption to its right.
+  RECT IndicatorBox(const RECT& rect) const;
+  void IndicatorCaption(const RECT& rect, const RECT& box, std::wstring_view caption,
+                        ButtonState state) const;
   void TitleGlyph(const TitleButtonLook& button) const;
   COLORREF TextColor(bool enabled) const;
   float LineWidth() const;
