@@ -6,6 +6,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 kind=$1; shift
 # QB_BUILD_TAG keeps separate build folders for work that runs side by side.
 build="$root/build/${QB_BUILD_TAG:+$QB_BUILD_TAG-}$kind"
+# Paths inside the tree reach the compiler cache relative to it, so every clone and work
+# tree of the project shares one cache.
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root} CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-true}
 case "$kind" in
   native)      args=(-DCMAKE_BUILD_TYPE=Debug) ;;
   native-asan) args=(-DCMAKE_BUILD_TYPE=Debug -DQB_SANITIZE=ON) ;;
