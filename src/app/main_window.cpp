@@ -7,6 +7,7 @@
 #include "app/main_form_names.h"
 #include "cleaner/system_health.h"
 #include "language/language_catalogue.h"
+#include "language/language_list.h"
 #include "platform/app_settings.h"
 #include "platform/text.h"
 #include "registry/registry_paths.h"
@@ -204,16 +205,37 @@ void MainWindow::CloseEveryOtherWindow() {
   }
 }
 
+// Open windows keep their captions: the main window is translated during its start only.
 void MainWindow::ApplyLanguageChoice() {
   AppSettings settings(services_.registry);
-  language::StoreChoice(settings, (*form_)["combolng"].Text());
+  const std::string language = (*form_)["combolng"].Text();
+  const WindowHandle owner = app_.HandleOf(*form_);
+  if (const Status stored = language::StoreChoice(settings, language); stored != status::kOk) {
+    services_.dialogs.ShowMessage(owner,
+                                  "The language could not be saved:\n\n" +
+                                      services_.environment.ErrorText(stored) + ".",
+                                  {}, mb::kOk | mb::kIconExclamation);
+    return;
+  }
+  services_.dialogs.ShowMessage(owner,
+                                "The language is saved: " + language +
+                                    ". It takes effect the next time Quill Box starts.",
+                                {}, mb::kOk | mb::kIconInformation);
 }
 
+// Every language file of the languages folder, with the stored choice selected when it is
+// one of them, so the page shows the language in use.
 void MainWindow::FillLanguageList() {
   ui::Control& list = (*form_)["combolng"];
   list.ClearItems();
-  list.AddItem(std::string(language::kFallbackLanguage));
-  list.SetListIndex(0);
+  const auto languages = language::AvailableLanguages(services_.files, app_folder_);
+  for (const auto& language : languages) list.AddItem(language);
+  const std::string stored = language::StoredChoice(AppSettings(services_.registry));
+  int selected = 0;
+  for (size_t i = 0; i < languages.size(); ++i) {
+    if (text::EqualsNoCase(languages[i], stored)) selected = static_cast<int>(i);
+  }
+  list.SetListIndex(selected);
 }
 
 void MainWindow::DisableStartMenuApply() {

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "app/main_form_names.h"
@@ -203,6 +204,36 @@ TEST_F(MainWindowTest, LanguageApplyStoresTheChoiceWithoutRetranslating) {
   Form()["Applylangcmd"].RaiseClick();
   EXPECT_EQ(Form()["Command1"].Caption(), "changed");
   EXPECT_EQ(AppSettings(machine.registry).Get("Vorlix", "Language", "lng"), "English");
+  ASSERT_EQ(machine.dialogs.Messages().size(), 1u);
+  EXPECT_THAT(machine.dialogs.Messages()[0].text, ::testing::HasSubstr("next time Quill Box starts"));
+  EXPECT_EQ(machine.dialogs.Messages()[0].style, mb::kOk | mb::kIconInformation);
+}
+
+TEST_F(MainWindowTest, LanguageListOffersEveryLanguageFileWithTheStoredOneSelected) {
+  for (const char* name : {"German.ini", "English.ini", "French.ini", "notes.txt"}) {
+    machine.files.AddFile(folder + "\\languages\\" + name);
+  }
+  AppSettings settings(machine.registry);
+  language::StoreChoice(settings, "german");
+  Start();
+  ui::Control& list = Form()["combolng"];
+  EXPECT_EQ(list.Items(), (std::vector<std::string>{"English", "French", "German"}));
+  EXPECT_EQ(list.Text(), "German");
+  list.SetListIndex(1);
+  Form()["Applylangcmd"].RaiseClick();
+  EXPECT_EQ(language::StoredChoice(settings), "French");
+  ASSERT_EQ(machine.dialogs.Messages().size(), 1u);
+  EXPECT_THAT(machine.dialogs.Messages()[0].text, ::testing::HasSubstr("French"));
+}
+
+TEST_F(MainWindowTest, LanguageThatCannotBeStoredIsReportedNotAnnounced) {
+  Start();
+  machine.registry.DenyWrites({RegRoot::CurrentUser, "Software\\VB and VBA Program Settings"});
+  Form()["Applylangcmd"].RaiseClick();
+  EXPECT_EQ(language::StoredChoice(AppSettings(machine.registry)), "");
+  ASSERT_EQ(machine.dialogs.Messages().size(), 1u);
+  EXPECT_THAT(machine.dialogs.Messages()[0].text, ::testing::HasSubstr("could not be saved"));
+  EXPECT_EQ(machine.dialogs.Messages()[0].style, mb::kOk | mb::kIconExclamation);
 }
 
 TEST_F(MainWindowTest, SkinElementsReachTheWindowAndItsControls) {

@@ -1,9 +1,13 @@
 // The language catalogue against the real registry and real INI files.
 #include <windows.h>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "language/language_catalogue.h"
+#include "language/language_list.h"
+#include "platform/win32/win32_environment.h"
+#include "platform/win32/win32_file_system.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_profile.h"
@@ -63,6 +67,24 @@ TEST(Win32LanguageChoice, RoundTripsThroughTheRealRegistry) {
   } else {
     StoreChoice(settings, before);
   }
+}
+
+// The translations shipped beside the program, read by the system's own profile reader:
+// their accented letters arrive whole and the list offers each of them.
+TEST(Win32ShippedLanguages, AccentedCaptionsSurviveTheProfileReader) {
+  win32::Win32Environment environment;
+  win32::Win32FileSystem files;
+  win32::Win32ProfileStore profile;
+  const std::string folder = environment.ApplicationFolder();
+  EXPECT_EQ(LookUp(profile, folder, "1016", "German"), "\u00dcbernehmen");
+  EXPECT_EQ(LookUp(profile, folder, "5018", "German"),
+            "Befehl \u201eHerunterfahren\u201c entfernen");
+  EXPECT_EQ(LookUp(profile, folder, "1007", "French"), "\u00c9tat du syst\u00e8me");
+  EXPECT_EQ(LookUp(profile, folder, "1020", "French"), "V\u00e9rifier && r\u00e9parer");
+  const auto languages = AvailableLanguages(files, folder);
+  ASSERT_FALSE(languages.empty());
+  EXPECT_EQ(languages.front(), "English");
+  EXPECT_THAT(languages, ::testing::IsSupersetOf({"French", "German"}));
 }
 
 }  // namespace
