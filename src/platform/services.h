@@ -11,6 +11,7 @@
 #include "platform/shell.h"
 #include "platform/shortcuts.h"
 #include "platform/single_instance.h"
+#include "platform/system_information.h"
 #include "platform/system_parameters.h"
 
 namespace qb {
@@ -27,6 +28,7 @@ struct Services {
   SystemParameters& system_parameters;
   Power& power;
   Shortcuts& shortcuts;
+  SystemInformation& system;
 };
 
 }  // namespace qb

@@ -111,7 +111,7 @@ class StartMenuWineTest : public ::testing::Test {
                     .environment = environment, .shell = machine.shell,
                     .dialogs = machine.dialogs, .clock = machine.clock, .files = files,
                     .system_parameters = machine.system_parameters, .power = machine.power,
-                    .shortcuts = shortcuts};
+                    .shortcuts = shortcuts, .system = machine.system};
   ui::Form form{"mainform", "Quill Box", 9600, 6390};
 };
 

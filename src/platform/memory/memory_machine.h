@@ -7,6 +7,7 @@
 #include "platform/memory/memory_registry.h"
 #include "platform/memory/memory_services.h"
 #include "platform/memory/memory_shortcuts.h"
+#include "platform/memory/memory_system_information.h"
 #include "platform/memory/memory_system_parameters.h"
 #include "platform/services.h"
 
@@ -21,7 +22,7 @@ class MemoryMachine {
   // One more process on this machine: shares everything but its own named-object claims.
   Services ServicesFor(MemorySingleInstance& instance) {
     return Services{registry, profile, instance, environment, shell, dialogs, clock, files,
-                    system_parameters, power, shortcuts};
+                    system_parameters, power, shortcuts, system};
   }
   Services services() { return ServicesFor(instance); }
 
@@ -37,6 +38,7 @@ class MemoryMachine {
   MemorySystemParameters system_parameters;
   MemoryPower power;
   MemoryShortcuts shortcuts;
+  MemorySystemInformation system;
 };
 
 }  // namespace qb

@@ -12,6 +12,7 @@
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_shortcuts.h"
 #include "platform/win32/win32_single_instance.h"
+#include "platform/win32/win32_system_information.h"
 #include "platform/win32/win32_system_parameters.h"
 
 namespace qb::win32 {
@@ -24,7 +25,7 @@ class Win32Machine {
 
   Services services() {
     return Services{registry, profile, instance, environment, shell, dialogs, clock, files,
-                    system_parameters, power, shortcuts};
+                    system_parameters, power, shortcuts, system};
   }
 
   Win32Registry registry;
@@ -38,6 +39,7 @@ class Win32Machine {
   Win32SystemParameters system_parameters;
   Win32Power power;
   Win32Shortcuts shortcuts;
+  Win32SystemInformation system;
 };
 
 }  // namespace qb::win32
