@@ -6,7 +6,9 @@
 
 #include "app/main_window.h"
 #include "platform/win32/scoped.h"
+#include "platform/win32/wide.h"
 #include "platform/win32/win32_machine.h"
+#include "ui/win32/fault_barrier.h"
 #include "ui/win32/splash_window.h"
 #include "ui/win32/window_host.h"
 
@@ -33,9 +35,20 @@ struct Ui {
   qb::ui::Application app;
 };
 
-}  // namespace
+// The view goes before the forms it draws, so that no late message of a window reaches a
+// form that is already gone.
+class ViewBeforeForms {
+ public:
+  explicit ViewBeforeForms(qb::ui::win32::WindowHost& host) : host_(host) {}
+  ViewBeforeForms(const ViewBeforeForms&) = delete;
+  ViewBeforeForms& operator=(const ViewBeforeForms&) = delete;
+  ~ViewBeforeForms() { host_.CloseAll(); }
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+ private:
+  qb::ui::win32::WindowHost& host_;
+};
+
+int Run(HINSTANCE instance) {
   qb::win32::ComApartment com;
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                       ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES |
@@ -46,12 +59,37 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Ui ui(instance);
   Splash splash(instance);
   qb::app::MainWindow main(ui.app, machine.services(), splash);
+  const ViewBeforeForms teardown(ui.host);
 
   // The start-up sequence runs first: it may end a second instance, and it loads the skin
-  // that the window is drawn with from its first paint.
-  ui.app.Load(main.Form());
+  // that the window is drawn with from its first paint. A fault in it is reported and the
+  // window comes up with whatever was read.
+  try {
+    ui.app.Load(main.Form());
+  } catch (...) {
+    ui.host.Faults().Report(nullptr, "start-up", qb::ui::win32::CurrentFaultText());
+  }
   if (main.EndedAsSecondInstance()) return 0;
   ui.host.SetSkin(main.Skin().Get());
   ui.app.Show(main.Form());
+  // A main window that Windows refused has been reported: end, and free the single-instance
+  // name for the next start, rather than wait for a window that will never close.
+  if (!ui.host.HandleOf(main.Form())) return 1;
   return ui.host.Run();
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  try {
+    return Run(instance);
+  } catch (...) {
+    // Outside every window procedure: the last place a fault can be told.
+    const std::string what = qb::ui::win32::CurrentFaultText();
+    qb::ui::win32::WriteFaultToDebugger(qb::ui::win32::FaultLine("wWinMain", what));
+    const std::string text = "Quill Box met a fault it cannot recover from and has to close.\n\n"
+                             "What went wrong: " + what;
+    MessageBoxW(nullptr, qb::win32::Wide(text).c_str(), L"Quill Box", MB_OK | MB_ICONERROR);
+    return 1;
+  }
 }

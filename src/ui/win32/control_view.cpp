@@ -1,6 +1,7 @@
 #include "ui/win32/control_view.h"
 
 #include "platform/win32/wide.h"
+#include "ui/win32/fault_barrier.h"
 #include "ui/win32/form_window.h"
 
 namespace qb::ui::win32 {
@@ -193,7 +194,11 @@ LRESULT CALLBACK ControlView::SubclassProcedure(HWND window, UINT message, WPARA
     return DefSubclassProc(window, message, wparam, lparam);
   }
   DepthScope depth(view->window_.DispatchDepthCounter());
-  if (auto result = view->Dispatch(window, message, wparam, lparam)) return *result;
+  try {
+    if (auto result = view->Dispatch(window, message, wparam, lparam)) return *result;
+  } catch (...) {
+    view->window_.ReportFault(FaultPlace(view->control_.Name(), message), CurrentFaultText());
+  }
   return DefSubclassProc(window, message, wparam, lparam);
 }
 

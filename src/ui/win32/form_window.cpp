@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/win32/wide.h"
+#include "ui/win32/fault_barrier.h"
 #include "ui/win32/palette.h"
 #include "ui/win32/skin_painter.h"
 #include "ui/win32/window_host.h"
@@ -383,6 +384,18 @@ std::optional<LRESULT> FormWindow::OnMessage(UINT message, WPARAM wparam, LPARAM
       return std::nullopt;
     default:
       return std::nullopt;
+  }
+}
+
+void FormWindow::ReportFault(const std::string& where, const std::string& what) noexcept {
+  host_.Faults().Report(Handle(), where, what);
+}
+
+void FormWindow::HandlerFailed(UINT message, const std::string& what) noexcept {
+  try {
+    ReportFault(FaultPlace(form_.Name(), message), what);
+  } catch (...) {
+    ReportFault("window", what);
   }
 }
 

@@ -48,6 +48,8 @@ class FormWindow : public Window, public FormObserver {
   // Runs the control's timer every interval milliseconds; 0 stops it.
   void SetControlTimer(Control& control, int interval);
   ControlView* ViewOf(const Control& control) const;
+  // A handler of this window or one of its controls threw: logged and shown over it.
+  void ReportFault(const std::string& where, const std::string& what) noexcept;
 
   void ControlChanged(Control& control, Property property) override;
   void FormChanged(Form& form, FormProperty property) override;
@@ -62,6 +64,7 @@ class FormWindow : public Window, public FormObserver {
   std::optional<LRESULT> OnTimer(UINT_PTR id) override;
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void OnDestroyed() override;
+  void HandlerFailed(UINT message, const std::string& what) noexcept override;
 
  private:
   const skin::ElementStyle* FormStyle() const;

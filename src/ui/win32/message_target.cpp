@@ -7,6 +7,21 @@
 namespace qb::ui::win32 {
 namespace {
 
+// BeginPaint and EndPaint as one pair, also when the painting throws.
+class PaintScope {
+ public:
+  explicit PaintScope(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  PaintScope(const PaintScope&) = delete;
+  PaintScope& operator=(const PaintScope&) = delete;
+  ~PaintScope() { EndPaint(window_, &paint_); }
+  HDC Dc() const { return dc_; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
+
 MouseEvent MouseEventOf(WPARAM wparam, LPARAM lparam) {
   return {{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}, wparam};
 }
@@ -23,15 +38,11 @@ std::optional<LRESULT> MessageTarget::Dispatch(HWND window, UINT message, WPARAM
   switch (message) {
     case WM_PAINT: {
       if (!Paints()) return std::nullopt;
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window, &paint);
+      const PaintScope paint(window);
       RECT client;
       GetClientRect(window, &client);
-      {
-        DoubleBuffer buffer(dc, client);
-        Paint(buffer.Dc(), client);
-      }
-      EndPaint(window, &paint);
+      DoubleBuffer buffer(paint.Dc(), client);
+      Paint(buffer.Dc(), client);
       return 0;
     }
     case WM_PRINTCLIENT: {

@@ -1,5 +1,7 @@
 #include "ui/win32/window.h"
 
+#include "ui/win32/fault_barrier.h"
+
 namespace qb::ui::win32 {
 
 Window::~Window() { DestroyHandle(); }
@@ -47,8 +49,19 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wparam, LPA
     return DefWindowProcW(window, message, wparam, lparam);
   }
   DepthScope depth(self->dispatch_depth_);
-  if (auto result = self->Dispatch(window, message, wparam, lparam)) return *result;
+  try {
+    if (auto result = self->Dispatch(window, message, wparam, lparam)) return *result;
+  } catch (...) {
+    self->HandlerFailed(message, CurrentFaultText());
+  }
   return DefWindowProcW(window, message, wparam, lparam);
+}
+
+void Window::HandlerFailed(UINT message, const std::string& what) noexcept {
+  try {
+    WriteFaultToDebugger(FaultLine(FaultPlace("window", message), what));
+  } catch (...) {
+  }
 }
 
 }  // namespace qb::ui::win32

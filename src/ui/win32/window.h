@@ -29,6 +29,9 @@ class Window : public MessageTarget {
               const std::wstring& text, HWND parent, const RECT& rect);
   // After WM_NCDESTROY: the handle is gone.
   virtual void OnDestroyed() {}
+  // A handler of this window threw while handling message; the message then gets the
+  // default answer. By default the fault goes to the debugger output only.
+  virtual void HandlerFailed(UINT message, const std::string& what) noexcept;
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/wide.h"
 #include "ui/win32/form_window.h"
 
 namespace qb::ui::win32 {
@@ -17,7 +18,9 @@ WindowHost::WindowHost(HINSTANCE instance, Application& application, const skin:
   InitCommonControlsEx(&controls);
 }
 
-WindowHost::~WindowHost() {
+WindowHost::~WindowHost() { CloseAll(); }
+
+void WindowHost::CloseAll() {
   for (const auto& window : windows_) window->Close();
   windows_.clear();
   retired_.clear();
@@ -46,15 +49,24 @@ WindowHandle WindowHost::HandleOf(const Control& control) const {
   return view ? reinterpret_cast<WindowHandle>(view->Handle()) : 0;
 }
 
-FormWindow& WindowHost::Open(Form& form, HWND owner) {
-  windows_.push_back(std::make_unique<FormWindow>(*this, form, owner));
-  return *windows_.back();
+FormWindow* WindowHost::Open(Form& form, HWND owner) {
+  auto window = std::make_unique<FormWindow>(*this, form, owner);
+  if (!window->Handle()) {
+    const DWORD error = GetLastError();
+    window->Close();
+    faults_.Report(owner, "CreateWindowEx " + form.Name(),
+                   "Windows could not create the window \"" + form.Caption() + "\" (" +
+                       qb::win32::ErrorText(error) + ", error " + std::to_string(error) + ").");
+    return nullptr;
+  }
+  windows_.push_back(std::move(window));
+  return windows_.back().get();
 }
 
 void WindowHost::Show(Form& form) {
   FormWindow* window = WindowOf(form);
-  if (!window) window = &Open(form, nullptr);
-  if (!window->Handle()) return;
+  if (!window) window = Open(form, nullptr);
+  if (!window || !window->Handle()) return;
   ShowWindow(window->Handle(), SW_SHOW);
   UpdateWindow(window->Handle());
 }
@@ -62,8 +74,12 @@ void WindowHost::Show(Form& form) {
 void WindowHost::ShowModal(Form& form, Form* owner) {
   FormWindow* window = WindowOf(form);
   const FormWindow* owner_window = owner ? WindowOf(*owner) : nullptr;
-  if (!window) window = &Open(form, owner_window ? owner_window->Handle() : nullptr);
-  if (!window->Handle()) return;
+  if (!window) window = Open(form, owner_window ? owner_window->Handle() : nullptr);
+  if (!window || !window->Handle()) {
+    // Reported already; the model follows, so the form is not left loaded without a window.
+    application_.Unload(form, CloseReason::Code);
+    return;
+  }
 
   // Every other window of the program waits while this one is open.
   Modal modal{window, {}};
@@ -163,6 +179,10 @@ bool WindowHost::DoEvents() {
 
 int WindowHost::Run() {
   if (windows_.empty()) return 0;
+  // Nothing on the screen would ever end the loop.
+  if (std::none_of(windows_.begin(), windows_.end(), [](const auto& window) { return window->Handle(); })) {
+    return 1;
+  }
   ++run_depth_;
   MSG message{};
   BOOL got;

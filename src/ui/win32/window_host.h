@@ -16,6 +16,7 @@
 #include "skin/skin.h"
 #include "ui/application.h"
 #include "ui/win32/dpi.h"
+#include "ui/win32/fault_barrier.h"
 #include "ui/win32/font_cache.h"
 #include "ui/win32/gdiplus_session.h"
 
@@ -38,13 +39,21 @@ class WindowHost : public FormHost {
   FontCache& Fonts() { return fonts_; }
   HINSTANCE Instance() const { return instance_; }
 
+  // Where a handler's fault is logged and shown.
+  FaultReporter& Faults() { return faults_; }
+
+  // Shows the form; when Windows cannot create its window, the failure is reported and the
+  // form has no window (HandleOf is 0).
   void Show(Form& form) override;
   void ShowModal(Form& form, Form* owner) override;
   void Destroy(Form& form) override;
   bool DoEvents() override;
 
-  // Runs the message loop until the last window has been destroyed; the exit code.
+  // Runs the message loop until the last window has been destroyed; the exit code. Returns
+  // at once when no window could be created.
   int Run();
+  // Takes every window down now; the forms they draw may be destroyed afterwards.
+  void CloseAll();
   // The form's window handle, 0 while it has no window.
   WindowHandle HandleOf(const Form& form) const;
   // The window of one control, 0 when it has none (a timer, a form without a window).
@@ -63,7 +72,8 @@ class WindowHost : public FormHost {
   };
 
   FormWindow* WindowOf(const Form& form) const;
-  FormWindow& Open(Form& form, HWND owner);
+  // The new window, or nullptr (reported) when Windows could not create it.
+  FormWindow* Open(Form& form, HWND owner);
   void Dispatch(MSG& message);
   void Retire(FormWindow& window);
   void DeleteRetired();
@@ -72,6 +82,7 @@ class WindowHost : public FormHost {
   HINSTANCE instance_;
   Application& application_;
   const skin::Skin* skin_;
+  FaultReporter faults_;
   GdiplusSession gdiplus_;
   DpiSource dpi_;
   FontCache fonts_;

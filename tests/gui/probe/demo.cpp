@@ -55,6 +55,10 @@ class DemoForm : public Form {
     Add({.name = "quit", .kind = ControlKind::CommandButton, .container = nav, .caption = "E&xit",
          .rect = {150, 5000, 1600, 420}})
         .on_click = [this] { Find("quit")->SetCaption("Bye"); };
+    // Test only: a handler that throws, as a lookup of a control that does not exist does.
+    Add({.name = "throwcmd", .kind = ControlKind::CommandButton, .container = nav, .caption = "Throw",
+         .rect = {150, 4400, 1600, 420}})
+        .on_click = [this] { (*this)["no such control"].SetCaption("unreachable"); };
 
     const TwipRect page{2150, 120, 7200, 5600};
     MakeExplorer(page);

@@ -9,6 +9,8 @@
 //   qb_gui_probe click <title> <text> [class]  clicks the control with that text
 //   qb_gui_probe visible <title> <text> [class] prints visible/hidden; exit 0/1, 2 if absent
 //   qb_gui_probe close <title>                 asks the window to close (WM_CLOSE)
+//   qb_gui_probe message <title> [seconds]     waits for a message box with that title,
+//                                              prints its text and presses its first button
 //   qb_gui_probe demo [plain] [dpi]            shows the demonstration window
 #include <windows.h>
 
@@ -121,8 +123,47 @@ void Click(HWND control) {
   PostMessageW(control, WM_LBUTTONUP, 0, middle);
 }
 
+// A message box: a dialog whose caption is title, with a static text.
+HWND FindMessageBox(const std::wstring& title) {
+  struct Search {
+    const std::wstring& title;
+    HWND found = nullptr;
+  } search{title};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* search = reinterpret_cast<Search*>(data);
+        if (IsWindowVisible(window) && ClassOf(window) == L"#32770" && TextOf(window) == search->title) {
+          search->found = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+int AnswerMessage(const std::wstring& title, int seconds) {
+  for (int tenth = 0; tenth <= seconds * 10; ++tenth) {
+    if (HWND box = FindMessageBox(title)) {
+      for (HWND child : Descendants(box)) {
+        if (ClassOf(child) == L"Static" && !TextOf(child).empty()) std::wprintf(L"%ls\n", TextOf(child).c_str());
+      }
+      for (HWND child : Descendants(box)) {
+        if (ClassOf(child) == L"Button") {
+          PostMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), BN_CLICKED), reinterpret_cast<LPARAM>(child));
+          return 0;
+        }
+      }
+      return 0;
+    }
+    Sleep(100);
+  }
+  std::fwprintf(stderr, L"no message box titled \"%ls\"\n", title.c_str());
+  return 1;
+}
+
 int Usage() {
-  std::fwprintf(stderr, L"usage: qb_gui_probe wait|gone|list|click|visible|close|demo ...\n");
+  std::fwprintf(stderr, L"usage: qb_gui_probe wait|gone|list|click|visible|close|message|demo ...\n");
   return 64;
 }
 
@@ -141,6 +182,7 @@ int wmain(int argc, wchar_t** argv) {
   const int seconds = argc > 3 ? _wtoi(argv[3]) : 30;
   if (command == L"wait") return WaitFor(true, title, seconds) ? 0 : 1;
   if (command == L"gone") return WaitFor(false, title, seconds) ? 0 : 1;
+  if (command == L"message") return AnswerMessage(title, seconds);
 
   HWND top = FindTopLevel(title);
   if (!top) {
