@@ -81,10 +81,16 @@ void MainWindow::Load() {
   skin_.LoadFile(services_.files, app_folder_ + std::string(skin::kSkinFileName));
   skin_.ApplyToForm(form, "Form");
   skin::SkinForm(form, skin_);
-  form["syscmd"].SetCaption("");
-  form["cpucmd"].SetCaption("");
-
   const AppSettings settings(services_.registry);
+  // The language application below gives these two their captions again; with no usable
+  // language file they keep the captions they were designed with.
+  if (!language::UsableLanguage(services_.profile, app_folder_, language::StoredChoice(settings),
+                                {"1000", "1001"})
+           .empty()) {
+    form["syscmd"].SetCaption("");
+    form["cpucmd"].SetCaption("");
+  }
+
   ApplyLanguageAndFrameCaptions(language::StoredChoice(settings));
   InitialiseMonitor();
   FillDriveFacts();
@@ -103,7 +109,8 @@ void MainWindow::Load() {
 }
 
 // The three frames without a key of their own take their captions from fixed keys, read
-// from the same (possibly unset) choice as the first language application.
+// from the same choice as the first language application (an unset or unusable choice
+// reads "English"; no usable file keeps the design captions).
 void MainWindow::ApplyLanguageAndFrameCaptions(const std::string& language) {
   ui::Form& form = *form_;
   language::ApplyLanguage(form, services_.profile, app_folder_, language);
@@ -111,7 +118,7 @@ void MainWindow::ApplyLanguageAndFrameCaptions(const std::string& language) {
       {"SMframe", "7000"}, {"drivesframe", "7001"}, {"Inputframe", "7008"}};
   for (const auto& frame : frames) {
     form[frame.frame].SetCaption(
-        language::LookUp(services_.profile, app_folder_, frame.key, language));
+        language::LookUp(services_.profile, app_folder_, frame.key, language, form[frame.frame].Caption()));
   }
 }
 
@@ -207,10 +214,12 @@ void MainWindow::CloseEveryOtherWindow() {
 
 // Open windows keep their captions: the main window is translated during its start only.
 void MainWindow::ApplyLanguageChoice() {
+  // Only a plain file name is ever stored: the next start reads that file as a language.
+  const std::string choice = (*form_)["combolng"].Text();
+  if (!language::IsPlainLanguageName(choice)) return;
   AppSettings settings(services_.registry);
-  const std::string language = (*form_)["combolng"].Text();
   const WindowHandle owner = app_.HandleOf(*form_);
-  if (const Status stored = language::StoreChoice(settings, language); stored != status::kOk) {
+  if (const Status stored = language::StoreChoice(settings, choice); stored != status::kOk) {
     services_.dialogs.ShowMessage(owner,
                                   "The language could not be saved:\n\n" +
                                       services_.environment.ErrorText(stored) + ".",
@@ -218,7 +227,7 @@ void MainWindow::ApplyLanguageChoice() {
     return;
   }
   services_.dialogs.ShowMessage(owner,
-                                "The language is saved: " + language +
+                                "The language is saved: " + choice +
                                     ". It takes effect the next time Quill Box starts.",
                                 {}, mb::kOk | mb::kIconInformation);
 }

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/app_settings.h"
 #include "platform/profile.h"
@@ -16,14 +17,30 @@ inline constexpr std::string_view kSection = "Vorlix";
 inline constexpr size_t kLookupBufferChars = 255;
 inline constexpr std::string_view kFallbackLanguage = "English";
 
+// Longest language name taken as a file name.
+inline constexpr size_t kMaxLanguageNameLength = 64;
+
 std::string LanguageFilePath(std::string_view app_folder, std::string_view language);
 
-// The caption for key in the named language; empty when the file, section or key is missing.
+// A language name is a plain file name: not empty, no folder separators, no drive, not "."
+// or "..", no characters Windows refuses in file names, at most kMaxLanguageNameLength.
+// Anything else ("..\..\windows\win") would read some other file as a language.
+bool IsPlainLanguageName(std::string_view language);
+
+// The language whose file is used for these keys: the chosen one when its name is plain and
+// its file holds at least one of them, else "English" on the same terms; empty when neither
+// does, and then the captions the windows were designed with stay.
+std::string UsableLanguage(ProfileStore& profile, std::string_view app_folder,
+                           std::string_view choice, const std::vector<std::string>& keys);
+
+// The caption for key in the chosen language (falling back as UsableLanguage does); design
+// when no usable language file holds the key.
 std::string LookUp(ProfileStore& profile, std::string_view app_folder, std::string_view key,
-                   std::string_view language);
+                   std::string_view language, std::string_view design = "");
 
 // Sets the caption of every control that has a language key and a caption, in collection
-// order. The language name is used as given: an empty name reads the file ".ini".
+// order, from the usable language for the form's keys. A key the file does not hold, or no
+// usable file at all, leaves the control's caption as it is.
 void ApplyLanguage(ui::Form& form, ProfileStore& profile, std::string_view app_folder,
                    std::string_view language);
 

@@ -64,10 +64,10 @@ TEST_F(MainWindowTest, StartsOnTheVisualPageInEnglishWithTheSplashDownBeforeShow
   EXPECT_EQ(Form()["cpucmd"].Caption(), "CPU && Memory");
   EXPECT_EQ(Form()["syscmd"].Caption(), "System");
   EXPECT_EQ(Form()["SkinLabel2"].Caption(), "Used memory             :");
-  // ...but the three frames captioned by code read the unset choice (the file ".ini").
-  EXPECT_EQ(Form()["SMframe"].Caption(), "");
-  EXPECT_EQ(Form()["drivesframe"].Caption(), "");
-  EXPECT_EQ(Form()["Inputframe"].Caption(), "");
+  // ...and so do the three frames captioned by code: an unset choice reads English.
+  EXPECT_EQ(Form()["SMframe"].Caption(), "System Monitoring");
+  EXPECT_EQ(Form()["drivesframe"].Caption(), "Drives");
+  EXPECT_EQ(Form()["Inputframe"].Caption(), "Input");
   // Controls without a key keep their design captions.
   EXPECT_EQ(Form()["EXPFrame"].Caption(), "Explorer");
   EXPECT_EQ(Form()["combolng"].Items(), std::vector<std::string>{"English"});
@@ -84,6 +84,29 @@ TEST_F(MainWindowTest, StoredLanguageCaptionsTheCodedFramesToo) {
   EXPECT_EQ(Form()["SMframe"].Caption(), "System Monitoring");
   EXPECT_EQ(Form()["drivesframe"].Caption(), "Drives");
   EXPECT_EQ(Form()["Inputframe"].Caption(), "Input");
+}
+
+// With the language file removed, emptied or garbage, and the choice a missing language
+// or a path, the window still has readable captions.
+TEST_F(MainWindowTest, AnUnusableLanguageLeavesReadableCaptions) {
+  const std::string english = folder + "\\languages\\English.ini";
+  const std::string texts[] = {"", "\x7f\x45LF\x02\x01garbage=[[\n\xff"};
+  for (const char* choice : {"", "Klingon", "..\\..\\windows\\win"}) {
+    for (int variant = 0; variant < 3; ++variant) {
+      machine.profile.RemoveFile(english);
+      if (variant > 0) machine.profile.SetFile(english, texts[variant - 1]);
+      AppSettings settings(machine.registry);
+      language::StoreChoice(settings, choice);
+      app.UnloadAll(ui::CloseReason::Code);
+      Start();
+      const std::string where = std::string("choice \"") + choice + "\", English variant " + std::to_string(variant);
+      EXPECT_EQ(Form()["Command1"].Caption(), "Explorer") << where;
+      EXPECT_EQ(Form()["syscmd"].Caption(), "System") << where;
+      EXPECT_EQ(Form()["cpucmd"].Caption(), "CPU && Memory") << where;
+      EXPECT_EQ(Form()["Applylangcmd"].Caption(), "Apply") << where;
+      EXPECT_EQ(Form()["SMframe"].Caption(), "System Monitoring") << where;
+    }
+  }
 }
 
 TEST_F(MainWindowTest, SecondInstanceEndsWithoutShowingAnything) {

@@ -48,7 +48,33 @@ TEST_F(Win32LanguageTest, CaptionsFromARealFileAreCutAt254Characters) {
   EXPECT_EQ(LookUp(profile_, folder_, "7010", "English"), "System Health");
   EXPECT_EQ(LookUp(profile_, folder_, "7002", "English"), std::string(254, 'x'));
   EXPECT_EQ(LookUp(profile_, folder_, "9999", "English"), "");
-  EXPECT_EQ(LookUp(profile_, folder_, "7010", ""), "");  // the file ".ini" is missing
+  EXPECT_EQ(LookUp(profile_, folder_, "7010", ""), "System Health");  // an unset choice reads English
+}
+
+// Through the system's profile reader: a choice that leads nowhere falls back to English,
+// and English removed, emptied or garbage leaves the design captions.
+TEST_F(Win32LanguageTest, AnUnusableLanguageFileLeavesReadableCaptions) {
+  ui::Form form{"mainform", "Quill Box", 1000, 1000};
+  auto& apply = form.Add({.name = "applycmd", .kind = ui::ControlKind::CommandButton, .caption = "Apply",
+                          .tag = "1016"});
+  WriteLanguage("[Vorlix]\r\n1016=Apply now\r\n");
+  for (const char* choice : {"", "Klingon", "..\\..\\windows\\win", "..\\languages\\English"}) {
+    apply.SetCaption("Apply");
+    ApplyLanguage(form, profile_, folder_, choice);
+    EXPECT_EQ(apply.Caption(), "Apply now") << choice;
+  }
+  const std::string broken[] = {"", std::string("\xff\xfe\x00\x01[[=\r\n\x80garbage", 16),
+                                "[Other]\r\n1016=Wrong\r\n"};
+  for (const std::string& text : broken) {
+    WriteLanguage(text);
+    apply.SetCaption("Apply");
+    ApplyLanguage(form, profile_, folder_, "English");
+    EXPECT_EQ(apply.Caption(), "Apply");
+    EXPECT_EQ(LookUp(profile_, folder_, "7010", "English", "System Health"), "System Health");
+  }
+  DeleteFileW(win32::Wide(LanguageFilePath(folder_, "English")).c_str());
+  ApplyLanguage(form, profile_, folder_, "Klingon");
+  EXPECT_EQ(apply.Caption(), "Apply");
 }
 
 TEST(Win32LanguageChoice, RoundTripsThroughTheRealRegistry) {
