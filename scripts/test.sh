@@ -3,6 +3,7 @@
 #   native   unit tests against the in-memory machine, under ASan and UBSan
 #   wine     the Windows test programs against the real services, in a throwaway prefix
 #   gui      the real program under Xvfb + Wine, driven through window messages
+#   packaging  the installers and the portable zip, installed and removed under Wine
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -58,6 +59,13 @@ wine_tests() {
   qb_prepare_prefix && ctest --test-dir build/win64 --output-on-failure
 }
 
+# The installers and zips as users get them: written by scripts/package.sh, then installed,
+# run, cleaned with and uninstalled silently in the test prefix.
+packaging_tests() {
+  qb_prepare_prefix && scripts/package.sh >/dev/null &&
+  bash tests/packaging/install.sh build/dist build/win64/bin
+}
+
 gui_tests() {
   local status=0
   for test in tests/gui/*.sh; do
@@ -74,6 +82,7 @@ tier artifacts artifacts
 tier native native_tests
 tier wine wine_tests
 tier gui gui_tests
+tier packaging packaging_tests
 wineserver -k >/dev/null 2>&1 || true
 
 echo "tiers: $passed passed, $failed failed"

@@ -6,8 +6,10 @@
 //   qb_gui_probe wait <title> [seconds]        exit 0 once a visible window has the title
 //   qb_gui_probe gone <title> [seconds]        exit 0 once no window has the title
 //   qb_gui_probe list <title>                  prints the window's controls
-//   qb_gui_probe click <title> <text> [class]  clicks the control with that text
-//   qb_gui_probe visible <title> <text> [class] prints visible/hidden; exit 0/1, 2 if absent
+//   qb_gui_probe click <title> <text> [class] [within]  clicks the control with that text
+//   qb_gui_probe visible <title> <text> [class] [within] prints visible/hidden; exit 0/1, 2 if absent
+//   (within: the text of a frame holding the control, where several controls share a text;
+//   an empty class matches any)
 //   qb_gui_probe close <title>                 asks the window to close (WM_CLOSE)
 //   qb_gui_probe message <title> [seconds]     waits for a message box with that title,
 //                                              prints its text and presses its first button
@@ -199,6 +201,13 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (argc < 4) return Usage();
   const std::wstring class_name = argc > 4 ? argv[4] : L"";
+  if (argc > 5) {
+    top = FindControl(top, argv[5], L"");
+    if (!top) {
+      std::fwprintf(stderr, L"no control \"%ls\" in \"%ls\"\n", argv[5], title.c_str());
+      return 2;
+    }
+  }
   HWND control = FindControl(top, argv[3], class_name);
   if (!control) {
     std::fwprintf(stderr, L"no control \"%ls\" in \"%ls\"\n", argv[3], title.c_str());

@@ -1,0 +1,148 @@
+#!/usr/bin/env bash
+# The packages as a user meets them, under Wine:
+#  - the 64-bit installer in silent mode installs into Program Files: every file, the Start
+#    menu shortcut and every uninstall value are there, and the program starts from there;
+#  - the program's own cleaner leaves the program's uninstall entry alone while it removes
+#    a broken one, and writes its backup beside the program;
+#  - the silent uninstaller removes exactly what was installed and keeps that backup;
+#  - a chosen folder (/D=) is installed into and removed whole;
+#  - the 32-bit installer holds the same files (it cannot run here: listed with 7z);
+#  - the portable zip runs from a folder with a space and non-ASCII letters in its name and
+#    writes its backups beside itself.
+# Usage: bash tests/packaging/install.sh <dist folder> <win64 bin folder with qb_gui_probe.exe>
+# (DISPLAY and WINEPREFIX set, the prefix initialised).
+set -uo pipefail
+dist=$(cd "${1:?usage: install.sh <dist> <win64 bin>}" && pwd)
+bin=$(cd "${2:?usage: install.sh <dist> <win64 bin>}" && pwd)
+export LANG=C.UTF-8 LC_ALL=C.UTF-8  # non-ASCII paths on wine's command line
+drive_c="$WINEPREFIX/drive_c"
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\QuillBox'
+orphan_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\QbPackagingOrphan'
+
+failures=0
+pass() { echo "packaging: ok: $*"; }
+fail() { echo "packaging: FAILED: $*"; failures=$((failures + 1)); }
+check() { local what=$1; shift; if "$@"; then pass "$what"; else fail "$what"; fi; }
+probe() { wine "$bin/qb_gui_probe.exe" "$@"; }
+
+setup64=$(ls "$dist"/QuillBox-*-x64-setup.exe 2>/dev/null | head -n 1)
+setup86=$(ls "$dist"/QuillBox-*-x86-setup.exe 2>/dev/null | head -n 1)
+zip64=$(ls "$dist"/QuillBox-*-x64.zip 2>/dev/null | head -n 1)
+[ -n "$setup64" ] && [ -n "$setup86" ] && [ -n "$zip64" ] || { echo "packaging: FAILED: no packages in $dist"; exit 1; }
+name=$(basename "$zip64" .zip)
+version=${name#QuillBox-}; version=${version%-x64}
+
+# The files every package carries: those of the portable zip.
+shipped=$(unzip -Z1 "$zip64" | grep -v '/$' | sed "s|^$name/||" | sort)
+check "the packages ship QuillBox.exe, the languages, skin, splash and help" \
+  bash -c 'for f in QuillBox.exe languages/English.ini languages/German.ini languages/French.ini winaquas.skn Splash.spl newhelp.chm; do grep -qx "$f" <<<"$1" || { echo "missing $f"; exit 1; }; done' _ "$shipped"
+x86_files=$(7z l -slt "$setup86" | sed -n '/^----------$/,$ s/^Path = //p' |
+            grep -v -e '^\$PLUGINSDIR' -e '^uninstall.exe$' | tr '\\' '/' | sort)
+check "the x86 installer holds the same files as the zip" [ "$x86_files" = "$shipped" ]
+
+reg_values() { wine reg query "$1" 2>/dev/null | tr -d '\r'; }
+value_of() {  # value name, from the output of reg_values on stdin
+  awk -v v="$1" '$1 == v { $1 = ""; $2 = ""; sub(/^  /, ""); print }'
+}
+all_files_in() { local dir=$1; while IFS= read -r f; do [ -f "$dir/$f" ] || return 1; done <<<"$shipped"; }
+no_file_in() { local dir=$1; while IFS= read -r f; do [ ! -e "$dir/$f" ] || return 1; done <<<"$shipped"; }
+
+# A broken uninstall entry (one without an uninstall command) for the cleaner to find, then the cleaner run in the program
+# started from folder; waits until the entry is gone.
+run_cleaner_from() {
+  local exe=$1 backup_dir=$2
+  wine reg add "$orphan_key" /v DisplayName /d "Removed long ago" /f >/dev/null 2>&1
+  wine "$exe" >/dev/null 2>&1 &
+  local pid=$!
+  probe wait "Quill Box" 60 >/dev/null || { fail "the program did not start from $exe"; return 1; }
+  pass "the program starts from $exe"
+  probe click "Quill Box" "System Health" Button >/dev/null
+  probe wait "System Health" 30 >/dev/null || { fail "System Health did not open"; return 1; }
+  probe click "System Health" "Check && Repair" Button "Software removal entries in Registry" >/dev/null
+  # The backup is written before anything is removed.
+  for _ in $(seq 1 120); do
+    ls "$backup_dir"/*.reg >/dev/null 2>&1 && break
+    sleep 0.5
+  done
+  sleep 2
+  check "the cleaner removed the broken uninstall entry" bash -c "! wine reg query '$orphan_key' >/dev/null 2>&1"
+  probe close "System Health" >/dev/null 2>&1
+  probe gone "System Health" 20 >/dev/null 2>&1
+  probe close "Quill Box" >/dev/null 2>&1
+  probe gone "Quill Box" 30 >/dev/null 2>&1
+  wait "$pid" 2>/dev/null
+}
+
+# --- The 64-bit installer, silent, into Program Files.
+wine "$setup64" /S >/dev/null 2>&1
+check "the silent installer ends with status 0" [ $? -eq 0 ]
+instdir="$drive_c/Program Files/Quill Box"
+check "every file is installed into Program Files\\Quill Box" all_files_in "$instdir"
+check "the uninstaller is installed" [ -f "$instdir/uninstall.exe" ]
+shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Quill Box.lnk"
+check "the Start menu shortcut is there" [ -f "$shortcut" ]
+declare -A expected=(
+  [DisplayName]="Quill Box" [DisplayVersion]="$version" [Publisher]="Quill Box"
+  [DisplayIcon]='C:\Program Files\Quill Box\QuillBox.exe,0'
+  [InstallLocation]='C:\Program Files\Quill Box'
+  [UninstallString]='"C:\Program Files\Quill Box\uninstall.exe"'
+  [QuietUninstallString]='"C:\Program Files\Quill Box\uninstall.exe" /S'
+  [NoModify]=0x1 [NoRepair]=0x1
+)
+entry=$(reg_values "$uninstall_key")
+for value in "${!expected[@]}"; do
+  actual=$(value_of "$value" <<<"$entry")
+  check "uninstall value $value = ${expected[$value]}" [ "$actual" = "${expected[$value]}" ]
+done
+size=$(value_of EstimatedSize <<<"$entry")
+check "uninstall value EstimatedSize is a size in KB ($size)" [ $((size)) -gt 500 ]
+
+run_cleaner_from 'C:\Program Files\Quill Box\QuillBox.exe' "$instdir/Backups"
+check "the cleaner left the program's own uninstall entry alone" \
+  [ "$(reg_values "$uninstall_key" | value_of UninstallString)" = "${expected[UninstallString]}" ]
+backups=$(ls "$instdir/Backups"/*.reg 2>/dev/null | wc -l)
+check "the cleaner wrote its backup beside the program ($backups file)" [ "$backups" -ge 1 ]
+
+# --- The silent uninstaller: it copies itself away and runs from there, so wait for it.
+wine "$instdir/uninstall.exe" /S >/dev/null 2>&1
+for _ in $(seq 1 120); do
+  [ -e "$instdir/uninstall.exe" ] || break
+  sleep 0.5
+done
+sleep 1
+check "the uninstaller removed every installed file" no_file_in "$instdir"
+check "the uninstaller removed itself" [ ! -e "$instdir/uninstall.exe" ]
+check "the uninstaller removed the languages folder" [ ! -e "$instdir/languages" ]
+check "the uninstaller removed the Start menu shortcut" [ ! -e "$shortcut" ]
+check "the uninstaller removed the uninstall entry" bash -c "! wine reg query '$uninstall_key' >/dev/null 2>&1"
+left_backups=$(ls "$instdir/Backups"/*.reg 2>/dev/null | wc -l)
+check "the uninstaller kept the cleaner's backups" [ "$left_backups" -eq "$backups" ] 
+check "only the backups are left in the folder" [ "$(ls -A "$instdir")" = "Backups" ]
+
+# --- A chosen folder: installed into, removed whole.
+# NSIS takes the rest of its command line after /D= as the folder, spaces and all, so the
+# folder is passed unquoted, the way a user types it.
+wine "$setup64" /S '/D=C:\Tools\Quill' 'Box' >/dev/null 2>&1
+chosen="$drive_c/Tools/Quill Box"
+check "/D= installs into the chosen folder" all_files_in "$chosen"
+check "the uninstall entry names the chosen folder" \
+  [ "$(reg_values "$uninstall_key" | value_of InstallLocation)" = 'C:\Tools\Quill Box' ]
+wine "$chosen/uninstall.exe" /S >/dev/null 2>&1
+for _ in $(seq 1 120); do
+  [ -e "$chosen" ] || break
+  sleep 0.5
+done
+check "the uninstaller removes a folder it leaves empty" [ ! -e "$chosen" ]
+
+# --- The portable zip, from a folder with a space and non-ASCII letters in its name.
+portable_parent="$drive_c/Tragbar Qüill Böx"
+rm -rf "$portable_parent"
+mkdir -p "$portable_parent"
+unzip -q "$zip64" -d "$portable_parent"
+run_cleaner_from "C:\\Tragbar Qüill Böx\\$name\\QuillBox.exe" "$portable_parent/$name/Backups"
+portable_backups=$(ls "$portable_parent/$name/Backups"/*.reg 2>/dev/null | wc -l)
+check "the portable program writes its backups beside itself" [ "$portable_backups" -ge 1 ]
+rm -rf "$portable_parent"
+
+echo "packaging: $failures failed"
+[ $failures -eq 0 ]
