@@ -54,6 +54,9 @@ class FileSystem {
   virtual Status ReadFile(std::string_view path, std::vector<uint8_t>& bytes) = 0;
   // Creates or replaces the file.
   virtual Status WriteFile(std::string_view path, const std::vector<uint8_t>& bytes) = 0;
+  // Adds the bytes at the end of the file, creating it when missing; the file is open only
+  // for this call, so others may read, copy or delete it between two appends.
+  virtual Status AppendFile(std::string_view path, const std::vector<uint8_t>& bytes) = 0;
   virtual Status CopyFile(std::string_view from, std::string_view to, bool fail_if_exists) = 0;
   virtual Status DeleteFile(std::string_view path) = 0;
   // Creates one folder; its parent must exist.

@@ -301,6 +301,19 @@ Status MemoryFileSystem::WriteFile(std::string_view path, const std::vector<uint
   return status::kOk;
 }
 
+Status MemoryFileSystem::AppendFile(std::string_view path, const std::vector<uint8_t>& bytes) {
+  Location at;
+  if (const Status s = Locate(path, at); s != status::kOk) return s;
+  if (at.parts.empty()) return status::kAccessDenied;
+  if (WriteDenied(at)) return status::kAccessDenied;
+  if (at.node && (at.node->IsFolder() || (at.node->attributes & fileattr::kReadOnly))) {
+    return status::kAccessDenied;
+  }
+  Node* file = at.node ? at.node : at.parent->AddChild(at.parts.back(), fileattr::kArchive);
+  file->bytes.insert(file->bytes.end(), bytes.begin(), bytes.end());
+  return status::kOk;
+}
+
 Status MemoryFileSystem::CopyFile(std::string_view from, std::string_view to, bool fail_if_exists) {
   Location source;
   if (const Status s = Locate(from, source); s != status::kOk) return s;

@@ -28,6 +28,7 @@ class MemoryFileSystem : public FileSystem {
   Status FindFiles(std::string_view pattern, std::vector<FileEntry>& entries) override;
   Status ReadFile(std::string_view path, std::vector<uint8_t>& bytes) override;
   Status WriteFile(std::string_view path, const std::vector<uint8_t>& bytes) override;
+  Status AppendFile(std::string_view path, const std::vector<uint8_t>& bytes) override;
   Status CopyFile(std::string_view from, std::string_view to, bool fail_if_exists) override;
   Status DeleteFile(std::string_view path) override;
   Status CreateFolder(std::string_view path) override;

@@ -117,6 +117,27 @@ Status Win32FileSystem::WriteFile(std::string_view path, const std::vector<uint8
   return status::kOk;
 }
 
+Status Win32FileSystem::AppendFile(std::string_view path, const std::vector<uint8_t>& bytes) {
+  QuietDriveErrors quiet;
+  // Append-only access makes every write land at the end, even when another program
+  // appended in between; sharing lets the file be viewed or copied meanwhile.
+  ScopedFile file(CreateFileW(ApiPath(path).c_str(), FILE_APPEND_DATA | SYNCHRONIZE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return LastError();
+  size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD written = 0;
+    if (!::WriteFile(file.Get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done),
+                     &written, nullptr)) {
+      return LastError();
+    }
+    if (written == 0) return status::kWriteFault;
+    done += written;
+  }
+  return status::kOk;
+}
+
 Status Win32FileSystem::CopyFile(std::string_view from, std::string_view to, bool fail_if_exists) {
   QuietDriveErrors quiet;
   return CopyFileW(ApiPath(from).c_str(), ApiPath(to).c_str(), fail_if_exists) ? status::kOk
