@@ -18,21 +18,25 @@ std::string VersionText(int major, int minor, int revision) {
          std::to_string(revision);
 }
 
+std::unique_ptr<ui::Form> CreateAboutForm() {
+  auto form = std::make_unique<ui::Form>("frmabout", "about", 6000, 3960);
+  using ui::ControlKind;
+  form->Add({.name = "lblTitle", .kind = ControlKind::SkinLabel, .rect = {360, 600, 5280, 360}});
+  form->Add({.name = "lblVersion", .kind = ControlKind::SkinLabel, .rect = {360, 1000, 5280, 300}});
+  form->Add({.name = "SkinLabel1", .kind = ControlKind::SkinLabel, .caption = kContact,
+             .rect = {360, 1400, 5280, 540}});
+  form->Add({.name = "lblDisclaimer", .kind = ControlKind::SkinLabel, .caption = kDisclaimer,
+             .rect = {360, 2040, 5280, 900}});
+  form->Add({.name = "cmdOK", .kind = ControlKind::CommandButton, .caption = "OK",
+             .rect = {4440, 3120, 1200, 380}});
+  return form;
+}
+
 AboutWindow::AboutWindow(ui::Application& app, const Services& services,
                          const skin::SkinInstance& main_skin)
-    : app_(app), services_(services), main_skin_(main_skin),
-      form_(std::make_unique<ui::Form>("frmabout", "about", 6000, 3960)) {
+    : app_(app), services_(services), main_skin_(main_skin), form_(CreateAboutForm()) {
   ui::Form& form = *form_;
-  using ui::ControlKind;
-  form.Add({.name = "lblTitle", .kind = ControlKind::SkinLabel, .rect = {360, 600, 5280, 360}});
-  form.Add({.name = "lblVersion", .kind = ControlKind::SkinLabel, .rect = {360, 1000, 5280, 300}});
-  form.Add({.name = "SkinLabel1", .kind = ControlKind::SkinLabel, .caption = kContact,
-            .rect = {360, 1400, 5280, 540}});
-  form.Add({.name = "lblDisclaimer", .kind = ControlKind::SkinLabel, .caption = kDisclaimer,
-            .rect = {360, 2040, 5280, 900}});
-  auto& ok = form.Add({.name = "cmdOK", .kind = ControlKind::CommandButton, .caption = "OK",
-                       .rect = {4440, 3120, 1200, 380}});
-  ok.on_click = [this] { app_.Unload(*form_); };
+  form["cmdOK"].on_click = [this] { app_.Unload(*form_); };
   form.on_load = [this] { Load(); };
 }
 

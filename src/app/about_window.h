@@ -13,6 +13,9 @@ namespace qb::app {
 // "Version " + major.minor.0.revision, as the version resource states it.
 std::string VersionText(int major, int minor, int revision);
 
+// The window with every control in place and no handlers.
+std::unique_ptr<ui::Form> CreateAboutForm();
+
 class AboutWindow {
  public:
   // main_skin is the main window's skin instance, which skins this window's controls.

@@ -101,7 +101,7 @@ void AddExplorerPage(Builder& b) {
   b.Button("browsecmd", &options, {5280, 2600, 1200, kButtonHeight}, "Browse", "1014");
   b.Label("backSkinLabel", &options, {240, 3120, 3800, 255},
           "Change toolbar background wallpaper", "3012");
-  b.Button("browse2cmd", &options, {4020, 3060, 1140, kButtonHeight}, "Browse", "1014");
+  b.Button("browse2cmd", &options, {4020, 3060, 1200, kButtonHeight}, "Browse", "1014");
   b.Button("nonecmd", &options, {5280, 3060, 1200, kButtonHeight}, "None", "1015");
   b.Check("FullCheck", &options, {240, 3560, 3000, 300}, "Full Screen", "5001");
   b.Check("EmptyCheck", &options, {240, 3900, 6300, 300},

@@ -13,4 +13,12 @@ inline constexpr int kMainHeightExpanded = 8745;  // after "CPU && Memory"
 inline constexpr std::array<std::string_view, 7> kContentFrames = {
     "EXPFrame", "SIFrame", "VisualFrame", "drivesframe", "Inputframe", "langFrame", "SMframe"};
 
+// Frames without a language key of their own, captioned by code from these keys.
+struct CodedCaption {
+  std::string_view control;
+  std::string_view key;
+};
+inline constexpr std::array<CodedCaption, 3> kCodedFrameCaptions = {
+    {{"SMframe", "7000"}, {"drivesframe", "7001"}, {"Inputframe", "7008"}}};
+
 }  // namespace qb::app

@@ -114,11 +114,9 @@ void MainWindow::Load() {
 void MainWindow::ApplyLanguageAndFrameCaptions(const std::string& language) {
   ui::Form& form = *form_;
   language::ApplyLanguage(form, services_.profile, app_folder_, language);
-  const struct { const char* frame; const char* key; } frames[] = {
-      {"SMframe", "7000"}, {"drivesframe", "7001"}, {"Inputframe", "7008"}};
-  for (const auto& frame : frames) {
-    form[frame.frame].SetCaption(
-        language::LookUp(services_.profile, app_folder_, frame.key, language, form[frame.frame].Caption()));
+  for (const auto& coded : kCodedFrameCaptions) {
+    ui::Control& frame = form[coded.control];
+    frame.SetCaption(language::LookUp(services_.profile, app_folder_, coded.key, language, frame.Caption()));
   }
 }
 

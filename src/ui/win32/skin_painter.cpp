@@ -161,10 +161,9 @@ void SkinPainter::CommandButton(const RECT& rect, std::wstring_view caption, But
                                                             : style_.border;
   Glass(rect, radius, face.top, face.bottom, border);
   if (focused && state != ButtonState::Disabled) FocusRing(rect, radius);
-  RECT text_area = Inset(rect, dpi_.Scale(4), dpi_.Scale(2));
-  if (state == ButtonState::Pressed) OffsetRect(&text_area, 0, dpi_.Scale(1));
-  Text(text_area, caption, TextColor(state != ButtonState::Disabled),
-       DT_CENTER | DT_VCENTER | DT_WORDBREAK);
+  CaptionPlace place = PlaceFor(CaptionKind::CommandButton, rect);
+  if (state == ButtonState::Pressed) OffsetRect(&place.area, 0, dpi_.Scale(1));
+  Text(place.area, caption, TextColor(state != ButtonState::Disabled), place.format);
 }
 
 RECT SkinPainter::IndicatorBox(const RECT& rect) const {
@@ -173,11 +172,10 @@ RECT SkinPainter::IndicatorBox(const RECT& rect) const {
   return RECT{rect.left + dpi_.Scale(1), top, rect.left + dpi_.Scale(1) + side, top + side};
 }
 
-void SkinPainter::IndicatorCaption(const RECT& rect, const RECT& box, std::wstring_view caption,
+void SkinPainter::IndicatorCaption(const RECT& rect, std::wstring_view caption,
                                    ButtonState state) const {
-  const RECT text_area{box.right + dpi_.Scale(5), rect.top, rect.right, rect.bottom};
-  Text(text_area, caption, TextColor(state != ButtonState::Disabled),
-       DT_LEFT | DT_VCENTER | DT_WORDBREAK);
+  const CaptionPlace place = PlaceFor(CaptionKind::Indicator, rect);
+  Text(place.area, caption, TextColor(state != ButtonState::Disabled), place.format);
 }
 
 void SkinPainter::CheckBox(const RECT& rect, std::wstring_view caption, int value,
@@ -204,7 +202,7 @@ void SkinPainter::CheckBox(const RECT& rect, std::wstring_view caption, int valu
     const float inset = side * 0.28f;
     graphics->FillRectangle(&grey, box.left + inset, box.top + inset, side - 2 * inset, side - 2 * inset);
   }
-  IndicatorCaption(rect, box, caption, state);
+  IndicatorCaption(rect, caption, state);
   if (focused && state != ButtonState::Disabled) FocusRing(Inset(box, -dpi_.Scale(2), -dpi_.Scale(2)), side / 3);
 }
 
@@ -221,7 +219,7 @@ void SkinPainter::OptionButton(const RECT& rect, std::wstring_view caption, bool
     graphics->FillEllipse(&dot, circle.left + inset - 0.5f, circle.top + inset - 0.5f,
                           side - 2 * inset, side - 2 * inset);
   }
-  IndicatorCaption(rect, circle, caption, state);
+  IndicatorCaption(rect, caption, state);
   if (focused && state != ButtonState::Disabled) FocusRing(Inset(circle, -dpi_.Scale(2), -dpi_.Scale(2)), side);
 }
 
@@ -249,16 +247,43 @@ void SkinPainter::Frame(const RECT& rect, std::wstring_view caption, bool enable
   if (caption.empty()) return;
   // The caption sits on the border line, on a patch of the body colour.
   const int pad = dpi_.Scale(4);
-  const int left = rect.left + radius + dpi_.Scale(4);
-  RECT patch{left, rect.top, std::min<LONG>(left + caption_size.cx + 2 * pad, rect.right - radius),
-             rect.top + metrics.tmHeight};
-  Fill(patch, ToColorRef(style_.face_top));
-  RECT text_area = Inset(patch, pad, 0);
-  Text(text_area, caption, TextColor(enabled), DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+  CaptionPlace place = PlaceFor(CaptionKind::Frame, rect);
+  place.area.right = std::min<LONG>(place.area.left + caption_size.cx, place.area.right);
+  Fill(Inset(place.area, -pad, 0), ToColorRef(style_.face_top));
+  Text(place.area, caption, TextColor(enabled), place.format);
 }
 
 void SkinPainter::Label(const RECT& rect, std::wstring_view text, bool enabled) const {
-  Text(rect, text, TextColor(enabled), DT_LEFT | DT_TOP | DT_WORDBREAK);
+  const CaptionPlace place = PlaceFor(CaptionKind::Label, rect);
+  Text(place.area, text, TextColor(enabled), place.format);
+}
+
+CaptionPlace SkinPainter::PlaceFor(CaptionKind kind, const RECT& rect) const {
+  switch (kind) {
+    case CaptionKind::CommandButton:
+      // A narrow margin: the rounded corners leave the middle band free, and translated
+      // captions such as "Übernehmen" need every pixel of a standard button.
+      return {Inset(rect, dpi_.Scale(3), dpi_.Scale(2)), DT_CENTER | DT_VCENTER | DT_WORDBREAK};
+    case CaptionKind::Indicator: {
+      const RECT box = IndicatorBox(rect);
+      return {{box.right + dpi_.Scale(5), rect.top, rect.right, rect.bottom},
+              DT_LEFT | DT_VCENTER | DT_WORDBREAK};
+    }
+    case CaptionKind::Frame: {
+      HGDIOBJ previous = SelectObject(dc_, font_);
+      TEXTMETRICW metrics{};
+      GetTextMetricsW(dc_, &metrics);
+      SelectObject(dc_, previous);
+      const int radius = dpi_.Scale(std::max(style_.corner_radius, 2));
+      const int pad = dpi_.Scale(4);
+      const LONG left = rect.left + radius + dpi_.Scale(4) + pad;
+      return {{left, rect.top, std::max<LONG>(left, rect.right - radius - pad), rect.top + metrics.tmHeight},
+              DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS};
+    }
+    case CaptionKind::Label:
+      break;
+  }
+  return {rect, DT_LEFT | DT_TOP | DT_WORDBREAK};
 }
 
 void SkinPainter::TabStrip(const RECT& client, const std::vector<RECT>& tabs,

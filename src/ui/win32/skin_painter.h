@@ -17,6 +17,16 @@ namespace qb::ui::win32 {
 
 enum class ButtonState { Normal, Hot, Pressed, Disabled };
 
+// The kinds of caption the painter draws, each in its own place.
+enum class CaptionKind { CommandButton, Indicator, Frame, Label };
+
+// Where a caption goes and the DrawText format it is drawn with: it fits when DrawText
+// with DT_CALCRECT, at the area's width, asks for no more than the area.
+struct CaptionPlace {
+  RECT area;
+  UINT format;
+};
+
 struct TitleButtonLook {
   std::string name;  // "close", "minimize", "help", "about" or any other
   PixelRect rect;
@@ -31,6 +41,9 @@ class SkinPainter {
   static COLORREF BodyColor(const skin::ElementStyle& style);
 
   void Fill(const RECT& rect, COLORREF color) const;
+  // The room for a caption of that kind in an element drawn in rect (a frame's caption at
+  // its longest, before the border line closes in).
+  CaptionPlace PlaceFor(CaptionKind kind, const RECT& rect) const;
   void CommandButton(const RECT& rect, std::wstring_view caption, ButtonState state,
                      bool focused) const;
   // value: 0 clear, 1 checked, 2 grey.
@@ -57,7 +70,7 @@ class SkinPainter {
   // Check boxes and option buttons: the indicator square at the left, centred vertically,
   // and the caption to its right.
   RECT IndicatorBox(const RECT& rect) const;
-  void IndicatorCaption(const RECT& rect, const RECT& box, std::wstring_view caption,
+  void IndicatorCaption(const RECT& rect, std::wstring_view caption,
                         ButtonState state) const;
   void TitleGlyph(const TitleButtonLook& button) const;
   COLORREF TextColor(bool enabled) const;

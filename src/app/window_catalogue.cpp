@@ -1,0 +1,24 @@
+#include "app/window_catalogue.h"
+
+#include "app/about_window.h"
+#include "app/main_form_layout.h"
+#include "cleaner/system_health_form.h"
+
+namespace qb::app {
+
+std::vector<WindowDesign> ProgramWindows() {
+  return {
+      {.name = "mainform",
+       .create = [] { return CreateMainForm(); },
+       .controls_translated = true,
+       .coded_captions = {kCodedFrameCaptions.begin(), kCodedFrameCaptions.end()},
+       .element = "Form"},
+      {.name = "pchealth",
+       .create = [] { return cleaner::BuildSystemHealthForm({"C:\\", "D:\\"}, 0); },
+       .title_key = cleaner::kHealthTitleKey,
+       .element = "SmallForm"},
+      {.name = "frmabout", .create = [] { return CreateAboutForm(); }, .element = "SmallForm"},
+  };
+}
+
+}  // namespace qb::app

@@ -1,0 +1,226 @@
+// Every caption of every window fits its control, in every shipped language, at 96 and 144
+// DPI: each window is shown by the real view with the shipped skin, and each caption is
+// measured with the font the control really has, in the room the painter gives it.
+// A pseudo-language (every caption 40% longer, accented, in brackets) shows where the
+// layouts are tight; its findings are reported, not failed.
+#include <windows.h>
+
+#include <iostream>
+#include <optional>
+#include <sstream>
+
+#include "app/window_catalogue.h"
+#include "language/language_catalogue.h"
+#include "language/language_list.h"
+#include "platform/win32/scoped.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_environment.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_profile.h"
+#include "skin/skin_form.h"
+#include "ui/win32/skin_painter.h"
+#include "win32/view_fixture.h"
+
+namespace qb::ui::win32 {
+namespace {
+
+constexpr std::string_view kPseudo = "(pseudo)";
+
+struct Clip {
+  std::string where;    // window and control
+  std::string caption;
+  SIZE needed;
+  SIZE room;
+};
+
+std::string Describe(const std::vector<Clip>& clips) {
+  std::ostringstream text;
+  for (const auto& clip : clips) {
+    text << "  " << clip.where << " \"" << clip.caption << "\" needs " << clip.needed.cx << "x"
+         << clip.needed.cy << ", has " << clip.room.cx << "x" << clip.room.cy << "\n";
+  }
+  return text.str();
+}
+
+// ASCII letters with accents of the same width class, so that the pseudo-language looks
+// like a real translation to the layout.
+std::string Accented(char c) {
+  static const std::pair<char, const char*> kAccents[] = {
+      {'a', "\u00e1"}, {'e', "\u00e9"}, {'i', "\u00ed"}, {'o', "\u00f3"}, {'u', "\u00fc"},
+      {'c', "\u00e7"}, {'n', "\u00f1"}, {'y', "\u00fd"}, {'s', "\u0161"}, {'z', "\u017e"},
+      {'A', "\u00c5"}, {'E', "\u00c9"}, {'I', "\u00cd"}, {'O', "\u00d6"}, {'U', "\u00dc"},
+      {'C', "\u00c7"}, {'N', "\u00d1"}, {'S', "\u0160"}, {'Z', "\u017d"}};
+  for (const auto& [plain, accented] : kAccents) {
+    if (c == plain) return accented;
+  }
+  return std::string(1, c);
+}
+
+// "Apply" -> "[Åpplý]": 40% longer counting the brackets, accented.
+std::string Pseudo(std::string_view caption) {
+  if (caption.empty()) return {};
+  std::string body;
+  size_t letters = 0;
+  for (char c : caption) {
+    if ((c & 0xC0) != 0x80) ++letters;  // code points, not bytes
+    body += (c & 0x80) ? std::string(1, c) : Accented(c);
+  }
+  const size_t extra = (letters * 4 + 9) / 10;
+  for (size_t i = 2; i < extra; ++i) body += (i % 2) ? "\u00f6" : "\u00eb";
+  return "[" + body + "]";
+}
+
+class CaptionFitTest : public testing::ViewTest {
+ protected:
+  void SetUp() override {
+    folder_ = environment_.ApplicationFolder();
+    ASSERT_TRUE(skin_.LoadFile(files_, folder_ + std::string(skin::kSkinFileName))) << skin_.Error();
+    host_.SetSkin(skin_.Get());
+  }
+  void TearDown() override { host_.Dpi().SetOverride(0); }
+
+  // Captions as the program sets them in that language; the pseudo-language starts from
+  // English and stretches every caption a translation would replace.
+  void Translate(Form& form, const app::WindowDesign& design, std::string_view language) {
+    const bool pseudo = language == kPseudo;
+    const std::string file_language = pseudo ? "English" : std::string(language);
+    std::vector<Control*> translated;
+    if (design.controls_translated) {
+      language::ApplyLanguage(form, profile_, folder_, file_language);
+      for (const auto& control : form.Controls()) {
+        if (!control->Tag().empty()) translated.push_back(control.get());
+      }
+    }
+    for (const auto& coded : design.coded_captions) {
+      Control& control = form[coded.control];
+      control.SetCaption(language::LookUp(profile_, folder_, coded.key, file_language, control.Caption()));
+      translated.push_back(&control);
+    }
+    if (!design.title_key.empty()) {
+      form.SetCaption(language::LookUp(profile_, folder_, design.title_key, file_language, form.Caption()));
+    }
+    if (pseudo) {
+      for (Control* control : translated) control->SetCaption(Pseudo(control->Caption()));
+    }
+  }
+
+  static std::optional<CaptionKind> KindOfCaption(ControlKind kind) {
+    switch (kind) {
+      case ControlKind::CommandButton: return CaptionKind::CommandButton;
+      case ControlKind::CheckBox:
+      case ControlKind::OptionButton: return CaptionKind::Indicator;
+      case ControlKind::Frame: return CaptionKind::Frame;
+      case ControlKind::Label:
+      case ControlKind::SkinLabel: return CaptionKind::Label;
+      default: return std::nullopt;
+    }
+  }
+
+  // Measures every caption of the form's controls as shown now.
+  void MeasureShown(const Form& form, int dpi, std::vector<Clip>& clips) {
+    static const skin::ElementStyle kPlain{};
+    for (const auto& control : form.Controls()) {
+      const auto kind = KindOfCaption(control->Kind());
+      HWND window = Hwnd(*control);
+      if (!kind || control->Caption().empty() || !window) continue;
+      const auto found = skin_.Get()->elements.find(control->SkinElement());
+      const skin::ElementStyle& style = found == skin_.Get()->elements.end() ? kPlain : found->second;
+      const auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+      RECT client{};
+      GetClientRect(window, &client);
+      qb::win32::ScopedWindowDc dc(window);
+      qb::win32::ScopedSelect selected(dc.Get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
+      const CaptionPlace place = SkinPainter(dc.Get(), style, Dpi(dpi), font).PlaceFor(*kind, client);
+      const SIZE room{place.area.right - place.area.left, place.area.bottom - place.area.top};
+      const std::wstring text = qb::win32::Wide(control->Caption());
+      RECT needed{0, 0, std::max<LONG>(room.cx, 1), 0};
+      DrawTextW(dc.Get(), text.c_str(), static_cast<int>(text.size()), &needed,
+                (place.format | DT_CALCRECT) & ~(DT_VCENTER | DT_CENTER | DT_END_ELLIPSIS));
+      const SIZE need{needed.right - needed.left, needed.bottom - needed.top};
+      ++measured_;
+      if (need.cx > room.cx || need.cy > room.cy) {
+        clips.push_back({form.Name() + "." + control->Name(), control->Caption(), need, room});
+      }
+    }
+  }
+
+  std::vector<Clip> Clips(std::string_view language, int dpi) {
+    std::vector<Clip> clips;
+    host_.Dpi().SetOverride(dpi);
+    for (const auto& design : app::ProgramWindows()) {
+      forms_.push_back(design.create());
+      Form& form = *forms_.back();
+      Translate(form, design, language);
+      skin_.ApplyToForm(form, design.element);
+      skin::SkinForm(form, skin_);
+      app_.Show(form);
+      EXPECT_NE(Hwnd(form), nullptr) << design.name;
+      host_.DoEvents();
+      MeasureShown(form, dpi, clips);
+      app_.Unload(form);
+    }
+    return clips;
+  }
+
+  std::vector<std::string> ShippedLanguages() { return language::AvailableLanguages(files_, folder_); }
+
+  qb::win32::Win32Environment environment_;
+  qb::win32::Win32FileSystem files_;
+  qb::win32::Win32ProfileStore profile_;
+  skin::SkinInstance skin_;
+  std::string folder_;
+  size_t measured_ = 0;
+};
+
+TEST_F(CaptionFitTest, EveryCaptionFitsInEveryShippedLanguageAt96And144Dpi) {
+  const auto languages = ShippedLanguages();
+  ASSERT_GE(languages.size(), 3u);
+  for (const auto& language : languages) {
+    for (int dpi : {96, 144}) {
+      const auto clips = Clips(language, dpi);
+      EXPECT_TRUE(clips.empty()) << language << " at " << dpi << " DPI, clipped:\n" << Describe(clips);
+    }
+  }
+  EXPECT_GT(measured_, 6 * 100u);  // every window's captions were seen
+}
+
+TEST_F(CaptionFitTest, PseudoLanguageFindingsAreReported) {
+  EXPECT_EQ(Pseudo("Apply"), "[\u00c5ppl\u00fd]");
+  EXPECT_EQ(Pseudo("Check && Repair"), "[\u00c7h\u00e9\u00e7k && R\u00e9p\u00e1\u00edr\u00eb\u00f6\u00eb\u00f6]");
+  for (int dpi : {96, 144}) {
+    const auto clips = Clips(kPseudo, dpi);
+    std::cout << "pseudo-language at " << dpi << " DPI: " << clips.size() << " clipped\n"
+              << Describe(clips);
+  }
+  EXPECT_GT(measured_, 2 * 100u);
+}
+
+// The measure itself: captions with too little room are found, captions with room are not.
+TEST_F(CaptionFitTest, ACaptionWithoutRoomIsFound) {
+  Form& form = NewForm("fitfrm", 6000, 3000);
+  form.Add({.name = "narrowcmd", .kind = ControlKind::CommandButton,
+            .caption = "\u00dcbernehmen und schlie\u00dfen", .rect = {120, 120, 600, 360}});
+  form.Add({.name = "widecmd", .kind = ControlKind::CommandButton, .caption = "OK",
+            .rect = {120, 600, 1200, 360}});
+  form.Add({.name = "narrowchk", .kind = ControlKind::CheckBox,
+            .caption = "Zugriff auf die Anzeigeeinstellungen verweigern", .rect = {120, 1080, 1800, 255}});
+  form.Add({.name = "Frame1", .kind = ControlKind::Frame,
+            .caption = "Entr\u00e9es de d\u00e9sinstallation dans le Registre", .rect = {2400, 120, 1500, 1200}});
+  form.Add({.name = "Label1", .kind = ControlKind::SkinLabel, .caption = "Short", .rect = {2400, 1500, 1500, 255}});
+  skin::SkinForm(form, skin_);
+  for (int dpi : {96, 144}) {
+    host_.Dpi().SetOverride(dpi);
+    app_.Show(form);
+    host_.DoEvents();
+    std::vector<Clip> clips;
+    MeasureShown(form, dpi, clips);
+    app_.Unload(form);
+    std::vector<std::string> where;
+    for (const auto& clip : clips) where.push_back(clip.where);
+    EXPECT_EQ(where, (std::vector<std::string>{"fitfrm.narrowcmd", "fitfrm.narrowchk", "fitfrm.Frame1"}))
+        << dpi << " DPI:\n" << Describe(clips);
+  }
+}
+
+}  // namespace
+}  // namespace qb::ui::win32
