@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the screenshots under docs/screenshots: the main window on each of its seven pages
-# at 96 DPI, and once at 144 DPI, on a virtual display under Wine.
+# at 96 DPI, some pages in German and French, and once at 144 DPI, on a virtual display
+# under Wine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -60,6 +61,23 @@ probe click "Quill Box" "CPU & Memory" Button >/dev/null
 shoot cpu-memory
 probe close "Quill Box" >/dev/null
 probe gone "Quill Box" 20 >/dev/null
+
+# The main window in the shipped translations: the stored choice applies from the next start.
+language_key='HKCU\Software\VB and VBA Program Settings\Vorlix\Language'
+shoot_language() {  # language, then pairs of page button caption (translated) and file name
+  local language=$1; shift
+  wine reg add "$language_key" /v lng /d "$language" /f >/dev/null 2>&1
+  start
+  for page in "$@"; do
+    [ -n "${page%%:*}" ] && probe click "Quill Box" "${page%%:*}" Button >/dev/null
+    shoot "${page##*:}"
+  done
+  probe close "Quill Box" >/dev/null
+  probe gone "Quill Box" 20 >/dev/null
+}
+shoot_language German ":visual-german" "Eingabe:input-german"
+shoot_language French "Explorateur:explorer-french" "Langue:language-french"
+wine reg delete "$language_key" /v lng /f >/dev/null 2>&1
 
 set_dpi 144
 start
