@@ -126,10 +126,11 @@ class CaptionFitTest : public testing::ViewTest {
       const auto found = skin_.Get()->elements.find(control->SkinElement());
       const skin::ElementStyle& style = found == skin_.Get()->elements.end() ? kPlain : found->second;
       const auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+      EXPECT_NE(font, nullptr) << form.Name() << "." << control->Name() << " names no font";
       RECT client{};
       GetClientRect(window, &client);
       qb::win32::ScopedWindowDc dc(window);
-      qb::win32::ScopedSelect selected(dc.Get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
+      qb::win32::ScopedSelect selected(dc.Get(), font);
       const CaptionPlace place = SkinPainter(dc.Get(), style, Dpi(dpi), font).PlaceFor(*kind, client);
       const SIZE room{place.area.right - place.area.left, place.area.bottom - place.area.top};
       const std::wstring text = qb::win32::Wide(control->Caption());

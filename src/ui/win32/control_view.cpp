@@ -193,6 +193,9 @@ LRESULT CALLBACK ControlView::SubclassProcedure(HWND window, UINT message, WPARA
     if (view->handle_ == window) view->handle_ = nullptr;
     return DefSubclassProc(window, message, wparam, lparam);
   }
+  // The view's own window classes keep no font: they answer with the one they draw with,
+  // as the system's controls answer with the font they were given.
+  if (message == WM_GETFONT) return reinterpret_cast<LRESULT>(view->Font());
   DepthScope depth(view->window_.DispatchDepthCounter());
   try {
     if (auto result = view->Dispatch(window, message, wparam, lparam)) return *result;
