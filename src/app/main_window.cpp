@@ -24,7 +24,8 @@ constexpr std::string_view kHelpFile = "\\newhelp.chm";
 }  // namespace
 
 MainWindow::MainWindow(ui::Application& app, const Services& services, ui::SplashScreen& splash)
-    : app_(app), services_(services), splash_(splash), form_(CreateMainForm()) {
+    : app_(app), services_(services), splash_(splash), form_(CreateMainForm()),
+      drives_(*form_, services_, [this] { return app_.HandleOf(*form_); }) {
   ui::Form& form = *form_;
   form.on_load = [this] { Load(); };
   form.on_query_unload = [this](ui::CloseReason, bool& cancel) {
@@ -252,7 +253,7 @@ void MainWindow::DisableStartMenuApply() {
 // Pages whose reading belongs to the monitor, drive, input, system information and
 // visual code; each is one step of the start-up sequence.
 void MainWindow::InitialiseMonitor() {}
-void MainWindow::FillDriveFacts() {}
+void MainWindow::FillDriveFacts() { drives_.FillAtLoad(); }
 void MainWindow::ReadInputPage() {}
 void MainWindow::ReadSystemInformation() {}
 void MainWindow::ReadVisualPage() {
@@ -267,6 +268,6 @@ void MainWindow::LoadWallpaperPreview() {
     (*form_)["Image1"].SetPicture(wallpaper);
   }
 }
-void MainWindow::RefreshDriveFacts() {}
+void MainWindow::RefreshDriveFacts() { drives_.Refresh(); }
 
 }  // namespace qb::app

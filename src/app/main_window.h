@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "disk/drives_page.h"
 #include "platform/services.h"
 #include "skin/skin_form.h"
 #include "ui/application.h"
@@ -60,6 +61,7 @@ class MainWindow {
   std::unique_ptr<ui::Form> form_;
   skin::SkinInstance skin_;
   std::string app_folder_;
+  disk::DrivesPage drives_;
   bool second_instance_ = false;
 };
 

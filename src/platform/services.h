@@ -3,6 +3,7 @@
 // tests wire the in-memory machine. Adding a service is one interface file and one member.
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/drive_formatter.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
 #include "platform/power.h"
@@ -29,6 +30,7 @@ struct Services {
   Power& power;
   Shortcuts& shortcuts;
   SystemInformation& system;
+  DriveFormatter& formatter;
 };
 
 }  // namespace qb

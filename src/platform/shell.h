@@ -9,6 +9,7 @@ using WindowHandle = uintptr_t;  // a window's handle as a plain number; 0 for n
 namespace showmode {
 constexpr int kHide = 0;
 constexpr int kNormal = 1;
+constexpr int kMinimized = 2;  // minimised, with the focus
 constexpr int kMaximized = 3;
 }  // namespace showmode
 

@@ -111,7 +111,8 @@ class StartMenuWineTest : public ::testing::Test {
                     .environment = environment, .shell = machine.shell,
                     .dialogs = machine.dialogs, .clock = machine.clock, .files = files,
                     .system_parameters = machine.system_parameters, .power = machine.power,
-                    .shortcuts = shortcuts, .system = machine.system};
+                    .shortcuts = shortcuts, .system = machine.system,
+                    .formatter = machine.formatter};
   ui::Form form{"mainform", "Quill Box", 9600, 6390};
 };
 

@@ -179,6 +179,8 @@ struct MemoryFileSystem::Drive {
   std::string root;  // upper case, with its trailing backslash
   DriveType type = DriveType::Fixed;
   bool ready = true;
+  uint64_t total_bytes = 64ull << 30;
+  uint64_t free_bytes = 16ull << 30;
   Node top;
 };
 
@@ -392,9 +394,17 @@ Status MemoryFileSystem::DiskSpace(std::string_view root, uint64_t& total_bytes,
   const Drive* drive = FindDrive(root);
   if (!drive) return status::kPathNotFound;
   if (!drive->ready) return status::kNotReady;
-  total_bytes = 64ull << 30;
-  free_bytes = 16ull << 30;
+  total_bytes = drive->total_bytes;
+  free_bytes = drive->free_bytes;
   return status::kOk;
+}
+
+void MemoryFileSystem::SetDiskSpace(std::string_view root, uint64_t total_bytes,
+                                    uint64_t free_bytes) {
+  if (Drive* drive = FindDrive(root)) {
+    drive->total_bytes = total_bytes;
+    drive->free_bytes = free_bytes;
+  }
 }
 
 void MemoryFileSystem::AddDrive(std::string_view root, DriveType type, bool ready) {

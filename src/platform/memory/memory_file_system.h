@@ -42,6 +42,8 @@ class MemoryFileSystem : public FileSystem {
   // A drive "D:\" (or a network share "\\server\share\"), empty, with or without a medium.
   void AddDrive(std::string_view root, DriveType type, bool ready = true);
   void SetDriveReady(std::string_view root, bool ready);
+  // What DiskSpace answers for a ready drive (64 GB with 16 GB free unless set).
+  void SetDiskSpace(std::string_view root, uint64_t total_bytes, uint64_t free_bytes);
   void RemoveDrive(std::string_view root);
   // Creates the file (and every missing folder above it), replacing one that exists.
   Status AddFile(std::string_view path, uint32_t attributes = fileattr::kArchive,

@@ -22,7 +22,7 @@ class MemoryMachine {
   // One more process on this machine: shares everything but its own named-object claims.
   Services ServicesFor(MemorySingleInstance& instance) {
     return Services{registry, profile, instance, environment, shell, dialogs, clock, files,
-                    system_parameters, power, shortcuts, system};
+                    system_parameters, power, shortcuts, system, formatter};
   }
   Services services() { return ServicesFor(instance); }
 
@@ -39,6 +39,7 @@ class MemoryMachine {
   MemoryPower power;
   MemoryShortcuts shortcuts;
   MemorySystemInformation system;
+  MemoryDriveFormatter formatter;
 };
 
 }  // namespace qb

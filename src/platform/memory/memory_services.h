@@ -10,6 +10,7 @@
 
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/drive_formatter.h"
 #include "platform/environment.h"
 #include "platform/shell.h"
 #include "platform/single_instance.h"
@@ -44,6 +45,21 @@ class MemoryShell : public Shell {
  private:
   std::vector<ShellRequest> requests_;
   intptr_t result_ = 42;
+};
+
+class MemoryDriveFormatter : public DriveFormatter {
+ public:
+  struct Shown {
+    WindowHandle owner = 0;
+    int drive_index = -1;
+  };
+  void ShowFormatDialog(WindowHandle owner, int drive_index) override {
+    shown_.push_back({owner, drive_index});
+  }
+  const std::vector<Shown>& Calls() const { return shown_; }
+
+ private:
+  std::vector<Shown> shown_;
 };
 
 class MemoryClock : public Clock {

@@ -4,6 +4,7 @@
 #include "platform/services.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_dialogs.h"
+#include "platform/win32/win32_drive_formatter.h"
 #include "platform/win32/win32_environment.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_power.h"
@@ -25,7 +26,7 @@ class Win32Machine {
 
   Services services() {
     return Services{registry, profile, instance, environment, shell, dialogs, clock, files,
-                    system_parameters, power, shortcuts, system};
+                    system_parameters, power, shortcuts, system, formatter};
   }
 
   Win32Registry registry;
@@ -40,6 +41,7 @@ class Win32Machine {
   Win32Power power;
   Win32Shortcuts shortcuts;
   Win32SystemInformation system;
+  Win32DriveFormatter formatter;
 };
 
 }  // namespace qb::win32

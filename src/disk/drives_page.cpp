@@ -1,0 +1,159 @@
+#include "disk/drives_page.h"
+
+#include <cmath>
+
+#include "disk/defragmenter.h"
+#include "disk/size_text.h"
+#include "monitor/windows_version.h"
+#include "platform/text.h"
+
+namespace qb::disk {
+
+namespace {
+
+struct NoMedium {
+  DriveType type;
+  const char* text;
+  const char* title;
+};
+constexpr NoMedium kNoMediumMessages[] = {
+    {DriveType::Removable, "There is no disk in the floppy drive!!", "Insert Disk"},
+    {DriveType::CdRom, "There is no CD in the drive!!", "Insert CD-Rom"},
+};
+
+int Percent(double ratio) { return static_cast<int>(std::nearbyint(ratio * 100)); }
+
+// "C:\" -> "c:", the form the drive list shows.
+std::string ListEntry(const std::string& root) {
+  return text::ToLowerAscii(root.substr(0, 2));
+}
+
+}  // namespace
+
+std::string DriveTypeText(DriveType type) {
+  switch (type) {
+    case DriveType::Removable: return "Floppy Drive";
+    case DriveType::Fixed: return std::string(kFixedDriveText);
+    case DriveType::CdRom: return "CD-Rom Drive";
+    default: return {};
+  }
+}
+
+int FormatDriveIndex(std::string_view entry) {
+  if (entry.empty()) return -1;
+  const char letter = static_cast<char>(text::ToLowerAscii(std::string(1, entry[0]))[0]);
+  return letter >= 'a' && letter <= 'z' ? letter - 'a' : -1;
+}
+
+int StartingDrive(const std::vector<std::string>& entries) {
+  for (size_t i = 0; i < entries.size(); ++i) {
+    if (entries[i].starts_with("c:")) return static_cast<int>(i);
+  }
+  return entries.empty() ? -1 : 0;
+}
+
+DrivesPage::DrivesPage(ui::Form& form, const Services& services,
+                       std::function<WindowHandle()> owner)
+    : form_(form), services_(services), owner_(std::move(owner)) {
+  form_["Drive1"].on_click = [this] {
+    if (!listing_) Refresh();
+  };
+  form_["formatcmd"].on_click = [this] { Format(); };
+  form_["defragmentcmd"].on_click = [this] { Defragment(); };
+}
+
+void DrivesPage::FillAtLoad() {
+  ui::Control& list = form_["Drive1"];
+  std::vector<std::string> entries;
+  for (const auto& root : services_.files.DriveRoots()) {
+    if (root.size() >= 2 && root[1] == ':') entries.push_back(ListEntry(root));
+  }
+  listing_ = true;
+  list.SetItems(entries);
+  list.SetListIndex(StartingDrive(entries));
+  listing_ = false;
+  Fill(Mode::Load);
+}
+
+void DrivesPage::Refresh() { Fill(Mode::Full); }
+
+std::string DrivesPage::SelectedDrive() const {
+  const std::string& entry = form_["Drive1"].Text();
+  return entry.size() >= 2 && entry[1] == ':' ? entry.substr(0, 2) : std::string();
+}
+
+void DrivesPage::Fill(Mode mode) {
+  const std::string drive = SelectedDrive();
+  if (drive.empty()) return;
+  const std::string root = drive + "\\";
+  const DriveType type = services_.files.GetDriveType(root);
+  ui::Control& type_label = form_["typelbl"];
+  // A type the page has no name for (network, RAM disk) keeps the text of the last drive.
+  if (const std::string name = DriveTypeText(type); !name.empty()) type_label.SetCaption(name);
+  if (mode == Mode::Full) form_["Command1"].SetEnabled(type_label.Caption() == kFixedDriveText);
+
+  // A drive without a medium answers with an error; its figures then read as nothing.
+  uint64_t total_bytes = 0, free_bytes = 0;
+  if (services_.files.DiskSpace(root, total_bytes, free_bytes) != status::kOk) {
+    total_bytes = free_bytes = 0;
+  }
+  const double total = static_cast<double>(total_bytes);
+  const double free = static_cast<double>(free_bytes);
+  form_["lblTotal"].SetCaption(SizeText(total));
+  form_["lblFree"].SetCaption(SizeText(free));
+  form_["lblUsed"].SetCaption(SizeText(total - free));
+  if (total <= 0) {
+    if (mode == Mode::Load) return;
+    for (const auto& message : kNoMediumMessages) {
+      if (message.type != type) continue;
+      ZeroFacts();
+      services_.dialogs.ShowMessage(owner_(), message.text, message.title,
+                                    mb::kOk | mb::kIconStop);
+    }
+    return;
+  }
+  form_["lblPercentFree"].SetCaption(PercentText(free / total));
+  form_["lblPercentUsed"].SetCaption(PercentText((total - free) / total));
+  form_["usedbar"].SetValue(Percent((total - free) / total));
+  form_["freebar"].SetValue(Percent(free / total));
+}
+
+void DrivesPage::ZeroFacts() {
+  for (const char* label : {"lblTotal", "lblFree", "lblUsed", "lblPercentFree", "lblPercentUsed"}) {
+    form_[label].SetCaption("0");
+  }
+  form_["usedbar"].SetValue(0);
+  form_["freebar"].SetValue(0);
+}
+
+void DrivesPage::Format() {
+  const int index = FormatDriveIndex(form_["Drive1"].Text());
+  if (index < 0) return;
+  services_.formatter.ShowFormatDialog(owner_(), index);
+}
+
+void DrivesPage::Defragment() {
+  const std::string version = monitor::GetWindowsVersion(services_.system, services_.dialogs);
+  const auto candidates =
+      DefragmenterCandidates(version, services_.environment.WindowsFolder());
+  std::string reason = "It was not found on this computer.";
+  for (const auto& program : candidates) {
+    uint32_t attributes = 0;
+    if (services_.files.GetAttributes(program.file, attributes) != status::kOk ||
+        (attributes & fileattr::kDirectory)) {
+      continue;
+    }
+    const intptr_t result = services_.shell.Execute({.owner = owner_(),
+                                                     .verb = "open",
+                                                     .file = program.file,
+                                                     .parameters = program.parameters,
+                                                     .directory = "",
+                                                     .show = showmode::kMinimized});
+    if (result > 32) return;
+    reason = program.file + ": " + services_.environment.ErrorText(static_cast<Status>(result)) + ".";
+  }
+  services_.dialogs.ShowMessage(owner_(), "The defragmenter could not be started.\r\n" + reason,
+                                kDefaultMessageTitle, mb::kOk | mb::kIconExclamation);
+}
+
+}  // namespace qb::disk
