@@ -16,7 +16,12 @@ case "$kind" in
   win32)       args=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-i686.cmake") ;;
   *) echo "unknown build: $kind" >&2; exit 2 ;;
 esac
-if [ ! -f "$build/build.ninja" ]; then
+# The test programs are built with Debian's GoogleTest sources when they are there.
+if [ -d /usr/src/googletest ]; then args+=(-DQB_GTEST_DIR=/usr/src/googletest); fi
+# Configured once; again when a folder configured before the test programs became optional
+# has not been told where GoogleTest is.
+if [ ! -f "$build/build.ninja" ] ||
+   { [ -d /usr/src/googletest ] && ! grep -q '^QB_GTEST_DIR:PATH=/' "$build/CMakeCache.txt"; }; then
   cmake -S "$root" -B "$build" -G Ninja "${args[@]}" >/dev/null
 fi
 cmake --build "$build" -- "$@"

@@ -6,22 +6,25 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 "$root/scripts/install-deps.sh"
-scripts/build.sh win64 QuillBox qb_data_files >/dev/null
+# Build output is shown only when the build fails.
+if ! log=$(scripts/build.sh win64 QuillBox qb_data_files 2>&1); then
+  echo "$log" >&2
+  echo "The build failed; see the errors above." >&2
+  exit 1
+fi
 program="$root/build/win64/bin/QuillBox.exe"
 
 export WINEPREFIX=${WINEPREFIX:-$HOME/.local/share/quillbox/wineprefix}
 . "$root/scripts/wine-env.sh"
+. "$root/scripts/xvfb.sh"
 
 if [ -n "${DISPLAY:-}" ]; then
   qb_prepare_prefix
   exec wine "$program"
 fi
 
-display=:${QB_RUN_DISPLAY:-93}
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
+qb_start_xvfb "${QB_RUN_DISPLAY:-93}" || exit 1
+trap qb_stop_xvfb EXIT
 qb_prepare_prefix
 wine "$program" &
 program_pid=$!
@@ -34,5 +37,5 @@ mkdir -p "$root/build/screenshots"
 shot="$root/build/screenshots/quillbox.png"
 import -window root "$shot"
 echo "No display here: Quill Box ran on a virtual display; screenshot saved to $shot"
-wineserver -k >/dev/null 2>&1 || true
+qb_stop_xvfb
 wait $program_pid 2>/dev/null || true

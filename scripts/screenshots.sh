@@ -6,17 +6,21 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 "$root/scripts/install-deps.sh"
-scripts/build.sh win64 QuillBox qb_gui_probe qb_data_files >/dev/null
+# Build output is shown only when the build fails.
+if ! log=$(scripts/build.sh win64 QuillBox qb_gui_probe qb_data_files 2>&1); then
+  echo "$log" >&2
+  echo "The build failed; see the errors above." >&2
+  exit 1
+fi
 bin="$root/build/win64/bin"
 out="$root/docs/screenshots"
 mkdir -p "$out"
 
 export WINEPREFIX="$root/build/wineprefix-screenshots"
 . "$root/scripts/wine-env.sh"
-export DISPLAY=:${QB_SHOT_DISPLAY:-94}
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true' EXIT
+. "$root/scripts/xvfb.sh"
+qb_start_xvfb "${QB_SHOT_DISPLAY:-94}" || exit 1
+trap qb_stop_xvfb EXIT
 qb_prepare_prefix
 
 probe() { wine "$bin/qb_gui_probe.exe" "$@"; }

@@ -41,22 +41,20 @@ native_tests() {
     ctest --test-dir build/native-asan --output-on-failure
 }
 
-# Windows programs need an X display even when they show nothing; give them a virtual one.
-if [ -z "${DISPLAY:-}" ]; then
-  export DISPLAY=:${QB_TEST_DISPLAY:-97}
-  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  trap 'kill $xvfb_pid 2>/dev/null' EXIT
-  sleep 1
-fi
-
 # One throwaway prefix per run: initialising one takes a while.
 export WINEPREFIX="$root/build/wineprefix-test"
 . "$root/scripts/wine-env.sh"
+. "$root/scripts/xvfb.sh"
+
+# Windows programs need an X display even when they show nothing: a virtual one of our own
+# (QB_TEST_DISPLAY when that one is free), stopped with the prefix's Wine server at the end.
+trap qb_stop_xvfb EXIT
+qb_start_xvfb "${QB_TEST_DISPLAY:-97}" || exit 1
 
 wine_tests() {
   rm -rf "$WINEPREFIX"
-  qb_prepare_prefix && ctest --test-dir build/win64 --output-on-failure
+  # One entry per suite: a failure names its suite, a hang names where it hung.
+  qb_prepare_prefix && ctest --test-dir build/win64 --output-on-failure --timeout 300
 }
 
 # The installers and zips as users get them: written by scripts/package.sh, then installed,
@@ -83,7 +81,7 @@ tier native native_tests
 tier wine wine_tests
 tier gui gui_tests
 tier packaging packaging_tests
-wineserver -k >/dev/null 2>&1 || true
+qb_stop_xvfb
 
 echo "tiers: $passed passed, $failed failed"
 [ $failed -eq 0 ]
