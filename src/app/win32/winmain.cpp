@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/main_window.h"
+#include "errorlog/error_log.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_machine.h"
@@ -56,7 +57,13 @@ int Run(HINSTANCE instance) {
   InitCommonControlsEx(&controls);
 
   qb::win32::Win32Machine machine;
+  qb::errorlog::ErrorLog log(machine.services());
   Ui ui(instance);
+  // A handler's fault goes to the program log as well as to a debugger.
+  ui.host.Faults().SetLog([&log](const std::string& where, const std::string& what) {
+    qb::ui::win32::WriteFaultToDebugger(qb::ui::win32::FaultLine(where, what));
+    log.LogError(0, what, "view", where);
+  });
   Splash splash(instance);
   qb::app::MainWindow main(ui.app, machine.services(), splash);
   const ViewBeforeForms teardown(ui.host);
