@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Configures (once) and builds one of the three builds: native, win64 or win32.
-# Usage: scripts/build.sh native|native-asan|win64|win32 [target...]
+# Usage: scripts/build.sh native|native-asan|win64|win32|fuzz [target...]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 kind=$1; shift
@@ -14,6 +14,9 @@ case "$kind" in
   native-asan) args=(-DCMAKE_BUILD_TYPE=Debug -DQB_SANITIZE=ON) ;;
   win64)       args=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake") ;;
   win32)       args=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-i686.cmake") ;;
+  # The libFuzzer targets of fuzz/, built with clang; by default all of them.
+  fuzz)        args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DQB_FUZZ=ON)
+               [ $# -gt 0 ] || set -- qb_fuzz ;;
   *) echo "unknown build: $kind" >&2; exit 2 ;;
 esac
 # The test programs are built with Debian's GoogleTest sources when they are there.

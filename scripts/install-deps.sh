@@ -7,6 +7,8 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
   wine wine64 xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core
   p7zip-full fp-utils file nsis zip unzip
+  # The fuzz targets: clang with its runtime libraries, libFuzzer among them.
+  clang libclang-rt-dev
 )
 
 missing=()

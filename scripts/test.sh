@@ -2,6 +2,7 @@
 # Builds all three builds and runs every test tier:
 #   native   unit tests against the in-memory machine, under ASan and UBSan
 #   wine     the Windows test programs against the real services, in a throwaway prefix
+#   fuzz     each parser of outside data under libFuzzer and ASan, briefly
 #   gui      the real program under Xvfb + Wine, driven through window messages
 #   packaging  the installers and the portable zip, installed and removed under Wine
 set -uo pipefail
@@ -64,6 +65,11 @@ packaging_tests() {
   bash tests/packaging/install.sh build/dist build/win64/bin
 }
 
+# Every parser of outside data, briefly: each libFuzzer target of fuzz/ for 20 seconds.
+fuzz_tests() {
+  scripts/fuzz.sh "${QB_FUZZ_SECONDS:-20}"
+}
+
 gui_tests() {
   local status=0
   for test in tests/gui/*.sh; do
@@ -78,6 +84,7 @@ tier build build_all || true
 if [ $failed -ne 0 ]; then echo "tiers: 0 passed, 1 failed"; exit 1; fi
 tier artifacts artifacts
 tier native native_tests
+tier fuzz fuzz_tests
 tier wine wine_tests
 tier gui gui_tests
 tier packaging packaging_tests
