@@ -40,6 +40,15 @@ x86_files=$(7z l -slt "$setup86" | sed -n '/^----------$/,$ s/^Path = //p' |
             grep -v -e '^\$PLUGINSDIR' -e '^uninstall.exe$' | tr '\\' '/' | sort)
 check "the x86 installer holds the same files as the zip" [ "$x86_files" = "$shipped" ]
 
+check "the x64 installer is a 64-bit program" bash -c 'file "$1" | grep -q "PE32+ executable (GUI) x86-64"' _ "$setup64"
+check "the x86 installer is a 32-bit program" bash -c 'file "$1" | grep -q "PE32 executable (GUI) Intel 80386"' _ "$setup86"
+x86_program=$(mktemp -d)
+7z e -y -o"$x86_program" "$setup86" QuillBox.exe >/dev/null 2>&1
+check "the x86 installer carries the 32-bit QuillBox.exe" \
+  bash -c 'file "$1" | grep -q "PE32 executable (GUI) Intel 80386"' _ "$x86_program/QuillBox.exe"
+rm -rf "$x86_program"
+check "SHA256SUMS matches every package" bash -c 'cd "$1" && sha256sum --quiet -c SHA256SUMS' _ "$dist"
+
 reg_values() { wine reg query "$1" 2>/dev/null | tr -d '\r'; }
 value_of() {  # value name, from the output of reg_values on stdin
   awk -v v="$1" '$1 == v { $1 = ""; $2 = ""; sub(/^  /, ""); print }'
