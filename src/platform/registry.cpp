@@ -1,5 +1,7 @@
 #include "platform/registry.h"
 
+#include <algorithm>
+
 #include "platform/text.h"
 
 namespace qb {
@@ -89,6 +91,16 @@ RegKeyPath RegKeyPath::Child(std::string_view name) const {
   if (!child.path.empty()) child.path += '\\';
   child.path += name;
   return child;
+}
+
+Status Registry::QueryValueInto(const RegKeyPath& key, std::string_view name,
+                                std::span<uint8_t> buffer, uint32_t& length) {
+  RegValue value;
+  if (const Status status = QueryValue(key, name, value); status != status::kOk) return status;
+  if (value.data.size() > buffer.size()) return status::kMoreData;
+  std::copy(value.data.begin(), value.data.end(), buffer.begin());
+  length = static_cast<uint32_t>(value.data.size());
+  return status::kOk;
 }
 
 }  // namespace qb

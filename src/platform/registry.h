@@ -4,6 +4,7 @@
 // handles. Results are the system's error codes (platform/status.h).
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -94,6 +95,12 @@ class Registry {
   // Deletes one key that has no subkeys; a key with subkeys is refused with kAccessDenied.
   virtual Status DeleteKey(const RegKeyPath& key) = 0;
   virtual Status QueryValue(const RegKeyPath& key, std::string_view name, RegValue& value) = 0;
+  // Reads a value into a buffer the caller sized, as the system's own query does: kOk with
+  // length set to the bytes written, or kMoreData when the value does not fit. Performance
+  // data is read this way: it has no size to ask for in advance, so callers grow the buffer
+  // and keep the size that worked for the next reading.
+  virtual Status QueryValueInto(const RegKeyPath& key, std::string_view name,
+                                std::span<uint8_t> buffer, uint32_t& length);
   // Writes into an existing key; a missing key gives kFileNotFound.
   virtual Status SetValue(const RegKeyPath& key, const RegValue& value) = 0;
   virtual Status DeleteValue(const RegKeyPath& key, std::string_view name) = 0;

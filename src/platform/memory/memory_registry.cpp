@@ -147,7 +147,7 @@ void MemoryRegistry::Log(std::string_view operation, const RegKeyPath& key,
 Status MemoryRegistry::OpenKey(const RegKeyPath& key, uint32_t access) {
   if (BadPath(key)) return status::kBadPathname;
   if (key.root == RegRoot::PerformanceData) return status::kOk;
-  if (key.root == RegRoot::DynData) return status::kInvalidHandle;
+  if (key.root == RegRoot::DynData && !RootNode(key.root)) return status::kInvalidHandle;
   if (!Find(key)) return status::kFileNotFound;
   if (Writes(access) && WriteDenied(key)) return status::kAccessDenied;
   return status::kOk;
@@ -194,9 +194,24 @@ Status MemoryRegistry::QueryValue(const RegKeyPath& key, std::string_view name, 
   if (!node) return key.root == RegRoot::DynData ? status::kInvalidHandle : status::kFileNotFound;
   const RegValue* found = node->Value(name);
   if (!found) return status::kFileNotFound;
+  if (key.root == RegRoot::DynData) NoteStatisticsRead(key);
   value = *found;
   value.name = std::string(name);  // as the system answers: the name asked for
   return status::kOk;
+}
+
+Status MemoryRegistry::QueryValueInto(const RegKeyPath& key, std::string_view name,
+                                      std::span<uint8_t> buffer, uint32_t& length) {
+  if (key.root == RegRoot::PerformanceData) performance_query_sizes_.push_back(buffer.size());
+  return Registry::QueryValueInto(key, name, buffer, length);
+}
+
+// Reading the usage under StartStat or StopStat is how that family switches its counters.
+void MemoryRegistry::NoteStatisticsRead(const RegKeyPath& key) {
+  const auto parts = SplitPath(key.path);
+  if (parts.size() != 2 || !text::EqualsNoCase(parts[0], "PerfStats")) return;
+  if (text::EqualsNoCase(parts[1], "StartStat")) dynamic_statistics_running_ = true;
+  if (text::EqualsNoCase(parts[1], "StopStat")) dynamic_statistics_running_ = false;
 }
 
 Status MemoryRegistry::SetValue(const RegKeyPath& key, const RegValue& value) {
@@ -256,6 +271,10 @@ class BorrowedRegistry : public Registry {
   Status QueryValue(const RegKeyPath& k, std::string_view n, RegValue& v) override {
     return target_.QueryValue(k, n, v);
   }
+  Status QueryValueInto(const RegKeyPath& k, std::string_view n, std::span<uint8_t> b,
+                        uint32_t& l) override {
+    return target_.QueryValueInto(k, n, b, l);
+  }
   Status SetValue(const RegKeyPath& k, const RegValue& v) override { return target_.SetValue(k, v); }
   Status DeleteValue(const RegKeyPath& k, std::string_view n) override {
     return target_.DeleteValue(k, n);
@@ -303,6 +322,21 @@ MemoryRegistry& MemoryRegistry::AddRemoteMachine(const std::string& name) {
   auto& slot = remotes_[name];
   if (!slot) slot = std::make_unique<MemoryRegistry>(options_);
   return *slot;
+}
+
+void MemoryRegistry::EnableDynamicStatistics(uint32_t cpu_usage) {
+  if (!RootNode(RegRoot::DynData)) roots_[RegRoot::DynData] = std::make_unique<Node>();
+  for (const char* key : {"PerfStats\\StartStat", "PerfStats\\StopStat"}) {
+    CreateKey({RegRoot::DynData, key});
+    SetValue({RegRoot::DynData, key}, RegValue::Dword("KERNEL\\CPUUsage", 0));
+  }
+  CreateKey({RegRoot::DynData, "PerfStats\\StatData"});
+  SetDynamicCpuUsage(cpu_usage);
+}
+
+void MemoryRegistry::SetDynamicCpuUsage(uint32_t cpu_usage) {
+  SetValue({RegRoot::DynData, "PerfStats\\StatData"},
+           RegValue::Dword("KERNEL\\CPUUsage", cpu_usage));
 }
 
 void MemoryRegistry::SetPerformanceData(const std::string& name, std::vector<uint8_t> data) {

@@ -27,6 +27,8 @@ class MemoryRegistry : public Registry {
   Status CreateKey(const RegKeyPath& key) override;
   Status DeleteKey(const RegKeyPath& key) override;
   Status QueryValue(const RegKeyPath& key, std::string_view name, RegValue& value) override;
+  Status QueryValueInto(const RegKeyPath& key, std::string_view name, std::span<uint8_t> buffer,
+                        uint32_t& length) override;
   Status SetValue(const RegKeyPath& key, const RegValue& value) override;
   Status DeleteValue(const RegKeyPath& key, std::string_view name) override;
   Status EnumKeys(const RegKeyPath& key, std::vector<std::string>& names) override;
@@ -41,6 +43,14 @@ class MemoryRegistry : public Registry {
   MemoryRegistry& AddRemoteMachine(const std::string& name);
   // The data HKEY_PERFORMANCE_DATA answers for a query of name ("Global", "238", ...).
   void SetPerformanceData(const std::string& name, std::vector<uint8_t> data);
+  // The buffer sizes offered to performance-data queries, in order.
+  const std::vector<size_t>& PerformanceQuerySizes() const { return performance_query_sizes_; }
+  // Makes this a machine of the Windows 9x family: HKEY_DYN_DATA holds the kernel's
+  // statistics keys, whose "KERNEL\CPUUsage" reads start (StartStat), report (StatData) and
+  // stop (StopStat) the processor statistics, as that family's kernel does.
+  void EnableDynamicStatistics(uint32_t cpu_usage);
+  void SetDynamicCpuUsage(uint32_t cpu_usage);
+  bool DynamicStatisticsRunning() const { return dynamic_statistics_running_; }
   // One line per change made (create, set, delete), in order: "SetValue HKCU\path [name]".
   const std::vector<std::string>& WriteLog() const { return write_log_; }
   void ClearWriteLog() { write_log_.clear(); }
@@ -51,6 +61,7 @@ class MemoryRegistry : public Registry {
   Node* RootNode(RegRoot root);
   std::vector<std::string> PhysicalPath(const RegKeyPath& key) const;
   bool WriteDenied(const RegKeyPath& key) const;
+  void NoteStatisticsRead(const RegKeyPath& key);
   void Log(std::string_view operation, const RegKeyPath& key, std::string_view name = {});
 
   Options options_;
@@ -58,6 +69,8 @@ class MemoryRegistry : public Registry {
   std::vector<std::vector<std::string>> denied_;  // physical paths, first element the root
   std::map<std::string, std::unique_ptr<MemoryRegistry>> remotes_;
   std::map<std::string, std::vector<uint8_t>> performance_data_;
+  std::vector<size_t> performance_query_sizes_;
+  bool dynamic_statistics_running_ = false;
   std::vector<std::string> write_log_;
 };
 

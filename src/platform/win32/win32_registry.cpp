@@ -165,6 +165,32 @@ Status Win32Registry::QueryValue(const RegKeyPath& key, std::string_view name, R
   return QueryOpenValue(opened.Get(), wide_name, value);
 }
 
+// A sampler reads performance data every second; the collection stays open between its
+// readings, since closing it makes every provider start over at the next query.
+Status Win32Registry::QueryValueInto(const RegKeyPath& key, std::string_view name,
+                                     std::span<uint8_t> buffer, uint32_t& length) {
+  ScopedKey opened;
+  RootKey root;
+  HKEY target = nullptr;
+  if (key.root == RegRoot::PerformanceData) {
+    if (const Status connected = root.Connect(machine_, key.root); connected != status::kOk) {
+      return connected;
+    }
+    target = root.Get();
+  } else {
+    if (const Status status = OpenPath(machine_, key, KEY_QUERY_VALUE, opened);
+        status != status::kOk) {
+      return status;
+    }
+    target = opened.Get();
+  }
+  DWORD size = static_cast<DWORD>(buffer.size());
+  const Status result = RegQueryValueExW(target, Wide(name).c_str(), nullptr, nullptr,
+                                         buffer.empty() ? nullptr : buffer.data(), &size);
+  if (result == ERROR_SUCCESS) length = size;
+  return result;
+}
+
 Status Win32Registry::SetValue(const RegKeyPath& key, const RegValue& value) {
   ScopedKey opened;
   if (const Status status = OpenPath(machine_, key, KEY_SET_VALUE, opened); status != status::kOk) {

@@ -17,6 +17,8 @@ class Win32Registry : public Registry {
   Status CreateKey(const RegKeyPath& key) override;
   Status DeleteKey(const RegKeyPath& key) override;
   Status QueryValue(const RegKeyPath& key, std::string_view name, RegValue& value) override;
+  Status QueryValueInto(const RegKeyPath& key, std::string_view name, std::span<uint8_t> buffer,
+                        uint32_t& length) override;
   Status SetValue(const RegKeyPath& key, const RegValue& value) override;
   Status DeleteValue(const RegKeyPath& key, std::string_view name) override;
   Status EnumKeys(const RegKeyPath& key, std::vector<std::string>& names) override;
