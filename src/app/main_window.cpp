@@ -8,6 +8,7 @@
 #include "cleaner/system_health.h"
 #include "language/language_catalogue.h"
 #include "language/language_list.h"
+#include "monitor/system_info_page.h"
 #include "platform/app_settings.h"
 #include "platform/text.h"
 #include "registry/registry_paths.h"
@@ -44,6 +45,7 @@ MainWindow::MainWindow(ui::Application& app, const Services& services, ui::Splas
   form["Command3"].on_click = [this] { OpenSystemHealth(); };
   form["syscmd"].on_click = [this] { ToggleNavigationColumn(); };
   form["cpucmd"].on_click = [this] { ShowMonitor(); };
+  monitor_ = std::make_unique<monitor::MonitorPage>(form, services_);
   form["TabStrip1"].on_click = [this] { SwitchTab("TabStrip1", "VoptionsFrame"); };
   form["ExpTab"].on_click = [this] { SwitchTab("ExpTab", "OptionsFrame"); };
   form["Applylangcmd"].on_click = [this] { ApplyLanguageChoice(); };
@@ -252,10 +254,10 @@ void MainWindow::DisableStartMenuApply() {
 
 // Pages whose reading belongs to the monitor, drive, input, system information and
 // visual code; each is one step of the start-up sequence.
-void MainWindow::InitialiseMonitor() {}
+void MainWindow::InitialiseMonitor() { monitor_->Load(); }
 void MainWindow::FillDriveFacts() { drives_.FillAtLoad(); }
 void MainWindow::ReadInputPage() {}
-void MainWindow::ReadSystemInformation() {}
+void MainWindow::ReadSystemInformation() { monitor::FillSystemInformation(*form_, services_); }
 void MainWindow::ReadVisualPage() {
   tweaks::LoadStartMenuPage(*form_, services_);
   tweaks::LoadDesktopPage(*form_, services_);

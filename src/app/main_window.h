@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "disk/drives_page.h"
+#include "monitor/monitor_page.h"
 #include "platform/services.h"
 #include "skin/skin_form.h"
 #include "ui/application.h"
@@ -59,6 +60,7 @@ class MainWindow {
   Services services_;
   ui::SplashScreen& splash_;
   std::unique_ptr<ui::Form> form_;
+  std::unique_ptr<monitor::MonitorPage> monitor_;
   skin::SkinInstance skin_;
   std::string app_folder_;
   disk::DrivesPage drives_;

@@ -1,0 +1,120 @@
+#include "monitor/monitor_page.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "monitor/figures.h"
+
+namespace qb::monitor {
+
+namespace {
+
+constexpr int kSlowestTickPlusFastest = 1300;  // Speed 300 -> 1000 ms, 1000 -> 300 ms
+
+}  // namespace
+
+MonitorPage::MonitorPage(ui::Form& form, const Services& services)
+    : form_(form), services_(services), processor_times_(services.system) {
+  form_["Timer1"].on_timer = [this] { ProcessorTick(); };
+  form_["Timer2"].on_timer = [this] { MemoryTick(); };
+  form_["Slider1"].on_change = [this] { ZoomChanged(); };
+  form_["Slider2"].on_change = [this] { SpeedChanged(); };
+}
+
+// The sampler's first reading compares with nothing; one collection now makes the first
+// tick a real measurement. A sampler that cannot start leaves the processor times.
+void MonitorPage::Load() {
+  try {
+    sampler_ = std::make_unique<CPULoad>(services_.registry, services_.system);
+    sampler_->CollectCPUData();
+  } catch (const std::exception&) {
+    sampler_.reset();
+  }
+  if (!sampler_) processor_times_.Sample();
+
+  if (services_.system.Memory(memory_)) {
+    const int64_t total = ShownTotalMegabytes(memory_.total_physical);
+    form_["Label5"].SetCaption(std::to_string(total) + " MB");
+    const int max = static_cast<int>(std::min<int64_t>(total, std::numeric_limits<int>::max()));
+    form_["ProgressBar1"].SetRange(0, max);
+    form_["ProgressBar2"].SetRange(0, max);
+  }
+}
+
+void MonitorPage::ProcessorTick() {
+  const std::optional<int> load = CurrentLoad();
+  if (!load) return;
+  history_.push_back(*load);
+  while (history_.size() > kHistory) history_.pop_front();
+  ShowGraph();
+  form_["Label1"].SetCaption(std::to_string(*load) + " %");
+}
+
+// The graph and label show the average of all processors. A sampler that fails (counters
+// disabled or damaged while running, malformed data) is replaced for good.
+std::optional<int> MonitorPage::CurrentLoad() {
+  if (sampler_) {
+    try {
+      return SamplerLoad();
+    } catch (const std::exception&) {
+      sampler_.reset();
+      processor_times_.Sample();
+      return std::nullopt;
+    }
+  }
+  return processor_times_.Sample();
+}
+
+std::optional<int> MonitorPage::SamplerLoad() {
+  sampler_->CollectCPUData();
+  const int32_t count = sampler_->GetCPUCount();
+  if (count < 1) return std::nullopt;
+  double sum = 0;
+  for (int32_t i = 0; i < count; ++i) {
+    sum += std::clamp(sampler_->GetCPUUsage(i), 0, 100);
+  }
+  return static_cast<int>(std::nearbyint(sum / count));
+}
+
+void MonitorPage::ShowGraph() {
+  const size_t shown = static_cast<size_t>(std::clamp(form_["Slider1"].Value(), 30, 100));
+  const size_t from = history_.size() > shown ? history_.size() - shown : 0;
+  form_["cpuhist"].SetPoints(std::vector<double>(history_.begin() + static_cast<long>(from),
+                                                 history_.end()));
+}
+
+void MonitorPage::ZoomChanged() {
+  if (!history_.empty()) ShowGraph();
+}
+
+void MonitorPage::SpeedChanged() {
+  form_["Timer1"].SetInterval(kSlowestTickPlusFastest - form_["Slider2"].Value());
+}
+
+// Each figure is shown even when the one before could not be; a failed reading keeps the
+// last figures the system gave.
+void MonitorPage::MemoryTick() {
+  services_.system.Memory(memory_);
+  ui::Control& free_label = form_["label2"];
+  const std::string free_text =
+      FormatThousands(static_cast<double>(memory_.available_physical) / kBytesPerMegabyte);
+  free_label.SetCaption(free_text + " MB of " +
+                        std::to_string(ShownTotalMegabytes(memory_.total_physical)) + " MB");
+  if (LeadingNumber(free_label.Caption()) == 0) free_label.SetCaption("0 " + free_label.Caption());
+
+  if (memory_.total_physical > 0) {
+    const double used = static_cast<double>(memory_.total_physical - memory_.available_physical) /
+                        static_cast<double>(memory_.total_physical) * 100.0;
+    form_["label4"].SetCaption(FormatWhole(used) + "%");
+  }
+  ui::Control& free_bar = form_["ProgressBar1"];
+  free_bar.SetValue(static_cast<int>(
+      std::clamp<int64_t>(LeadingNumber(free_label.Caption()), free_bar.Min(), free_bar.Max())));
+  ui::Control& used_bar = form_["ProgressBar2"];
+  const double used_share = static_cast<double>(LeadingNumber(form_["label4"].Caption())) / 100.0;
+  used_bar.SetValue(std::clamp(static_cast<int>(std::lround(used_bar.Max() * used_share)),
+                               used_bar.Min(), used_bar.Max()));
+}
+
+}  // namespace qb::monitor

@@ -1,0 +1,112 @@
+#include "monitor/system_info_page.h"
+
+#include <exception>
+#include <functional>
+#include <vector>
+
+#include "monitor/figures.h"
+#include "monitor/firmware_info.h"
+#include "monitor/processor_speed.h"
+#include "monitor/windows_version.h"
+
+namespace qb::monitor {
+
+namespace {
+
+constexpr int kLargestUnit = 5;
+const RegKeyPath kCurrentVersion{RegRoot::LocalMachine,
+                                 "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
+                                 RegView::Force64};
+
+std::string StoredText(Registry& registry, std::string_view name) {
+  RegValue value;
+  if (registry.QueryValue(kCurrentVersion, name, value) != status::kOk) return {};
+  return value.AsString();
+}
+
+void SetIfKnown(ui::Form& form, std::string_view box, const std::string& text) {
+  if (!text.empty()) form[box].SetText(text);
+}
+
+void Step(const std::function<void()>& step) {
+  try {
+    step();
+  } catch (const std::exception&) {
+    // The box keeps its text; the next fact is read all the same.
+  }
+}
+
+}  // namespace
+
+std::string OperatingSystemName(const std::string& stored_name, const OsVersion& version) {
+  std::string name = stored_name;
+  const std::string product = WindowsProductName(version);
+  if (name.empty()) name = product;
+  constexpr std::string_view kStale = "Windows 10";
+  if (product == "Windows 11") {
+    if (const auto at = name.find(kStale); at != std::string::npos) {
+      name.replace(at, kStale.size(), "Windows 11");
+    }
+  }
+  if (!version.service_pack.empty()) name += " " + version.service_pack;
+  return name;
+}
+
+std::string CompatibilityText(const OsVersion& reported, const OsVersion& actual) {
+  if (reported.major == actual.major && reported.minor == actual.minor &&
+      reported.platform == actual.platform) {
+    return "Native";
+  }
+  std::string told = WindowsProductName(reported);
+  const std::string number = std::to_string(reported.major) + "." + std::to_string(reported.minor);
+  return "Compatibility mode: " + (told.empty() ? number : told + " (" + number + ")");
+}
+
+void FillSystemInformation(ui::Form& form, const Services& services) {
+  SystemInformation& system = services.system;
+  Step([&] {
+    SetIfKnown(form, "txtComputerName", system.ComputerName());
+    SetIfKnown(form, "txtUSerName", system.UserName());
+  });
+  Step([&] {
+    MemoryFigures memory;
+    if (!system.Memory(memory)) return;
+    form["txtRAM"].SetText(SizeText(memory.total_physical, kLargestUnit));
+    // The commit limit counts the memory and the paging files together.
+    const uint64_t paging = memory.total_commit > memory.total_physical
+                                ? memory.total_commit - memory.total_physical
+                                : 0;
+    form["txtPagingFile"].SetText(SizeText(paging, kLargestUnit));
+  });
+  Step([&] {
+    OsVersion actual, reported;
+    if (!system.TrueVersion(actual)) return;
+    std::string version = std::to_string(actual.major) + "." + std::to_string(actual.minor) +
+                          "." + std::to_string(actual.build);
+    if (const std::string display = StoredText(services.registry, "DisplayVersion");
+        !display.empty()) {
+      version += " (" + display + ")";
+    }
+    form["txtOSversion"].SetText(version);
+    SetIfKnown(form, "txtOS",
+               OperatingSystemName(StoredText(services.registry, "ProductName"), actual));
+    SetIfKnown(form, "txtOSID", StoredText(services.registry, "ProductId"));
+    if (system.ReportedVersion(reported)) {
+      form["txtCompatible"].SetText(CompatibilityText(reported, actual));
+    }
+  });
+  Step([&] { form["normspeed"].SetText(NominalSpeedText(system.MeasureProcessorMhz())); });
+  Step([&] {
+    BiosFacts bios;
+    std::vector<uint8_t> tables;
+    const bool found = (system.FirmwareTables(tables) && ReadBiosFacts(tables, bios) &&
+                        !bios.version.empty()) ||
+                       ReadBiosFactsFromRegistry(services.registry, bios);
+    if (!found) return;
+    SetIfKnown(form, "biosdate", bios.date);
+    SetIfKnown(form, "biosver",
+               bios.vendor.empty() ? bios.version : bios.vendor + " " + bios.version);
+  });
+}
+
+}  // namespace qb::monitor
