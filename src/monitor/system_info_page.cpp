@@ -14,6 +14,7 @@ namespace qb::monitor {
 namespace {
 
 constexpr int kLargestUnit = 5;
+constexpr const char* kNotReported = "Not reported by the firmware";
 const RegKeyPath kCurrentVersion{RegRoot::LocalMachine,
                                  "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
                                  RegView::Force64};
@@ -102,8 +103,10 @@ void FillSystemInformation(ui::Form& form, const Services& services) {
     const bool found = (system.FirmwareTables(tables) && ReadBiosFacts(tables, bios) &&
                         !bios.version.empty()) ||
                        ReadBiosFactsFromRegistry(services.registry, bios);
-    if (!found) return;
-    SetIfKnown(form, "biosdate", bios.date);
+    // A machine whose firmware gives no tables (some virtual machines) says so plainly
+    // rather than leaving two boxes empty.
+    if (!found) bios = {"", kNotReported, kNotReported};
+    SetIfKnown(form, "biosdate", bios.date.empty() ? kNotReported : bios.date);
     SetIfKnown(form, "biosver",
                bios.vendor.empty() ? bios.version : bios.vendor + " " + bios.version);
   });

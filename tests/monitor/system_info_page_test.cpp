@@ -83,7 +83,8 @@ TEST_F(SystemInfoPageTest, WhatCannotBeReadLeavesItsBoxAndTheRestIsFilled) {
   EXPECT_EQ(Box("txtOS"), "before");
   EXPECT_EQ(Box("txtRAM"), "");
   EXPECT_EQ(Box("normspeed"), "");
-  EXPECT_EQ(Box("biosver"), "");
+  EXPECT_EQ(Box("biosver"), "Not reported by the firmware");
+  EXPECT_EQ(Box("biosdate"), "Not reported by the firmware");
   EXPECT_EQ(Box("txtComputerName"), "WORKSTATION");
 }
 

@@ -201,6 +201,9 @@ void FormWindow::ApplySize() {
   const Dpi dpi = CurrentDpi();
   SetWindowPos(Handle(), nullptr, 0, 0, dpi.FromTwips(form_.Width()), dpi.FromTwips(form_.Height()),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The skin's border is drawn at the window's edge: after a change of size the old edge
+  // would stay where it was, as a stray line across the grown part, unless all is redrawn.
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void FormWindow::ApplyFrame() {
