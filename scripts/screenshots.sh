@@ -63,6 +63,11 @@ shoot system-health "System Health"
 probe close "System Health" >/dev/null
 probe click "Quill Box" "CPU & Memory" Button >/dev/null
 shoot cpu-memory
+# The monitor after a few ticks of its graph, then the information page at the grown height.
+sleep 5
+shoot monitor-cpu-memory
+probe click "Quill Box" "System info" Button >/dev/null
+shoot monitor-system-info
 probe close "Quill Box" >/dev/null
 probe gone "Quill Box" 20 >/dev/null
 
