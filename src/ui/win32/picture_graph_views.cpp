@@ -2,6 +2,7 @@
 #include "ui/win32/control_views.h"
 
 #include <algorithm>
+#include <string>
 
 #include "ui/graph_plot.h"
 #include "ui/win32/form_window.h"
@@ -106,6 +107,15 @@ void GraphView::Paint(HDC dc, const RECT& client) {
   qb::win32::ScopedGdiObject pen(CreatePen(PS_SOLID, std::max(1, CurrentDpi().Scale(1)), ToColorRef(colors.line)));
   qb::win32::ScopedSelect pen_select(dc, pen.Get());
   Polyline(dc, polyline.data(), static_cast<int>(polyline.size()));
+
+  // The newest value in the top right corner, in the line's colour.
+  const std::wstring value = std::to_wstring(static_cast<int>(points.back() + 0.5)) + L" %";
+  qb::win32::ScopedSelect font(dc, GetStockObject(DEFAULT_GUI_FONT));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, ToColorRef(colors.line));
+  RECT corner{client.left, client.top + CurrentDpi().Scale(2), client.right - CurrentDpi().Scale(4),
+              client.bottom};
+  DrawTextW(dc, value.c_str(), static_cast<int>(value.size()), &corner, DT_RIGHT | DT_TOP | DT_SINGLELINE);
 }
 
 void TimerView::Create() { Update(); }
