@@ -178,6 +178,21 @@ TEST_F(ViewTest, TypedTextReachesTheModelWithoutEcho) {
   EXPECT_EQ(changes, 1);  // the model's Change only, not a second one from the window
 }
 
+// The System information boxes were editable: a locked box shows text but takes no typing.
+TEST_F(ViewTest, ALockedTextBoxTakesNoTyping) {
+  Form& form = NewForm();
+  auto& text = form.Add({.name = "Text1", .kind = ControlKind::TextBox, .rect = {120, 120, 3000, 330},
+                         .text = "QUILLPC", .locked = true});
+  app_.Show(form);
+  HWND edit = Hwnd(text);
+  SetFocus(edit);
+  SendMessageW(edit, WM_CHAR, 'x', 0);
+  EXPECT_EQ(TextOf(edit), L"QUILLPC");
+  EXPECT_EQ(text.Text(), "QUILLPC");
+  text.SetText("QUILLPC2");  // the program still writes it
+  EXPECT_EQ(TextOf(edit), L"QUILLPC2");
+}
+
 TEST_F(ViewTest, EnterInATextBoxReachesItsKeyPress) {
   Form& form = NewForm();
   auto& text = form.Add({.name = "Text1", .kind = ControlKind::TextBox, .rect = {120, 120, 3000, 330}});

@@ -28,7 +28,9 @@ void FillList(HWND window, UINT reset, UINT add, const std::vector<std::string>&
 ControlView::Shape TextBoxView::WindowShape() const {
   const DWORD lines = Model().Multiline() ? ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL
                                           : ES_AUTOHSCROLL;
-  return {L"EDIT", lines | WS_TABSTOP, WS_EX_CLIENTEDGE};
+  // A locked box shows its text (and lets it be selected and copied) but takes no typing.
+  const DWORD locked = Model().Locked() ? ES_READONLY : 0;
+  return {L"EDIT", lines | locked | WS_TABSTOP, WS_EX_CLIENTEDGE};
 }
 
 void TextBoxView::SyncContent() { Mirror(Property::Text); }
