@@ -17,12 +17,13 @@ if [ ${#targets[@]} -eq 0 ]; then
   for source in fuzz/*_fuzz.cpp; do targets+=("$(basename "$source" .cpp)"); done
 fi
 
+# A generous time-out per input: on a busy machine an input may simply wait for a processor.
 status=0
 for target in "${targets[@]}"; do
   work="$root/build/fuzz/corpus/$target"
   mkdir -p "$work" "fuzz/corpus/$target"
   log="$root/build/fuzz/$target.log"
-  if ASAN_OPTIONS=detect_leaks=1 "$bin/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 \
+  if ASAN_OPTIONS=detect_leaks=1 "$bin/$target" -max_total_time="$seconds" -timeout="${QB_FUZZ_TIMEOUT:-60}" -rss_limit_mb=1024 \
        -max_len=65536 -print_final_stats=1 -artifact_prefix="$findings/$target-" \
        "$work" "fuzz/corpus/$target" >"$log" 2>&1; then
     runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$')
