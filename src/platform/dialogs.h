@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -23,12 +24,29 @@ constexpr int kIdNo = 7;
 
 inline constexpr std::string_view kDefaultMessageTitle = "Quill Box";
 
+// What the file-open dialog offers.
+struct FileChoice {
+  std::string title;
+  // Pairs of a description and its patterns, separated by "|":
+  // "Pictures|*.bmp;*.jpg;*.png|All files|*.*".
+  std::string filter;
+  std::string initial_folder;  // empty: the system's choice
+};
+
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
   // Shows a modal message box; returns the answer (mb::kIdOk, kIdYes, ...).
   virtual int ShowMessage(WindowHandle owner, std::string_view text, std::string_view title,
                          unsigned style) = 0;
+  // The system's file-open dialog for one existing file. True with its full path; false
+  // when the user cancelled.
+  virtual bool ChooseOpenFile(WindowHandle owner, const FileChoice& choice, std::string& path) = 0;
+  // The system's folder browser, file-system folders only. True with the folder's path.
+  virtual bool ChooseFolder(WindowHandle owner, std::string_view title, std::string& path) = 0;
+  // The system's colour dialog, opened on `colour` (0x00BBGGRR). True with the choice;
+  // false, and `colour` untouched, when the user cancelled.
+  virtual bool ChooseColour(WindowHandle owner, uint32_t& colour) = 0;
 };
 
 }  // namespace qb

@@ -8,12 +8,13 @@
 #include "platform/status.h"
 
 #ifdef _WIN32
-// The system's headers define CopyFile, DeleteFile and GetDriveType as macros for their A
-// and W forms. Taking them in here, once, and dropping the three macros keeps the member
+// The system's headers define CopyFile, DeleteFile, MoveFile and GetDriveType as macros for
+// their A and W forms. Taking them in here, once, and dropping the four macros keeps the member
 // names the same in every file, whichever header it includes first.
 #include <windows.h>
 #undef CopyFile
 #undef DeleteFile
+#undef MoveFile
 #undef GetDriveType
 #endif
 
@@ -59,6 +60,10 @@ class FileSystem {
   virtual Status AppendFile(std::string_view path, const std::vector<uint8_t>& bytes) = 0;
   virtual Status CopyFile(std::string_view from, std::string_view to, bool fail_if_exists) = 0;
   virtual Status DeleteFile(std::string_view path) = 0;
+  // Renames or moves a file or folder. Within one folder the rename is atomic: a reader
+  // sees the old file or the new one, never a part of either. With replace_existing an
+  // existing file at the target is replaced; otherwise the move fails with code 183.
+  virtual Status MoveFile(std::string_view from, std::string_view to, bool replace_existing) = 0;
   // Creates one folder; its parent must exist.
   virtual Status CreateFolder(std::string_view path) = 0;
   // Removes one empty folder.

@@ -6,6 +6,7 @@
 #include "platform/drive_formatter.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
+#include "platform/images.h"
 #include "platform/power.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
@@ -31,6 +32,7 @@ struct Services {
   Shortcuts& shortcuts;
   SystemInformation& system;
   DriveFormatter& formatter;
+  Images& images;
 };
 
 }  // namespace qb

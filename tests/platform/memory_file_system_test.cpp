@@ -93,5 +93,25 @@ TEST(MemoryFileSystem, WritesFilesAndFoldersAndRefusesWhereDenied) {
   EXPECT_EQ(files.WriteFile("C:\\Other.bin", {}), status::kOk);
 }
 
+TEST(MemoryFileSystem, MovesAndRenamesAsTheSystemDoes) {
+  MemoryFileSystem files;
+  ASSERT_EQ(files.AddFile("C:\\Data\\new.tmp", fileattr::kArchive, {'n'}), status::kOk);
+  ASSERT_EQ(files.AddFile("C:\\Data\\old.reg", fileattr::kArchive, {'o'}), status::kOk);
+  EXPECT_EQ(files.MoveFile("C:\\Data\\new.tmp", "C:\\Data\\old.reg", false), 183);
+  ASSERT_EQ(files.MoveFile("C:\\Data\\new.tmp", "C:\\Data\\OLD.reg", true), status::kOk);
+  std::vector<uint8_t> bytes;
+  ASSERT_EQ(files.ReadFile("C:\\Data\\old.reg", bytes), status::kOk);
+  EXPECT_EQ(bytes, std::vector<uint8_t>{'n'});
+  uint32_t attributes = 0;
+  EXPECT_EQ(files.GetAttributes("C:\\Data\\new.tmp", attributes), status::kFileNotFound);
+  // Folders move with what they hold, but never below themselves.
+  ASSERT_EQ(files.MoveFile("C:\\Data", "C:\\Kept", false), status::kOk);
+  EXPECT_EQ(files.GetAttributes("C:\\Kept\\OLD.reg", attributes), status::kOk);
+  EXPECT_EQ(files.MoveFile("C:\\Kept", "C:\\Kept\\Inner", false), status::kAccessDenied);
+  EXPECT_EQ(files.MoveFile("C:\\Missing", "C:\\Other", false), status::kFileNotFound);
+  files.DenyWrites("C:\\Kept");
+  EXPECT_EQ(files.MoveFile("C:\\Kept\\OLD.reg", "C:\\x.reg", false), status::kAccessDenied);
+}
+
 }  // namespace
 }  // namespace qb

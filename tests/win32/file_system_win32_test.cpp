@@ -116,5 +116,19 @@ TEST_F(Win32FileSystemTest, KnowsItsDrives) {
   }
 }
 
+TEST_F(Win32FileSystemTest, MovesReplaceOnlyWhenAsked) {
+  const std::string from = folder + "\\backup.tmp";
+  const std::string to = folder + "\\backup.reg";
+  ASSERT_EQ(files.WriteFile(from, {'n', 'e', 'w'}), status::kOk);
+  ASSERT_EQ(files.WriteFile(to, {'o', 'l', 'd'}), status::kOk);
+  EXPECT_EQ(files.MoveFile(from, to, false), 183);
+  ASSERT_EQ(files.MoveFile(from, to, true), status::kOk);
+  std::vector<uint8_t> bytes;
+  ASSERT_EQ(files.ReadFile(to, bytes), status::kOk);
+  EXPECT_EQ(bytes, (std::vector<uint8_t>{'n', 'e', 'w'}));
+  uint32_t attributes = 0;
+  EXPECT_EQ(files.GetAttributes(from, attributes), status::kFileNotFound);
+}
+
 }  // namespace
 }  // namespace qb::win32

@@ -112,7 +112,7 @@ class StartMenuWineTest : public ::testing::Test {
                     .dialogs = machine.dialogs, .clock = machine.clock, .files = files,
                     .system_parameters = machine.system_parameters, .power = machine.power,
                     .shortcuts = shortcuts, .system = machine.system,
-                    .formatter = machine.formatter};
+                    .formatter = machine.formatter, .images = machine.images};
   ui::Form form{"mainform", "Quill Box", 9600, 6390};
 };
 

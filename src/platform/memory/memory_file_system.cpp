@@ -13,6 +13,7 @@ constexpr Status kInvalidName = 123;
 constexpr Status kAlreadyExists = 183;
 constexpr Status kDirNotEmpty = 145;
 constexpr Status kNotADirectory = 267;
+constexpr Status kNotSameDevice = 17;
 
 // The system turns a listing pattern into its own wildcard language before matching:
 // "?" becomes a one-character wildcard that may also match nothing before a dot or at the
@@ -164,15 +165,23 @@ struct MemoryFileSystem::Node {
     auto node = std::make_unique<Node>();
     node->name = std::string(child_name);
     node->attributes = child_attributes;
-    auto at = std::lower_bound(children.begin(), children.end(), child_name,
+    return InsertChild(std::move(node));
+  }
+  Node* InsertChild(std::unique_ptr<Node> node) {
+    auto at = std::lower_bound(children.begin(), children.end(), node->name,
                                [](const std::unique_ptr<Node>& n, std::string_view k) {
                                  return text::CompareNoCase(n->name, k) < 0;
                                });
     return children.insert(at, std::move(node))->get();
   }
-  void RemoveChild(const Node* child) {
-    std::erase_if(children, [child](const std::unique_ptr<Node>& n) { return n.get() == child; });
+  std::unique_ptr<Node> TakeChild(const Node* child) {
+    auto at = std::find_if(children.begin(), children.end(),
+                           [child](const std::unique_ptr<Node>& n) { return n.get() == child; });
+    auto node = std::move(*at);
+    children.erase(at);
+    return node;
   }
+  void RemoveChild(const Node* child) { TakeChild(child); }
 };
 
 struct MemoryFileSystem::Drive {
@@ -346,6 +355,40 @@ Status MemoryFileSystem::DeleteFile(std::string_view path) {
     return status::kAccessDenied;
   }
   at.parent->RemoveChild(at.node);
+  return status::kOk;
+}
+
+Status MemoryFileSystem::MoveFile(std::string_view from, std::string_view to,
+                                  bool replace_existing) {
+  Location source;
+  if (const Status s = Locate(from, source); s != status::kOk) return s;
+  if (!source.node) return status::kFileNotFound;
+  if (source.parts.empty() || WriteDenied(source)) return status::kAccessDenied;
+  Location target;
+  if (const Status s = Locate(to, target); s != status::kOk) return s;
+  if (target.parts.empty() || WriteDenied(target)) return status::kAccessDenied;
+  const bool same_drive = source.drive == target.drive;
+  if (source.node->IsFolder()) {
+    if (!same_drive) return kNotSameDevice;
+    // A folder cannot move below itself.
+    const bool inside = target.parts.size() > source.parts.size() &&
+                        std::equal(source.parts.begin(), source.parts.end(), target.parts.begin(),
+                                   [](const std::string& a, const std::string& b) {
+                                     return text::EqualsNoCase(a, b);
+                                   });
+    if (inside) return status::kAccessDenied;
+  }
+  if (target.node && target.node != source.node) {
+    if (!replace_existing) return kAlreadyExists;
+    if (target.node->IsFolder() || source.node->IsFolder() ||
+        (target.node->attributes & fileattr::kReadOnly)) {
+      return status::kAccessDenied;
+    }
+    target.parent->RemoveChild(target.node);
+  }
+  auto node = source.parent->TakeChild(source.node);
+  node->name = target.parts.back();
+  target.parent->InsertChild(std::move(node));
   return status::kOk;
 }
 

@@ -31,6 +31,7 @@ class MemoryFileSystem : public FileSystem {
   Status AppendFile(std::string_view path, const std::vector<uint8_t>& bytes) override;
   Status CopyFile(std::string_view from, std::string_view to, bool fail_if_exists) override;
   Status DeleteFile(std::string_view path) override;
+  Status MoveFile(std::string_view from, std::string_view to, bool replace_existing) override;
   Status CreateFolder(std::string_view path) override;
   Status RemoveFolder(std::string_view path) override;
   std::vector<std::string> DriveRoots() override;

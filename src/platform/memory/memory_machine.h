@@ -2,6 +2,7 @@
 // A whole in-memory machine: every memory service, wired into one Services bundle. Tests
 // and benchmarks start from one of these and shape it through the services' test controls.
 #include "platform/memory/memory_file_system.h"
+#include "platform/memory/memory_images.h"
 #include "platform/memory/memory_power.h"
 #include "platform/memory/memory_profile.h"
 #include "platform/memory/memory_registry.h"
@@ -22,7 +23,8 @@ class MemoryMachine {
   // One more process on this machine: shares everything but its own named-object claims.
   Services ServicesFor(MemorySingleInstance& instance) {
     return Services{registry, profile, instance, environment, shell, dialogs, clock, files,
-                    system_parameters, power, shortcuts, system, formatter};
+                    system_parameters, power, shortcuts, system, formatter,
+                    images};
   }
   Services services() { return ServicesFor(instance); }
 
@@ -40,6 +42,7 @@ class MemoryMachine {
   MemoryShortcuts shortcuts;
   MemorySystemInformation system;
   MemoryDriveFormatter formatter;
+  MemoryImages images;
 };
 
 }  // namespace qb

@@ -15,6 +15,40 @@ int MemoryDialogs::ShowMessage(WindowHandle, std::string_view text, std::string_
   return (style & 0xF) == mb::kYesNo ? mb::kIdNo : mb::kIdOk;
 }
 
+namespace {
+
+// The scripted answer in front, or a cancel when none is left.
+template <typename T>
+std::optional<T> NextAnswer(std::deque<std::optional<T>>& answers) {
+  if (answers.empty()) return std::nullopt;
+  auto answer = std::move(answers.front());
+  answers.pop_front();
+  return answer;
+}
+
+}  // namespace
+
+bool MemoryDialogs::ChooseOpenFile(WindowHandle, const FileChoice& choice, std::string& path) {
+  choosers_.push_back({Chooser::Kind::File, choice.title, choice.filter});
+  const auto answer = NextAnswer(files_);
+  if (answer) path = *answer;
+  return answer.has_value();
+}
+
+bool MemoryDialogs::ChooseFolder(WindowHandle, std::string_view title, std::string& path) {
+  choosers_.push_back({Chooser::Kind::Folder, std::string(title)});
+  const auto answer = NextAnswer(folders_);
+  if (answer) path = *answer;
+  return answer.has_value();
+}
+
+bool MemoryDialogs::ChooseColour(WindowHandle, uint32_t& colour) {
+  choosers_.push_back({Chooser::Kind::Colour, "", "", colour});
+  const auto answer = NextAnswer(colours_);
+  if (answer) colour = *answer;
+  return answer.has_value();
+}
+
 intptr_t MemoryShell::Execute(const ShellRequest& request) {
   requests_.push_back(request);
   return result_;

@@ -4,6 +4,7 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -24,16 +25,37 @@ class MemoryDialogs : public Dialogs {
     std::string title;
     unsigned style = 0;
   };
+  // One opening of a file, folder or colour dialog.
+  struct Chooser {
+    enum class Kind { File, Folder, Colour } kind = Kind::File;
+    std::string title;
+    std::string filter;
+    uint32_t colour = 0;  // the colour a colour dialog opened on
+  };
   int ShowMessage(WindowHandle owner, std::string_view text, std::string_view title,
                  unsigned style) override;
+  bool ChooseOpenFile(WindowHandle owner, const FileChoice& choice, std::string& path) override;
+  bool ChooseFolder(WindowHandle owner, std::string_view title, std::string& path) override;
+  bool ChooseColour(WindowHandle owner, uint32_t& colour) override;
+
   // The next message boxes answer these, in order; without a scripted answer a box
   // answers OK (or No for a Yes/No box), the safe choice.
   void ScriptAnswer(int answer) { answers_.push_back(answer); }
+  // The next file, folder or colour dialog of that kind answers this; std::nullopt is the
+  // user cancelling. Without a scripted answer a dialog is cancelled.
+  void ScriptFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
+  void ScriptFolder(std::optional<std::string> path) { folders_.push_back(std::move(path)); }
+  void ScriptColour(std::optional<uint32_t> colour) { colours_.push_back(colour); }
   const std::vector<Shown>& Messages() const { return shown_; }
+  const std::vector<Chooser>& Choosers() const { return choosers_; }
 
  private:
   std::deque<int> answers_;
+  std::deque<std::optional<std::string>> files_;
+  std::deque<std::optional<std::string>> folders_;
+  std::deque<std::optional<uint32_t>> colours_;
   std::vector<Shown> shown_;
+  std::vector<Chooser> choosers_;
 };
 
 class MemoryShell : public Shell {

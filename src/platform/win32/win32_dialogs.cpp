@@ -1,15 +1,101 @@
 #include "platform/win32/win32_dialogs.h"
 
 #include <windows.h>
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include <vector>
 
 #include "platform/win32/wide.h"
 
 namespace qb::win32 {
 
+namespace {
+
+HWND Owner(WindowHandle owner) { return reinterpret_cast<HWND>(owner); }
+
+// The dialog's filter holds its pairs separated by NULs and ends with two.
+std::wstring FilterText(std::string_view filter) {
+  std::wstring text = Wide(filter);
+  for (auto& c : text) {
+    if (c == L'|') c = L'\0';
+  }
+  text.append(2, L'\0');
+  return text;
+}
+
+// An item list the shell allocated, freed with the shell's allocator.
+class ScopedItemList {
+ public:
+  explicit ScopedItemList(PIDLIST_ABSOLUTE list) : list_(list) {}
+  ScopedItemList(const ScopedItemList&) = delete;
+  ScopedItemList& operator=(const ScopedItemList&) = delete;
+  ~ScopedItemList() { CoTaskMemFree(list_); }
+  PIDLIST_ABSOLUTE Get() const { return list_; }
+
+ private:
+  PIDLIST_ABSOLUTE list_;
+};
+
+}  // namespace
+
 int Win32Dialogs::ShowMessage(WindowHandle owner, std::string_view text, std::string_view title,
                              unsigned style) {
-  return MessageBoxW(reinterpret_cast<HWND>(owner), Wide(text).c_str(),
+  return MessageBoxW(Owner(owner), Wide(text).c_str(),
                      Wide(title.empty() ? kDefaultMessageTitle : title).c_str(), style);
+}
+
+bool Win32Dialogs::ChooseOpenFile(WindowHandle owner, const FileChoice& choice, std::string& path) {
+  const std::wstring filter = FilterText(choice.filter);
+  const std::wstring title = Wide(choice.title);
+  const std::wstring folder = Wide(choice.initial_folder);
+  // Long enough for any path the system accepts.
+  std::vector<wchar_t> file(32768, L'\0');
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = Owner(owner);
+  dialog.lpstrFilter = choice.filter.empty() ? nullptr : filter.c_str();
+  dialog.lpstrFile = file.data();
+  dialog.nMaxFile = static_cast<DWORD>(file.size());
+  dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
+  dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+  // The program's current folder stays where it was: relative names elsewhere keep meaning.
+  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
+                 OFN_EXPLORER;
+  if (!GetOpenFileNameW(&dialog)) return false;
+  path = Narrow(file.data());
+  return true;
+}
+
+bool Win32Dialogs::ChooseFolder(WindowHandle owner, std::string_view title, std::string& path) {
+  const std::wstring caption = Wide(title);
+  BROWSEINFOW browse{};
+  browse.hwndOwner = Owner(owner);
+  browse.lpszTitle = caption.c_str();
+  browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+  const ScopedItemList chosen(SHBrowseForFolderW(&browse));
+  if (!chosen.Get()) return false;
+  std::vector<wchar_t> folder(32768, L'\0');
+  if (!SHGetPathFromIDListEx(chosen.Get(), folder.data(), static_cast<DWORD>(folder.size()),
+                             GPFIDL_DEFAULT)) {
+    return false;  // a virtual folder (Control Panel, a printer) has no path
+  }
+  path = Narrow(folder.data());
+  return true;
+}
+
+bool Win32Dialogs::ChooseColour(WindowHandle owner, uint32_t& colour) {
+  COLORREF custom[16];
+  for (auto& c : custom) c = RGB(255, 255, 255);
+  CHOOSECOLORW dialog{};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = Owner(owner);
+  dialog.rgbResult = colour;
+  dialog.lpCustColors = custom;
+  dialog.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
+  if (!ChooseColorW(&dialog)) return false;
+  colour = dialog.rgbResult;
+  return true;
 }
 
 }  // namespace qb::win32

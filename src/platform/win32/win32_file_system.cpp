@@ -149,6 +149,17 @@ Status Win32FileSystem::DeleteFile(std::string_view path) {
   return DeleteFileW(ApiPath(path).c_str()) ? status::kOk : LastError();
 }
 
+Status Win32FileSystem::MoveFile(std::string_view from, std::string_view to,
+                                 bool replace_existing) {
+  QuietDriveErrors quiet;
+  // Write-through: the move is on the disk when the call returns, so a backup renamed into
+  // place is never lost to a crash that follows.
+  const DWORD flags = MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH |
+                      (replace_existing ? MOVEFILE_REPLACE_EXISTING : 0);
+  return MoveFileExW(ApiPath(from).c_str(), ApiPath(to).c_str(), flags) ? status::kOk
+                                                                        : LastError();
+}
+
 Status Win32FileSystem::CreateFolder(std::string_view path) {
   QuietDriveErrors quiet;
   return CreateDirectoryW(ApiPath(path).c_str(), nullptr) ? status::kOk : LastError();

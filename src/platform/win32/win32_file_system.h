@@ -1,11 +1,5 @@
 #pragma once
-#include <windows.h>
-// The system's headers define these names as macros for their A and W forms; the service
-// keeps the plain names, so code that sees both must see the plain ones.
-#undef CopyFile
-#undef DeleteFile
-#undef GetDriveType
-
+// The service header drops the system's A/W macros of its member names.
 #include "platform/file_system.h"
 
 namespace qb::win32 {
@@ -20,6 +14,7 @@ class Win32FileSystem : public FileSystem {
   Status AppendFile(std::string_view path, const std::vector<uint8_t>& bytes) override;
   Status CopyFile(std::string_view from, std::string_view to, bool fail_if_exists) override;
   Status DeleteFile(std::string_view path) override;
+  Status MoveFile(std::string_view from, std::string_view to, bool replace_existing) override;
   Status CreateFolder(std::string_view path) override;
   Status RemoveFolder(std::string_view path) override;
   std::vector<std::string> DriveRoots() override;

@@ -7,6 +7,7 @@
 #include "platform/win32/win32_drive_formatter.h"
 #include "platform/win32/win32_environment.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_images.h"
 #include "platform/win32/win32_power.h"
 #include "platform/win32/win32_profile.h"
 #include "platform/win32/win32_registry.h"
@@ -26,7 +27,8 @@ class Win32Machine {
 
   Services services() {
     return Services{registry, profile, instance, environment, shell, dialogs, clock, files,
-                    system_parameters, power, shortcuts, system, formatter};
+                    system_parameters, power, shortcuts, system, formatter,
+                    images};
   }
 
   Win32Registry registry;
@@ -42,6 +44,7 @@ class Win32Machine {
   Win32Shortcuts shortcuts;
   Win32SystemInformation system;
   Win32DriveFormatter formatter;
+  Win32Images images;
 };
 
 }  // namespace qb::win32

@@ -1,0 +1,77 @@
+// Pictures through the system's imaging library, and the bitmap and icon files the program
+// writes read back by that same library.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/picture.h"
+#include "platform/win32/scoped.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_images.h"
+
+namespace qb::win32 {
+namespace {
+
+// A 2 x 2 PNG: red, green / blue, fully transparent.
+const std::vector<uint8_t> kPng = {
+    0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a, 0x00, 0x00, 0x00, 0x0d, 0x49, 0x48, 0x44, 0x52,
+    0x00, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00, 0x02, 0x08, 0x06, 0x00, 0x00, 0x00, 0x72, 0xb6, 0x0d,
+    0x24, 0x00, 0x00, 0x00, 0x13, 0x49, 0x44, 0x41, 0x54, 0x78, 0x9c, 0x63, 0xf8, 0xcf, 0xc0, 0xf0,
+    0x1f, 0x0c, 0x81, 0x34, 0x88, 0x60, 0x00, 0x00, 0x3f, 0xd2, 0x05, 0xfb, 0xcb, 0x17, 0xa6, 0xce,
+    0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4e, 0x44, 0xae, 0x42, 0x60, 0x82};
+
+class Win32ImagesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    wchar_t temp[MAX_PATH + 1] = {};
+    GetTempPathW(MAX_PATH + 1, temp);
+    folder = Narrow(temp) + "qb-images-" + std::to_string(GetCurrentProcessId());
+    ASSERT_EQ(files.CreateFolder(folder), status::kOk);
+  }
+  void TearDown() override {
+    std::vector<FileEntry> entries;
+    files.FindFiles(folder + "\\*", entries);
+    for (const auto& entry : entries) files.DeleteFile(folder + "\\" + entry.name);
+    files.RemoveFolder(folder);
+  }
+  std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) {
+    const std::string path = folder + "\\" + name;
+    EXPECT_EQ(files.WriteFile(path, bytes), status::kOk);
+    return path;
+  }
+
+  ComApartment com;
+  Win32FileSystem files;
+  Win32Images images;
+  std::string folder;
+};
+
+TEST_F(Win32ImagesTest, DecodesAPngAndReadsBackTheBitmapAndIconWrittenFromIt) {
+  Picture picture;
+  ASSERT_EQ(images.Decode(Write("Bild ü.png", kPng), 0, picture), status::kOk);
+  ASSERT_EQ(picture.width, 2);
+  ASSERT_EQ(picture.height, 2);
+  EXPECT_EQ(picture.pixels, (std::vector<uint32_t>{0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0}));
+
+  Picture bitmap;
+  ASSERT_EQ(images.Decode(Write("wall.bmp", EncodeBitmapFile(picture)), 0, bitmap), status::kOk);
+  EXPECT_EQ(bitmap.pixels, (std::vector<uint32_t>{0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFFFF}));
+
+  Picture icon;
+  ASSERT_EQ(images.Decode(Write("folder.ico", EncodeIconFile(picture)), 0, icon), status::kOk);
+  EXPECT_EQ(icon.width, 2);
+  EXPECT_EQ(icon.pixels[0], 0xFFFF0000u);
+  EXPECT_EQ(icon.pixels[3] >> 24, 0u);
+}
+
+TEST_F(Win32ImagesTest, SaysPlainlyWhatIsNoPicture) {
+  Picture picture;
+  EXPECT_EQ(images.Decode(Write("notes.jpg", {'n', 'o', 't', ' ', 'a', ' ', 'j', 'p', 'g'}), 0, picture),
+            status::kInvalidData);
+  EXPECT_EQ(images.Decode(folder + "\\missing.png", 0, picture), status::kFileNotFound);
+  EXPECT_TRUE(picture.Empty());
+}
+
+}  // namespace
+}  // namespace qb::win32
