@@ -27,9 +27,9 @@ void WireDesktopPage(ui::Form& form, const Services& services, PageHooks hooks) 
 }
 
 void DesktopApply(const ui::Form& form, const Services& services, const PageHooks& hooks) {
-  if (const auto failure = ApplyBindings(form, services.registry, kDesktopBindings)) {
-    ReportWriteFailure(services.dialogs, services.environment, hooks.Owner(), *failure);
-  }
+  UnsavedChanges unsaved;
+  ApplyBindings(form, services.registry, kDesktopBindings, unsaved);
+  unsaved.Report(services.dialogs, services.environment, hooks.Owner());
 }
 
 }  // namespace qb::tweaks

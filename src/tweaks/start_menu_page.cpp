@@ -79,23 +79,24 @@ void ShowControlPanelFolderState(ui::Form& form, const Services& services) {
   form["expandcp"].SetValue(present ? 1 : 0);
 }
 
-// Yes: every write in table order, stopping at the first that fails; then the restart.
+// Yes: every change in table order; one the user may not make is skipped and named at the
+// end. The restart follows unless a change of the user's own failed: restarting for
+// settings that were not saved would only cost the user the session.
 void SaveAndRestart(ui::Form& form, const Services& services, const PageHooks& hooks) {
-  auto failure = ApplyBindings(form, services.registry, kMenuTimingBindings);
-  if (!failure) {
-    failure = UpdateControlPanelFolder(services.files, services.environment.StartMenuFolder(),
-                                       form["expandcp"].Value() == 1);
+  UnsavedChanges unsaved;
+  ApplyBindings(form, services.registry, kMenuTimingBindings, unsaved);
+  if (auto failure = UpdateControlPanelFolder(
+          services.files, services.environment.StartMenuFolder(), form["expandcp"].Value() == 1)) {
+    unsaved.Add(std::move(*failure));
   }
-  if (!failure) failure = ApplyBindings(form, services.registry, kStartMenuRestrictionBindings);
-  if (failure) {
-    // Nothing after the failed change was saved, so the machine is not restarted for it.
-    ReportWriteFailure(services.dialogs, services.environment, hooks.Owner(), *failure);
-    return;
-  }
+  ApplyBindings(form, services.registry, kStartMenuRestrictionBindings, unsaved);
+  unsaved.Report(services.dialogs, services.environment, hooks.Owner());
+  if (!unsaved.OnlyNeedAdministrator()) return;
   if (const Status restarted = services.power.Restart(); restarted != status::kOk) {
     services.dialogs.ShowMessage(
         hooks.Owner(),
-        "The changes are saved. Windows could not be restarted (" +
+        std::string(unsaved.Empty() ? "The changes are saved" : "The other changes are saved") +
+            ". Windows could not be restarted (" +
             services.environment.ErrorText(restarted) +
             "), so they take effect after the next restart.",
         {}, mb::kOk | mb::kIconInformation);

@@ -22,14 +22,11 @@ Status WriteBinding(const ui::Form& form, Registry& registry, const TweakBinding
   const ui::Control& control = form[binding.control];
   switch (binding.kind) {
     case BindingKind::CheckBox:
-      return registry::RegWrite(registry, binding.path, control.Value(), "REG_DWORD");
-    case BindingKind::NumberCombo:
-      if (!registry::WholeNumber(control.Text())) return status::kOk;
-      return registry::RegWrite(registry, binding.path, control.Text());
-    case BindingKind::TextBox:
-      return registry::RegWrite(registry, binding.path, control.Text());
     case BindingKind::Slider:
       return registry::RegWrite(registry, binding.path, control.Value(), "REG_DWORD");
+    case BindingKind::NumberCombo:
+    case BindingKind::TextBox:
+      return registry::RegWrite(registry, binding.path, control.Text());
   }
   return status::kInvalidParameter;
 }
@@ -77,23 +74,33 @@ int StoredCheckValue(Registry& registry, std::string_view path) {
   return CheckValue(value).value_or(kDesignCheckValue);
 }
 
-std::optional<WriteFailure> ApplyBindings(const ui::Form& form, Registry& registry,
-                                          std::span<const TweakBinding> bindings) {
-  for (const auto& binding : bindings) {
-    if (!Writes(binding)) continue;
-    if (const Status written = WriteBinding(form, registry, binding); written != status::kOk) {
-      return WriteFailure{std::string(binding.path), written};
+bool BindingChanged(const ui::Form& form, Registry& registry, const TweakBinding& binding) {
+  const ui::Control& control = form[binding.control];
+  RegValue value;
+  const bool stored = registry::RegRead(registry, binding.path, value) == status::kOk;
+  switch (binding.kind) {
+    case BindingKind::CheckBox:
+    case BindingKind::Slider: {
+      const auto number = stored ? registry::ValueNumber(value) : std::optional<long long>(0);
+      return !number || *number != control.Value();
+    }
+    case BindingKind::NumberCombo:
+      if (!registry::WholeNumber(control.Text())) return false;
+      [[fallthrough]];
+    case BindingKind::TextBox: {
+      const auto text = stored ? registry::ValueText(value) : std::optional<std::string>("");
+      return !text || *text != control.Text();
     }
   }
-  return std::nullopt;
+  return true;
 }
 
-void ReportWriteFailure(Dialogs& dialogs, Environment& environment, WindowHandle owner,
-                        const WriteFailure& failure) {
-  dialogs.ShowMessage(owner,
-                      "This change could not be saved:\n" + failure.what + "\n\n" +
-                          environment.ErrorText(failure.status) + ".",
-                      {}, mb::kOk | mb::kIconExclamation);
+void ApplyBindings(const ui::Form& form, Registry& registry,
+                   std::span<const TweakBinding> bindings, UnsavedChanges& unsaved) {
+  for (const auto& binding : bindings) {
+    if (!Writes(binding) || !BindingChanged(form, registry, binding)) continue;
+    unsaved.Note(std::string(binding.path), WriteBinding(form, registry, binding));
+  }
 }
 
 }  // namespace qb::tweaks

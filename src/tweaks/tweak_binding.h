@@ -7,9 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/dialogs.h"
-#include "platform/environment.h"
 #include "platform/registry.h"
+#include "tweaks/unsaved_changes.h"
 #include "ui/form.h"
 
 namespace qb::tweaks {
@@ -43,20 +42,16 @@ void LoadBindings(ui::Form& form, Registry& registry, std::span<const TweakBindi
 // it, otherwise the box's design-time state (clear).
 int StoredCheckValue(Registry& registry, std::string_view path);
 
-// A change that could not be saved: what it was (a registry path or a folder) and why.
-struct WriteFailure {
-  std::string what;
-  Status status = status::kOk;
-};
+// Whether the control shows something other than the stored value (a missing value counts
+// as a clear box, an empty text or a zero). Apply writes only such bindings, so a page
+// applied untouched changes nothing and asks for no rights it does not need.
+bool BindingChanged(const ui::Form& form, Registry& registry, const TweakBinding& binding);
 
-// Writes every binding meant to be written, in table order, and stops at the first
-// failure, leaving the rest unwritten. A number combo holding no whole number (its
-// placeholder text, or something typed that is not a number) keeps the stored setting.
-std::optional<WriteFailure> ApplyBindings(const ui::Form& form, Registry& registry,
-                                          std::span<const TweakBinding> bindings);
-
-// One message naming what could not be saved and the system's reason.
-void ReportWriteFailure(Dialogs& dialogs, Environment& environment, WindowHandle owner,
-                        const WriteFailure& failure);
+// Writes every changed binding meant to be written, in table order. A write Windows
+// refuses is noted in unsaved and the next binding is tried. A number combo holding no
+// whole number (its placeholder text, or something typed that is not a number) keeps the
+// stored setting.
+void ApplyBindings(const ui::Form& form, Registry& registry,
+                   std::span<const TweakBinding> bindings, UnsavedChanges& unsaved);
 
 }  // namespace qb::tweaks

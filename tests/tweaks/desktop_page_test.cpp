@@ -27,15 +27,21 @@ TEST_F(DesktopPageTest, EitherButtonWritesEveryBoxAtOnce) {
   EXPECT_EQ(machine.power.RestartRequests(), 0);
 }
 
-TEST_F(DesktopPageTest, AFailedWriteIsReportedAndTheRestIsNotWritten) {
+TEST_F(DesktopPageTest, RefusedWritesAreNamedInOneMessage) {
   LoadAndWire();
   machine.registry.DenyWrites(
       {RegRoot::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies"});
+  form["hideall"].SetValue(1);
+  form["dskrightchk"].SetValue(1);
   form["applydesktop"].RaiseClick();
   ASSERT_EQ(machine.dialogs.Messages().size(), 1u);
-  EXPECT_EQ(machine.dialogs.Messages()[0].text,
-            "This change could not be saved:\n" + std::string(kPolicies) +
-                "Explorer\\NoDesktop\n\nAccess is denied.");
+  const std::string& text = machine.dialogs.Messages()[0].text;
+  EXPECT_EQ(text.rfind("These changes were not saved:\n\n" + std::string(kPolicies) +
+                           "Explorer\\NoDesktop\n    Access is denied.\n" +
+                           std::string(kPolicies) + "Explorer\\NoViewContextMenu\n",
+                       0),
+            0u)
+      << text;
   EXPECT_TRUE(machine.registry.WriteLog().empty());
 }
 

@@ -99,7 +99,7 @@ TEST_F(StartMenuPageTest, YesWritesEverythingInTableOrderThenRestarts) {
   LoadAndWire();
   form["mdelaycombo"].SetListIndex(249);
   form["wheelcombo"].SetText("5");
-  for (const char* name : {"denydisplay", "runchk", "recentchk", "taskbarchk"}) form[name].SetValue(1);
+  for (const auto& b : kStartMenuRestrictionBindings) form[b.control].SetValue(1);
   machine.dialogs.ScriptAnswer(mb::kIdYes);
 
   form["applymenu"].RaiseClick();
@@ -121,8 +121,22 @@ TEST_F(StartMenuPageTest, YesWritesEverythingInTableOrderThenRestarts) {
   }
   for (const auto& b : kStartMenuRestrictionBindings) {
     const std::string name(b.path.substr(b.path.rfind('\\') + 1));
-    EXPECT_EQ(Read(b.path), RegValue::Dword(name, form[b.control].Value())) << b.control;
+    EXPECT_EQ(Read(b.path), RegValue::Dword(name, 1)) << b.control;
   }
+  EXPECT_EQ(machine.power.RestartRequests(), 1);
+}
+
+// Fault guarded: Apply wrote every box whether or not it had changed, so settings the page
+// only showed were written again and a standard user met refusals for values never touched.
+TEST_F(StartMenuPageTest, YesWithNothingChangedWritesNothing) {
+  StoreText(kMenuDelay, "400");
+  StoreText(kDefaultMenuDelay, "400");
+  Store(PathOf("runchk"), 1);
+  LoadAndWire();
+  machine.dialogs.ScriptAnswer(mb::kIdYes);
+  StartMenuApply(form, services, hooks);
+  EXPECT_TRUE(machine.registry.WriteLog().empty());
+  EXPECT_EQ(machine.dialogs.Messages().size(), 1u);
   EXPECT_EQ(machine.power.RestartRequests(), 1);
 }
 
@@ -140,11 +154,12 @@ TEST_F(StartMenuPageTest, AComboThatHoldsNoNumberKeepsTheStoredSetting) {
   StoreText(kDefaultWheel, "3");
   LoadAndWire();  // nothing stored for the current user: both combos still say "Choose"
   form["wheelcombo"].TextChangedByUser("lots");
+  form["runchk"].SetValue(1);
   machine.dialogs.ScriptAnswer(mb::kIdYes);
   StartMenuApply(form, services, hooks);
   EXPECT_EQ(Read(kMenuDelay).type, regtype::kNone);
   EXPECT_EQ(Read(kDefaultWheel).AsString(), "3");
-  EXPECT_EQ(Read(PathOf("runchk")), RegValue::Dword("NoRun", 0));  // the rest is applied
+  EXPECT_EQ(Read(PathOf("runchk")), RegValue::Dword("NoRun", 1));  // the rest is applied
   EXPECT_EQ(machine.power.RestartRequests(), 1);
 }
 
@@ -226,34 +241,46 @@ TEST_F(StartMenuPageTest, AnUnknownStartMenuFolderIsNeverGuessed) {
   EXPECT_EQ(machine.power.RestartRequests(), 0);
 }
 
-// A standard user may not write the default user's profile: one message names the value,
-// nothing after it is written and the machine is not restarted.
-TEST_F(StartMenuPageTest, AFailedWriteIsReportedOnceAndStopsTheApply) {
+// Fault guarded: a standard user may not write the default user's profile, and the Apply
+// stopped at that first refusal with one value written. Now every per-user value is saved,
+// the refused twins are named once, and the restart follows for what was saved.
+TEST_F(StartMenuPageTest, RefusedDefaultUserTwinsAreSkippedAndNamedOnce) {
   StoreText(kMenuDelay, "400");
   LoadAndWire();
   machine.registry.DenyWrites({RegRoot::Users, ".DEFAULT\\Control Panel\\Desktop"});
+  form["mdelaycombo"].TextChangedByUser("100");
+  form["wheelcombo"].TextChangedByUser("4");
+  form["runchk"].SetValue(1);
   machine.dialogs.ScriptAnswer(mb::kIdYes);
   StartMenuApply(form, services, hooks);
+  EXPECT_EQ(WrittenNames(machine.registry),
+            (std::vector<std::string>{"MenuShowDelay", "WheelScrollLines", "NoRun"}));
+  EXPECT_EQ(Read(kMenuDelay).AsString(), "100");
   ASSERT_EQ(machine.dialogs.Messages().size(), 2u);
   const auto& message = machine.dialogs.Messages()[1];
-  EXPECT_EQ(message.text, "This change could not be saved:\n" + std::string(kDefaultMenuDelay) +
-                              "\n\nAccess is denied.");
+  EXPECT_EQ(message.text,
+            "These changes were not saved:\n\n" + std::string(kDefaultMenuDelay) +
+                "\n    Access is denied.\n" + std::string(kDefaultWheel) +
+                "\n    Access is denied.\n\nChanging machine-wide settings and the settings of "
+                "other users needs an administrator. Start Quill Box as an administrator to "
+                "save them.");
   EXPECT_EQ(message.style, mb::kOk | mb::kIconExclamation);
-  EXPECT_EQ(WrittenNames(machine.registry), (std::vector<std::string>{"MenuShowDelay"}));
-  EXPECT_EQ(machine.power.RestartRequests(), 0);
+  EXPECT_EQ(machine.power.RestartRequests(), 1);
 }
 
-TEST_F(StartMenuPageTest, AFailedFolderChangeIsReportedAndStopsTheApply) {
+// A refused folder is named like a refused value; what was saved still takes effect.
+TEST_F(StartMenuPageTest, ARefusedFolderChangeIsNamedAndTheRestIsSaved) {
   LoadAndWire();
   machine.files.DenyWrites(machine.environment.start_menu_folder);
   form["expandcp"].SetValue(1);
+  form["runchk"].SetValue(1);
   machine.dialogs.ScriptAnswer(mb::kIdYes);
   StartMenuApply(form, services, hooks);
   ASSERT_EQ(machine.dialogs.Messages().size(), 2u);
   EXPECT_NE(machine.dialogs.Messages()[1].text.find(StartMenuPath(kControlPanelFolderName)),
             std::string::npos);
-  EXPECT_EQ(Read(PathOf("runchk")).type, regtype::kNone);
-  EXPECT_EQ(machine.power.RestartRequests(), 0);
+  EXPECT_EQ(Read(PathOf("runchk")), RegValue::Dword("NoRun", 1));
+  EXPECT_EQ(machine.power.RestartRequests(), 1);
 }
 
 // Fault guarded: the restart was asked for without the shutdown privilege and failed
@@ -261,6 +288,7 @@ TEST_F(StartMenuPageTest, AFailedFolderChangeIsReportedAndStopsTheApply) {
 TEST_F(StartMenuPageTest, ARefusedRestartIsExplained) {
   LoadAndWire();
   machine.power.Refuse(status::kPrivilegeNotHeld);
+  form["runchk"].SetValue(1);
   machine.dialogs.ScriptAnswer(mb::kIdYes);
   StartMenuApply(form, services, hooks);
   ASSERT_EQ(machine.dialogs.Messages().size(), 2u);
@@ -269,7 +297,7 @@ TEST_F(StartMenuPageTest, ARefusedRestartIsExplained) {
             "The changes are saved. Windows could not be restarted (A required privilege is "
             "not held by the client), so they take effect after the next restart.");
   EXPECT_EQ(message.style, mb::kOk | mb::kIconInformation);
-  EXPECT_EQ(Read(PathOf("runchk")), RegValue::Dword("NoRun", 0));
+  EXPECT_EQ(Read(PathOf("runchk")), RegValue::Dword("NoRun", 1));
 }
 
 }  // namespace

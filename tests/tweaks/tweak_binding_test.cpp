@@ -44,11 +44,16 @@ TEST_F(TweakBindingTest, ApplySkipsLoadOnlyBindingsAndWritesTextAsItIs) {
        BindingUse::LoadOnly},
       {"changetxt", "HKCU\\Software\\QbTest\\Window Title", BindingKind::TextBox},
   };
-  EXPECT_FALSE(ApplyBindings(form, machine.registry, bindings));
+  UnsavedChanges unsaved;
+  ApplyBindings(form, machine.registry, bindings, unsaved);
+  EXPECT_TRUE(machine.registry.WriteLog().empty());  // an empty box and no value: no change
+  form["changetxt"].SetText("Title");
+  ApplyBindings(form, machine.registry, bindings, unsaved);
+  EXPECT_TRUE(unsaved.Empty());
   EXPECT_EQ(machine.registry.WriteLog().back(), "SetValue HKCU\\Software\\QbTest [Window Title]");
   RegValue title;
   registry::RegRead(machine.registry, bindings[1].path, title);
-  EXPECT_EQ(title, RegValue::String("Window Title", ""));
+  EXPECT_EQ(title, RegValue::String("Window Title", "Title"));
   RegValue speed;
   EXPECT_NE(registry::RegRead(machine.registry, bindings[0].path, speed), status::kOk);
 }

@@ -112,14 +112,18 @@ class StartMenuWineTest : public ::testing::Test {
                     .dialogs = machine.dialogs, .clock = machine.clock, .files = files,
                     .system_parameters = machine.system_parameters, .power = machine.power,
                     .shortcuts = shortcuts, .system = machine.system,
-                    .formatter = machine.formatter, .images = machine.images};
+                    .formatter = machine.formatter,
+                    .images = machine.images,
+                    .display_modes = machine.display_modes,
+                    .system_colours = machine.system_colours,
+                    .recycle_bin = machine.recycle_bin};
   ui::Form form{"mainform", "Quill Box", 9600, 6390};
 };
 
 TEST_F(StartMenuWineTest, ApplyWritesRestrictionsAsDwordsThatRegSees) {
   LoadAndWire();
-  for (const char* name : {"runchk", "shutchk", "taskbarchk"}) form[name].SetValue(1);
-  for (const char* name : {"findchk", "recentchk", "favchk", "denydisplay"}) form[name].SetValue(0);
+  for (const char* name : {"runchk", "shutchk", "taskbarchk", "denydisplay"}) form[name].SetValue(1);
+  for (const char* name : {"findchk", "recentchk", "favchk"}) form[name].SetValue(0);
   form["mdelaycombo"].TextChangedByUser("1500");
   AnswerYesAndApply();
 
@@ -132,8 +136,9 @@ TEST_F(StartMenuWineTest, ApplyWritesRestrictionsAsDwordsThatRegSees) {
     EXPECT_NE(shown.find("REG_DWORD"), std::string::npos) << value << ": " << shown;
     EXPECT_NE(shown.find("0x1"), std::string::npos) << value << ": " << shown;
   }
+  // Cleared boxes are not restrictions: absent or 0, whichever the machine had.
   for (const char* value : {"NoFind", "NoRecentDocsMenu", "NoFavoritesMenu"}) {
-    EXPECT_NE(RegQuery(explorer, value).find("0x0"), std::string::npos) << value;
+    EXPECT_EQ(RegQuery(explorer, value).find("0x1"), std::string::npos) << value;
   }
   const std::string display = RegQuery(
       "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System", "NoDispCPL");
