@@ -4,16 +4,19 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/drive_formatter.h"
+#include "platform/display_modes.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
 #include "platform/images.h"
 #include "platform/power.h"
 #include "platform/profile.h"
+#include "platform/recycle_bin.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/shortcuts.h"
 #include "platform/single_instance.h"
 #include "platform/system_information.h"
+#include "platform/system_colours.h"
 #include "platform/system_parameters.h"
 
 namespace qb {
@@ -33,6 +36,9 @@ struct Services {
   SystemInformation& system;
   DriveFormatter& formatter;
   Images& images;
+  DisplayModes& display_modes;
+  SystemColours& system_colours;
+  RecycleBin& recycle_bin;
 };
 
 }  // namespace qb

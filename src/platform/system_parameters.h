@@ -1,6 +1,7 @@
 #pragma once
 // The window manager's system-wide settings that the program changes, and the message that
 // tells every top-level window a setting has changed.
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -11,8 +12,18 @@ namespace qb {
 // Actions named in a setting-change message (the SPI_ codes of the system).
 namespace spi {
 constexpr uint32_t kNone = 0;
+constexpr uint32_t kSetKeyboardSpeed = 11;
 constexpr uint32_t kSetDeskWallpaper = 20;
+constexpr uint32_t kSetKeyboardDelay = 23;
+constexpr uint32_t kSetMouseButtonSwap = 33;
 constexpr uint32_t kSetNonClientMetrics = 42;
+constexpr uint32_t kSetFontSmoothing = 75;
+constexpr uint32_t kSetMouseTrails = 93;
+constexpr uint32_t kSetMouseSpeed = 113;
+// Store the change in the user profile and tell every window about it.
+constexpr uint32_t kUpdateIniFile = 1;
+constexpr uint32_t kSendChange = 2;
+constexpr uint32_t kStoreAndBroadcast = kUpdateIniFile | kSendChange;
 }  // namespace spi
 
 class SystemParameters {
@@ -27,6 +38,12 @@ class SystemParameters {
   // Shows the picture as the desktop wallpaper, stores the choice in the user profile and
   // tells every window (SPI_SETDESKWALLPAPER with SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE).
   virtual Status SetWallpaper(std::string_view image_path) = 0;
+  // SystemParametersInfo for the settings whose value travels in uiParam or, as a number,
+  // in pvParam (mouse speed, keyboard speed and delay, button swap, trails, smoothing).
+  virtual Status SetParameter(uint32_t action, uint32_t ui_param, intptr_t pv_value,
+                              uint32_t flags) = 0;
+  // The time between two clicks that makes a double click, for every program at once.
+  virtual Status SetDoubleClickTime(unsigned milliseconds) = 0;
 };
 
 }  // namespace qb

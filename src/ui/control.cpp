@@ -200,6 +200,12 @@ void Control::SetPicture(std::string path) {
   Notify(Property::Picture);
 }
 
+void Control::SetBackColour(uint32_t colour) {
+  if (back_colour_ == colour) return;
+  back_colour_ = colour;
+  Notify(Property::BackColour);
+}
+
 void Control::SetPoints(std::vector<double> points) {
   points_ = std::move(points);
   Notify(Property::Points);

@@ -3,7 +3,9 @@
 // Setters tell the form's observer (the view) what changed; the events that the system
 // raises when code sets a value (a check box's Click, a text box's Change) are raised here
 // too, so logic behaves the same whether a user or the program changed the control.
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,7 +19,7 @@ class Control;
 
 enum class Property {
   Caption, Text, Value, Visible, Enabled, Position, Items, ListIndex, ZOrder, Range,
-  Tabs, Columns, Rows, Interval, Picture, SkinElement, Points,
+  Tabs, Columns, Rows, Interval, Picture, SkinElement, Points, BackColour,
 };
 
 enum class ComboStyle { DropDown, DropDownList };
@@ -129,6 +131,10 @@ class Control {
   const std::string& PicturePath() const { return picture_; }
   void SetPicture(std::string path);
 
+  // A picture box's own background colour (0x00BBGGRR); none: the container's.
+  const std::optional<uint32_t>& BackColour() const { return back_colour_; }
+  void SetBackColour(uint32_t colour);
+
   // Graph: the points plotted, oldest first, each from 0 to 100.
   const std::vector<double>& Points() const { return points_; }
   void SetPoints(std::vector<double> points);
@@ -165,6 +171,7 @@ class Control {
   int list_index_ = -1;
   std::vector<ListRow> rows_;
   std::string picture_;
+  std::optional<uint32_t> back_colour_;
   std::vector<double> points_;
   std::string skin_element_;
   int z_order_ = 0;

@@ -1,14 +1,17 @@
 #pragma once
 // A whole in-memory machine: every memory service, wired into one Services bundle. Tests
 // and benchmarks start from one of these and shape it through the services' test controls.
+#include "platform/memory/memory_display_modes.h"
 #include "platform/memory/memory_file_system.h"
 #include "platform/memory/memory_images.h"
 #include "platform/memory/memory_power.h"
 #include "platform/memory/memory_profile.h"
+#include "platform/memory/memory_recycle_bin.h"
 #include "platform/memory/memory_registry.h"
 #include "platform/memory/memory_services.h"
 #include "platform/memory/memory_shortcuts.h"
 #include "platform/memory/memory_system_information.h"
+#include "platform/memory/memory_system_colours.h"
 #include "platform/memory/memory_system_parameters.h"
 #include "platform/services.h"
 
@@ -24,7 +27,8 @@ class MemoryMachine {
   Services ServicesFor(MemorySingleInstance& instance) {
     return Services{registry, profile, instance, environment, shell, dialogs, clock, files,
                     system_parameters, power, shortcuts, system, formatter,
-                    images};
+                    images,
+                    display_modes, system_colours, recycle_bin};
   }
   Services services() { return ServicesFor(instance); }
 
@@ -43,6 +47,9 @@ class MemoryMachine {
   MemorySystemInformation system;
   MemoryDriveFormatter formatter;
   MemoryImages images;
+  MemoryDisplayModes display_modes;
+  MemorySystemColours system_colours;
+  MemoryRecycleBin recycle_bin;
 };
 
 }  // namespace qb

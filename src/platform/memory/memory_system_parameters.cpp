@@ -13,4 +13,17 @@ Status MemorySystemParameters::SetWallpaper(std::string_view image_path) {
   return wallpaper_result;
 }
 
+Status MemorySystemParameters::SetParameter(uint32_t action, uint32_t ui_param,
+                                            intptr_t pv_value, uint32_t flags) {
+  calls_.push_back("SystemParametersInfo " + std::to_string(action) + " " +
+                   std::to_string(static_cast<int32_t>(ui_param)) + " " +
+                   std::to_string(pv_value) + " " + std::to_string(flags));
+  return parameter_result;
+}
+
+Status MemorySystemParameters::SetDoubleClickTime(unsigned milliseconds) {
+  calls_.push_back("SetDoubleClickTime " + std::to_string(milliseconds));
+  return status::kOk;
+}
+
 }  // namespace qb

@@ -13,16 +13,21 @@ class MemorySystemParameters : public SystemParameters {
   void BroadcastSettingChange(uint32_t action, std::string_view area) override;
   int IconSize() override { return icon_size; }
   Status SetWallpaper(std::string_view image_path) override;
+  Status SetParameter(uint32_t action, uint32_t ui_param, intptr_t pv_value,
+                      uint32_t flags) override;
+  Status SetDoubleClickTime(unsigned milliseconds) override;
 
   // Test controls.
   // One line per call, in order: "BroadcastSettingChange 42 WindowMetrics",
-  // "SetWallpaper C:\Windows\wallpaper.bmp".
+  // "SetWallpaper C:\Windows\wallpaper.bmp", "SystemParametersInfo 113 0 10 3" (action,
+  // uiParam as a signed number, pvParam, flags), "SetDoubleClickTime 800".
   const std::vector<std::string>& Calls() const { return calls_; }
   // Called at each broadcast, so a test can look at the machine as the windows would.
   std::function<void(uint32_t action, std::string_view area)> on_broadcast;
   int icon_size = 32;
   std::string wallpaper;
   Status wallpaper_result = status::kOk;
+  Status parameter_result = status::kOk;
 
  private:
   std::vector<std::string> calls_;

@@ -5,16 +5,19 @@
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_drive_formatter.h"
+#include "platform/win32/win32_display_modes.h"
 #include "platform/win32/win32_environment.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_images.h"
 #include "platform/win32/win32_power.h"
 #include "platform/win32/win32_profile.h"
+#include "platform/win32/win32_recycle_bin.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_shortcuts.h"
 #include "platform/win32/win32_single_instance.h"
 #include "platform/win32/win32_system_information.h"
+#include "platform/win32/win32_system_colours.h"
 #include "platform/win32/win32_system_parameters.h"
 
 namespace qb::win32 {
@@ -28,7 +31,8 @@ class Win32Machine {
   Services services() {
     return Services{registry, profile, instance, environment, shell, dialogs, clock, files,
                     system_parameters, power, shortcuts, system, formatter,
-                    images};
+                    images,
+                    display_modes, system_colours, recycle_bin};
   }
 
   Win32Registry registry;
@@ -45,6 +49,9 @@ class Win32Machine {
   Win32SystemInformation system;
   Win32DriveFormatter formatter;
   Win32Images images;
+  Win32DisplayModes display_modes;
+  Win32SystemColours system_colours;
+  Win32RecycleBin recycle_bin;
 };
 
 }  // namespace qb::win32

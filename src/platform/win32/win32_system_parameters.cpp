@@ -9,6 +9,12 @@
 namespace qb::win32 {
 
 namespace {
+
+Status LastErrorOr(Status fallback) {
+  const DWORD error = GetLastError();
+  return error ? static_cast<Status>(error) : fallback;
+}
+
 // How long one window may take to answer a broadcast before it is passed over.
 constexpr UINT kBroadcastTimeoutMs = 5000;
 }  // namespace
@@ -29,9 +35,22 @@ Status Win32SystemParameters::SetWallpaper(std::string_view image_path) {
   std::wstring path = Wide(image_path);
   if (!SystemParametersInfoW(SPI_SETDESKWALLPAPER, 0, path.data(),
                              SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE)) {
-    const DWORD error = GetLastError();
-    return error ? static_cast<Status>(error) : status::kInvalidParameter;
+    return LastErrorOr(status::kInvalidParameter);
   }
+  return status::kOk;
+}
+
+Status Win32SystemParameters::SetParameter(uint32_t action, uint32_t ui_param,
+                                           intptr_t pv_value, uint32_t flags) {
+  // These actions take their value itself in pvParam, not a pointer to it.
+  if (!SystemParametersInfoW(action, ui_param, reinterpret_cast<void*>(pv_value), flags)) {
+    return LastErrorOr(status::kInvalidParameter);
+  }
+  return status::kOk;
+}
+
+Status Win32SystemParameters::SetDoubleClickTime(unsigned milliseconds) {
+  if (!::SetDoubleClickTime(milliseconds)) return LastErrorOr(status::kInvalidParameter);
   return status::kOk;
 }
 

@@ -8,6 +8,9 @@ class Win32SystemParameters : public SystemParameters {
   void BroadcastSettingChange(uint32_t action, std::string_view area) override;
   int IconSize() override;
   Status SetWallpaper(std::string_view image_path) override;
+  Status SetParameter(uint32_t action, uint32_t ui_param, intptr_t pv_value,
+                      uint32_t flags) override;
+  Status SetDoubleClickTime(unsigned milliseconds) override;
 };
 
 }  // namespace qb::win32

@@ -174,6 +174,9 @@ class PictureView : public ControlView {
   std::optional<LRESULT> OnLeftButtonUp(const MouseEvent&) override;
 
  private:
+  // The picture box's own colour when the model sets one, else its container's.
+  COLORREF OwnBackground() const;
+
   std::unique_ptr<PictureFile> picture_;
 };
 

@@ -96,6 +96,7 @@ COLORREF FormWindow::ContainerBackground(const Control* container) const {
     const skin::ElementStyle* style = FormStyle();
     return style ? SkinPainter::BodyColor(*style) : GetSysColor(COLOR_BTNFACE);
   }
+  if (const auto& own = container->BackColour()) return *own;
   if (const skin::ElementStyle* style = StyleOf(container->SkinElement())) {
     return SkinPainter::BodyColor(*style);
   }

@@ -25,16 +25,20 @@ ControlView::Shape PictureView::WindowShape() const {
 void PictureView::SyncContent() { Mirror(Property::Picture); }
 
 void PictureView::Mirror(Property property) {
-  if (property != Property::Picture) {
+  if (property != Property::Picture && property != Property::BackColour) {
     ControlView::Mirror(property);
     return;
   }
-  picture_ = PictureFile::Load(Model().PicturePath(), Background());
+  picture_ = PictureFile::Load(Model().PicturePath(), OwnBackground());
   Invalidate();
 }
 
+COLORREF PictureView::OwnBackground() const {
+  return Model().BackColour().value_or(Background());
+}
+
 void PictureView::Paint(HDC dc, const RECT& client) {
-  FillRect(dc, &client, OwnerWindow().BrushFor(Background()));
+  FillRect(dc, &client, OwnerWindow().BrushFor(OwnBackground()));
   if (!picture_) return;
   const PixelRect box{client.left, client.top, client.right - client.left, client.bottom - client.top};
   picture_->Draw(dc, FitInside(picture_->Width(), picture_->Height(), box, true));
