@@ -44,8 +44,44 @@ set_dpi() {
   wineserver -w
 }
 
+# The tweak pages and the system colours window, at the DPI given: tweak_shots <suffix>.
+tweak_shots() {
+  local main
+  main=$(xdotool search --name '^Quill Box$' | head -n 1)
+  probe click "Quill Box" "Explorer" Button >/dev/null
+  shoot "tweaks-explorer-options$1"
+  # Tabs are not windows of their own: click where the "Privacy" tab is drawn.
+  xdotool mousemove --window "$main" $((240 * ${2:-96} / 96)) $((66 * ${2:-96} / 96)) click 1
+  shoot "tweaks-privacy$1"
+  probe click "Quill Box" "Input" Button >/dev/null
+  shoot "tweaks-input$1"
+  probe click "Quill Box" "Visual" Button >/dev/null
+  xdotool mousemove --window "$main" $((190 * ${2:-96} / 96)) $((66 * ${2:-96} / 96)) click 1
+  shoot "tweaks-visual-options$1"
+  probe click "Quill Box" "System Colors" Button >/dev/null
+  probe wait "Colors" 20 >/dev/null
+  shoot "tweaks-syscolors$1" "Colors"
+  probe close "Colors" >/dev/null
+  probe gone "Colors" 20 >/dev/null
+}
+
+# QB_SHOTS=tweaks takes only the tweak pages' pictures.
+if [ "${QB_SHOTS:-all}" = tweaks ]; then
+  for dpi in 96 144; do
+    set_dpi "$dpi"
+    start
+    tweak_shots "$([ "$dpi" = 96 ] || echo "-${dpi}dpi")" "$dpi"
+    probe close "Quill Box" >/dev/null
+    probe gone "Quill Box" 20 >/dev/null
+  done
+  set_dpi 96
+  echo "screenshots in $out"
+  exit 0
+fi
+
 set_dpi 96
 start
+tweak_shots ""
 for page in "Explorer:explorer" "System info:system-info" "Visual:visual" "Drives:drives" \
             "Input:input" "Language:language"; do
   probe click "Quill Box" "${page%%:*}" Button >/dev/null
@@ -91,6 +127,7 @@ wine reg delete "$language_key" /v lng /f >/dev/null 2>&1
 set_dpi 144
 start
 shoot visual-144dpi
+tweak_shots -144dpi 144
 probe close "Quill Box" >/dev/null
 probe gone "Quill Box" 20 >/dev/null
 set_dpi 96

@@ -94,7 +94,7 @@ void AddExplorerPage(Builder& b) {
   b.Text("editortxt", &options, {240, 1250, 4800, 315});
   b.Button("browse3cmd", &options, {5280, 1220, 1200, kButtonHeight}, "Browse", "1014");
   b.Label("homeSkinLabel", &options, {240, 1680, 5000, 255}, "Home page", "3015");
-  b.Text("hometxt", &options, {240, 1940, 4800, 315}, "http://www.example.com/");
+  b.Text("hometxt", &options, {240, 1940, 4800, 315});
   b.Label("DownloadSkinLabel", &options, {240, 2370, 5000, 255}, "Change download directory",
           "3011");
   b.Text("txtDownloadFolder", &options, {240, 2630, 4800, 315});

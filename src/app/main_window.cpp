@@ -10,10 +10,12 @@
 #include "language/language_list.h"
 #include "monitor/system_info_page.h"
 #include "platform/app_settings.h"
-#include "platform/text.h"
-#include "registry/registry_paths.h"
 #include "tweaks/desktop_page.h"
+#include "tweaks/explorer_options_page.h"
+#include "tweaks/input_page.h"
+#include "tweaks/privacy_page.h"
 #include "tweaks/start_menu_page.h"
+#include "tweaks/visual_options_page.h"
 
 namespace qb::app {
 
@@ -53,9 +55,14 @@ MainWindow::MainWindow(ui::Application& app, const Services& services, ui::Splas
   const tweaks::PageHooks hooks{
       .owner = [this] { return app_.HandleOf(*form_); },
       .reskin = [this] { skin::SkinForm(*form_, skin_); },
+      .do_events = [this] { return app_.DoEvents(); },
   };
   tweaks::WireStartMenuPage(form, services_, hooks);
   tweaks::WireDesktopPage(form, services_, hooks);
+  tweaks::WireExplorerOptionsPage(form, services_, hooks);
+  tweaks::WirePrivacyPage(form, services_, hooks);
+  tweaks::WireInputPage(form, services_, hooks);
+  tweaks::WireVisualOptionsPage(form, services_, hooks);
 }
 
 // The start-up sequence. Its order is what users of earlier versions know: the first
@@ -99,10 +106,10 @@ void MainWindow::Load() {
   FillDriveFacts();
 
   // From here on a failing step is passed over and the next one runs.
+  Guarded(&MainWindow::ReadExplorerPage);
   Guarded(&MainWindow::ReadInputPage);
   Guarded(&MainWindow::ReadSystemInformation);
   Guarded(&MainWindow::ReadVisualPage);
-  Guarded(&MainWindow::LoadWallpaperPreview);
   Guarded(&MainWindow::FillLanguageList);
   std::string language = language::StoredChoice(settings);
   if (language.empty()) language = std::string(language::kFallbackLanguage);
@@ -256,20 +263,18 @@ void MainWindow::DisableStartMenuApply() {
 // visual code; each is one step of the start-up sequence.
 void MainWindow::InitialiseMonitor() { monitor_->Load(); }
 void MainWindow::FillDriveFacts() { drives_.FillAtLoad(); }
-void MainWindow::ReadInputPage() {}
+void MainWindow::ReadExplorerPage() {
+  tweaks::LoadExplorerOptionsPage(*form_, services_);
+  tweaks::LoadPrivacyPage(*form_, services_);
+}
+void MainWindow::ReadInputPage() { tweaks::LoadInputPage(*form_, services_); }
 void MainWindow::ReadSystemInformation() { monitor::FillSystemInformation(*form_, services_); }
 void MainWindow::ReadVisualPage() {
+  tweaks::LoadVisualOptionsPage(*form_, services_);
   tweaks::LoadStartMenuPage(*form_, services_);
   tweaks::LoadDesktopPage(*form_, services_);
 }
 
-void MainWindow::LoadWallpaperPreview() {
-  const std::string wallpaper =
-      registry::ReadValueByPath(services_.registry, "HKEY_CURRENT_USER\\Control Panel\\Desktop\\Wallpaper");
-  if (wallpaper != "Error" && text::ToLowerAscii(wallpaper) != "(none)") {
-    (*form_)["Image1"].SetPicture(wallpaper);
-  }
-}
 void MainWindow::RefreshDriveFacts() { drives_.Refresh(); }
 
 }  // namespace qb::app

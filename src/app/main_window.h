@@ -48,10 +48,10 @@ class MainWindow {
   // Pages read their first state during start-up, one step each.
   void InitialiseMonitor();
   void FillDriveFacts();
+  void ReadExplorerPage();
   void ReadInputPage();
   void ReadSystemInformation();
   void ReadVisualPage();
-  void LoadWallpaperPreview();
   void FillLanguageList();
   void RefreshDriveFacts();
   void DisableStartMenuApply();

@@ -1,0 +1,117 @@
+#include "tweaks/explorer_options_page.h"
+
+#include <string>
+
+#include "platform/text.h"
+#include "registry/registry_paths.h"
+
+namespace qb::tweaks {
+
+const std::array<TweakBinding, 3> kExplorerTextBindings{{
+    {"changetxt", "HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\Main\\Window Title",
+     BindingKind::TextBox},
+    {"editortxt",
+     "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Internet Explorer\\View Source Editor\\Editor "
+     "Name\\",
+     BindingKind::TextBox},
+    {"hometxt", "HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\Main\\Start Page",
+     BindingKind::TextBox},
+}};
+
+namespace {
+
+constexpr std::string_view kFullScreenOn = "yes";
+constexpr std::string_view kFullScreenOff = "no";
+
+std::optional<std::string> StoredText(Registry& registry, std::string_view path) {
+  RegValue value;
+  if (registry::RegRead(registry, path, value) != status::kOk) return std::nullopt;
+  return registry::ValueText(value);
+}
+
+std::optional<long long> StoredNumber(Registry& registry, std::string_view path) {
+  RegValue value;
+  if (registry::RegRead(registry, path, value) != status::kOk) return std::nullopt;
+  return registry::ValueNumber(value);
+}
+
+// The browser starts full screen when the value says "yes", in any letter case.
+std::optional<int> FullScreenBox(Registry& registry) {
+  const auto stored = StoredText(registry, kFullScreenPath);
+  if (!stored) return std::nullopt;
+  if (text::EqualsNoCase(text::TrimBlanks(*stored), kFullScreenOn)) return 1;
+  if (text::EqualsNoCase(text::TrimBlanks(*stored), kFullScreenOff)) return 0;
+  return std::nullopt;
+}
+
+// "Persistent" = 0 empties the cache when the browser closes: the box is its opposite.
+std::optional<int> EmptyCacheBox(Registry& registry) {
+  const auto stored = StoredNumber(registry, kKeepCachePath);
+  if (!stored || (*stored != 0 && *stored != 1)) return std::nullopt;
+  return *stored == 0 ? 1 : 0;
+}
+
+void Report(const Services& services, const PageHooks& hooks, std::string_view what,
+            Status written) {
+  UnsavedChanges unsaved;
+  unsaved.Note(std::string(what), written);
+  unsaved.Report(services.dialogs, services.environment, hooks.Owner());
+}
+
+// The immediate writes store only a real change, so a box that shows the stored state
+// (at load, for instance) writes nothing.
+void SaveText(const Services& services, const PageHooks& hooks, std::string_view path,
+              std::string_view text) {
+  if (StoredText(services.registry, path) == std::optional<std::string>(text)) return;
+  Report(services, hooks, path, registry::RegWrite(services.registry, path, text));
+}
+
+void FullScreenClicked(const ui::Form& form, const Services& services, const PageHooks& hooks) {
+  const int box = form["FullCheck"].Value();
+  if (FullScreenBox(services.registry) == box) return;
+  Report(services, hooks, kFullScreenPath,
+         registry::RegWrite(services.registry, kFullScreenPath,
+                            box == 1 ? kFullScreenOn : kFullScreenOff));
+}
+
+void EmptyCacheClicked(const ui::Form& form, const Services& services, const PageHooks& hooks) {
+  const int box = form["EmptyCheck"].Value();
+  if (EmptyCacheBox(services.registry) == box) return;
+  Report(services, hooks, kKeepCachePath,
+         registry::RegWrite(services.registry, kKeepCachePath, box == 1 ? 0 : 1, "REG_DWORD"));
+}
+
+}  // namespace
+
+void LoadExplorerOptionsPage(ui::Form& form, const Services& services) {
+  LoadBindings(form, services.registry, kExplorerTextBindings);
+  if (auto folder = StoredText(services.registry, kDownloadFolderPath)) {
+    form["txtDownloadFolder"].SetText(std::move(*folder));
+  }
+  if (const auto box = FullScreenBox(services.registry)) form["FullCheck"].SetValue(*box);
+  if (const auto box = EmptyCacheBox(services.registry)) form["EmptyCheck"].SetValue(*box);
+}
+
+void WireExplorerOptionsPage(ui::Form& form, const Services& services, PageHooks hooks) {
+  form["applycmd"].on_click = [&form, services, hooks] {
+    ExplorerOptionsApply(form, services, hooks);
+  };
+  form["FullCheck"].on_click = [&form, services, hooks] {
+    FullScreenClicked(form, services, hooks);
+  };
+  form["EmptyCheck"].on_click = [&form, services, hooks] {
+    EmptyCacheClicked(form, services, hooks);
+  };
+  form["nonecmd"].on_click = [services, hooks] {
+    SaveText(services, hooks, kToolbarBitmapPath, "");
+  };
+}
+
+void ExplorerOptionsApply(const ui::Form& form, const Services& services,
+                          const PageHooks& hooks) {
+  UnsavedChanges unsaved;
+  ApplyBindings(form, services.registry, kExplorerTextBindings, unsaved);
+  unsaved.Report(services.dialogs, services.environment, hooks.Owner());
+}
+
+}  // namespace qb::tweaks

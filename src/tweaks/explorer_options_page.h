@@ -1,0 +1,38 @@
+#pragma once
+// The "Explorer Options" tab of the Explorer page: the browser's window title, view-source
+// editor and start page (saved by the tab's Apply), and the download folder, toolbar
+// bitmap, full-screen start and temporary-file setting (saved as soon as they are used).
+#include <array>
+#include <string_view>
+
+#include "platform/services.h"
+#include "tweaks/page_hooks.h"
+#include "tweaks/tweak_binding.h"
+#include "ui/form.h"
+
+namespace qb::tweaks {
+
+// The three text boxes, in the order Apply writes them; the editor is the default value of
+// the "Editor Name" key, machine-wide.
+extern const std::array<TweakBinding, 3> kExplorerTextBindings;
+inline constexpr std::string_view kDownloadFolderPath =
+    "HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\Download Directory";
+inline constexpr std::string_view kToolbarBitmapPath =
+    "HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\Toolbar\\BackBitmap";
+inline constexpr std::string_view kFullScreenPath =
+    "HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\Main\\FullScreen";
+inline constexpr std::string_view kKeepCachePath =
+    "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet "
+    "Settings\\Cache\\Persistent";
+
+// Shows every stored setting of the tab (part of the main window's load); writes nothing.
+// A missing value leaves its control as designed.
+void LoadExplorerOptionsPage(ui::Form& form, const Services& services);
+// Connects Apply, the two check boxes and the four buttons of the tab.
+void WireExplorerOptionsPage(ui::Form& form, const Services& services, PageHooks hooks);
+// Saves each text box that differs from what is stored; a refused write is skipped and
+// named in one message.
+void ExplorerOptionsApply(const ui::Form& form, const Services& services,
+                          const PageHooks& hooks);
+
+}  // namespace qb::tweaks

@@ -1,0 +1,147 @@
+#include "tweaks/input_page.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "platform/app_settings.h"
+#include "registry/registry_paths.h"
+#include "tweaks/tweak_binding.h"
+
+namespace qb::tweaks {
+
+namespace {
+
+// How a setting's value travels to the system: in uiParam or as pvParam.
+enum class Carrier { UiParam, PvParam };
+
+struct SystemSetting {
+  TweakBinding binding;  // where the system keeps the setting, read at load
+  std::string_view name;  // for the message when the system refuses it
+  uint32_t action;
+  Carrier carrier;
+};
+
+const std::array<SystemSetting, 4> kSettings{{
+    {{"SpeedSlider", "HKCU\\Control Panel\\Mouse\\MouseSensitivity", BindingKind::Slider,
+      BindingUse::LoadOnly},
+     "Mouse pointer speed", spi::kSetMouseSpeed, Carrier::PvParam},
+    {{"Repeatslider", "HKCU\\Control Panel\\Keyboard\\KeyboardSpeed", BindingKind::Slider,
+      BindingUse::LoadOnly},
+     "Keyboard repeat rate", spi::kSetKeyboardSpeed, Carrier::UiParam},
+    {{"Delayslider", "HKCU\\Control Panel\\Keyboard\\KeyboardDelay", BindingKind::Slider,
+      BindingUse::LoadOnly},
+     "Keyboard repeat delay", spi::kSetKeyboardDelay, Carrier::UiParam},
+    {{"swapm", "HKEY_CURRENT_USER\\Control Panel\\Mouse\\SwapMouseButtons", BindingKind::CheckBox,
+      BindingUse::LoadOnly},
+     "Swap mouse buttons", spi::kSetMouseButtonSwap, Carrier::UiParam},
+}};
+
+constexpr uint32_t kSwapOn = 0xFFFFFFFF;  // TRUE as the system's -1
+constexpr uint32_t kTrailsOn = 5;
+
+Status SetSystem(const Services& services, uint32_t action, uint32_t ui_param,
+                 intptr_t pv_value) {
+  return services.system_parameters.SetParameter(action, ui_param, pv_value,
+                                                 spi::kStoreAndBroadcast);
+}
+
+void ApplySetting(const ui::Form& form, const Services& services, const SystemSetting& setting,
+                  UnsavedChanges& unsaved) {
+  if (!BindingChanged(form, services.registry, setting.binding)) return;
+  const int value = form[setting.binding.control].Value();
+  uint32_t ui_param = 0;
+  intptr_t pv_value = 0;
+  if (setting.action == spi::kSetMouseButtonSwap) {
+    ui_param = value == 1 ? kSwapOn : 0;
+  } else if (setting.carrier == Carrier::UiParam) {
+    ui_param = static_cast<uint32_t>(value);
+  } else {
+    pv_value = value;
+  }
+  const Status set = SetSystem(services, setting.action, ui_param, pv_value);
+  if (!unsaved.Note(std::string(setting.name), set)) return;
+  if (setting.action == spi::kSetMouseButtonSwap) {
+    AppSettings(services.registry).Save(kMouseApp, kMouseSection, "swap", value == 1 ? "1" : "0");
+  }
+}
+
+std::optional<long long> StoredDoubleClick(Registry& registry) {
+  RegValue value;
+  if (registry::RegRead(registry, kDoubleClickPath, value) != status::kOk) return std::nullopt;
+  return registry::ValueNumber(value);
+}
+
+void ApplyDoubleClick(const ui::Form& form, const Services& services, UnsavedChanges& unsaved) {
+  const ui::Control& slider = form["DoubleSlider"];
+  const auto stored = StoredDoubleClick(services.registry);
+  if (stored && DoubleClickPosition(*stored, slider.Min(), slider.Max()) == slider.Value()) return;
+  const int milliseconds = DoubleClickMilliseconds(slider.Value());
+  if (!unsaved.Note(std::string(kDoubleClickPath),
+                    registry::RegWrite(services.registry, kDoubleClickPath,
+                                       std::to_string(milliseconds)))) {
+    return;
+  }
+  unsaved.Note("Double click speed",
+               services.system_parameters.SetDoubleClickTime(static_cast<unsigned>(milliseconds)));
+}
+
+void ApplyTrails(const ui::Form& form, const Services& services, UnsavedChanges& unsaved) {
+  AppSettings settings(services.registry);
+  const std::string wanted = form["trails"].Value() == 1 ? "1" : "0";
+  if (settings.Get(kMouseApp, kMouseSection, "trails", "0") == wanted) return;
+  if (!unsaved.Note("Show pointer trails",
+                    SetSystem(services, spi::kSetMouseTrails, wanted == "1" ? kTrailsOn : 0, 0))) {
+    return;
+  }
+  unsaved.Note("HKEY_CURRENT_USER\\" + std::string(kAppSettingsKey) + "\\" +
+                   std::string(kMouseApp) + "\\" + std::string(kMouseSection) + "\\trails",
+               settings.Save(kMouseApp, kMouseSection, "trails", wanted));
+}
+
+}  // namespace
+
+int DoubleClickMilliseconds(int position) { return 1100 - 100 * position; }
+
+int DoubleClickPosition(long long milliseconds, int min, int max) {
+  const long long position = std::llround((1100.0 - static_cast<double>(milliseconds)) / 100.0);
+  return static_cast<int>(std::clamp<long long>(position, min, max));
+}
+
+void LoadInputPage(ui::Form& form, const Services& services) {
+  for (const auto& setting : kSettings) LoadBinding(form, services.registry, setting.binding);
+  ui::Control& slider = form["DoubleSlider"];
+  if (const auto stored = StoredDoubleClick(services.registry)) {
+    slider.SetValue(DoubleClickPosition(*stored, slider.Min(), slider.Max()));
+  }
+  const std::string trails =
+      AppSettings(services.registry).Get(kMouseApp, kMouseSection, "trails");
+  if (const auto number = registry::WholeNumber(trails); number && (*number == 0 || *number == 1)) {
+    form["trails"].SetValue(static_cast<int>(*number));
+  }
+}
+
+void WireInputPage(ui::Form& form, const Services& services, PageHooks hooks) {
+  form["inputcmd"].on_click = [&form, services, hooks = std::move(hooks)] {
+    InputApply(form, services, hooks);
+  };
+}
+
+void InputApply(ui::Form& form, const Services& services, const PageHooks& hooks) {
+  UnsavedChanges unsaved;
+  ui::Control& recycle = form["recycle"];
+  if (recycle.Value() == 1 &&
+      unsaved.Note("Empty Recycle Bin", services.recycle_bin.Empty(hooks.Owner()))) {
+    recycle.SetValue(0);
+  }
+  // The order the system has always been told in: speeds and delay, double click, buttons,
+  // trails.
+  for (int i = 0; i < 3; ++i) ApplySetting(form, services, kSettings[i], unsaved);
+  ApplyDoubleClick(form, services, unsaved);
+  ApplySetting(form, services, kSettings[3], unsaved);
+  ApplyTrails(form, services, unsaved);
+  unsaved.Report(services.dialogs, services.environment, hooks.Owner());
+}
+
+}  // namespace qb::tweaks

@@ -1,0 +1,112 @@
+#include "tweaks/visual_options_page.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "platform/app_settings.h"
+#include "platform/text.h"
+#include "registry/registry_paths.h"
+#include "tweaks/display_resolution.h"
+#include "tweaks/tweak_binding.h"
+#include "tweaks/unsaved_changes.h"
+
+namespace qb::tweaks {
+
+namespace {
+
+const std::array<TweakBinding, 1> kOptimizeBinding{{
+    {"Check1", kOptimizePolicyPath, BindingKind::CheckBox, BindingUse::LoadOnly},
+}};
+
+constexpr int kOptimizeBuffers = 21;
+constexpr size_t kOptimizeBufferChars = 500000;
+
+// Windows keeps "2" for smoothing on (ClearType or standard), "0" for off.
+std::optional<int> StoredSmoothing(Registry& registry) {
+  RegValue value;
+  if (registry::RegRead(registry, kFontSmoothingPath, value) != status::kOk) return std::nullopt;
+  const auto number = registry::ValueNumber(value);
+  if (!number) return std::nullopt;
+  return *number != 0 ? 1 : 0;
+}
+
+void ShowWallpaper(ui::Form& form, Registry& registry) {
+  const std::string wallpaper = registry::ReadValueByPath(registry, kWallpaperValuePath);
+  if (wallpaper != "Error" && text::ToLowerAscii(wallpaper) != "(none)") {
+    form["Image1"].SetPicture(wallpaper);
+  }
+}
+
+void ApplyResolution(ui::Form& form, const Services& services, const PageHooks& hooks) {
+  const std::string& typed = form["RCombo"].Text();
+  const auto size = ParseScreenSize(typed);
+  if (!size) {
+    services.dialogs.ShowMessage(hooks.Owner(),
+                                 "\"" + typed +
+                                     "\" is not a screen size. Choose one from the list or "
+                                     "type a width and height such as 1024x768.",
+                                 {}, mb::kOk | mb::kIconExclamation);
+    return;
+  }
+  ChangeScreenSize(services, hooks, *size);
+}
+
+void ApplyWallpaper(ui::Form& form, const Services& services, UnsavedChanges& unsaved) {
+  const std::string& picture = form["Image1"].PicturePath();
+  if (picture.empty()) return;
+  unsaved.Note("Desktop wallpaper " + picture, services.system_parameters.SetWallpaper(picture));
+}
+
+void ApplySmoothing(ui::Form& form, const Services& services, UnsavedChanges& unsaved) {
+  const int box = form["fsmooth"].Value();
+  if (StoredSmoothing(services.registry).value_or(0) == box) return;
+  const Status set = services.system_parameters.SetParameter(spi::kSetFontSmoothing, box == 1 ? 1 : 0,
+                                                             0, spi::kStoreAndBroadcast);
+  if (!unsaved.Note("Font Smoothing", set)) return;
+  AppSettings(services.registry).Save(kVisualApp, "visual", "smooth", box == 1 ? "1" : "0");
+}
+
+}  // namespace
+
+void LoadVisualOptionsPage(ui::Form& form, const Services& services) {
+  if (const auto smoothing = StoredSmoothing(services.registry)) form["fsmooth"].SetValue(*smoothing);
+  LoadBindings(form, services.registry, kOptimizeBinding);
+  form["Picture2"].SetBackColour(services.system_colours.Get(syscolour::kBackground));
+  ShowWallpaper(form, services.registry);
+  const auto sizes = OfferedSizes(services.display_modes);
+  if (!sizes.empty()) form["RCombo"].SetItems(sizes);
+}
+
+void WireVisualOptionsPage(ui::Form& form, const Services& services, PageHooks hooks) {
+  form["ResolutionCheck"].on_click = [&form] {
+    form["RCombo"].SetEnabled(form["ResolutionCheck"].Value() == 1);
+  };
+  form["wallpaperCheck"].on_click = [&form] {
+    form["wallpapercmd"].SetEnabled(form["wallpaperCheck"].Value() == 1);
+  };
+  form["applyvisualcmd"].on_click = [&form, services, hooks] {
+    VisualOptionsApply(form, services, hooks);
+  };
+  form["optimizecmd"].on_click = [hooks] { OptimizeMemory(hooks); };
+}
+
+void VisualOptionsApply(ui::Form& form, const Services& services, const PageHooks& hooks) {
+  if (form["ResolutionCheck"].Value() == 1) ApplyResolution(form, services, hooks);
+  UnsavedChanges unsaved;
+  if (form["wallpaperCheck"].Value() == 1) ApplyWallpaper(form, services, unsaved);
+  ApplySmoothing(form, services, unsaved);
+  unsaved.Report(services.dialogs, services.environment, hooks.Owner());
+}
+
+void OptimizeMemory(const PageHooks& hooks) {
+  std::vector<std::u16string> buffers;
+  buffers.reserve(kOptimizeBuffers);
+  for (int i = 0; i < kOptimizeBuffers; ++i) {
+    // Filled, not only reserved, so the pages are really taken from the system.
+    buffers.emplace_back(kOptimizeBufferChars, u' ');
+    if (!hooks.DoEvents()) break;
+  }
+}
+
+}  // namespace qb::tweaks

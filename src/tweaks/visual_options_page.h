@@ -1,0 +1,34 @@
+#pragma once
+// The "Visual Options" tab of the Visual page: font smoothing, the desktop wallpaper and
+// the screen resolution, applied by one button; and, on the System Monitoring frame, the
+// memory optimisation and its option box.
+#include <string_view>
+
+#include "platform/services.h"
+#include "tweaks/page_hooks.h"
+#include "ui/form.h"
+
+namespace qb::tweaks {
+
+inline constexpr std::string_view kWallpaperValuePath =
+    "HKEY_CURRENT_USER\\Control Panel\\Desktop\\Wallpaper";
+inline constexpr std::string_view kFontSmoothingPath =
+    "HKEY_CURRENT_USER\\Control Panel\\Desktop\\FontSmoothing";
+inline constexpr std::string_view kOptimizePolicyPath =
+    "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Mem\\Optimize";
+inline constexpr std::string_view kVisualApp = "Meadowfen utilities";
+
+// Shows the current state of every control (part of the main window's load); writes
+// nothing: smoothing, the optimisation box, the wallpaper and desktop colour previews and
+// the display's own sizes.
+void LoadVisualOptionsPage(ui::Form& form, const Services& services);
+// Connects the two option boxes to the controls they enable, Apply and "Optimize".
+void WireVisualOptionsPage(ui::Form& form, const Services& services, PageHooks hooks);
+// In order: the resolution (when its box is checked), the wallpaper (when its box is
+// checked), then font smoothing when its box differs from the system's setting.
+void VisualOptionsApply(ui::Form& form, const Services& services, const PageHooks& hooks);
+// Claims and touches memory in steps so that the system trims other programs' working
+// sets, then releases it all.
+void OptimizeMemory(const PageHooks& hooks);
+
+}  // namespace qb::tweaks

@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include "main_form_fixture.h"
+#include "tweaks/explorer_options_page.h"
+#include "tweaks/privacy_page.h"
+
+namespace qb::tweaks::testing {
+namespace {
+
+constexpr std::string_view kRegistryTools =
+    "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System\\"
+    "DisableRegistryTools";
+constexpr std::string_view kTypedUrls =
+    "HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\TypedURLs\\url1";
+constexpr std::string_view kWindowTitle =
+    "HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\Main\\Window Title";
+constexpr std::string_view kEditor =
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Internet Explorer\\View Source Editor\\Editor "
+    "Name\\";
+constexpr std::string_view kStartPage =
+    "HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\Main\\Start Page";
+
+class ExplorerPagesTest : public MainFormPageTest {
+ protected:
+  // As the main window does it: handlers first, then the stored state.
+  void WireAndLoad() {
+    WireExplorerOptionsPage(form, services, hooks);
+    WirePrivacyPage(form, services, hooks);
+    LoadExplorerOptionsPage(form, services);
+    LoadPrivacyPage(form, services);
+  }
+};
+
+// Fault guarded: the tab's boxes started with design text and the policy box cleared, so an
+// Apply made for one setting wrote an example home page and re-enabled the registry tools
+// an administrator had disabled. Every control now shows the stored value, and an untouched
+// page applied changes nothing.
+TEST_F(ExplorerPagesTest, UntouchedPagesShowTheStoredStateAndApplyChangesNothing) {
+  StoreText(kWindowTitle, "Work");
+  StoreText(kEditor, "C:\\Tools\\edit.exe");
+  StoreText(kStartPage, "https://intranet/");
+  StoreText(kDownloadFolderPath, "D:\\Downloads");
+  StoreText(kFullScreenPath, "YES");
+  Store(kKeepCachePath, 0);
+  Store(kRegistryTools, 1);
+  machine.registry.ClearWriteLog();
+
+  WireAndLoad();
+  EXPECT_EQ(form["changetxt"].Text(), "Work");
+  EXPECT_EQ(form["editortxt"].Text(), "C:\\Tools\\edit.exe");
+  EXPECT_EQ(form["hometxt"].Text(), "https://intranet/");
+  EXPECT_EQ(form["txtDownloadFolder"].Text(), "D:\\Downloads");
+  EXPECT_EQ(form["FullCheck"].Value(), 1);
+  EXPECT_EQ(form["EmptyCheck"].Value(), 1);
+  EXPECT_EQ(form["disableregchk"].Value(), 1);
+
+  form["applycmd"].RaiseClick();
+  form["applyprivacy"].RaiseClick();
+  EXPECT_TRUE(machine.registry.WriteLog().empty());
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(ExplorerPagesTest, MissingValuesLeaveTheDesignState) {
+  WireAndLoad();
+  EXPECT_EQ(form["hometxt"].Text(), "");
+  EXPECT_EQ(form["FullCheck"].Value(), 0);
+  EXPECT_EQ(form["EmptyCheck"].Value(), 0);
+  form["applycmd"].RaiseClick();
+  EXPECT_TRUE(machine.registry.WriteLog().empty());
+}
+
+TEST_F(ExplorerPagesTest, CheckBoxesWriteAtOnceInTheirOwnForms) {
+  WireAndLoad();
+  form["FullCheck"].SetValue(1);
+  EXPECT_EQ(Read(kFullScreenPath), RegValue::String("FullScreen", "yes"));
+  form["FullCheck"].SetValue(0);
+  EXPECT_EQ(Read(kFullScreenPath), RegValue::String("FullScreen", "no"));
+  form["EmptyCheck"].SetValue(1);
+  EXPECT_EQ(Read(kKeepCachePath), RegValue::Dword("Persistent", 0));
+  form["EmptyCheck"].SetValue(0);
+  EXPECT_EQ(Read(kKeepCachePath), RegValue::Dword("Persistent", 1));
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(ExplorerPagesTest, NoneClearsTheToolbarBitmap) {
+  StoreText(kToolbarBitmapPath, "C:\\bg.bmp");
+  WireAndLoad();
+  form["nonecmd"].RaiseClick();
+  EXPECT_EQ(Read(kToolbarBitmapPath), RegValue::String("BackBitmap", ""));
+}
+
+// Fault guarded: a refused immediate write ended the program.
+TEST_F(ExplorerPagesTest, ARefusedImmediateWriteGetsAPlainMessage) {
+  WireAndLoad();
+  machine.registry.DenyWrites({RegRoot::CurrentUser, "Software\\Microsoft\\Internet Explorer"});
+  form["FullCheck"].SetValue(1);
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].text, "This change was not saved:\n\n" + std::string(kFullScreenPath) +
+                                    "\n    Access is denied.\n\nChanging machine-wide settings "
+                                    "and the settings of other users needs an administrator. "
+                                    "Start Quill Box as an administrator to save them.");
+}
+
+TEST_F(ExplorerPagesTest, ApplyWritesTheChangedBoxesInOrderAndTheEditorAsTheKeysDefault) {
+  WireAndLoad();
+  form["changetxt"].SetText("Browser");
+  form["editortxt"].SetText("C:\\edit.exe");
+  form["hometxt"].SetText("https://start/");
+  form["applycmd"].RaiseClick();
+  std::vector<std::string> sets;
+  for (const auto& line : machine.registry.WriteLog()) {
+    if (line.rfind("SetValue", 0) == 0) sets.push_back(line);
+  }
+  EXPECT_EQ(sets, (std::vector<std::string>{
+                      "SetValue HKCU\\Software\\Microsoft\\Internet Explorer\\Main [Window Title]",
+                      "SetValue HKLM\\SOFTWARE\\Microsoft\\Internet Explorer\\View Source "
+                      "Editor\\Editor Name []",
+                      "SetValue HKCU\\Software\\Microsoft\\Internet Explorer\\Main [Start Page]"}));
+  EXPECT_EQ(Read(kEditor), RegValue::String("", "C:\\edit.exe"));
+}
+
+// A standard user cannot write the machine-wide editor key: the two per-user boxes are
+// saved and one message names the editor.
+TEST_F(ExplorerPagesTest, ARefusedMachineWideEditorIsSkippedAndNamed) {
+  WireAndLoad();
+  machine.registry.DenyWrites({RegRoot::LocalMachine, "SOFTWARE"});
+  form["changetxt"].SetText("Browser");
+  form["editortxt"].SetText("C:\\edit.exe");
+  form["hometxt"].SetText("https://start/");
+  form["applycmd"].RaiseClick();
+  EXPECT_EQ(Read(kWindowTitle).AsString(), "Browser");
+  EXPECT_EQ(Read(kStartPage).AsString(), "https://start/");
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_NE(Messages()[0].text.find(std::string(kEditor) + "\n    Access is denied."),
+            std::string::npos);
+  EXPECT_NE(Messages()[0].text.find("needs an administrator"), std::string::npos);
+}
+
+TEST_F(ExplorerPagesTest, ClearingTypedAddressesLeavesAnEmptyKeyWhetherOrNotOneExisted) {
+  for (bool existed : {true, false}) {
+    MemoryMachine fresh;
+    Services fresh_services = fresh.services();
+    if (existed) registry::RegWrite(fresh.registry, kTypedUrls, "http://secret/");
+    WirePrivacyPage(form, fresh_services, hooks);
+    form["ieclearh"].SetValue(1);
+    form["applyprivacy"].RaiseClick();
+    const RegKeyPath key{RegRoot::CurrentUser, std::string(kTypedUrlsKey)};
+    std::vector<RegValue> values;
+    EXPECT_EQ(fresh.registry.EnumValues(key, values), status::kOk) << existed;
+    EXPECT_TRUE(values.empty()) << existed;
+    EXPECT_TRUE(fresh.dialogs.Messages().empty());
+  }
+}
+
+TEST_F(ExplorerPagesTest, PrivacyApplyWritesThePolicyOnlyWhenTheBoxChanged) {
+  WireAndLoad();
+  form["applyprivacy"].RaiseClick();
+  EXPECT_TRUE(machine.registry.WriteLog().empty());
+  form["disableregchk"].SetValue(1);
+  form["applyprivacy"].RaiseClick();
+  EXPECT_EQ(Read(kRegistryTools), RegValue::Dword("DisableRegistryTools", 1));
+  form["disableregchk"].SetValue(0);
+  form["applyprivacy"].RaiseClick();
+  EXPECT_EQ(Read(kRegistryTools), RegValue::Dword("DisableRegistryTools", 0));
+}
+
+}  // namespace
+}  // namespace qb::tweaks::testing

@@ -1,0 +1,158 @@
+// The Privacy and Input pages and the display modes against the real registry and system.
+// First: it takes back the plain names the system headers turn into macros.
+#include "platform/win32/win32_file_system.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/main_form_layout.h"
+#include "platform/memory/memory_machine.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_display_modes.h"
+#include "platform/win32/win32_environment.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_system_parameters.h"
+#include "registry/registry_paths.h"
+#include "tweaks/display_resolution.h"
+#include "tweaks/input_page.h"
+#include "tweaks/privacy_page.h"
+
+namespace qb::tweaks {
+namespace {
+
+using win32::Wide;
+
+std::string RegQuery(const std::string& key, const std::string& value) {
+  const std::wstring command = L"reg query \"" + Wide(key) + L"\" /v \"" + Wide(value) + L"\" 2>&1";
+  std::string output;
+  if (FILE* pipe = _wpopen(command.c_str(), L"rt")) {
+    char buffer[256];
+    while (fgets(buffer, sizeof buffer, pipe)) output += buffer;
+    _pclose(pipe);
+  }
+  return output;
+}
+
+class PagesWineTest : public ::testing::Test {
+ protected:
+  // Every value a test may change is put back as it was found.
+  void Keep(std::string_view path) {
+    Saved saved{std::string(path), {}, false};
+    saved.present = registry::RegRead(reg, path, saved.value) == status::kOk;
+    saved_.push_back(std::move(saved));
+  }
+  void TearDown() override {
+    for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
+      const auto where = registry::ParseValuePath(it->path);
+      if (it->present) {
+        reg.SetValue(where->key, it->value);
+      } else {
+        reg.DeleteValue(where->key, where->value_name);
+      }
+    }
+  }
+
+  struct Saved {
+    std::string path;
+    RegValue value;
+    bool present;
+  };
+  std::vector<Saved> saved_;
+
+  MemoryMachine machine;
+  win32::Win32Registry reg;
+  win32::Win32Environment environment;
+  win32::Win32SystemParameters system_parameters;
+  win32::Win32DisplayModes display_modes;
+  Services services{.registry = reg, .profile = machine.profile, .instance = machine.instance,
+                    .environment = environment, .shell = machine.shell,
+                    .dialogs = machine.dialogs, .clock = machine.clock, .files = machine.files,
+                    .system_parameters = system_parameters, .power = machine.power,
+                    .shortcuts = machine.shortcuts, .display_modes = display_modes,
+                    .system_colours = machine.system_colours,
+                    .recycle_bin = machine.recycle_bin};
+  std::unique_ptr<ui::Form> main_form = app::CreateMainForm();
+  ui::Form& form = *main_form;
+};
+
+TEST_F(PagesWineTest, PrivacyApplyClearsTypedAddressesAndSetsThePolicy) {
+  const std::string policy =
+      "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System\\"
+      "DisableRegistryTools";
+  Keep(policy);
+  const std::string typed = "HKEY_CURRENT_USER\\" + std::string(kTypedUrlsKey) + "\\url1";
+  ASSERT_EQ(registry::RegWrite(reg, typed, "http://example.invalid/"), status::kOk);
+
+  WirePrivacyPage(form, services, {});
+  LoadPrivacyPage(form, services);
+  form["ieclearh"].SetValue(1);
+  form["disableregchk"].SetValue(1);
+  form["applyprivacy"].RaiseClick();
+
+  EXPECT_TRUE(machine.dialogs.Messages().empty());
+  const std::string shown =
+      RegQuery("HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System",
+               "DisableRegistryTools");
+  EXPECT_NE(shown.find("REG_DWORD"), std::string::npos) << shown;
+  EXPECT_NE(shown.find("0x1"), std::string::npos) << shown;
+  const std::string history =
+      RegQuery("HKCU\\Software\\Microsoft\\Internet Explorer\\TypedURLs", "url1");
+  EXPECT_EQ(history.find("example.invalid"), std::string::npos) << history;
+  std::vector<RegValue> values;
+  EXPECT_EQ(reg.EnumValues({RegRoot::CurrentUser, std::string(kTypedUrlsKey)}, values),
+            status::kOk);
+  EXPECT_TRUE(values.empty());
+}
+
+TEST_F(PagesWineTest, InputApplyReachesTheSystemAndTheRegistry) {
+  for (const char* path : {"HKCU\\Control Panel\\Mouse\\MouseSensitivity",
+                           "HKCU\\Control Panel\\Keyboard\\KeyboardSpeed",
+                           "HKCU\\Control Panel\\Mouse\\DoubleClickSpeed"}) {
+    Keep(path);
+  }
+  WireInputPage(form, services, {});
+  LoadInputPage(form, services);
+  const int speed = form["SpeedSlider"].Value() == 7 ? 8 : 7;
+  form["SpeedSlider"].SetValue(speed);
+  form["Repeatslider"].SetValue(form["Repeatslider"].Value() == 20 ? 21 : 20);
+  form["DoubleSlider"].SetValue(form["DoubleSlider"].Value() == 3 ? 4 : 3);
+  form["inputcmd"].RaiseClick();
+
+  EXPECT_TRUE(machine.dialogs.Messages().empty())
+      << machine.dialogs.Messages().front().text;
+  int live = 0;
+  ASSERT_TRUE(SystemParametersInfoW(SPI_GETMOUSESPEED, 0, &live, 0));
+  EXPECT_EQ(live, speed);
+  const std::string mouse = RegQuery("HKCU\\Control Panel\\Mouse", "MouseSensitivity");
+  EXPECT_NE(mouse.find(std::to_string(speed)), std::string::npos) << mouse;
+  const std::string double_click = RegQuery("HKCU\\Control Panel\\Mouse", "DoubleClickSpeed");
+  const int milliseconds = DoubleClickMilliseconds(form["DoubleSlider"].Value());
+  EXPECT_NE(double_click.find(std::to_string(milliseconds)), std::string::npos) << double_click;
+  EXPECT_EQ(GetDoubleClickTime(), static_cast<UINT>(milliseconds));
+}
+
+TEST_F(PagesWineTest, TheResolutionListComesFromTheDisplay) {
+  const auto current = display_modes.Current();
+  ASSERT_TRUE(current.has_value());
+  const auto sizes = OfferedSizes(display_modes);
+  ASSERT_FALSE(sizes.empty());
+  EXPECT_NE(std::find(sizes.begin(), sizes.end(), SizeText({current->width, current->height})),
+            sizes.end());
+  DEVMODEW first{};
+  first.dmSize = sizeof first;
+  ASSERT_TRUE(EnumDisplaySettingsW(nullptr, 0, &first));
+  EXPECT_NE(std::find(sizes.begin(), sizes.end(),
+                      SizeText({static_cast<int>(first.dmPelsWidth),
+                                static_cast<int>(first.dmPelsHeight)})),
+            sizes.end());
+}
+
+}  // namespace
+}  // namespace qb::tweaks
