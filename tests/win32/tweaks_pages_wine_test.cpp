@@ -75,7 +75,8 @@ class PagesWineTest : public ::testing::Test {
                     .environment = environment, .shell = machine.shell,
                     .dialogs = machine.dialogs, .clock = machine.clock, .files = machine.files,
                     .system_parameters = system_parameters, .power = machine.power,
-                    .shortcuts = machine.shortcuts, .display_modes = display_modes,
+                    .shortcuts = machine.shortcuts, .system = machine.system,
+                    .display_modes = display_modes,
                     .system_colours = machine.system_colours,
                     .recycle_bin = machine.recycle_bin};
   std::unique_ptr<ui::Form> main_form = app::CreateMainForm();
