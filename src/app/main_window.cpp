@@ -10,6 +10,7 @@
 #include "language/language_list.h"
 #include "monitor/system_info_page.h"
 #include "platform/app_settings.h"
+#include "platform/text.h"
 #include "tweaks/desktop_page.h"
 #include "tweaks/explorer_options_page.h"
 #include "tweaks/input_page.h"
