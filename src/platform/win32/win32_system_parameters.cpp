@@ -42,7 +42,9 @@ Status Win32SystemParameters::SetWallpaper(std::string_view image_path) {
 
 Status Win32SystemParameters::SetParameter(uint32_t action, uint32_t ui_param,
                                            intptr_t pv_value, uint32_t flags) {
-  // These actions take their value itself in pvParam, not a pointer to it.
+  // These actions take their value itself in pvParam, not a pointer to it. Windows reads
+  // the mouse speed from pvParam and ignores uiParam; Wine reads uiParam. Both carry it.
+  if (action == SPI_SETMOUSESPEED && ui_param == 0) ui_param = static_cast<uint32_t>(pv_value);
   if (!SystemParametersInfoW(action, ui_param, reinterpret_cast<void*>(pv_value), flags)) {
     return LastErrorOr(status::kInvalidParameter);
   }
