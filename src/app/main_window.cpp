@@ -16,6 +16,7 @@
 #include "tweaks/input_page.h"
 #include "tweaks/privacy_page.h"
 #include "tweaks/start_menu_page.h"
+#include "tweaks/system_colours_window.h"
 #include "tweaks/visual_options_page.h"
 
 namespace qb::app {
@@ -52,6 +53,9 @@ MainWindow::MainWindow(ui::Application& app, const Services& services, ui::Splas
   form["TabStrip1"].on_click = [this] { SwitchTab("TabStrip1", "VoptionsFrame"); };
   form["ExpTab"].on_click = [this] { SwitchTab("ExpTab", "OptionsFrame"); };
   form["Applylangcmd"].on_click = [this] { ApplyLanguageChoice(); };
+  form["systemcolorcmd"].on_click = [this] {
+    tweaks::ShowSystemColours(app_, *form_, services_, skin_);
+  };
 
   const tweaks::PageHooks hooks{
       .owner = [this] { return app_.HandleOf(*form_); },

@@ -1,0 +1,112 @@
+#include "tweaks/system_colours_window.h"
+
+#include <string>
+
+#include "language/language_catalogue.h"
+#include "platform/app_settings.h"
+
+namespace qb::tweaks {
+
+const std::array<ScreenElement, 13> kScreenElements{{
+    {"Active Window Caption", syscolour::kActiveCaption},
+    {"Inactive Window Caption", syscolour::kInactiveCaption},
+    {"Active Window Caption Text", syscolour::kCaptionText},
+    {"Inctive Window Caption Text", syscolour::kInactiveCaptionText},
+    {"Active Window Border", syscolour::kActiveBorder},
+    {"Inactive Window Border", syscolour::kInactiveBorder},
+    {"Gray Text (Disabled)", syscolour::kGrayText},
+    {"Button Caption", syscolour::kButtonText},
+    {"Highlight", syscolour::kHighlight},
+    {"Highlight Text", syscolour::kHighlightText},
+    {"Menu", syscolour::kMenu},
+    {"Menu Text", syscolour::kMenuText},
+    {"Background", syscolour::kBackground},
+}};
+
+SystemColoursWindow::SystemColoursWindow(ui::Application& app, const Services& services,
+                                         const skin::SkinInstance& main_skin)
+    : app_(app), services_(services), main_skin_(main_skin),
+      form_(std::make_unique<ui::Form>("syscolors", "Colors", 5760, 3900)) {
+  ui::Form& form = *form_;
+  using ui::ControlKind;
+  form.Add({.name = "SkinLabel1", .kind = ControlKind::SkinLabel, .caption = "Item",
+            .tag = "3027", .rect = {240, 480, 2880, 255}});
+  auto& list = form.Add({.name = "List1", .kind = ControlKind::ListBox,
+                         .rect = {240, 780, 2880, 2760}});
+  form.Add({.name = "SkinLabel2", .kind = ControlKind::SkinLabel, .caption = "Colors",
+            .tag = "3028", .rect = {3420, 480, 2040, 255}});
+  form.Add({.name = "Picture1", .kind = ControlKind::Picture, .rect = {3420, 780, 2040, 840}});
+  auto& choose = form.Add({.name = "Command2", .kind = ControlKind::CommandButton,
+                           .caption = "Choose Color", .tag = "1025",
+                           .rect = {3420, 1800, 2040, 380}});
+  // Nothing to apply until an element is chosen: index 0 would be the scroll bar, which
+  // the list does not even offer.
+  auto& apply = form.Add({.name = "Command1", .kind = ControlKind::CommandButton,
+                          .caption = "Apply", .tag = "1016", .rect = {3420, 2400, 2040, 380},
+                          .enabled = false});
+  auto& close = form.Add({.name = "Command3", .kind = ControlKind::CommandButton,
+                          .caption = "Close", .rect = {3420, 3160, 2040, 380}});
+  list.on_click = [this] { ElementChosen(); };
+  choose.on_click = [this] { ChooseColour(); };
+  apply.on_click = [this] { Apply(); };
+  close.on_click = [this] { app_.Unload(*form_); };
+  form.on_load = [this] { Load(); };
+}
+
+void SystemColoursWindow::Load() {
+  ui::Form& form = *form_;
+  const std::string folder = services_.environment.ApplicationFolder();
+  own_skin_.LoadFile(services_.files, folder + std::string(skin::kSkinFileName));
+  own_skin_.ApplyToForm(form, "SmallForm");
+  skin::SkinForm(form, main_skin_);
+  const std::string language = language::StoredChoice(AppSettings(services_.registry));
+  language::ApplyLanguage(form, services_.profile, folder, language);
+  const std::string title =
+      language::LookUp(services_.profile, folder, kSystemColoursTitleKey, language);
+  if (!title.empty()) form.SetCaption(title);
+  std::vector<std::string> items;
+  for (const auto& element : kScreenElements) items.emplace_back(element.text);
+  form["List1"].SetItems(std::move(items));
+}
+
+const ScreenElement* SystemColoursWindow::Selected() const {
+  const int position = (*form_)["List1"].ListIndex();
+  if (position < 0 || position >= static_cast<int>(kScreenElements.size())) return nullptr;
+  return &kScreenElements[position];
+}
+
+void SystemColoursWindow::ElementChosen() {
+  const ScreenElement* element = Selected();
+  if (!element) return;
+  (*form_)["Picture1"].SetBackColour(services_.system_colours.Get(element->index));
+  (*form_)["Command1"].SetEnabled(true);
+}
+
+void SystemColoursWindow::ChooseColour() {
+  ui::Control& preview = (*form_)["Picture1"];
+  uint32_t colour = preview.BackColour().value_or(0);
+  // A cancelled dialog leaves the preview as it was.
+  if (services_.dialogs.ChooseColour(app_.HandleOf(*form_), colour)) preview.SetBackColour(colour);
+}
+
+void SystemColoursWindow::Apply() {
+  const ScreenElement* element = Selected();
+  const auto& colour = (*form_)["Picture1"].BackColour();
+  if (!element || !colour) return;
+  const Status set = services_.system_colours.Set(element->index, *colour);
+  if (set != status::kOk) {
+    services_.dialogs.ShowMessage(app_.HandleOf(*form_),
+                                  "The colour of \"" + std::string(element->text) +
+                                      "\" was not changed: " +
+                                      services_.environment.ErrorText(set) + ".",
+                                  {}, mb::kOk | mb::kIconExclamation);
+  }
+}
+
+void ShowSystemColours(ui::Application& app, ui::Form& owner, const Services& services,
+                       const skin::SkinInstance& main_skin) {
+  SystemColoursWindow window(app, services, main_skin);
+  app.ShowModal(window.Form(), &owner);
+}
+
+}  // namespace qb::tweaks
