@@ -10,6 +10,7 @@
 #include "tweaks/display_resolution.h"
 #include "tweaks/tweak_binding.h"
 #include "tweaks/unsaved_changes.h"
+#include "tweaks/wallpaper_choice.h"
 
 namespace qb::tweaks {
 
@@ -87,6 +88,9 @@ void WireVisualOptionsPage(ui::Form& form, const Services& services, PageHooks h
   };
   form["applyvisualcmd"].on_click = [&form, services, hooks] {
     VisualOptionsApply(form, services, hooks);
+  };
+  form["wallpapercmd"].on_click = [&form, services, hooks] {
+    ChooseWallpaper(form, services, hooks);
   };
   form["optimizecmd"].on_click = [hooks] { OptimizeMemory(hooks); };
 }

@@ -1,0 +1,83 @@
+#include "tweaks/wallpaper_choice.h"
+
+#include <gtest/gtest.h>
+
+#include "main_form_fixture.h"
+#include "tweaks/visual_options_page.h"
+
+namespace qb::tweaks::testing {
+namespace {
+
+constexpr std::string_view kChosen = "C:\\Users\\user\\Pictures\\lake.jpg";
+
+Picture TwoByTwo() { return {2, 2, {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFFFF}}; }
+
+class WallpaperChoiceTest : public MainFormPageTest {
+ protected:
+  WallpaperChoiceTest() {
+    machine.files.AddFolder(machine.environment.windows_folder);
+    machine.files.AddFolder(machine.environment.local_app_data);
+    WireVisualOptionsPage(form, services, hooks);
+    LoadVisualOptionsPage(form, services);
+    form["wallpaperCheck"].SetValue(1);
+  }
+  bool Exists(const std::string& path) {
+    uint32_t attributes = 0;
+    return machine.files.GetAttributes(path, attributes) == status::kOk;
+  }
+  std::string WindowsBitmap() const { return machine.environment.windows_folder + "\\wallpaper.bmp"; }
+};
+
+TEST_F(WallpaperChoiceTest, AChosenPictureBecomesABitmapThatApplySets) {
+  machine.images.AddPicture(kChosen, TwoByTwo());
+  machine.dialogs.ScriptFile(std::string(kChosen));
+  form["wallpapercmd"].RaiseClick();
+  ASSERT_EQ(machine.dialogs.Choosers().size(), 1u);
+  EXPECT_EQ(machine.dialogs.Choosers()[0].filter, kWallpaperFilter);
+  std::vector<uint8_t> bytes;
+  ASSERT_EQ(machine.files.ReadFile(WindowsBitmap(), bytes), status::kOk);
+  EXPECT_EQ(bytes, EncodeBitmapFile(TwoByTwo()));
+  EXPECT_FALSE(Exists(WindowsBitmap() + ".new"));
+  EXPECT_EQ(form["Image1"].PicturePath(), WindowsBitmap());
+  EXPECT_TRUE(machine.system_parameters.Calls().empty());  // nothing before Apply
+
+  form["applyvisualcmd"].RaiseClick();
+  EXPECT_EQ(machine.system_parameters.Calls(),
+            std::vector<std::string>{"SetWallpaper " + WindowsBitmap()});
+}
+
+// Fault guarded: a standard user may not write the Windows folder, and the wallpaper was
+// lost; it now goes to the user's own application-data folder.
+TEST_F(WallpaperChoiceTest, WithoutRightsToTheWindowsFolderTheUsersFolderIsUsed) {
+  machine.files.DenyWrites(machine.environment.windows_folder);
+  machine.images.AddPicture(kChosen, TwoByTwo());
+  machine.dialogs.ScriptFile(std::string(kChosen));
+  form["wallpapercmd"].RaiseClick();
+  const std::string own = machine.environment.local_app_data + "\\Quill Box\\wallpaper.bmp";
+  EXPECT_TRUE(Exists(own));
+  EXPECT_EQ(form["Image1"].PicturePath(), own);
+  EXPECT_TRUE(Messages().empty());
+  form["applyvisualcmd"].RaiseClick();
+  EXPECT_EQ(machine.system_parameters.Calls(), std::vector<std::string>{"SetWallpaper " + own});
+}
+
+TEST_F(WallpaperChoiceTest, AFileThatIsNoPictureChangesNothingAndSaysSo) {
+  machine.images.AddUndecodable(kChosen);
+  machine.dialogs.ScriptFile(std::string(kChosen));
+  const std::string before = form["Image1"].PicturePath();
+  form["wallpapercmd"].RaiseClick();
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_NE(Messages()[0].text.find("could not be read as a picture"), std::string::npos);
+  EXPECT_FALSE(Exists(WindowsBitmap()));
+  EXPECT_EQ(form["Image1"].PicturePath(), before);
+}
+
+TEST_F(WallpaperChoiceTest, ACancelledChoiceChangesNothing) {
+  form["wallpapercmd"].RaiseClick();
+  EXPECT_TRUE(machine.images.Decoded().empty());
+  EXPECT_FALSE(Exists(WindowsBitmap()));
+  EXPECT_TRUE(Messages().empty());
+}
+
+}  // namespace
+}  // namespace qb::tweaks::testing
