@@ -22,6 +22,7 @@ namespace {
 
 constexpr std::string_view kFullScreenOn = "yes";
 constexpr std::string_view kFullScreenOff = "no";
+constexpr std::string_view kDownloadFolderTitle = "Please Select a new Dowload Folder";
 
 std::optional<std::string> StoredText(Registry& registry, std::string_view path) {
   RegValue value;
@@ -66,6 +67,39 @@ void SaveText(const Services& services, const PageHooks& hooks, std::string_view
   Report(services, hooks, path, registry::RegWrite(services.registry, path, text));
 }
 
+// The editor is only shown; Apply saves it. A cancelled choice leaves the box as it was.
+void ChooseEditor(ui::Form& form, const Services& services, const PageHooks& hooks) {
+  std::string path;
+  if (services.dialogs.ChooseOpenFile(hooks.Owner(),
+                                      {.title = "Choose Application", .filter = "Application|*.exe"},
+                                      path)) {
+    form["editortxt"].SetText(std::move(path));
+  }
+}
+
+// A cancelled choice keeps the stored bitmap.
+void ChooseToolbarBitmap(const Services& services, const PageHooks& hooks) {
+  std::string path;
+  if (services.dialogs.ChooseOpenFile(hooks.Owner(),
+                                      {.title = "Choose Picture File", .filter = "Bmp Files|*.bmp"},
+                                      path)) {
+    SaveText(services, hooks, kToolbarBitmapPath, path);
+  }
+}
+
+// A chosen folder is shown and saved at once; a cancelled browse shows the stored folder
+// again and saves nothing.
+void ChooseDownloadFolder(ui::Form& form, const Services& services, const PageHooks& hooks) {
+  std::string folder;
+  ui::Control& box = form["txtDownloadFolder"];
+  if (services.dialogs.ChooseFolder(hooks.Owner(), kDownloadFolderTitle, folder)) {
+    box.SetText(folder);
+    SaveText(services, hooks, kDownloadFolderPath, folder);
+  } else if (auto stored = StoredText(services.registry, kDownloadFolderPath)) {
+    box.SetText(std::move(*stored));
+  }
+}
+
 void FullScreenClicked(const ui::Form& form, const Services& services, const PageHooks& hooks) {
   const int box = form["FullCheck"].Value();
   if (FullScreenBox(services.registry) == box) return;
@@ -101,6 +135,11 @@ void WireExplorerOptionsPage(ui::Form& form, const Services& services, PageHooks
   };
   form["EmptyCheck"].on_click = [&form, services, hooks] {
     EmptyCacheClicked(form, services, hooks);
+  };
+  form["browse3cmd"].on_click = [&form, services, hooks] { ChooseEditor(form, services, hooks); };
+  form["browse2cmd"].on_click = [services, hooks] { ChooseToolbarBitmap(services, hooks); };
+  form["browsecmd"].on_click = [&form, services, hooks] {
+    ChooseDownloadFolder(form, services, hooks);
   };
   form["nonecmd"].on_click = [services, hooks] {
     SaveText(services, hooks, kToolbarBitmapPath, "");
