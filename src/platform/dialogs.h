@@ -20,6 +20,7 @@ constexpr int kIdOk = 1;
 constexpr int kIdCancel = 2;
 constexpr int kIdYes = 6;
 constexpr int kIdNo = 7;
+constexpr int kIdTimeout = 32000;  // a timed box that nobody answered
 }  // namespace mb
 
 inline constexpr std::string_view kDefaultMessageTitle = "Quill Box";
@@ -39,6 +40,10 @@ class Dialogs {
   // Shows a modal message box; returns the answer (mb::kIdOk, kIdYes, ...).
   virtual int ShowMessage(WindowHandle owner, std::string_view text, std::string_view title,
                          unsigned style) = 0;
+  // Like ShowMessage, but the box closes by itself after timeout_ms without an answer and
+  // then answers mb::kIdTimeout.
+  virtual int ShowTimedMessage(WindowHandle owner, std::string_view text,
+                               std::string_view title, unsigned style, unsigned timeout_ms) = 0;
   // The system's file-open dialog for one existing file. True with its full path; false
   // when the user cancelled.
   virtual bool ChooseOpenFile(WindowHandle owner, const FileChoice& choice, std::string& path) = 0;

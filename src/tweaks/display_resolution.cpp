@@ -68,8 +68,11 @@ bool ChangeScreenSize(const Services& services, const PageHooks& hooks, ScreenSi
                                  {}, mb::kOk | mb::kIconExclamation);
     return false;
   }
-  const int answer = services.dialogs.ShowMessage(hooks.Owner(), kKeepDisplayQuestion, {},
-                                                  mb::kYesNo | mb::kIconQuestion);
+  const int answer = services.dialogs.ShowTimedMessage(
+      hooks.Owner(),
+      std::string(kKeepDisplayQuestion) + "\n\nWithout an answer, the previous settings come back in " +
+          std::to_string(kKeepDisplayTimeoutMs / 1000) + " seconds.",
+      {}, mb::kYesNo | mb::kIconQuestion, kKeepDisplayTimeoutMs);
   if (answer == mb::kIdYes) return true;
   if (previous) services.display_modes.Restore(*previous);
   return false;

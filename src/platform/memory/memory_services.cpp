@@ -49,6 +49,18 @@ bool MemoryDialogs::ChooseColour(WindowHandle, uint32_t& colour) {
   return answer.has_value();
 }
 
+int MemoryDialogs::ShowTimedMessage(WindowHandle, std::string_view text,
+                                    std::string_view title, unsigned style,
+                                    unsigned timeout_ms) {
+  shown_.push_back({std::string(text), std::string(title), style, timeout_ms});
+  if (!answers_.empty()) {
+    const int answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+  }
+  return mb::kIdTimeout;
+}
+
 intptr_t MemoryShell::Execute(const ShellRequest& request) {
   requests_.push_back(request);
   return result_;

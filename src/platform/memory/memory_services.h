@@ -24,6 +24,7 @@ class MemoryDialogs : public Dialogs {
     std::string text;
     std::string title;
     unsigned style = 0;
+    unsigned timeout_ms = 0;  // a timed box's time; 0 for a box that waits
   };
   // One opening of a file, folder or colour dialog.
   struct Chooser {
@@ -34,6 +35,9 @@ class MemoryDialogs : public Dialogs {
   };
   int ShowMessage(WindowHandle owner, std::string_view text, std::string_view title,
                  unsigned style) override;
+  // Recorded with the other boxes; unanswered, it times out.
+  int ShowTimedMessage(WindowHandle owner, std::string_view text, std::string_view title,
+                       unsigned style, unsigned timeout_ms) override;
   bool ChooseOpenFile(WindowHandle owner, const FileChoice& choice, std::string& path) override;
   bool ChooseFolder(WindowHandle owner, std::string_view title, std::string& path) override;
   bool ChooseColour(WindowHandle owner, uint32_t& colour) override;

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "platform/win32/timed_message_box.h"
 #include "platform/win32/wide.h"
 
 namespace qb::win32 {
@@ -96,6 +97,13 @@ bool Win32Dialogs::ChooseColour(WindowHandle owner, uint32_t& colour) {
   if (!ChooseColorW(&dialog)) return false;
   colour = dialog.rgbResult;
   return true;
+}
+
+int Win32Dialogs::ShowTimedMessage(WindowHandle owner, std::string_view text,
+                                   std::string_view title, unsigned style,
+                                   unsigned timeout_ms) {
+  return TimedMessageBox(reinterpret_cast<HWND>(owner), Wide(text),
+                         Wide(title.empty() ? kDefaultMessageTitle : title), style, timeout_ms);
 }
 
 }  // namespace qb::win32
