@@ -76,7 +76,7 @@ class PagesWineTest : public ::testing::Test {
                     .dialogs = machine.dialogs, .clock = machine.clock, .files = machine.files,
                     .system_parameters = system_parameters, .power = machine.power,
                     .shortcuts = machine.shortcuts, .system = machine.system,
-                    .images = machine.images,
+                    .formatter = machine.formatter, .images = machine.images,
                     .display_modes = display_modes,
                     .system_colours = machine.system_colours,
                     .recycle_bin = machine.recycle_bin};

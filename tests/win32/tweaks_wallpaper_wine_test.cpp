@@ -130,7 +130,7 @@ class WallpaperWineTest : public ::testing::Test {
                     .environment = environment, .shell = s.shell, .dialogs = s.dialogs,
                     .clock = s.clock, .files = files, .system_parameters = system_parameters,
                     .power = s.power, .shortcuts = s.shortcuts, .system = s.system,
-                    .images = images, .display_modes = display_modes,
+                    .formatter = s.formatter, .images = images, .display_modes = display_modes,
                     .system_colours = s.system_colours, .recycle_bin = s.recycle_bin};
   }();
   std::unique_ptr<ui::Form> main_form = app::CreateMainForm();
