@@ -39,7 +39,7 @@ TEST_F(SystemColoursWindowTest, ListsTheThirteenElementsWithTheirIndexes) {
 }
 
 TEST_F(SystemColoursWindowTest, TitleComesFromTheLanguageFile) {
-  machine.profile.SetFile("C:\\Program Files\\Quill Box\\languages\\.ini",
+  machine.profile.SetFile("C:\\Program Files\\Quill Box\\languages\\English.ini",
                           "[Vorlix]\r\n7012=Farben\r\n3027=Element\r\n");
   WhileOpen([](ui::Form& form) {
     EXPECT_EQ(form.Caption(), "Farben");
