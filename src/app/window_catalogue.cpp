@@ -3,6 +3,7 @@
 #include "app/about_window.h"
 #include "app/main_form_layout.h"
 #include "cleaner/system_health_form.h"
+#include "tweaks/system_colours_window.h"
 
 namespace qb::app {
 
@@ -18,6 +19,11 @@ std::vector<WindowDesign> ProgramWindows() {
        .title_key = cleaner::kHealthTitleKey,
        .element = "SmallForm"},
       {.name = "frmabout", .create = [] { return CreateAboutForm(); }, .element = "SmallForm"},
+      {.name = "syscolors",
+       .create = [] { return tweaks::CreateSystemColoursForm(); },
+       .controls_translated = true,
+       .title_key = tweaks::kSystemColoursTitleKey,
+       .element = "SmallForm"},
   };
 }
 

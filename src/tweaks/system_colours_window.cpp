@@ -23,33 +23,34 @@ const std::array<ScreenElement, 13> kScreenElements{{
     {"Background", syscolour::kBackground},
 }};
 
-SystemColoursWindow::SystemColoursWindow(ui::Application& app, const Services& services,
-                                         const skin::SkinInstance& main_skin)
-    : app_(app), services_(services), main_skin_(main_skin),
-      form_(std::make_unique<ui::Form>("syscolors", "Colors", 5760, 3900)) {
-  ui::Form& form = *form_;
+std::unique_ptr<ui::Form> CreateSystemColoursForm() {
+  auto form = std::make_unique<ui::Form>("syscolors", "Colors", 5760, 3900);
   using ui::ControlKind;
-  form.Add({.name = "SkinLabel1", .kind = ControlKind::SkinLabel, .caption = "Item",
-            .tag = "3027", .rect = {240, 480, 2880, 255}});
-  auto& list = form.Add({.name = "List1", .kind = ControlKind::ListBox,
-                         .rect = {240, 780, 2880, 2760}});
-  form.Add({.name = "SkinLabel2", .kind = ControlKind::SkinLabel, .caption = "Colors",
-            .tag = "3028", .rect = {3420, 480, 2040, 255}});
-  form.Add({.name = "Picture1", .kind = ControlKind::Picture, .rect = {3420, 780, 2040, 840}});
-  auto& choose = form.Add({.name = "Command2", .kind = ControlKind::CommandButton,
-                           .caption = "Choose Color", .tag = "1025",
-                           .rect = {3420, 1800, 2040, 380}});
+  form->Add({.name = "SkinLabel1", .kind = ControlKind::SkinLabel, .caption = "Item",
+             .tag = "3027", .rect = {240, 480, 2880, 255}});
+  form->Add({.name = "List1", .kind = ControlKind::ListBox, .rect = {240, 780, 2880, 2760}});
+  form->Add({.name = "SkinLabel2", .kind = ControlKind::SkinLabel, .caption = "Colors",
+             .tag = "3028", .rect = {3420, 480, 2040, 255}});
+  form->Add({.name = "Picture1", .kind = ControlKind::Picture, .rect = {3420, 780, 2040, 840}});
+  form->Add({.name = "Command2", .kind = ControlKind::CommandButton, .caption = "Choose Color",
+             .tag = "1025", .rect = {3420, 1800, 2040, 380}});
   // Nothing to apply until an element is chosen: index 0 would be the scroll bar, which
   // the list does not even offer.
-  auto& apply = form.Add({.name = "Command1", .kind = ControlKind::CommandButton,
-                          .caption = "Apply", .tag = "1016", .rect = {3420, 2400, 2040, 380},
-                          .enabled = false});
-  auto& close = form.Add({.name = "Command3", .kind = ControlKind::CommandButton,
-                          .caption = "Close", .rect = {3420, 3160, 2040, 380}});
-  list.on_click = [this] { ElementChosen(); };
-  choose.on_click = [this] { ChooseColour(); };
-  apply.on_click = [this] { Apply(); };
-  close.on_click = [this] { app_.Unload(*form_); };
+  form->Add({.name = "Command1", .kind = ControlKind::CommandButton, .caption = "Apply",
+             .tag = "1016", .rect = {3420, 2400, 2040, 380}, .enabled = false});
+  form->Add({.name = "Command3", .kind = ControlKind::CommandButton, .caption = "Close",
+             .rect = {3420, 3160, 2040, 380}});
+  return form;
+}
+
+SystemColoursWindow::SystemColoursWindow(ui::Application& app, const Services& services,
+                                         const skin::SkinInstance& main_skin)
+    : app_(app), services_(services), main_skin_(main_skin), form_(CreateSystemColoursForm()) {
+  ui::Form& form = *form_;
+  form["List1"].on_click = [this] { ElementChosen(); };
+  form["Command2"].on_click = [this] { ChooseColour(); };
+  form["Command1"].on_click = [this] { Apply(); };
+  form["Command3"].on_click = [this] { app_.Unload(*form_); };
   form.on_load = [this] { Load(); };
 }
 

@@ -20,6 +20,9 @@ struct ScreenElement {
 extern const std::array<ScreenElement, 13> kScreenElements;
 inline constexpr std::string_view kSystemColoursTitleKey = "7012";
 
+// The window as designed, without its behaviour.
+std::unique_ptr<ui::Form> CreateSystemColoursForm();
+
 class SystemColoursWindow {
  public:
   // main_skin is the main window's skin instance, which skins this window's controls.
