@@ -51,12 +51,12 @@ tweak_shots() {
   probe click "Quill Box" "Explorer" Button >/dev/null
   shoot "tweaks-explorer-options$1"
   # Tabs are not windows of their own: click where the "Privacy" tab is drawn.
-  xdotool mousemove --window "$main" $((240 * ${2:-96} / 96)) $((66 * ${2:-96} / 96)) click 1
+  xdotool mousemove --window "$main" $((305 * ${2:-96} / 96)) $((66 * ${2:-96} / 96)) click 1
   shoot "tweaks-privacy$1"
   probe click "Quill Box" "Input" Button >/dev/null
   shoot "tweaks-input$1"
   probe click "Quill Box" "Visual" Button >/dev/null
-  xdotool mousemove --window "$main" $((190 * ${2:-96} / 96)) $((66 * ${2:-96} / 96)) click 1
+  xdotool mousemove --window "$main" $((215 * ${2:-96} / 96)) $((66 * ${2:-96} / 96)) click 1
   shoot "tweaks-visual-options$1"
   probe click "Quill Box" "System Colors" Button >/dev/null
   probe wait "Colors" 20 >/dev/null

@@ -24,22 +24,22 @@ const std::array<ScreenElement, 13> kScreenElements{{
 }};
 
 std::unique_ptr<ui::Form> CreateSystemColoursForm() {
-  auto form = std::make_unique<ui::Form>("syscolors", "Colors", 5760, 3900);
+  auto form = std::make_unique<ui::Form>("syscolors", "Colors", 6000, 4440);
   using ui::ControlKind;
   form->Add({.name = "SkinLabel1", .kind = ControlKind::SkinLabel, .caption = "Item",
-             .tag = "3027", .rect = {240, 480, 2880, 255}});
-  form->Add({.name = "List1", .kind = ControlKind::ListBox, .rect = {240, 780, 2880, 2760}});
+             .tag = "3027", .rect = {240, 480, 3120, 255}});
+  form->Add({.name = "List1", .kind = ControlKind::ListBox, .rect = {240, 780, 3120, 2760}});
   form->Add({.name = "SkinLabel2", .kind = ControlKind::SkinLabel, .caption = "Colors",
-             .tag = "3028", .rect = {3420, 480, 2040, 255}});
-  form->Add({.name = "Picture1", .kind = ControlKind::Picture, .rect = {3420, 780, 2040, 840}});
+             .tag = "3028", .rect = {3600, 480, 2040, 255}});
+  form->Add({.name = "Picture1", .kind = ControlKind::Picture, .rect = {3600, 780, 2040, 840}});
   form->Add({.name = "Command2", .kind = ControlKind::CommandButton, .caption = "Choose Color",
-             .tag = "1025", .rect = {3420, 1800, 2040, 380}});
+             .tag = "1025", .rect = {3600, 1800, 2040, 380}});
   // Nothing to apply until an element is chosen: index 0 would be the scroll bar, which
   // the list does not even offer.
   form->Add({.name = "Command1", .kind = ControlKind::CommandButton, .caption = "Apply",
-             .tag = "1016", .rect = {3420, 2400, 2040, 380}, .enabled = false});
+             .tag = "1016", .rect = {3600, 2400, 2040, 380}, .enabled = false});
   form->Add({.name = "Command3", .kind = ControlKind::CommandButton, .caption = "Close",
-             .rect = {3420, 3160, 2040, 380}});
+             .rect = {3600, 3160, 2040, 380}});
   return form;
 }
 
