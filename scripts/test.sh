@@ -53,9 +53,15 @@ trap qb_stop_xvfb EXIT
 qb_start_xvfb "${QB_TEST_DISPLAY:-97}" || exit 1
 
 wine_tests() {
+  qb_full_disk_release
   rm -rf "$WINEPREFIX"
+  qb_prepare_prefix || return 1
+  qb_full_disk
   # One entry per suite: a failure names its suite, a hang names where it hung.
-  qb_prepare_prefix && ctest --test-dir build/win64 --output-on-failure --timeout 300
+  ctest --test-dir build/win64 --output-on-failure --timeout 300
+  local status=$?
+  qb_full_disk_release
+  return $status
 }
 
 # The installers and zips as users get them: written by scripts/package.sh, then installed,

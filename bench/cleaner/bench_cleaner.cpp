@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cleaner/application_paths.h"
+#include "cleaner/delete_key_tree.h"
 #include "cleaner/dialog_history.h"
 #include "cleaner/repair.h"
 #include "cleaner/uninstall_entries.h"
@@ -212,7 +213,7 @@ class Bench {
     const double plain_seconds = (plain_before + PlainSeconds(category)) / 2;
     start = Stopwatch::now();
     const RepairOutcome repair =
-        Repair(machine_.services(), category.name, scan.removals, progress, pacer);
+        Repair(machine_.services(), category, scan.removals, progress, pacer);
     const double repair_seconds = Seconds(start);
     const size_t scanned = category.scan == &ScanDialogHistory ? scan.lists[1].size() : scan.lists[0].size();
     std::printf("%-22s scan   %7zu %s in %6.2f s: %8.0f %s/s (%zu invalid); plain scanner %8.0f %s/s, "
@@ -250,10 +251,12 @@ class Bench {
   void Remove(const RegKeyPath& area, std::string_view prefix) {
     std::vector<std::string> names;
     machine_.registry.EnumKeys(area, names);
-    const registry::RegistryRoutines routines(machine_.registry, machine_.environment);
     EventPacer pacer(machine_.clock, {});
     for (const auto& name : names) {
-      if (name.starts_with(prefix)) qb::cleaner::Remove(routines, machine_.registry, {area.Child(name), {}}, pacer);
+      if (!name.starts_with(prefix)) continue;
+      KeySnapshot tree;
+      ReadKeyTree(machine_.registry, area.Child(name), tree);
+      DeleteKeyTree(machine_.registry, area.Child(name), tree, pacer);
     }
   }
 

@@ -33,9 +33,13 @@ MainWindow::MainWindow(ui::Application& app, const Services& services, ui::Splas
       drives_(*form_, services_, [this] { return app_.HandleOf(*form_); }) {
   ui::Form& form = *form_;
   form.on_load = [this] { Load(); };
-  form.on_query_unload = [this](ui::CloseReason, bool& cancel) {
-    cancel = false;  // closing is never refused
-    CloseEveryOtherWindow();
+  form.on_query_unload = [this](ui::CloseReason reason, bool& cancel) {
+    // Closing is never refused, only put off while a window finishes the work in hand (the
+    // cleaner stops after its current entry); the program closes right after.
+    if (!CloseEveryOtherWindow()) {
+      cancel = true;
+      pending_close_ = reason;
+    }
   };
   form.on_title_button = [this](const std::string& name) { TitleButton(name); };
 
@@ -185,6 +189,10 @@ void MainWindow::ShowMonitor() {
 void MainWindow::OpenSystemHealth() {
   for (std::string_view frame : kContentFrames) (*form_)[frame].SetVisible(false);
   cleaner::ShowSystemHealth(app_, *form_, services_);
+  if (const auto reason = pending_close_) {
+    pending_close_.reset();
+    app_.Unload(*form_, *reason);
+  }
 }
 
 void MainWindow::SwitchTab(std::string_view strip, std::string_view sub_frames) {
@@ -218,11 +226,13 @@ void MainWindow::OpenAbout() {
   app_.ShowModal(about.Form(), form_.get());
 }
 
-void MainWindow::CloseEveryOtherWindow() {
+bool MainWindow::CloseEveryOtherWindow() {
   const auto windows = app_.Loaded();
+  bool all = true;
   for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
-    if (*it != form_.get()) app_.Unload(**it, ui::CloseReason::OwnerClosing);
+    if (*it != form_.get()) all = app_.Unload(**it, ui::CloseReason::OwnerClosing) && all;
   }
+  return all;
 }
 
 // Open windows keep their captions: the main window is translated during its start only.

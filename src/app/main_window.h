@@ -2,6 +2,7 @@
 // The main window: its start-up sequence, navigation between the pages, the navigation
 // column toggle, the tab strips, the skin's title-bar buttons, and closing.
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -42,7 +43,8 @@ class MainWindow {
   void TitleButton(const std::string& name);
   void OpenHelp();
   void OpenAbout();
-  void CloseEveryOtherWindow();
+  // False when a window asked to finish its work first: it closes once done.
+  bool CloseEveryOtherWindow();
   void ApplyLanguageChoice();
 
   // Pages read their first state during start-up, one step each.
@@ -65,6 +67,8 @@ class MainWindow {
   std::string app_folder_;
   disk::DrivesPage drives_;
   bool second_instance_ = false;
+  // A close request that waits for a window in the middle of its work.
+  std::optional<ui::CloseReason> pending_close_;
 };
 
 }  // namespace qb::app

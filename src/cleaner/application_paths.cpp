@@ -5,6 +5,21 @@
 
 namespace qb::cleaner {
 
+namespace {
+
+// The program a registration's default value names, for a value worth testing: a full
+// path with a file extension. Empty otherwise.
+std::string ProgramOf(const RegValue& value, Environment& environment, std::string& cleaned) {
+  const std::string data = registry::ValueText(value, environment);
+  cleaned = CleanProgramPath(data);
+  if (cleaned.find('.') == std::string::npos || cleaned.find(":\\") == std::string::npos) return {};
+  // The file system ignores case; asking in the case the path was written in spares file
+  // systems that must search a folder for a name in another case.
+  return text::TrimBlanks(QuotesToBlanks(data));
+}
+
+}  // namespace
+
 ScanResult ScanApplicationPaths(ScanContext& context) {
   ScanResult result;
   auto& all = result.lists[0];
@@ -20,20 +35,27 @@ ScanResult ScanApplicationPaths(ScanContext& context) {
     // is read alone: one question instead of an enumeration of every value of the key.
     RegValue value;
     if (context.registry.QueryValue(key, "", value) != status::kOk) continue;
-    const std::string data = registry::ValueText(value, context.environment);
-    const std::string program = CleanProgramPath(data);
-    if (program.find('.') == std::string::npos || program.find(":\\") == std::string::npos) continue;
-    // The file system ignores case; asking in the case the path was written in spares file
-    // systems that must search a folder for a name in another case.
-    const Presence verdict = context.presence.TestProgram(text::TrimBlanks(QuotesToBlanks(data)));
+    std::string program;
+    const std::string as_written = ProgramOf(value, context.environment, program);
+    if (as_written.empty()) continue;
+    const Presence verdict = context.presence.TestProgram(as_written);
     if (verdict == Presence::Present) {
       present.push_back(program);
     } else if (verdict == Presence::Missing) {
       invalid.push_back(key.path);
       result.removals.push_back({key, std::nullopt});
+      result.tested.push_back(as_written);
     }
   }
   return result;
+}
+
+bool ApplicationPathStillInvalid(ScanContext& context, const Removal& removal) {
+  RegValue value;
+  if (context.registry.QueryValue(removal.key, "", value) != status::kOk) return false;
+  std::string program;
+  const std::string as_written = ProgramOf(value, context.environment, program);
+  return !as_written.empty() && context.presence.TestProgram(as_written) == Presence::Missing;
 }
 
 }  // namespace qb::cleaner

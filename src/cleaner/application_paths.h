@@ -10,7 +10,9 @@ namespace qb::cleaner {
 inline constexpr std::string_view kAppPathsArea = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths";
 
 ScanResult ScanApplicationPaths(ScanContext& context);
+bool ApplicationPathStillInvalid(ScanContext& context, const Removal& removal);
 
-inline constexpr Category kApplicationPaths{"Application paths", &ScanApplicationPaths};
+inline constexpr Category kApplicationPaths{"Application paths", &ScanApplicationPaths,
+                                            &ApplicationPathStillInvalid};
 
 }  // namespace qb::cleaner

@@ -56,6 +56,25 @@ std::vector<RegKeyPath> AreaKeys(ScanContext& context, RegRoot root, std::string
   return keys;
 }
 
+std::vector<AreaValue> AreaValues(ScanContext& context, RegRoot root, std::string_view area) {
+  std::vector<AreaValue> found;
+  std::vector<RegValue> first;
+  bool first_view = true;
+  for (RegView view : ViewsOf(context.registry, root)) {
+    const RegKeyPath key{root, std::string(area), view};
+    std::vector<RegValue> values;
+    if (context.registry.EnumValues(key, values) != status::kOk) continue;
+    if (first_view) {
+      first = values;
+    } else if (values == first) {
+      continue;
+    }
+    first_view = false;
+    for (auto& value : values) found.push_back({key, std::move(value)});
+  }
+  return found;
+}
+
 std::vector<RegView> ViewsOf(const Registry& registry, RegRoot root) {
   if (root == RegRoot::LocalMachine && registry.HasSeparateViews()) {
     return {RegView::Force64, RegView::Force32};

@@ -2,6 +2,7 @@
 // What every cleaner category shares: the removals a scan decides on, the work lists it
 // fills, and what it scans with.
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,15 +11,19 @@
 #include "cleaner/event_pacer.h"
 #include "cleaner/presence_test.h"
 #include "cleaner/progress.h"
+#include "platform/file_system.h"
 #include "platform/registry.h"
+#include "platform/shortcuts.h"
 #include "registry/registry_routines.h"
 
 namespace qb::cleaner {
 
-// One thing a repair removes: a whole key (with everything below it), or one value of it.
+// One thing a repair removes: a whole key (with everything below it), one value of it, or
+// (for the categories that work on the disk) one file.
 struct Removal {
   RegKeyPath key;
   std::optional<std::string> value_name;
+  std::string file;  // when set, the file to delete; key and value_name are then unused
   bool operator==(const Removal&) const = default;
 };
 
@@ -27,6 +32,10 @@ struct Removal {
 struct ScanResult {
   std::array<std::vector<std::string>, 4> lists;
   std::vector<Removal> removals;
+  // In step with removals: the path that was found missing, empty where none is tested.
+  std::vector<std::string> tested;
+  size_t unreadable = 0;       // items that could not be read, left in place
+  size_t skipped_folders = 0;  // folders that could not be listed, left unsearched
 };
 
 struct ScanContext {
@@ -36,11 +45,27 @@ struct ScanContext {
   PresenceTest& presence;
   Progress& progress;
   EventPacer& pacer;
+  // What the categories that work on the disk need besides.
+  FileSystem* files = nullptr;
+  Shortcuts* shortcuts = nullptr;
+  std::string drive;                                // "C:"
+  std::function<void(std::string_view)> status;     // a line of what is being done now
+  std::vector<std::string> keep_out;                // folders a walk never enters: the backups
 };
 
 struct Category {
   std::string_view name;  // as the backup file names it
   ScanResult (*scan)(ScanContext& context);
+  // Judges one of the scan's removals again from the registry and the disk as they are
+  // now: true while it is still invalid. A repair asks just before each removal.
+  bool (*still_invalid)(ScanContext& context, const Removal& removal);
+  // The removed values' keys keep an order list naming them ("MRUList", "MRUListEx"),
+  // which must lose their names when they go.
+  bool keeps_order_lists = false;
+  // What a finding means, as the console program reports it.
+  std::string_view verdict = "missing";
+  // Removes files (its removals name files) rather than registry entries.
+  bool removes_files = false;
 };
 
 // The direct subkeys of an area, in every view it lives in, each key once. The system
@@ -51,6 +76,17 @@ struct Category {
 // subkey's name, in step with the keys returned.
 std::vector<RegKeyPath> AreaKeys(ScanContext& context, RegRoot root, std::string_view area,
                                  std::vector<std::string>& names);
+
+// One value of an area, with the key (and view) it was read from.
+struct AreaValue {
+  RegKeyPath key;
+  RegValue value;
+};
+
+// The values of an area's own key in every view it lives in, as stored. A 32-bit view
+// whose values read exactly as the 64-bit view's is the same key shown twice and is taken
+// once. An area that cannot be read gives nothing.
+std::vector<AreaValue> AreaValues(ScanContext& context, RegRoot root, std::string_view area);
 
 // The views in which a root's machine-wide keys live: both on a machine with separate
 // 64-bit and 32-bit views, the one view otherwise. The current user's keys are one view.

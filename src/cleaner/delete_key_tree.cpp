@@ -4,26 +4,42 @@ namespace qb::cleaner {
 
 namespace {
 
-void DeleteTree(const registry::RegistryRoutines& routines, Registry& registry,
-                const RegKeyPath& key, EventPacer& pacer) {
-  const registry::RootKey root{key.root, key.view};
-  // Both lists are taken before anything below the key changes.
-  const auto subkeys = routines.EnumRegistryKeys(root, key.path);
-  const auto values = routines.EnumRegistryValues(root, key.path);
-  for (const auto& name : subkeys) DeleteTree(routines, registry, key.Child(name), pacer);
-  for (const auto& value : values) {
-    pacer.Tick();
-    registry.DeleteValue(key, value.name);
+bool Refusal(Status status) {
+  return status == status::kAccessDenied || status == status::kPrivilegeNotHeld;
+}
+
+void Note(Status status, DeleteResult& result) {
+  if (status == status::kOk) result.touched = true;
+  if (Refusal(status)) result.refused = true;
+}
+
+void DeleteTree(Registry& registry, const RegKeyPath& key, const KeySnapshot& tree,
+                EventPacer& pacer, DeleteResult& result) {
+  for (const auto& [name, subtree] : tree.subkeys) {
+    DeleteTree(registry, key.Child(name), subtree, pacer, result);
   }
-  registry.DeleteKey(key);
+  for (const auto& value : tree.values) {
+    pacer.Tick();
+    Note(registry.DeleteValue(key, value.name), result);
+  }
+  // A value or subkey written since the snapshot would go with the key: such a key stays.
+  std::vector<RegValue> values_left;
+  std::vector<std::string> keys_left;
+  if (registry.EnumValues(key, values_left) != status::kOk || !values_left.empty() ||
+      registry.EnumKeys(key, keys_left) != status::kOk || !keys_left.empty()) {
+    return;
+  }
+  Note(registry.DeleteKey(key), result);
 }
 
 }  // namespace
 
-bool DeleteKeyTree(const registry::RegistryRoutines& routines, Registry& registry,
-                   const RegKeyPath& key, EventPacer& pacer) {
-  DeleteTree(routines, registry, key, pacer);
-  return registry.OpenKey(key, regaccess::kRead) == status::kFileNotFound;
+DeleteResult DeleteKeyTree(Registry& registry, const RegKeyPath& key, const KeySnapshot& tree,
+                           EventPacer& pacer) {
+  DeleteResult result;
+  DeleteTree(registry, key, tree, pacer, result);
+  result.gone = registry.OpenKey(key, regaccess::kRead) == status::kFileNotFound;
+  return result;
 }
 
 }  // namespace qb::cleaner

@@ -42,30 +42,32 @@ bool PresenceTest::DriveCanAnswer(std::string_view path) {
   return answers;
 }
 
-Presence PresenceTest::TestOnce(std::string_view path) {
+Presence PresenceTest::TestOnce(std::string_view path, Wanted wanted) {
   const auto last_separator = path.find_last_of("\\/");
   const auto last_element = path.substr(last_separator + 1);
   if (HasWildcard(path.substr(0, last_separator))) return Presence::Unknown;
   if (!HasWildcard(last_element)) {
     uint32_t attributes = 0;
     const Status status = files_.GetAttributes(path, attributes);
-    return FromLookup(status, (attributes & fileattr::kDirectory) != 0);
+    return FromLookup(status, wanted == Wanted::File && (attributes & fileattr::kDirectory) != 0);
   }
   std::vector<FileEntry> entries;
   const Status status = files_.FindFiles(path, entries);
   if (status != status::kOk) return FromLookup(status, false);
   for (const auto& entry : entries) {
-    if (!(entry.attributes & fileattr::kDirectory)) return Presence::Present;
+    if (wanted == Wanted::FileOrFolder || !(entry.attributes & fileattr::kDirectory)) {
+      return Presence::Present;
+    }
   }
   return Presence::Missing;
 }
 
-Presence PresenceTest::Test(std::string_view path) {
+Presence PresenceTest::Test(std::string_view path, Wanted wanted) {
   // Only a path on a local fixed disk can be confirmed missing.
   if (!IsAbsolutePath(path) || IsSeparator(path[0]) || !DriveCanAnswer(path)) {
     return Presence::Unknown;
   }
-  Presence verdict = TestOnce(path);
+  Presence verdict = TestOnce(path, wanted);
   if (verdict != Presence::Missing || system_folder_.empty() ||
       !StartsWithIgnoringCase(path, system_folder_)) {
     return verdict;
@@ -75,7 +77,7 @@ Presence PresenceTest::Test(std::string_view path) {
   const auto rest = path.substr(system_folder_.size());
   const auto windows = system_folder_.substr(0, system_folder_.size() - 9);
   for (const char* other : {"SysWOW64\\", "Sysnative\\"}) {
-    verdict = Combine(verdict, TestOnce(windows + other + std::string(rest)));
+    verdict = Combine(verdict, TestOnce(windows + other + std::string(rest), wanted));
     if (verdict == Presence::Present) break;
   }
   return verdict;

@@ -14,6 +14,10 @@ namespace qb::cleaner {
 
 enum class Presence { Present, Missing, Unknown };
 
+// What an existing path must be to count as present: a file (a registered program, a
+// history entry), or either a file or a folder (a shortcut's target, a shared component).
+enum class Wanted { File, FileOrFolder };
+
 class PresenceTest {
  public:
   // windows_folder lets a path in the system folder be looked up in its 32-bit and 64-bit
@@ -22,13 +26,13 @@ class PresenceTest {
 
   // A plain path is one attribute query; a path whose last element holds "*" or "?" is
   // listed, and any file it matches makes it present.
-  Presence Test(std::string_view path);
+  Presence Test(std::string_view path, Wanted wanted = Wanted::File);
   // For a registered program that may carry arguments: the whole path, and when that is
   // missing each program part before a blank (ProgramCandidates).
   Presence TestProgram(std::string_view command);
 
  private:
-  Presence TestOnce(std::string_view path);
+  Presence TestOnce(std::string_view path, Wanted wanted);
   bool DriveCanAnswer(std::string_view path);
 
   FileSystem& files_;

@@ -1,6 +1,7 @@
 #pragma once
 // The second half of a run: back up what a scan decided to remove, then remove it. Nothing
-// is removed unless the backup was written and read back intact.
+// is removed unless the backup was written and read back intact, and each entry is removed
+// only while it still matches its backup and is still invalid.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,16 +13,17 @@ namespace qb::cleaner {
 
 struct RepairOutcome {
   bool backed_up = false;
-  size_t repaired = 0;      // removals that took effect: the key or value is gone afterwards
-  std::string backup_path;
-  std::string error;        // why nothing was removed
+  size_t repaired = 0;       // removals that took effect: the key or value is gone afterwards
+  size_t changed = 0;        // left: changed since the check, or no longer invalid
+  size_t not_backed_up = 0;  // kept: could not be read whole, or a backup cannot hold it
+  size_t refused = 0;        // Windows refused the removal: it needs an administrator
+  bool stopped = false;      // a close request ended the run after the entry in hand
+  std::string backup_path;   // the backup that holds what went; empty when none is kept
+  bool backup_in_local_data = false;
+  std::string error;         // why nothing was removed
 };
 
-// Removes one key tree or value; true when it is gone afterwards.
-bool Remove(const registry::RegistryRoutines& routines, Registry& registry, const Removal& removal,
-            EventPacer& pacer);
-
-RepairOutcome Repair(const Services& services, std::string_view category,
+RepairOutcome Repair(const Services& services, const Category& category,
                      const std::vector<Removal>& removals, Progress& progress, EventPacer& pacer);
 
 }  // namespace qb::cleaner

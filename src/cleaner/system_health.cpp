@@ -3,11 +3,11 @@
 #include <cctype>
 #include <functional>
 
-#include "cleaner/application_paths.h"
-#include "cleaner/dialog_history.h"
+#include "cleaner/backup.h"
+#include "cleaner/categories.h"
 #include "cleaner/repair.h"
+#include "cleaner/run_summary.h"
 #include "cleaner/system_health_form.h"
-#include "cleaner/uninstall_entries.h"
 #include "language/language_catalogue.h"
 #include "platform/app_settings.h"
 
@@ -38,6 +38,13 @@ std::vector<std::string> DriveNames(FileSystem& files) {
   return names;
 }
 
+// The drive chosen in the list, as "c:"; empty when none is.
+std::string SelectedDrive(const ui::Control& drives) {
+  const int index = drives.ListIndex();
+  if (index < 0 || index >= static_cast<int>(drives.Items().size())) return {};
+  return drives.Items()[index].substr(0, 2);
+}
+
 // Marks a run in progress for as long as it lasts, whatever way it ends.
 class RunGuard {
  public:
@@ -64,13 +71,14 @@ SystemHealthWindow::SystemHealthWindow(ui::Application& app, const Services& ser
     : app_(app), services_(services) {
   const auto drives = DriveNames(services_.files);
   form_ = BuildSystemHealthForm(drives, DriveToSelect(drives, services_.environment.WindowsFolder()));
-  categories_[0] = &kUninstallEntries;
-  categories_[1] = &kApplicationPaths;
-  categories_[2] = &kDialogHistory;
+  for (size_t i = 0; i < kCategories.size(); ++i) categories_[i] = kCategories[i].category;
   form_->on_load = [this] { Load(); };
-  // A run cannot be left half done by closing the window under it.
-  form_->on_query_unload = [this](ui::CloseReason reason, bool& cancel) {
-    if (running_ && reason == ui::CloseReason::User) cancel = true;
+  // A close request during a run stops it after the entry in hand, never in the middle of
+  // one; the window closes once the run has ended.
+  form_->on_query_unload = [this](ui::CloseReason, bool& cancel) {
+    if (!running_) return;
+    cancel = true;
+    close_requested_ = true;
   };
   for (size_t i = 0; i < kFrames.size(); ++i) {
     (*form_)[kFrames[i].button].on_click = [this, i] { Run(i); };
@@ -98,35 +106,52 @@ void SystemHealthWindow::SetButtonsEnabled(bool enabled) {
 void SystemHealthWindow::Run(size_t frame) {
   const Category* category = categories_[frame];
   if (running_ || !category) return;
-  RunGuard guard(running_, [this](bool idle) { SetButtonsEnabled(idle); });
+  {
+    RunGuard guard(running_, [this](bool idle) { SetButtonsEnabled(idle); });
+    RunCategory(frame, *category);
+  }
+  if (close_requested_) app_.Unload(*form_);
+}
+
+void SystemHealthWindow::RunCategory(size_t frame, const Category& category) {
   const FrameNames& names = kFrames[frame];
   ui::Control& found = (*form_)[names.found];
   ui::Control& repaired = (*form_)[names.repaired];
+  ui::Control& status = (*form_)["label29"];
   results_[frame] = {};
-  found.SetCaption({});
-  repaired.SetCaption({});
+  // The shortcut frame keeps its last counts on show until the new ones are known.
+  if (!category.removes_files) {
+    found.SetCaption({});
+    repaired.SetCaption({});
+  }
 
   Progress progress(&(*form_)[names.bar]);
-  EventPacer pacer(services_.clock, [this] { return app_.DoEvents(); });
+  EventPacer pacer(services_.clock, [this] { return app_.DoEvents() && !close_requested_; });
   const registry::RegistryRoutines routines(services_.registry, services_.environment);
   PresenceTest presence(services_.files, services_.environment.WindowsFolder());
-  ScanContext context{services_.registry, services_.environment, routines, presence, progress, pacer};
-  results_[frame] = category->scan(context);
+  ScanContext context{services_.registry, services_.environment, routines, presence, progress, pacer,
+                      &services_.files, &services_.shortcuts, SelectedDrive((*form_)["ODrive"]),
+                      [&status](std::string_view line) { status.SetCaption(std::string(line)); },
+                      BackupFolders(services_)};
+  results_[frame] = category.scan(context);
   if (pacer.Closing()) return;
   found.SetCaption(std::to_string(results_[frame].removals.size()));
 
-  const RepairOutcome outcome =
-      Repair(services_, category->name, results_[frame].removals, progress, pacer);
-  if (pacer.Closing()) return;
+  const ScanResult& scan = results_[frame];
+  const RepairOutcome outcome = Repair(services_, category, scan.removals, progress, pacer);
+  // The bar stays where the removals left it: a last value beyond its range is refused.
+  if (category.removes_files) status.SetCaption(std::string(kDoneStatus));
   repaired.SetCaption(std::to_string(outcome.repaired));
   last_backup_path_ = outcome.backup_path;
-  if (!results_[frame].removals.empty() && !outcome.backed_up) {
-    services_.dialogs.ShowMessage(
-        app_.HandleOf(*form_),
-        "Nothing was removed, because the entries could not be backed up first.\n\n" +
-            outcome.error,
-        kTitle, mb::kOk | mb::kIconStop);
-  }
+  if (pacer.Closing()) return;
+  const auto notes = RunNotes(scan, outcome);
+  if (notes.empty()) return;
+  std::string text;
+  for (const auto& note : notes) text += (text.empty() ? "" : "\n\n") + note;
+  const unsigned icon = !outcome.error.empty()               ? mb::kIconStop
+                        : RunLeftWork(scan, outcome)          ? mb::kIconExclamation
+                                                              : mb::kIconInformation;
+  services_.dialogs.ShowMessage(app_.HandleOf(*form_), text, kTitle, mb::kOk | icon);
 }
 
 void ShowSystemHealth(ui::Application& app, ui::Form& owner, const Services& services) {

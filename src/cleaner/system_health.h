@@ -30,6 +30,7 @@ class SystemHealthWindow {
  private:
   void Load();
   void Run(size_t frame);
+  void RunCategory(size_t frame, const Category& category);
   void SetButtonsEnabled(bool enabled);
 
   ui::Application& app_;
@@ -40,6 +41,7 @@ class SystemHealthWindow {
   std::array<ScanResult, 6> results_;
   std::string last_backup_path_;
   bool running_ = false;
+  bool close_requested_ = false;
 };
 
 // Opens the window modally over its owner and returns once it has been closed.

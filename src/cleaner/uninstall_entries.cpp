@@ -27,6 +27,12 @@ bool ManagedBySystem(const std::vector<RegValue>& values, Environment& environme
   return false;
 }
 
+bool IsInvalid(const std::string& name, const std::vector<RegValue>& values,
+               Environment& environment) {
+  return !HasUninstallCommand(values) && name.find('{') == std::string::npos &&
+         !ManagedBySystem(values, environment);
+}
+
 }  // namespace
 
 ScanResult ScanUninstallEntries(ScanContext& context) {
@@ -44,14 +50,19 @@ ScanResult ScanUninstallEntries(ScanContext& context) {
     std::vector<RegValue> values;
     // A key that cannot be read cannot be judged, nor backed up.
     if (context.registry.EnumValues(key, values) != status::kOk) continue;
-    if (HasUninstallCommand(values) || all[i].find('{') != std::string::npos ||
-        ManagedBySystem(values, context.environment)) {
-      continue;
-    }
+    if (!IsInvalid(all[i], values, context.environment)) continue;
     invalid.push_back(all[i]);
     result.removals.push_back({key, std::nullopt});
+    result.tested.emplace_back();
   }
   return result;
+}
+
+bool UninstallEntryStillInvalid(ScanContext& context, const Removal& removal) {
+  std::vector<RegValue> values;
+  if (context.registry.EnumValues(removal.key, values) != status::kOk) return false;
+  const auto name = removal.key.path.substr(removal.key.path.find_last_of('\\') + 1);
+  return IsInvalid(name, values, context.environment);
 }
 
 }  // namespace qb::cleaner

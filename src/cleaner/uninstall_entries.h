@@ -9,7 +9,11 @@ namespace qb::cleaner {
 inline constexpr std::string_view kUninstallArea = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 
 ScanResult ScanUninstallEntries(ScanContext& context);
+bool UninstallEntryStillInvalid(ScanContext& context, const Removal& removal);
 
-inline constexpr Category kUninstallEntries{"Uninstall entries", &ScanUninstallEntries};
+inline constexpr Category kUninstallEntries{.name = "Uninstall entries",
+                                            .scan = &ScanUninstallEntries,
+                                            .still_invalid = &UninstallEntryStillInvalid,
+                                            .verdict = "no uninstall command"};
 
 }  // namespace qb::cleaner

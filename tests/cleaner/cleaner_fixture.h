@@ -3,8 +3,12 @@
 // run the way the window runs it.
 #include <gtest/gtest.h>
 
-#include "cleaner/application_paths.h"
+#include <functional>
+
+#include "cleaner/backup.h"
+#include "cleaner/categories.h"
 #include "cleaner/dialog_history.h"
+#include "cleaner/reg_file.h"
 #include "cleaner/repair.h"
 #include "cleaner/uninstall_entries.h"
 #include "platform/memory/memory_machine.h"
@@ -47,18 +51,48 @@ class CleanerTest : public ::testing::Test {
     PresenceTest presence(machine.files, machine.environment.WindowsFolder());
     Progress progress;
     EventPacer pacer(machine.clock, {});
-    ScanContext context{machine.registry, machine.environment, routines, presence, progress, pacer};
+    ScanContext context{machine.registry, machine.environment, routines, presence, progress, pacer,
+                        &machine.files, &machine.shortcuts, drive,
+                        [this](std::string_view line) { statuses.emplace_back(line); },
+                        BackupFolders(machine.services())};
     return category.scan(context);
   }
-  RepairOutcome ScanAndRepair(const Category& category) {
+  // between_entries, when given, runs before each removal and inside long ones (at each
+  // of the pacer's turns), as another program working on the registry at the same time.
+  RepairOutcome ScanAndRepair(const Category& category, std::function<bool()> between_entries = {}) {
     last_scan = Scan(category);
     Progress progress;
-    EventPacer pacer(machine.clock, {});
-    return Repair(machine.services(), category.name, last_scan.removals, progress, pacer);
+    std::function<bool()> turn;
+    if (between_entries) {
+      turn = [&] {
+        machine.clock.Advance(EventPacer::kIntervalMs);
+        return between_entries();
+      };
+    }
+    EventPacer pacer(machine.clock, turn);
+    return Repair(machine.services(), category, last_scan.removals, progress, pacer);
+  }
+  // The names in a folder; empty when it is missing or empty.
+  std::vector<std::string> FilesIn(std::string_view folder) {
+    std::vector<FileEntry> entries;
+    machine.files.FindFiles(std::string(folder) + "\\*", entries);
+    std::vector<std::string> names;
+    for (const auto& entry : entries) names.push_back(entry.name);
+    return names;
+  }
+  std::vector<RegFileKey> BackupOf(const RepairOutcome& outcome) {
+    std::vector<uint8_t> bytes;
+    EXPECT_EQ(machine.files.ReadFile(outcome.backup_path, bytes), status::kOk) << outcome.backup_path;
+    std::vector<RegFileKey> keys;
+    std::string error;
+    EXPECT_TRUE(ParseRegFile(bytes, keys, error)) << error;
+    return keys;
   }
 
   MemoryMachine machine;
   ScanResult last_scan;
+  std::string drive = "c:";           // the drive the shortcut walk searches
+  std::vector<std::string> statuses;  // the status lines a scan showed
 };
 
 }  // namespace qb::cleaner::testing

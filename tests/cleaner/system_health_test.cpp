@@ -114,9 +114,8 @@ TEST_F(SystemHealth, ARunShowsFoundAndRepairedAndKeepsTheWindowLockedWhileItWork
       EXPECT_TRUE(form.Busy());
       for (const auto& names : kFrames) EXPECT_FALSE(form[names.button].Enabled());
       EXPECT_FALSE(form["Command1"].Enabled());
-      // A second click and the close box do nothing while the run works.
+      // A second click does nothing while the run works.
       form["check2cmd"].RaiseClick();
-      EXPECT_FALSE(app.Unload(form, ui::CloseReason::User));
     };
     form["checkcmd"].RaiseClick();
     host.during_run = nullptr;
@@ -139,6 +138,41 @@ TEST_F(SystemHealth, ARunShowsFoundAndRepairedAndKeepsTheWindowLockedWhileItWork
   });
   EXPECT_GT(checks, 0);
   EXPECT_TRUE(machine.dialogs.Messages().empty());
+}
+
+TEST_F(SystemHealth, ACloseRequestDuringARunStopsItAfterTheEntryInHandThenCloses) {
+  const RegKeyPath first = AddUninstall("Older");
+  for (const char* name : {"a", "b", "c"}) machine.registry.SetValue(first, RegValue::String(name, "x"));
+  const RegKeyPath second = AddUninstall("OldTool");
+  int turns = 0;
+  WithWindow([&](SystemHealthWindow& window, ui::Form& form) {
+    host.during_run = [&] {
+      machine.clock.Advance(EventPacer::kIntervalMs);
+      // Two turns in the scan, one before the first removal, then one at each of its values.
+      if (++turns == 4) EXPECT_FALSE(app.Unload(form, ui::CloseReason::OwnerClosing));
+    };
+    form["checkcmd"].RaiseClick();
+    host.during_run = nullptr;
+    EXPECT_FALSE(app.IsLoaded(form));
+    EXPECT_FALSE(window.Running());
+  });
+  EXPECT_EQ(turns, 4);  // no more events once the close was asked for
+  EXPECT_EQ(machine.registry.OpenKey(first, regaccess::kRead), status::kFileNotFound);
+  EXPECT_EQ(machine.registry.OpenKey(second, regaccess::kRead), status::kOk);
+  EXPECT_TRUE(machine.dialogs.Messages().empty());
+}
+
+TEST_F(SystemHealth, ACloseRequestDuringTheScanRemovesNothing) {
+  const RegKeyPath tool = AddUninstall("OldTool");
+  WithWindow([&](SystemHealthWindow&, ui::Form& form) {
+    host.during_run = [&] { app.Unload(form, ui::CloseReason::User); };
+    form["checkcmd"].RaiseClick();
+    host.during_run = nullptr;
+    EXPECT_FALSE(app.IsLoaded(form));
+  });
+  EXPECT_EQ(machine.registry.OpenKey(tool, regaccess::kRead), status::kOk);
+  std::vector<FileEntry> backups;
+  EXPECT_NE(machine.files.FindFiles("C:\\Program Files\\Quill Box\\Backups\\*", backups), status::kOk);
 }
 
 TEST_F(SystemHealth, AFailedBackupRemovesNothingAndSaysSo) {

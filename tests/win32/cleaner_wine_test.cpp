@@ -11,6 +11,7 @@
 
 #include "cleaner/application_paths.h"
 #include "cleaner/backup.h"
+#include "cleaner/delete_key_tree.h"
 #include "cleaner/dialog_history.h"
 #include "cleaner/path_text.h"
 #include "cleaner/repair.h"
@@ -19,6 +20,7 @@
 #include "platform/win32/scoped.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_machine.h"
+#include "cleaner_wine_support.h"
 
 namespace qb {
 // Readable failures: a value's name, type and bytes.
@@ -32,6 +34,7 @@ inline void PrintTo(const RegValue& value, std::ostream* out) {
 namespace qb::cleaner {
 namespace {
 
+using testing::ImportWithRegedit;
 using win32::Narrow;
 using win32::Wide;
 
@@ -56,24 +59,6 @@ AreaState StateOf(Registry& registry) {
   }
   Collect(registry, {RegRoot::CurrentUser, std::string(kDialogHistoryArea)}, state);
   return state;
-}
-
-// Imports a registry file the way a user would restore a backup.
-DWORD ImportWithRegedit(const std::string& path) {
-  std::wstring command = L"regedit.exe /s \"" + Wide(path) + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &info)) {
-    return GetLastError();
-  }
-  win32::ScopedHandle process(info.hProcess);
-  win32::ScopedHandle thread(info.hThread);
-  if (WaitForSingleObject(process.Get(), 120000) != WAIT_OBJECT_0) return WAIT_TIMEOUT;
-  DWORD code = 1;
-  GetExitCodeProcess(process.Get(), &code);
-  return code;
 }
 
 class CleanerOnWine : public ::testing::Test {
@@ -101,15 +86,13 @@ class CleanerOnWine : public ::testing::Test {
   void RemoveTestKeys(Registry& registry, const RegKeyPath& area) {
     std::vector<std::string> names;
     registry.EnumKeys(area, names);
-    const registry::RegistryRoutines routines(registry, machine.environment);
     EventPacer pacer(machine.clock, {});
     for (const auto& name : names) {
-      if (name.starts_with("QbTest")) DeleteKeyTreeFor(routines, registry, area.Child(name), pacer);
+      if (!name.starts_with("QbTest")) continue;
+      KeySnapshot tree;
+      ReadKeyTree(registry, area.Child(name), tree);
+      DeleteKeyTree(registry, area.Child(name), tree, pacer);
     }
-  }
-  static void DeleteKeyTreeFor(const registry::RegistryRoutines& routines, Registry& registry,
-                               const RegKeyPath& key, EventPacer& pacer) {
-    Remove(routines, registry, Removal{key, std::nullopt}, pacer);
   }
   void MakeFolder(const std::string& path) {
     ASSERT_EQ(machine.files.CreateFolder(path), status::kOk) << path;
@@ -142,7 +125,7 @@ class CleanerOnWine : public ::testing::Test {
     EventPacer pacer(machine.clock, {});
     ScanContext context{machine.registry, machine.environment, routines, presence, progress, pacer};
     scan = category.scan(context);
-    RepairOutcome outcome = Repair(machine.services(), category.name, scan.removals, progress, pacer);
+    RepairOutcome outcome = Repair(machine.services(), category, scan.removals, progress, pacer);
     if (!outcome.backup_path.empty()) backups.push_back(outcome.backup_path);
     return outcome;
   }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 
 #include "platform/text.h"
 
@@ -14,6 +15,7 @@ constexpr Status kAlreadyExists = 183;
 constexpr Status kDirNotEmpty = 145;
 constexpr Status kNotADirectory = 267;
 constexpr Status kNotSameDevice = 17;
+constexpr Status kDiskFull = 112;
 
 // The system turns a listing pattern into its own wildcard language before matching:
 // "?" becomes a one-character wildcard that may also match nothing before a dot or at the
@@ -190,6 +192,7 @@ struct MemoryFileSystem::Drive {
   bool ready = true;
   uint64_t total_bytes = 64ull << 30;
   uint64_t free_bytes = 16ull << 30;
+  std::optional<uint64_t> space;  // bytes later writes may still store; none: no limit
   Node top;
 };
 
@@ -281,6 +284,13 @@ Status MemoryFileSystem::FindFiles(std::string_view pattern, std::vector<FileEnt
   Location at;
   if (const Status s = Locate(folder_path, at); s != status::kOk) return s;
   if (!at.node || !at.node->IsFolder()) return status::kPathNotFound;
+  for (const auto& folder : unlistable_) {
+    if (text::EqualsNoCase(folder[0], at.drive->root) && folder.size() - 1 == at.parts.size() &&
+        std::equal(folder.begin() + 1, folder.end(), at.parts.begin(),
+                   [](const std::string& a, const std::string& b) { return text::EqualsNoCase(a, b); })) {
+      return status::kAccessDenied;
+    }
+  }
   const auto wanted = HasWildcard(name_pattern) ? std::string(name_pattern) : TrimElement(name_pattern);
   for (const auto& child : at.node->children) {
     if (WildcardMatch(wanted, child->name)) {
@@ -308,6 +318,14 @@ Status MemoryFileSystem::WriteFile(std::string_view path, const std::vector<uint
     return status::kAccessDenied;
   }
   Node* file = at.node ? at.node : at.parent->AddChild(at.parts.back(), fileattr::kArchive);
+  auto& space = at.drive->space;
+  if (space && bytes.size() > *space) {
+    // The system has written what fit by the time it finds the disk full.
+    file->bytes.assign(bytes.begin(), bytes.begin() + static_cast<ptrdiff_t>(*space));
+    space = 0;
+    return kDiskFull;
+  }
+  if (space) *space -= bytes.size();
   file->bytes = bytes;
   return status::kOk;
 }
@@ -341,6 +359,10 @@ Status MemoryFileSystem::CopyFile(std::string_view from, std::string_view to, bo
   }
   const auto bytes = source.node->bytes;
   const auto attributes = source.node->attributes;
+  // A copy that does not fit is taken away again by the system.
+  auto& space = target.drive->space;
+  if (space && bytes.size() > *space) return kDiskFull;
+  if (space) *space -= bytes.size();
   Node* file = target.node ? target.node : target.parent->AddChild(target.parts.back(), attributes);
   file->bytes = bytes;
   file->attributes = attributes;
@@ -509,6 +531,19 @@ Status MemoryFileSystem::AddFile(std::string_view path, uint32_t attributes,
   file->attributes = FileAttributes(attributes);
   file->bytes = std::move(bytes);
   return status::kOk;
+}
+
+void MemoryFileSystem::DenyListing(std::string_view folder) {
+  std::string root;
+  std::string_view rest;
+  if (!SplitRoot(folder, root, rest)) return;
+  auto entry = SplitElements(rest, false);
+  entry.insert(entry.begin(), root);
+  unlistable_.push_back(std::move(entry));
+}
+
+void MemoryFileSystem::LimitSpace(std::string_view root, uint64_t bytes) {
+  if (Drive* drive = FindDrive(root)) drive->space = bytes;
 }
 
 void MemoryFileSystem::DenyWrites(std::string_view path) {

@@ -54,6 +54,11 @@ class MemoryFileSystem : public FileSystem {
   // Every later write, copy, delete or folder change at or below path fails with
   // kAccessDenied (a folder the program may not write to, a full disk).
   void DenyWrites(std::string_view path);
+  // Listing the folder's entries is refused with kAccessDenied (a folder of another user).
+  void DenyListing(std::string_view folder);
+  // Later writes to the drive may store this many more bytes in all; a write beyond that
+  // stores what fits and fails with the system's "disk full" (a full disk, a quota).
+  void LimitSpace(std::string_view root, uint64_t bytes);
   // How many times each question was asked, so tests can see how a verdict was reached.
   struct Calls {
     size_t get_attributes = 0;
@@ -71,6 +76,7 @@ class MemoryFileSystem : public FileSystem {
 
   std::vector<std::unique_ptr<Drive>> drives_;
   std::vector<std::vector<std::string>> denied_;  // drive root, then the path's parts
+  std::vector<std::vector<std::string>> unlistable_;
   Calls calls_;
 };
 

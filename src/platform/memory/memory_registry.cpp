@@ -117,10 +117,15 @@ MemoryRegistry::Node* MemoryRegistry::Find(const RegKeyPath& key) {
   return node;
 }
 
-bool MemoryRegistry::WriteDenied(const RegKeyPath& key) const {
+bool MemoryRegistry::WriteDenied(const RegKeyPath& key) const { return Below(denied_, key); }
+
+bool MemoryRegistry::ReadDenied(const RegKeyPath& key) const { return Below(unreadable_, key); }
+
+bool MemoryRegistry::Below(const std::vector<std::vector<std::string>>& tops,
+                           const RegKeyPath& key) const {
   auto physical = PhysicalPath(key);
   physical.insert(physical.begin(), RootName(key.root));
-  for (const auto& denied : denied_) {
+  for (const auto& denied : tops) {
     if (denied.size() > physical.size()) continue;
     if (std::equal(denied.begin(), denied.end(), physical.begin(),
                    [](const std::string& a, const std::string& b) {
@@ -149,7 +154,7 @@ Status MemoryRegistry::OpenKey(const RegKeyPath& key, uint32_t access) {
   if (key.root == RegRoot::PerformanceData) return status::kOk;
   if (key.root == RegRoot::DynData && !RootNode(key.root)) return status::kInvalidHandle;
   if (!Find(key)) return status::kFileNotFound;
-  if (Writes(access) && WriteDenied(key)) return status::kAccessDenied;
+  if (ReadDenied(key) || (Writes(access) && WriteDenied(key))) return status::kAccessDenied;
   return status::kOk;
 }
 
@@ -192,6 +197,7 @@ Status MemoryRegistry::QueryValue(const RegKeyPath& key, std::string_view name, 
   if (BadPath(key)) return status::kBadPathname;
   Node* node = Find(key);
   if (!node) return key.root == RegRoot::DynData ? status::kInvalidHandle : status::kFileNotFound;
+  if (ReadDenied(key)) return status::kAccessDenied;
   const RegValue* found = node->Value(name);
   if (!found) return status::kFileNotFound;
   if (key.root == RegRoot::DynData) NoteStatisticsRead(key);
@@ -246,6 +252,7 @@ Status MemoryRegistry::EnumKeys(const RegKeyPath& key, std::vector<std::string>&
   names.clear();
   Node* node = Find(key);
   if (!node) return status::kFileNotFound;
+  if (ReadDenied(key)) return status::kAccessDenied;
   for (const auto& sub : node->subkeys) names.push_back(sub->name);
   return status::kOk;
 }
@@ -255,6 +262,7 @@ Status MemoryRegistry::EnumValues(const RegKeyPath& key, std::vector<RegValue>& 
   values.clear();
   Node* node = Find(key);
   if (!node) return status::kFileNotFound;
+  if (ReadDenied(key)) return status::kAccessDenied;
   values = node->values;
   return status::kOk;
 }
@@ -316,6 +324,12 @@ void MemoryRegistry::DenyWrites(const RegKeyPath& key) {
   auto physical = PhysicalPath(key);
   physical.insert(physical.begin(), RootName(key.root));
   denied_.push_back(std::move(physical));
+}
+
+void MemoryRegistry::DenyReads(const RegKeyPath& key) {
+  auto physical = PhysicalPath(key);
+  physical.insert(physical.begin(), RootName(key.root));
+  unreadable_.push_back(std::move(physical));
 }
 
 MemoryRegistry& MemoryRegistry::AddRemoteMachine(const std::string& name) {

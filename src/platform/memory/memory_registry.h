@@ -39,6 +39,8 @@ class MemoryRegistry : public Registry {
   // Test controls.
   // Every later change under key (the key itself included) is refused with kAccessDenied.
   void DenyWrites(const RegKeyPath& key);
+  // The key and everything below it cannot be opened, listed or read: kAccessDenied.
+  void DenyReads(const RegKeyPath& key);
   // A machine reachable by ConnectRemote under this name.
   MemoryRegistry& AddRemoteMachine(const std::string& name);
   // The data HKEY_PERFORMANCE_DATA answers for a query of name ("Global", "238", ...).
@@ -62,11 +64,14 @@ class MemoryRegistry : public Registry {
   std::vector<std::string> PhysicalPath(const RegKeyPath& key) const;
   bool WriteDenied(const RegKeyPath& key) const;
   void NoteStatisticsRead(const RegKeyPath& key);
+  bool ReadDenied(const RegKeyPath& key) const;
+  bool Below(const std::vector<std::vector<std::string>>& tops, const RegKeyPath& key) const;
   void Log(std::string_view operation, const RegKeyPath& key, std::string_view name = {});
 
   Options options_;
   std::map<RegRoot, std::unique_ptr<Node>> roots_;
   std::vector<std::vector<std::string>> denied_;  // physical paths, first element the root
+  std::vector<std::vector<std::string>> unreadable_;
   std::map<std::string, std::unique_ptr<MemoryRegistry>> remotes_;
   std::map<std::string, std::vector<uint8_t>> performance_data_;
   std::vector<size_t> performance_query_sizes_;

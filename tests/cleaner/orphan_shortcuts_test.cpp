@@ -1,0 +1,140 @@
+// Orphan shortcuts: the walk, what counts as an orphan, and the copies that make every
+// deletion undoable.
+#include "cleaner/run_summary.h"
+#include "cleaner_fixture.h"
+
+namespace qb::cleaner::testing {
+namespace {
+
+class OrphanShortcuts : public CleanerTest {
+ protected:
+  std::string Shortcut(const std::string& path, std::string_view target,
+                       uint32_t attributes = fileattr::kArchive) {
+    EXPECT_EQ(machine.files.AddFile(path, attributes, {'L', 0, 0, 0, static_cast<uint8_t>(path.size())}),
+              status::kOk);
+    machine.shortcuts.SetTarget(path, target);
+    return path;
+  }
+  bool FileExists(std::string_view path) {
+    uint32_t attributes = 0;
+    return machine.files.GetAttributes(path, attributes) == status::kOk;
+  }
+};
+
+TEST_F(OrphanShortcuts, WalksDeeperFoldersFirstAndTakesEveryNameEndingInLnk) {
+  Shortcut("C:\\top.lnk", "C:\\gone.exe");
+  Shortcut("C:\\A\\report.LNK", "C:\\gone.exe");
+  Shortcut("C:\\A\\B\\deep.lnk", "C:\\gone.exe");
+  Shortcut("C:\\A\\B\\filelnk", "C:\\gone.exe");
+  Shortcut("C:\\Z\\z.lnk", "C:\\gone.exe");
+  machine.files.AddFile("C:\\A\\notes.txt");
+  const ScanResult scan = Scan(kOrphanShortcuts);
+  EXPECT_EQ(scan.lists[0], (std::vector<std::string>{"C:\\A\\B\\deep.lnk", "C:\\A\\B\\filelnk",
+                                                     "C:\\A\\report.LNK", "C:\\Z\\z.lnk", "C:\\top.lnk"}));
+  EXPECT_EQ(scan.lists[1], scan.lists[0]);
+  // The status line showed each folder, then the wait for the targets.
+  EXPECT_EQ(statuses.front(), "C:\\");
+  EXPECT_NE(std::find(statuses.begin(), statuses.end(), "C:\\A\\B"), statuses.end());
+  EXPECT_EQ(statuses.back(), "Wait ...");
+}
+
+TEST_F(OrphanShortcuts, AnUnlistableFolderIsSkippedAndJunctionsAreNotEntered) {
+  Shortcut("C:\\Locked\\in.lnk", "C:\\gone.exe");
+  Shortcut("C:\\Open\\after.lnk", "C:\\gone.exe");
+  machine.files.DenyListing("C:\\Locked");
+  machine.files.AddFolder("C:\\Users\\user\\Documents");
+  Shortcut("C:\\Users\\user\\Documents\\doc.lnk", "C:\\gone.exe");
+  // A compatibility junction that leads back to the same tree.
+  machine.files.AddFolder("C:\\Users\\user\\My Documents", fileattr::kDirectory | fileattr::kReparsePoint | fileattr::kHidden);
+  Shortcut("C:\\Users\\user\\My Documents\\doc.lnk", "C:\\gone.exe");
+  const ScanResult scan = Scan(kOrphanShortcuts);
+  EXPECT_EQ(scan.lists[0], (std::vector<std::string>{"C:\\Open\\after.lnk", "C:\\Users\\user\\Documents\\doc.lnk"}));
+  EXPECT_EQ(scan.skipped_folders, 1u);
+  EXPECT_EQ(RunNotes(scan, {}), std::vector<std::string>{"1 folder could not be listed and was skipped."});
+}
+
+TEST_F(OrphanShortcuts, OnlyAConfirmedMissingFileTargetMakesAnOrphan) {
+  machine.files.AddFile("C:\\Apps\\hidden.exe", fileattr::kHidden | fileattr::kSystem);
+  machine.files.AddFolder("C:\\Apps\\Folder");
+  machine.files.AddDrive("E:\\", DriveType::Removable);
+  machine.files.AddDrive("F:\\", DriveType::Fixed, false);
+  const std::string stays[] = {
+      Shortcut("C:\\s\\hidden.lnk", "C:\\Apps\\hidden.exe"),
+      Shortcut("C:\\s\\folder.lnk", "C:\\Apps\\Folder"),
+      Shortcut("C:\\s\\removable.lnk", "E:\\gone.exe"),
+      Shortcut("C:\\s\\not ready.lnk", "F:\\gone.exe"),
+      Shortcut("C:\\s\\network.lnk", "\\\\server\\share\\gone.exe"),
+      Shortcut("C:\\s\\web.lnk", ""),  // a web address or shell item: no file target
+      Shortcut("C:\\s\\relative.lnk", "gone.exe"),
+  };
+  Shortcut("C:\\s\\damaged.lnk", "");
+  machine.shortcuts.SetUnreadable("C:\\s\\damaged.lnk", static_cast<int32_t>(0x80004005), "Unspecified error");
+  machine.files.AddFile("C:\\s\\textlnk");  // not a shortcut at all
+  const std::string orphan = Shortcut("C:\\s\\orphan.lnk", "  C:\\Apps\\gone.exe ");
+
+  const RepairOutcome outcome = ScanAndRepair(kOrphanShortcuts);
+  EXPECT_EQ(last_scan.lists[1], std::vector<std::string>{orphan});
+  EXPECT_EQ(last_scan.tested, std::vector<std::string>{"C:\\Apps\\gone.exe"});
+  EXPECT_EQ(last_scan.unreadable, 2u);
+  EXPECT_EQ(outcome.repaired, 1u);
+  for (const auto& path : stays) EXPECT_TRUE(FileExists(path)) << path;
+  EXPECT_FALSE(FileExists(orphan));
+  // One summary for every file that could not be read, no message per file.
+  EXPECT_EQ(RunNotes(last_scan, outcome),
+            std::vector<std::string>{"2 files could not be read as a shortcut and stayed."});
+  EXPECT_TRUE(machine.dialogs.Messages().empty());
+}
+
+TEST_F(OrphanShortcuts, ReadOnlyAndHiddenOrphansGoAndTheirCopiesCanBePutBack) {
+  machine.clock.SetNow({2026, 5, 6, 7, 8, 9});
+  const std::string read_only = Shortcut("C:\\Users\\Desk\\ro.lnk", "C:\\gone.exe", fileattr::kReadOnly);
+  const std::string hidden = Shortcut("C:\\Users\\Desk\\hid.lnk", "C:\\gone.exe", fileattr::kHidden | fileattr::kSystem);
+  const RepairOutcome outcome = ScanAndRepair(kOrphanShortcuts);
+  EXPECT_EQ(outcome.repaired, 2u);
+  EXPECT_FALSE(FileExists(read_only));
+  EXPECT_FALSE(FileExists(hidden));
+  const std::string run = "C:\\Program Files\\Quill Box\\Backups\\2026-05-06 07.08.09 Orphan shortcuts";
+  EXPECT_EQ(outcome.backup_path, run);
+  uint32_t attributes = 0;
+  ASSERT_EQ(machine.files.GetAttributes(run + "\\C\\Users\\Desk\\ro.lnk", attributes), status::kOk);
+  EXPECT_EQ(attributes, fileattr::kReadOnly);
+  ASSERT_EQ(machine.files.GetAttributes(run + "\\C\\Users\\Desk\\hid.lnk", attributes), status::kOk);
+  EXPECT_EQ(attributes, fileattr::kHidden | fileattr::kSystem);
+  // Copying back restores the file exactly.
+  ASSERT_EQ(machine.files.CopyFile(run + "\\C\\Users\\Desk\\ro.lnk", read_only, true), status::kOk);
+  std::vector<uint8_t> bytes;
+  machine.files.ReadFile(read_only, bytes);
+  EXPECT_EQ(bytes.size(), 5u);
+
+  // The next walk does not take the copies for orphans.
+  machine.files.SetAttributes(read_only, fileattr::kNormal);
+  machine.files.DeleteFile(read_only);
+  EXPECT_TRUE(Scan(kOrphanShortcuts).lists[0].empty());
+}
+
+TEST_F(OrphanShortcuts, AShortcutThatCannotBeCopiedFirstIsNotDeleted) {
+  const std::string path = Shortcut("C:\\x\\orphan.lnk", "C:\\gone.exe");
+  machine.files.DenyWrites("C:\\Program Files\\Quill Box\\Backups");
+  machine.files.DenyWrites("C:\\Users\\user\\AppData\\Local");
+  const RepairOutcome outcome = ScanAndRepair(kOrphanShortcuts);
+  EXPECT_EQ(outcome.repaired, 0u);
+  EXPECT_FALSE(outcome.backed_up);
+  EXPECT_TRUE(FileExists(path));
+}
+
+TEST_F(OrphanShortcuts, AShortcutPointedElsewhereBeforeItsTurnStays) {
+  const std::string path = Shortcut("C:\\x\\orphan.lnk", "C:\\gone.exe");
+  machine.files.AddFile("C:\\there.exe");
+  const RepairOutcome outcome = ScanAndRepair(kOrphanShortcuts, [&] {
+    machine.shortcuts.SetTarget(path, "C:\\there.exe");
+    return true;
+  });
+  EXPECT_EQ(outcome.changed, 1u);
+  EXPECT_TRUE(FileExists(path));
+  // No copy is kept of what stayed, nor the run's folder.
+  EXPECT_TRUE(outcome.backup_path.empty());
+  EXPECT_TRUE(FilesIn("C:\\Program Files\\Quill Box\\Backups").empty());
+}
+
+}  // namespace
+}  // namespace qb::cleaner::testing
