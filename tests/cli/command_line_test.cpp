@@ -1,0 +1,136 @@
+#include "cli/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include "cleaner/system_health.h"
+#include "cleaner/system_health_form.h"
+#include "cli/json_text.h"
+#include "platform/memory/memory_machine.h"
+#include "ui/headless_host.h"
+
+namespace qb::cli {
+namespace {
+
+using cleaner::kFrames;
+
+class CommandLine : public ::testing::Test {
+ protected:
+  CommandLine() {
+    const RegKeyPath uninstall{RegRoot::LocalMachine,
+                               "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\OldTool",
+                               RegView::Force64};
+    machine.registry.CreateKey(uninstall);
+    const RegKeyPath history{RegRoot::CurrentUser,
+                             "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\OpenSaveMRU\\txt"};
+    machine.registry.CreateKey(history);
+    machine.registry.SetValue(history, RegValue::String("a", "C:\\gone \"quoted\".txt"));
+    const RegKeyPath shared{RegRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDlls",
+                            RegView::Force32};
+    machine.registry.CreateKey(shared);
+    machine.registry.SetValue(shared, RegValue::Dword("C:\\Common\\gone.dll", 1));
+    machine.files.AddFile("C:\\Desk\\old.lnk");
+    machine.shortcuts.SetTarget("C:\\Desk\\old.lnk", "C:\\gone.exe");
+  }
+  int Run(std::vector<std::string> args) {
+    output = {};
+    return RunCommandLine(args, machine.services(), output);
+  }
+  size_t Count(std::string_view what) const {
+    size_t n = 0;
+    for (auto at = output.out.find(what); at != std::string::npos; at = output.out.find(what, at + 1)) ++n;
+    return n;
+  }
+
+  MemoryMachine machine;
+  Output output;
+};
+
+TEST_F(CommandLine, CheckListsWhatTheWindowWouldRemoveAndRemovesNothing) {
+  machine.registry.ClearWriteLog();
+  EXPECT_EQ(Run({"check", "all", "--json"}), kFound);
+  EXPECT_TRUE(machine.registry.WriteLog().empty());
+  EXPECT_EQ(Count("{\"category\":"), 4u);
+  EXPECT_NE(output.out.find("{\"category\":\"uninstall\",\"view\":\"64-bit\",\"key\":"
+                            "\"HKEY_LOCAL_MACHINE\\\\SOFTWARE\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\"
+                            "Uninstall\\\\OldTool\",\"value\":null,\"file\":null,\"path\":null,"
+                            "\"verdict\":\"no uninstall command\"}"),
+            std::string::npos)
+      << output.out;
+  EXPECT_NE(output.out.find("\"value\":\"a\",\"file\":null,\"path\":\"C:\\\\gone \\\"quoted\\\".txt\""),
+            std::string::npos)
+      << output.out;
+  EXPECT_NE(output.out.find("\"file\":\"C:\\\\Desk\\\\old.lnk\",\"path\":\"C:\\\\gone.exe\",\"verdict\":\"target missing\""),
+            std::string::npos)
+      << output.out;
+  uint32_t attributes = 0;
+  EXPECT_EQ(machine.files.GetAttributes("C:\\Desk\\old.lnk", attributes), status::kOk);
+
+  // The window's runs find the same entries.
+  ui::HeadlessHost host;
+  ui::Application app(host);
+  host.Attach(app);
+  ui::Form owner{"mainform", "Quill Box", 9000, 6000};
+  size_t window_found = 0;
+  {
+    cleaner::SystemHealthWindow window(app, machine.services());
+    host.on_modal = [&](ui::Form& form) {
+      for (const auto& names : kFrames) {
+        form[names.button].RaiseClick();
+        window_found += std::stoul(form[names.found].Caption());
+      }
+    };
+    app.ShowModal(window.Form(), &owner);
+  }
+  EXPECT_EQ(window_found, 4u);
+}
+
+TEST_F(CommandLine, RepairDoesWhatTheButtonDoesAndTheNextCheckFindsNothing) {
+  EXPECT_EQ(Run({"repair", "all"}), kFound);
+  EXPECT_NE(output.out.find("Uninstall entries: 1 found, 1 repaired\n"), std::string::npos) << output.out;
+  EXPECT_EQ(Count("  backup: C:\\Program Files\\Quill Box\\Backups\\"), 4u) << output.out;
+  EXPECT_EQ(Run({"check", "all"}), kNothingFound);
+  EXPECT_EQ(Count(": 0 found\n"), 6u) << output.out;
+  EXPECT_TRUE(output.err.empty());
+}
+
+TEST_F(CommandLine, OneCategoryAndTheDriveToSearch) {
+  machine.files.AddDrive("D:\\", DriveType::Fixed);
+  machine.files.AddFile("D:\\x.lnk");
+  machine.shortcuts.SetTarget("D:\\x.lnk", "D:\\gone.exe");
+  EXPECT_EQ(Run({"check", "shortcuts", "--drive", "d:"}), kFound);
+  EXPECT_EQ(output.out, "Orphan shortcuts: 1 found\n  D:\\x.lnk: target missing: D:\\gone.exe\n");
+}
+
+TEST_F(CommandLine, BadUsageAndFailuresExitWithTwoAndSayWhy) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{"check", "everything"}, "unknown category \"everything\"; the categories are uninstall app-paths history help shared shortcuts and all"},
+      {{"clean", "all"}, "expected a command (check or repair) and a category"},
+      {{}, "expected a command (check or repair) and a category"},
+      {{"check", "all", "--drive"}, "--drive needs a drive letter and a colon, such as C:"},
+      {{"check", "all", "--fast"}, "unknown option --fast"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Run(c.args), kFailed);
+    EXPECT_TRUE(output.err.starts_with("quillbox-cli: " + c.message + "\nUsage:")) << output.err;
+    EXPECT_TRUE(output.out.empty());
+  }
+  machine.files.DenyWrites("C:\\");
+  EXPECT_EQ(Run({"repair", "uninstall"}), kFailed);
+  EXPECT_NE(output.err.find("nothing was removed, because the entries could not be backed up first"),
+            std::string::npos);
+  EXPECT_EQ(Run({"--help"}), kNothingFound);
+  EXPECT_TRUE(output.out.starts_with("Usage: quillbox-cli"));
+  EXPECT_EQ(Run({"--version"}), kNothingFound);
+  EXPECT_TRUE(output.out.starts_with("quillbox-cli 1."));
+}
+
+TEST(JsonText, EscapesWhatJsonCannotCarryPlain) {
+  EXPECT_EQ(JsonString("a\"b\\c\r\n\t\x01Ж"), "\"a\\\"b\\\\c\\r\\n\\t\\u0001Ж\"");
+}
+
+}  // namespace
+}  // namespace qb::cli
