@@ -48,7 +48,7 @@ struct ScanContext {
   // What the categories that work on the disk need besides.
   FileSystem* files = nullptr;
   Shortcuts* shortcuts = nullptr;
-  std::string drive;                                // "C:"
+  std::string drive;  // the drive to search ("C:"), or a folder ("C:\Users\Public")
   std::function<void(std::string_view)> status;     // a line of what is being done now
   std::vector<std::string> keep_out;                // folders a walk never enters: the backups
 };

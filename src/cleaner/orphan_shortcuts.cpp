@@ -83,8 +83,10 @@ bool IsShortcutName(std::string_view name) {
 ScanResult ScanOrphanShortcuts(ScanContext& context) {
   ScanResult result;
   if (!context.files || !context.shortcuts || context.drive.size() < 2) return result;
+  // A drive ("c:") is searched from its root; a longer path names the folder to search.
   const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(context.drive[0])));
-  CollectShortcuts(context, std::string{letter, ':', '\\'}, result);
+  const std::string root = context.drive.size() > 3 ? context.drive : std::string{letter, ':', '\\'};
+  CollectShortcuts(context, root, result);
   if (context.status) context.status(kWaitStatus);
   for (const auto& shortcut : result.lists[0]) {
     if (!context.pacer.Tick()) break;

@@ -79,7 +79,9 @@ TEST_F(HostileCleaner, AnotherProgramAddingSubkeysDuringARepairLosesNothing) {
   const RepairOutcome outcome = Clean(machine.services());
   EXPECT_EQ(WaitForExit(adder), 0u);
   // Whatever went is in the backup: once it is imported, every key is there again.
-  if (!outcome.backup_path.empty()) EXPECT_EQ(ImportWithRegedit(outcome.backup_path), 0u);
+  if (!outcome.backup_path.empty()) {
+    EXPECT_EQ(ImportWithRegedit(outcome.backup_path), 0u);
+  }
   for (int i = 0; i < kOld; ++i) {
     RegValue value;
     ASSERT_EQ(machine.registry.QueryValue(busy.Child(old_name(i)), "n", value), status::kOk) << i;
