@@ -1,10 +1,14 @@
-// Fills the cleaner's three registry areas with a generated corpus (N entries each, half of
-// them invalid) and reports how many entries per second each category scans, and
-// separately repairs (backup and removal). Meant for a throwaway machine or Wine prefix:
+// Fills the cleaner's registry areas with a generated corpus (N entries each, half of them
+// invalid) and a tree of 5,000 shortcuts (half of them orphans), and reports how many
+// entries per second each category scans, beside a plain scanner on the wide API in the
+// same run (and, for the shortcut walk, "dir /s /b" of the same tree), and separately
+// repairs (backup and removal). Meant for a throwaway machine or Wine prefix:
 // it writes to the machine-wide registry and leaves nothing of its corpus behind.
 //
 // Usage: qb_bench_cleaner [entries per category, default 20000]
 #include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
 
 #include <chrono>
 #include <cstdio>
@@ -12,11 +16,12 @@
 #include <string>
 #include <vector>
 
-#include "cleaner/application_paths.h"
+#include "cleaner/categories.h"
 #include "cleaner/delete_key_tree.h"
 #include "cleaner/dialog_history.h"
 #include "cleaner/repair.h"
 #include "cleaner/uninstall_entries.h"
+#include "platform/win32/scoped.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_machine.h"
 
@@ -28,6 +33,7 @@ using Stopwatch = std::chrono::steady_clock;
 
 constexpr int kFolders = 100;
 constexpr int kHistoryKeys = 100;
+constexpr int kShortcuts = 5000;
 
 double Seconds(Stopwatch::time_point since) {
   return std::chrono::duration<double>(Stopwatch::now() - since).count();
@@ -127,7 +133,95 @@ size_t ScanHistory() {
   return invalid;
 }
 
+// Help files and shared components: the values of one key, each a path to look up.
+size_t ScanValues(std::string_view area_path, bool name_is_path) {
+  HKEY area = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, Path(area_path).c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &area)) return 0;
+  size_t invalid = 0;
+  wchar_t name[16384];
+  wchar_t data[4096];
+  for (DWORD i = 0;; ++i) {
+    DWORD chars = 16384, bytes = sizeof data - sizeof(wchar_t), type = 0;
+    if (RegEnumValueW(area, i, name, &chars, nullptr, &type, reinterpret_cast<BYTE*>(data), &bytes) !=
+        ERROR_SUCCESS) {
+      break;
+    }
+    data[bytes / sizeof(wchar_t)] = 0;
+    std::wstring path = name_is_path ? std::wstring(name, chars) : std::wstring(data) + L"\\" + name;
+    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) ++invalid;
+  }
+  RegCloseKey(area);
+  return invalid;
+}
+
+// Orphan shortcuts: a recursive listing, each shortcut loaded by the shell and its target
+// looked up.
+void WalkShortcuts(const std::wstring& folder, IShellLinkW* link, IPersistFile* file, size_t& found,
+                   size_t& orphans) {
+  WIN32_FIND_DATAW data{};
+  HANDLE find = FindFirstFileExW((folder + L"\\*").c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
+                                 nullptr, FIND_FIRST_EX_LARGE_FETCH);
+  if (find == INVALID_HANDLE_VALUE) return;
+  std::vector<std::wstring> files;
+  do {
+    const std::wstring name = data.cFileName;
+    if (name == L"." || name == L"..") continue;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      WalkShortcuts(folder + L"\\" + name, link, file, found, orphans);
+    } else if (name.size() >= 3 && _wcsicmp(name.c_str() + name.size() - 3, L"lnk") == 0) {
+      files.push_back(folder + L"\\" + name);
+    }
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+  for (const auto& path : files) {
+    ++found;
+    wchar_t target[MAX_PATH] = {};
+    if (!link || FAILED(file->Load(path.c_str(), STGM_READ)) ||
+        link->GetPath(target, MAX_PATH, nullptr, 0) != S_OK) {
+      continue;
+    }
+    if (GetFileAttributesW(target) == INVALID_FILE_ATTRIBUTES) ++orphans;
+  }
+}
+
+size_t ScanShortcuts(const std::string& root, bool read_targets) {
+  win32::ComPtr<IShellLinkW> link;
+  win32::ComPtr<IPersistFile> file;
+  if (read_targets) {
+    CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.ReceiveVoid());
+    link->QueryInterface(IID_IPersistFile, file.ReceiveVoid());
+  }
+  size_t found = 0, orphans = 0;
+  WalkShortcuts(Path(root), read_targets ? link.Get() : nullptr, file.Get(), found, orphans);
+  return read_targets ? orphans : found;
+}
+
 }  // namespace plain
+
+// Reads no shortcut: a scan with it measures the walk alone.
+class NoShortcuts : public Shortcuts {
+ public:
+  ShortcutTarget ReadTarget(std::string_view) override { return {}; }
+  Status Create(std::string_view, std::string_view) override { return status::kOk; }
+};
+
+// Seconds "cmd /c dir /s /b" takes to list the same tree, its output thrown away.
+double DirSeconds(const std::string& root) {
+  std::wstring command = L"cmd.exe /c dir /s /b \"" + win32::Wide(root) + L"\" >nul";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  const auto start = Stopwatch::now();
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                      nullptr, &startup, &info)) {
+    return -1;
+  }
+  WaitForSingleObject(info.hProcess, INFINITE);
+  const double seconds = Seconds(start);
+  CloseHandle(info.hProcess);
+  CloseHandle(info.hThread);
+  return seconds;
+}
 
 class Bench {
  public:
@@ -185,10 +279,86 @@ class Bench {
     }
   }
 
+  void FillHelpAndShared() {
+    const RegKeyPath help = Area(kHtmlHelpArea);
+    const RegKeyPath shared = Area(kSharedLibrariesArea);
+    machine_.registry.CreateKey(help);
+    machine_.registry.CreateKey(shared);
+    for (int i = 0; i < entries_; ++i) {
+      Set(help, RegValue::String("program" + Number(i) + ".exe", Folder(i % kFolders)));
+      Set(shared, RegValue::Dword(FilePath(i, ".exe"), 1));
+    }
+  }
+
+  // kShortcuts shortcuts in a tree of 10 folders of 10 folders, half of them orphans.
+  void MakeShortcuts() {
+    const std::string links = Links();
+    machine_.files.CreateFolder(links);
+    for (int a = 0; a < 10; ++a) {
+      machine_.files.CreateFolder(links + "\\" + std::to_string(a));
+      for (int b = 0; b < 10; ++b) machine_.files.CreateFolder(LinkFolder(a * 10 + b));
+    }
+    for (int i = 0; i < kShortcuts; ++i) {
+      machine_.shortcuts.Create(LinkFolder(i % 100) + "\\link" + Number(i) + ".lnk",
+                                FilePath(i % entries_, ".exe"));
+    }
+  }
+
+  void MeasureShortcuts() {
+    const std::string links = Links();
+    NoShortcuts none;
+    const auto scan_with = [&](Shortcuts& shortcuts, ScanResult& scan) {
+      const registry::RegistryRoutines routines(machine_.registry, machine_.environment);
+      PresenceTest presence(machine_.files, machine_.environment.WindowsFolder());
+      Progress progress;
+      EventPacer pacer(machine_.clock, {});
+      ScanContext context{machine_.registry, machine_.environment, routines, presence, progress, pacer,
+                          &machine_.files, &shortcuts, links};
+      const auto start = Stopwatch::now();
+      scan = kOrphanShortcuts.scan(context);
+      return Seconds(start);
+    };
+    const auto timed = [](auto&& work) {
+      const auto start = Stopwatch::now();
+      work();
+      return Seconds(start);
+    };
+    ScanResult walk, scan;
+    const double dir_before = DirSeconds(links);
+    const double walk_seconds = scan_with(none, walk);
+    const double plain_walk = timed([&] { plain::ScanShortcuts(links, false); });
+    const double dir_seconds = (dir_before + DirSeconds(links)) / 2;
+    const double plain_before = timed([&] { plain::ScanShortcuts(links, true); });
+    const double scan_seconds = scan_with(machine_.shortcuts, scan);
+    const double plain_seconds = (plain_before + timed([&] { plain::ScanShortcuts(links, true); })) / 2;
+    const double n = static_cast<double>(walk.lists[0].size());
+    std::printf("%-22s walk   %7zu shortcuts in %6.2f s: %8.0f shortcuts/s; plain walk %8.0f/s, "
+                "ratio %.0f%%; dir /s /b %.2f s, %.0f%% of its time\n",
+                "Orphan shortcuts", walk.lists[0].size(), walk_seconds, n / walk_seconds, n / plain_walk,
+                100.0 * plain_walk / walk_seconds, dir_seconds, 100.0 * walk_seconds / dir_seconds);
+    std::printf("%-22s scan   %7zu shortcuts in %6.2f s: %8.0f shortcuts/s (%zu orphans); plain scanner "
+                "%8.0f shortcuts/s, ratio %.0f%%\n",
+                "", scan.lists[0].size(), scan_seconds, n / scan_seconds, scan.removals.size(),
+                n / plain_seconds, 100.0 * plain_seconds / scan_seconds);
+    Progress progress;
+    EventPacer pacer(machine_.clock, {});
+    const auto start = Stopwatch::now();
+    const RepairOutcome repair = Repair(machine_.services(), kOrphanShortcuts, scan.removals, progress, pacer);
+    const double repair_seconds = Seconds(start);
+    std::printf("%-22s repair %7zu shortcuts in %6.2f s: %8.0f shortcuts/s (%zu deleted, copies in %s)\n", "",
+                scan.removals.size(), repair_seconds, scan.removals.size() / repair_seconds, repair.repaired,
+                repair.backup_path.c_str());
+    std::fflush(stdout);
+    if (!repair.backup_path.empty()) RemoveTree(repair.backup_path);
+  }
+
   // Seconds the plain scanner takes over the same area.
   double PlainSeconds(const Category& category) {
     const auto start = Stopwatch::now();
-    if (category.scan == &ScanDialogHistory) {
+    if (category.scan == &ScanHelpFiles || category.scan == &ScanSharedLibraries) {
+      plain::ScanValues(category.scan == &ScanHelpFiles ? kHtmlHelpArea : kSharedLibrariesArea,
+                        category.scan == &ScanSharedLibraries);
+    } else if (category.scan == &ScanDialogHistory) {
       plain::ScanHistory();
     } else {
       const auto scan = category.scan == &ScanUninstallEntries ? &plain::ScanUninstall : &plain::ScanAppPaths;
@@ -215,7 +385,10 @@ class Bench {
     const RepairOutcome repair =
         Repair(machine_.services(), category, scan.removals, progress, pacer);
     const double repair_seconds = Seconds(start);
-    const size_t scanned = category.scan == &ScanDialogHistory ? scan.lists[1].size() : scan.lists[0].size();
+    const size_t scanned = category.scan == &ScanDialogHistory || category.scan == &ScanSharedLibraries
+                               ? scan.lists[1].size()
+                           : category.scan == &ScanHelpFiles ? static_cast<size_t>(entries_)
+                                                             : scan.lists[0].size();
     std::printf("%-22s scan   %7zu %s in %6.2f s: %8.0f %s/s (%zu invalid); plain scanner %8.0f %s/s, "
                 "ratio %.0f%%\n",
                 std::string(category.name).c_str(), scanned, unit, scan_seconds,
@@ -233,6 +406,9 @@ class Bench {
     Remove(Area(kUninstallArea), "QbBench");
     Remove(Area(kAppPathsArea), "qbbench");
     Remove({RegRoot::CurrentUser, std::string(kDialogHistoryArea)}, "qb");
+    RemoveValues(Area(kHtmlHelpArea), "program");
+    RemoveValues(Area(kSharedLibrariesArea), root_);
+    RemoveTree(Links());
     for (int i = 0; i < entries_; i += 2) machine_.files.DeleteFile(FilePath(i, ".exe"));
     for (int f = 0; f < kFolders; ++f) machine_.files.RemoveFolder(Folder(f));
     machine_.files.RemoveFolder(root_);
@@ -244,6 +420,31 @@ class Bench {
             machine_.registry.HasSeparateViews() ? RegView::Force64 : RegView::Native};
   }
   std::string Folder(int f) const { return root_ + "\\Folder" + std::to_string(f); }
+  std::string Links() const { return root_ + "\\Links"; }
+  std::string LinkFolder(int f) const {
+    return Links() + "\\" + std::to_string(f / 10) + "\\" + std::to_string(f % 10);
+  }
+  void RemoveValues(const RegKeyPath& area, std::string_view prefix) {
+    std::vector<RegValue> values;
+    machine_.registry.EnumValues(area, values);
+    for (const auto& value : values) {
+      if (value.name.starts_with(prefix)) machine_.registry.DeleteValue(area, value.name);
+    }
+  }
+  void RemoveTree(const std::string& folder) {
+    std::vector<FileEntry> entries;
+    machine_.files.FindFiles(folder + "\\*", entries);
+    for (const auto& entry : entries) {
+      const std::string path = folder + "\\" + entry.name;
+      if (entry.attributes & fileattr::kDirectory) {
+        RemoveTree(path);
+      } else {
+        machine_.files.SetAttributes(path, fileattr::kNormal);
+        machine_.files.DeleteFile(path);
+      }
+    }
+    machine_.files.RemoveFolder(folder);
+  }
   std::string FilePath(int i, const char* extension) const {
     return Folder(i % kFolders) + "\\program" + Number(i) + extension;
   }
@@ -269,6 +470,7 @@ class Bench {
 
 int main(int argc, char** argv) {
   const int entries = argc > 1 ? std::max(2, std::atoi(argv[1])) : 20000;
+  win32::ComApartment com;
   Bench bench(entries);
   std::printf("Cleaner benchmark: %d entries per category, half of them invalid\n", entries);
   auto start = Stopwatch::now();
@@ -276,11 +478,16 @@ int main(int argc, char** argv) {
   bench.FillUninstall();
   bench.FillAppPaths();
   bench.FillHistory();
+  bench.FillHelpAndShared();
+  bench.MakeShortcuts();
   std::printf("corpus written in %.1f s\n", Seconds(start));
   std::fflush(stdout);
   bench.Measure(kUninstallEntries, "keys");
   bench.Measure(kApplicationPaths, "keys");
   bench.Measure(kDialogHistory, "values");
+  bench.Measure(kHelpFiles, "values");
+  bench.Measure(kSharedLibraries, "values");
+  bench.MeasureShortcuts();
   bench.CleanUp();
   return 0;
 }

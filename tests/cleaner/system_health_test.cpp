@@ -149,7 +149,9 @@ TEST_F(SystemHealth, ACloseRequestDuringARunStopsItAfterTheEntryInHandThenCloses
     host.during_run = [&] {
       machine.clock.Advance(EventPacer::kIntervalMs);
       // Two turns in the scan, one before the first removal, then one at each of its values.
-      if (++turns == 4) EXPECT_FALSE(app.Unload(form, ui::CloseReason::OwnerClosing));
+      if (++turns == 4) {
+        EXPECT_FALSE(app.Unload(form, ui::CloseReason::OwnerClosing));
+      }
     };
     form["checkcmd"].RaiseClick();
     host.during_run = nullptr;
