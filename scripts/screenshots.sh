@@ -96,6 +96,10 @@ shoot visual-desktop
 probe click "Quill Box" "System Health" Button >/dev/null
 probe wait "System Health" 20 >/dev/null
 shoot system-health "System Health"
+# The orphan-shortcut group after a run over the prefix's drive: counts and "Done ...".
+probe click "System Health" "Check & Repair" Button "Orphan Shortcuts" >/dev/null
+sleep 8
+shoot system-health-shortcuts "System Health"
 probe close "System Health" >/dev/null
 probe click "Quill Box" "CPU & Memory" Button >/dev/null
 shoot cpu-memory
