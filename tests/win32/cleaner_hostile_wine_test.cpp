@@ -108,7 +108,8 @@ TEST_F(HostileCleaner, ABackupFolderOnAFullDiskKeepsNoFile) {
   Services services = machine.services();
   Services moved{services.registry, services.profile, services.instance, environment,
                  services.shell, services.dialogs, services.clock, services.files,
-                 services.system_parameters, services.power, services.shortcuts, services.system};
+                 services.system_parameters, services.power, services.shortcuts, services.system,
+                 services.formatter};
 
   const RepairOutcome outcome = Clean(moved);
   ASSERT_TRUE(outcome.backed_up) << outcome.error;
