@@ -7,6 +7,7 @@
 #include "platform/display_modes.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
+#include "platform/fonts.h"
 #include "platform/images.h"
 #include "platform/power.h"
 #include "platform/profile.h"
@@ -39,6 +40,7 @@ struct Services {
   DisplayModes& display_modes;
   SystemColours& system_colours;
   RecycleBin& recycle_bin;
+  Fonts& fonts;
 };
 
 }  // namespace qb

@@ -3,6 +3,7 @@
 // and benchmarks start from one of these and shape it through the services' test controls.
 #include "platform/memory/memory_display_modes.h"
 #include "platform/memory/memory_file_system.h"
+#include "platform/memory/memory_fonts.h"
 #include "platform/memory/memory_images.h"
 #include "platform/memory/memory_power.h"
 #include "platform/memory/memory_profile.h"
@@ -28,7 +29,7 @@ class MemoryMachine {
     return Services{registry, profile, instance, environment, shell, dialogs, clock, files,
                     system_parameters, power, shortcuts, system, formatter,
                     images,
-                    display_modes, system_colours, recycle_bin};
+                    display_modes, system_colours, recycle_bin, fonts};
   }
   Services services() { return ServicesFor(instance); }
 
@@ -50,6 +51,7 @@ class MemoryMachine {
   MemoryDisplayModes display_modes;
   MemorySystemColours system_colours;
   MemoryRecycleBin recycle_bin;
+  MemoryFonts fonts{files};
 };
 
 }  // namespace qb

@@ -8,6 +8,7 @@
 #include "platform/win32/win32_display_modes.h"
 #include "platform/win32/win32_environment.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_fonts.h"
 #include "platform/win32/win32_images.h"
 #include "platform/win32/win32_power.h"
 #include "platform/win32/win32_profile.h"
@@ -32,7 +33,7 @@ class Win32Machine {
     return Services{registry, profile, instance, environment, shell, dialogs, clock, files,
                     system_parameters, power, shortcuts, system, formatter,
                     images,
-                    display_modes, system_colours, recycle_bin};
+                    display_modes, system_colours, recycle_bin, fonts};
   }
 
   Win32Registry registry;
@@ -52,6 +53,7 @@ class Win32Machine {
   Win32DisplayModes display_modes;
   Win32SystemColours system_colours;
   Win32RecycleBin recycle_bin;
+  Win32Fonts fonts;
 };
 
 }  // namespace qb::win32
