@@ -211,6 +211,12 @@ void Control::SetPoints(std::vector<double> points) {
   Notify(Property::Points);
 }
 
+void Control::SetFont(TextFont font) {
+  if (font_ == font) return;
+  font_ = std::move(font);
+  Notify(Property::Font);
+}
+
 void Control::SetSkinElement(std::string element) {
   if (skin_element_ == element) return;
   skin_element_ = std::move(element);

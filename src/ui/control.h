@@ -19,10 +19,21 @@ class Control;
 
 enum class Property {
   Caption, Text, Value, Visible, Enabled, Position, Items, ListIndex, ZOrder, Range,
-  Tabs, Columns, Rows, Interval, Picture, SkinElement, Points, BackColour,
+  Tabs, Columns, Rows, Interval, Picture, SkinElement, Points, BackColour, Font,
 };
 
 enum class ComboStyle { DropDown, DropDownList };
+
+// The font a control's text is drawn in when the program chooses it (a font preview);
+// an empty face leaves the control in the skin's or the system's font.
+struct TextFont {
+  std::string face;
+  int points = 8;
+  bool bold = false;
+  bool italic = false;
+  bool strikeout = false;
+  bool operator==(const TextFont&) const = default;
+};
 
 struct ListColumn {
   std::string caption;
@@ -139,6 +150,9 @@ class Control {
   const std::vector<double>& Points() const { return points_; }
   void SetPoints(std::vector<double> points);
 
+  const TextFont& Font() const { return font_; }
+  void SetFont(TextFont font);
+
   // The skin element this control is painted as; empty: plain system drawing.
   const std::string& SkinElement() const { return skin_element_; }
   void SetSkinElement(std::string element);
@@ -174,6 +188,7 @@ class Control {
   std::optional<uint32_t> back_colour_;
   std::vector<double> points_;
   std::string skin_element_;
+  TextFont font_;
   int z_order_ = 0;
 };
 

@@ -78,7 +78,10 @@ Dpi ControlView::CurrentDpi() const { return window_.CurrentDpi(); }
 
 const skin::ElementStyle* ControlView::Style() const { return window_.StyleOf(control_.SkinElement()); }
 
-HFONT ControlView::Font() const { return window_.FontFor(Style()); }
+HFONT ControlView::Font() const {
+  if (!control_.Font().face.empty()) return window_.FontFor(control_.Font());
+  return window_.FontFor(Style());
+}
 
 COLORREF ControlView::Background() const { return window_.ContainerBackground(control_.Container()); }
 
@@ -171,6 +174,9 @@ void ControlView::Mirror(Property property) {
       break;
     case Property::SkinElement:
       SkinChanged();
+      break;
+    case Property::Font:
+      ApplyDpi();
       break;
     default:
       break;

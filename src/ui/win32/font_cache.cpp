@@ -12,6 +12,8 @@ HFONT FontCache::Get(const FontSpec& font_spec, int dpi) {
   LOGFONTW font{};
   font.lfHeight = -MulDiv(font_spec.points, dpi, 72);
   font.lfWeight = font_spec.bold ? FW_BOLD : FW_NORMAL;
+  font.lfItalic = font_spec.italic;
+  font.lfStrikeOut = font_spec.strikeout;
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfQuality = CLEARTYPE_QUALITY;
   lstrcpynW(font.lfFaceName, font_spec.face.c_str(), LF_FACESIZE);

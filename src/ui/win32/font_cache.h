@@ -15,6 +15,8 @@ struct FontSpec {
   std::wstring face;
   int points = 8;
   bool bold = false;
+  bool italic = false;
+  bool strikeout = false;
   auto operator<=>(const FontSpec&) const = default;
 };
 

@@ -85,6 +85,12 @@ HFONT FormWindow::FontFor(const skin::ElementStyle* style) const {
   return host_.Fonts().Get(font_spec, CurrentDpi().Value());
 }
 
+HFONT FormWindow::FontFor(const TextFont& chosen) const {
+  const FontSpec font_spec{qb::win32::Wide(chosen.face), chosen.points, chosen.bold, chosen.italic,
+                           chosen.strikeout};
+  return host_.Fonts().Get(font_spec, CurrentDpi().Value());
+}
+
 HWND FormWindow::ContainerHandle(const Control* container) const {
   if (!container) return Handle();
   const ControlView* view = ViewOf(*container);

@@ -39,6 +39,8 @@ class FormWindow : public Window, public FormObserver {
   Dpi CurrentDpi() const;
   const skin::ElementStyle* StyleOf(std::string_view element) const;
   HFONT FontFor(const skin::ElementStyle* style) const;
+  // The font the program chose for a control's text (a font preview).
+  HFONT FontFor(const TextFont& chosen) const;
   HWND ContainerHandle(const Control* container) const;
   COLORREF ContainerBackground(const Control* container) const;
   // Pixels between a container's top edge and the origin of its controls' positions: the
