@@ -157,6 +157,7 @@ void AddVisualOptionsTab(Builder& b, ui::Control& tab) {
   b.Button("fontcmd", &tab, {240, kApplyTop, 1500, kButtonHeight}, "Fonts", "1021");
   b.Button("systemcolorcmd", &tab, {1860, kApplyTop, 1800, kButtonHeight}, "System Colors",
            "1022");
+  b.Button("iconcmd", &tab, {3780, kApplyTop, 1320, kButtonHeight}, "Icons", "1041");
   b.ApplyButton("applyvisualcmd", &tab);
 }
 

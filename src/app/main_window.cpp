@@ -6,6 +6,8 @@
 #include "app/main_form_layout.h"
 #include "app/main_form_names.h"
 #include "cleaner/system_health.h"
+#include "customise/fonts_window.h"
+#include "customise/icons_window.h"
 #include "language/language_catalogue.h"
 #include "language/language_list.h"
 #include "monitor/system_info_page.h"
@@ -60,6 +62,8 @@ MainWindow::MainWindow(ui::Application& app, const Services& services, ui::Splas
   form["systemcolorcmd"].on_click = [this] {
     tweaks::ShowSystemColours(app_, *form_, services_, skin_);
   };
+  form["fontcmd"].on_click = [this] { OpenFonts(); };
+  form["iconcmd"].on_click = [this] { OpenIcons(); };
 
   const tweaks::PageHooks hooks{
       .owner = [this] { return app_.HandleOf(*form_); },
@@ -225,6 +229,10 @@ void MainWindow::OpenAbout() {
   AboutWindow about(app_, services_, skin_);
   app_.ShowModal(about.Form(), form_.get());
 }
+
+void MainWindow::OpenFonts() { customise::ShowFonts(app_, *form_, services_, skin_); }
+
+void MainWindow::OpenIcons() { customise::ShowIcons(app_, *form_, services_, skin_); }
 
 bool MainWindow::CloseEveryOtherWindow() {
   const auto windows = app_.Loaded();

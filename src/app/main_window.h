@@ -43,6 +43,8 @@ class MainWindow {
   void TitleButton(const std::string& name);
   void OpenHelp();
   void OpenAbout();
+  void OpenFonts();
+  void OpenIcons();
   // False when a window asked to finish its work first: it closes once done.
   bool CloseEveryOtherWindow();
   void ApplyLanguageChoice();

@@ -148,6 +148,17 @@ TEST_F(MainWindowTest, NavigationShowsExactlyOnePageAndSystemHealthNone) {
   EXPECT_TRUE(VisibleFrames().empty());
 }
 
+TEST_F(MainWindowTest, FontsAndIconsButtonsOpenTheirWindowsOverTheMainWindow) {
+  Start();
+  std::vector<std::string> captions;
+  host.on_modal = [&](ui::Form& form) { captions.push_back(form.Caption()); };
+  Form()["fontcmd"].RaiseClick();
+  Form()["iconcmd"].RaiseClick();
+  EXPECT_EQ(host.modal, (std::vector<std::string>{"Fontsfrm", "iconsfrm"}));
+  EXPECT_EQ(captions, (std::vector<std::string>{"Fonts", "Icons"}));
+  EXPECT_TRUE(app.IsLoaded(Form()));
+}
+
 TEST_F(MainWindowTest, SystemButtonTogglesItsMarkerAndAlwaysHidesTheMonitor) {
   machine.profile.SetFile(folder + "\\languages\\English.ini", "[Vorlix]\r\n1000=System >>\r\n");
   Start();

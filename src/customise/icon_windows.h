@@ -1,0 +1,44 @@
+#pragma once
+// "Change drive icon" and "Change folder icon": choose the drive or folder, type or browse
+// for the icon, see it, and "Next>>" gives the drive or folder that icon.
+#include <memory>
+
+#include "platform/services.h"
+#include "skin/skin_form.h"
+#include "ui/application.h"
+#include "ui/form.h"
+
+namespace qb::customise {
+
+inline constexpr std::string_view kNotAnIcon = "Not valid icon file, try another one";
+inline constexpr std::string_view kPreviewTitle = "Larkspan task";
+
+class IconWindow {
+ public:
+  enum class Target { Drive, Folder };
+  IconWindow(Target target, ui::Application& app, const Services& services,
+             const skin::SkinInstance& main_skin);
+  IconWindow(const IconWindow&) = delete;
+  IconWindow& operator=(const IconWindow&) = delete;
+
+  ui::Form& Form() { return *form_; }
+
+ private:
+  void Load();
+  void FillDrives();
+  void DriveChosen();
+  void Browse();
+  void Preview();
+  void Next();
+  void NextForDrive();
+  void NextForFolder();
+
+  Target target_;
+  ui::Application& app_;
+  Services services_;
+  const skin::SkinInstance& main_skin_;
+  skin::SkinInstance own_skin_;
+  std::unique_ptr<ui::Form> form_;
+};
+
+}  // namespace qb::customise

@@ -1,0 +1,41 @@
+#include "customise/icons_window.h"
+
+#include "customise/small_window.h"
+
+namespace qb::customise {
+
+IconsWindow::IconsWindow(ui::Application& app, const Services& services,
+                         const skin::SkinInstance& main_skin)
+    : app_(app), services_(services), main_skin_(main_skin),
+      form_(std::make_unique<ui::Form>("iconsfrm", "Icons", 4200, 2700)) {
+  ui::Form& form = *form_;
+  using ui::ControlKind;
+  form.Add({.name = "drive1", .kind = ControlKind::OptionButton, .caption = "Drive", .tag = "6000",
+            .rect = {480, 600, 3000, 300}});
+  form.Add({.name = "folder1", .kind = ControlKind::OptionButton, .caption = "Folder",
+            .tag = "6001", .rect = {480, 1020, 3000, 300}});
+  form.Add({.name = "Command1", .kind = ControlKind::CommandButton, .caption = "Next>>",
+            .tag = "1019", .rect = {2520, 1800, 1440, 380}});
+  form.on_load = [this] { Load(); };
+  form["Command1"].on_click = [this] { Next(); };
+}
+
+void IconsWindow::Load() { LoadSmallWindow(*form_, services_, own_skin_, main_skin_, "7007", "Icons"); }
+
+void IconsWindow::Next() {
+  if ((*form_)["drive1"].Value() == 1) Open(drive_, IconWindow::Target::Drive);
+  if ((*form_)["folder1"].Value() == 1) Open(folder_, IconWindow::Target::Folder);
+}
+
+void IconsWindow::Open(std::unique_ptr<IconWindow>& window, IconWindow::Target target) {
+  if (!window) window = std::make_unique<IconWindow>(target, app_, services_, main_skin_);
+  app_.ShowModal(window->Form(), form_.get());
+}
+
+void ShowIcons(ui::Application& app, ui::Form& owner, const Services& services,
+               const skin::SkinInstance& main_skin) {
+  IconsWindow window(app, services, main_skin);
+  app.ShowModal(window.Form(), &owner);
+}
+
+}  // namespace qb::customise

@@ -1,0 +1,122 @@
+#include "customise/folder_icon.h"
+
+#include <gmock/gmock.h>
+
+#include "customise/ini_file_edit.h"
+#include "customise_fixture.h"
+
+namespace qb::customise {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::UnorderedElementsAre;
+
+constexpr uint32_t kHiddenSystem = fileattr::kHidden | fileattr::kSystem;
+
+class FolderIcon : public testing::CustomiseTest {
+ protected:
+  FolderIcon() {
+    machine.files.AddFolder("C:\\Photos");
+    Write("C:\\Icons\\camera.ico", "camera icon");
+  }
+  // As the window's "Next>>" calls it.
+  bool Change(std::string_view folder, std::string_view picture) {
+    return ChangeFolderIcon(services, 0, folder, picture, "", true, "", 24, kFixedDrivesOnly);
+  }
+  std::optional<std::string> Key(std::string_view key) {
+    std::vector<uint8_t> bytes;
+    machine.files.ReadFile("C:\\Photos\\Desktop.ini", bytes);
+    return ReadIniValue(bytes, ".ShellClassInfo", key);
+  }
+};
+
+TEST_F(FolderIcon, CopiesTheIconNamesItAndMarksFilesAndFolder) {
+  ASSERT_TRUE(Change("C:\\Photos", "C:\\Icons\\camera.ico"));
+  EXPECT_EQ(Read("C:\\Photos\\IconX.ico"), "camera icon");
+  EXPECT_EQ(Key("IconFile"), "IconX.ico");
+  EXPECT_EQ(Key("IconIndex"), "0");
+  EXPECT_EQ(Key("IconResource"), "IconX.ico,0");
+  EXPECT_EQ(Attributes("C:\\Photos\\Desktop.ini"), kHiddenSystem);
+  EXPECT_EQ(Attributes("C:\\Photos\\IconX.ico"), fileattr::kHidden);
+  EXPECT_EQ(Attributes("C:\\Photos") & fileattr::kReadOnly, fileattr::kReadOnly);
+  EXPECT_THAT(Listing("C:\\Photos"), UnorderedElementsAre("Desktop.ini", "IconX.ico"));
+  EXPECT_TRUE(machine.dialogs.Messages().empty());
+}
+
+TEST_F(FolderIcon, KeepsForeignKeysAndSectionsAndReplacesAStaleIconResource) {
+  Write("C:\\Photos\\Desktop.ini",
+        "[.ShellClassInfo]\r\nConfirmFileOp=0\r\nIconResource=C:\\old.dll,3\r\nInfoTip=Holidays\r\n"
+        "[ViewState]\r\nMode=4\r\n",
+        kHiddenSystem);
+  ASSERT_TRUE(Change("C:\\Photos", "C:\\Icons\\camera.ico"));
+  EXPECT_EQ(Read("C:\\Photos\\Desktop.ini"),
+            "[.ShellClassInfo]\r\nConfirmFileOp=0\r\nIconResource=IconX.ico,0\r\nInfoTip=Holidays\r\n"
+            "IconFile=IconX.ico\r\nIconIndex=0\r\n[ViewState]\r\nMode=4\r\n");
+}
+
+TEST_F(FolderIcon, AQuotedPathWithATrailingBackslashIsTheSameFolder) {
+  ASSERT_TRUE(Change("\"C:\\Photos\\\"", "C:\\Icons\\camera.ico"));
+  EXPECT_EQ(Key("IconFile"), "IconX.ico");
+  EXPECT_THAT(Listing("C:\\Photos"), UnorderedElementsAre("Desktop.ini", "IconX.ico"));
+}
+
+TEST_F(FolderIcon, FoldersNotOnAFixedDriveAreRefusedAndNothingIsWritten) {
+  machine.files.AddDrive("D:\\", DriveType::CdRom);
+  machine.files.AddFolder("D:\\Disc");
+  machine.files.AddDrive("\\\\server\\share\\", DriveType::Remote);
+  machine.files.AddFolder("\\\\server\\share\\Team");
+  machine.files.AddDrive("N:\\", DriveType::Remote);
+  machine.files.AddFolder("N:\\Team");
+  for (const char* folder : {"D:\\Disc", "\\\\server\\share\\Team", "N:\\Team"}) {
+    EXPECT_FALSE(Change(folder, "C:\\Icons\\camera.ico")) << folder;
+    EXPECT_TRUE(Listing(folder).empty()) << folder;
+    EXPECT_EQ(Attributes(folder) & fileattr::kReadOnly, 0u) << folder;
+  }
+  ASSERT_EQ(machine.dialogs.Messages().size(), 3u);
+  for (const auto& shown : machine.dialogs.Messages()) {
+    EXPECT_EQ(shown.text, "This command only supports fixed drives");
+    EXPECT_EQ(shown.title, "IconX");
+    EXPECT_EQ(shown.style, mb::kIconStop);
+  }
+}
+
+TEST_F(FolderIcon, RunningTwiceReplacesTheIconAndKeepsOneOfEachFile) {
+  Write("C:\\Icons\\star.ico", "star icon");
+  ASSERT_TRUE(Change("C:\\Photos", "C:\\Icons\\camera.ico"));
+  ASSERT_TRUE(Change("C:\\Photos", "C:\\Icons\\star.ico"));
+  EXPECT_EQ(Read("C:\\Photos\\IconX.ico"), "star icon");
+  EXPECT_EQ(Read("C:\\Photos\\Desktop.ini"),
+            "[.ShellClassInfo]\r\nIconFile=IconX.ico\r\nIconIndex=0\r\nIconResource=IconX.ico,0\r\n");
+  EXPECT_EQ(Attributes("C:\\Photos\\Desktop.ini"), kHiddenSystem);
+  EXPECT_THAT(Listing("C:\\Photos"), UnorderedElementsAre("Desktop.ini", "IconX.ico"));
+}
+
+TEST_F(FolderIcon, AnIconNamedInPlaceAndACommentAreWrittenWithoutCopying) {
+  ASSERT_TRUE(ChangeFolderIcon(services, 0, "C:\\Photos", "C:\\Windows\\shell32.dll", "My photos",
+                               false, "12", 24, kFixedDrivesOnly));
+  EXPECT_EQ(Key("IconFile"), "C:\\Windows\\shell32.dll");
+  EXPECT_EQ(Key("IconIndex"), "12");
+  EXPECT_EQ(Key("InfoTip"), "My photos");
+  EXPECT_THAT(Listing("C:\\Photos"), ElementsAre("Desktop.ini"));
+}
+
+TEST_F(FolderIcon, AFolderThatCannotBeWrittenIsToldAndKeepsItsFiles) {
+  Write("C:\\Photos\\Desktop.ini", "[.ShellClassInfo]\r\nInfoTip=Holidays\r\n", kHiddenSystem);
+  machine.files.DenyWrites("C:\\Photos");
+  EXPECT_FALSE(Change("C:\\Photos", "C:\\Icons\\camera.ico"));
+  EXPECT_EQ(Read("C:\\Photos\\Desktop.ini"), "[.ShellClassInfo]\r\nInfoTip=Holidays\r\n");
+  EXPECT_THAT(Listing("C:\\Photos"), ElementsAre("Desktop.ini"));
+  ASSERT_EQ(machine.dialogs.Messages().size(), 1u);
+  EXPECT_THAT(machine.dialogs.Messages()[0].text, HasSubstr("needs an administrator"));
+}
+
+TEST_F(FolderIcon, AMissingIconFileIsToldAndNothingIsWritten) {
+  EXPECT_FALSE(Change("C:\\Photos", "C:\\Icons\\gone.ico"));
+  EXPECT_TRUE(Listing("C:\\Photos").empty());
+  ASSERT_EQ(machine.dialogs.Messages().size(), 1u);
+  EXPECT_THAT(machine.dialogs.Messages()[0].text, HasSubstr("gone.ico"));
+}
+
+}  // namespace
+}  // namespace qb::customise

@@ -1,0 +1,123 @@
+#include "customise/font_install.h"
+
+#include <gmock/gmock.h>
+
+#include "customise_fixture.h"
+#include "support/font_bytes.h"
+
+namespace qb::customise {
+namespace {
+
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::Not;
+using Outcome = FontInstall::Outcome;
+
+constexpr std::string_view kMachineFonts = "C:\\Windows\\Fonts";
+constexpr std::string_view kUserFonts = "C:\\Users\\user\\AppData\\Local\\Microsoft\\Windows\\Fonts";
+const RegKeyPath kMachineList{RegRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts"};
+const RegKeyPath kUserList{RegRoot::CurrentUser, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts"};
+
+class FontInstallTest : public testing::CustomiseTest {
+ protected:
+  FontInstallTest() { machine.files.AddFolder(std::string(kMachineFonts)); }
+
+  void AddFont(const std::string& path, const std::u16string& family) {
+    const auto bytes = test_support::SimpleFont(family);
+    ASSERT_EQ(machine.files.AddFile(path, fileattr::kArchive, bytes), status::kOk);
+  }
+  std::string Listed(const RegKeyPath& key, std::string_view name) {
+    RegValue value;
+    if (machine.registry.QueryValue(key, name, value) != status::kOk) return "<none>";
+    return value.AsString();
+  }
+  std::string InFolder(std::string_view folder, std::string_view name) {
+    return std::string(folder) + "\\" + std::string(name);
+  }
+};
+
+TEST_F(FontInstallTest, TwoFontsInstalledOneAfterTheOtherBothRemainUnderTheirOwnNames) {
+  AddFont("C:\\Downloads\\quill.ttf", u"Quill Sans");
+  AddFont("C:\\Downloads\\ink.ttf", u"Ink Serif");
+  EXPECT_EQ(InstallFont(services, "C:\\Downloads\\quill.ttf", FontScope::AllUsers).outcome, Outcome::Installed);
+  EXPECT_EQ(InstallFont(services, "C:\\Downloads\\ink.ttf", FontScope::AllUsers).outcome, Outcome::Installed);
+
+  EXPECT_EQ(Read(InFolder(kMachineFonts, "quill.ttf")), Read("C:\\Downloads\\quill.ttf"));
+  EXPECT_EQ(Read(InFolder(kMachineFonts, "ink.ttf")), Read("C:\\Downloads\\ink.ttf"));
+  EXPECT_EQ(Listed(kMachineList, "Quill Sans (TrueType)"), "quill.ttf");
+  EXPECT_EQ(Listed(kMachineList, "Ink Serif (TrueType)"), "ink.ttf");
+  EXPECT_THAT(Listing(std::string(kMachineFonts)), Not(Contains(HasSubstr("nnnew"))));
+  EXPECT_THAT(machine.fonts.ScreenFonts(), Contains("Quill Sans"));
+  EXPECT_THAT(machine.fonts.ScreenFonts(), Contains("Ink Serif"));
+  EXPECT_THAT(machine.fonts.Calls(),
+              ElementsAre("LoadFontFile C:\\Windows\\Fonts\\quill.ttf", "BroadcastFontChange",
+                          "LoadFontFile C:\\Windows\\Fonts\\ink.ttf", "BroadcastFontChange"));
+}
+
+TEST_F(FontInstallTest, ADifferentFontUnderTheSameFileNameIsRefused) {
+  AddFont("C:\\Downloads\\font.ttf", u"Quill Sans");
+  AddFont("C:\\Other\\font.ttf", u"Ink Serif");
+  ASSERT_EQ(InstallFont(services, "C:\\Downloads\\font.ttf", FontScope::AllUsers).outcome, Outcome::Installed);
+  const FontInstall second = InstallFont(services, "C:\\Other\\font.ttf", FontScope::AllUsers);
+  EXPECT_EQ(second.outcome, Outcome::NameTaken);
+  EXPECT_EQ(Read(InFolder(kMachineFonts, "font.ttf")), Read("C:\\Downloads\\font.ttf"));
+  EXPECT_EQ(Listed(kMachineList, "Ink Serif (TrueType)"), "<none>");
+  EXPECT_THAT(DescribeInstall(services, second, "C:\\Other\\font.ttf", FontScope::AllUsers),
+              HasSubstr("A different font file named \"font.ttf\" is already in C:\\Windows\\Fonts"));
+}
+
+TEST_F(FontInstallTest, TheSameFontAgainOrAFontAlreadyListedChangesNothing) {
+  AddFont("C:\\Downloads\\quill.ttf", u"Quill Sans");
+  ASSERT_EQ(InstallFont(services, "C:\\Downloads\\quill.ttf", FontScope::AllUsers).outcome, Outcome::Installed);
+  EXPECT_EQ(InstallFont(services, "C:\\Downloads\\quill.ttf", FontScope::AllUsers).outcome,
+            Outcome::AlreadyInstalled);
+  // The same family in another file: the one in the list stays.
+  AddFont("C:\\Downloads\\quill-copy.ttf", u"Quill Sans");
+  EXPECT_EQ(InstallFont(services, "C:\\Downloads\\quill-copy.ttf", FontScope::AllUsers).outcome,
+            Outcome::AlreadyInstalled);
+  EXPECT_EQ(Listed(kMachineList, "Quill Sans (TrueType)"), "quill.ttf");
+  EXPECT_THAT(Listing(std::string(kMachineFonts)), ElementsAre("quill.ttf"));
+}
+
+TEST_F(FontInstallTest, WithoutRightsToTheMachineFontsTheFontIsInstalledForTheUser) {
+  AddFont("C:\\Downloads\\quill.ttf", u"Quill Sans");
+  machine.files.DenyWrites(std::string(kMachineFonts));
+  const FontInstall install = InstallFont(services, "C:\\Downloads\\quill.ttf", FontScope::AllUsers);
+  EXPECT_EQ(install.outcome, Outcome::Installed);
+  EXPECT_EQ(install.scope, FontScope::CurrentUser);
+  const std::string target = InFolder(kUserFonts, "quill.ttf");
+  EXPECT_EQ(Read(target), Read("C:\\Downloads\\quill.ttf"));
+  EXPECT_EQ(Listed(kUserList, "Quill Sans (TrueType)"), target);
+  EXPECT_EQ(Listed(kMachineList, "Quill Sans (TrueType)"), "<none>");
+  EXPECT_THAT(machine.fonts.ScreenFonts(), Contains("Quill Sans"));
+  EXPECT_THAT(DescribeInstall(services, install, "C:\\Downloads\\quill.ttf", FontScope::AllUsers),
+              HasSubstr("installed for your account only"));
+}
+
+TEST_F(FontInstallTest, AMachineListThatRefusesTheEntryTakesTheCopyBack) {
+  AddFont("C:\\Downloads\\quill.ttf", u"Quill Sans");
+  machine.registry.CreateKey(kMachineList);
+  machine.registry.DenyWrites(kMachineList);
+  const FontInstall install = InstallFont(services, "C:\\Downloads\\quill.ttf", FontScope::AllUsers);
+  EXPECT_EQ(install.scope, FontScope::CurrentUser);
+  EXPECT_TRUE(Listing(std::string(kMachineFonts)).empty());
+  EXPECT_EQ(Listed(kUserList, "Quill Sans (TrueType)"), InFolder(kUserFonts, "quill.ttf"));
+}
+
+TEST_F(FontInstallTest, NothingIsInstalledForACancelledDialogOrAFileThatIsNotAFont) {
+  Write("C:\\Downloads\\notes.ttf", "these are my notes, not a font");
+  EXPECT_EQ(InstallFont(services, "", FontScope::AllUsers).outcome, Outcome::Cancelled);
+  const FontInstall notes = InstallFont(services, "C:\\Downloads\\notes.ttf", FontScope::AllUsers);
+  EXPECT_EQ(notes.outcome, Outcome::NotAFont);
+  const FontInstall gone = InstallFont(services, "C:\\Downloads\\gone.ttf", FontScope::AllUsers);
+  EXPECT_EQ(gone.outcome, Outcome::Failed);
+  EXPECT_TRUE(Listing(std::string(kMachineFonts)).empty());
+  EXPECT_TRUE(machine.fonts.Calls().empty());
+  EXPECT_THAT(DescribeInstall(services, notes, "C:\\Downloads\\notes.ttf", FontScope::AllUsers),
+              HasSubstr("is not a TrueType or OpenType font"));
+  EXPECT_EQ(DescribeInstall(services, {}, "", FontScope::AllUsers), "");
+}
+
+}  // namespace
+}  // namespace qb::customise

@@ -1,0 +1,103 @@
+#include "customise/fonts_window.h"
+
+#include <gmock/gmock.h>
+
+#include "customise_fixture.h"
+#include "support/font_bytes.h"
+#include "ui/headless_host.h"
+
+namespace qb::customise {
+namespace {
+
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::Not;
+
+class FontsWindowTest : public testing::CustomiseTest {
+ protected:
+  FontsWindowTest() {
+    host.Attach(app);
+    machine.files.AddFolder("C:\\Windows\\Fonts");
+    machine.profile.SetFile("C:\\Program Files\\Quill Box\\languages\\English.ini",
+                            "[Vorlix]\r\n7004=Schriften\r\n5006=Fett\r\n1017=Install new fonts\r\n");
+  }
+  // Opens the window and runs the test's steps while it is up.
+  void WhileOpen(const std::function<void(ui::Form&)>& steps) {
+    FontsWindow window(app, services, main_skin);
+    host.on_modal = steps;
+    app.ShowModal(window.Form(), nullptr);
+  }
+  const ui::TextFont& Preview(ui::Form& form) { return form["Label1"].Font(); }
+
+  ui::HeadlessHost host;
+  ui::Application app{host};
+  skin::SkinInstance main_skin;
+};
+
+TEST_F(FontsWindowTest, OpensWithTheFontsInTheSystemsOrderAndTheSecondOneShown) {
+  machine.fonts.families = {"Wingdings", "Arial", "Tahoma"};
+  WhileOpen([&](ui::Form& form) {
+    EXPECT_EQ(form.Caption(), "Schriften");
+    EXPECT_EQ(form["Check2"].Caption(), "Fett");
+    EXPECT_THAT(form["lstSystemFonts"].Items(), ElementsAre("Wingdings", "Arial", "Tahoma"));
+    EXPECT_EQ(form["Label1"].Text(), "\r\nABCXYZabcxyz");
+    EXPECT_EQ(Preview(form), (ui::TextFont{.face = "Arial", .points = 8}));
+    EXPECT_EQ(form["sizetxt"].Text(), "8");
+    EXPECT_EQ(form["UpDown1"].Max(), 25);
+  });
+}
+
+TEST_F(FontsWindowTest, TheListTheSpinnerAndTheBoxesShapeThePreview) {
+  WhileOpen([&](ui::Form& form) {
+    form["lstSystemFonts"].ListIndexChangedByUser(3);
+    EXPECT_EQ(Preview(form).face, "Tahoma");
+    form["Check2"].SetValue(1);
+    form["Check3"].SetValue(1);
+    form["UpDown1"].ValueChangedByUser(12);
+    EXPECT_EQ(Preview(form), (ui::TextFont{.face = "Tahoma", .points = 12, .bold = true, .italic = true}));
+    EXPECT_EQ(form["sizetxt"].Text(), "12");
+    form["Check3"].SetValue(0);
+    form["Check1"].SetValue(1);
+    form["Check2"].SetValue(2);  // grey: bold stays as it was
+    EXPECT_EQ(Preview(form),
+              (ui::TextFont{.face = "Tahoma", .points = 12, .bold = true, .strikeout = true}));
+    form["UpDown1"].ValueChangedByUser(40);
+    EXPECT_EQ(Preview(form).points, 25);
+    form["sizetxt"].TextChangedByUser("14");
+    EXPECT_EQ(form["UpDown1"].Value(), 14);
+    EXPECT_EQ(Preview(form).points, 14);
+    form["sizetxt"].TextChangedByUser("99");
+    EXPECT_EQ(Preview(form).points, 14) << "beyond the spinner's range nothing changes";
+  });
+}
+
+TEST_F(FontsWindowTest, InstallingAddsTheFontToTheListAndACancelledDialogDoesNothing) {
+  ASSERT_EQ(machine.files.AddFile("C:\\Downloads\\quill.ttf", fileattr::kArchive,
+                                  test_support::SimpleFont(u"Quill Sans")),
+            status::kOk);
+  WhileOpen([&](ui::Form& form) {
+    AnswerOpenFile("");
+    form["Command1"].RaiseClick();
+    EXPECT_TRUE(machine.dialogs.Messages().empty());
+    EXPECT_THAT(form["lstSystemFonts"].Items(), Not(Contains("Quill Sans")));
+
+    AnswerOpenFile("C:\\Downloads\\quill.ttf");
+    form["Command1"].RaiseClick();
+    EXPECT_THAT(form["lstSystemFonts"].Items(), Contains("Quill Sans"));
+    ASSERT_EQ(machine.dialogs.Messages().size(), 1u);
+    EXPECT_EQ(machine.dialogs.Messages()[0].text, "The font \"Quill Sans\" is installed.");
+  });
+  EXPECT_EQ(Read("C:\\Windows\\Fonts\\quill.ttf"), Read("C:\\Downloads\\quill.ttf"));
+}
+
+TEST_F(FontsWindowTest, CloseUnloadsTheWindow) {
+  bool loaded = true;
+  WhileOpen([&](ui::Form& form) {
+    form["Command2"].RaiseClick();
+    loaded = app.IsLoaded(form);
+  });
+  EXPECT_FALSE(loaded);
+}
+
+}  // namespace
+}  // namespace qb::customise

@@ -1,0 +1,196 @@
+// The customisation windows' work against the real system: the files written with their
+// attributes, a picture converted into an icon that Windows loads, and a font installed for
+// the user that the system's font list then shows.
+#include <windows.h>
+
+#include <gmock/gmock.h>
+
+#include <fstream>
+
+#include "customise/drive_icon.h"
+#include "customise/folder_icon.h"
+#include "customise/font_install.h"
+#include "customise/ini_file_edit.h"
+#include "platform/win32/scoped.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_machine.h"
+#include "support/font_bytes.h"
+
+namespace qb::customise {
+namespace {
+
+using ::testing::Contains;
+using ::testing::UnorderedElementsAre;
+
+constexpr uint8_t kPng[] = {
+    0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A, 0x00, 0x00, 0x00, 0x0D, 0x49, 0x48, 0x44, 0x52,
+    0x00, 0x00, 0x00, 0x08, 0x00, 0x00, 0x00, 0x08, 0x08, 0x06, 0x00, 0x00, 0x00, 0xC4, 0x0F, 0xBE,
+    0x8B, 0x00, 0x00, 0x00, 0x1B, 0x49, 0x44, 0x41, 0x54, 0x78, 0xDA, 0x63, 0xF8, 0xCF, 0xF0, 0xFF,
+    0x3F, 0x32, 0x66, 0x40, 0xC7, 0x74, 0x51, 0x80, 0x2A, 0xC2, 0x80, 0x8E, 0x69, 0xAF, 0x00, 0x00,
+    0xBA, 0x5E, 0x7F, 0x81, 0x90, 0x6C, 0xB1, 0x51, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4E, 0x44,
+    0xAE, 0x42, 0x60, 0x82};
+
+class CustomiseWine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    wchar_t temp[MAX_PATH + 1] = {};
+    GetTempPathW(MAX_PATH + 1, temp);
+    scratch = win32::Narrow(temp) + "qb-customise-" + std::to_string(GetCurrentProcessId());
+    ASSERT_EQ(machine.files.CreateFolder(scratch), status::kOk);
+    folder = scratch + "\\My Photos";
+    ASSERT_EQ(machine.files.CreateFolder(folder), status::kOk);
+  }
+  void TearDown() override { RemoveTree(scratch); }
+
+  void RemoveTree(const std::string& path) {
+    std::vector<FileEntry> entries;
+    machine.files.FindFiles(path + "\\*", entries);
+    for (const auto& entry : entries) {
+      const std::string child = path + "\\" + entry.name;
+      machine.files.SetAttributes(child, fileattr::kNormal);
+      if (entry.attributes & fileattr::kDirectory) {
+        RemoveTree(child);
+      } else {
+        machine.files.DeleteFile(child);
+      }
+    }
+    machine.files.SetAttributes(path, fileattr::kNormal);
+    machine.files.RemoveFolder(path);
+  }
+  std::string Put(const std::string& name, const std::vector<uint8_t>& bytes) {
+    const std::string path = scratch + "\\" + name;
+    EXPECT_EQ(machine.files.WriteFile(path, bytes), status::kOk);
+    return path;
+  }
+  std::string Read(const std::string& path) {
+    std::vector<uint8_t> bytes;
+    machine.files.ReadFile(path, bytes);
+    return {bytes.begin(), bytes.end()};
+  }
+  DWORD Attributes(const std::string& path) { return GetFileAttributesW(win32::Wide(path).c_str()); }
+  std::vector<std::string> Names(const std::string& path) {
+    std::vector<FileEntry> entries;
+    machine.files.FindFiles(path + "\\*", entries);
+    std::vector<std::string> names;
+    for (const auto& entry : entries) names.push_back(entry.name);
+    return names;
+  }
+  bool Change(const std::string& picture) {
+    return ChangeFolderIcon(services, 0, "\"" + folder + "\"", picture, "", true, "", 24,
+                            kFixedDrivesOnly);
+  }
+
+  win32::Win32Machine machine;
+  Services services = machine.services();
+  std::string scratch;
+  std::string folder;
+};
+
+TEST_F(CustomiseWine, FolderIconFilesCarryTheirAttributesAndASecondRunReplacesTheIcon) {
+  std::vector<uint8_t> first_icon(kPng, kPng + sizeof kPng);
+  const std::string ico = Put("first.ico", first_icon);
+  ASSERT_TRUE(Change(ico));
+  EXPECT_THAT(Names(folder), UnorderedElementsAre("Desktop.ini", "IconX.ico"));
+  const DWORD ini = Attributes(folder + "\\Desktop.ini");
+  EXPECT_EQ(ini & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM), DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM});
+  EXPECT_TRUE(Attributes(folder + "\\IconX.ico") & FILE_ATTRIBUTE_HIDDEN);
+  EXPECT_TRUE(Attributes(folder) & FILE_ATTRIBUTE_READONLY);
+  // The system's own profile reader sees what the shell will see.
+  wchar_t value[64] = {};
+  GetPrivateProfileStringW(L".ShellClassInfo", L"IconFile", L"", value, 64,
+                           win32::Wide(folder + "\\Desktop.ini").c_str());
+  EXPECT_STREQ(value, L"IconX.ico");
+
+  const std::string second = Put("second.ico", {'s', 'e', 'c', 'o', 'n', 'd'});
+  ASSERT_TRUE(Change(second));
+  EXPECT_EQ(Read(folder + "\\IconX.ico"), "second");
+  EXPECT_THAT(Names(folder), UnorderedElementsAre("Desktop.ini", "IconX.ico"));
+}
+
+TEST_F(CustomiseWine, DesktopIniKeepsTheLinesItDoesNotOwn) {
+  const std::string ini = folder + "\\Desktop.ini";
+  const std::string before = "[.ShellClassInfo]\r\nInfoTip=Holidays\r\n[ViewState]\r\nMode=4\r\n";
+  ASSERT_EQ(machine.files.WriteFile(ini, {before.begin(), before.end()}), status::kOk);
+  ASSERT_EQ(machine.files.SetAttributes(ini, fileattr::kHidden | fileattr::kSystem), status::kOk);
+  ASSERT_TRUE(Change(Put("a.ico", {'i', 'c', 'o'})));
+  EXPECT_EQ(Read(ini),
+            "[.ShellClassInfo]\r\nInfoTip=Holidays\r\nIconFile=IconX.ico\r\nIconIndex=0\r\n"
+            "IconResource=IconX.ico,0\r\n[ViewState]\r\nMode=4\r\n");
+}
+
+TEST_F(CustomiseWine, APngIsConvertedIntoAnIconThatWindowsLoads) {
+  const std::string png = Put("picture.png", std::vector<uint8_t>(kPng, kPng + sizeof kPng));
+  ASSERT_TRUE(Change(png));
+  const std::wstring icon_path = win32::Wide(folder + "\\IconX.ico");
+  HICON icon = static_cast<HICON>(LoadImageW(nullptr, icon_path.c_str(), IMAGE_ICON, 0, 0,
+                                             LR_LOADFROMFILE | LR_DEFAULTSIZE));
+  ASSERT_NE(icon, nullptr) << "IconX.ico is not an icon Windows can load";
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(icon, &info));
+  BITMAP colour{};
+  GetObjectW(info.hbmColor, sizeof colour, &colour);
+  EXPECT_GT(colour.bmWidth, 0);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  DestroyIcon(icon);
+}
+
+TEST_F(CustomiseWine, AutorunInfInTheRootOfCKeepsItsOtherLinesAndAttributes) {
+  const std::string autorun = "C:\\autorun.inf";
+  std::vector<uint8_t> earlier;
+  const bool existed = machine.files.ReadFile(autorun, earlier) == status::kOk;
+  const std::string before = "[autorun]\r\nopen=setup.exe\r\n";
+  machine.files.SetAttributes(autorun, fileattr::kNormal);
+  ASSERT_EQ(machine.files.WriteFile(autorun, {before.begin(), before.end()}), status::kOk);
+  ASSERT_EQ(machine.files.SetAttributes(autorun, fileattr::kHidden | fileattr::kReadOnly), status::kOk);
+
+  ASSERT_EQ(SetDriveIcon(machine.files, "c:", "C:\\My Icons\\a b.ico"), status::kOk);
+  EXPECT_EQ(Read(autorun), "[autorun]\r\nopen=setup.exe\r\nicon=C:\\My Icons\\a b.ico\r\n");
+  EXPECT_EQ(Attributes(autorun) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY),
+            DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY});
+  wchar_t value[64] = {};
+  GetPrivateProfileStringW(L"autorun", L"icon", L"", value, 64, win32::Wide(autorun).c_str());
+  EXPECT_STREQ(value, L"C:\\My Icons\\a b.ico");
+  EXPECT_THAT(Names("C:"), ::testing::Not(Contains(::testing::HasSubstr("qbnew"))));
+
+  machine.files.SetAttributes(autorun, fileattr::kNormal);
+  if (existed) {
+    machine.files.WriteFile(autorun, earlier);
+  } else {
+    machine.files.DeleteFile(autorun);
+  }
+}
+
+// The system's font files stand in for a new font once renamed to a family of their own.
+std::vector<uint8_t> RealFontBytes() {
+  for (const char* path : {"Z:\\usr\\share\\fonts\\truetype\\dejavu\\DejaVuSans.ttf",
+                           "C:\\windows\\Fonts\\tahoma.ttf"}) {
+    std::ifstream file(win32::Wide(path), std::ios::binary);
+    if (file) return {std::istreambuf_iterator<char>(file), {}};
+  }
+  return {};
+}
+
+TEST_F(CustomiseWine, AFontInstalledForTheUserIsListedAtOnce) {
+  const auto real = RealFontBytes();
+  if (real.empty()) GTEST_SKIP() << "no TrueType font on this machine to start from";
+  const std::string family = "Quill Test Sans " + std::to_string(GetCurrentProcessId());
+  const std::string source =
+      Put("quilltest.ttf", test_support::RenamedFont(real, std::u16string(family.begin(), family.end())));
+
+  const FontInstall install = InstallFont(services, source, FontScope::CurrentUser);
+  ASSERT_EQ(install.outcome, FontInstall::Outcome::Installed) << install.error;
+  EXPECT_EQ(install.target, FontFolder(services, FontScope::CurrentUser) + "\\quilltest.ttf");
+  EXPECT_THAT(machine.fonts.ScreenFonts(), Contains(family));
+  RegValue listed;
+  const RegKeyPath list{RegRoot::CurrentUser, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts"};
+  EXPECT_EQ(machine.registry.QueryValue(list, family + " (TrueType)", listed), status::kOk);
+  EXPECT_EQ(listed.AsString(), install.target);
+
+  RemoveFontResourceW(win32::Wide(install.target).c_str());
+  machine.registry.DeleteValue(list, family + " (TrueType)");
+  machine.files.DeleteFile(install.target);
+}
+
+}  // namespace
+}  // namespace qb::customise
