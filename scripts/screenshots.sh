@@ -101,6 +101,31 @@ probe click "System Health" "Check & Repair" Button "Orphan Shortcuts" >/dev/nul
 sleep 8
 shoot system-health-shortcuts "System Health"
 probe close "System Health" >/dev/null
+# The customisation windows, from the Visual Options tab.
+probe click "Quill Box" "Visual" Button >/dev/null
+xdotool mousemove --window "$(xdotool search --name '^Quill Box$' | head -n 1)" 220 66 click 1
+probe click "Quill Box" "Fonts" Button >/dev/null
+probe wait "Fonts" 20 >/dev/null
+shoot fonts "Fonts"
+probe close "Fonts" >/dev/null
+probe gone "Fonts" 20 >/dev/null
+probe click "Quill Box" "Icons" Button >/dev/null
+probe wait "Icons" 20 >/dev/null
+probe click "Icons" "Drive" Button >/dev/null
+shoot icons "Icons"
+probe click "Icons" "Next>>" Button >/dev/null
+probe wait "Change drive icon" 20 >/dev/null
+shoot icon-drive "Change drive icon"
+probe close "Change drive icon" >/dev/null
+probe gone "Change drive icon" 20 >/dev/null
+probe click "Icons" "Folder" Button >/dev/null
+probe click "Icons" "Next>>" Button >/dev/null
+probe wait "Change folder icon" 20 >/dev/null
+shoot icon-folder "Change folder icon"
+probe close "Change folder icon" >/dev/null
+probe gone "Change folder icon" 20 >/dev/null
+probe close "Icons" >/dev/null
+probe gone "Icons" 20 >/dev/null
 probe click "Quill Box" "CPU & Memory" Button >/dev/null
 shoot cpu-memory
 # The monitor after a few ticks of its graph, then the information page at the grown height.

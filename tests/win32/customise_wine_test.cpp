@@ -5,8 +5,6 @@
 
 #include <gmock/gmock.h>
 
-#include <fstream>
-
 #include "customise/drive_icon.h"
 #include "customise/folder_icon.h"
 #include "customise/font_install.h"
@@ -162,17 +160,17 @@ TEST_F(CustomiseWine, AutorunInfInTheRootOfCKeepsItsOtherLinesAndAttributes) {
 }
 
 // The system's font files stand in for a new font once renamed to a family of their own.
-std::vector<uint8_t> RealFontBytes() {
+std::vector<uint8_t> RealFontBytes(FileSystem& files) {
+  std::vector<uint8_t> bytes;
   for (const char* path : {"Z:\\usr\\share\\fonts\\truetype\\dejavu\\DejaVuSans.ttf",
                            "C:\\windows\\Fonts\\tahoma.ttf"}) {
-    std::ifstream file(win32::Wide(path), std::ios::binary);
-    if (file) return {std::istreambuf_iterator<char>(file), {}};
+    if (files.ReadFile(path, bytes) == status::kOk) return bytes;
   }
   return {};
 }
 
 TEST_F(CustomiseWine, AFontInstalledForTheUserIsListedAtOnce) {
-  const auto real = RealFontBytes();
+  const auto real = RealFontBytes(machine.files);
   if (real.empty()) GTEST_SKIP() << "no TrueType font on this machine to start from";
   const std::string family = "Quill Test Sans " + std::to_string(GetCurrentProcessId());
   const std::string source =

@@ -116,7 +116,8 @@ class StartMenuWineTest : public ::testing::Test {
                     .images = machine.images,
                     .display_modes = machine.display_modes,
                     .system_colours = machine.system_colours,
-                    .recycle_bin = machine.recycle_bin};
+                    .recycle_bin = machine.recycle_bin,
+                    .fonts = machine.fonts};
   ui::Form form{"mainform", "Quill Box", 9600, 6390};
 };
 
