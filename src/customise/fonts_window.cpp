@@ -14,6 +14,8 @@ constexpr int kSmallestSize = 1;
 constexpr int kLargestSize = 25;
 constexpr int kFirstSize = 8;
 
+}  // namespace
+
 std::unique_ptr<ui::Form> BuildFontsForm() {
   auto form = std::make_unique<ui::Form>("Fontsfrm", "Fonts", kWidth, kHeight);
   using ui::ControlKind;
@@ -42,6 +44,8 @@ std::unique_ptr<ui::Form> BuildFontsForm() {
              .tag = "1018", .rect = {5160, 4260, 1440, 380}});
   return form;
 }
+
+namespace {
 
 // A box's state as a style: checked turns it on, clear turns it off, grey leaves it.
 void ApplyBox(const ui::Control& box, bool& style) {
@@ -77,7 +81,7 @@ FontsWindow::FontsWindow(ui::Application& app, const Services& services,
 
 void FontsWindow::Load() {
   ui::Form& form = *form_;
-  LoadSmallWindow(form, services_, own_skin_, main_skin_, "7004", "Fonts");
+  LoadSmallWindow(form, services_, own_skin_, main_skin_, kFontsTitleKey, "Fonts");
   FillFontList();
   form["Label1"].SetText(std::string(kPreviewText));
   const auto& fonts = form["lstSystemFonts"].Items();

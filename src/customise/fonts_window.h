@@ -12,6 +12,10 @@
 namespace qb::customise {
 
 inline constexpr std::string_view kPreviewText = "\r\nABCXYZabcxyz";
+inline constexpr std::string_view kFontsTitleKey = "7004";
+
+// The window as designed, before it is loaded.
+std::unique_ptr<ui::Form> BuildFontsForm();
 
 class FontsWindow {
  public:

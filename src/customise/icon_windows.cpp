@@ -15,6 +15,8 @@ namespace {
 constexpr int kWidth = 5400;
 constexpr int kEnterKey = 13;
 
+}  // namespace
+
 std::unique_ptr<ui::Form> BuildIconForm(IconWindow::Target target) {
   using ui::ControlKind;
   const bool folder = target == IconWindow::Target::Folder;
@@ -47,8 +49,6 @@ std::unique_ptr<ui::Form> BuildIconForm(IconWindow::Target target) {
   return form;
 }
 
-}  // namespace
-
 IconWindow::IconWindow(Target target, ui::Application& app, const Services& services,
                        const skin::SkinInstance& main_skin)
     : target_(target), app_(app), services_(services), main_skin_(main_skin),
@@ -67,7 +67,7 @@ IconWindow::IconWindow(Target target, ui::Application& app, const Services& serv
 
 void IconWindow::Load() {
   const bool folder = target_ == Target::Folder;
-  LoadSmallWindow(*form_, services_, own_skin_, main_skin_, folder ? "7006" : "7005",
+  LoadSmallWindow(*form_, services_, own_skin_, main_skin_, folder ? kFolderTitleKey : kDriveTitleKey,
                   folder ? "Change folder icon" : "Change drive icon");
   FillDrives();
 }

@@ -13,6 +13,9 @@ namespace qb::customise {
 inline constexpr std::string_view kNotAnIcon = "Not valid icon file, try another one";
 inline constexpr std::string_view kPreviewTitle = "Larkspan task";
 
+inline constexpr std::string_view kDriveTitleKey = "7005";
+inline constexpr std::string_view kFolderTitleKey = "7006";
+
 class IconWindow {
  public:
   enum class Target { Drive, Folder };
@@ -40,5 +43,8 @@ class IconWindow {
   skin::SkinInstance own_skin_;
   std::unique_ptr<ui::Form> form_;
 };
+
+// The window as designed, before it is loaded.
+std::unique_ptr<ui::Form> BuildIconForm(IconWindow::Target target);
 
 }  // namespace qb::customise

@@ -4,23 +4,27 @@
 
 namespace qb::customise {
 
+std::unique_ptr<ui::Form> BuildIconsForm() {
+  auto form = std::make_unique<ui::Form>("iconsfrm", "Icons", 4200, 2700);
+  using ui::ControlKind;
+  form->Add({.name = "drive1", .kind = ControlKind::OptionButton, .caption = "Drive", .tag = "6000",
+             .rect = {480, 600, 3000, 300}});
+  form->Add({.name = "folder1", .kind = ControlKind::OptionButton, .caption = "Folder",
+             .tag = "6001", .rect = {480, 1020, 3000, 300}});
+  form->Add({.name = "Command1", .kind = ControlKind::CommandButton, .caption = "Next>>",
+             .tag = "1019", .rect = {2520, 1800, 1440, 380}});
+  return form;
+}
+
 IconsWindow::IconsWindow(ui::Application& app, const Services& services,
                          const skin::SkinInstance& main_skin)
-    : app_(app), services_(services), main_skin_(main_skin),
-      form_(std::make_unique<ui::Form>("iconsfrm", "Icons", 4200, 2700)) {
+    : app_(app), services_(services), main_skin_(main_skin), form_(BuildIconsForm()) {
   ui::Form& form = *form_;
-  using ui::ControlKind;
-  form.Add({.name = "drive1", .kind = ControlKind::OptionButton, .caption = "Drive", .tag = "6000",
-            .rect = {480, 600, 3000, 300}});
-  form.Add({.name = "folder1", .kind = ControlKind::OptionButton, .caption = "Folder",
-            .tag = "6001", .rect = {480, 1020, 3000, 300}});
-  form.Add({.name = "Command1", .kind = ControlKind::CommandButton, .caption = "Next>>",
-            .tag = "1019", .rect = {2520, 1800, 1440, 380}});
   form.on_load = [this] { Load(); };
   form["Command1"].on_click = [this] { Next(); };
 }
 
-void IconsWindow::Load() { LoadSmallWindow(*form_, services_, own_skin_, main_skin_, "7007", "Icons"); }
+void IconsWindow::Load() { LoadSmallWindow(*form_, services_, own_skin_, main_skin_, kIconsTitleKey, "Icons"); }
 
 void IconsWindow::Next() {
   if ((*form_)["drive1"].Value() == 1) Open(drive_, IconWindow::Target::Drive);

@@ -11,6 +11,11 @@
 
 namespace qb::customise {
 
+inline constexpr std::string_view kIconsTitleKey = "7007";
+
+// The window as designed, before it is loaded.
+std::unique_ptr<ui::Form> BuildIconsForm();
+
 class IconsWindow {
  public:
   IconsWindow(ui::Application& app, const Services& services, const skin::SkinInstance& main_skin);
