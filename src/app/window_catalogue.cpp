@@ -3,6 +3,9 @@
 #include "app/about_window.h"
 #include "app/main_form_layout.h"
 #include "cleaner/system_health_form.h"
+#include "customise/fonts_window.h"
+#include "customise/icon_windows.h"
+#include "customise/icons_window.h"
 #include "tweaks/system_colours_window.h"
 
 namespace qb::app {
@@ -23,6 +26,26 @@ std::vector<WindowDesign> ProgramWindows() {
        .create = [] { return tweaks::CreateSystemColoursForm(); },
        .controls_translated = true,
        .title_key = tweaks::kSystemColoursTitleKey,
+       .element = "SmallForm"},
+      {.name = "Fontsfrm",
+       .create = [] { return customise::BuildFontsForm(); },
+       .controls_translated = true,
+       .title_key = customise::kFontsTitleKey,
+       .element = "SmallForm"},
+      {.name = "icondrivefrm",
+       .create = [] { return customise::BuildIconForm(customise::IconWindow::Target::Drive); },
+       .controls_translated = true,
+       .title_key = customise::kDriveTitleKey,
+       .element = "SmallForm"},
+      {.name = "iconfolderfrm",
+       .create = [] { return customise::BuildIconForm(customise::IconWindow::Target::Folder); },
+       .controls_translated = true,
+       .title_key = customise::kFolderTitleKey,
+       .element = "SmallForm"},
+      {.name = "iconsfrm",
+       .create = [] { return customise::BuildIconsForm(); },
+       .controls_translated = true,
+       .title_key = customise::kIconsTitleKey,
        .element = "SmallForm"},
   };
 }

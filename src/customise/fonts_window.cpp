@@ -134,10 +134,13 @@ void FontsWindow::SizeTyped() {
 }
 
 void FontsWindow::InstallNewFont() {
-  const std::string chosen = services_.dialogs.ChooseOpenFile(
-      app_.HandleOf(*form_),
-      {.title = "Add Font", .filter = "True Type Fonts|*.ttf", .initial_folder = "c:"});
-  if (chosen.empty()) return;  // the dialog was cancelled
+  std::string chosen;
+  if (!services_.dialogs.ChooseOpenFile(
+          app_.HandleOf(*form_),
+          {.title = "Add Font", .filter = "True Type Fonts|*.ttf", .initial_folder = "c:\\"},
+          chosen)) {
+    return;  // cancelled: nothing to install, nothing to say
+  }
   const FontInstall install = InstallFont(services_, chosen, FontScope::AllUsers);
   const std::string message = DescribeInstall(services_, install, chosen, FontScope::AllUsers);
   const bool done = install.outcome == FontInstall::Outcome::Installed;

@@ -2,14 +2,18 @@
 
 namespace qb::customise {
 
-// SHIM until the imaging service lands.
 std::optional<std::vector<uint8_t>> PictureToIcon(const Services& services, std::string_view path) {
-  return std::nullopt;
+  Picture picture;
+  if (services.images.Decode(path, kIconSide, picture) != status::kOk || picture.Empty()) {
+    return std::nullopt;
+  }
+  return EncodeIconFile(picture);
 }
 
 bool IsPicture(const Services& services, std::string_view path) {
-  std::vector<uint8_t> bytes;
-  return services.files.ReadFile(path, bytes) == 0;
+  Picture picture;
+  return !path.empty() && services.images.Decode(path, kIconSide, picture) == status::kOk &&
+         !picture.Empty();
 }
 
 }  // namespace qb::customise

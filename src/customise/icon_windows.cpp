@@ -98,9 +98,11 @@ void IconWindow::DriveChosen() {
 }
 
 void IconWindow::Browse() {
-  const std::string chosen = services_.dialogs.ChooseOpenFile(
-      app_.HandleOf(*form_), {.title = "", .filter = "icon files|*.ico", .initial_folder = ""});
-  if (chosen.empty()) return;
+  std::string chosen;
+  if (!services_.dialogs.ChooseOpenFile(app_.HandleOf(*form_), {.filter = std::string(target_ == Target::Folder ? kFolderIconFilter : kIconFilter)},
+                                        chosen)) {
+    return;
+  }
   (*form_)["Text1"].SetText(chosen);
   Preview();
 }

@@ -12,6 +12,10 @@ namespace qb::customise {
 
 inline constexpr std::string_view kNotAnIcon = "Not valid icon file, try another one";
 inline constexpr std::string_view kPreviewTitle = "Larkspan task";
+inline constexpr std::string_view kIconFilter = "icon files|*.ico";
+// The folder window also takes pictures, which it converts into an icon.
+inline constexpr std::string_view kFolderIconFilter =
+    "icon files|*.ico|Pictures|*.png;*.jpg;*.jpeg;*.gif;*.bmp";
 
 inline constexpr std::string_view kDriveTitleKey = "7005";
 inline constexpr std::string_view kFolderTitleKey = "7006";

@@ -9,10 +9,8 @@ void LoadSmallWindow(ui::Form& form, const Services& services, skin::SkinInstanc
                      const skin::SkinInstance& main_skin, std::string_view title_key,
                      std::string_view fallback_title) {
   const std::string app_folder = services.environment.ApplicationFolder();
-  std::string language = language::StoredChoice(AppSettings(services.registry));
-  if (language.empty()) language = std::string(language::kFallbackLanguage);
-  const std::string title = language::LookUp(services.profile, app_folder, title_key, language);
-  form.SetCaption(title.empty() ? std::string(fallback_title) : title);
+  const std::string language = language::StoredChoice(AppSettings(services.registry));
+  form.SetCaption(language::LookUp(services.profile, app_folder, title_key, language, fallback_title));
   language::ApplyLanguage(form, services.profile, app_folder, language);
   own_skin.LoadFile(services.files, app_folder + std::string(skin::kSkinFileName));
   own_skin.ApplyToForm(form, "SmallForm");

@@ -35,7 +35,9 @@ class CustomiseTest : public ::testing::Test {
   }
 
   // The next open-file dialog answers with path (empty: the user cancels).
-  void AnswerOpenFile(const std::string& path) { machine.dialogs.next_file = path; }
+  void AnswerOpenFile(const std::string& path) {
+    machine.dialogs.ScriptFile(path.empty() ? std::nullopt : std::optional<std::string>(path));
+  }
 
   MemoryMachine machine;
   Services services = machine.services();

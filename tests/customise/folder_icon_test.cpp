@@ -111,6 +111,23 @@ TEST_F(FolderIcon, AFolderThatCannotBeWrittenIsToldAndKeepsItsFiles) {
   EXPECT_THAT(machine.dialogs.Messages()[0].text, HasSubstr("needs an administrator"));
 }
 
+TEST_F(FolderIcon, APictureIsConvertedIntoARealIconAndAnUnreadableOneIsRefused) {
+  const Picture photo{.width = 2, .height = 1, .pixels = {0xFFFF0000, 0x8000FF00}};
+  Write("C:\\Icons\\photo.png", "png bytes");
+  machine.images.AddPicture("C:\\Icons\\photo.png", photo);
+  ASSERT_TRUE(Change("C:\\Photos", "C:\\Icons\\photo.png"));
+  const auto icon = EncodeIconFile(photo);
+  EXPECT_EQ(Read("C:\\Photos\\IconX.ico"), std::string(icon.begin(), icon.end()));
+  EXPECT_EQ(Key("IconFile"), "IconX.ico");
+
+  Write("C:\\Icons\\notes.png", "not a picture");
+  machine.images.AddUndecodable("C:\\Icons\\notes.png");
+  EXPECT_FALSE(Change("C:\\Photos", "C:\\Icons\\notes.png"));
+  EXPECT_EQ(Read("C:\\Photos\\IconX.ico"), std::string(icon.begin(), icon.end()));
+  ASSERT_EQ(machine.dialogs.Messages().size(), 1u);
+  EXPECT_THAT(machine.dialogs.Messages()[0].text, HasSubstr("notes.png\" is not a picture"));
+}
+
 TEST_F(FolderIcon, AMissingIconFileIsToldAndNothingIsWritten) {
   EXPECT_FALSE(Change("C:\\Photos", "C:\\Icons\\gone.ico"));
   EXPECT_TRUE(Listing("C:\\Photos").empty());

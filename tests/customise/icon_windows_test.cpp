@@ -18,6 +18,7 @@ class IconWindows : public testing::CustomiseTest {
     host.Attach(app);
     machine.files.AddDrive("D:\\", DriveType::CdRom);
     Write("C:\\Icons\\disk.ico", "disk icon");
+    machine.images.AddPicture("C:\\Icons\\disk.ico", {.width = 1, .height = 1, .pixels = {0xFF0000FF}});
     machine.files.AddFolder("C:\\Photos");
   }
   void WhileOpen(IconWindow::Target target, const std::function<void(ui::Form&)>& steps) {

@@ -89,7 +89,8 @@ class CustomiseWine : public ::testing::Test {
                     .shell = machine.shell, .dialogs = dialogs, .clock = machine.clock,
                     .files = machine.files, .system_parameters = machine.system_parameters,
                     .power = machine.power, .shortcuts = machine.shortcuts,
-                    .system = machine.system, .fonts = machine.fonts};
+                    .system = machine.system, .formatter = machine.formatter,
+                    .fonts = machine.fonts, .images = machine.images};
   std::string scratch;
   std::string folder;
 };
