@@ -24,28 +24,28 @@ std::unique_ptr<ui::Form> BuildIconForm(IconWindow::Target target) {
   const int tree_height = folder ? 2160 : 0;
   auto form = std::make_unique<ui::Form>(folder ? "iconfolderfrm" : "icondrivefrm",
                                          folder ? "Change folder icon" : "Change drive icon",
-                                         kWidth, 4440 + tree_height);
+                                         kWidth, 4980 + tree_height);
   form->Add({.name = "SkinLabel1", .kind = ControlKind::SkinLabel,
              .caption = folder ? "Choose the folder to change its icon"
                                : "Choose the drive to change its icon",
-             .tag = folder ? "3020" : "3017", .rect = {240, 480, 4920, 255}});
-  form->Add({.name = "Drive1", .kind = ControlKind::DriveList, .rect = {240, 780, 2400, 315},
+             .tag = folder ? "3020" : "3017", .rect = {240, 480, 4920, 420}});
+  form->Add({.name = "Drive1", .kind = ControlKind::DriveList, .rect = {240, 960, 2400, 315},
              .combo_style = ui::ComboStyle::DropDownList});
   if (folder) {
-    form->Add({.name = "Dir1", .kind = ControlKind::FolderTree, .rect = {240, 1200, 4920, 2040}});
+    form->Add({.name = "Dir1", .kind = ControlKind::FolderTree, .rect = {240, 1380, 4920, 2040}});
   }
-  const int top = 1320 + tree_height;
+  const int top = 1500 + tree_height;
   form->Add({.name = "SkinLabel2", .kind = ControlKind::SkinLabel,
              .caption = "Enter the path or browse for new icons", .tag = "3018",
-             .rect = {240, top, 4920, 255}});
-  form->Add({.name = "Text1", .kind = ControlKind::TextBox, .rect = {240, top + 300, 4200, 315}});
+             .rect = {240, top, 4920, 420}});
+  form->Add({.name = "Text1", .kind = ControlKind::TextBox, .rect = {240, top + 450, 4200, 315}});
   form->Add({.name = "Command2", .kind = ControlKind::CommandButton, .caption = "...",
-             .tag = "1023", .rect = {4560, top + 270, 600, 380}});
+             .tag = "1023", .rect = {4560, top + 420, 600, 380}});
   form->Add({.name = "SkinLabel4", .kind = ControlKind::SkinLabel, .caption = "New icon",
-             .tag = "3019", .rect = {240, top + 840, 1800, 255}});
-  form->Add({.name = "Picture2", .kind = ControlKind::Picture, .rect = {240, top + 1140, 840, 840}});
+             .tag = "3019", .rect = {240, top + 960, 1800, 420}});
+  form->Add({.name = "Picture2", .kind = ControlKind::Picture, .rect = {240, top + 1400, 840, 840}});
   form->Add({.name = "Command1", .kind = ControlKind::CommandButton, .caption = "Next>>",
-             .tag = "1019", .rect = {3720, top + 1600, 1440, 380}});
+             .tag = "1019", .rect = {3720, top + 1860, 1440, 380}});
   return form;
 }
 

@@ -81,6 +81,7 @@ class CustomiseWine : public ::testing::Test {
                             kFixedDrivesOnly);
   }
 
+  win32::ComApartment com;  // the imaging library is a COM service, as in the program
   win32::Win32Machine machine;
   // Messages are recorded, not shown: a box on the screen would wait for a click.
   MemoryDialogs dialogs;
@@ -130,7 +131,7 @@ TEST_F(CustomiseWine, DesktopIniKeepsTheLinesItDoesNotOwn) {
 
 TEST_F(CustomiseWine, APngIsConvertedIntoAnIconThatWindowsLoads) {
   const std::string png = Put("picture.png", std::vector<uint8_t>(kPng, kPng + sizeof kPng));
-  ASSERT_TRUE(Change(png));
+  ASSERT_TRUE(Change(png)) << (dialogs.Messages().empty() ? "" : dialogs.Messages()[0].text);
   const std::wstring icon_path = win32::Wide(folder + "\\IconX.ico");
   HICON icon = static_cast<HICON>(LoadImageW(nullptr, icon_path.c_str(), IMAGE_ICON, 0, 0,
                                              LR_LOADFROMFILE | LR_DEFAULTSIZE));
