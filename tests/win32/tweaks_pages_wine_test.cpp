@@ -79,7 +79,8 @@ class PagesWineTest : public ::testing::Test {
                     .formatter = machine.formatter, .images = machine.images,
                     .display_modes = display_modes,
                     .system_colours = machine.system_colours,
-                    .recycle_bin = machine.recycle_bin};
+                    .recycle_bin = machine.recycle_bin,
+                    .fonts = machine.fonts};
   std::unique_ptr<ui::Form> main_form = app::CreateMainForm();
   ui::Form& form = *main_form;
 };

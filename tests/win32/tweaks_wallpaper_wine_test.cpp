@@ -131,7 +131,8 @@ class WallpaperWineTest : public ::testing::Test {
                     .clock = s.clock, .files = files, .system_parameters = system_parameters,
                     .power = s.power, .shortcuts = s.shortcuts, .system = s.system,
                     .formatter = s.formatter, .images = images, .display_modes = display_modes,
-                    .system_colours = s.system_colours, .recycle_bin = s.recycle_bin};
+                    .system_colours = s.system_colours, .recycle_bin = s.recycle_bin,
+                    .fonts = s.fonts};
   }();
   std::unique_ptr<ui::Form> main_form = app::CreateMainForm();
   ui::Form& form = *main_form;
