@@ -13,6 +13,8 @@
 #include "monitor/system_info_page.h"
 #include "platform/app_settings.h"
 #include "platform/text.h"
+#include "process/process_window.h"
+#include "registry/registry_paths.h"
 #include "tweaks/desktop_page.h"
 #include "tweaks/explorer_options_page.h"
 #include "tweaks/input_page.h"
@@ -53,6 +55,7 @@ MainWindow::MainWindow(ui::Application& app, const Services& services, ui::Splas
     form[page.button].on_click = [this, frame = std::string(page.frame)] { ShowPage(frame); };
   }
   form["Command3"].on_click = [this] { OpenSystemHealth(); };
+  form["cmdEnum"].on_click = [this] { process::ShowProcessWindow(app_, *form_, services_, skin_); };
   form["syscmd"].on_click = [this] { ToggleNavigationColumn(); };
   form["cpucmd"].on_click = [this] { ShowMonitor(); };
   monitor_ = std::make_unique<monitor::MonitorPage>(form, services_);

@@ -6,6 +6,7 @@
 #include "customise/fonts_window.h"
 #include "customise/icon_windows.h"
 #include "customise/icons_window.h"
+#include "process/process_window.h"
 #include "tweaks/system_colours_window.h"
 
 namespace qb::app {
@@ -46,6 +47,10 @@ std::vector<WindowDesign> ProgramWindows() {
        .create = [] { return customise::BuildIconsForm(); },
        .controls_translated = true,
        .title_key = customise::kIconsTitleKey,
+       .element = "SmallForm"},
+      {.name = "enumfrm",
+       .create = [] { return process::CreateProcessForm(); },
+       .title_key = process::kProcessWindowTitleKey,
        .element = "SmallForm"},
   };
 }

@@ -16,6 +16,7 @@ constexpr unsigned kIconStop = 0x10;
 constexpr unsigned kIconQuestion = 0x20;
 constexpr unsigned kIconExclamation = 0x30;
 constexpr unsigned kIconInformation = 0x40;
+constexpr unsigned kDefaultButton2 = 0x100;
 constexpr int kIdOk = 1;
 constexpr int kIdCancel = 2;
 constexpr int kIdYes = 6;

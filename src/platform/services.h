@@ -10,6 +10,7 @@
 #include "platform/fonts.h"
 #include "platform/images.h"
 #include "platform/power.h"
+#include "platform/processes.h"
 #include "platform/profile.h"
 #include "platform/recycle_bin.h"
 #include "platform/registry.h"
@@ -41,6 +42,7 @@ struct Services {
   SystemColours& system_colours;
   RecycleBin& recycle_bin;
   Fonts& fonts;
+  Processes& processes;
 };
 
 }  // namespace qb

@@ -117,7 +117,8 @@ class StartMenuWineTest : public ::testing::Test {
                     .display_modes = machine.display_modes,
                     .system_colours = machine.system_colours,
                     .recycle_bin = machine.recycle_bin,
-                    .fonts = machine.fonts};
+                    .fonts = machine.fonts,
+                    .processes = machine.processes};
   ui::Form form{"mainform", "Quill Box", 9600, 6390};
 };
 

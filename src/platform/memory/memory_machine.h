@@ -6,6 +6,7 @@
 #include "platform/memory/memory_fonts.h"
 #include "platform/memory/memory_images.h"
 #include "platform/memory/memory_power.h"
+#include "platform/memory/memory_processes.h"
 #include "platform/memory/memory_profile.h"
 #include "platform/memory/memory_recycle_bin.h"
 #include "platform/memory/memory_registry.h"
@@ -29,7 +30,7 @@ class MemoryMachine {
     return Services{registry, profile, instance, environment, shell, dialogs, clock, files,
                     system_parameters, power, shortcuts, system, formatter,
                     images,
-                    display_modes, system_colours, recycle_bin, fonts};
+                    display_modes, system_colours, recycle_bin, fonts, processes};
   }
   Services services() { return ServicesFor(instance); }
 
@@ -52,6 +53,7 @@ class MemoryMachine {
   MemorySystemColours system_colours;
   MemoryRecycleBin recycle_bin;
   MemoryFonts fonts{files};
+  MemoryProcesses processes;
 };
 
 }  // namespace qb

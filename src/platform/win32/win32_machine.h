@@ -11,6 +11,7 @@
 #include "platform/win32/win32_fonts.h"
 #include "platform/win32/win32_images.h"
 #include "platform/win32/win32_power.h"
+#include "platform/win32/win32_processes.h"
 #include "platform/win32/win32_profile.h"
 #include "platform/win32/win32_recycle_bin.h"
 #include "platform/win32/win32_registry.h"
@@ -33,7 +34,7 @@ class Win32Machine {
     return Services{registry, profile, instance, environment, shell, dialogs, clock, files,
                     system_parameters, power, shortcuts, system, formatter,
                     images,
-                    display_modes, system_colours, recycle_bin, fonts};
+                    display_modes, system_colours, recycle_bin, fonts, processes};
   }
 
   Win32Registry registry;
@@ -54,6 +55,7 @@ class Win32Machine {
   Win32SystemColours system_colours;
   Win32RecycleBin recycle_bin;
   Win32Fonts fonts;
+  Win32Processes processes;
 };
 
 }  // namespace qb::win32

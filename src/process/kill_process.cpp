@@ -1,0 +1,25 @@
+#include "process/kill_process.h"
+
+namespace qb::process {
+
+namespace {
+
+constexpr const char* kModule = "mdlMisc";
+constexpr const char* kProcedure = "Kill_Process";
+
+void Check(errorlog::ErrorLog& log, Status status, const char* description) {
+  if (status != status::kOk) log.LogError(static_cast<int32_t>(status), description, kModule, kProcedure);
+}
+
+}  // namespace
+
+void Kill_Process(Processes& processes, errorlog::ErrorLog& log, uint32_t id) {
+  ProcessHandle handle = 0;
+  Check(log, processes.Open(id, handle), "OpenProcess failed");
+  uint32_t exit_code = 0;
+  Check(log, processes.ExitCode(handle, exit_code), "GetExitCodeProcess failed");
+  Check(log, processes.Terminate(handle, exit_code), "TerminateProcess failed");
+  Check(log, processes.Close(handle), "CloseHandle failed");
+}
+
+}  // namespace qb::process

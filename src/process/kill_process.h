@@ -1,0 +1,14 @@
+#pragma once
+// Ending one process (module mdlProcess). Every step runs even when an earlier one failed,
+// and each failing step leaves one entry in the error log with the system's error code.
+#include <cstdint>
+
+#include "errorlog/error_log.h"
+#include "platform/processes.h"
+
+namespace qb::process {
+
+// Opens the process, reads its exit code, ends it with that code and closes it again.
+void Kill_Process(Processes& processes, errorlog::ErrorLog& log, uint32_t id);
+
+}  // namespace qb::process

@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+
+#include "platform/memory/memory_machine.h"
+#include "process/kill_process.h"
+#include "process/process_list.h"
+#include "process/process_window.h"
+#include "ui/headless_host.h"
+
+namespace qb::process {
+namespace {
+
+constexpr const char* kLog = "C:\\Program Files\\Quill Box\\PROGRAM.LOG";
+
+std::string FileText(MemoryFileSystem& files, std::string_view path) {
+  std::vector<uint8_t> bytes;
+  if (files.ReadFile(path, bytes) != status::kOk) return "";
+  return std::string(bytes.begin(), bytes.end());
+}
+
+TEST(ProcessList, RowsShowTheFileNameAndKeepTheReportedName) {
+  const auto rows = ListRows({{4, "System"}, {1200, "C:\\WINDOWS\\EXPLORER.EXE"}});
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].cells, (std::vector<std::string>{"System", "4"}));
+  EXPECT_EQ(rows[1].cells, (std::vector<std::string>{"EXPLORER.EXE", "1200"}));
+  EXPECT_EQ(rows[1].tag, "C:\\WINDOWS\\EXPLORER.EXE");
+  EXPECT_EQ(FileNameOf("trailing\\"), "");
+}
+
+TEST(ProcessList, TheSameSetInAnyOrderIsTheSame) {
+  EXPECT_TRUE(SameProcesses({{1, "a.exe"}, {2, "b.exe"}}, {{2, "b.exe"}, {1, "a.exe"}}));
+  // One process ended and another started between two looks: same count, other set.
+  EXPECT_FALSE(SameProcesses({{1, "a.exe"}, {2, "b.exe"}}, {{1, "a.exe"}, {3, "c.exe"}}));
+  // The id was given to another program.
+  EXPECT_FALSE(SameProcesses({{1, "a.exe"}, {2, "b.exe"}}, {{1, "a.exe"}, {2, "c.exe"}}));
+}
+
+TEST(ProcessList, CoreProcessesAreKnownByIdOrName) {
+  EXPECT_TRUE(IsCoreProcess(0, "[System Process]"));
+  EXPECT_TRUE(IsCoreProcess(4, "System"));
+  EXPECT_TRUE(IsCoreProcess(600, "C:\\Windows\\System32\\CSRSS.EXE"));
+  EXPECT_TRUE(IsCoreProcess(700, "winlogon.exe"));
+  EXPECT_FALSE(IsCoreProcess(800, "notepad.exe"));
+}
+
+TEST(KillProcess, AProcessThatCannotBeOpenedWritesFourEntries) {
+  MemoryMachine machine;
+  machine.processes.Add({.id = 12, .exe_file = "guarded.exe", .openable = false});
+  errorlog::ErrorLog log(machine.services());
+  Kill_Process(machine.processes, log, 12);
+  EXPECT_EQ(FileText(machine.files, kLog),
+            "ERROR: 5 at mdlMisc\\Kill_Process >>> OpenProcess failed\r\n"
+            "ERROR: 6 at mdlMisc\\Kill_Process >>> GetExitCodeProcess failed\r\n"
+            "ERROR: 6 at mdlMisc\\Kill_Process >>> TerminateProcess failed\r\n"
+            "ERROR: 6 at mdlMisc\\Kill_Process >>> CloseHandle failed\r\n");
+  EXPECT_EQ(machine.processes.running.size(), 1u);
+}
+
+TEST(KillProcess, EndsTheProcessWithItsExitCodeAndClosesIt) {
+  MemoryMachine machine;
+  machine.processes.Add({.id = 12, .exe_file = "tool.exe"});
+  errorlog::ErrorLog log(machine.services());
+  Kill_Process(machine.processes, log, 12);
+  EXPECT_EQ(machine.processes.Calls(),
+            (std::vector<std::string>{"Open 12", "ExitCode 1", "Terminate 1 259", "Close 1"}));
+  EXPECT_TRUE(machine.processes.running.empty());
+  EXPECT_EQ(FileText(machine.files, kLog), "");
+}
+
+class ProcessWindowTest : public ::testing::Test {
+ protected:
+  ProcessWindowTest() {
+    host.Attach(app);
+    machine.processes.current_id = 99;
+    machine.processes.Add({.id = 4, .exe_file = "System", .start_time = 10});
+    machine.processes.Add({.id = 99, .exe_file = "C:\\Program Files\\Quill Box\\QuillBox.exe",
+                           .start_time = 500});
+    machine.processes.Add({.id = 200, .exe_file = "C:\\Tools\\first.exe", .start_time = 600});
+    machine.processes.Add({.id = 300, .exe_file = "C:\\Tools\\second.exe", .start_time = 700});
+    machine.processes.now = 1000;
+    app.Load(window.Form());
+  }
+  ui::Control& List() { return window.Form()["info"]; }
+  std::vector<std::string> Names() {
+    std::vector<std::string> names;
+    for (const auto& row : List().Rows()) names.push_back(row.cells[0]);
+    return names;
+  }
+  void SelectId(const std::string& id) {
+    for (size_t i = 0; i < List().Rows().size(); ++i) {
+      if (List().Rows()[i].cells[1] == id) List().ListIndexChangedByUser(static_cast<int>(i));
+    }
+  }
+  std::string Selected() {
+    const int row = List().SelectedRow();
+    return row < 0 ? "" : List().Rows()[row].cells[0];
+  }
+  const std::vector<MemoryDialogs::Shown>& Messages() { return machine.dialogs.Messages(); }
+
+  MemoryMachine machine;
+  ui::HeadlessHost host;
+  ui::Application app{host};
+  skin::SkinInstance main_skin;
+  ProcessWindow window{app, machine.services(), main_skin};
+};
+
+TEST_F(ProcessWindowTest, ListsEveryProcessAtLoadWithTheWindowsTitleAndTimers) {
+  EXPECT_EQ(Names(), (std::vector<std::string>{"System", "QuillBox.exe", "first.exe", "second.exe"}));
+  EXPECT_EQ(List().Rows()[2].cells[1], "200");
+  EXPECT_EQ(window.Form().Caption(), "Process manager");
+  EXPECT_EQ(window.Form()["Timer1"].Interval(), 1000);
+  EXPECT_EQ(window.Form()["Timer2"].Interval(), 100);
+}
+
+TEST_F(ProcessWindowTest, OneProcessReplacingAnotherBetweenTicksRebuildsTheList) {
+  SelectId("300");
+  machine.processes.Remove(200);
+  machine.processes.Add({.id = 400, .exe_file = "C:\\Tools\\third.exe", .start_time = 1500});
+  window.Form()["Timer1"].RaiseTimer();
+  EXPECT_EQ(Names(), (std::vector<std::string>{"System", "QuillBox.exe", "second.exe", "third.exe"}));
+  EXPECT_EQ(Selected(), "second.exe");  // the selected process still runs: it stays selected
+  window.Form()["Timer2"].RaiseTimer();
+  EXPECT_EQ(window.Form()["Label2"].Caption(), "second.exe");
+
+  machine.processes.Remove(300);
+  machine.processes.Add({.id = 500, .exe_file = "C:\\Tools\\fourth.exe", .start_time = 1600});
+  window.Form()["Timer1"].RaiseTimer();
+  EXPECT_EQ(Selected(), "");
+  window.Form()["Timer2"].RaiseTimer();
+  EXPECT_EQ(window.Form()["Label2"].Caption(), "");
+}
+
+TEST_F(ProcessWindowTest, AnUnchangedSetOrAFailedSnapshotLeavesTheListAlone) {
+  SelectId("200");
+  machine.processes.snapshot_fails = true;
+  machine.processes.Remove(300);
+  window.Form()["Timer1"].RaiseTimer();
+  EXPECT_EQ(Names().size(), 4u);
+  EXPECT_EQ(Selected(), "first.exe");
+}
+
+TEST_F(ProcessWindowTest, TerminateEndsTheSelectedProcessAndSelectsTheFirstRow) {
+  window.Form()["terminatecmd"].RaiseClick();  // nothing selected: nothing happens
+  EXPECT_EQ(machine.processes.running.size(), 4u);
+  EXPECT_TRUE(Messages().empty());
+
+  SelectId("200");
+  window.Form()["terminatecmd"].RaiseClick();
+  EXPECT_EQ(Names(), (std::vector<std::string>{"System", "QuillBox.exe", "second.exe"}));
+  EXPECT_EQ(Selected(), "System");
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_EQ(FileText(machine.files, kLog), "");
+}
+
+TEST_F(ProcessWindowTest, AnIdThatNowBelongsToAnotherProcessIsNotEnded) {
+  const struct {
+    const char* exe_file;
+    uint64_t start_time;
+  } replacements[] = {
+      {"C:\\Tools\\other.exe", 1500},  // another program took the id
+      {"C:\\Tools\\first.exe", 1500},  // the same program, started again after the listing
+  };
+  for (const auto& replacement : replacements) {
+    SelectId("200");
+    ASSERT_EQ(Selected(), "first.exe");
+    machine.processes.Remove(200);
+    machine.processes.Add({.id = 200, .exe_file = replacement.exe_file,
+                           .start_time = replacement.start_time});
+    window.Form()["terminatecmd"].RaiseClick();
+    ASSERT_FALSE(Messages().empty());
+    EXPECT_EQ(Messages().back().text, "first.exe has already ended.");
+    EXPECT_EQ(machine.processes.running.size(), 4u) << replacement.exe_file;
+    // The list now shows what runs.
+    EXPECT_EQ(List().Rows()[3].tag, replacement.exe_file);
+    machine.processes.Remove(200);
+    machine.processes.Add({.id = 200, .exe_file = "C:\\Tools\\first.exe", .start_time = 600});
+    window.Display();
+  }
+}
+
+TEST_F(ProcessWindowTest, ACriticalProcessIsEndedOnlyAfterAConfirmation) {
+  machine.processes.Add({.id = 600, .exe_file = "C:\\Windows\\System32\\csrss.exe", .start_time = 20});
+  machine.processes.Add({.id = 700, .exe_file = "C:\\Tools\\guard.exe", .start_time = 30, .critical = true});
+  window.Display();
+  for (const char* id : {"600", "700"}) {
+    SelectId(id);
+    window.Form()["terminatecmd"].RaiseClick();  // answered No
+    EXPECT_EQ(machine.processes.running.size(), 6u);
+    ASSERT_FALSE(Messages().empty());
+    EXPECT_NE(Messages().back().text.find("stops Windows at once"), std::string::npos);
+    EXPECT_EQ(Messages().back().style, mb::kYesNo | mb::kIconExclamation | mb::kDefaultButton2);
+  }
+  machine.dialogs.ScriptAnswer(mb::kIdYes);
+  SelectId("700");
+  window.Form()["terminatecmd"].RaiseClick();
+  EXPECT_EQ(machine.processes.running.size(), 5u);
+}
+
+TEST_F(ProcessWindowTest, ThisProgramIsNeverEndedFromItsOwnList) {
+  SelectId("99");
+  window.Form()["terminatecmd"].RaiseClick();
+  EXPECT_EQ(machine.processes.running.size(), 4u);
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_NE(Messages()[0].text.find("cannot end itself"), std::string::npos);
+}
+
+TEST_F(ProcessWindowTest, AProcessThatRefusesToEndIsLoggedAndStaysListed) {
+  machine.processes.running[2].terminable = false;
+  SelectId("200");
+  window.Form()["terminatecmd"].RaiseClick();
+  EXPECT_EQ(FileText(machine.files, kLog),
+            "ERROR: 5 at mdlMisc\\Kill_Process >>> TerminateProcess failed\r\n");
+  EXPECT_EQ(Names().size(), 4u);
+  EXPECT_EQ(machine.processes.OpenHandles(), 0u);
+}
+
+}  // namespace
+}  // namespace qb::process

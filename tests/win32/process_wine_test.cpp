@@ -1,0 +1,65 @@
+// The process list against the real system: a program started by the test is listed at
+// the next refresh, "Terminate" ends it and the list then drops it.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/win32/scoped.h"
+#include "platform/win32/win32_machine.h"
+#include "process/process_window.h"
+#include "ui/headless_host.h"
+
+namespace qb::process {
+namespace {
+
+int RowOf(ui::Control& list, DWORD id) {
+  for (size_t i = 0; i < list.Rows().size(); ++i) {
+    if (list.Rows()[i].cells[1] == std::to_string(id)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+TEST(ProcessWineTest, AStartedProgramIsListedEndedAndDropped) {
+  win32::Win32Machine machine;
+  ui::HeadlessHost host;
+  ui::Application app{host};
+  host.Attach(app);
+  skin::SkinInstance main_skin;
+  ProcessWindow window(app, machine.services(), main_skin);
+  app.Load(window.Form());
+  ui::Control& list = window.Form()["info"];
+  ASSERT_FALSE(list.Rows().empty());
+  EXPECT_GE(RowOf(list, GetCurrentProcessId()), 0);
+
+  wchar_t command[] = L"notepad.exe";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_HIDE;
+  PROCESS_INFORMATION started{};
+  ASSERT_TRUE(CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &started));
+  win32::ScopedHandle process(started.hProcess), thread(started.hThread);
+
+  // The window refreshes once a second: two ticks are the longest a user waits.
+  for (int tick = 0; tick < 2 && RowOf(list, started.dwProcessId) < 0; ++tick) {
+    Sleep(1000);
+    window.Form()["Timer1"].RaiseTimer();
+  }
+  const int row = RowOf(list, started.dwProcessId);
+  ASSERT_GE(row, 0) << "not listed within two seconds";
+  EXPECT_STRCASEEQ(list.Rows()[row].cells[0].c_str(), "notepad.exe");
+
+  list.ListIndexChangedByUser(row);
+  window.Form()["terminatecmd"].RaiseClick();
+  EXPECT_EQ(WaitForSingleObject(process.Get(), 5000), WAIT_OBJECT_0);
+  for (int tick = 0; tick < 3 && RowOf(list, started.dwProcessId) >= 0; ++tick) {
+    Sleep(200);
+    window.Form()["Timer1"].RaiseTimer();
+  }
+  EXPECT_LT(RowOf(list, started.dwProcessId), 0);
+  EXPECT_EQ(list.SelectedRow(), 0);
+}
+
+}  // namespace
+}  // namespace qb::process
