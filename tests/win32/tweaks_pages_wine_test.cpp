@@ -80,7 +80,8 @@ class PagesWineTest : public ::testing::Test {
                     .display_modes = display_modes,
                     .system_colours = machine.system_colours,
                     .recycle_bin = machine.recycle_bin,
-                    .fonts = machine.fonts};
+                    .fonts = machine.fonts,
+                    .processes = machine.processes};
   std::unique_ptr<ui::Form> main_form = app::CreateMainForm();
   ui::Form& form = *main_form;
 };

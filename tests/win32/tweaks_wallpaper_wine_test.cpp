@@ -132,7 +132,7 @@ class WallpaperWineTest : public ::testing::Test {
                     .power = s.power, .shortcuts = s.shortcuts, .system = s.system,
                     .formatter = s.formatter, .images = images, .display_modes = display_modes,
                     .system_colours = s.system_colours, .recycle_bin = s.recycle_bin,
-                    .fonts = s.fonts};
+                    .fonts = s.fonts, .processes = s.processes};
   }();
   std::unique_ptr<ui::Form> main_form = app::CreateMainForm();
   ui::Form& form = *main_form;
