@@ -91,7 +91,10 @@ class CustomiseWine : public ::testing::Test {
                     .files = machine.files, .system_parameters = machine.system_parameters,
                     .power = machine.power, .shortcuts = machine.shortcuts,
                     .system = machine.system, .formatter = machine.formatter,
-                    .fonts = machine.fonts, .images = machine.images};
+                    .images = machine.images, .display_modes = machine.display_modes,
+                    .system_colours = machine.system_colours,
+                    .recycle_bin = machine.recycle_bin, .fonts = machine.fonts,
+                    .processes = machine.processes};
   std::string scratch;
   std::string folder;
 };
