@@ -1,5 +1,7 @@
 #include "app/main_form_layout.h"
 
+#include "ui/form_builder.h"
+
 #include "app/layout/start_menu_desktop_layout.h"
 #include "app/main_form_names.h"
 
@@ -19,46 +21,7 @@ constexpr int kButtonHeight = 380;
 constexpr int kApplyLeft = 5280;
 constexpr int kApplyTop = 4200;
 
-struct Builder {
-  ui::Form& form;
-
-  ui::Control& Add(ControlSpec desc) { return form.Add(std::move(desc)); }
-
-  ui::Control& Frame(std::string name, ui::Control* in, TwipRect rect, std::string caption,
-                     std::string tag = {}, int index = -1) {
-    return Add({.name = std::move(name), .kind = ControlKind::Frame, .container = in,
-                .index = index, .caption = std::move(caption), .tag = std::move(tag),
-                .rect = rect});
-  }
-  ui::Control& Button(std::string name, ui::Control* in, TwipRect rect, std::string caption,
-                      std::string tag) {
-    return Add({.name = std::move(name), .kind = ControlKind::CommandButton, .container = in,
-                .caption = std::move(caption), .tag = std::move(tag), .rect = rect});
-  }
-  ui::Control& Check(std::string name, ui::Control* in, TwipRect rect, std::string caption,
-                     std::string tag) {
-    return Add({.name = std::move(name), .kind = ControlKind::CheckBox, .container = in,
-                .caption = std::move(caption), .tag = std::move(tag), .rect = rect});
-  }
-  ui::Control& Label(std::string name, ui::Control* in, TwipRect rect, std::string caption,
-                     std::string tag = {}, ControlKind kind = ControlKind::SkinLabel) {
-    return Add({.name = std::move(name), .kind = kind, .container = in,
-                .caption = std::move(caption), .tag = std::move(tag), .rect = rect});
-  }
-  ui::Control& Text(std::string name, ui::Control* in, TwipRect rect, std::string text = {},
-                    bool locked = false) {
-    return Add({.name = std::move(name), .kind = ControlKind::TextBox, .container = in,
-                .rect = rect, .text = std::move(text), .locked = locked});
-  }
-  ui::Control& Slider(std::string name, ui::Control* in, TwipRect rect, int min, int max,
-                      int value) {
-    return Add({.name = std::move(name), .kind = ControlKind::Slider, .container = in,
-                .rect = rect, .value = value, .min = min, .max = max});
-  }
-  ui::Control& Bar(std::string name, ui::Control* in, TwipRect rect) {
-    return Add({.name = std::move(name), .kind = ControlKind::ProgressBar, .container = in,
-                .rect = rect, .min = 0, .max = 100});
-  }
+struct Builder : ui::FormBuilder {
   ui::Control& ApplyButton(std::string name, ui::Control* in) {
     return Button(std::move(name), in, {kApplyLeft, kApplyTop, 1200, kButtonHeight}, "Apply",
                   "1016");
@@ -261,7 +224,7 @@ void AddMonitoringPage(Builder& b) {
 
 std::unique_ptr<ui::Form> CreateMainForm() {
   auto form = std::make_unique<ui::Form>("mainform", "Quill Box", kMainWidth, kMainHeight);
-  Builder b{*form};
+  Builder b{{*form}};
   AddNavigation(b);
   AddExplorerPage(b);
   AddSystemInfoPage(b);

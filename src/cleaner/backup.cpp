@@ -6,7 +6,6 @@ namespace qb::cleaner {
 
 namespace {
 
-constexpr Status kAlreadyExists = 183;
 constexpr std::string_view kPartialSuffix = ".partial";
 
 std::string ErrorIn(std::string_view what, const std::string& path, Status status) {
@@ -80,7 +79,7 @@ bool EnsureFolder(FileSystem& files, const std::string& folder) {
   if (parent == std::string::npos || parent < 3) return false;
   if (!EnsureFolder(files, folder.substr(0, parent))) return false;
   const Status created = files.CreateFolder(folder);
-  return created == status::kOk || created == kAlreadyExists;
+  return created == status::kOk || created == status::kAlreadyExists;
 }
 
 std::string BackupFileName(const LocalTime& time, std::string_view category) {

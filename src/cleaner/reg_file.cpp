@@ -11,15 +11,8 @@ namespace {
 // The editor breaks hex data after the comma that takes a line to this many characters.
 constexpr size_t kHexLineLimit = 77;
 
-struct RootName {
-  RegRoot root;
-  std::string_view name;
-};
-constexpr RootName kRootNames[] = {
-    {RegRoot::ClassesRoot, "HKEY_CLASSES_ROOT"},   {RegRoot::CurrentUser, "HKEY_CURRENT_USER"},
-    {RegRoot::LocalMachine, "HKEY_LOCAL_MACHINE"}, {RegRoot::Users, "HKEY_USERS"},
-    {RegRoot::CurrentConfig, "HKEY_CURRENT_CONFIG"},
-};
+// The roots a .reg file can name; performance data and dynamic data are not stored keys.
+bool InRegFiles(RegRoot root) { return root != RegRoot::PerformanceData && root != RegRoot::DynData; }
 
 std::string Escape(std::string_view text) {
   std::string out;
@@ -62,15 +55,6 @@ std::string HexData(const RegValue& value, size_t line_length) {
     }
   }
   return out;
-}
-
-std::u16string Units(const std::vector<uint8_t>& bytes, size_t from) {
-  std::u16string units;
-  units.reserve((bytes.size() - from) / 2);
-  for (size_t i = from; i + 1 < bytes.size(); i += 2) {
-    units.push_back(static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8)));
-  }
-  return units;
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {
@@ -197,8 +181,8 @@ bool ParseKeyLine(std::string_view line, RegFileKey& key, std::string& error) {
   }
   const auto slash = inner.find('\\');
   const auto root_name = inner.substr(0, slash);
-  for (const auto& [root, name] : kRootNames) {
-    if (text::EqualsNoCase(root_name, name)) {
+  for (RegRoot root : kAllRegRoots) {
+    if (InRegFiles(root) && text::EqualsNoCase(root_name, RootLongName(root))) {
       key.root = root;
       key.path = slash == std::string_view::npos ? std::string() : std::string(inner.substr(slash + 1));
       return true;
@@ -211,25 +195,12 @@ bool ParseKeyLine(std::string_view line, RegFileKey& key, std::string& error) {
 }  // namespace
 
 std::string_view RootFileName(RegRoot root) {
-  for (const auto& [known, name] : kRootNames) {
-    if (known == root) return name;
-  }
-  return {};
+  return InRegFiles(root) ? RootLongName(root) : std::string_view();
 }
 
 std::string PhysicalPath(RegRoot root, std::string_view path, RegView view, bool separate_views) {
   if (!separate_views || view != RegView::Force32) return std::string(path);
-  const auto first_end = path.find('\\');
-  const auto first = path.substr(0, first_end);
-  const auto rest = first_end == std::string_view::npos ? std::string_view() : path.substr(first_end + 1);
-  if (root == RegRoot::LocalMachine && text::EqualsNoCase(first, "SOFTWARE")) {
-    if (text::EqualsNoCase(rest.substr(0, rest.find('\\')), "WOW6432Node")) return std::string(path);
-    return std::string(first) + "\\WOW6432Node" + (rest.empty() ? "" : "\\" + std::string(rest));
-  }
-  if (root == RegRoot::ClassesRoot && !text::EqualsNoCase(first, "WOW6432Node")) {
-    return "WOW6432Node" + (path.empty() ? std::string() : "\\" + std::string(path));
-  }
-  return std::string(path);
+  return Wow64Path(root, path);
 }
 
 std::string ValueLine(const RegValue& value) {
@@ -260,13 +231,9 @@ std::string RegFileText(const std::vector<RegFileKey>& keys) {
 }
 
 std::vector<uint8_t> EncodeRegFile(const std::vector<RegFileKey>& keys) {
-  const auto units = text::Utf8ToUtf16(RegFileText(keys));
   std::vector<uint8_t> bytes{0xFF, 0xFE};
-  bytes.reserve(2 + units.size() * 2);
-  for (char16_t unit : units) {
-    bytes.push_back(static_cast<uint8_t>(unit & 0xFF));
-    bytes.push_back(static_cast<uint8_t>(unit >> 8));
-  }
+  const auto body = text::Utf16LeBytes(text::Utf8ToUtf16(RegFileText(keys)));
+  bytes.insert(bytes.end(), body.begin(), body.end());
   return bytes;
 }
 
@@ -277,7 +244,7 @@ bool ParseRegFile(const std::vector<uint8_t>& bytes, std::vector<RegFileKey>& ke
     error = "not a UTF-16 registry file (no byte-order mark)";
     return false;
   }
-  const auto lines = SplitLines(text::Utf16ToUtf8(Units(bytes, 2)));
+  const auto lines = SplitLines(text::Utf16ToUtf8(text::Utf16LeUnits(bytes, 2)));
   size_t i = 0;
   while (i < lines.size() && lines[i].empty()) ++i;
   if (i == lines.size() || lines[i] != kRegFileHeader) {

@@ -1,5 +1,7 @@
 #include "cleaner/system_health_form.h"
 
+#include "ui/form_builder.h"
+
 namespace qb::cleaner {
 
 namespace {
@@ -14,12 +16,6 @@ constexpr int kRightColumn = 6555;
 constexpr int kFirstRow = 240;
 constexpr int kRowStep = 1260;
 
-ui::Control& Add(ui::Form& form, std::string_view name, ControlKind kind, ui::Control* in,
-                 TwipRect rect, std::string_view caption = {}, std::string_view tag = {}) {
-  return form.Add({.name = std::string(name), .kind = kind, .container = in,
-                   .caption = std::string(caption), .tag = std::string(tag), .rect = rect});
-}
-
 TwipRect FramePlace(size_t index) {
   // Two columns of three; the orphan-shortcut frame is the left bottom one and taller.
   switch (index) {
@@ -33,17 +29,17 @@ TwipRect FramePlace(size_t index) {
 }
 
 void AddCategoryFrame(ui::Form& form, ui::Control& health, const FrameNames& names, size_t index) {
-  ui::Control& frame =
-      Add(form, names.frame, ControlKind::Frame, &health, FramePlace(index), names.caption, names.tag);
-  Add(form, names.found_caption_label, ControlKind::SkinLabel, &frame, {120, 300, 1935, 255},
-      "Total Errors Found :", "3025");
-  Add(form, names.found, ControlKind::Label, &frame, {2100, 300, 900, 255});
-  Add(form, names.repaired_caption_label, ControlKind::SkinLabel, &frame, {120, 600, 1935, 255},
-      "Repaired                :", "3026");
-  Add(form, names.repaired, ControlKind::Label, &frame, {2100, 600, 900, 255});
-  Add(form, names.button, ControlKind::CommandButton, &frame, {4560, 300, 1575, 375},
-      "Check && Repair", "1020");
-  ui::Control& bar = Add(form, names.bar, ControlKind::ProgressBar, &frame, {120, 900, 6015, 195});
+  ui::FormBuilder b{form};
+  ui::Control& frame = b.Add(names.frame, ControlKind::Frame, &health, FramePlace(index), names.caption, names.tag);
+  b.Add(names.found_caption_label, ControlKind::SkinLabel, &frame, {120, 300, 1935, 255},
+        "Total Errors Found :", "3025");
+  b.Add(names.found, ControlKind::Label, &frame, {2100, 300, 900, 255});
+  b.Add(names.repaired_caption_label, ControlKind::SkinLabel, &frame, {120, 600, 1935, 255},
+        "Repaired                :", "3026");
+  b.Add(names.repaired, ControlKind::Label, &frame, {2100, 600, 900, 255});
+  b.Add(names.button, ControlKind::CommandButton, &frame, {4560, 300, 1575, 375},
+        "Check && Repair", "1020");
+  ui::Control& bar = b.Add(names.bar, ControlKind::ProgressBar, &frame, {120, 900, 6015, 195});
   bar.SetRange(0, 100);
 }
 
@@ -55,19 +51,20 @@ std::unique_ptr<ui::Form> BuildSystemHealthForm(const std::vector<std::string>& 
   // is the 12975 x 5445 twips that the frames fill.
   auto form = std::make_unique<ui::Form>("pchealth", "System Health", kHealthWidth + 30,
                                          kHealthHeight + 390);
-  ui::Control& health = Add(*form, "HealthFrame", ControlKind::Frame, nullptr,
+  ui::FormBuilder b{*form};
+  ui::Control& health = b.Add("HealthFrame", ControlKind::Frame, nullptr,
                             {0, 0, kHealthWidth, kHealthHeight}, "System Health");
   for (size_t i = 0; i < kFrames.size(); ++i) AddCategoryFrame(*form, health, kFrames[i], i);
 
   ui::Control& shortcuts = (*form)["OSFrame"];
   ui::Control& drive_list =
-      Add(*form, "ODrive", ControlKind::DriveList, &shortcuts, {120, 1200, 3015, 315});
+      b.Add("ODrive", ControlKind::DriveList, &shortcuts, {120, 1200, 3015, 315});
   drive_list.SetItems(drives);
   if (selected_drive >= 0 && selected_drive < static_cast<int>(drives.size())) {
     drive_list.SetListIndex(selected_drive);
   }
-  Add(*form, "label29", ControlKind::Label, &shortcuts, {120, 1680, 6015, 615});
-  Add(*form, "Command1", ControlKind::CommandButton, &health, {11535, 4920, 1335, 375}, "Close");
+  b.Add("label29", ControlKind::Label, &shortcuts, {120, 1680, 6015, 615});
+  b.Add("Command1", ControlKind::CommandButton, &health, {11535, 4920, 1335, 375}, "Close");
   return form;
 }
 

@@ -6,33 +6,50 @@
 
 namespace qb {
 
-namespace {
-
-std::vector<uint8_t> Utf16Bytes(std::u16string_view units) {
-  std::vector<uint8_t> bytes;
-  bytes.reserve(units.size() * 2);
-  for (char16_t u : units) {
-    bytes.push_back(static_cast<uint8_t>(u & 0xFF));
-    bytes.push_back(static_cast<uint8_t>(u >> 8));
+std::string_view RootLongName(RegRoot root) {
+  switch (root) {
+    case RegRoot::ClassesRoot: return "HKEY_CLASSES_ROOT";
+    case RegRoot::CurrentUser: return "HKEY_CURRENT_USER";
+    case RegRoot::LocalMachine: return "HKEY_LOCAL_MACHINE";
+    case RegRoot::Users: return "HKEY_USERS";
+    case RegRoot::PerformanceData: return "HKEY_PERFORMANCE_DATA";
+    case RegRoot::CurrentConfig: return "HKEY_CURRENT_CONFIG";
+    case RegRoot::DynData: return "HKEY_DYN_DATA";
   }
-  return bytes;
+  return {};
 }
 
-std::u16string Utf16Units(const std::vector<uint8_t>& bytes) {
-  std::u16string units;
-  units.reserve(bytes.size() / 2);
-  for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    units.push_back(static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8)));
+std::string Wow64Path(RegRoot root, std::string_view path) {
+  const auto first_end = path.find('\\');
+  const auto first = path.substr(0, first_end);
+  const auto rest = first_end == std::string_view::npos ? std::string_view() : path.substr(first_end + 1);
+  if (root == RegRoot::LocalMachine && text::EqualsNoCase(first, "SOFTWARE")) {
+    if (text::EqualsNoCase(rest.substr(0, rest.find('\\')), "WOW6432Node")) return std::string(path);
+    return std::string(first) + "\\WOW6432Node" + (rest.empty() ? "" : "\\" + std::string(rest));
   }
-  return units;
+  if (root == RegRoot::ClassesRoot && !text::EqualsNoCase(first, "WOW6432Node")) {
+    return "WOW6432Node" + (path.empty() ? std::string() : "\\" + std::string(path));
+  }
+  return std::string(path);
 }
 
-}  // namespace
+std::string_view RootShortName(RegRoot root) {
+  switch (root) {
+    case RegRoot::ClassesRoot: return "HKCR";
+    case RegRoot::CurrentUser: return "HKCU";
+    case RegRoot::LocalMachine: return "HKLM";
+    case RegRoot::Users: return "HKU";
+    case RegRoot::PerformanceData: return "HKPD";
+    case RegRoot::CurrentConfig: return "HKCC";
+    case RegRoot::DynData: return "HKDD";
+  }
+  return {};
+}
 
 RegValue RegValue::String(std::string name, std::string_view text, uint32_t type) {
   auto units = text::Utf8ToUtf16(text);
   units.push_back(u'\0');
-  return RegValue{std::move(name), type, Utf16Bytes(units)};
+  return RegValue{std::move(name), type, text::Utf16LeBytes(units)};
 }
 
 RegValue RegValue::Dword(std::string name, uint32_t number) {
@@ -54,7 +71,7 @@ RegValue RegValue::MultiString(std::string name, const std::vector<std::string>&
     units.push_back(u'\0');
   }
   units.push_back(u'\0');
-  return RegValue{std::move(name), regtype::kMultiSz, Utf16Bytes(units)};
+  return RegValue{std::move(name), regtype::kMultiSz, text::Utf16LeBytes(units)};
 }
 
 RegValue RegValue::Binary(std::string name, std::vector<uint8_t> bytes, uint32_t type) {
@@ -62,7 +79,7 @@ RegValue RegValue::Binary(std::string name, std::vector<uint8_t> bytes, uint32_t
 }
 
 std::string RegValue::AsString() const {
-  auto units = Utf16Units(data);
+  auto units = text::Utf16LeUnits(data);
   if (const auto nul = units.find(u'\0'); nul != std::u16string::npos) units.resize(nul);
   return text::Utf16ToUtf8(units);
 }
@@ -74,7 +91,7 @@ uint32_t RegValue::AsDword() const {
 
 std::vector<std::string> RegValue::AsMultiString() const {
   std::vector<std::string> items;
-  const auto units = Utf16Units(data);
+  const auto units = text::Utf16LeUnits(data);
   size_t start = 0;
   while (start < units.size()) {
     const auto nul = units.find(u'\0', start);

@@ -23,6 +23,20 @@ enum class RegRoot : uint32_t {
   DynData = 0x80000006,
 };
 
+// The root's name as the registry editor writes it ("HKEY_CURRENT_USER") and its usual short
+// form ("HKCU").
+std::string_view RootLongName(RegRoot root);
+std::string_view RootShortName(RegRoot root);
+// Where a 64-bit machine keeps a key of the 32-bit view: HKLM\SOFTWARE and HKCR are
+// redirected under "WOW6432Node"; other keys, and paths already there, are the same key.
+std::string Wow64Path(RegRoot root, std::string_view path);
+
+// Every root, for look-ups by name.
+inline constexpr RegRoot kAllRegRoots[] = {RegRoot::ClassesRoot,     RegRoot::CurrentUser,
+                                           RegRoot::LocalMachine,    RegRoot::Users,
+                                           RegRoot::PerformanceData, RegRoot::CurrentConfig,
+                                           RegRoot::DynData};
+
 // Which half of the registry a 64-bit machine shows: Native is what the running program
 // sees by default; the other two ask for the 64-bit or the 32-bit view explicitly.
 enum class RegView { Native, Force64, Force32 };

@@ -150,4 +150,24 @@ std::string TrimBlanks(std::string_view text) {
   return std::string(text.substr(first, last - first + 1));
 }
 
+std::vector<uint8_t> Utf16LeBytes(std::u16string_view units) {
+  std::vector<uint8_t> bytes;
+  bytes.reserve(units.size() * 2);
+  for (char16_t unit : units) {
+    bytes.push_back(static_cast<uint8_t>(unit & 0xFF));
+    bytes.push_back(static_cast<uint8_t>(unit >> 8));
+  }
+  return bytes;
+}
+
+std::u16string Utf16LeUnits(const std::vector<uint8_t>& bytes, size_t from) {
+  std::u16string units;
+  if (from >= bytes.size()) return units;
+  units.reserve((bytes.size() - from) / 2);
+  for (size_t i = from; i + 1 < bytes.size(); i += 2) {
+    units.push_back(static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8)));
+  }
+  return units;
+}
+
 }  // namespace qb::text

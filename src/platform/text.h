@@ -4,11 +4,17 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qb::text {
 
 std::u16string Utf8ToUtf16(std::string_view utf8);
 std::string Utf16ToUtf8(std::u16string_view utf16);
+
+// UTF-16 units as the little-endian bytes the registry and Unicode files store, and back
+// (bytes from `from` on; a last odd byte is not a unit).
+std::vector<uint8_t> Utf16LeBytes(std::u16string_view units);
+std::u16string Utf16LeUnits(const std::vector<uint8_t>& bytes, size_t from = 0);
 
 // Upper-cases the way the registry and the file system compare names: every UTF-16 unit
 // that has a simple upper-case mapping in the common alphabets (Latin, Greek, Cyrillic).

@@ -8,15 +8,6 @@ namespace qb::registry {
 
 namespace {
 
-std::u16string Units(const std::vector<uint8_t>& bytes) {
-  std::u16string units;
-  units.reserve(bytes.size() / 2);
-  for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    units.push_back(static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8)));
-  }
-  return units;
-}
-
 std::string HexPairs(const std::vector<uint8_t>& bytes) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
   std::string out;
@@ -30,7 +21,7 @@ std::string HexPairs(const std::vector<uint8_t>& bytes) {
 }
 
 std::string MultiText(const std::vector<uint8_t>& bytes) {
-  auto units = Units(bytes);
+  auto units = text::Utf16LeUnits(bytes);
   // The list ends with the terminator of its last string and one of its own.
   for (int i = 0; i < 2 && !units.empty() && units.back() == u'\0'; ++i) units.pop_back();
   for (auto& unit : units) {

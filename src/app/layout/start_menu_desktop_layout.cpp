@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "ui/form_builder.h"
+
 namespace qb::app {
 
 namespace {
@@ -19,18 +21,16 @@ constexpr int kRowPitch = 300;
 constexpr TwipRect kApplyRect{5280, 4200, 1200, 380};
 
 struct Placer {
-  ui::Form& form;
+  ui::FormBuilder builder;
   ui::Control& container;
 
   void Heading(std::string name, ControlKind kind) {
-    form.Add({.name = std::move(name), .kind = kind, .container = &container,
-              .tag = "3042", .rect = {kLeft, kHeadingTop, kWidth, kRowHeight}});
+    builder.Add(std::move(name), kind, &container, {kLeft, kHeadingTop, kWidth, kRowHeight}, "", "3042");
   }
   // A check box on row `row` of the list that starts at `top`.
   void Check(std::string name, int top, int row, std::string caption, std::string tag) {
-    form.Add({.name = std::move(name), .kind = ControlKind::CheckBox, .container = &container,
-              .caption = std::move(caption), .tag = std::move(tag),
-              .rect = {kLeft, top + row * kRowPitch, kWidth, kRowHeight}});
+    builder.Check(std::move(name), &container, {kLeft, top + row * kRowPitch, kWidth, kRowHeight},
+                  std::move(caption), std::move(tag));
   }
   // A label and its combo on one line; the label's text sits level with the combo's.
   void LabelledCombo(std::string label, std::string caption, std::string tag, std::string combo,
@@ -38,15 +38,14 @@ struct Placer {
     constexpr int kLabelWidth = 1560;
     constexpr int kComboWidth = 1080;
     constexpr int kComboHeight = 315;
-    form.Add({.name = std::move(label), .kind = ControlKind::SkinLabel, .container = &container,
-              .caption = std::move(caption), .tag = std::move(tag),
-              .rect = {left, top + 45, kLabelWidth, kRowHeight}});
-    form.Add({.name = std::move(combo), .kind = ControlKind::ComboBox, .container = &container,
+    builder.Label(std::move(label), &container, {left, top + 45, kLabelWidth, kRowHeight}, std::move(caption),
+                  std::move(tag));
+    builder.Add({.name = std::move(combo), .kind = ControlKind::ComboBox, .container = &container,
               .rect = {left + kLabelWidth + 60, top, kComboWidth, kComboHeight},
               .text = "Choose", .combo_style = ui::ComboStyle::DropDown});
   }
   ui::Control& Apply(std::string name, bool visible = true) {
-    return form.Add({.name = std::move(name), .kind = ControlKind::CommandButton,
+    return builder.Add({.name = std::move(name), .kind = ControlKind::CommandButton,
                      .container = &container, .caption = "Apply", .tag = "1016",
                      .rect = kApplyRect, .visible = visible});
   }
@@ -55,7 +54,7 @@ struct Placer {
 }  // namespace
 
 void AddStartMenuControls(ui::Form& form, ui::Control& container) {
-  Placer p{form, container};
+  Placer p{{form}, container};
   p.Heading("visuallbl", ControlKind::Label);
   constexpr int kCombosTop = 480;
   p.LabelledCombo("delaylbl", "Show menu Delay", "3040", "mdelaycombo", kLeft, kCombosTop);
@@ -74,7 +73,7 @@ void AddStartMenuControls(ui::Form& form, ui::Control& container) {
 }
 
 void AddDesktopControls(ui::Form& form, ui::Control& container) {
-  Placer p{form, container};
+  Placer p{{form}, container};
   p.Heading("desktoplbl", ControlKind::Label);
   // A second heading line drawn by the skin, below the first.
   form.Add({.name = "SkinLabel5", .kind = ControlKind::SkinLabel, .container = &container,

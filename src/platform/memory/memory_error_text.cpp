@@ -17,8 +17,8 @@ std::string MemoryEnvironment::ErrorText(Status code) {
     case status::kBadNetPath: return "The network path was not found";
     case status::kFileExists: return "The file exists";
     case status::kInvalidParameter: return "The parameter is incorrect";
-    case 145: return "The directory is not empty";
-    case 183: return "Cannot create a file when that file already exists";
+    case status::kDirNotEmpty: return "The directory is not empty";
+    case status::kAlreadyExists: return "Cannot create a file when that file already exists";
     case status::kMoreData: return "More data is available";
     case status::kNoMoreItems: return "No more data is available";
     case status::kBadKey: return "The configuration registry key is invalid";

@@ -11,8 +11,6 @@ namespace qb {
 namespace {
 
 constexpr Status kInvalidName = 123;
-constexpr Status kAlreadyExists = 183;
-constexpr Status kDirNotEmpty = 145;
 constexpr Status kNotADirectory = 267;
 constexpr Status kNotSameDevice = 17;
 constexpr Status kDiskFull = 112;
@@ -401,7 +399,7 @@ Status MemoryFileSystem::MoveFile(std::string_view from, std::string_view to,
     if (inside) return status::kAccessDenied;
   }
   if (target.node && target.node != source.node) {
-    if (!replace_existing) return kAlreadyExists;
+    if (!replace_existing) return status::kAlreadyExists;
     if (target.node->IsFolder() || source.node->IsFolder() ||
         (target.node->attributes & fileattr::kReadOnly)) {
       return status::kAccessDenied;
@@ -417,7 +415,7 @@ Status MemoryFileSystem::MoveFile(std::string_view from, std::string_view to,
 Status MemoryFileSystem::CreateFolder(std::string_view path) {
   Location at;
   if (const Status s = Locate(path, at); s != status::kOk) return s;
-  if (at.node) return kAlreadyExists;
+  if (at.node) return status::kAlreadyExists;
   if (WriteDenied(at)) return status::kAccessDenied;
   at.parent->AddChild(at.parts.back(), fileattr::kDirectory);
   return status::kOk;
@@ -429,7 +427,7 @@ Status MemoryFileSystem::RemoveFolder(std::string_view path) {
   if (!at.node) return status::kFileNotFound;
   if (at.parts.empty()) return status::kAccessDenied;
   if (!at.node->IsFolder()) return kNotADirectory;
-  if (!at.node->children.empty()) return kDirNotEmpty;
+  if (!at.node->children.empty()) return status::kDirNotEmpty;
   if (WriteDenied(at)) return status::kAccessDenied;
   at.parent->RemoveChild(at.node);
   return status::kOk;

@@ -36,18 +36,7 @@ struct MemoryRegistry::Node {
 
 namespace {
 
-std::string RootName(RegRoot root) {
-  switch (root) {
-    case RegRoot::ClassesRoot: return "HKCR";
-    case RegRoot::CurrentUser: return "HKCU";
-    case RegRoot::LocalMachine: return "HKLM";
-    case RegRoot::Users: return "HKU";
-    case RegRoot::PerformanceData: return "HKPD";
-    case RegRoot::CurrentConfig: return "HKCC";
-    case RegRoot::DynData: return "HKDD";
-  }
-  return "?";
-}
+std::string RootName(RegRoot root) { return std::string(RootShortName(root)); }
 
 std::vector<std::string> SplitPath(std::string_view path) {
   std::vector<std::string> parts;
@@ -93,19 +82,10 @@ MemoryRegistry::Node* MemoryRegistry::RootNode(RegRoot root) {
 
 // The 32-bit view of the machine-wide software keys is stored where the system keeps it.
 std::vector<std::string> MemoryRegistry::PhysicalPath(const RegKeyPath& key) const {
-  auto parts = SplitPath(key.path);
   const bool wants32 = key.view == RegView::Force32 ||
                        (key.view == RegView::Native && options_.program_is_32bit);
-  if (!options_.separate_views || !wants32) return parts;
-  const bool redirected =
-      (key.root == RegRoot::LocalMachine && !parts.empty() &&
-       text::EqualsNoCase(parts[0], "SOFTWARE")) ||
-      key.root == RegRoot::ClassesRoot;
-  if (!redirected) return parts;
-  const size_t at = key.root == RegRoot::LocalMachine ? 1 : 0;
-  if (parts.size() > at && text::EqualsNoCase(parts[at], "WOW6432Node")) return parts;
-  parts.insert(parts.begin() + static_cast<long>(at), "WOW6432Node");
-  return parts;
+  if (!options_.separate_views || !wants32) return SplitPath(key.path);
+  return SplitPath(Wow64Path(key.root, key.path));
 }
 
 MemoryRegistry::Node* MemoryRegistry::Find(const RegKeyPath& key) {

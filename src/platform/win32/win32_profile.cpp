@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/text.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/wide.h"
 
@@ -71,10 +72,9 @@ bool MakeUnicodeFile(const std::wstring& path) {
     MultiByteToWideChar(CP_ACP, 0, ansi, static_cast<int>(bytes->size()), text.data(), chars);
   }
   std::vector<uint8_t> unicode = {0xFF, 0xFE};
-  for (wchar_t unit : text) {
-    unicode.push_back(static_cast<uint8_t>(unit & 0xFF));
-    unicode.push_back(static_cast<uint8_t>(unit >> 8));
-  }
+  const auto packed =
+      qb::text::Utf16LeBytes(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
+  unicode.insert(unicode.end(), packed.begin(), packed.end());
   if (!exists) return WriteAll(path, unicode);
   // Written beside the file and moved over it, so a failure leaves the old file whole.
   const std::wstring temporary = path + L".qbtmp";
