@@ -109,7 +109,9 @@ TEST_F(HostileCleaner, ABackupFolderOnAFullDiskKeepsNoFile) {
   Services moved{services.registry, services.profile, services.instance, environment,
                  services.shell, services.dialogs, services.clock, services.files,
                  services.system_parameters, services.power, services.shortcuts, services.system,
-                 services.formatter};
+                 services.formatter, services.images, services.display_modes,
+                 services.system_colours, services.recycle_bin, services.fonts,
+                 services.processes};
 
   const RepairOutcome outcome = Clean(moved);
   ASSERT_TRUE(outcome.backed_up) << outcome.error;
