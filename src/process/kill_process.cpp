@@ -7,19 +7,21 @@ namespace {
 constexpr const char* kModule = "mdlMisc";
 constexpr const char* kProcedure = "Kill_Process";
 
-void Check(errorlog::ErrorLog& log, Status status, const char* description) {
+Status Check(errorlog::ErrorLog& log, Status status, const char* description) {
   if (status != status::kOk) log.LogError(static_cast<int32_t>(status), description, kModule, kProcedure);
+  return status;
 }
 
 }  // namespace
 
-void Kill_Process(Processes& processes, errorlog::ErrorLog& log, uint32_t id) {
+Status Kill_Process(Processes& processes, errorlog::ErrorLog& log, uint32_t id) {
   ProcessHandle handle = 0;
-  Check(log, processes.Open(id, handle), "OpenProcess failed");
+  const Status opened = Check(log, processes.Open(id, handle), "OpenProcess failed");
   uint32_t exit_code = 0;
   Check(log, processes.ExitCode(handle, exit_code), "GetExitCodeProcess failed");
-  Check(log, processes.Terminate(handle, exit_code), "TerminateProcess failed");
+  const Status ended = Check(log, processes.Terminate(handle, exit_code), "TerminateProcess failed");
   Check(log, processes.Close(handle), "CloseHandle failed");
+  return opened != status::kOk ? opened : ended;
 }
 
 }  // namespace qb::process

@@ -9,6 +9,8 @@
 namespace qb::process {
 
 // Opens the process, reads its exit code, ends it with that code and closes it again.
-void Kill_Process(Processes& processes, errorlog::ErrorLog& log, uint32_t id);
+// Returns why the process was not ended (the first failure of opening or ending it), or
+// kOk: the caller tells the user, since the log alone leaves a click without an answer.
+Status Kill_Process(Processes& processes, errorlog::ErrorLog& log, uint32_t id);
 
 }  // namespace qb::process

@@ -114,7 +114,11 @@ void ProcessWindow::Terminate() {
   if (row < 0 || row >= static_cast<int>(list.Rows().size())) return;
   const uint32_t id = RowId(list.Rows()[row]);
   const std::string exe_file = list.Rows()[row].tag;
-  if (MayEnd(id, exe_file)) Kill_Process(services_.processes, log_, id);
+  if (MayEnd(id, exe_file)) {
+    if (const Status status = Kill_Process(services_.processes, log_, id); status != status::kOk) {
+      SayNotEnded(FileNameOf(exe_file), status);
+    }
+  }
   Display();
   list.SetListIndex(list.Rows().empty() ? -1 : 0);
 }
@@ -155,6 +159,14 @@ bool ProcessWindow::MayEnd(uint32_t id, const std::string& exe_file) {
              "restarts.\r\n\r\nEnd " + name + " anyway?",
       kDefaultMessageTitle, mb::kYesNo | mb::kIconExclamation | mb::kDefaultButton2);
   return answer == mb::kIdYes;
+}
+
+void ProcessWindow::SayNotEnded(const std::string& name, Status status) {
+  std::string text = name + " was not ended: " + services_.environment.ErrorText(status) + ".";
+  if (status == status::kAccessDenied) {
+    text += "\r\nEnding a process of another user or of Windows needs an administrator.";
+  }
+  Say(text, mb::kIconExclamation);
 }
 
 void ProcessWindow::Say(const std::string& text, unsigned icon) {

@@ -38,6 +38,8 @@ class ProcessWindow {
   // Whether the selected row still stands for the process it was listed for, and the
   // user agrees to end it; says why not otherwise.
   bool MayEnd(uint32_t id, const std::string& exe_file);
+  // Why the selected process is still running, once, after a refused or failed end.
+  void SayNotEnded(const std::string& name, Status status);
   void Say(const std::string& text, unsigned icon);
 
   ui::Application& app_;

@@ -203,14 +203,28 @@ TEST_F(ProcessWindowTest, ThisProgramIsNeverEndedFromItsOwnList) {
   EXPECT_NE(Messages()[0].text.find("cannot end itself"), std::string::npos);
 }
 
-TEST_F(ProcessWindowTest, AProcessThatRefusesToEndIsLoggedAndStaysListed) {
-  machine.processes.running[2].terminable = false;
-  SelectId("200");
-  window.Form()["terminatecmd"].RaiseClick();
-  EXPECT_EQ(FileText(machine.files, kLog),
-            "ERROR: 5 at mdlMisc\\Kill_Process >>> TerminateProcess failed\r\n");
-  EXPECT_EQ(Names().size(), 4u);
-  EXPECT_EQ(machine.processes.OpenHandles(), 0u);
+TEST_F(ProcessWindowTest, AProcessThatIsNotEndedIsLoggedSaidAndStaysListed) {
+  const struct {
+    bool openable, terminable;
+    const char* log;
+  } refusals[] = {
+      {true, false, "ERROR: 5 at mdlMisc\\Kill_Process >>> TerminateProcess failed\r\n"},
+      {false, true, "ERROR: 5 at mdlMisc\\Kill_Process >>> OpenProcess failed\r\n"},
+  };
+  for (const auto& refusal : refusals) {
+    machine.files.DeleteFile(kLog);
+    machine.processes.running[2].openable = refusal.openable;
+    machine.processes.running[2].terminable = refusal.terminable;
+    SelectId("200");
+    window.Form()["terminatecmd"].RaiseClick();
+    EXPECT_EQ(FileText(machine.files, kLog).substr(0, std::string(refusal.log).size()), refusal.log);
+    EXPECT_EQ(Names().size(), 4u);
+    EXPECT_EQ(machine.processes.OpenHandles(), 0u);
+    ASSERT_FALSE(Messages().empty());
+    EXPECT_EQ(Messages().back().text,
+              "first.exe was not ended: Access is denied.\r\nEnding a process of another user or "
+              "of Windows needs an administrator.");
+  }
 }
 
 }  // namespace
