@@ -128,6 +128,11 @@ probe close "Icons" >/dev/null
 probe gone "Icons" 20 >/dev/null
 probe click "Quill Box" "CPU & Memory" Button >/dev/null
 shoot cpu-memory
+probe click "Quill Box" "Tasks" Button >/dev/null
+probe wait "Process manager" 20 >/dev/null
+shoot process-manager "Process manager"
+probe close "Process manager" >/dev/null
+probe gone "Process manager" 20 >/dev/null
 # The monitor after a few ticks of its graph, then the information page at the grown height.
 sleep 5
 shoot monitor-cpu-memory
