@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "app/main_form_names.h"
+#include "cleaner/event_pacer.h"
+#include "cleaner/uninstall_entries.h"
 #include "language/language_catalogue.h"
 #include "platform/memory/memory_machine.h"
 #include "support/source_files.h"
@@ -17,6 +19,16 @@ class RecordingSplash : public ui::SplashScreen {
   void Show(const std::string& path) override { events.push_back("show " + path); }
   void Close() override { events.push_back("close"); }
   std::vector<std::string> events;
+};
+
+// Pumping events is where a user's clicks reach the program in the middle of a run.
+class EventHost : public ui::HeadlessHost {
+ public:
+  bool DoEvents() override {
+    if (during_events) during_events();
+    return HeadlessHost::DoEvents();
+  }
+  std::function<void()> during_events;
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -45,7 +57,7 @@ class MainWindowTest : public ::testing::Test {
   }
 
   MemoryMachine machine;
-  ui::HeadlessHost host;
+  EventHost host;
   ui::Application app{host};
   RecordingSplash splash;
   std::string folder;
@@ -229,6 +241,30 @@ TEST_F(MainWindowTest, ClosingUnloadsEveryWindowAndCannotBeCancelled) {
   app.Load(other);
   EXPECT_TRUE(app.Unload(Form(), ui::CloseReason::WindowsShutdown));
   EXPECT_TRUE(other_unloaded);
+  EXPECT_TRUE(app.Loaded().empty());
+}
+
+TEST_F(MainWindowTest, ClosingDuringACleanerRunWaitsForTheEntryInHandThenCloses) {
+  Start();
+  const RegKeyPath area{RegRoot::LocalMachine, std::string(cleaner::kUninstallArea), RegView::Force64};
+  for (const char* name : {"OldTool", "OlderTool"}) machine.registry.CreateKey(area.Child(name));
+  int close_requests = 0;
+  host.on_modal = [&](ui::Form& health) {
+    host.during_events = [&] {
+      machine.clock.Advance(cleaner::EventPacer::kIntervalMs);
+      if (close_requests++ == 0) {
+        // Put off, not refused: the window stays until the cleaner has stopped.
+        EXPECT_FALSE(app.Unload(Form(), ui::CloseReason::User));
+        EXPECT_TRUE(app.IsLoaded(Form()));
+      }
+    };
+    health["checkcmd"].RaiseClick();
+    host.during_events = nullptr;
+    EXPECT_FALSE(app.IsLoaded(health));
+  };
+  Form()["Command3"].RaiseClick();
+  EXPECT_GT(close_requests, 0);
+  EXPECT_FALSE(app.IsLoaded(Form()));  // closed as soon as the cleaner window was gone
   EXPECT_TRUE(app.Loaded().empty());
 }
 
