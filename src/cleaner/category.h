@@ -24,7 +24,6 @@ struct Removal {
   RegKeyPath key;
   std::optional<std::string> value_name;
   std::string file;  // when set, the file to delete; key and value_name are then unused
-  bool operator==(const Removal&) const = default;
 };
 
 // A scan's findings: the category's four work lists, in the order the window names them

@@ -5,6 +5,10 @@
 
 namespace qb::cleaner {
 
+bool KeySnapshot::operator==(const KeySnapshot& other) const {
+  return values == other.values && subkeys == other.subkeys;
+}
+
 namespace {
 
 SnapshotRead FromStatus(Status status) {
@@ -33,7 +37,7 @@ SnapshotRead ReadKeyTree(Registry& registry, const RegKeyPath& key, KeySnapshot&
         read != SnapshotRead::Taken) {
       return read;
     }
-    tree.subkeys.emplace_back(std::move(name), std::move(subtree));
+    tree.subkeys.push_back({std::move(name), std::move(subtree)});
   }
   return SnapshotRead::Taken;
 }

@@ -3,7 +3,6 @@
 // before the removal: a removal goes ahead only while the registry still holds exactly
 // what the backup holds, and it takes away only that.
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "cleaner/category.h"
@@ -13,9 +12,18 @@ namespace qb::cleaner {
 
 // A key with everything below it, as read at one moment.
 struct KeySnapshot {
+  struct Subkey;
   std::vector<RegValue> values;
-  std::vector<std::pair<std::string, KeySnapshot>> subkeys;  // in enumeration order
-  bool operator==(const KeySnapshot&) const = default;
+  std::vector<Subkey> subkeys;  // in enumeration order
+  bool operator==(const KeySnapshot& other) const;
+};
+
+// A named struct rather than a pair: a pair of a type that is still being defined is
+// rejected by some standard libraries.
+struct KeySnapshot::Subkey {
+  std::string name;
+  KeySnapshot tree;
+  bool operator==(const Subkey&) const = default;
 };
 
 // One removal with what it takes away: the key tree, or the value.
