@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "platform/picture.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/wide.h"
@@ -71,6 +73,15 @@ TEST_F(Win32ImagesTest, SaysPlainlyWhatIsNoPicture) {
             status::kInvalidData);
   EXPECT_EQ(images.Decode(folder + "\\missing.png", 0, picture), status::kFileNotFound);
   EXPECT_TRUE(picture.Empty());
+}
+
+TEST_F(Win32ImagesTest, DecodesOnAThreadThatHasNoComApartment) {
+  const std::string path = Write("worker.png", kPng);
+  Status decoded = status::kInvalidData;
+  Picture picture;
+  std::thread([&] { decoded = images.Decode(path, 0, picture); }).join();
+  EXPECT_EQ(decoded, status::kOk);
+  EXPECT_EQ(picture.width, 2);
 }
 
 }  // namespace

@@ -20,6 +20,9 @@ Status StatusOf(HRESULT result) {
 }  // namespace
 
 Status Win32Images::Decode(std::string_view path, int max_side, Picture& picture) {
+  // The imaging library is a COM service: joins the thread's apartment, or opens one for
+  // a caller that has none.
+  ComApartment apartment;
   ComPtr<IWICImagingFactory> factory;
   HRESULT result = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                     IID_IWICImagingFactory, factory.ReceiveVoid());
