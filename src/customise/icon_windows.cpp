@@ -24,7 +24,7 @@ std::unique_ptr<ui::Form> BuildIconForm(IconWindow::Target target) {
   const int tree_height = folder ? 2160 : 0;
   auto form = std::make_unique<ui::Form>(folder ? "iconfolderfrm" : "icondrivefrm",
                                          folder ? "Change folder icon" : "Change drive icon",
-                                         kWidth, 4980 + tree_height);
+                                         kWidth, 4500 + tree_height);
   form->Add({.name = "SkinLabel1", .kind = ControlKind::SkinLabel,
              .caption = folder ? "Choose the folder to change its icon"
                                : "Choose the drive to change its icon",
