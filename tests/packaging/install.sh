@@ -34,8 +34,8 @@ version=${name#QuillBox-}; version=${version%-x64}
 
 # The files every package carries: those of the portable zip.
 shipped=$(unzip -Z1 "$zip64" | grep -v '/$' | sed "s|^$name/||" | sort)
-check "the packages ship QuillBox.exe, the languages, skin, splash and help" \
-  bash -c 'for f in QuillBox.exe languages/English.ini languages/German.ini languages/French.ini winaquas.skn Splash.spl newhelp.chm; do grep -qx "$f" <<<"$1" || { echo "missing $f"; exit 1; }; done' _ "$shipped"
+check "the packages ship QuillBox.exe, quillbox-cli.exe, the languages, skin, splash and help" \
+  bash -c 'for f in QuillBox.exe quillbox-cli.exe languages/English.ini languages/German.ini languages/French.ini winaquas.skn Splash.spl newhelp.chm; do grep -qx "$f" <<<"$1" || { echo "missing $f"; exit 1; }; done' _ "$shipped"
 x86_files=$(7z l -slt "$setup86" | sed -n '/^----------$/,$ s/^Path = //p' |
             grep -v -e '^\$PLUGINSDIR' -e '^uninstall.exe$' | tr '\\' '/' | sort)
 check "the x86 installer holds the same files as the zip" [ "$x86_files" = "$shipped" ]
@@ -105,6 +105,10 @@ for value in "${!expected[@]}"; do
 done
 size=$(value_of EstimatedSize <<<"$entry")
 check "uninstall value EstimatedSize is a size in KB ($size)" [ $((size)) -gt 500 ]
+
+cli_version=$(wine "$instdir/quillbox-cli.exe" --version 2>/dev/null | tr -d '\r')
+check "the installed console program answers --version ($cli_version)" \
+  bash -c '[[ "$1" == *"$2"* ]]' _ "$cli_version" "$version"
 
 run_cleaner_from 'C:\Program Files\Quill Box\QuillBox.exe' "$instdir/Backups"
 check "the cleaner left the program's own uninstall entry alone" \
