@@ -1,0 +1,214 @@
+// Start-up of QuillBox.exe against the plainest Win32 program (qb_bench_minimal_window.exe),
+// started alternately in one run on one machine after one unmeasured warm-up start of each.
+// For every start: the time from CreateProcess until the program's main window is shown,
+// until the program is idle after that window's first paint, and the peak working set then,
+// read before the window is asked to close. Each program is closed with WM_CLOSE and has
+// ended before the next start (Quill Box lets one instance run at a time). Prints every
+// start, the medians and the ratios Quill Box / plain window.
+// Usage: qb_bench_startup.exe [warm starts of each, default 5]
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Program {
+  const char* name;
+  std::wstring path;
+  // The class and title of the main window; a splash or helper window has neither.
+  const wchar_t* window_class;
+  const wchar_t* title;
+};
+
+struct Start {
+  double shown_ms = 0;
+  double idle_ms = 0;
+  double peak_mib = 0;
+};
+
+class Clock {
+ public:
+  Clock() { QueryPerformanceFrequency(&frequency_); }
+  LARGE_INTEGER Now() const {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return now;
+  }
+  double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) const {
+    return static_cast<double>(to.QuadPart - from.QuadPart) * 1000.0 / static_cast<double>(frequency_.QuadPart);
+  }
+
+ private:
+  LARGE_INTEGER frequency_;
+};
+
+class Process {
+ public:
+  explicit Process(const PROCESS_INFORMATION& info) : info_(info) {}
+  Process(const Process&) = delete;
+  Process& operator=(const Process&) = delete;
+  ~Process() {
+    // A start that failed half-way must not leave its program running into the next one.
+    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+      TerminateProcess(info_.hProcess, 1);
+      WaitForSingleObject(info_.hProcess, 10000);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+  }
+  HANDLE Handle() const { return info_.hProcess; }
+  DWORD Id() const { return info_.dwProcessId; }
+  bool Ended(DWORD wait_ms) const { return WaitForSingleObject(info_.hProcess, wait_ms) == WAIT_OBJECT_0; }
+
+ private:
+  PROCESS_INFORMATION info_;
+};
+
+HWND ShownMainWindow(const Program& program, DWORD process_id) {
+  HWND window = nullptr;
+  while ((window = FindWindowExW(nullptr, window, program.window_class, program.title)) != nullptr) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == process_id && IsWindowVisible(window)) return window;
+  }
+  return nullptr;
+}
+
+std::wstring FolderOf(const std::wstring& path) {
+  const size_t slash = path.find_last_of(L"\\/");
+  return slash == std::wstring::npos ? L"." : path.substr(0, slash);
+}
+
+std::optional<Start> StartOnce(const Program& program, const Clock& clock, std::string& error) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  std::wstring command = L"\"" + program.path + L"\"";
+  const std::wstring folder = FolderOf(program.path);
+  const LARGE_INTEGER begin = clock.Now();
+  if (!CreateProcessW(program.path.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.c_str(), &startup, &info)) {
+    error = "could not be started (error " + std::to_string(GetLastError()) + ")";
+    return std::nullopt;
+  }
+  const Process process(info);
+
+  // Polled every millisecond: the wait on the process is the pause, and an early end shows.
+  const ULONGLONG deadline = GetTickCount64() + 60000;
+  HWND window = nullptr;
+  while (!(window = ShownMainWindow(program, process.Id()))) {
+    if (process.Ended(1)) {
+      DWORD code = 0;
+      GetExitCodeProcess(process.Handle(), &code);
+      error = "ended (exit code " + std::to_string(code) + ") before its main window was shown";
+      return std::nullopt;
+    }
+    if (GetTickCount64() > deadline) {
+      error = "showed no main window within 60 s";
+      return std::nullopt;
+    }
+  }
+  const LARGE_INTEGER shown = clock.Now();
+
+  // The program answers a sent message only from its message loop, that is after the
+  // window's first UpdateWindow; it is idle once the child windows' paints are done too.
+  DWORD_PTR answer = 0;
+  if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &answer) ||
+      WaitForInputIdle(process.Handle(), 30000) != 0) {
+    error = "did not become idle within 30 s of showing its window";
+    return std::nullopt;
+  }
+  const LARGE_INTEGER idle = clock.Now();
+
+  PROCESS_MEMORY_COUNTERS memory{};
+  memory.cb = sizeof(memory);
+  if (!GetProcessMemoryInfo(process.Handle(), &memory, sizeof(memory))) {
+    error = "gave no memory figures (error " + std::to_string(GetLastError()) + ")";
+    return std::nullopt;
+  }
+
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  if (!process.Ended(30000)) {
+    error = "did not end within 30 s of WM_CLOSE";
+    return std::nullopt;
+  }
+  return Start{clock.Milliseconds(begin, shown), clock.Milliseconds(begin, idle),
+               static_cast<double>(memory.PeakWorkingSetSize) / (1024.0 * 1024.0)};
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const size_t middle = values.size() / 2;
+  return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+struct Medians {
+  double shown_ms, idle_ms, peak_mib;
+};
+
+Medians MediansOf(const std::vector<Start>& starts) {
+  std::vector<double> shown, idle, peak;
+  for (const Start& start : starts) {
+    shown.push_back(start.shown_ms);
+    idle.push_back(start.idle_ms);
+    peak.push_back(start.peak_mib);
+  }
+  return {Median(shown), Median(idle), Median(peak)};
+}
+
+std::wstring ProgramFolder() {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  return FolderOf(path);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const int starts = argc > 1 ? std::max(1, _wtoi(argv[1])) : 5;
+  const std::wstring folder = ProgramFolder();
+  const Program programs[] = {
+      {"plain window", folder + L"\\qb_bench_minimal_window.exe", L"QbMinimalWindow", L"Minimal window"},
+      {"QuillBox.exe", folder + L"\\QuillBox.exe", L"QbForm", L"Quill Box"},
+  };
+  const Clock clock;
+  std::string error;
+
+  for (const Program& program : programs) {
+    if (!StartOnce(program, clock, error)) {
+      std::printf("%s: warm-up start failed: %s\n", program.name, error.c_str());
+      return 1;
+    }
+  }
+
+  std::vector<Start> results[2];
+  std::printf("%-14s %5s %10s %10s %10s\n", "program", "start", "shown ms", "idle ms", "peak MiB");
+  for (int round = 1; round <= starts; ++round) {
+    for (int which = 0; which < 2; ++which) {
+      const auto start = StartOnce(programs[which], clock, error);
+      if (!start) {
+        std::printf("%s: start %d failed: %s\n", programs[which].name, round, error.c_str());
+        return 1;
+      }
+      std::printf("%-14s %5d %10.1f %10.1f %10.1f\n", programs[which].name, round, start->shown_ms,
+                  start->idle_ms, start->peak_mib);
+      std::fflush(stdout);
+      results[which].push_back(*start);
+    }
+  }
+
+  const Medians plain = MediansOf(results[0]);
+  const Medians quill = MediansOf(results[1]);
+  std::printf("\nmedians of %d warm starts each\n", starts);
+  std::printf("%-14s %10.1f %10.1f %10.1f\n", programs[0].name, plain.shown_ms, plain.idle_ms, plain.peak_mib);
+  std::printf("%-14s %10.1f %10.1f %10.1f\n", programs[1].name, quill.shown_ms, quill.idle_ms, quill.peak_mib);
+  std::printf("ratio          %10.2f %10.2f %10.2f\n", quill.shown_ms / plain.shown_ms,
+              quill.idle_ms / plain.idle_ms, quill.peak_mib / plain.peak_mib);
+  return 0;
+}
