@@ -145,6 +145,14 @@ class CaptionFitTest : public testing::ViewTest {
     }
   }
 
+  // A page or tab gets its controls' windows when first shown: every one is shown, so that
+  // every caption has a window to be measured in.
+  static void ShowEveryContainer(Form& form) {
+    for (const auto& control : form.Controls()) {
+      if (!form.Children(control.get()).empty()) control->SetVisible(true);
+    }
+  }
+
   std::vector<Clip> Clips(std::string_view language, int dpi) {
     std::vector<Clip> clips;
     host_.Dpi().SetOverride(dpi);
@@ -156,6 +164,7 @@ class CaptionFitTest : public testing::ViewTest {
       skin::SkinForm(form, skin_);
       app_.Show(form);
       EXPECT_NE(Hwnd(form), nullptr) << design.name;
+      ShowEveryContainer(form);
       host_.DoEvents();
       MeasureShown(form, dpi, clips);
       app_.Unload(form);

@@ -160,6 +160,45 @@ TEST_F(ViewTest, EnabledTimersTickAndDisabledOnesDoNot) {
   EXPECT_TRUE(PumpUntil([&] { return stopped_ticks >= 1; }));
 }
 
+// A window opens with the windows it shows: the controls of a hidden page get theirs when the
+// page is first shown, as the model has them by then; a timer on it ticks from the start.
+TEST_F(ViewTest, AHiddenPagesControlsGetWindowsWhenItIsFirstShown) {
+  Form& form = NewForm();
+  auto& shown = form.Add({.name = "VisualFrame", .kind = ControlKind::Frame, .rect = {100, 100, 4000, 2000}});
+  auto& apply = form.Add({.name = "applycmd", .kind = ControlKind::CommandButton, .container = &shown,
+                          .caption = "Apply", .rect = {200, 400, 1500, 400}});
+  auto& page = form.Add({.name = "SIFrame", .kind = ControlKind::Frame, .rect = {100, 100, 4000, 2000},
+                         .visible = false});
+  auto& tab = form.Add({.name = "OptionsFrame", .kind = ControlKind::Frame, .container = &page,
+                        .rect = {100, 300, 3000, 1500}});
+  auto& box = form.Add({.name = "txtRAM", .kind = ControlKind::TextBox, .container = &tab,
+                        .rect = {200, 300, 2000, 330}});
+  auto& timer = form.Add({.name = "Timer1", .kind = ControlKind::Timer, .container = &page, .interval = 10});
+  int ticks = 0;
+  timer.on_timer = [&] { ++ticks; };
+  app_.Show(form);
+
+  EXPECT_TRUE(IsWindowVisible(Hwnd(apply)));
+  EXPECT_NE(Hwnd(page), nullptr);
+  EXPECT_EQ(Hwnd(tab), nullptr);
+  EXPECT_EQ(Hwnd(box), nullptr);
+  EXPECT_TRUE(PumpUntil([&] { return ticks >= 2; }));
+
+  box.SetText("8 GB");  // read while the page is still hidden
+  page.SetVisible(true);
+  ASSERT_NE(Hwnd(box), nullptr);
+  EXPECT_EQ(GetParent(Hwnd(box)), Hwnd(tab));
+  EXPECT_EQ(GetParent(Hwnd(tab)), Hwnd(page));
+  EXPECT_EQ(TextOf(Hwnd(box)), L"8 GB");
+  EXPECT_TRUE(IsWindowVisible(Hwnd(box)));
+  // Hidden and shown again: the same windows, not a second set.
+  const HWND first = Hwnd(box);
+  page.SetVisible(false);
+  page.SetVisible(true);
+  EXPECT_EQ(Hwnd(box), first);
+  EXPECT_EQ(FindWindowExW(Hwnd(tab), first, nullptr, nullptr), nullptr);
+}
+
 TEST_F(ViewTest, RunEndsWhenTheLastWindowIsUnloaded) {
   Form& form = NewForm();
   auto& timer = form.Add({.name = "Timer1", .kind = ControlKind::Timer, .interval = 10});

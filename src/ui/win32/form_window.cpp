@@ -180,16 +180,32 @@ void FormWindow::TitleButtonClicked(const std::string& name) {
   }
 }
 
+void FormWindow::CreateView(Control& control) {
+  auto view = ControlView::Make(*this, control);
+  ControlView& made = *view;
+  view_of_[&control] = view.get();
+  views_.push_back(std::move(view));
+  made.Create();
+}
+
 void FormWindow::CreateViews(const Control* container) {
   for (Control* control : form_.Children(container)) {
-    auto view = ControlView::Make(*this, *control);
-    ControlView& made = *view;
-    view_of_[control] = view.get();
-    views_.push_back(std::move(view));
-    made.Create();
-    CreateViews(control);
+    if (!ViewOf(*control)) CreateView(*control);
+    if (form_.Children(control).empty()) continue;
+    if (control->Visible()) {
+      CreateViews(control);
+    } else if (unbuilt_.insert(control).second) {
+      CreateTimerViews(control);
+    }
   }
   ApplyZOrder(container);
+}
+
+void FormWindow::CreateTimerViews(const Control* container) {
+  for (Control* control : form_.Children(container)) {
+    if (control->Kind() == ControlKind::Timer && !ViewOf(*control)) CreateView(*control);
+    CreateTimerViews(control);
+  }
 }
 
 void FormWindow::ApplyZOrder(const Control* container) {
@@ -235,6 +251,10 @@ void FormWindow::SkinChanged() {
 }
 
 void FormWindow::ControlChanged(Control& control, Property property) {
+  // A container shown for the first time gets its controls' windows before it appears.
+  if (property == Property::Visible && control.Visible() && unbuilt_.erase(&control)) {
+    CreateViews(&control);
+  }
   if (ControlView* view = ViewOf(control)) view->Sync(property);
 }
 

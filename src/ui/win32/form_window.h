@@ -7,6 +7,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string_view>
 #include <vector>
 
@@ -78,7 +79,12 @@ class FormWindow : public Window, public FormObserver {
   std::vector<std::string> TitleButtonNames() const;
   int TitleButtonUnder(POINT point) const;
   void TitleButtonClicked(const std::string& name);
+  // Creates the views of the container's controls that have none yet. A hidden container's
+  // controls get their windows when it is first shown (only timers, which have no window,
+  // start at once): a window opens with the windows it shows, not those of every page.
   void CreateViews(const Control* container);
+  void CreateTimerViews(const Control* container);
+  void CreateView(Control& control);
   void ApplyZOrder(const Control* container);
   void ApplyFrame();
   void ApplySize();
@@ -91,6 +97,8 @@ class FormWindow : public Window, public FormObserver {
   Form& form_;
   std::vector<std::unique_ptr<ControlView>> views_;
   std::map<const Control*, ControlView*> view_of_;
+  // Hidden containers whose controls have no windows yet.
+  std::set<const Control*> unbuilt_;
   std::map<Control*, UINT_PTR> timer_ids_;
   std::map<COLORREF, qb::win32::ScopedGdiObject> brushes_;
   int hot_button_ = -1;
