@@ -66,6 +66,11 @@ struct IconTraits {
   static void Close(HICON icon) { DestroyIcon(icon); }
 };
 
+struct LibraryTraits {
+  static HMODULE Invalid() { return nullptr; }
+  static void Close(HMODULE library) { FreeLibrary(library); }
+};
+
 using ScopedHandle = Scoped<HANDLE, HandleTraits>;
 using ScopedFile = Scoped<HANDLE, FileHandleTraits>;
 using ScopedFind = Scoped<HANDLE, FindHandleTraits>;
@@ -73,6 +78,7 @@ using ScopedKey = Scoped<HKEY, KeyTraits>;
 using ScopedGdiObject = Scoped<HGDIOBJ, GdiTraits>;
 using ScopedMemoryDc = Scoped<HDC, MemoryDcTraits>;
 using ScopedIcon = Scoped<HICON, IconTraits>;
+using ScopedLibrary = Scoped<HMODULE, LibraryTraits>;
 
 // Selects an object into a device context and puts the previous one back.
 class ScopedSelect {

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "platform/win32/scoped.h"
 #include "platform/win32/timed_message_box.h"
 #include "platform/win32/wide.h"
 
@@ -38,6 +39,22 @@ class ScopedItemList {
   PIDLIST_ABSOLUTE list_;
 };
 
+// The common dialog library is loaded for the one dialog asked for, not with the program: it
+// brings the printing system along, several megabytes that a start-up would pay for dialogs
+// most runs never open.
+class CommonDialogs {
+ public:
+  CommonDialogs() : library_(LoadLibraryW(L"comdlg32.dll")) {}
+  template <typename Function>
+  Function* Get(const char* name) const {
+    return library_ ? reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(library_.Get(), name)))
+                    : nullptr;
+  }
+
+ private:
+  ScopedLibrary library_;
+};
+
 }  // namespace
 
 int Win32Dialogs::ShowMessage(WindowHandle owner, std::string_view text, std::string_view title,
@@ -63,7 +80,9 @@ bool Win32Dialogs::ChooseOpenFile(WindowHandle owner, const FileChoice& choice, 
   // The program's current folder stays where it was: relative names elsewhere keep meaning.
   dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
                  OFN_EXPLORER;
-  if (!GetOpenFileNameW(&dialog)) return false;
+  const CommonDialogs dialogs;
+  const auto open = dialogs.Get<decltype(GetOpenFileNameW)>("GetOpenFileNameW");
+  if (!open || !open(&dialog)) return false;
   path = Narrow(file.data());
   return true;
 }
@@ -94,7 +113,9 @@ bool Win32Dialogs::ChooseColour(WindowHandle owner, uint32_t& colour) {
   dialog.rgbResult = colour;
   dialog.lpCustColors = custom;
   dialog.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
-  if (!ChooseColorW(&dialog)) return false;
+  const CommonDialogs dialogs;
+  const auto choose = dialogs.Get<decltype(ChooseColorW)>("ChooseColorW");
+  if (!choose || !choose(&dialog)) return false;
   colour = dialog.rgbResult;
   return true;
 }
