@@ -30,6 +30,15 @@ namespace {
 constexpr std::string_view kSplashFile = "\\Splash.spl";
 constexpr std::string_view kHelpFile = "\\newhelp.chm";
 
+// Every control inside the container, at any depth.
+std::vector<ui::Control*> ControlsWithin(const ui::Form& form, const ui::Control& container) {
+  std::vector<ui::Control*> found = form.Children(&container);
+  for (size_t i = 0; i < found.size(); ++i) {
+    for (ui::Control* child : form.Children(found[i])) found.push_back(child);
+  }
+  return found;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(ui::Application& app, const Services& services, ui::SplashScreen& splash)
@@ -37,6 +46,7 @@ MainWindow::MainWindow(ui::Application& app, const Services& services, ui::Splas
       drives_(*form_, services_, [this] { return app_.HandleOf(*form_); }) {
   ui::Form& form = *form_;
   form.on_load = [this] { Load(); };
+  form.on_shown = [this] { Shown(); };
   form.on_query_unload = [this](ui::CloseReason reason, bool& cancel) {
     // Closing is never refused, only put off while a window finishes the work in hand (the
     // cleaner stops after its current entry); the program closes right after.
@@ -79,11 +89,13 @@ MainWindow::MainWindow(ui::Application& app, const Services& services, ui::Splas
   tweaks::WirePrivacyPage(form, services_, hooks);
   tweaks::WireInputPage(form, services_, hooks);
   tweaks::WireVisualOptionsPage(form, services_, hooks);
+  for (PageOnShow& page : pages_on_show_) ReadBeforeItsHandlers(page);
 }
 
 // The start-up sequence. Its order is what users of earlier versions know: the first
 // frame shown, which captions come from which language application, and the Start Menu
-// "Apply" ending disabled all follow from it.
+// "Apply" ending disabled all follow from it. Only what the first picture shows is read
+// here; the rest waits until the window is up (Shown) or its page is first shown.
 void MainWindow::Load() {
   ui::Form& form = *form_;
   // A second start ends here, before anything is shown or any preference is read.
@@ -118,20 +130,22 @@ void MainWindow::Load() {
   }
 
   ApplyLanguageAndFrameCaptions(language::StoredChoice(settings));
-  InitialiseMonitor();
-  FillDriveFacts();
 
   // From here on a failing step is passed over and the next one runs.
-  Guarded(&MainWindow::ReadExplorerPage);
-  Guarded(&MainWindow::ReadInputPage);
-  Guarded(&MainWindow::ReadSystemInformation);
   Guarded(&MainWindow::ReadVisualPage);
-  Guarded(&MainWindow::FillLanguageList);
   std::string language = language::StoredChoice(settings);
   if (language.empty()) language = std::string(language::kFallbackLanguage);
   language::ApplyLanguage(form, services_.profile, app_folder_, language);
-  Guarded(&MainWindow::RefreshDriveFacts);
   Guarded(&MainWindow::DisableStartMenuApply);
+}
+
+// The window is up: the monitor and the drive facts, which the first picture does not show,
+// are read now, in the order the start-up always read them. The monitor's timers first tick
+// after this.
+void MainWindow::Shown() {
+  Guarded(&MainWindow::InitialiseMonitor);
+  Guarded(&MainWindow::FillDriveFacts);
+  Guarded(&MainWindow::RefreshDriveFacts);
 }
 
 // The three frames without a key of their own take their captions from fixed keys, read
@@ -154,8 +168,37 @@ void MainWindow::Guarded(void (MainWindow::*step)()) {
   }
 }
 
+void MainWindow::ReadOnce(PageOnShow& page) {
+  if (page.read_done) return;
+  page.read_done = true;
+  Guarded(page.read);
+}
+
+// A page read when first shown is read before any handler of its controls runs too, so that
+// no handler (an Apply above all) acts on controls that never showed the stored state.
+void MainWindow::ReadBeforeItsHandlers(PageOnShow& page) {
+  for (ui::Control* control : ControlsWithin(*form_, (*form_)[page.frame])) {
+    for (auto* event : {&control->on_click, &control->on_dbl_click, &control->on_change}) {
+      if (!*event) continue;
+      *event = [this, &page, handler = std::move(*event)] {
+        ReadOnce(page);
+        handler();
+      };
+    }
+    if (control->on_key_press) {
+      control->on_key_press = [this, &page, handler = std::move(control->on_key_press)](int& key) {
+        ReadOnce(page);
+        handler(key);
+      };
+    }
+  }
+}
+
 void MainWindow::ShowPage(std::string_view frame) {
   ui::Form& form = *form_;
+  for (PageOnShow& page : pages_on_show_) {
+    if (page.frame == frame) ReadOnce(page);
+  }
   form[frame].SetVisible(true);
   for (std::string_view other : kContentFrames) {
     if (other != frame) form[other].SetVisible(false);

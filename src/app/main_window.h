@@ -1,6 +1,7 @@
 #pragma once
 // The main window: its start-up sequence, navigation between the pages, the navigation
 // column toggle, the tab strips, the skin's title-bar buttons, and closing.
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -33,6 +34,7 @@ class MainWindow {
 
  private:
   void Load();
+  void Shown();
   void ApplyLanguageAndFrameCaptions(const std::string& language);
   void Guarded(void (MainWindow::*step)());
   void ShowPage(std::string_view frame);
@@ -49,7 +51,17 @@ class MainWindow {
   bool CloseEveryOtherWindow();
   void ApplyLanguageChoice();
 
-  // Pages read their first state during start-up, one step each.
+  // A page whose first state is read when it is first shown, not during the start-up.
+  struct PageOnShow {
+    std::string_view frame;
+    void (MainWindow::*read)();
+    bool read_done = false;
+  };
+  void ReadOnce(PageOnShow& page);
+  void ReadBeforeItsHandlers(PageOnShow& page);
+
+  // Pages read their first state in steps of their own: during the start-up, once the
+  // window is up, or when first shown.
   void InitialiseMonitor();
   void FillDriveFacts();
   void ReadExplorerPage();
@@ -69,6 +81,12 @@ class MainWindow {
   std::string app_folder_;
   disk::DrivesPage drives_;
   bool second_instance_ = false;
+  std::array<PageOnShow, 4> pages_on_show_{{
+      {"EXPFrame", &MainWindow::ReadExplorerPage},
+      {"Inputframe", &MainWindow::ReadInputPage},
+      {"SIFrame", &MainWindow::ReadSystemInformation},
+      {"langFrame", &MainWindow::FillLanguageList},
+  }};
   // A close request that waits for a window in the middle of its work.
   std::optional<ui::CloseReason> pending_close_;
 };

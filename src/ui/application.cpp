@@ -12,7 +12,8 @@ void Application::Load(Form& form) {
 
 void Application::Show(Form& form) {
   Load(form);
-  if (IsLoaded(form)) host_.Show(form);
+  // A load handler may unload its own window (a second instance, a failed start).
+  if (IsLoaded(form) && host_.Show(form) && form.on_shown) form.on_shown();
 }
 
 void Application::ShowModal(Form& form, Form* owner) {

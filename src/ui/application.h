@@ -13,8 +13,8 @@ namespace qb::ui {
 class FormHost {
  public:
   virtual ~FormHost() = default;
-  // Makes the window visible without waiting.
-  virtual void Show(Form& form) = 0;
+  // Makes the window visible without waiting; false when it could not be shown.
+  virtual bool Show(Form& form) = 0;
   // Shows the window modally over its owner and returns when it has been unloaded.
   virtual void ShowModal(Form& form, Form* owner) = 0;
   // Takes the window off the screen; called after its Unload event.
@@ -32,6 +32,7 @@ class Application {
 
   // Adds the window to the collection and raises its Load event, once.
   void Load(Form& form);
+  // Loads the window when needed, shows it and raises its Shown event.
   void Show(Form& form);
   // Loads the window when needed, shows it modally and returns once it is unloaded.
   void ShowModal(Form& form, Form* owner);

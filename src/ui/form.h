@@ -62,6 +62,9 @@ class Form {
   void SetBusy(bool busy);
 
   std::function<void()> on_load;
+  // Raised when Show has put the window on the screen, after its first paint: the work the
+  // first picture does not need runs here.
+  std::function<void()> on_shown;
   std::function<void()> on_unload;
   std::function<void(CloseReason reason, bool& cancel)> on_query_unload;
   std::function<void()> on_resize;

@@ -14,7 +14,11 @@ class HeadlessHost : public FormHost {
  public:
   void Attach(Application& app) { app_ = &app; }
 
-  void Show(Form& form) override { shown.push_back(form.Name()); }
+  bool Show(Form& form) override {
+    shown.push_back(form.Name());
+    if (on_show) on_show(form);
+    return true;
+  }
   void ShowModal(Form& form, Form* owner) override {
     modal.push_back(form.Name());
     if (on_modal) on_modal(form);
@@ -28,6 +32,8 @@ class HeadlessHost : public FormHost {
   WindowHandle HandleOf(const Form&) const override { return 0x1234; }
 
   std::function<void(Form&)> on_modal;
+  // Called as the window would appear, before its Shown event.
+  std::function<void(Form&)> on_show;
   std::vector<std::string> shown;
   std::vector<std::string> modal;
   std::vector<std::string> destroyed;

@@ -1,5 +1,8 @@
 #include "app/main_window.h"
 
+#include <algorithm>
+#include <functional>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -8,6 +11,7 @@
 #include "cleaner/uninstall_entries.h"
 #include "language/language_catalogue.h"
 #include "platform/memory/memory_machine.h"
+#include "registry/registry_paths.h"
 #include "support/source_files.h"
 #include "ui/headless_host.h"
 
@@ -82,6 +86,7 @@ TEST_F(MainWindowTest, StartsOnTheVisualPageInEnglishWithTheSplashDownBeforeShow
   EXPECT_EQ(Form()["Inputframe"].Caption(), "Input");
   // Controls without a key keep their design captions.
   EXPECT_EQ(Form()["EXPFrame"].Caption(), "Explorer");
+  Form()["Command7"].RaiseClick();
   EXPECT_EQ(Form()["combolng"].Items(), std::vector<std::string>{"English"});
   EXPECT_EQ(Form()["combolng"].Text(), "English");
   // Opening the program changes no setting.
@@ -286,6 +291,7 @@ TEST_F(MainWindowTest, LanguageListOffersEveryLanguageFileWithTheStoredOneSelect
   AppSettings settings(machine.registry);
   language::StoreChoice(settings, "german");
   Start();
+  Form()["Command7"].RaiseClick();
   ui::Control& list = Form()["combolng"];
   EXPECT_EQ(list.Items(), (std::vector<std::string>{"English", "French", "German"}));
   EXPECT_EQ(list.Text(), "German");
@@ -365,6 +371,89 @@ TEST_P(WallpaperPreviewTest, ShowsTheStoredWallpaperUnlessItIsNone) {
 
 INSTANTIATE_TEST_SUITE_P(Values, WallpaperPreviewTest,
                          ::testing::Values("(None)", "(NONE)", "", "C:\\Windows\\sky.bmp"));
+
+// The window comes up with what its first picture shows; every other page reads its state
+// when it is first shown, once, and the monitor and drive facts once the window is up.
+TEST_F(MainWindowTest, PagesNotShownAreReadWhenFirstShownAndOnlyOnce) {
+  ASSERT_EQ(registry::RegWrite(machine.registry,
+                               "HKCU\\Software\\Microsoft\\Internet Explorer\\Main\\Start Page",
+                               "http://example.test/"),
+            status::kOk);
+  ASSERT_EQ(registry::RegWrite(machine.registry, "HKCU\\Control Panel\\Mouse\\MouseSensitivity", "14"),
+            status::kOk);
+  machine.system.computer_name = "BENCH-PC";
+  machine.registry.ClearWriteLog();
+  const struct {
+    const char* button;
+    std::function<bool(ui::Form&)> read;
+  } pages[] = {
+      {"Command1", [](ui::Form& form) { return form["hometxt"].Text() == "http://example.test/"; }},
+      {"Command6", [](ui::Form& form) { return form["SpeedSlider"].Value() == 14; }},
+      {"Command2", [](ui::Form& form) { return form["txtComputerName"].Text() == "BENCH-PC"; }},
+      {"Command7", [](ui::Form& form) { return form["combolng"].Items() == std::vector<std::string>{"English"}; }},
+  };
+  Start();
+  for (const auto& page : pages) EXPECT_FALSE(page.read(Form())) << page.button << " was read at start-up";
+  for (const auto& page : pages) {
+    Form()[page.button].RaiseClick();
+    EXPECT_TRUE(page.read(Form())) << page.button << " was not read when shown";
+  }
+  // Shown again: not read again (the processor speed is measured once).
+  Form()["Command4"].RaiseClick();
+  Form()["Command2"].RaiseClick();
+  const auto& calls = machine.system.Calls();
+  EXPECT_EQ(std::count(calls.begin(), calls.end(), "MeasureProcessorMhz"), 1);
+  EXPECT_TRUE(machine.registry.WriteLog().empty());
+}
+
+TEST_F(MainWindowTest, MonitorAndDriveFactsAreReadOnceTheWindowIsUp) {
+  machine.files.AddDrive("C:\\", DriveType::Fixed);
+  std::vector<std::string> drives_when_shown;
+  std::string memory_when_shown;
+  host.on_show = [&](ui::Form& form) {
+    drives_when_shown = form["Drive1"].Items();
+    memory_when_shown = form["Label5"].Caption();
+  };
+  Start();
+  EXPECT_TRUE(drives_when_shown.empty());
+  EXPECT_EQ(memory_when_shown, "");
+  EXPECT_FALSE(Form()["Drive1"].Items().empty());
+  EXPECT_EQ(Form()["Drive1"].Text(), "c:");
+  EXPECT_EQ(Form()["typelbl"].Caption(), "Fixed Drive");
+  EXPECT_NE(Form()["Label5"].Caption(), "");
+}
+
+// A page read when first shown is read before its handlers run: an Apply reached before the
+// page was ever shown (by a script, say) finds the stored settings and writes nothing.
+class ApplyBeforeShownTest : public MainWindowTest,
+                             public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ApplyBeforeShownTest, FindsTheStoredSettingsAndWritesNothing) {
+  const struct { const char* path; const char* value; const char* type; } stored[] = {
+      {"HKCU\\Software\\Microsoft\\Internet Explorer\\Main\\Start Page", "http://example.test/", "REG_SZ"},
+      {"HKCU\\Software\\Microsoft\\Internet Explorer\\Main\\Window Title", "Browser", "REG_SZ"},
+      {"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System\\DisableRegistryTools", "1",
+       "REG_DWORD"},
+      {"HKCU\\Control Panel\\Mouse\\MouseSensitivity", "14", "REG_SZ"},
+      {"HKCU\\Control Panel\\Mouse\\SwapMouseButtons", "0", "REG_SZ"},
+      {"HKCU\\Control Panel\\Mouse\\DoubleClickSpeed", "800", "REG_SZ"},
+      {"HKCU\\Control Panel\\Keyboard\\KeyboardSpeed", "20", "REG_SZ"},
+      {"HKCU\\Control Panel\\Keyboard\\KeyboardDelay", "3", "REG_SZ"},
+  };
+  for (const auto& value : stored) {
+    ASSERT_EQ(registry::RegWrite(machine.registry, value.path, value.value, value.type), status::kOk);
+  }
+  AppSettings(machine.registry).Save("Larkspan utilities", "mouse", "trails", "0");
+  machine.registry.ClearWriteLog();
+  Start();
+  Form()[GetParam()].RaiseClick();
+  EXPECT_TRUE(machine.registry.WriteLog().empty());
+  EXPECT_TRUE(machine.system_parameters.Calls().empty());
+  EXPECT_TRUE(machine.dialogs.Messages().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, ApplyBeforeShownTest,
+                         ::testing::Values("applycmd", "applyprivacy", "inputcmd"));
 
 }  // namespace
 }  // namespace qb::app

@@ -63,12 +63,13 @@ FormWindow* WindowHost::Open(Form& form, HWND owner) {
   return windows_.back().get();
 }
 
-void WindowHost::Show(Form& form) {
+bool WindowHost::Show(Form& form) {
   FormWindow* window = WindowOf(form);
   if (!window) window = Open(form, nullptr);
-  if (!window || !window->Handle()) return;
+  if (!window || !window->Handle()) return false;
   ShowWindow(window->Handle(), SW_SHOW);
   UpdateWindow(window->Handle());
+  return true;
 }
 
 void WindowHost::ShowModal(Form& form, Form* owner) {

@@ -44,7 +44,7 @@ class WindowHost : public FormHost {
 
   // Shows the form; when Windows cannot create its window, the failure is reported and the
   // form has no window (HandleOf is 0).
-  void Show(Form& form) override;
+  bool Show(Form& form) override;
   void ShowModal(Form& form, Form* owner) override;
   void Destroy(Form& form) override;
   bool DoEvents() override;
