@@ -10,6 +10,7 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -37,6 +38,11 @@ constexpr int kShortcuts = 5000;
 
 double Seconds(Stopwatch::time_point since) {
   return std::chrono::duration<double>(Stopwatch::now() - since).count();
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
 }
 
 
@@ -375,19 +381,24 @@ class Bench {
   }
 
   void Measure(const Category& category, const char* unit) {
-    const double plain_before = PlainSeconds(category);
     const registry::RegistryRoutines routines(machine_.registry, machine_.environment);
     PresenceTest presence(machine_.files, machine_.environment.WindowsFolder());
     Progress progress;
     EventPacer pacer(machine_.clock, {});
     ScanContext context{machine_.registry, machine_.environment, routines, presence, progress, pacer};
-    auto start = Stopwatch::now();
-    const ScanResult scan = category.scan(context);
-    const double scan_seconds = Seconds(start);
-    // The plain scanner runs before and after, so that both see the same warm caches and
-    // a change of load on the machine shows in both.
-    const double plain_seconds = (plain_before + PlainSeconds(category)) / 2;
-    start = Stopwatch::now();
+    // The scan and the plain scanner take turns, three times each, and the medians are
+    // compared: scans of a few hundred milliseconds move with every other process.
+    ScanResult scan;
+    std::vector<double> scans, plains;
+    for (int round = 0; round < 3; ++round) {
+      plains.push_back(PlainSeconds(category));
+      const auto at = Stopwatch::now();
+      scan = category.scan(context);
+      scans.push_back(Seconds(at));
+    }
+    const double scan_seconds = Median(scans);
+    const double plain_seconds = Median(plains);
+    const auto start = Stopwatch::now();
     const RepairOutcome repair =
         Repair(machine_.services(), category, scan.removals, progress, pacer);
     const double repair_seconds = Seconds(start);

@@ -36,24 +36,38 @@ HRESULT MakeLink(ComPtr<IShellLinkW>& link, ComPtr<IPersistFile>& file) {
   return link->QueryInterface(IID_IPersistFile, file.ReceiveVoid());
 }
 
-}  // namespace
-
-ShortcutTarget Win32Shortcuts::ReadTarget(std::string_view shortcut_path) {
-  ComApartment apartment;
-  ComPtr<IShellLinkW> link;
-  ComPtr<IPersistFile> file;
-  if (const HRESULT result = MakeLink(link, file); FAILED(result)) return Fault(result);
+// Long paths are rare in shortcuts but allowed: target is as long as the longest path.
+ShortcutTarget ReadWith(IShellLinkW& link, IPersistFile& file, std::vector<wchar_t>& target,
+                        std::string_view shortcut_path) {
   const std::wstring path = Wide(shortcut_path);
-  if (const HRESULT result = file->Load(path.c_str(), STGM_READ); FAILED(result)) {
+  if (const HRESULT result = file.Load(path.c_str(), STGM_READ); FAILED(result)) {
     return Fault(result);
   }
-  // Long paths are rare in shortcuts but allowed; the buffer is the longest path there is.
-  std::vector<wchar_t> target(32768, L'\0');
-  const HRESULT result =
-      link->GetPath(target.data(), static_cast<int>(target.size()), nullptr, 0);
+  target[0] = L'\0';
+  const HRESULT result = link.GetPath(target.data(), static_cast<int>(target.size()), nullptr, 0);
   if (FAILED(result)) return Fault(result);
   if (result == S_FALSE) return {};  // a shortcut to something that is not a file
   return {Narrow(target.data()), 0, {}};
+}
+
+}  // namespace
+
+ShortcutTarget Win32Shortcuts::ReadTarget(std::string_view shortcut_path) {
+  if (!reader_) {
+    auto reader = std::make_unique<Reader>();
+    if (const HRESULT result = MakeLink(reader->link, reader->file); FAILED(result)) {
+      return Fault(result);
+    }
+    reader_ = std::move(reader);
+    reader_thread_ = GetCurrentThreadId();
+  }
+  if (reader_thread_ == GetCurrentThreadId()) {
+    return ReadWith(*reader_->link.Get(), *reader_->file.Get(), reader_->target, shortcut_path);
+  }
+  // Another thread: COM objects belong to the apartment that made them.
+  Reader reader;
+  if (const HRESULT result = MakeLink(reader.link, reader.file); FAILED(result)) return Fault(result);
+  return ReadWith(*reader.link.Get(), *reader.file.Get(), reader.target, shortcut_path);
 }
 
 Status Win32Shortcuts::Create(std::string_view shortcut_path, std::string_view target) {

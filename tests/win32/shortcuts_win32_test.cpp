@@ -1,0 +1,56 @@
+// One shortcut service reading many shortcuts in a row, as the orphan walk does: each read
+// gives that shortcut's own answer, whatever the one before it was, on any thread.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "platform/text.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_shortcuts.h"
+
+namespace qb::win32 {
+namespace {
+
+TEST(Win32ShortcutsInARow, EachReadAnswersForItsOwnFile) {
+  wchar_t temp[MAX_PATH + 1] = {};
+  GetTempPathW(MAX_PATH + 1, temp);
+  const std::string folder = Narrow(temp) + "qb-links-" + std::to_string(GetCurrentProcessId());
+  Win32FileSystem files;
+  ASSERT_EQ(files.CreateFolder(folder), status::kOk);
+  Win32Shortcuts shortcuts;
+  const std::string first = folder + "\\first.lnk", second = folder + "\\second.lnk";
+  const std::string damaged = folder + "\\damaged.lnk";
+  ASSERT_EQ(shortcuts.Create(first, "C:\\windows\\notepad.exe"), status::kOk);
+  ASSERT_EQ(shortcuts.Create(second, "C:\\Missing folder\\tool.exe"), status::kOk);
+  ASSERT_EQ(files.WriteFile(damaged, {'n', 'o', 't', ' ', 'a', ' ', 'l', 'i', 'n', 'k'}), status::kOk);
+
+  const struct {
+    const std::string& path;
+    const char* target;  // nullptr: unreadable
+  } reads[] = {{first, "C:\\windows\\notepad.exe"}, {damaged, nullptr},
+               {second, "C:\\Missing folder\\tool.exe"}, {damaged, nullptr},
+               {first, "C:\\windows\\notepad.exe"}};
+  for (const auto& read : reads) {
+    const ShortcutTarget target = shortcuts.ReadTarget(read.path);
+    if (read.target) {
+      EXPECT_EQ(target.error, 0) << read.path;
+      EXPECT_TRUE(text::EqualsNoCase(target.path, read.target)) << read.path << ": " << target.path;
+    } else {
+      EXPECT_NE(target.error, 0) << read.path;
+      EXPECT_EQ(target.path, "") << read.path;
+    }
+  }
+  ShortcutTarget on_another_thread;
+  std::thread([&] { on_another_thread = shortcuts.ReadTarget(second); }).join();
+  EXPECT_EQ(on_another_thread.error, 0);
+  EXPECT_EQ(on_another_thread.path, "C:\\Missing folder\\tool.exe");
+
+  for (const auto& path : {first, second, damaged}) files.DeleteFile(path);
+  files.RemoveFolder(folder);
+}
+
+}  // namespace
+}  // namespace qb::win32
