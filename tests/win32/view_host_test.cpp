@@ -179,7 +179,7 @@ TEST_F(ViewTest, AHiddenPagesControlsGetWindowsWhenItIsFirstShown) {
   app_.Show(form);
 
   EXPECT_TRUE(IsWindowVisible(Hwnd(apply)));
-  EXPECT_NE(Hwnd(page), nullptr);
+  EXPECT_EQ(Hwnd(page), nullptr);
   EXPECT_EQ(Hwnd(tab), nullptr);
   EXPECT_EQ(Hwnd(box), nullptr);
   EXPECT_TRUE(PumpUntil([&] { return ticks >= 2; }));
@@ -187,6 +187,8 @@ TEST_F(ViewTest, AHiddenPagesControlsGetWindowsWhenItIsFirstShown) {
   box.SetText("8 GB");  // read while the page is still hidden
   page.SetVisible(true);
   ASSERT_NE(Hwnd(box), nullptr);
+  EXPECT_TRUE(IsWindowVisible(Hwnd(page)));
+  EXPECT_EQ(GetParent(Hwnd(page)), Hwnd(form));
   EXPECT_EQ(GetParent(Hwnd(box)), Hwnd(tab));
   EXPECT_EQ(GetParent(Hwnd(tab)), Hwnd(page));
   EXPECT_EQ(TextOf(Hwnd(box)), L"8 GB");

@@ -190,15 +190,21 @@ void FormWindow::CreateView(Control& control) {
 
 void FormWindow::CreateViews(const Control* container) {
   for (Control* control : form_.Children(container)) {
-    if (!ViewOf(*control)) CreateView(*control);
-    if (form_.Children(control).empty()) continue;
-    if (control->Visible()) {
-      CreateViews(control);
-    } else if (unbuilt_.insert(control).second) {
-      CreateTimerViews(control);
+    const bool holds_controls = !form_.Children(control).empty();
+    if (holds_controls && !control->Visible()) {
+      if (unbuilt_.insert(control).second) CreateTimerViews(control);
+      continue;
     }
+    if (!ViewOf(*control)) CreateView(*control);
+    if (holds_controls) CreateViews(control);
   }
   ApplyZOrder(container);
+}
+
+void FormWindow::BuildShownContainer(Control& container) {
+  CreateView(container);
+  CreateViews(&container);
+  ApplyZOrder(container.Container());
 }
 
 void FormWindow::CreateTimerViews(const Control* container) {
@@ -251,9 +257,10 @@ void FormWindow::SkinChanged() {
 }
 
 void FormWindow::ControlChanged(Control& control, Property property) {
-  // A container shown for the first time gets its controls' windows before it appears.
+  // A container shown for the first time gets its window and its controls' windows now.
   if (property == Property::Visible && control.Visible() && unbuilt_.erase(&control)) {
-    CreateViews(&control);
+    BuildShownContainer(control);
+    return;
   }
   if (ControlView* view = ViewOf(control)) view->Sync(property);
 }

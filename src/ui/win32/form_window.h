@@ -79,10 +79,11 @@ class FormWindow : public Window, public FormObserver {
   std::vector<std::string> TitleButtonNames() const;
   int TitleButtonUnder(POINT point) const;
   void TitleButtonClicked(const std::string& name);
-  // Creates the views of the container's controls that have none yet. A hidden container's
-  // controls get their windows when it is first shown (only timers, which have no window,
-  // start at once): a window opens with the windows it shows, not those of every page.
+  // Creates the views of the container's controls that have none yet. A hidden container
+  // and its controls get their windows when it is first shown (only timers, which have no
+  // window, start at once): a window opens with the windows it shows, not every page's.
   void CreateViews(const Control* container);
+  void BuildShownContainer(Control& container);
   void CreateTimerViews(const Control* container);
   void CreateView(Control& control);
   void ApplyZOrder(const Control* container);
@@ -97,7 +98,7 @@ class FormWindow : public Window, public FormObserver {
   Form& form_;
   std::vector<std::unique_ptr<ControlView>> views_;
   std::map<const Control*, ControlView*> view_of_;
-  // Hidden containers whose controls have no windows yet.
+  // Hidden containers that have no windows yet, nor their controls.
   std::set<const Control*> unbuilt_;
   std::map<Control*, UINT_PTR> timer_ids_;
   std::map<COLORREF, qb::win32::ScopedGdiObject> brushes_;
