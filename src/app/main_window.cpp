@@ -12,6 +12,7 @@
 #include "language/language_list.h"
 #include "monitor/system_info_page.h"
 #include "platform/app_settings.h"
+#include "platform/profile_read_cache.h"
 #include "platform/text.h"
 #include "process/process_window.h"
 #include "registry/registry_paths.h"
@@ -120,22 +121,24 @@ void MainWindow::Load() {
   skin_.ApplyToForm(form, "Form");
   skin::SkinForm(form, skin_);
   const AppSettings settings(services_.registry);
+  // Both language applications ask for the same captions: each is read from the file once.
+  ProfileReadCache language_file(services_.profile);
   // The language application below gives these two their captions again; with no usable
   // language file they keep the captions they were designed with.
-  if (!language::UsableLanguage(services_.profile, app_folder_, language::StoredChoice(settings),
+  if (!language::UsableLanguage(language_file, app_folder_, language::StoredChoice(settings),
                                 {"1000", "1001"})
            .empty()) {
     form["syscmd"].SetCaption("");
     form["cpucmd"].SetCaption("");
   }
 
-  ApplyLanguageAndFrameCaptions(language::StoredChoice(settings));
+  ApplyLanguageAndFrameCaptions(language_file, language::StoredChoice(settings));
 
   // From here on a failing step is passed over and the next one runs.
   Guarded(&MainWindow::ReadVisualPage);
   std::string language = language::StoredChoice(settings);
   if (language.empty()) language = std::string(language::kFallbackLanguage);
-  language::ApplyLanguage(form, services_.profile, app_folder_, language);
+  language::ApplyLanguage(form, language_file, app_folder_, language);
   Guarded(&MainWindow::DisableStartMenuApply);
 }
 
@@ -151,12 +154,12 @@ void MainWindow::Shown() {
 // The three frames without a key of their own take their captions from fixed keys, read
 // from the same choice as the first language application (an unset or unusable choice
 // reads "English"; no usable file keeps the design captions).
-void MainWindow::ApplyLanguageAndFrameCaptions(const std::string& language) {
+void MainWindow::ApplyLanguageAndFrameCaptions(ProfileStore& profile, const std::string& language) {
   ui::Form& form = *form_;
-  language::ApplyLanguage(form, services_.profile, app_folder_, language);
+  language::ApplyLanguage(form, profile, app_folder_, language);
   for (const auto& coded : kCodedFrameCaptions) {
     ui::Control& frame = form[coded.control];
-    frame.SetCaption(language::LookUp(services_.profile, app_folder_, coded.key, language, frame.Caption()));
+    frame.SetCaption(language::LookUp(profile, app_folder_, coded.key, language, frame.Caption()));
   }
 }
 

@@ -35,7 +35,7 @@ class MainWindow {
  private:
   void Load();
   void Shown();
-  void ApplyLanguageAndFrameCaptions(const std::string& language);
+  void ApplyLanguageAndFrameCaptions(ProfileStore& profile, const std::string& language);
   void Guarded(void (MainWindow::*step)());
   void ShowPage(std::string_view frame);
   void ToggleNavigationColumn();
