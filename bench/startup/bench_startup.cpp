@@ -4,7 +4,7 @@
 // until the program is idle after that window's first paint, and the peak working set then,
 // read before the window is asked to close. Each program is closed with WM_CLOSE and has
 // ended before the next start (Quill Box lets one instance run at a time). Prints every
-// start, the medians and the ratios Quill Box / plain window.
+// start, the fastest and the median figures and their ratios Quill Box / plain window.
 // Usage: qb_bench_startup.exe [warm starts of each, default 5]
 #include <windows.h>
 #include <psapi.h>
@@ -142,24 +142,35 @@ std::optional<Start> StartOnce(const Program& program, const Clock& clock, std::
                static_cast<double>(memory.PeakWorkingSetSize) / (1024.0 * 1024.0)};
 }
 
+double Fastest(const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); }
+
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   const size_t middle = values.size() / 2;
   return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-struct Medians {
+struct Summary {
   double shown_ms, idle_ms, peak_mib;
 };
 
-Medians MediansOf(const std::vector<Start>& starts) {
+Summary SummaryOf(const std::vector<Start>& starts, double (*of)(std::vector<double>)) {
   std::vector<double> shown, idle, peak;
   for (const Start& start : starts) {
     shown.push_back(start.shown_ms);
     idle.push_back(start.idle_ms);
     peak.push_back(start.peak_mib);
   }
-  return {Median(shown), Median(idle), Median(peak)};
+  return {of(shown), of(idle), of(peak)};
+}
+
+void PrintSummary(const char* title, const Program (&programs)[2], const Summary& plain,
+                  const Summary& quill) {
+  std::printf("\n%s\n", title);
+  std::printf("%-14s %10.1f %10.1f %10.1f\n", programs[0].name, plain.shown_ms, plain.idle_ms, plain.peak_mib);
+  std::printf("%-14s %10.1f %10.1f %10.1f\n", programs[1].name, quill.shown_ms, quill.idle_ms, quill.peak_mib);
+  std::printf("ratio          %10.2f %10.2f %10.2f\n", quill.shown_ms / plain.shown_ms,
+              quill.idle_ms / plain.idle_ms, quill.peak_mib / plain.peak_mib);
 }
 
 std::wstring ProgramFolder() {
@@ -203,12 +214,12 @@ int wmain(int argc, wchar_t** argv) {
     }
   }
 
-  const Medians plain = MediansOf(results[0]);
-  const Medians quill = MediansOf(results[1]);
-  std::printf("\nmedians of %d warm starts each\n", starts);
-  std::printf("%-14s %10.1f %10.1f %10.1f\n", programs[0].name, plain.shown_ms, plain.idle_ms, plain.peak_mib);
-  std::printf("%-14s %10.1f %10.1f %10.1f\n", programs[1].name, quill.shown_ms, quill.idle_ms, quill.peak_mib);
-  std::printf("ratio          %10.2f %10.2f %10.2f\n", quill.shown_ms / plain.shown_ms,
-              quill.idle_ms / plain.idle_ms, quill.peak_mib / plain.peak_mib);
+  // On a machine shared with other work the fastest start shows the program's own cost
+  // best; the median is the figure to compare.
+  const auto fastest = [](std::vector<double> values) { return Fastest(values); };
+  PrintSummary(("fastest of " + std::to_string(starts) + " warm starts each").c_str(), programs,
+               SummaryOf(results[0], fastest), SummaryOf(results[1], fastest));
+  PrintSummary(("medians of " + std::to_string(starts) + " warm starts each").c_str(), programs,
+               SummaryOf(results[0], Median), SummaryOf(results[1], Median));
   return 0;
 }
