@@ -9,8 +9,11 @@
 #include "platform/text.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/wide.h"
+#include "platform/win32/win32_environment.h"
+#include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_profile.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_shortcuts.h"
 
 namespace qb::contract {
 
@@ -125,10 +128,99 @@ class Win32ProfileFixture : public ProfileFixture {
   win32::Win32ProfileStore store_;
 };
 
+// A new folder under the temporary folder, removed with its whole tree on destruction.
+class ScratchFolder {
+ public:
+  explicit ScratchFolder(FileSystem& files, std::string_view kind)
+      : files_(files),
+        path_(TempFolder() + "\\qb-" + std::string(kind) + "-" +
+              std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount64())) {
+    if (files_.CreateFolder(path_) != status::kOk) ADD_FAILURE() << "cannot create " << path_;
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  ~ScratchFolder() { RemoveTree(path_); }
+  const std::string& Path() const { return path_; }
+
+ private:
+  void RemoveTree(const std::string& folder) {
+    std::vector<FileEntry> entries;
+    files_.FindFiles(folder + "\\*", entries);
+    for (const auto& entry : entries) {
+      const std::string path = folder + "\\" + entry.name;
+      files_.SetAttributes(path, fileattr::kNormal);
+      if (entry.attributes & fileattr::kDirectory) {
+        RemoveTree(path);
+      } else {
+        files_.DeleteFile(path);
+      }
+    }
+    files_.SetAttributes(folder, fileattr::kNormal);
+    if (files_.RemoveFolder(folder) != status::kOk) ADD_FAILURE() << "left behind: " << folder;
+  }
+
+  FileSystem& files_;
+  std::string path_;
+};
+
+class Win32FileSystemFixture : public FileSystemFixture {
+ public:
+  FileSystem& Files() override { return files_; }
+  const std::string& Folder() const override { return scratch_.Path(); }
+
+ private:
+  win32::Win32FileSystem files_;
+  ScratchFolder scratch_{files_, "files"};
+};
+
+class Win32EnvironmentFixture : public EnvironmentFixture {
+ public:
+  Environment& Service() override { return environment_; }
+  FileSystem& Files() override { return files_; }
+
+ private:
+  win32::Win32Environment environment_;
+  win32::Win32FileSystem files_;
+};
+
+class Win32ShortcutFixture : public ShortcutFixture {
+ public:
+  Shortcuts& Service() override { return shortcuts_; }
+  Environment& Texts() override { return environment_; }
+  std::string PathOf(std::string_view name) override {
+    return scratch_.Path() + "\\" + std::string(name);
+  }
+  std::string NotAShortcut(std::string_view name, std::string_view bytes) override {
+    const auto path = PathOf(name);
+    if (files_.WriteFile(path, std::vector<uint8_t>(bytes.begin(), bytes.end())) != status::kOk) {
+      ADD_FAILURE() << "cannot write " << path;
+    }
+    return path;
+  }
+
+ private:
+  win32::Win32Shortcuts shortcuts_;
+  win32::Win32Environment environment_;
+  win32::Win32FileSystem files_;
+  ScratchFolder scratch_{files_, "shortcuts"};
+};
+
 }  // namespace
 
 std::unique_ptr<ProfileFixture> MakeProfileFixture() {
   return std::make_unique<Win32ProfileFixture>();
+}
+
+std::unique_ptr<FileSystemFixture> MakeFileSystemFixture() {
+  return std::make_unique<Win32FileSystemFixture>();
+}
+
+std::unique_ptr<EnvironmentFixture> MakeEnvironmentFixture() {
+  return std::make_unique<Win32EnvironmentFixture>();
+}
+
+std::unique_ptr<ShortcutFixture> MakeShortcutFixture() {
+  return std::make_unique<Win32ShortcutFixture>();
 }
 
 }  // namespace qb::contract

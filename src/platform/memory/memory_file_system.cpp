@@ -10,10 +10,10 @@ namespace qb {
 
 namespace {
 
-constexpr Status kInvalidName = 123;
-constexpr Status kNotADirectory = 267;
-constexpr Status kNotSameDevice = 17;
-constexpr Status kDiskFull = 112;
+using status::kDiskFull;
+using status::kInvalidName;
+using status::kNotSameDevice;
+constexpr Status kNotADirectory = status::kDirectory;
 
 // The system turns a listing pattern into its own wildcard language before matching:
 // "?" becomes a one-character wildcard that may also match nothing before a dot or at the
@@ -207,6 +207,7 @@ MemoryFileSystem::MemoryFileSystem() {
   AddFolder("C:\\Windows\\System32");
   AddFolder("C:\\Program Files\\Quill Box");
   AddFolder("C:\\Users\\user\\AppData\\Local");
+  AddFolder("C:\\Users\\user\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu");
 }
 
 MemoryFileSystem::~MemoryFileSystem() = default;
@@ -228,6 +229,10 @@ Status MemoryFileSystem::Locate(std::string_view path, Location& location) {
   if (!location.drive) return status::kPathNotFound;
   if (!location.drive->ready) return status::kNotReady;
   location.parts = SplitElements(rest, false);
+  // A name holds at most 255 UTF-16 units.
+  for (const auto& part : location.parts) {
+    if (text::Utf8ToUtf16(part).size() > 255) return kInvalidName;
+  }
   Node* folder = &location.drive->top;
   for (size_t i = 0; i + 1 < location.parts.size(); ++i) {
     folder = folder->Child(location.parts[i]);
@@ -281,7 +286,8 @@ Status MemoryFileSystem::FindFiles(std::string_view pattern, std::vector<FileEnt
   if (name_pattern.empty()) return status::kFileNotFound;
   Location at;
   if (const Status s = Locate(folder_path, at); s != status::kOk) return s;
-  if (!at.node || !at.node->IsFolder()) return status::kPathNotFound;
+  if (!at.node) return status::kPathNotFound;
+  if (!at.node->IsFolder()) return kNotADirectory;
   for (const auto& folder : unlistable_) {
     if (text::EqualsNoCase(folder[0], at.drive->root) && folder.size() - 1 == at.parts.size() &&
         std::equal(folder.begin() + 1, folder.end(), at.parts.begin(),

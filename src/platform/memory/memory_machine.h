@@ -45,7 +45,7 @@ class MemoryMachine {
   MemoryFileSystem files;
   MemorySystemParameters system_parameters;
   MemoryPower power;
-  MemoryShortcuts shortcuts;
+  MemoryShortcuts shortcuts{files};
   MemorySystemInformation system;
   MemoryDriveFormatter formatter;
   MemoryImages images;

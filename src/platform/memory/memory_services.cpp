@@ -101,12 +101,9 @@ std::string MemoryEnvironment::ExpandVariables(std::string_view text) {
         break;
       }
     }
-    if (found) {
-      i = close + 1;
-    } else {
-      out.append(text.substr(open, close - open));  // keep the % and look on from the second
-      i = close;
-    }
+    // An unknown name stays as written, both signs included.
+    if (!found) out.append(text.substr(open, close - open + 1));
+    i = close + 1;
   }
   return out;
 }
