@@ -62,7 +62,10 @@ IconWindow::IconWindow(Target target, ui::Application& app, const Services& serv
     Preview();
   };
   form["Command1"].on_click = [this] { Next(); };
-  if (target_ == Target::Folder) form["Drive1"].on_click = [this] { DriveChosen(); };
+  if (target_ == Target::Folder) {
+    form["Drive1"].on_click = [this] { DriveChosen(); };
+    form["Dir1"].ListFoldersFrom(&services_.files);
+  }
 }
 
 void IconWindow::Load() {

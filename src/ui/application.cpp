@@ -33,6 +33,16 @@ bool Application::Unload(Form& form, CloseReason reason) {
   return true;
 }
 
+void Application::TitleButtonClicked(Form& form, const std::string& name) {
+  if (name == "close") {
+    Unload(form, CloseReason::User);
+  } else if (name == "minimize") {
+    host_.Minimize(form);
+  } else if (form.on_title_button) {
+    form.on_title_button(name);
+  }
+}
+
 void Application::UnloadAll(CloseReason reason) {
   const auto windows = loaded_;
   for (auto it = windows.rbegin(); it != windows.rend(); ++it) {

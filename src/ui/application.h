@@ -19,6 +19,8 @@ class FormHost {
   virtual void ShowModal(Form& form, Form* owner) = 0;
   // Takes the window off the screen; called after its Unload event.
   virtual void Destroy(Form& form) = 0;
+  // Shrinks the window to its button on the taskbar.
+  virtual void Minimize(Form& form) = 0;
   // Handles the window messages waiting, so that a long loop keeps the windows painted
   // and responsive. Returns false once the program is closing.
   virtual bool DoEvents() = 0;
@@ -41,6 +43,10 @@ class Application {
   bool Unload(Form& form, CloseReason reason = CloseReason::Code);
   // Unloads every loaded window, newest first.
   void UnloadAll(CloseReason reason);
+  // A click on one of the window's skinned title-bar buttons: "close" asks the window to
+  // close as the user would, "minimize" minimizes it, and every other name (compared
+  // exactly) goes to the window's own title-button event.
+  void TitleButtonClicked(Form& form, const std::string& name);
 
   bool DoEvents() { return host_.DoEvents(); }
   bool IsLoaded(const Form& form) const;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/folder_tree.h"
 #include "ui/form.h"
 
 namespace qb::ui {
@@ -258,6 +259,28 @@ void Control::ListIndexChangedByUser(int index) {
     spec_.text = spec_.items[index];
   }
   RaiseClick();
+}
+
+void Control::ClickedByUser() {
+  switch (spec_.kind) {
+    case ControlKind::CheckBox:
+      if (spec_.three_state) {
+        ValueChangedByUser((spec_.value + 1) % 3);
+      } else {
+        ValueChangedByUser(spec_.value == 1 ? 0 : 1);
+      }
+      break;
+    case ControlKind::OptionButton:
+      ValueChangedByUser(1);
+      break;
+    default:
+      RaiseClick();
+      break;
+  }
+}
+
+std::vector<std::string> Control::Subfolders(std::string_view folder) const {
+  return folders_ ? ListSubfolders(*folders_, folder) : std::vector<std::string>{};
 }
 
 void Control::ValueChangedByUser(int value) {

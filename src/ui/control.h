@@ -12,6 +12,10 @@
 #include "ui/control_kind.h"
 #include "ui/geometry.h"
 
+namespace qb {
+class FileSystem;
+}
+
 namespace qb::ui {
 
 class Form;
@@ -65,6 +69,7 @@ struct ControlSpec {
   ComboStyle combo_style = ComboStyle::DropDown;
   bool multiline = false;
   bool locked = false;             // a text box that shows text but takes no typing
+  bool three_state = false;        // a check box the user may also make greyed
   std::vector<ListColumn> columns;
 };
 
@@ -103,6 +108,7 @@ class Control {
   // value changes, a slider raises Change.
   int Value() const { return spec_.value; }
   void SetValue(int value);
+  bool ThreeState() const { return spec_.three_state; }
   int Min() const { return spec_.min; }
   int Max() const { return spec_.max; }
   void SetRange(int min, int max);
@@ -126,6 +132,11 @@ class Control {
   // Tab strip: the captions are the items; the selected tab is Value(), from 1.
   int SelectedTab() const { return spec_.value; }
   void SelectTab(int tab);
+
+  // Folder tree: the subfolders of one of its folders, in the order shown, from the file
+  // system it lists (none until it is given one).
+  void ListFoldersFrom(FileSystem* files) { folders_ = files; }
+  std::vector<std::string> Subfolders(std::string_view folder) const;
 
   // List view.
   const std::vector<ListColumn>& Columns() const { return spec_.columns; }
@@ -176,6 +187,10 @@ class Control {
   void TextChangedByUser(std::string text);
   void ListIndexChangedByUser(int index);
   void ValueChangedByUser(int value);
+  // What a user's click on a button means: a check box takes its next value (checked and
+  // clear alternate and a greyed box becomes checked; a three-state box goes clear, checked,
+  // greyed in turn), an option button is chosen, a command button raises Click.
+  void ClickedByUser();
 
  private:
   void Notify(Property property);
@@ -189,6 +204,7 @@ class Control {
   std::vector<double> points_;
   std::string skin_element_;
   TextFont font_;
+  FileSystem* folders_ = nullptr;
   int z_order_ = 0;
 };
 

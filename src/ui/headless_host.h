@@ -25,6 +25,7 @@ class HeadlessHost : public FormHost {
     if (app_ && app_->IsLoaded(form)) app_->Unload(form, CloseReason::User);
   }
   void Destroy(Form& form) override { destroyed.push_back(form.Name()); }
+  void Minimize(Form& form) override { minimized.push_back(form.Name()); }
   bool DoEvents() override {
     ++events_pumped;
     return true;
@@ -37,6 +38,7 @@ class HeadlessHost : public FormHost {
   std::vector<std::string> shown;
   std::vector<std::string> modal;
   std::vector<std::string> destroyed;
+  std::vector<std::string> minimized;
   int events_pumped = 0;
 
  private:

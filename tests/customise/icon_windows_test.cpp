@@ -77,6 +77,8 @@ TEST_F(IconWindows, TheFolderWindowFollowsTheDriveListAndChangesTheChosenFolder)
   WhileOpen(IconWindow::Target::Folder, [&](ui::Form& form) {
     EXPECT_EQ(form.Name(), "iconfolderfrm");
     EXPECT_EQ(form["Dir1"].Text(), "c:\\");
+    // The tree lists the machine's own folders.
+    EXPECT_THAT(form["Dir1"].Subfolders("c:\\"), ::testing::Contains("Photos"));
     form["Drive1"].ListIndexChangedByUser(1);
     EXPECT_EQ(form["Dir1"].Text(), "d:\\");
     form["Dir1"].TextChangedByUser("C:\\Photos");

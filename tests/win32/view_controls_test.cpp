@@ -3,6 +3,7 @@
 #include "win32/view_fixture.h"
 
 #include "platform/win32/wide.h"
+#include "platform/win32/win32_file_system.h"
 
 namespace qb::ui::win32::testing {
 namespace {
@@ -245,6 +246,8 @@ TEST_F(ViewTest, FolderTreeOpensDownToTheModelPathAndReportsTheUsersChoice) {
   Form& form = NewForm();
   auto& tree = form.Add({.name = "Dir1", .kind = ControlKind::FolderTree, .rect = {120, 120, 4000, 3000},
                          .text = qb::win32::Narrow(windows)});
+  qb::win32::Win32FileSystem files;
+  tree.ListFoldersFrom(&files);
   int changes = 0;
   tree.on_change = [&] { ++changes; };
   app_.Show(form);

@@ -31,18 +31,7 @@ void ButtonView::Mirror(Property property) {
 
 std::optional<LRESULT> ButtonView::OnCommand(int code) {
   if (Syncing() || (code != BN_CLICKED && code != BN_DOUBLECLICKED)) return std::nullopt;
-  Control& control = Model();
-  switch (control.Kind()) {
-    case ControlKind::CheckBox:
-      control.ValueChangedByUser(control.Value() == 1 ? 0 : 1);
-      break;
-    case ControlKind::OptionButton:
-      control.ValueChangedByUser(1);
-      break;
-    default:
-      control.RaiseClick();
-      break;
-  }
+  Model().ClickedByUser();
   return 0;
 }
 

@@ -192,10 +192,10 @@ class FolderTreeView : public ControlView {
   void Mirror(Property property) override;
 
  private:
-  HTREEITEM AddFolder(HTREEITEM parent, const std::wstring& path, const std::wstring& name);
+  HTREEITEM AddFolder(HTREEITEM parent, const std::string& path, const std::string& name);
   void FillChildren(HTREEITEM item);
   void ShowPath();
-  std::vector<std::wstring> paths_;  // a node's lParam indexes its full path here
+  std::vector<std::string> paths_;  // a node's lParam indexes its full path here
 };
 
 class GraphView : public ControlView {

@@ -170,15 +170,7 @@ int FormWindow::TitleButtonUnder(POINT point) const {
   return TitleButtonAt(TitleLayout(), point.x, point.y);
 }
 
-void FormWindow::TitleButtonClicked(const std::string& name) {
-  if (name == "close") {
-    host_.RequestClose(form_, CloseReason::User);
-  } else if (name == "minimize") {
-    ShowWindow(Handle(), SW_MINIMIZE);
-  } else if (form_.on_title_button) {
-    form_.on_title_button(name);
-  }
-}
+void FormWindow::TitleButtonClicked(const std::string& name) { host_.TitleButtonClicked(form_, name); }
 
 void FormWindow::CreateView(Control& control) {
   auto view = ControlView::Make(*this, control);

@@ -147,6 +147,16 @@ void WindowHost::WindowLost(FormWindow& window) {
 
 void WindowHost::RequestClose(Form& form, CloseReason reason) { application_.Unload(form, reason); }
 
+void WindowHost::TitleButtonClicked(Form& form, const std::string& name) {
+  application_.TitleButtonClicked(form, name);
+}
+
+void WindowHost::Minimize(Form& form) {
+  if (FormWindow* window = WindowOf(form); window && window->Handle()) {
+    ShowWindow(window->Handle(), SW_MINIMIZE);
+  }
+}
+
 void WindowHost::DeleteRetired() {
   // A window whose handler is still running (it opened a nested loop) waits for a later turn.
   std::erase_if(retired_, [](const auto& window) { return window->DispatchDepth() == 0; });

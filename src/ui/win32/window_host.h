@@ -47,6 +47,7 @@ class WindowHost : public FormHost {
   bool Show(Form& form) override;
   void ShowModal(Form& form, Form* owner) override;
   void Destroy(Form& form) override;
+  void Minimize(Form& form) override;
   bool DoEvents() override;
 
   // Runs the message loop until the last window has been destroyed; the exit code. Returns
@@ -62,6 +63,8 @@ class WindowHost : public FormHost {
   // A window asks to close (title-bar close, system menu, Alt+F4, Windows shutting down):
   // the application decides through the form's QueryUnload and Unload.
   void RequestClose(Form& form, CloseReason reason);
+  // A skinned title-bar button was clicked: the application says what it means.
+  void TitleButtonClicked(Form& form, const std::string& name);
   // A window was destroyed from outside (its owner went): the model follows.
   void WindowLost(FormWindow& window);
 

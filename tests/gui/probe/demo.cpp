@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/win32_file_system.h"
 #include "skin/skin.h"
 #include "ui/application.h"
 #include "ui/form.h"
@@ -200,7 +201,9 @@ int RunDemo(bool skinned, int dpi) {
   const qb::skin::Skin skin = DemoSkin();
   Ui ui(GetModuleHandleW(nullptr), skinned ? &skin : nullptr);
   if (dpi > 0) ui.host.Dpi().SetOverride(dpi);
+  qb::win32::Win32FileSystem files;
   DemoForm form;
+  form["Dir1"].ListFoldersFrom(&files);
   if (skinned) SkinForm(form);
   form.on_query_unload = [&](CloseReason, bool&) {};
   form.on_title_button = [&](const std::string& name) { form.SetCaption("Quill Box - " + name); };
