@@ -90,6 +90,14 @@ TEST_F(ViewTest, TitleBarButtonsReportTheirNamesAndCloseCloses) {
   EXPECT_EQ(Hwnd(form), nullptr);
 }
 
+TEST_F(ViewTest, AMinimizeTheApplicationAsksForMinimizesTheWindow) {
+  Form& form = NewForm("mainform");
+  app_.Show(form);
+  app_.TitleButtonClicked(form, "minimize");
+  EXPECT_TRUE(IsIconic(Hwnd(form)));
+  EXPECT_TRUE(app_.IsLoaded(form));
+}
+
 TEST_F(ViewTest, ShowModalDisablesTheOwnerAndReturnsAfterUnload) {
   Form& owner = NewForm("mainform");
   Form& dialog = NewForm("frmabout");
