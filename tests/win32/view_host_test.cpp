@@ -209,6 +209,42 @@ TEST_F(ViewTest, AHiddenPagesControlsGetWindowsWhenItIsFirstShown) {
   EXPECT_EQ(FindWindowExW(Hwnd(tab), first, nullptr, nullptr), nullptr);
 }
 
+// The control added last lies on top, as the model's z-order has it, at the start and when a
+// page is built later; a control brought to the front goes on top.
+TEST_F(ViewTest, ControlWindowsStandInTheModelsZOrder) {
+  Form& form = NewForm();
+  auto& page = form.Add({.name = "EXPFrame", .kind = ControlKind::Frame, .rect = {100, 100, 4000, 2000},
+                         .visible = false});
+  std::vector<Control*> on_page;
+  for (const char* name : {"first", "second", "third"}) {
+    on_page.push_back(&form.Add({.name = name, .kind = ControlKind::Frame, .container = &page,
+                                 .rect = {100, 300, 3000, 1500}}));
+  }
+  std::vector<Control*> on_form;
+  for (const char* name : {"Command1", "Command2", "Command3"}) {
+    on_form.push_back(&form.Add({.name = name, .kind = ControlKind::CommandButton, .caption = name,
+                                 .rect = {4200, 100, 1200, 400}}));
+  }
+  const auto from_top = [&](HWND parent) {
+    std::vector<HWND> order;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      order.push_back(child);
+    }
+    return order;
+  };
+  app_.Show(form);
+  EXPECT_EQ(from_top(Hwnd(form)),
+            (std::vector<HWND>{Hwnd(*on_form[2]), Hwnd(*on_form[1]), Hwnd(*on_form[0])}));
+  page.SetVisible(true);
+  EXPECT_EQ(from_top(Hwnd(page)),
+            (std::vector<HWND>{Hwnd(*on_page[2]), Hwnd(*on_page[1]), Hwnd(*on_page[0])}));
+  // Added before the buttons and built after them, it still lies below them.
+  EXPECT_EQ(from_top(Hwnd(form)),
+            (std::vector<HWND>{Hwnd(*on_form[2]), Hwnd(*on_form[1]), Hwnd(*on_form[0]), Hwnd(page)}));
+  on_page[0]->BringToFront();
+  EXPECT_EQ(from_top(Hwnd(page)).front(), Hwnd(*on_page[0]));
+}
+
 TEST_F(ViewTest, RunEndsWhenTheLastWindowIsUnloaded) {
   Form& form = NewForm();
   auto& timer = form.Add({.name = "Timer1", .kind = ControlKind::Timer, .interval = 10});

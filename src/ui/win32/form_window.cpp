@@ -181,7 +181,11 @@ void FormWindow::CreateView(Control& control) {
 }
 
 void FormWindow::CreateViews(const Control* container) {
-  for (Control* control : form_.Children(container)) {
+  // A new child window goes below its siblings: made from the last control to the first,
+  // they stand in the form's order, the last on top, with no window moved afterwards.
+  const std::vector<Control*> children = form_.Children(container);
+  for (auto it = children.rbegin(); it != children.rend(); ++it) {
+    Control* control = *it;
     const bool holds_controls = !form_.Children(control).empty();
     if (holds_controls && !control->Visible()) {
       if (unbuilt_.insert(control).second) CreateTimerViews(control);
@@ -190,13 +194,13 @@ void FormWindow::CreateViews(const Control* container) {
     if (!ViewOf(*control)) CreateView(*control);
     if (holds_controls) CreateViews(control);
   }
-  ApplyZOrder(container);
+  ApplyZOrder(container, true);
 }
 
 void FormWindow::BuildShownContainer(Control& container) {
   CreateView(container);
   CreateViews(&container);
-  ApplyZOrder(container.Container());
+  ApplyZOrder(container.Container(), false);
 }
 
 void FormWindow::CreateTimerViews(const Control* container) {
@@ -206,10 +210,13 @@ void FormWindow::CreateTimerViews(const Control* container) {
   }
 }
 
-void FormWindow::ApplyZOrder(const Control* container) {
+void FormWindow::ApplyZOrder(const Control* container, bool created_in_form_order) {
   std::vector<Control*> children = form_.Children(container);
-  std::stable_sort(children.begin(), children.end(),
-                   [](const Control* a, const Control* b) { return a->ZOrder() < b->ZOrder(); });
+  const auto below = [](const Control* a, const Control* b) { return a->ZOrder() < b->ZOrder(); };
+  // Windows just made in the form's order: when that is the model's order too, as at the
+  // start, there is nothing to move.
+  if (created_in_form_order && std::is_sorted(children.begin(), children.end(), below)) return;
+  std::stable_sort(children.begin(), children.end(), below);
   for (const Control* child : children) {
     const ControlView* view = ViewOf(*child);
     if (view && view->Handle()) {

@@ -86,7 +86,8 @@ class FormWindow : public Window, public FormObserver {
   void BuildShownContainer(Control& container);
   void CreateTimerViews(const Control* container);
   void CreateView(Control& control);
-  void ApplyZOrder(const Control* container);
+  // Stacks the container's control windows in the model's z-order.
+  void ApplyZOrder(const Control* container, bool created_in_form_order);
   void ApplyFrame();
   void ApplySize();
   void ApplyDpi();
