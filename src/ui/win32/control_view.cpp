@@ -95,7 +95,10 @@ void ControlView::Create() {
   if (control_.Visible()) style |= WS_VISIBLE;
   if (!control_.Enabled()) style |= WS_DISABLED;
   const std::wstring text = HasCaption(control_.Kind()) ? qb::win32::Wide(control_.Caption()) : L"";
-  handle_ = CreateWindowExW(shape.ex_style, shape.class_name, text.c_str(), style, 0, 0, 0, 0,
+  // Made in its place, so that the layout below has nothing left to move.
+  const RECT place = Placement();
+  handle_ = CreateWindowExW(shape.ex_style, shape.class_name, text.c_str(), style, place.left, place.top,
+                            place.right - place.left, place.bottom - place.top,
                             window_.ContainerHandle(control_.Container()), nullptr, Instance(), nullptr);
   if (!handle_) return;
   SetPropW(handle_, kViewProperty, this);
@@ -134,17 +137,25 @@ void ControlView::ApplyDpi() {
   Invalidate();
 }
 
-void ControlView::Layout() {
+RECT ControlView::Placement() const {
   const Dpi dpi = CurrentDpi();
   const TwipRect& rect = control_.Rect();
   // Edges, not sizes, are rounded, so controls that touch in twips touch in pixels.
   const int left = dpi.FromTwips(rect.left);
-  const int top = dpi.FromTwips(rect.top);
-  const int width = dpi.FromTwips(rect.left + rect.width) - left;
-  const int height = dpi.FromTwips(rect.top + rect.height) - top;
-  const int offset = window_.ContainerTopOffset(control_.Container());
-  SetWindowPos(handle_, nullptr, left, top + offset, width, height + ExtraHeight(),
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  const int top = dpi.FromTwips(rect.top) + window_.ContainerTopOffset(control_.Container());
+  const int right = dpi.FromTwips(rect.left + rect.width);
+  const int bottom = dpi.FromTwips(rect.top + rect.height) + window_.ContainerTopOffset(control_.Container());
+  return {left, top, right, bottom + ExtraHeight()};
+}
+
+void ControlView::Layout() {
+  const RECT place = Placement();
+  RECT now{};
+  GetWindowRect(handle_, &now);
+  MapWindowPoints(nullptr, GetParent(handle_), reinterpret_cast<POINT*>(&now), 2);
+  if (EqualRect(&now, &place)) return;
+  SetWindowPos(handle_, nullptr, place.left, place.top, place.right - place.left,
+               place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ControlView::Sync(Property property) {

@@ -97,6 +97,8 @@ class ControlView : public MessageTarget {
  private:
   static LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wparam,
                                             LPARAM lparam, UINT_PTR id, DWORD_PTR data);
+  // Where the window belongs in its container, in pixels at the current DPI.
+  RECT Placement() const;
   void Layout();
   void Destroy();
   void Subclass();
