@@ -136,6 +136,16 @@ probe gone "Process manager" 20 >/dev/null
 # The monitor after a few ticks of its graph, then the information page at the grown height.
 sleep 5
 shoot monitor-cpu-memory
+# The graph following the machine's load: quiet, three busy loops for ten seconds, quiet again,
+# side by side.
+shoot live-1
+for _ in 1 2 3; do timeout 10 sh -c 'while :; do :; done' & done
+sleep 7
+shoot live-2
+sleep 10
+shoot live-3
+convert "$out"/live-{1,2,3}.png -crop 480x280+170+40 +repage +append "$out/monitor-live-load.png"
+rm -f "$out"/live-{1,2,3}.png
 probe click "Quill Box" "System info" Button >/dev/null
 shoot monitor-system-info
 probe close "Quill Box" >/dev/null
