@@ -13,6 +13,7 @@
 #include "cleaner_wine_support.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_machine.h"
+#include "support/services_with.h"
 
 namespace qb::cleaner::testing {
 namespace {
@@ -105,13 +106,8 @@ TEST_F(HostileCleaner, ABackupFolderOnAFullDiskKeepsNoFile) {
   // Several times what the disk holds.
   machine.registry.SetValue(busy, RegValue::Binary("Big", std::vector<uint8_t>(64 * 1024, 0x5A)));
   MovedProgram environment(program);
-  Services services = machine.services();
-  Services moved{services.registry, services.profile, services.instance, environment,
-                 services.shell, services.dialogs, services.clock, services.files,
-                 services.system_parameters, services.power, services.shortcuts, services.system,
-                 services.formatter, services.images, services.display_modes,
-                 services.system_colours, services.recycle_bin, services.fonts,
-                 services.processes};
+  const Services moved =
+      test_support::ServicesWith(machine.services(), {.environment = &environment});
 
   const RepairOutcome outcome = Clean(moved);
   ASSERT_TRUE(outcome.backed_up) << outcome.error;

@@ -15,6 +15,7 @@
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_machine.h"
 #include "support/font_bytes.h"
+#include "support/services_with.h"
 
 namespace qb::customise {
 namespace {
@@ -85,16 +86,7 @@ class CustomiseWine : public ::testing::Test {
   win32::Win32Machine machine;
   // Messages are recorded, not shown: a box on the screen would wait for a click.
   MemoryDialogs dialogs;
-  Services services{.registry = machine.registry, .profile = machine.profile,
-                    .instance = machine.instance, .environment = machine.environment,
-                    .shell = machine.shell, .dialogs = dialogs, .clock = machine.clock,
-                    .files = machine.files, .system_parameters = machine.system_parameters,
-                    .power = machine.power, .shortcuts = machine.shortcuts,
-                    .system = machine.system, .formatter = machine.formatter,
-                    .images = machine.images, .display_modes = machine.display_modes,
-                    .system_colours = machine.system_colours,
-                    .recycle_bin = machine.recycle_bin, .fonts = machine.fonts,
-                    .processes = machine.processes};
+  Services services = test_support::ServicesWith(machine.services(), {.dialogs = &dialogs});
   std::string scratch;
   std::string folder;
 };

@@ -23,65 +23,30 @@
 #include "tweaks/display_resolution.h"
 #include "tweaks/input_page.h"
 #include "tweaks/privacy_page.h"
+#include "support/services_with.h"
+#include "win32/registry_keeper.h"
 
 namespace qb::tweaks {
 namespace {
 
 using win32::Wide;
 
-std::string RegQuery(const std::string& key, const std::string& value) {
-  const std::wstring command = L"reg query \"" + Wide(key) + L"\" /v \"" + Wide(value) + L"\" 2>&1";
-  std::string output;
-  if (FILE* pipe = _wpopen(command.c_str(), L"rt")) {
-    char buffer[256];
-    while (fgets(buffer, sizeof buffer, pipe)) output += buffer;
-    _pclose(pipe);
-  }
-  return output;
-}
+using test_support::RegQuery;
 
 class PagesWineTest : public ::testing::Test {
  protected:
   // Every value a test may change is put back as it was found.
-  void Keep(std::string_view path) {
-    Saved saved{std::string(path), {}, false};
-    saved.present = registry::RegRead(reg, path, saved.value) == status::kOk;
-    saved_.push_back(std::move(saved));
-  }
-  void TearDown() override {
-    for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-      const auto where = registry::ParseValuePath(it->path);
-      if (it->present) {
-        reg.SetValue(where->key, it->value);
-      } else {
-        reg.DeleteValue(where->key, where->value_name);
-      }
-    }
-  }
-
-  struct Saved {
-    std::string path;
-    RegValue value;
-    bool present;
-  };
-  std::vector<Saved> saved_;
+  void Keep(std::string_view path) { keeper.Keep(path); }
 
   MemoryMachine machine;
   win32::Win32Registry reg;
+  test_support::RegistryKeeper keeper{reg};
   win32::Win32Environment environment;
   win32::Win32SystemParameters system_parameters;
   win32::Win32DisplayModes display_modes;
-  Services services{.registry = reg, .profile = machine.profile, .instance = machine.instance,
-                    .environment = environment, .shell = machine.shell,
-                    .dialogs = machine.dialogs, .clock = machine.clock, .files = machine.files,
-                    .system_parameters = system_parameters, .power = machine.power,
-                    .shortcuts = machine.shortcuts, .system = machine.system,
-                    .formatter = machine.formatter, .images = machine.images,
-                    .display_modes = display_modes,
-                    .system_colours = machine.system_colours,
-                    .recycle_bin = machine.recycle_bin,
-                    .fonts = machine.fonts,
-                    .processes = machine.processes};
+  Services services = test_support::ServicesWith(
+      machine.services(), {.registry = &reg, .environment = &environment,
+                           .system_parameters = &system_parameters, .display_modes = &display_modes});
   std::unique_ptr<ui::Form> main_form = app::CreateMainForm();
   ui::Form& form = *main_form;
 };

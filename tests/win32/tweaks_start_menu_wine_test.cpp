@@ -21,23 +21,15 @@
 #include "tweaks/control_panel_folder.h"
 #include "tweaks/desktop_page.h"
 #include "tweaks/start_menu_page.h"
+#include "support/services_with.h"
+#include "win32/registry_keeper.h"
 
 namespace qb::tweaks {
 namespace {
 
 using win32::Wide;
 
-// What `reg query` prints for one value.
-std::string RegQuery(const std::string& key, const std::string& value) {
-  const std::wstring command = L"reg query \"" + Wide(key) + L"\" /v " + Wide(value) + L" 2>&1";
-  std::string output;
-  if (FILE* pipe = _wpopen(command.c_str(), L"rt")) {
-    char buffer[256];
-    while (fgets(buffer, sizeof buffer, pipe)) output += buffer;
-    _pclose(pipe);
-  }
-  return output;
-}
+using test_support::RegQuery;
 
 bool IsFolder(const std::string& path) {
   const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
@@ -56,9 +48,7 @@ class StartMenuWineTest : public ::testing::Test {
                               std::span<const TweakBinding>(kStartMenuRestrictionBindings),
                               std::span<const TweakBinding>(kDesktopBindings)}) {
       for (const auto& binding : table) {
-        Saved saved{std::string(binding.path), {}, false};
-        saved.present = registry::RegRead(reg, binding.path, saved.value) == status::kOk;
-        saved_.push_back(std::move(saved));
+        keeper.Keep(binding.path);
       }
     }
     start_menu_ = environment.StartMenuFolder();
@@ -66,14 +56,6 @@ class StartMenuWineTest : public ::testing::Test {
     folder_existed_ = IsFolder(folder_);
   }
   void TearDown() override {
-    for (const auto& saved : saved_) {
-      const auto where = registry::ParseValuePath(saved.path);
-      if (saved.present) {
-        reg.SetValue(where->key, saved.value);
-      } else {
-        reg.DeleteValue(where->key, where->value_name);
-      }
-    }
     if (folder_existed_) {
       CreateDirectoryW(Wide(folder_).c_str(), nullptr);
     } else {
@@ -92,33 +74,19 @@ class StartMenuWineTest : public ::testing::Test {
     form["applymenu"].RaiseClick();
   }
 
-  struct Saved {
-    std::string path;
-    RegValue value;
-    bool present;
-  };
-  std::vector<Saved> saved_;
   std::string start_menu_;
   std::string folder_;
   bool folder_existed_ = false;
 
   MemoryMachine machine;
   win32::Win32Registry reg;
+  test_support::RegistryKeeper keeper{reg};
   win32::Win32FileSystem files;
   win32::Win32Environment environment;
   win32::Win32Shortcuts shortcuts;
-  Services services{.registry = reg, .profile = machine.profile, .instance = machine.instance,
-                    .environment = environment, .shell = machine.shell,
-                    .dialogs = machine.dialogs, .clock = machine.clock, .files = files,
-                    .system_parameters = machine.system_parameters, .power = machine.power,
-                    .shortcuts = shortcuts, .system = machine.system,
-                    .formatter = machine.formatter,
-                    .images = machine.images,
-                    .display_modes = machine.display_modes,
-                    .system_colours = machine.system_colours,
-                    .recycle_bin = machine.recycle_bin,
-                    .fonts = machine.fonts,
-                    .processes = machine.processes};
+  Services services = test_support::ServicesWith(
+      machine.services(), {.registry = &reg, .environment = &environment, .files = &files,
+                           .shortcuts = &shortcuts});
   ui::Form form{"mainform", "Quill Box", 9600, 6390};
 };
 

@@ -26,6 +26,7 @@
 #include "tweaks/wallpaper_choice.h"
 #include "ui/win32/gdiplus_headers.h"
 #include "ui/win32/gdiplus_session.h"
+#include "support/services_with.h"
 
 namespace qb::tweaks {
 namespace {
@@ -124,16 +125,10 @@ class WallpaperWineTest : public ::testing::Test {
   win32::Win32SystemParameters system_parameters;
   win32::Win32DisplayModes display_modes;
   win32::Win32Images images;
-  Services services = [this] {
-    Services s = machine.services();
-    return Services{.registry = reg, .profile = s.profile, .instance = s.instance,
-                    .environment = environment, .shell = s.shell, .dialogs = s.dialogs,
-                    .clock = s.clock, .files = files, .system_parameters = system_parameters,
-                    .power = s.power, .shortcuts = s.shortcuts, .system = s.system,
-                    .formatter = s.formatter, .images = images, .display_modes = display_modes,
-                    .system_colours = s.system_colours, .recycle_bin = s.recycle_bin,
-                    .fonts = s.fonts, .processes = s.processes};
-  }();
+  Services services = test_support::ServicesWith(
+      machine.services(), {.registry = &reg, .environment = &environment, .files = &files,
+                           .system_parameters = &system_parameters, .images = &images,
+                           .display_modes = &display_modes});
   std::unique_ptr<ui::Form> main_form = app::CreateMainForm();
   ui::Form& form = *main_form;
 };
