@@ -2,7 +2,6 @@
 
 #include "platform/memory/memory_machine.h"
 #include "process/kill_process.h"
-#include "process/process_list.h"
 #include "process/process_window.h"
 #include "ui/headless_host.h"
 
@@ -15,31 +14,6 @@ std::string FileText(MemoryFileSystem& files, std::string_view path) {
   std::vector<uint8_t> bytes;
   if (files.ReadFile(path, bytes) != status::kOk) return "";
   return std::string(bytes.begin(), bytes.end());
-}
-
-TEST(ProcessList, RowsShowTheFileNameAndKeepTheReportedName) {
-  const auto rows = ListRows({{4, "System"}, {1200, "C:\\WINDOWS\\EXPLORER.EXE"}});
-  ASSERT_EQ(rows.size(), 2u);
-  EXPECT_EQ(rows[0].cells, (std::vector<std::string>{"System", "4"}));
-  EXPECT_EQ(rows[1].cells, (std::vector<std::string>{"EXPLORER.EXE", "1200"}));
-  EXPECT_EQ(rows[1].tag, "C:\\WINDOWS\\EXPLORER.EXE");
-  EXPECT_EQ(FileNameOf("trailing\\"), "");
-}
-
-TEST(ProcessList, TheSameSetInAnyOrderIsTheSame) {
-  EXPECT_TRUE(SameProcesses({{1, "a.exe"}, {2, "b.exe"}}, {{2, "b.exe"}, {1, "a.exe"}}));
-  // One process ended and another started between two looks: same count, other set.
-  EXPECT_FALSE(SameProcesses({{1, "a.exe"}, {2, "b.exe"}}, {{1, "a.exe"}, {3, "c.exe"}}));
-  // The id was given to another program.
-  EXPECT_FALSE(SameProcesses({{1, "a.exe"}, {2, "b.exe"}}, {{1, "a.exe"}, {2, "c.exe"}}));
-}
-
-TEST(ProcessList, CoreProcessesAreKnownByIdOrName) {
-  EXPECT_TRUE(IsCoreProcess(0, "[System Process]"));
-  EXPECT_TRUE(IsCoreProcess(4, "System"));
-  EXPECT_TRUE(IsCoreProcess(600, "C:\\Windows\\System32\\CSRSS.EXE"));
-  EXPECT_TRUE(IsCoreProcess(700, "winlogon.exe"));
-  EXPECT_FALSE(IsCoreProcess(800, "notepad.exe"));
 }
 
 TEST(KillProcess, AProcessThatCannotBeOpenedWritesFourEntries) {

@@ -33,15 +33,8 @@ class InputPageTest : public MainFormPageTest {
   }
 };
 
-TEST_F(InputPageTest, SlidersKeepThePlatformsRanges) {
-  const struct { const char* name; int min, max; } ranges[] = {
-      {"SpeedSlider", 1, 20}, {"Repeatslider", 0, 31}, {"Delayslider", 0, 3}};
-  for (const auto& range : ranges) {
-    EXPECT_EQ(form[range.name].Min(), range.min) << range.name;
-    EXPECT_EQ(form[range.name].Max(), range.max) << range.name;
-  }
-  const auto& double_click = form["DoubleSlider"];
-  EXPECT_GT(DoubleClickMilliseconds(double_click.Max()), 0);
+TEST_F(InputPageTest, DoubleClickStepsGiveAPositiveTime) {
+  EXPECT_GT(DoubleClickMilliseconds(form["DoubleSlider"].Max()), 0);
   EXPECT_EQ(DoubleClickMilliseconds(3), 800);
 }
 
