@@ -22,12 +22,12 @@ MonitorPage::MonitorPage(ui::Form& form, const Services& services)
   form_["Slider2"].on_change = [this] { SpeedChanged(); };
 }
 
-// The sampler's first reading compares with nothing; one collection now makes the first
-// tick a real measurement. A sampler that cannot start leaves the processor times.
+// The sampler is made here but first collects at the first tick: the first performance-data
+// query loads the system's counter providers, work that has no place before the window is
+// up. A sampler that cannot be made leaves the processor times.
 void MonitorPage::Load() {
   try {
     sampler_ = std::make_unique<CPULoad>(services_.registry, services_.system);
-    sampler_->CollectCPUData();
   } catch (const std::exception&) {
     sampler_.reset();
   }
@@ -66,8 +66,13 @@ std::optional<int> MonitorPage::CurrentLoad() {
   return processor_times_.Sample();
 }
 
+// The first collection compares with nothing: it only takes the starting point.
 std::optional<int> MonitorPage::SamplerLoad() {
   sampler_->CollectCPUData();
+  if (!sampler_collected_) {
+    sampler_collected_ = true;
+    return std::nullopt;
+  }
   const int32_t count = sampler_->GetCPUCount();
   if (count < 1) return std::nullopt;
   double sum = 0;

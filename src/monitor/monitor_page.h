@@ -21,7 +21,8 @@ class MonitorPage {
   MonitorPage(const MonitorPage&) = delete;
   MonitorPage& operator=(const MonitorPage&) = delete;
 
-  // The start-up step: creates the sampler and shows the memory total.
+  // The start-up step: creates the sampler (which first collects at the first tick) and
+  // shows the memory total.
   void Load();
 
   void ProcessorTick();
@@ -40,6 +41,7 @@ class MonitorPage {
   ui::Form& form_;
   Services services_;
   std::unique_ptr<CPULoad> sampler_;
+  bool sampler_collected_ = false;
   ProcessorTimesLoad processor_times_;
   std::deque<double> history_;
   MemoryFigures memory_;
