@@ -1,6 +1,7 @@
 #pragma once
 // INI files read and written the way the system's profile-string functions do it.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,16 @@ class ProfileStore {
   // Writes key = value into section, creating the file and the section where needed.
   virtual bool WriteString(std::string_view file, std::string_view section,
                            std::string_view key, std::string_view value) = 0;
+  // The file's whole text (UTF-8) as the reader decodes it, for a caller about to ask many
+  // keys of one file; nothing when it cannot be read whole or is in a form whose reading
+  // could differ from the reader's, and the caller then asks key by key.
+  virtual std::optional<std::string> ReadText(std::string_view file) = 0;
 };
+
+class IniText;
+
+// What GetString answers for key in section of a file holding ini (nothing: no such file).
+std::string ProfileAnswer(const IniText* ini, std::string_view section, std::string_view key,
+                          std::string_view fallback, size_t buffer_chars);
 
 }  // namespace qb

@@ -1,5 +1,5 @@
-// The read cache in front of an INI store answers each question once and never serves a
-// value a write has replaced.
+// The read cache in front of an INI store reads a file whole once where it can, asks each
+// question once where it cannot, and never serves a value a write has replaced.
 #include <gtest/gtest.h>
 
 #include "platform/memory/memory_profile.h"
@@ -8,7 +8,7 @@
 namespace qb {
 namespace {
 
-// Counts the reads that reach the store behind the cache.
+// Counts the reads that reach the store behind the cache; gives whole files only when told.
 class CountingStore : public MemoryProfileStore {
  public:
   std::string GetString(std::string_view file, std::string_view section, std::string_view key,
@@ -16,12 +16,38 @@ class CountingStore : public MemoryProfileStore {
     ++reads;
     return MemoryProfileStore::GetString(file, section, key, fallback, buffer_chars);
   }
+  std::optional<std::string> ReadText(std::string_view file) override {
+    ++whole_reads;
+    return gives_whole_files ? MemoryProfileStore::ReadText(file) : std::nullopt;
+  }
+  bool gives_whole_files = false;
   int reads = 0;
+  int whole_reads = 0;
 };
 
 constexpr std::string_view kFile = "C:\\Quill Box\\languages\\English.ini";
 
-TEST(ProfileReadCache, AsksTheStoreOncePerQuestion) {
+TEST(ProfileReadCache, AFileGivenWholeIsReadOnceAndAnsweredAsTheStoreWould) {
+  CountingStore store;
+  store.gives_whole_files = true;
+  store.SetFile(kFile, "[Vorlix]\r\n1016 = \"Apply\" \r\n1014=Browse\r\nbare\r\n");
+  ProfileReadCache cache(store);
+  const struct {
+    std::string_view section, key, fallback;
+    size_t buffer;
+  } questions[] = {{"Vorlix", "1016", "", 255}, {"vorlix", "1014", "", 255}, {"Vorlix", "1016", "", 4},
+                   {"Vorlix", "bare", "none ", 255}, {"Other", "1016", "fallback", 5},
+                   {"Vorlix", "1016", "", 0}};
+  for (const auto& q : questions) {
+    EXPECT_EQ(cache.GetString(kFile, q.section, q.key, q.fallback, q.buffer),
+              store.MemoryProfileStore::GetString(kFile, q.section, q.key, q.fallback, q.buffer))
+        << q.key << " " << q.buffer;
+  }
+  EXPECT_EQ(store.whole_reads, 1);
+  EXPECT_EQ(store.reads, 0);
+}
+
+TEST(ProfileReadCache, AsksTheStoreOncePerQuestionOfAFileNotGivenWhole) {
   CountingStore store;
   store.SetFile(kFile, "[Vorlix]\r\n1016=Apply\r\n1014=Browse\r\n");
   ProfileReadCache cache(store);
@@ -58,6 +84,19 @@ TEST(ProfileReadCache, AWriteForgetsWhatWasReadFromThatFileOnly) {
   EXPECT_EQ(cache.GetString(kFile, "Vorlix", "1016", "", 255), "Use");
   EXPECT_EQ(cache.GetString(other, "Vorlix", "1016", "", 255), "Anwenden");
   EXPECT_EQ(store.reads, 3);
+
+  // The same with whole files: each is read again only after its write.
+  CountingStore whole;
+  whole.gives_whole_files = true;
+  whole.SetFile(kFile, "[Vorlix]\r\n1016=Apply\r\n");
+  whole.SetFile(other, "[Vorlix]\r\n1016=Anwenden\r\n");
+  ProfileReadCache cached(whole);
+  cached.GetString(kFile, "Vorlix", "1016", "", 255);
+  cached.GetString(other, "Vorlix", "1016", "", 255);
+  EXPECT_TRUE(cached.WriteString("c:\\quill box\\languages\\ENGLISH.INI", "Vorlix", "1016", "Use"));
+  EXPECT_EQ(cached.GetString(kFile, "Vorlix", "1016", "", 255), "Use");
+  EXPECT_EQ(cached.GetString(other, "Vorlix", "1016", "", 255), "Anwenden");
+  EXPECT_EQ(whole.whole_reads, 3);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@ class MemoryProfileStore : public ProfileStore {
                         std::string_view fallback, size_t buffer_chars) override;
   bool WriteString(std::string_view file, std::string_view section, std::string_view key,
                    std::string_view value) override;
+  std::optional<std::string> ReadText(std::string_view file) override;
 
   // Test controls: the whole text of a file, as it would stand on disk.
   void SetFile(std::string_view path, std::string text);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -49,6 +50,16 @@ bool WriteAll(const std::wstring& path, const std::vector<uint8_t>& bytes) {
          written == bytes.size();
 }
 
+std::wstring FromAnsi(const std::vector<uint8_t>& bytes) {
+  std::wstring text;
+  if (bytes.empty()) return text;
+  const auto* ansi = reinterpret_cast<const char*>(bytes.data());
+  const int chars = MultiByteToWideChar(CP_ACP, 0, ansi, static_cast<int>(bytes.size()), nullptr, 0);
+  text.resize(static_cast<size_t>(chars));
+  MultiByteToWideChar(CP_ACP, 0, ansi, static_cast<int>(bytes.size()), text.data(), chars);
+  return text;
+}
+
 bool HasByteOrderMark(const std::vector<uint8_t>& bytes) {
   return (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) ||
          (bytes.size() >= 2 && bytes[0] == 0xFE && bytes[1] == 0xFF) ||
@@ -64,13 +75,7 @@ bool MakeUnicodeFile(const std::wstring& path) {
   const auto bytes = ReadAll(path, exists);
   if (exists && !bytes) return false;
   if (bytes && HasByteOrderMark(*bytes)) return true;
-  std::wstring text;
-  if (bytes && !bytes->empty()) {
-    const auto* ansi = reinterpret_cast<const char*>(bytes->data());
-    const int chars = MultiByteToWideChar(CP_ACP, 0, ansi, static_cast<int>(bytes->size()), nullptr, 0);
-    text.resize(chars);
-    MultiByteToWideChar(CP_ACP, 0, ansi, static_cast<int>(bytes->size()), text.data(), chars);
-  }
+  const std::wstring text = bytes ? FromAnsi(*bytes) : std::wstring();
   std::vector<uint8_t> unicode = {0xFF, 0xFE};
   const auto packed =
       qb::text::Utf16LeBytes(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
@@ -87,6 +92,27 @@ bool MakeUnicodeFile(const std::wstring& path) {
     return false;
   }
   return true;
+}
+
+// The text of a file in one of the two forms the reader takes the same way on every
+// version: UTF-16 little-endian with its mark, or the ANSI code page without a mark. Other
+// marks, NUL characters and lone carriage returns are left to the reader itself.
+std::optional<std::wstring> DecodeLikeTheReader(const std::vector<uint8_t>& bytes) {
+  std::wstring text;
+  if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) {
+    if (bytes.size() % 2 != 0) return std::nullopt;
+    text.resize((bytes.size() - 2) / 2);
+    std::memcpy(text.data(), bytes.data() + 2, bytes.size() - 2);
+  } else if (HasByteOrderMark(bytes)) {
+    return std::nullopt;
+  } else {
+    text = FromAnsi(bytes);
+  }
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == L'\0') return std::nullopt;
+    if (text[i] == L'\r' && (i + 1 == text.size() || text[i + 1] != L'\n')) return std::nullopt;
+  }
+  return text;
 }
 
 }  // namespace
@@ -114,6 +140,18 @@ bool Win32ProfileStore::WriteString(std::string_view file, std::string_view sect
   }
   return WritePrivateProfileStringW(wide_section.c_str(), wide_key.c_str(), wide_value.c_str(),
                                     path.c_str()) != FALSE;
+}
+
+std::optional<std::string> Win32ProfileStore::ReadText(std::string_view file) {
+  const std::wstring path = Wide(file);
+  // A bare name is looked for in the Windows folder by the reader: left to it.
+  if (path.find_first_of(L"\\/") == std::wstring::npos) return std::nullopt;
+  bool exists = false;
+  const auto bytes = ReadAll(path, exists);
+  if (!bytes) return std::nullopt;
+  const auto text = DecodeLikeTheReader(*bytes);
+  if (!text) return std::nullopt;
+  return Narrow(*text);
 }
 
 }  // namespace qb::win32
