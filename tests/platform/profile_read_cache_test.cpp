@@ -71,32 +71,23 @@ TEST(ProfileReadCache, AsksTheStoreOncePerQuestionOfAFileNotGivenWhole) {
   }
 }
 
+// Asked key by key or read whole, a file is read again only after a write to it.
 TEST(ProfileReadCache, AWriteForgetsWhatWasReadFromThatFileOnly) {
-  CountingStore store;
-  const std::string other = "C:\\Quill Box\\languages\\German.ini";
-  store.SetFile(kFile, "[Vorlix]\r\n1016=Apply\r\n");
-  store.SetFile(other, "[Vorlix]\r\n1016=Anwenden\r\n");
-  ProfileReadCache cache(store);
-  cache.GetString(kFile, "Vorlix", "1016", "", 255);
-  cache.GetString(other, "Vorlix", "1016", "", 255);
-  // Named in another case, it is the same file.
-  EXPECT_TRUE(cache.WriteString("c:\\quill box\\languages\\ENGLISH.INI", "Vorlix", "1016", "Use"));
-  EXPECT_EQ(cache.GetString(kFile, "Vorlix", "1016", "", 255), "Use");
-  EXPECT_EQ(cache.GetString(other, "Vorlix", "1016", "", 255), "Anwenden");
-  EXPECT_EQ(store.reads, 3);
-
-  // The same with whole files: each is read again only after its write.
-  CountingStore whole;
-  whole.gives_whole_files = true;
-  whole.SetFile(kFile, "[Vorlix]\r\n1016=Apply\r\n");
-  whole.SetFile(other, "[Vorlix]\r\n1016=Anwenden\r\n");
-  ProfileReadCache cached(whole);
-  cached.GetString(kFile, "Vorlix", "1016", "", 255);
-  cached.GetString(other, "Vorlix", "1016", "", 255);
-  EXPECT_TRUE(cached.WriteString("c:\\quill box\\languages\\ENGLISH.INI", "Vorlix", "1016", "Use"));
-  EXPECT_EQ(cached.GetString(kFile, "Vorlix", "1016", "", 255), "Use");
-  EXPECT_EQ(cached.GetString(other, "Vorlix", "1016", "", 255), "Anwenden");
-  EXPECT_EQ(whole.whole_reads, 3);
+  for (const bool whole : {false, true}) {
+    CountingStore store;
+    store.gives_whole_files = whole;
+    const std::string other = "C:\\Quill Box\\languages\\German.ini";
+    store.SetFile(kFile, "[Vorlix]\r\n1016=Apply\r\n");
+    store.SetFile(other, "[Vorlix]\r\n1016=Anwenden\r\n");
+    ProfileReadCache cache(store);
+    cache.GetString(kFile, "Vorlix", "1016", "", 255);
+    cache.GetString(other, "Vorlix", "1016", "", 255);
+    // Named in another case, it is the same file.
+    EXPECT_TRUE(cache.WriteString("c:\\quill box\\languages\\ENGLISH.INI", "Vorlix", "1016", "Use"));
+    EXPECT_EQ(cache.GetString(kFile, "Vorlix", "1016", "", 255), "Use");
+    EXPECT_EQ(cache.GetString(other, "Vorlix", "1016", "", 255), "Anwenden");
+    EXPECT_EQ(whole ? store.whole_reads : store.reads, 3) << whole;
+  }
 }
 
 }  // namespace
