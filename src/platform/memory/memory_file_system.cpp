@@ -313,7 +313,8 @@ Status MemoryFileSystem::ReadFile(std::string_view path, std::vector<uint8_t>& b
   return status::kOk;
 }
 
-Status MemoryFileSystem::WriteFile(std::string_view path, const std::vector<uint8_t>& bytes) {
+// The file a write goes to, made when missing; nothing when the write is refused.
+Status MemoryFileSystem::FileToWrite(std::string_view path, Node*& file, Drive*& drive) {
   Location at;
   if (const Status s = Locate(path, at); s != status::kOk) return s;
   if (at.parts.empty()) return status::kAccessDenied;
@@ -321,30 +322,33 @@ Status MemoryFileSystem::WriteFile(std::string_view path, const std::vector<uint
   if (at.node && (at.node->IsFolder() || (at.node->attributes & fileattr::kReadOnly))) {
     return status::kAccessDenied;
   }
-  Node* file = at.node ? at.node : at.parent->AddChild(at.parts.back(), fileattr::kArchive);
-  auto& space = at.drive->space;
-  if (space && bytes.size() > *space) {
-    // The system has written what fit by the time it finds the disk full.
-    file->bytes.assign(bytes.begin(), bytes.begin() + static_cast<ptrdiff_t>(*space));
-    space = 0;
-    return kDiskFull;
-  }
-  if (space) *space -= bytes.size();
-  file->bytes = bytes;
+  file = at.node ? at.node : at.parent->AddChild(at.parts.back(), fileattr::kArchive);
+  drive = at.drive;
   return status::kOk;
 }
 
+Status MemoryFileSystem::WriteFile(std::string_view path, const std::vector<uint8_t>& bytes) {
+  Node* file = nullptr;
+  Drive* drive = nullptr;
+  if (const Status s = FileToWrite(path, file, drive); s != status::kOk) return s;
+  file->bytes.clear();
+  return AddBytes(*drive, *file, bytes);
+}
+
 Status MemoryFileSystem::AppendFile(std::string_view path, const std::vector<uint8_t>& bytes) {
-  Location at;
-  if (const Status s = Locate(path, at); s != status::kOk) return s;
-  if (at.parts.empty()) return status::kAccessDenied;
-  if (WriteDenied(at)) return status::kAccessDenied;
-  if (at.node && (at.node->IsFolder() || (at.node->attributes & fileattr::kReadOnly))) {
-    return status::kAccessDenied;
-  }
-  Node* file = at.node ? at.node : at.parent->AddChild(at.parts.back(), fileattr::kArchive);
-  file->bytes.insert(file->bytes.end(), bytes.begin(), bytes.end());
-  return status::kOk;
+  Node* file = nullptr;
+  Drive* drive = nullptr;
+  if (const Status s = FileToWrite(path, file, drive); s != status::kOk) return s;
+  return AddBytes(*drive, *file, bytes);
+}
+
+// The system has written what fit by the time it finds the disk full.
+Status MemoryFileSystem::AddBytes(Drive& drive, Node& file, const std::vector<uint8_t>& bytes) {
+  auto& space = drive.space;
+  const size_t fits = space ? std::min<uint64_t>(*space, bytes.size()) : bytes.size();
+  file.bytes.insert(file.bytes.end(), bytes.begin(), bytes.begin() + static_cast<ptrdiff_t>(fits));
+  if (space) *space -= fits;
+  return fits < bytes.size() ? kDiskFull : status::kOk;
 }
 
 Status MemoryFileSystem::CopyFile(std::string_view from, std::string_view to, bool fail_if_exists) {

@@ -73,6 +73,8 @@ class MemoryFileSystem : public FileSystem {
   Status Locate(std::string_view path, Location& location);
   Drive* FindDrive(std::string_view root);
   bool WriteDenied(const Location& location) const;
+  Status FileToWrite(std::string_view path, Node*& file, Drive*& drive);
+  static Status AddBytes(Drive& drive, Node& file, const std::vector<uint8_t>& bytes);
 
   std::vector<std::unique_ptr<Drive>> drives_;
   std::vector<std::vector<std::string>> denied_;  // drive root, then the path's parts

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "platform/win32/scoped.h"
 #include "platform/win32/wide.h"
 
@@ -41,6 +43,21 @@ std::wstring RootPath(std::string_view root) {
 }
 
 Status LastError() { return static_cast<Status>(GetLastError()); }
+
+// Every byte, in as many writes as the system takes.
+Status WriteAll(HANDLE file, const std::vector<uint8_t>& bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD written = 0;
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
+    if (!::WriteFile(file, bytes.data() + done, chunk, &written, nullptr)) {
+      return LastError();
+    }
+    if (written == 0) return status::kWriteFault;
+    done += written;
+  }
+  return status::kOk;
+}
 
 }  // namespace
 
@@ -102,16 +119,7 @@ Status Win32FileSystem::WriteFile(std::string_view path, const std::vector<uint8
   ScopedFile file(CreateFileW(ApiPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return LastError();
-  size_t done = 0;
-  while (done < bytes.size()) {
-    DWORD written = 0;
-    if (!::WriteFile(file.Get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done),
-                     &written, nullptr)) {
-      return LastError();
-    }
-    if (written == 0) return status::kWriteFault;
-    done += written;
-  }
+  if (const Status s = WriteAll(file.Get(), bytes); s != status::kOk) return s;
   // A write that the disk could not keep shows at flush time, not at write time.
   if (!FlushFileBuffers(file.Get())) return LastError();
   return status::kOk;
@@ -125,17 +133,7 @@ Status Win32FileSystem::AppendFile(std::string_view path, const std::vector<uint
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return LastError();
-  size_t done = 0;
-  while (done < bytes.size()) {
-    DWORD written = 0;
-    if (!::WriteFile(file.Get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done),
-                     &written, nullptr)) {
-      return LastError();
-    }
-    if (written == 0) return status::kWriteFault;
-    done += written;
-  }
-  return status::kOk;
+  return WriteAll(file.Get(), bytes);
 }
 
 Status Win32FileSystem::CopyFile(std::string_view from, std::string_view to, bool fail_if_exists) {
