@@ -5,9 +5,8 @@
 #include <string>
 
 #include "support/tweak_tabs.h"
-#include "platform/memory/memory_machine.h"
-#include "registry/registry_paths.h"
 #include "tweaks/desktop_page.h"
+#include "tweaks/registry_page_fixture.h"
 #include "tweaks/start_menu_page.h"
 #include "ui/form.h"
 
@@ -16,7 +15,7 @@ namespace qb::tweaks::testing {
 inline constexpr std::string_view kPolicies =
     "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\";
 
-class TweakPageTest : public ::testing::Test {
+class TweakPageTest : public RegistryPageTest {
  protected:
   TweakPageTest() {
     test_support::AddTweakTabs(form);
@@ -24,17 +23,6 @@ class TweakPageTest : public ::testing::Test {
     hooks.reskin = [this] { ++reskins; };
   }
 
-  void Store(std::string_view full_path, uint32_t number) {
-    ASSERT_EQ(registry::RegWrite(machine.registry, full_path, number, "REG_DWORD"), status::kOk);
-  }
-  void StoreText(std::string_view full_path, std::string_view text) {
-    ASSERT_EQ(registry::RegWrite(machine.registry, full_path, text), status::kOk);
-  }
-  RegValue Read(std::string_view full_path) {
-    RegValue value;
-    registry::RegRead(machine.registry, full_path, value);
-    return value;
-  }
   // Loads both tabs and wires them, as the main window's load does, then starts from a
   // clean write log with Apply disabled.
   void LoadAndWire() {
@@ -53,10 +41,7 @@ class TweakPageTest : public ::testing::Test {
     return machine.files.GetAttributes(path, attributes) == status::kOk;
   }
 
-  MemoryMachine machine;
-  Services services = machine.services();
   ui::Form form{"mainform", "Quill Box", 9600, 6390};
-  PageHooks hooks;
   int reskins = 0;
 };
 
