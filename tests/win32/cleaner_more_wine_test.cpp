@@ -16,6 +16,7 @@
 #include "cleaner_wine_support.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_machine.h"
+#include "win32/temp_path.h"
 
 namespace qb::cleaner::testing {
 namespace {
@@ -26,9 +27,7 @@ using win32::Wide;
 class MoreCleanerOnWine : public ::testing::Test {
  protected:
   void SetUp() override {
-    wchar_t temp[MAX_PATH + 1] = {};
-    GetTempPathW(MAX_PATH + 1, temp);
-    root = Narrow(temp) + "QbTree" + std::to_string(GetCurrentProcessId());
+    root = test_support::TempPath("QbTree");
     Folder(root);
   }
   void TearDown() override {

@@ -21,6 +21,7 @@
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_machine.h"
 #include "cleaner_wine_support.h"
+#include "win32/temp_path.h"
 
 namespace qb {
 // Readable failures: a value's name, type and bytes.
@@ -64,9 +65,7 @@ AreaState StateOf(Registry& registry) {
 class CleanerOnWine : public ::testing::Test {
  protected:
   void SetUp() override {
-    wchar_t temp[MAX_PATH + 1] = {};
-    GetTempPathW(MAX_PATH + 1, temp);
-    folder = Narrow(temp) + "QbCleaner" + std::to_string(GetCurrentProcessId());
+    folder = test_support::TempPath("QbCleaner");
     MakeFolder(folder);
   }
   void TearDown() override {

@@ -16,6 +16,7 @@
 #include "platform/win32/win32_machine.h"
 #include "support/font_bytes.h"
 #include "support/services_with.h"
+#include "win32/temp_path.h"
 
 namespace qb::customise {
 namespace {
@@ -34,9 +35,7 @@ constexpr uint8_t kPng[] = {
 class CustomiseWine : public ::testing::Test {
  protected:
   void SetUp() override {
-    wchar_t temp[MAX_PATH + 1] = {};
-    GetTempPathW(MAX_PATH + 1, temp);
-    scratch = win32::Narrow(temp) + "qb-customise-" + std::to_string(GetCurrentProcessId());
+    scratch = test_support::TempPath("qb-customise-");
     RemoveTree(scratch);  // left by an earlier run that ended early
     ASSERT_EQ(machine.files.CreateFolder(scratch), status::kOk);
     folder = scratch + "\\My Photos";

@@ -8,6 +8,7 @@
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_environment.h"
 #include "platform/win32/win32_file_system.h"
+#include "win32/temp_path.h"
 
 namespace qb::errorlog {
 namespace {
@@ -23,9 +24,7 @@ class ScratchEnvironment : public win32::Win32Environment {
 class ErrorLogWineTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    wchar_t temp[MAX_PATH + 1] = {};
-    GetTempPathW(MAX_PATH + 1, temp);
-    root = win32::Narrow(temp) + "qb-log-" + std::to_string(GetCurrentProcessId());
+    root = test_support::TempPath("qb-log-");
     environment.program = root + "\\Program";
     environment.local = root + "\\Local";
     for (const auto& folder : {root, environment.program, environment.local}) {

@@ -10,6 +10,7 @@
 #include "platform/memory/memory_file_system.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_file_system.h"
+#include "win32/temp_path.h"
 
 namespace qb::win32 {
 namespace {
@@ -17,9 +18,7 @@ namespace {
 class Win32FileSystemTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    wchar_t temp[MAX_PATH + 1] = {};
-    GetTempPathW(MAX_PATH + 1, temp);
-    folder = Narrow(temp) + "qb-files-" + std::to_string(GetCurrentProcessId());
+    folder = test_support::TempPath("qb-files-");
     ASSERT_EQ(files.CreateFolder(folder), status::kOk);
     for (const char* name : {"README", "a.txt", "a.b.c", "name.txt", "name1.txt", "name12.txt",
                              "Hidden.exe", "Программа.exe", "程序1.exe"}) {

@@ -11,6 +11,7 @@
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_images.h"
+#include "win32/temp_path.h"
 
 namespace qb::win32 {
 namespace {
@@ -26,9 +27,7 @@ const std::vector<uint8_t> kPng = {
 class Win32ImagesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    wchar_t temp[MAX_PATH + 1] = {};
-    GetTempPathW(MAX_PATH + 1, temp);
-    folder = Narrow(temp) + "qb-images-" + std::to_string(GetCurrentProcessId());
+    folder = test_support::TempPath("qb-images-");
     ASSERT_EQ(files.CreateFolder(folder), status::kOk);
   }
   void TearDown() override {

@@ -12,6 +12,7 @@
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_profile.h"
 #include "platform/win32/win32_registry.h"
+#include "win32/temp_path.h"
 
 namespace qb::language {
 namespace {
@@ -19,9 +20,7 @@ namespace {
 class Win32LanguageTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    folder_ = win32::Narrow(temp) + "qb-language-" + std::to_string(GetCurrentProcessId());
+    folder_ = test_support::TempPath("qb-language-");
     CreateDirectoryW(win32::Wide(folder_).c_str(), nullptr);
     CreateDirectoryW(win32::Wide(folder_ + "\\languages").c_str(), nullptr);
   }

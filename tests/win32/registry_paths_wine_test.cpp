@@ -17,6 +17,7 @@
 #include "registry/registry_paths.h"
 #include "registry/shell_refresh.h"
 #include "registry/shortcut_target.h"
+#include "win32/temp_path.h"
 
 namespace qb::registry {
 namespace {
@@ -143,9 +144,7 @@ TEST_F(ShellIconSizeWineTest, APresentValueIsPutBackExactly) {
 class ShortcutWineTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    wchar_t temp[MAX_PATH + 1] = {};
-    GetTempPathW(MAX_PATH + 1, temp);
-    folder_ = win32::Narrow(temp) + "qb-shortcut-test";
+    folder_ = test_support::TempPath("qb-shortcut-test-");
     CreateDirectoryW(Wide(folder_).c_str(), nullptr);
   }
   void TearDown() override {

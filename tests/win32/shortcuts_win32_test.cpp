@@ -10,14 +10,13 @@
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_shortcuts.h"
+#include "win32/temp_path.h"
 
 namespace qb::win32 {
 namespace {
 
 TEST(Win32ShortcutsInARow, EachReadAnswersForItsOwnFile) {
-  wchar_t temp[MAX_PATH + 1] = {};
-  GetTempPathW(MAX_PATH + 1, temp);
-  const std::string folder = Narrow(temp) + "qb-links-" + std::to_string(GetCurrentProcessId());
+  const std::string folder = test_support::TempPath("qb-links-");
   Win32FileSystem files;
   ASSERT_EQ(files.CreateFolder(folder), status::kOk);
   Win32Shortcuts shortcuts;

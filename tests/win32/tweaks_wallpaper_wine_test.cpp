@@ -27,6 +27,7 @@
 #include "ui/win32/gdiplus_headers.h"
 #include "ui/win32/gdiplus_session.h"
 #include "support/services_with.h"
+#include "win32/temp_path.h"
 
 namespace qb::tweaks {
 namespace {
@@ -66,9 +67,7 @@ class WallpaperWineTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(gdiplus.Started());
     saved_present = registry::RegRead(reg, kWallpaperValuePath, saved_value) == status::kOk;
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    folder = std::wstring(temp) + L"qb-wallpaper-test";
+    folder = qb::win32::Wide(test_support::TempPath("qb-wallpaper-test-"));
     CreateDirectoryW(folder.c_str(), nullptr);
     WireVisualOptionsPage(form, services, {});
     form["wallpaperCheck"].SetValue(1);

@@ -100,6 +100,7 @@ bool MakeUnicodeFile(const std::wstring& path) {
 std::optional<std::wstring> DecodeLikeTheReader(const std::vector<uint8_t>& bytes) {
   std::wstring text;
   if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) {
+    // Wine's reader takes a byte from beyond the end of an odd-length file: no answer to copy.
     if (bytes.size() % 2 != 0) return std::nullopt;
     text.resize((bytes.size() - 2) / 2);
     std::memcpy(text.data(), bytes.data() + 2, bytes.size() - 2);
