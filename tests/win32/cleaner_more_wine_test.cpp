@@ -21,7 +21,6 @@
 namespace qb::cleaner::testing {
 namespace {
 
-using win32::Narrow;
 using win32::Wide;
 
 class MoreCleanerOnWine : public ::testing::Test {

@@ -36,7 +36,6 @@ namespace qb::cleaner {
 namespace {
 
 using testing::ImportWithRegedit;
-using win32::Narrow;
 using win32::Wide;
 
 // Every key below an area with its values, by physical path, in both views.
