@@ -55,6 +55,9 @@ class CPULoad {
   // that went backwards shows as such.
   int32_t GetCPUUsage(int32_t cpu_index);
 
+  // True on the NT family, whose load comes from the performance data.
+  bool ReadsPerformanceData() const { return is_nt_; }
+
   // The buffer size the next NT collection starts with; it only grows.
   int32_t PerformanceBufferSize() const { return buffer_size_; }
 

@@ -5,12 +5,35 @@
 #include <limits>
 
 #include "monitor/figures.h"
+#include "monitor/performance_data.h"
 
 namespace qb::monitor {
 
 namespace {
 
 constexpr int kSlowestTickPlusFastest = 1300;  // Speed 300 -> 1000 ms, 1000 -> 300 ms
+
+// The system's table of counter names: pairs of title index and name, the processor
+// object among them where the system has one.
+const RegKeyPath kCounterNames{RegRoot::LocalMachine,
+                               "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Perflib\\009"};
+
+// A table that names no processor object means performance data without one, and asking
+// for it would only make the system load every counter provider it has for nothing (Wine's
+// table names three entries). A table that cannot be read is no answer: the sampler asks.
+bool NamesNoProcessorObject(Registry& registry) {
+  RegValue names;
+  if (registry.QueryValue(kCounterNames, "Counter", names) != status::kOk ||
+      names.type != regtype::kMultiSz) {
+    return false;
+  }
+  const std::vector<std::string> items = names.AsMultiString();
+  const std::string processor = std::to_string(kProcessorObjectIndex);
+  for (size_t i = 0; i + 1 < items.size(); i += 2) {
+    if (items[i] == processor) return false;
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -52,8 +75,15 @@ void MonitorPage::ProcessorTick() {
 }
 
 // The graph and label show the average of all processors. A sampler that fails (counters
-// disabled or damaged while running, malformed data) is replaced for good.
+// disabled or damaged while running, malformed data) is replaced for good, and so is one
+// that would ask a system whose counters name no processor.
 std::optional<int> MonitorPage::CurrentLoad() {
+  if (sampler_ && !sampler_collected_ && sampler_->ReadsPerformanceData() &&
+      NamesNoProcessorObject(services_.registry)) {
+    sampler_.reset();
+    processor_times_.Sample();
+    return std::nullopt;
+  }
   if (sampler_) {
     try {
       return SamplerLoad();

@@ -13,9 +13,17 @@ constexpr uint64_t kMegabyte = 1048576;
 constexpr int64_t kSecond = 10'000'000;
 constexpr CalendarTime kNoon{2026, 12, 3, 9, 12, 0, 0, 0};
 constexpr CalendarTime kOneSecondLater{2026, 12, 3, 9, 12, 0, 1, 0};
+const RegKeyPath kCounterNames{RegRoot::LocalMachine,
+                               "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Perflib\\009"};
 
 class MonitorPageTest : public ::testing::Test {
  protected:
+  // Windows names its counters, the processor object 238 among them.
+  MonitorPageTest() { NameCounters({"1", "1847", "238", "Processor", "6", "% Processor Time"}); }
+  void NameCounters(const std::vector<std::string>& pairs) {
+    machine.registry.CreateKey(kCounterNames);
+    machine.registry.SetValue(kCounterNames, RegValue::MultiString("Counter", pairs));
+  }
   void ServeProcessors(const CalendarTime& time, int64_t idle0, int64_t idle1) {
     machine.registry.SetPerformanceData(
         "238", testing::PerformanceBlock(time, {{u"0", idle0}, {u"1", idle1}, {u"_Total", 0}}));
@@ -67,6 +75,20 @@ TEST_F(MonitorPageTest, MissingProcessorObjectFallsBackToProcessorTimes) {
   (*this)["Timer1"].RaiseTimer();
   EXPECT_EQ((*this)["Label1"].Caption(), "100 %");
   EXPECT_EQ((*this)["cpuhist"].Points(), (std::vector<double>{37, 100}));
+}
+
+// Wine's table names no processor (asking would only load its print spooler's provider);
+// "238" as a name rather than an index does not count.
+TEST_F(MonitorPageTest, CountersNamingNoProcessorAreNeverAsked) {
+  NameCounters({"1", "1847", "1846", "End Marker", "2", "238"});
+  ServeProcessors(kNoon, 0, 0);
+  page.Load();
+  (*this)["Timer1"].RaiseTimer();
+  EXPECT_TRUE(page.MeasuresFromProcessorTimes());
+  AdvanceTimes(1000, 250);
+  (*this)["Timer1"].RaiseTimer();
+  EXPECT_EQ((*this)["Label1"].Caption(), "25 %");
+  EXPECT_TRUE(machine.registry.PerformanceQuerySizes().empty());
 }
 
 TEST_F(MonitorPageTest, SamplerFailingWhileRunningIsReplacedForGood) {
