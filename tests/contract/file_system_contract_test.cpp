@@ -331,12 +331,19 @@ TEST_F(FileSystemContract, FailedCallsGiveTheSystemsCodesAndChangeNothing) {
       {"write in a missing folder", [&] { return fs.WriteFile(at("Missing\\x.txt"), Bytes("x")); }, status::kPathNotFound},
       {"write below a file", [&] { return fs.WriteFile(at("file.txt\\x.txt"), Bytes("x")); }, status::kPathNotFound},
       {"attributes of a missing file", [&] { return fs.SetAttributes(at("missing.txt"), fileattr::kHidden); }, status::kFileNotFound},
+      {"read attributes of a missing file", [&] { uint32_t a; return fs.GetAttributes(at("missing.txt"), a); }, status::kFileNotFound},
+      {"read attributes in a missing folder", [&] { uint32_t a; return fs.GetAttributes(at("Missing\\x.txt"), a); }, status::kPathNotFound},
   };
   for (const auto& c : cases) EXPECT_EQ(c.call(), c.result) << c.what;
   EXPECT_EQ(Text("file.txt"), "file");
   EXPECT_EQ(Text("other.txt"), "other");
   EXPECT_EQ(Text("Dir\\inside.txt"), "inside");
   EXPECT_THAT(Listed("*"), ElementsAreArray({"Dir", "Empty", "file.txt", "other.txt"}));
+
+  // Every byte value is kept, and the file is found in any case.
+  ASSERT_EQ(fs.WriteFile(at("data.bin"), {0, 1, 2, 255}), status::kOk);
+  ASSERT_EQ(fs.ReadFile(at("DATA.BIN"), bytes), status::kOk);
+  EXPECT_EQ(bytes, (std::vector<uint8_t>{0, 1, 2, 255}));
 }
 
 TEST_F(FileSystemContract, MovesAndCopiesKeepNamesBytesAndAttributes) {
