@@ -28,6 +28,7 @@ class HeadlessHost : public FormHost {
   void Minimize(Form& form) override { minimized.push_back(form.Name()); }
   bool DoEvents() override {
     ++events_pumped;
+    if (on_events) on_events();
     return true;
   }
   WindowHandle HandleOf(const Form&) const override { return 0x1234; }
@@ -35,6 +36,8 @@ class HeadlessHost : public FormHost {
   std::function<void(Form&)> on_modal;
   // Called as the window would appear, before its Shown event.
   std::function<void(Form&)> on_show;
+  // Called where events are pumped in the middle of a run, as a user's clicks arrive there.
+  std::function<void()> on_events;
   std::vector<std::string> shown;
   std::vector<std::string> modal;
   std::vector<std::string> destroyed;

@@ -25,16 +25,6 @@ class RecordingSplash : public ui::SplashScreen {
   std::vector<std::string> events;
 };
 
-// Pumping events is where a user's clicks reach the program in the middle of a run.
-class EventHost : public ui::HeadlessHost {
- public:
-  bool DoEvents() override {
-    if (during_events) during_events();
-    return HeadlessHost::DoEvents();
-  }
-  std::function<void()> during_events;
-};
-
 class MainWindowTest : public ::testing::Test {
  protected:
   MainWindowTest() {
@@ -61,7 +51,7 @@ class MainWindowTest : public ::testing::Test {
   }
 
   MemoryMachine machine;
-  EventHost host;
+  ui::HeadlessHost host;
   ui::Application app{host};
   RecordingSplash splash;
   std::string folder;
@@ -255,7 +245,7 @@ TEST_F(MainWindowTest, ClosingDuringACleanerRunWaitsForTheEntryInHandThenCloses)
   for (const char* name : {"OldTool", "OlderTool"}) machine.registry.CreateKey(area.Child(name));
   int close_requests = 0;
   host.on_modal = [&](ui::Form& health) {
-    host.during_events = [&] {
+    host.on_events = [&] {
       machine.clock.Advance(cleaner::EventPacer::kIntervalMs);
       if (close_requests++ == 0) {
         // Put off, not refused: the window stays until the cleaner has stopped.
@@ -264,7 +254,7 @@ TEST_F(MainWindowTest, ClosingDuringACleanerRunWaitsForTheEntryInHandThenCloses)
       }
     };
     health["checkcmd"].RaiseClick();
-    host.during_events = nullptr;
+    host.on_events = nullptr;
     EXPECT_FALSE(app.IsLoaded(health));
   };
   Form()["Command3"].RaiseClick();

@@ -13,16 +13,6 @@
 namespace qb::cleaner {
 namespace {
 
-// The host pumps events in the middle of runs; a test looks at the window then.
-class RunHost : public ui::HeadlessHost {
- public:
-  bool DoEvents() override {
-    if (during_run) during_run();
-    return HeadlessHost::DoEvents();
-  }
-  std::function<void()> during_run;
-};
-
 class SystemHealth : public ::testing::Test {
  protected:
   SystemHealth() { host.Attach(app); }
@@ -41,7 +31,7 @@ class SystemHealth : public ::testing::Test {
   }
 
   MemoryMachine machine;
-  RunHost host;
+  ui::HeadlessHost host;
   ui::Application app{host};
   ui::Form owner{"mainform", "Quill Box", 9000, 6000};
 };
@@ -108,7 +98,7 @@ TEST_F(SystemHealth, ARunShowsFoundAndRepairedAndKeepsTheWindowLockedWhileItWork
   AddUninstall("Older");
   int checks = 0;
   WithWindow([&](SystemHealthWindow& window, ui::Form& form) {
-    host.during_run = [&] {
+    host.on_events = [&] {
       ++checks;
       EXPECT_TRUE(window.Running());
       EXPECT_TRUE(form.Busy());
@@ -118,7 +108,7 @@ TEST_F(SystemHealth, ARunShowsFoundAndRepairedAndKeepsTheWindowLockedWhileItWork
       form["check2cmd"].RaiseClick();
     };
     form["checkcmd"].RaiseClick();
-    host.during_run = nullptr;
+    host.on_events = nullptr;
     EXPECT_EQ(form["Elabel"].Caption(), "2");
     EXPECT_EQ(form["Rlabel"].Caption(), "2");
     EXPECT_EQ(form["t2label"].Caption(), "");  // the other category never ran
@@ -146,7 +136,7 @@ TEST_F(SystemHealth, ACloseRequestDuringARunStopsItAfterTheEntryInHandThenCloses
   const RegKeyPath second = AddUninstall("OldTool");
   int turns = 0;
   WithWindow([&](SystemHealthWindow& window, ui::Form& form) {
-    host.during_run = [&] {
+    host.on_events = [&] {
       machine.clock.Advance(EventPacer::kIntervalMs);
       // Two turns in the scan, one before the first removal, then one at each of its values.
       if (++turns == 4) {
@@ -154,7 +144,7 @@ TEST_F(SystemHealth, ACloseRequestDuringARunStopsItAfterTheEntryInHandThenCloses
       }
     };
     form["checkcmd"].RaiseClick();
-    host.during_run = nullptr;
+    host.on_events = nullptr;
     EXPECT_FALSE(app.IsLoaded(form));
     EXPECT_FALSE(window.Running());
   });
@@ -167,9 +157,9 @@ TEST_F(SystemHealth, ACloseRequestDuringARunStopsItAfterTheEntryInHandThenCloses
 TEST_F(SystemHealth, ACloseRequestDuringTheScanRemovesNothing) {
   const RegKeyPath tool = AddUninstall("OldTool");
   WithWindow([&](SystemHealthWindow&, ui::Form& form) {
-    host.during_run = [&] { app.Unload(form, ui::CloseReason::User); };
+    host.on_events = [&] { app.Unload(form, ui::CloseReason::User); };
     form["checkcmd"].RaiseClick();
-    host.during_run = nullptr;
+    host.on_events = nullptr;
     EXPECT_FALSE(app.IsLoaded(form));
   });
   EXPECT_EQ(machine.registry.OpenKey(tool, regaccess::kRead), status::kOk);
