@@ -2,8 +2,7 @@
 
 #include <string>
 
-#include "language/language_catalogue.h"
-#include "platform/app_settings.h"
+#include "skin/small_window.h"
 
 namespace qb::tweaks {
 
@@ -56,15 +55,7 @@ SystemColoursWindow::SystemColoursWindow(ui::Application& app, const Services& s
 
 void SystemColoursWindow::Load() {
   ui::Form& form = *form_;
-  const std::string folder = services_.environment.ApplicationFolder();
-  own_skin_.LoadFile(services_.files, folder + std::string(skin::kSkinFileName));
-  own_skin_.ApplyToForm(form, "SmallForm");
-  skin::SkinForm(form, main_skin_);
-  const std::string language = language::StoredChoice(AppSettings(services_.registry));
-  language::ApplyLanguage(form, services_.profile, folder, language);
-  const std::string title =
-      language::LookUp(services_.profile, folder, kSystemColoursTitleKey, language);
-  if (!title.empty()) form.SetCaption(title);
+  skin::LoadSmallWindow(form, services_, own_skin_, main_skin_, kSystemColoursTitleKey, form.Caption());
   std::vector<std::string> items;
   for (const auto& element : kScreenElements) items.emplace_back(element.text);
   form["List1"].SetItems(std::move(items));

@@ -1,20 +1,20 @@
-#include "customise/small_window.h"
+#include "skin/small_window.h"
 
 #include "language/language_catalogue.h"
 #include "platform/app_settings.h"
 
-namespace qb::customise {
+namespace qb::skin {
 
-void LoadSmallWindow(ui::Form& form, const Services& services, skin::SkinInstance& own_skin,
-                     const skin::SkinInstance& main_skin, std::string_view title_key,
+void LoadSmallWindow(ui::Form& form, const Services& services, SkinInstance& own_skin,
+                     const SkinInstance& main_skin, std::string_view title_key,
                      std::string_view fallback_title) {
   const std::string app_folder = services.environment.ApplicationFolder();
   const std::string language = language::StoredChoice(AppSettings(services.registry));
   form.SetCaption(language::LookUp(services.profile, app_folder, title_key, language, fallback_title));
   language::ApplyLanguage(form, services.profile, app_folder, language);
-  own_skin.LoadFile(services.files, app_folder + std::string(skin::kSkinFileName));
+  own_skin.LoadFile(services.files, app_folder + std::string(kSkinFileName));
   own_skin.ApplyToForm(form, "SmallForm");
-  skin::SkinForm(form, main_skin);
+  SkinForm(form, main_skin);
 }
 
-}  // namespace qb::customise
+}  // namespace qb::skin
