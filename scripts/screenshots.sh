@@ -33,6 +33,15 @@ shoot() {
   import -window "$id" "$out/$1.png"
 }
 
+# A window that opens over the main one: shoot_window <file name> <window title> waits for
+# it, takes its picture and closes it again.
+shoot_window() {
+  probe wait "$2" 20 >/dev/null
+  shoot "$1" "$2"
+  probe close "$2" >/dev/null
+  probe gone "$2" 20 >/dev/null
+}
+
 start() {
   wine "$bin/QuillBox.exe" &
   probe wait "Quill Box" 30 >/dev/null
@@ -59,10 +68,7 @@ tweak_shots() {
   xdotool mousemove --window "$main" $((215 * ${2:-96} / 96)) $((66 * ${2:-96} / 96)) click 1
   shoot "tweaks-visual-options$1"
   probe click "Quill Box" "System Colors" Button >/dev/null
-  probe wait "Colors" 20 >/dev/null
-  shoot "tweaks-syscolors$1" "Colors"
-  probe close "Colors" >/dev/null
-  probe gone "Colors" 20 >/dev/null
+  shoot_window "tweaks-syscolors$1" "Colors"
 }
 
 # QB_SHOTS=tweaks takes only the tweak pages' pictures.
@@ -105,34 +111,22 @@ probe close "System Health" >/dev/null
 probe click "Quill Box" "Visual" Button >/dev/null
 xdotool mousemove --window "$(xdotool search --name '^Quill Box$' | head -n 1)" 220 66 click 1
 probe click "Quill Box" "Fonts" Button >/dev/null
-probe wait "Fonts" 20 >/dev/null
-shoot fonts "Fonts"
-probe close "Fonts" >/dev/null
-probe gone "Fonts" 20 >/dev/null
+shoot_window fonts "Fonts"
 probe click "Quill Box" "Icons" Button >/dev/null
 probe wait "Icons" 20 >/dev/null
 probe click "Icons" "Drive" Button >/dev/null
 shoot icons "Icons"
 probe click "Icons" "Next>>" Button >/dev/null
-probe wait "Change drive icon" 20 >/dev/null
-shoot icon-drive "Change drive icon"
-probe close "Change drive icon" >/dev/null
-probe gone "Change drive icon" 20 >/dev/null
+shoot_window icon-drive "Change drive icon"
 probe click "Icons" "Folder" Button >/dev/null
 probe click "Icons" "Next>>" Button >/dev/null
-probe wait "Change folder icon" 20 >/dev/null
-shoot icon-folder "Change folder icon"
-probe close "Change folder icon" >/dev/null
-probe gone "Change folder icon" 20 >/dev/null
+shoot_window icon-folder "Change folder icon"
 probe close "Icons" >/dev/null
 probe gone "Icons" 20 >/dev/null
 probe click "Quill Box" "CPU & Memory" Button >/dev/null
 shoot cpu-memory
 probe click "Quill Box" "Tasks" Button >/dev/null
-probe wait "Process manager" 20 >/dev/null
-shoot process-manager "Process manager"
-probe close "Process manager" >/dev/null
-probe gone "Process manager" 20 >/dev/null
+shoot_window process-manager "Process manager"
 # The monitor after a few ticks of its graph, then the information page at the grown height.
 sleep 5
 shoot monitor-cpu-memory
