@@ -34,32 +34,9 @@ constexpr uint8_t kPng[] = {
 
 class CustomiseWine : public ::testing::Test {
  protected:
-  void SetUp() override {
-    scratch = test_support::TempPath("qb-customise-");
-    RemoveTree(scratch);  // left by an earlier run that ended early
-    ASSERT_EQ(machine.files.CreateFolder(scratch), status::kOk);
-    folder = scratch + "\\My Photos";
-    ASSERT_EQ(machine.files.CreateFolder(folder), status::kOk);
-  }
-  void TearDown() override { RemoveTree(scratch); }
-
-  void RemoveTree(const std::string& path) {
-    std::vector<FileEntry> entries;
-    machine.files.FindFiles(path + "\\*", entries);
-    for (const auto& entry : entries) {
-      const std::string child = path + "\\" + entry.name;
-      machine.files.SetAttributes(child, fileattr::kNormal);
-      if (entry.attributes & fileattr::kDirectory) {
-        RemoveTree(child);
-      } else {
-        machine.files.DeleteFile(child);
-      }
-    }
-    machine.files.SetAttributes(path, fileattr::kNormal);
-    machine.files.RemoveFolder(path);
-  }
+  void SetUp() override { ASSERT_EQ(machine.files.CreateFolder(folder), status::kOk); }
   std::string Put(const std::string& name, const std::vector<uint8_t>& bytes) {
-    const std::string path = scratch + "\\" + name;
+    const std::string path = scratch.path + "\\" + name;
     EXPECT_EQ(machine.files.WriteFile(path, bytes), status::kOk);
     return path;
   }
@@ -77,8 +54,10 @@ class CustomiseWine : public ::testing::Test {
     return names;
   }
   bool Change(const std::string& picture) {
-    return ChangeFolderIcon(services, 0, "\"" + folder + "\"", picture, "", true, "", 24,
-                            kFixedDrivesOnly);
+    const bool changed = ChangeFolderIcon(services, 0, "\"" + folder + "\"", picture, "", true, "", 24,
+                                          kFixedDrivesOnly);
+    for (const auto& message : dialogs.Messages()) ADD_FAILURE() << message.text;
+    return changed;
   }
 
   win32::ComApartment com;  // the imaging library is a COM service, as in the program
@@ -86,49 +65,34 @@ class CustomiseWine : public ::testing::Test {
   // Messages are recorded, not shown: a box on the screen would wait for a click.
   MemoryDialogs dialogs;
   Services services = test_support::ServicesWith(machine.services(), {.dialogs = &dialogs});
-  std::string scratch;
-  std::string folder;
+  test_support::TempFolder scratch{"qb-customise-"};
+  std::string folder = scratch.path + "\\My Photos";
 };
 
-TEST_F(CustomiseWine, FolderIconFilesCarryTheirAttributesAndASecondRunReplacesTheIcon) {
-  std::vector<uint8_t> first_icon(kPng, kPng + sizeof kPng);
-  const std::string ico = Put("first.ico", first_icon);
-  ASSERT_TRUE(Change(ico)) << (dialogs.Messages().empty() ? "" : dialogs.Messages()[0].text);
-  EXPECT_THAT(Names(folder), UnorderedElementsAre("Desktop.ini", "IconX.ico"));
-  const DWORD ini = Attributes(folder + "\\Desktop.ini");
-  EXPECT_EQ(ini & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM), DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM});
-  EXPECT_TRUE(Attributes(folder + "\\IconX.ico") & FILE_ATTRIBUTE_HIDDEN);
-  // Wine keeps no read-only mark on folders; Windows does.
-  if (!contract::RunningOnWine()) EXPECT_TRUE(Attributes(folder) & FILE_ATTRIBUTE_READONLY);
-  // The system's own profile reader sees what the shell will see.
-  wchar_t value[64] = {};
-  GetPrivateProfileStringW(L".ShellClassInfo", L"IconFile", L"", value, 64,
-                           win32::Wide(folder + "\\Desktop.ini").c_str());
-  EXPECT_STREQ(value, L"IconX.ico");
-
-  const std::string second = Put("second.ico", {'s', 'e', 'c', 'o', 'n', 'd'});
-  ASSERT_TRUE(Change(second));
-  EXPECT_EQ(Read(folder + "\\IconX.ico"), "second");
-  EXPECT_THAT(Names(folder), UnorderedElementsAre("Desktop.ini", "IconX.ico"));
-}
-
-TEST_F(CustomiseWine, DesktopIniKeepsTheLinesItDoesNotOwn) {
+// The user's own Desktop.ini keeps its other lines; the files get the attributes the shell
+// needs, and the second run writes over them although they are hidden and system files.
+TEST_F(CustomiseWine, APngBecomesALoadableFolderIconAndASecondRunReplacesIt) {
   const std::string ini = folder + "\\Desktop.ini";
   const std::string before = "[.ShellClassInfo]\r\nInfoTip=Holidays\r\n[ViewState]\r\nMode=4\r\n";
+  const std::string after =
+      "[.ShellClassInfo]\r\nInfoTip=Holidays\r\nIconFile=IconX.ico\r\nIconIndex=0\r\n"
+      "IconResource=IconX.ico,0\r\n[ViewState]\r\nMode=4\r\n";
   ASSERT_EQ(machine.files.WriteFile(ini, {before.begin(), before.end()}), status::kOk);
-  ASSERT_EQ(machine.files.SetAttributes(ini, fileattr::kHidden | fileattr::kSystem), status::kOk);
-  ASSERT_TRUE(Change(Put("a.ico", {'i', 'c', 'o'})));
-  EXPECT_EQ(Read(ini),
-            "[.ShellClassInfo]\r\nInfoTip=Holidays\r\nIconFile=IconX.ico\r\nIconIndex=0\r\n"
-            "IconResource=IconX.ico,0\r\n[ViewState]\r\nMode=4\r\n");
-}
-
-TEST_F(CustomiseWine, APngIsConvertedIntoAnIconThatWindowsLoads) {
-  const std::string png = Put("picture.png", std::vector<uint8_t>(kPng, kPng + sizeof kPng));
-  ASSERT_TRUE(Change(png)) << (dialogs.Messages().empty() ? "" : dialogs.Messages()[0].text);
-  const std::wstring icon_path = win32::Wide(folder + "\\IconX.ico");
-  HICON icon = static_cast<HICON>(LoadImageW(nullptr, icon_path.c_str(), IMAGE_ICON, 0, 0,
-                                             LR_LOADFROMFILE | LR_DEFAULTSIZE));
+  ASSERT_TRUE(Change(Put("picture.png", std::vector<uint8_t>(kPng, kPng + sizeof kPng))));
+  EXPECT_THAT(Names(folder), UnorderedElementsAre("Desktop.ini", "IconX.ico"));
+  EXPECT_EQ(Read(ini), after);
+  EXPECT_EQ(Attributes(ini) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM), DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM});
+  EXPECT_TRUE(Attributes(folder + "\\IconX.ico") & FILE_ATTRIBUTE_HIDDEN);
+  // Wine keeps no read-only mark on folders; Windows does.
+  if (!contract::RunningOnWine()) {
+    EXPECT_TRUE(Attributes(folder) & FILE_ATTRIBUTE_READONLY);
+  }
+  // The system's own profile reader sees what the shell will see.
+  wchar_t value[64] = {};
+  GetPrivateProfileStringW(L".ShellClassInfo", L"IconFile", L"", value, 64, win32::Wide(ini).c_str());
+  EXPECT_STREQ(value, L"IconX.ico");
+  HICON icon = static_cast<HICON>(LoadImageW(nullptr, win32::Wide(folder + "\\IconX.ico").c_str(),
+                                             IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
   ASSERT_NE(icon, nullptr) << "IconX.ico is not an icon Windows can load";
   ICONINFO info{};
   ASSERT_TRUE(GetIconInfo(icon, &info));
@@ -138,6 +102,11 @@ TEST_F(CustomiseWine, APngIsConvertedIntoAnIconThatWindowsLoads) {
   DeleteObject(info.hbmColor);
   DeleteObject(info.hbmMask);
   DestroyIcon(icon);
+
+  ASSERT_TRUE(Change(Put("second.ico", {'s', 'e', 'c', 'o', 'n', 'd'})));
+  EXPECT_EQ(Read(folder + "\\IconX.ico"), "second");
+  EXPECT_EQ(Read(ini), after);
+  EXPECT_THAT(Names(folder), UnorderedElementsAre("Desktop.ini", "IconX.ico"));
 }
 
 TEST_F(CustomiseWine, AutorunInfInTheRootOfCKeepsItsOtherLinesAndAttributes) {
