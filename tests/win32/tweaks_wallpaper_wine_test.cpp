@@ -27,6 +27,7 @@
 #include "ui/win32/gdiplus_headers.h"
 #include "ui/win32/gdiplus_session.h"
 #include "support/services_with.h"
+#include "win32/registry_keeper.h"
 #include "win32/temp_path.h"
 
 namespace qb::tweaks {
@@ -66,31 +67,11 @@ class WallpaperWineTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(gdiplus.Started());
-    saved_present = registry::RegRead(reg, kWallpaperValuePath, saved_value) == status::kOk;
-    folder = qb::win32::Wide(test_support::TempPath("qb-wallpaper-test-"));
-    CreateDirectoryW(folder.c_str(), nullptr);
+    keeper.Keep(kWallpaperValuePath);
     WireVisualOptionsPage(form, services, {});
     form["wallpaperCheck"].SetValue(1);
   }
-  void TearDown() override {
-    const auto where = registry::ParseValuePath(kWallpaperValuePath);
-    if (saved_present) {
-      reg.SetValue(where->key, saved_value);
-    } else {
-      reg.DeleteValue(where->key, where->value_name);
-    }
-    for (const wchar_t* name : {L"\\lake.jpg", L"\\lake.png"}) DeleteFileW((folder + name).c_str());
-    RemoveDirectoryW(folder.c_str());
-    DeleteFileW(Wide(environment.WindowsFolder() + "\\wallpaper.bmp").c_str());
-  }
-
-  void ChooseAndApply(const std::wstring& picture) {
-    machine.dialogs.ScriptFile(win32::Narrow(picture));
-    form["wallpapercmd"].RaiseClick();
-    ASSERT_TRUE(machine.dialogs.Messages().empty()) << machine.dialogs.Messages()[0].text;
-    form["applyvisualcmd"].RaiseClick();
-    ASSERT_TRUE(machine.dialogs.Messages().empty()) << machine.dialogs.Messages()[0].text;
-  }
+  void TearDown() override { DeleteFileW(Wide(environment.WindowsFolder() + "\\wallpaper.bmp").c_str()); }
 
   void ExpectBitmapSetAsWallpaper() {
     const std::string bitmap = form["Image1"].PicturePath();
@@ -113,12 +94,11 @@ class WallpaperWineTest : public ::testing::Test {
 
   win32::ComApartment com;
   ui::win32::GdiplusSession gdiplus;
-  bool saved_present = false;
-  RegValue saved_value;
-  std::wstring folder;
+  test_support::TempFolder folder{"qb-wallpaper-test-"};
 
   MemoryMachine machine;
   win32::Win32Registry reg;
+  test_support::RegistryKeeper keeper{reg};
   win32::Win32FileSystem files;
   win32::Win32Environment environment;
   win32::Win32SystemParameters system_parameters;
@@ -132,18 +112,20 @@ class WallpaperWineTest : public ::testing::Test {
   ui::Form& form = *main_form;
 };
 
-TEST_F(WallpaperWineTest, AJpegBecomesTheWallpaperBitmap) {
-  const std::wstring jpeg = folder + L"\\lake.jpg";
-  ASSERT_TRUE(WritePicture(jpeg, L"image/jpeg"));
-  ChooseAndApply(jpeg);
-  ExpectBitmapSetAsWallpaper();
-}
-
-TEST_F(WallpaperWineTest, APngBecomesTheWallpaperBitmap) {
-  const std::wstring png = folder + L"\\lake.png";
-  ASSERT_TRUE(WritePicture(png, L"image/png"));
-  ChooseAndApply(png);
-  ExpectBitmapSetAsWallpaper();
+// The second picture is written over the bitmap the first one left.
+TEST_F(WallpaperWineTest, AJpegOrAPngBecomesTheWallpaperBitmap) {
+  const std::pair<const wchar_t*, const wchar_t*> pictures[] = {{L"\\lake.jpg", L"image/jpeg"},
+                                                                 {L"\\lake.png", L"image/png"}};
+  for (const auto& [name, mime] : pictures) {
+    SCOPED_TRACE(win32::Narrow(mime));
+    const std::wstring picture = Wide(folder.path) + name;
+    ASSERT_TRUE(WritePicture(picture, mime));
+    machine.dialogs.ScriptFile(win32::Narrow(picture));
+    form["wallpapercmd"].RaiseClick();
+    form["applyvisualcmd"].RaiseClick();
+    ASSERT_TRUE(machine.dialogs.Messages().empty()) << machine.dialogs.Messages()[0].text;
+    ExpectBitmapSetAsWallpaper();
+  }
 }
 
 }  // namespace
