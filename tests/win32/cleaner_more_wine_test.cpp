@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <utility>
 #include <set>
 
 #include "cleaner/categories.h"
@@ -25,60 +26,30 @@ using win32::Wide;
 
 class MoreCleanerOnWine : public ::testing::Test {
  protected:
-  void SetUp() override {
-    root = test_support::TempPath("QbTree");
-    Folder(root);
-  }
   void TearDown() override {
-    for (const auto& [key, names] : values) {
-      for (const auto& name : names) machine.registry.DeleteValue(key, name);
+    for (const auto& [key, name] : values) machine.registry.DeleteValue(key, name);
+    for (const auto& path : backups) {
+      if (!DeleteFileW(Wide(path).c_str())) test_support::RemoveTree(Wide(path));
     }
-    for (auto it = made.rbegin(); it != made.rend(); ++it) {
-      SetFileAttributesW(Wide(*it).c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (!DeleteFileW(Wide(*it).c_str())) RemoveDirectoryW(Wide(*it).c_str());
-    }
-    for (const auto& folder : backup_folders) RemoveTree(folder);
-  }
-  void RemoveTree(const std::string& folder) {
-    std::vector<FileEntry> entries;
-    machine.files.FindFiles(folder + "\\*", entries);
-    for (const auto& entry : entries) {
-      const std::string path = folder + "\\" + entry.name;
-      if (entry.attributes & fileattr::kDirectory) {
-        RemoveTree(path);
-      } else {
-        machine.files.SetAttributes(path, fileattr::kNormal);
-        machine.files.DeleteFile(path);
-      }
-    }
-    machine.files.RemoveFolder(folder);
   }
   std::string Folder(const std::string& path) {
     EXPECT_TRUE(CreateDirectoryW(Wide(path).c_str(), nullptr)) << path;
-    made.push_back(path);
     return path;
   }
   std::string File(const std::string& path, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
     EXPECT_EQ(machine.files.WriteFile(path, {'x'}), status::kOk) << path;
-    made.push_back(path);
     SetFileAttributesW(Wide(path).c_str(), attributes);
     return path;
   }
   std::string Shortcut(const std::string& path, const std::string& target,
                        DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
     EXPECT_EQ(machine.shortcuts.Create(path, target), status::kOk) << path;
-    made.push_back(path);
     SetFileAttributesW(Wide(path).c_str(), attributes);
     return path;
   }
   RegKeyPath Area(std::string_view area) {
     return {RegRoot::LocalMachine, std::string(area),
             machine.registry.HasSeparateViews() ? RegView::Force64 : RegView::Native};
-  }
-  void Value(const RegKeyPath& key, const RegValue& value) {
-    ASSERT_EQ(machine.registry.CreateKey(key), status::kOk);
-    ASSERT_EQ(machine.registry.SetValue(key, value), status::kOk);
-    values[key].push_back(value.name);
   }
   bool HasValue(const RegKeyPath& key, const std::string& name) {
     RegValue value;
@@ -97,26 +68,24 @@ class MoreCleanerOnWine : public ::testing::Test {
                         &services.files, &services.shortcuts, drive, {}, BackupFolders(services)};
     scan = category.scan(context);
     RepairOutcome outcome = Repair(services, category, scan.removals, progress, pacer);
-    if (category.removes_files && !outcome.backup_path.empty()) backup_folders.push_back(outcome.backup_path);
-    if (!category.removes_files && !outcome.backup_path.empty()) made.push_back(outcome.backup_path);
+    if (!outcome.backup_path.empty()) backups.push_back(outcome.backup_path);
     return outcome;
   }
   // Of our own test values, which were found.
-  static std::set<std::string> Ours(const ScanResult& scan, std::string_view prefix) {
+  static std::set<std::string> Ours(const ScanResult& scan) {
     std::set<std::string> names;
     for (const auto& removal : scan.removals) {
       const std::string name = removal.value_name ? *removal.value_name : removal.file;
-      if (name.find(prefix) != std::string::npos) names.insert(name);
+      if (name.find("QbTest") != std::string::npos) names.insert(name);
     }
     return names;
   }
 
   win32::Win32Machine machine;
-  std::string root;
-  std::vector<std::string> made;
-  std::vector<std::string> backup_folders;
-  std::map<RegKeyPath, std::vector<std::string>, bool (*)(const RegKeyPath&, const RegKeyPath&)> values{
-      [](const RegKeyPath& a, const RegKeyPath& b) { return a.path < b.path; }};
+  test_support::TempFolder tree{"QbTree"};
+  const std::string root = tree.path;
+  std::vector<std::pair<RegKeyPath, std::string>> values;
+  std::vector<std::string> backups;
 };
 
 TEST_F(MoreCleanerOnWine, HelpFilesAndSharedCountsOfMissingFilesGoAndTheBackupRestoresThem) {
@@ -128,39 +97,41 @@ TEST_F(MoreCleanerOnWine, HelpFilesAndSharedCountsOfMissingFilesGoAndTheBackupRe
   const RegKeyPath html = Area(kHtmlHelpArea);
   const RegKeyPath classic = Area(kClassicHelpArea);
   const RegKeyPath shared = Area(kSharedLibrariesArea);
-  Value(html, RegValue::String("QbTestKept.chm", help));
-  Value(html, RegValue::String("QbTestGone.chm", help + "\\"));
-  Value(html, RegValue::String("QbTest\\Odd.chm", help));
-  Value(classic, RegValue::String("QbTestGone.chm", help));
-  Value(classic, RegValue::String("QbTestHidden.hlp", help));
-  Value(classic, RegValue::String("QbTestNowhere.hlp", ""));
-  Value(shared, RegValue::Dword(root + "\\QbTestShared.dll", 2));
-  Value(shared, RegValue::Dword(root + "\\QbTestFolder", 1));
-  Value(shared, RegValue::Dword(root + "\\QbTestGone.dll", 1));
-  Value(shared, RegValue::Dword("QbTestBare.dll", 1));
+  const struct {
+    const RegKeyPath& key;
+    RegValue value;
+    bool goes;
+  } cases[] = {
+      {html, RegValue::String("QbTestKept.chm", help), false},
+      {html, RegValue::String("QbTestGone.chm", help + "\\"), true},
+      {html, RegValue::String("QbTest\\Odd.chm", help), true},
+      {classic, RegValue::String("QbTestGone.chm", help), true},
+      {classic, RegValue::String("QbTestHidden.hlp", help), false},
+      {classic, RegValue::String("QbTestNowhere.hlp", ""), false},
+      {shared, RegValue::Dword(root + "\\QbTestShared.dll", 2), false},
+      {shared, RegValue::Dword(root + "\\QbTestFolder", 1), false},
+      {shared, RegValue::Dword(root + "\\QbTestGone.dll", 1), true},
+      {shared, RegValue::Dword("QbTestBare.dll", 1), false},
+  };
+  for (const auto& c : cases) {
+    ASSERT_EQ(machine.registry.CreateKey(c.key), status::kOk);
+    ASSERT_EQ(machine.registry.SetValue(c.key, c.value), status::kOk);
+    values.emplace_back(c.key, c.value.name);
+  }
 
   ScanResult scan;
-  RepairOutcome outcome = Clean(kHelpFiles, scan);
-  ASSERT_TRUE(outcome.backed_up) << outcome.error;
-  EXPECT_EQ(Ours(scan, "QbTest"), (std::set<std::string>{"QbTestGone.chm", "QbTest\\Odd.chm"}));
-  EXPECT_FALSE(HasValue(html, "QbTestGone.chm"));
-  EXPECT_FALSE(HasValue(html, "QbTest\\Odd.chm"));
-  EXPECT_FALSE(HasValue(classic, "QbTestGone.chm"));
-  for (const char* kept : {"QbTestHidden.hlp", "QbTestNowhere.hlp"}) EXPECT_TRUE(HasValue(classic, kept));
-  EXPECT_TRUE(HasValue(html, "QbTestKept.chm"));
-  const std::string help_backup = outcome.backup_path;
+  const RepairOutcome help_outcome = Clean(kHelpFiles, scan);
+  ASSERT_TRUE(help_outcome.backed_up) << help_outcome.error;
+  EXPECT_EQ(Ours(scan), (std::set<std::string>{"QbTestGone.chm", "QbTest\\Odd.chm"}));
+  const RepairOutcome shared_outcome = Clean(kSharedLibraries, scan);
+  ASSERT_TRUE(shared_outcome.backed_up) << shared_outcome.error;
+  EXPECT_EQ(Ours(scan), std::set<std::string>{root + "\\QbTestGone.dll"});
+  for (const auto& c : cases) EXPECT_EQ(HasValue(c.key, c.value.name), !c.goes) << c.value.name;
 
-  outcome = Clean(kSharedLibraries, scan);
-  ASSERT_TRUE(outcome.backed_up) << outcome.error;
-  EXPECT_EQ(Ours(scan, "QbTest"), std::set<std::string>{root + "\\QbTestGone.dll"});
-  EXPECT_FALSE(HasValue(shared, root + "\\QbTestGone.dll"));
-  EXPECT_TRUE(HasValue(shared, root + "\\QbTestFolder"));
-
-  for (const auto& path : {help_backup, outcome.backup_path}) EXPECT_EQ(ImportWithRegedit(path), 0u) << path;
-  EXPECT_TRUE(HasValue(html, "QbTestGone.chm"));
-  EXPECT_TRUE(HasValue(html, "QbTest\\Odd.chm"));
-  EXPECT_TRUE(HasValue(classic, "QbTestGone.chm"));
-  EXPECT_TRUE(HasValue(shared, root + "\\QbTestGone.dll"));
+  for (const auto& path : {help_outcome.backup_path, shared_outcome.backup_path}) {
+    EXPECT_EQ(ImportWithRegedit(path), 0u) << path;
+  }
+  for (const auto& c : cases) EXPECT_TRUE(HasValue(c.key, c.value.name)) << c.value.name;
 }
 
 TEST_F(MoreCleanerOnWine, OrphanShortcutsInARealTreeGoAndTheirCopiesPutThemBack) {
@@ -188,7 +159,6 @@ TEST_F(MoreCleanerOnWine, OrphanShortcutsInARealTreeGoAndTheirCopiesPutThemBack)
   const bool linked = CreateSymbolicLinkW(Wide(link).c_str(), Wide(desk).c_str(),
                                           SYMBOLIC_LINK_FLAG_DIRECTORY) &&
                       (GetFileAttributesW(Wide(link).c_str()) & FILE_ATTRIBUTE_REPARSE_POINT);
-  if (linked) made.insert(made.begin() + 1, link);
   DeleteFileW(Wide(gone).c_str());
 
   ScanResult scan;
