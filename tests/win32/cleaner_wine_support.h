@@ -10,10 +10,13 @@
 
 namespace qb::cleaner::testing {
 
-// Starts the command line; the process handle, or an empty one when it could not start.
+// Starts the command line with no window shown; the process handle, or an empty one when it
+// could not start.
 inline win32::ScopedHandle StartProcess(std::wstring command) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_HIDE;
   PROCESS_INFORMATION info{};
   if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
                       nullptr, &startup, &info)) {

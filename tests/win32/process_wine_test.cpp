@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/win32/scoped.h"
 #include "platform/win32/win32_machine.h"
 #include "process/process_window.h"
 #include "ui/headless_host.h"
+#include "win32/cleaner_wine_support.h"
 
 namespace qb::process {
 namespace {
@@ -31,33 +31,27 @@ TEST(ProcessWineTest, AStartedProgramIsListedEndedAndDropped) {
   ASSERT_FALSE(list.Rows().empty());
   EXPECT_GE(RowOf(list, GetCurrentProcessId()), 0);
 
-  wchar_t command[] = L"notepad.exe";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = SW_HIDE;
-  PROCESS_INFORMATION started{};
-  ASSERT_TRUE(CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                             &startup, &started));
-  win32::ScopedHandle process(started.hProcess), thread(started.hThread);
+  const win32::ScopedHandle process = cleaner::testing::StartProcess(L"notepad.exe");
+  ASSERT_TRUE(process);
+  const DWORD id = GetProcessId(process.Get());
 
   // The window refreshes once a second: two ticks are the longest a user waits.
-  for (int tick = 0; tick < 2 && RowOf(list, started.dwProcessId) < 0; ++tick) {
+  for (int tick = 0; tick < 2 && RowOf(list, id) < 0; ++tick) {
     Sleep(1000);
     window.Form()["Timer1"].RaiseTimer();
   }
-  const int row = RowOf(list, started.dwProcessId);
+  const int row = RowOf(list, id);
   ASSERT_GE(row, 0) << "not listed within two seconds";
   EXPECT_STRCASEEQ(list.Rows()[row].cells[0].c_str(), "notepad.exe");
 
   list.ListIndexChangedByUser(row);
   window.Form()["terminatecmd"].RaiseClick();
   EXPECT_EQ(WaitForSingleObject(process.Get(), 5000), WAIT_OBJECT_0);
-  for (int tick = 0; tick < 3 && RowOf(list, started.dwProcessId) >= 0; ++tick) {
+  for (int tick = 0; tick < 3 && RowOf(list, id) >= 0; ++tick) {
     Sleep(200);
     window.Form()["Timer1"].RaiseTimer();
   }
-  EXPECT_LT(RowOf(list, started.dwProcessId), 0);
+  EXPECT_LT(RowOf(list, id), 0);
   EXPECT_EQ(list.SelectedRow(), 0);
 }
 
