@@ -35,11 +35,9 @@ using test_support::RegQuery;
 
 class PagesWineTest : public ::testing::Test {
  protected:
-  // Every value a test may change is put back as it was found.
-  void Keep(std::string_view path) { keeper.Keep(path); }
-
   MemoryMachine machine;
   win32::Win32Registry reg;
+  // Every value a test may change is put back as it was found.
   test_support::RegistryKeeper keeper{reg};
   win32::Win32Environment environment;
   win32::Win32SystemParameters system_parameters;
@@ -55,7 +53,7 @@ TEST_F(PagesWineTest, PrivacyApplyClearsTypedAddressesAndSetsThePolicy) {
   const std::string policy =
       "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System\\"
       "DisableRegistryTools";
-  Keep(policy);
+  keeper.Keep(policy);
   const std::string typed = "HKEY_CURRENT_USER\\" + std::string(kTypedUrlsKey) + "\\url1";
   ASSERT_EQ(registry::RegWrite(reg, typed, "http://example.invalid/"), status::kOk);
 
@@ -84,7 +82,7 @@ TEST_F(PagesWineTest, InputApplyReachesTheSystemAndTheRegistry) {
   for (const char* path : {"HKCU\\Control Panel\\Mouse\\MouseSensitivity",
                            "HKCU\\Control Panel\\Keyboard\\KeyboardSpeed",
                            "HKCU\\Control Panel\\Mouse\\DoubleClickSpeed"}) {
-    Keep(path);
+    keeper.Keep(path);
   }
   WireInputPage(form, services, {});
   LoadInputPage(form, services);
@@ -94,8 +92,7 @@ TEST_F(PagesWineTest, InputApplyReachesTheSystemAndTheRegistry) {
   form["DoubleSlider"].SetValue(form["DoubleSlider"].Value() == 3 ? 4 : 3);
   form["inputcmd"].RaiseClick();
 
-  EXPECT_TRUE(machine.dialogs.Messages().empty())
-      << machine.dialogs.Messages().front().text;
+  EXPECT_TRUE(machine.dialogs.Messages().empty()) << machine.dialogs.Messages().front().text;
   int live = 0;
   ASSERT_TRUE(SystemParametersInfoW(SPI_GETMOUSESPEED, 0, &live, 0));
   EXPECT_EQ(live, speed);
