@@ -73,25 +73,6 @@ class WallpaperWineTest : public ::testing::Test {
   }
   void TearDown() override { DeleteFileW(Wide(environment.WindowsFolder() + "\\wallpaper.bmp").c_str()); }
 
-  void ExpectBitmapSetAsWallpaper() {
-    const std::string bitmap = form["Image1"].PicturePath();
-    ASSERT_FALSE(bitmap.empty());
-    std::vector<uint8_t> bytes;
-    ASSERT_EQ(files.ReadFile(bitmap, bytes), status::kOk) << bitmap;
-    ASSERT_GT(bytes.size(), 54u);
-    EXPECT_EQ(bytes[0], 'B');
-    EXPECT_EQ(bytes[1], 'M');
-    Picture decoded;
-    ASSERT_EQ(images.Decode(bitmap, 0, decoded), status::kOk);
-    EXPECT_EQ(decoded.width, 40);
-    EXPECT_EQ(decoded.height, 30);
-    const uint32_t left = decoded.pixels[15 * 40 + 5];
-    const uint32_t right = decoded.pixels[15 * 40 + 35];
-    EXPECT_GT((left >> 16) & 0xFF, 150u) << std::hex << left;   // red
-    EXPECT_GT(right & 0xFF, 150u) << std::hex << right;         // blue
-    EXPECT_EQ(registry::ReadValueByPath(reg, kWallpaperValuePath), bitmap);
-  }
-
   win32::ComApartment com;
   ui::win32::GdiplusSession gdiplus;
   test_support::TempFolder folder{"qb-wallpaper-test-"};
@@ -112,7 +93,6 @@ class WallpaperWineTest : public ::testing::Test {
   ui::Form& form = *main_form;
 };
 
-// The second picture is written over the bitmap the first one left.
 TEST_F(WallpaperWineTest, AJpegOrAPngBecomesTheWallpaperBitmap) {
   const std::pair<const wchar_t*, const wchar_t*> pictures[] = {{L"\\lake.jpg", L"image/jpeg"},
                                                                  {L"\\lake.png", L"image/png"}};
@@ -124,7 +104,24 @@ TEST_F(WallpaperWineTest, AJpegOrAPngBecomesTheWallpaperBitmap) {
     form["wallpapercmd"].RaiseClick();
     form["applyvisualcmd"].RaiseClick();
     ASSERT_TRUE(machine.dialogs.Messages().empty()) << machine.dialogs.Messages()[0].text;
-    ExpectBitmapSetAsWallpaper();
+    const std::string bitmap = form["Image1"].PicturePath();
+    ASSERT_FALSE(bitmap.empty());
+    std::vector<uint8_t> bytes;
+    ASSERT_EQ(files.ReadFile(bitmap, bytes), status::kOk) << bitmap;
+    ASSERT_GT(bytes.size(), 54u);
+    EXPECT_EQ(bytes[0], 'B');
+    EXPECT_EQ(bytes[1], 'M');
+    Picture decoded;
+    ASSERT_EQ(images.Decode(bitmap, 0, decoded), status::kOk);
+    EXPECT_EQ(decoded.width, 40);
+    EXPECT_EQ(decoded.height, 30);
+    const uint32_t left = decoded.pixels[15 * 40 + 5];
+    const uint32_t right = decoded.pixels[15 * 40 + 35];
+    EXPECT_GT((left >> 16) & 0xFF, 150u) << std::hex << left;   // red
+    EXPECT_GT(right & 0xFF, 150u) << std::hex << right;         // blue
+    EXPECT_EQ(registry::ReadValueByPath(reg, kWallpaperValuePath), bitmap);
+    // Gone before the next picture, so that one cannot pass on this one's bitmap.
+    DeleteFileW(Wide(bitmap).c_str());
   }
 }
 
