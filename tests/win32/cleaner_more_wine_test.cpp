@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <utility>
 #include <set>
+#include <utility>
 
 #include "cleaner/categories.h"
 #include "cleaner/backup.h"
