@@ -29,6 +29,12 @@ class ExplorerPagesTest : public MainFormPageTest {
     LoadExplorerOptionsPage(form, services);
     LoadPrivacyPage(form, services);
   }
+  void TypeThreeBoxesAndApply() {
+    form["changetxt"].SetText("Browser");
+    form["editortxt"].SetText("C:\\edit.exe");
+    form["hometxt"].SetText("https://start/");
+    form["applycmd"].RaiseClick();
+  }
 };
 
 // Fault guarded: the tab's boxes started with design text and the policy box cleared, so an
@@ -60,33 +66,22 @@ TEST_F(ExplorerPagesTest, UntouchedPagesShowTheStoredStateAndApplyChangesNothing
   EXPECT_TRUE(Messages().empty());
 }
 
-TEST_F(ExplorerPagesTest, MissingValuesLeaveTheDesignState) {
-  WireAndLoad();
-  EXPECT_EQ(form["hometxt"].Text(), "");
-  EXPECT_EQ(form["FullCheck"].Value(), 0);
-  EXPECT_EQ(form["EmptyCheck"].Value(), 0);
-  form["applycmd"].RaiseClick();
-  EXPECT_TRUE(machine.registry.WriteLog().empty());
-}
-
-TEST_F(ExplorerPagesTest, CheckBoxesWriteAtOnceInTheirOwnForms) {
-  WireAndLoad();
-  form["FullCheck"].SetValue(1);
-  EXPECT_EQ(Read(kFullScreenPath), RegValue::String("FullScreen", "yes"));
-  form["FullCheck"].SetValue(0);
-  EXPECT_EQ(Read(kFullScreenPath), RegValue::String("FullScreen", "no"));
-  form["EmptyCheck"].SetValue(1);
-  EXPECT_EQ(Read(kKeepCachePath), RegValue::Dword("Persistent", 0));
-  form["EmptyCheck"].SetValue(0);
-  EXPECT_EQ(Read(kKeepCachePath), RegValue::Dword("Persistent", 1));
-  EXPECT_TRUE(Messages().empty());
-}
-
-TEST_F(ExplorerPagesTest, NoneClearsTheToolbarBitmap) {
+TEST_F(ExplorerPagesTest, CheckBoxesAndNoneWriteAtOnceInTheirOwnForms) {
   StoreText(kToolbarBitmapPath, "C:\\bg.bmp");
   WireAndLoad();
+  const struct { const char* control; int value; std::string_view path; RegValue stored; } cases[] = {
+      {"FullCheck", 1, kFullScreenPath, RegValue::String("FullScreen", "yes")},
+      {"FullCheck", 0, kFullScreenPath, RegValue::String("FullScreen", "no")},
+      {"EmptyCheck", 1, kKeepCachePath, RegValue::Dword("Persistent", 0)},
+      {"EmptyCheck", 0, kKeepCachePath, RegValue::Dword("Persistent", 1)},
+  };
+  for (const auto& c : cases) {
+    form[c.control].SetValue(c.value);
+    EXPECT_EQ(Read(c.path), c.stored) << c.control << " " << c.value;
+  }
   form["nonecmd"].RaiseClick();
   EXPECT_EQ(Read(kToolbarBitmapPath), RegValue::String("BackBitmap", ""));
+  EXPECT_TRUE(Messages().empty());
 }
 
 // Fault guarded: a refused immediate write ended the program.
@@ -103,10 +98,7 @@ TEST_F(ExplorerPagesTest, ARefusedImmediateWriteGetsAPlainMessage) {
 
 TEST_F(ExplorerPagesTest, ApplyWritesTheChangedBoxesInOrderAndTheEditorAsTheKeysDefault) {
   WireAndLoad();
-  form["changetxt"].SetText("Browser");
-  form["editortxt"].SetText("C:\\edit.exe");
-  form["hometxt"].SetText("https://start/");
-  form["applycmd"].RaiseClick();
+  TypeThreeBoxesAndApply();
   std::vector<std::string> sets;
   for (const auto& line : machine.registry.WriteLog()) {
     if (line.rfind("SetValue", 0) == 0) sets.push_back(line);
@@ -124,10 +116,7 @@ TEST_F(ExplorerPagesTest, ApplyWritesTheChangedBoxesInOrderAndTheEditorAsTheKeys
 TEST_F(ExplorerPagesTest, ARefusedMachineWideEditorIsSkippedAndNamed) {
   WireAndLoad();
   machine.registry.DenyWrites({RegRoot::LocalMachine, "SOFTWARE"});
-  form["changetxt"].SetText("Browser");
-  form["editortxt"].SetText("C:\\edit.exe");
-  form["hometxt"].SetText("https://start/");
-  form["applycmd"].RaiseClick();
+  TypeThreeBoxesAndApply();
   EXPECT_EQ(Read(kWindowTitle).AsString(), "Browser");
   EXPECT_EQ(Read(kStartPage).AsString(), "https://start/");
   ASSERT_EQ(Messages().size(), 1u);
@@ -152,8 +141,12 @@ TEST_F(ExplorerPagesTest, ClearingTypedAddressesLeavesAnEmptyKeyWhetherOrNotOneE
   }
 }
 
-TEST_F(ExplorerPagesTest, PrivacyApplyWritesThePolicyOnlyWhenTheBoxChanged) {
+// With nothing stored, the design state stays and neither Apply writes anything.
+TEST_F(ExplorerPagesTest, ApplyOnAnEmptyMachineWritesNothingAndThePolicyOnlyWhenChanged) {
   WireAndLoad();
+  EXPECT_EQ(form["hometxt"].Text(), "");
+  EXPECT_EQ(form["FullCheck"].Value(), 0);
+  form["applycmd"].RaiseClick();
   form["applyprivacy"].RaiseClick();
   EXPECT_TRUE(machine.registry.WriteLog().empty());
   form["disableregchk"].SetValue(1);
