@@ -7,31 +7,29 @@
 namespace qb::customise {
 namespace {
 
-using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
 class DriveIcon : public testing::CustomiseTest {};
 
-TEST_F(DriveIcon, KeepsAnExistingOpenLineAndWritesAPathWithSpacesUnquoted) {
-  Write("C:\\autorun.inf", "[autorun]\r\nopen=setup.exe\r\nicon=old.ico\r\n");
-  ASSERT_EQ(SetDriveIcon(machine.files, "c:", "C:\\My Icons\\disk one.ico"), status::kOk);
-  EXPECT_EQ(Read("C:\\autorun.inf"),
-            "[autorun]\r\nopen=setup.exe\r\nicon=C:\\My Icons\\disk one.ico\r\n");
-}
-
-TEST_F(DriveIcon, CreatesTheFileWhenThereIsNoneAndLeavesNoTemporaryFile) {
-  machine.files.AddDrive("E:\\", DriveType::Removable);
-  ASSERT_EQ(SetDriveIcon(machine.files, "e: [STICK]", "E:\\stick.ico"), status::kOk);
-  EXPECT_EQ(Read("E:\\autorun.inf"), "[autorun]\r\nicon=E:\\stick.ico\r\n");
-  EXPECT_THAT(Listing("E:"), ElementsAre("autorun.inf"));
-}
-
-TEST_F(DriveIcon, AProtectedFileKeepsItsAttributes) {
+// Other lines and a protected file's attributes stay; no temporary file is left behind.
+TEST_F(DriveIcon, SetsTheIconLineAndKeepsTheRestOfTheFile) {
   const uint32_t protecting = fileattr::kReadOnly | fileattr::kHidden | fileattr::kSystem;
-  Write("C:\\autorun.inf", "[autorun]\r\nlabel=System\r\n", protecting);
-  ASSERT_EQ(SetDriveIcon(machine.files, "c:", "C:\\a.ico"), status::kOk);
-  EXPECT_EQ(Read("C:\\autorun.inf"), "[autorun]\r\nlabel=System\r\nicon=C:\\a.ico\r\n");
-  EXPECT_EQ(Attributes("C:\\autorun.inf"), protecting);
+  const struct { const char* before; uint32_t attributes; const char* icon; const char* after; } cases[] = {
+      {"[autorun]\r\nopen=setup.exe\r\nicon=old.ico\r\n", fileattr::kArchive, "C:\\My Icons\\disk one.ico",
+       "[autorun]\r\nopen=setup.exe\r\nicon=C:\\My Icons\\disk one.ico\r\n"},
+      {"[autorun]\r\nlabel=System\r\n", protecting, "C:\\a.ico", "[autorun]\r\nlabel=System\r\nicon=C:\\a.ico\r\n"},
+      {nullptr, 0, "E:\\stick.ico", "[autorun]\r\nicon=E:\\stick.ico\r\n"},
+  };
+  machine.files.AddDrive("E:\\", DriveType::Removable);
+  for (const auto& c : cases) {
+    machine.files.SetAttributes("E:\\autorun.inf", fileattr::kNormal);
+    machine.files.DeleteFile("E:\\autorun.inf");
+    if (c.before) Write("E:\\autorun.inf", c.before, c.attributes);
+    ASSERT_EQ(SetDriveIcon(machine.files, "e: [STICK]", c.icon), status::kOk) << c.icon;
+    EXPECT_EQ(Read("E:\\autorun.inf"), c.after);
+    if (c.before) EXPECT_EQ(Attributes("E:\\autorun.inf"), c.attributes) << c.icon;
+    EXPECT_EQ(Listing("E:"), std::vector<std::string>{"autorun.inf"});
+  }
 }
 
 TEST_F(DriveIcon, ARootThatCannotBeWrittenLeavesTheFileAndSaysWhy) {
