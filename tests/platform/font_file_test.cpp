@@ -7,39 +7,28 @@
 namespace qb {
 namespace {
 
-using test_support::FontName;
 using test_support::FontWithNames;
 
-TEST(FontFile, ReadsFamilyAndFullNameOfTheWindowsRecords) {
-  const auto names = ReadFontNames(test_support::SimpleFont(u"Quill Sans", u"Quill Sans Bold"));
-  ASSERT_TRUE(names);
-  EXPECT_EQ(names->family, "Quill Sans");
-  EXPECT_EQ(names->full_name, "Quill Sans Bold");
-  EXPECT_EQ(FontListName(*names), "Quill Sans Bold (TrueType)");
-}
-
-TEST(FontFile, PrefersEnglishWindowsNamesAndReadsTextBeyondAscii) {
-  const auto names = ReadFontNames(FontWithNames({
-      {.platform = 1, .encoding = 0, .language = 0, .id = 1, .text = u"Mac Name"},
-      {.language = 0x0407, .id = 1, .text = u"Schrift \u00DC"},
-      {.language = 0x0409, .id = 1, .text = u"\u0428\u0440\u0438\u0444\u0442"},
-  }));
-  ASSERT_TRUE(names);
-  EXPECT_EQ(names->family, "\xD0\xA8\xD1\x80\xD0\xB8\xD1\x84\xD1\x82");
-  EXPECT_EQ(names->full_name, names->family) << "no full name: the family stands in";
-}
-
-TEST(FontFile, MacRomanNamesServeWhenNothingElseIsThere) {
-  const auto names = ReadFontNames(
-      FontWithNames({{.platform = 1, .encoding = 0, .language = 0, .id = 1, .text = u"Old Face"}}));
-  ASSERT_TRUE(names);
-  EXPECT_EQ(names->family, "Old Face");
-}
-
-TEST(FontFile, CffOutlinesAreListedAsOpenType) {
-  const auto names = ReadFontNames(FontWithNames({{.id = 1, .text = u"Curvy"}}, 0x4F54544F));
-  ASSERT_TRUE(names);
-  EXPECT_EQ(FontListName(*names), "Curvy (OpenType)");
+// Windows records in English come first; a missing full name takes the family's.
+TEST(FontFile, ReadsTheFamilyFullAndListNames) {
+  const struct { const char* what; std::vector<uint8_t> bytes; const char* family; const char* list_name; } cases[] = {
+      {"windows records", test_support::SimpleFont(u"Quill Sans", u"Quill Sans Bold"), "Quill Sans",
+       "Quill Sans Bold (TrueType)"},
+      {"english beyond ascii",
+       FontWithNames({{.platform = 1, .encoding = 0, .language = 0, .id = 1, .text = u"Mac Name"},
+                      {.language = 0x0407, .id = 1, .text = u"Schrift \u00DC"},
+                      {.language = 0x0409, .id = 1, .text = u"\u0428\u0440\u0438\u0444\u0442"}}),
+       "\xD0\xA8\xD1\x80\xD0\xB8\xD1\x84\xD1\x82", "\xD0\xA8\xD1\x80\xD0\xB8\xD1\x84\xD1\x82 (TrueType)"},
+      {"mac roman only", FontWithNames({{.platform = 1, .encoding = 0, .language = 0, .id = 1, .text = u"Old Face"}}),
+       "Old Face", "Old Face (TrueType)"},
+      {"cff outlines", FontWithNames({{.id = 1, .text = u"Curvy"}}, 0x4F54544F), "Curvy", "Curvy (OpenType)"},
+  };
+  for (const auto& c : cases) {
+    const auto names = ReadFontNames(c.bytes);
+    ASSERT_TRUE(names) << c.what;
+    EXPECT_EQ(names->family, c.family) << c.what;
+    EXPECT_EQ(FontListName(*names), c.list_name) << c.what;
+  }
 }
 
 TEST(FontFile, ACollectionGivesItsFirstFont) {
