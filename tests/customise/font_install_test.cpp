@@ -14,14 +14,14 @@ using ::testing::HasSubstr;
 using ::testing::Not;
 using Outcome = FontInstall::Outcome;
 
-constexpr std::string_view kMachineFonts = "C:\\Windows\\Fonts";
-constexpr std::string_view kUserFonts = "C:\\Users\\user\\AppData\\Local\\Microsoft\\Windows\\Fonts";
+const std::string kMachineFonts = "C:\\Windows\\Fonts";
+const std::string kUserFonts = "C:\\Users\\user\\AppData\\Local\\Microsoft\\Windows\\Fonts";
 const RegKeyPath kMachineList{RegRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts"};
 const RegKeyPath kUserList{RegRoot::CurrentUser, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts"};
 
 class FontInstallTest : public testing::CustomiseTest {
  protected:
-  FontInstallTest() { machine.files.AddFolder(std::string(kMachineFonts)); }
+  FontInstallTest() { machine.files.AddFolder(kMachineFonts); }
 
   void AddFont(const std::string& path, const std::u16string& family) {
     const auto bytes = test_support::SimpleFont(family);
@@ -32,9 +32,6 @@ class FontInstallTest : public testing::CustomiseTest {
     if (machine.registry.QueryValue(key, name, value) != status::kOk) return "<none>";
     return value.AsString();
   }
-  std::string InFolder(std::string_view folder, std::string_view name) {
-    return std::string(folder) + "\\" + std::string(name);
-  }
 };
 
 TEST_F(FontInstallTest, TwoFontsInstalledOneAfterTheOtherBothRemainUnderTheirOwnNames) {
@@ -43,11 +40,11 @@ TEST_F(FontInstallTest, TwoFontsInstalledOneAfterTheOtherBothRemainUnderTheirOwn
   EXPECT_EQ(InstallFont(services, "C:\\Downloads\\quill.ttf", FontScope::AllUsers).outcome, Outcome::Installed);
   EXPECT_EQ(InstallFont(services, "C:\\Downloads\\ink.ttf", FontScope::AllUsers).outcome, Outcome::Installed);
 
-  EXPECT_EQ(Read(InFolder(kMachineFonts, "quill.ttf")), Read("C:\\Downloads\\quill.ttf"));
-  EXPECT_EQ(Read(InFolder(kMachineFonts, "ink.ttf")), Read("C:\\Downloads\\ink.ttf"));
+  EXPECT_EQ(Read(kMachineFonts + "\\quill.ttf"), Read("C:\\Downloads\\quill.ttf"));
+  EXPECT_EQ(Read(kMachineFonts + "\\ink.ttf"), Read("C:\\Downloads\\ink.ttf"));
   EXPECT_EQ(Listed(kMachineList, "Quill Sans (TrueType)"), "quill.ttf");
   EXPECT_EQ(Listed(kMachineList, "Ink Serif (TrueType)"), "ink.ttf");
-  EXPECT_THAT(Listing(std::string(kMachineFonts)), Not(Contains(HasSubstr("nnnew"))));
+  EXPECT_THAT(Listing(kMachineFonts), Not(Contains(HasSubstr("nnnew"))));
   EXPECT_THAT(machine.fonts.ScreenFonts(), Contains("Quill Sans"));
   EXPECT_THAT(machine.fonts.ScreenFonts(), Contains("Ink Serif"));
   EXPECT_THAT(machine.fonts.Calls(),
@@ -61,7 +58,7 @@ TEST_F(FontInstallTest, ADifferentFontUnderTheSameFileNameIsRefused) {
   ASSERT_EQ(InstallFont(services, "C:\\Downloads\\font.ttf", FontScope::AllUsers).outcome, Outcome::Installed);
   const FontInstall second = InstallFont(services, "C:\\Other\\font.ttf", FontScope::AllUsers);
   EXPECT_EQ(second.outcome, Outcome::NameTaken);
-  EXPECT_EQ(Read(InFolder(kMachineFonts, "font.ttf")), Read("C:\\Downloads\\font.ttf"));
+  EXPECT_EQ(Read(kMachineFonts + "\\font.ttf"), Read("C:\\Downloads\\font.ttf"));
   EXPECT_EQ(Listed(kMachineList, "Ink Serif (TrueType)"), "<none>");
   EXPECT_THAT(DescribeInstall(services, second, "C:\\Other\\font.ttf", FontScope::AllUsers),
               HasSubstr("A different font file named \"font.ttf\" is already in C:\\Windows\\Fonts"));
@@ -77,16 +74,16 @@ TEST_F(FontInstallTest, TheSameFontAgainOrAFontAlreadyListedChangesNothing) {
   EXPECT_EQ(InstallFont(services, "C:\\Downloads\\quill-copy.ttf", FontScope::AllUsers).outcome,
             Outcome::AlreadyInstalled);
   EXPECT_EQ(Listed(kMachineList, "Quill Sans (TrueType)"), "quill.ttf");
-  EXPECT_THAT(Listing(std::string(kMachineFonts)), ElementsAre("quill.ttf"));
+  EXPECT_THAT(Listing(kMachineFonts), ElementsAre("quill.ttf"));
 }
 
 TEST_F(FontInstallTest, WithoutRightsToTheMachineFontsTheFontIsInstalledForTheUser) {
   AddFont("C:\\Downloads\\quill.ttf", u"Quill Sans");
-  machine.files.DenyWrites(std::string(kMachineFonts));
+  machine.files.DenyWrites(kMachineFonts);
   const FontInstall install = InstallFont(services, "C:\\Downloads\\quill.ttf", FontScope::AllUsers);
   EXPECT_EQ(install.outcome, Outcome::Installed);
   EXPECT_EQ(install.scope, FontScope::CurrentUser);
-  const std::string target = InFolder(kUserFonts, "quill.ttf");
+  const std::string target = kUserFonts + "\\quill.ttf";
   EXPECT_EQ(Read(target), Read("C:\\Downloads\\quill.ttf"));
   EXPECT_EQ(Listed(kUserList, "Quill Sans (TrueType)"), target);
   EXPECT_EQ(Listed(kMachineList, "Quill Sans (TrueType)"), "<none>");
@@ -101,8 +98,8 @@ TEST_F(FontInstallTest, AMachineListThatRefusesTheEntryTakesTheCopyBack) {
   machine.registry.DenyWrites(kMachineList);
   const FontInstall install = InstallFont(services, "C:\\Downloads\\quill.ttf", FontScope::AllUsers);
   EXPECT_EQ(install.scope, FontScope::CurrentUser);
-  EXPECT_TRUE(Listing(std::string(kMachineFonts)).empty());
-  EXPECT_EQ(Listed(kUserList, "Quill Sans (TrueType)"), InFolder(kUserFonts, "quill.ttf"));
+  EXPECT_TRUE(Listing(kMachineFonts).empty());
+  EXPECT_EQ(Listed(kUserList, "Quill Sans (TrueType)"), kUserFonts + "\\quill.ttf");
 }
 
 TEST_F(FontInstallTest, NothingIsInstalledForACancelledDialogOrAFileThatIsNotAFont) {
@@ -110,9 +107,8 @@ TEST_F(FontInstallTest, NothingIsInstalledForACancelledDialogOrAFileThatIsNotAFo
   EXPECT_EQ(InstallFont(services, "", FontScope::AllUsers).outcome, Outcome::Cancelled);
   const FontInstall notes = InstallFont(services, "C:\\Downloads\\notes.ttf", FontScope::AllUsers);
   EXPECT_EQ(notes.outcome, Outcome::NotAFont);
-  const FontInstall gone = InstallFont(services, "C:\\Downloads\\gone.ttf", FontScope::AllUsers);
-  EXPECT_EQ(gone.outcome, Outcome::Failed);
-  EXPECT_TRUE(Listing(std::string(kMachineFonts)).empty());
+  EXPECT_EQ(InstallFont(services, "C:\\Downloads\\gone.ttf", FontScope::AllUsers).outcome, Outcome::Failed);
+  EXPECT_TRUE(Listing(kMachineFonts).empty());
   EXPECT_TRUE(machine.fonts.Calls().empty());
   EXPECT_THAT(DescribeInstall(services, notes, "C:\\Downloads\\notes.ttf", FontScope::AllUsers),
               HasSubstr("is not a TrueType or OpenType font"));
