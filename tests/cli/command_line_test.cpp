@@ -16,10 +16,8 @@ using cleaner::kFrames;
 class CommandLine : public ::testing::Test {
  protected:
   CommandLine() {
-    const RegKeyPath uninstall{RegRoot::LocalMachine,
-                               "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\OldTool",
-                               RegView::Force64};
-    machine.registry.CreateKey(uninstall);
+    machine.registry.CreateKey({RegRoot::LocalMachine,
+                                "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\OldTool", RegView::Force64});
     const RegKeyPath history{RegRoot::CurrentUser,
                              "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\OpenSaveMRU\\txt"};
     machine.registry.CreateKey(history);
@@ -102,11 +100,7 @@ TEST_F(CommandLine, OneCategoryAndTheDriveToSearch) {
 }
 
 TEST_F(CommandLine, BadUsageAndFailuresExitWithTwoAndSayWhy) {
-  struct Case {
-    std::vector<std::string> args;
-    std::string message;
-  };
-  const Case cases[] = {
+  const struct { std::vector<std::string> args; std::string message; } cases[] = {
       {{"check", "everything"}, "unknown category \"everything\"; the categories are uninstall app-paths history help shared shortcuts and all"},
       {{"clean", "all"}, "expected a command (check or repair) and a category"},
       {{}, "expected a command (check or repair) and a category"},
@@ -123,9 +117,6 @@ TEST_F(CommandLine, BadUsageAndFailuresExitWithTwoAndSayWhy) {
   EXPECT_NE(output.err.find("nothing was removed, because the entries could not be backed up first"),
             std::string::npos);
   EXPECT_EQ(Run({"--help"}), kNothingFound);
-  EXPECT_TRUE(output.out.starts_with("Usage: quillbox-cli"));
-  EXPECT_EQ(Run({"--version"}), kNothingFound);
-  EXPECT_TRUE(output.out.starts_with("quillbox-cli 1."));
 }
 
 TEST(JsonText, EscapesWhatJsonCannotCarryPlain) {
