@@ -19,25 +19,24 @@ std::vector<uint8_t> Utf16File(std::string_view utf8) {
   return bytes;
 }
 
-TEST(IniFileEdit, SetsTheKeyAndKeepsEveryOtherLineAsItWas) {
-  const std::string before =
-      "; made by hand\r\n[autorun]\r\nopen=setup.exe\r\nICON=old.ico\r\nlabel=Backup\r\n\r\n"
-      "[Content]\r\nMusicFiles=true\r\n";
-  const auto after = EditIniBytes(Bytes(before), {{"autorun", "icon", "D:\\My Icons\\new.ico"}});
-  ASSERT_TRUE(after);
-  EXPECT_EQ(Text(*after),
-            "; made by hand\r\n[autorun]\r\nopen=setup.exe\r\nICON=D:\\My Icons\\new.ico\r\n"
-            "label=Backup\r\n\r\n[Content]\r\nMusicFiles=true\r\n");
-}
-
-TEST(IniFileEdit, AddsMissingKeysAndSectionsAndMakesANewFile) {
-  auto made = EditIniBytes({}, {{"autorun", "icon", "a b.ico"}});
-  ASSERT_TRUE(made);
-  EXPECT_EQ(Text(*made), "[autorun]\r\nicon=a b.ico\r\n");
-  made = EditIniBytes(Bytes("[Other]\r\nx=1\r\n"),
-                      {{".ShellClassInfo", "IconFile", "IconX.ico"}, {".ShellClassInfo", "IconIndex", "0"}});
-  ASSERT_TRUE(made);
-  EXPECT_EQ(Text(*made), "[Other]\r\nx=1\r\n[.ShellClassInfo]\r\nIconFile=IconX.ico\r\nIconIndex=0\r\n");
+// Keys are matched without regard to case; ANSI text that stays ANSI is kept byte for byte.
+TEST(IniFileEdit, SetsOrAddsTheKeyAndKeepsEveryOtherLineAsItWas) {
+  const struct { std::string before; std::vector<IniSetting> settings; std::string after; } cases[] = {
+      {"; made by hand\r\n[autorun]\r\nopen=setup.exe\r\nICON=old.ico\r\nlabel=Backup\r\n\r\n"
+       "[Content]\r\nMusicFiles=true\r\n",
+       {{"autorun", "icon", "D:\\My Icons\\new.ico"}},
+       "; made by hand\r\n[autorun]\r\nopen=setup.exe\r\nICON=D:\\My Icons\\new.ico\r\n"
+       "label=Backup\r\n\r\n[Content]\r\nMusicFiles=true\r\n"},
+      {"", {{"autorun", "icon", "a b.ico"}}, "[autorun]\r\nicon=a b.ico\r\n"},
+      {"[Other]\r\nx=1\r\n", {{".ShellClassInfo", "IconFile", "IconX.ico"}, {".ShellClassInfo", "IconIndex", "0"}},
+       "[Other]\r\nx=1\r\n[.ShellClassInfo]\r\nIconFile=IconX.ico\r\nIconIndex=0\r\n"},
+      {"[autorun]\r\nlabel=\xE4\r\n", {{"autorun", "icon", "a.ico"}}, "[autorun]\r\nlabel=\xE4\r\nicon=a.ico\r\n"},
+  };
+  for (const auto& c : cases) {
+    const auto after = EditIniBytes(Bytes(c.before), c.settings);
+    ASSERT_TRUE(after) << c.before;
+    EXPECT_EQ(Text(*after), c.after);
+  }
 }
 
 TEST(IniFileEdit, AUnicodeFileStaysUnicodeAndKeepsItsText) {
@@ -55,15 +54,12 @@ TEST(IniFileEdit, TextBeyondAsciiGoesIntoAUnicodeFileOrIsRefused) {
   EXPECT_EQ(*upgraded, Utf16File("[autorun]\r\nopen=a.exe\r\nicon=C:\\Ярлык.ico\r\n"));
   // A file in some ANSI code page cannot: its own bytes would change meaning.
   EXPECT_FALSE(EditIniBytes(Bytes("[autorun]\r\nlabel=Fotos \xE4\r\n"), {{"autorun", "icon", "Ярлык.ico"}}));
-  // ANSI text that stays ANSI is kept byte for byte.
-  const auto kept = EditIniBytes(Bytes("[autorun]\r\nlabel=\xE4\r\n"), {{"autorun", "icon", "a.ico"}});
-  ASSERT_TRUE(kept);
-  EXPECT_EQ(Text(*kept), "[autorun]\r\nlabel=\xE4\r\nicon=a.ico\r\n");
 }
 
 TEST(IniFileEdit, AValueWithALineBreakIsRefusedRatherThanAddingLines) {
-  EXPECT_FALSE(EditIniBytes({}, {{"autorun", "icon", "a.ico\r\nopen=evil.exe"}}));
-  EXPECT_FALSE(EditIniBytes({}, {{"autorun", "icon", "a.ico\nopen=evil.exe"}}));
+  for (const char* evil : {"a.ico\r\nopen=evil.exe", "a.ico\nopen=evil.exe"}) {
+    EXPECT_FALSE(EditIniBytes({}, {{"autorun", "icon", evil}})) << evil;
+  }
 }
 
 }  // namespace
