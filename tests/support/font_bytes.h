@@ -37,26 +37,19 @@ inline uint32_t GetU32(const std::vector<uint8_t>& in, size_t at) {
 
 // A "name" table holding the records (Windows records as UTF-16BE, Mac ones as ASCII).
 inline std::vector<uint8_t> NameTable(const std::vector<FontName>& names) {
-  std::vector<uint8_t> strings;
-  std::vector<uint8_t> table;
-  PutU16(table, 0);
-  PutU16(table, static_cast<uint16_t>(names.size()));
-  PutU16(table, static_cast<uint16_t>(6 + 12 * names.size()));
+  std::vector<uint8_t> strings, table;
+  for (size_t field : {size_t{0}, names.size(), 6 + 12 * names.size()}) PutU16(table, static_cast<uint16_t>(field));
   for (const auto& name : names) {
     const size_t offset = strings.size();
     for (char16_t unit : name.text) {
-      if (name.platform == 1) {
-        strings.push_back(static_cast<uint8_t>(unit));
-      } else {
-        PutU16(strings, static_cast<uint16_t>(unit));
-      }
+      if (name.platform == 1) strings.push_back(static_cast<uint8_t>(unit));
+      else PutU16(strings, static_cast<uint16_t>(unit));
     }
-    PutU16(table, name.platform);
-    PutU16(table, name.encoding);
-    PutU16(table, name.language);
-    PutU16(table, name.id);
-    PutU16(table, static_cast<uint16_t>(strings.size() - offset));
-    PutU16(table, static_cast<uint16_t>(offset));
+    const auto length = static_cast<uint16_t>(strings.size() - offset);
+    for (uint16_t field : {name.platform, name.encoding, name.language, name.id, length,
+                           static_cast<uint16_t>(offset)}) {
+      PutU16(table, field);
+    }
   }
   table.insert(table.end(), strings.begin(), strings.end());
   return table;
@@ -67,15 +60,10 @@ inline std::vector<uint8_t> FontWithNames(const std::vector<FontName>& names,
                                           uint32_t version = 0x00010000) {
   std::vector<uint8_t> file;
   PutU32(file, version);
-  PutU16(file, 1);  // one table
-  PutU16(file, 16);
-  PutU16(file, 0);
-  PutU16(file, 0);
-  PutU32(file, 0x6E616D65);  // "name"
-  PutU32(file, 0);           // checksum
-  PutU32(file, 28);          // the table follows the directory
   const auto table = NameTable(names);
-  PutU32(file, static_cast<uint32_t>(table.size()));
+  // One table, "name", no checksum, right after the directory.
+  for (uint16_t field : std::initializer_list<uint16_t>{1, 16, 0, 0}) PutU16(file, field);
+  for (uint32_t field : {0x6E616D65u, 0u, 28u, static_cast<uint32_t>(table.size())}) PutU32(file, field);
   file.insert(file.end(), table.begin(), table.end());
   return file;
 }
