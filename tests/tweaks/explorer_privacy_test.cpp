@@ -52,13 +52,12 @@ TEST_F(ExplorerPagesTest, UntouchedPagesShowTheStoredStateAndApplyChangesNothing
   machine.registry.ClearWriteLog();
 
   WireAndLoad();
-  EXPECT_EQ(form["changetxt"].Text(), "Work");
-  EXPECT_EQ(form["editortxt"].Text(), "C:\\Tools\\edit.exe");
-  EXPECT_EQ(form["hometxt"].Text(), "https://intranet/");
-  EXPECT_EQ(form["txtDownloadFolder"].Text(), "D:\\Downloads");
-  EXPECT_EQ(form["FullCheck"].Value(), 1);
-  EXPECT_EQ(form["EmptyCheck"].Value(), 1);
-  EXPECT_EQ(form["disableregchk"].Value(), 1);
+  for (const auto& [box, text] : std::vector<std::pair<std::string, std::string>>{
+           {"changetxt", "Work"}, {"editortxt", "C:\\Tools\\edit.exe"}, {"hometxt", "https://intranet/"},
+           {"txtDownloadFolder", "D:\\Downloads"}}) {
+    EXPECT_EQ(form[box].Text(), text) << box;
+  }
+  for (const char* box : {"FullCheck", "EmptyCheck", "disableregchk"}) EXPECT_EQ(form[box].Value(), 1) << box;
 
   form["applycmd"].RaiseClick();
   form["applyprivacy"].RaiseClick();
