@@ -52,30 +52,24 @@ TEST_F(VisualOptionsTest, SmoothingIsRememberedAndTheWallpaperSetOnlyWhenItsBoxI
   EXPECT_NE(std::find(calls.begin(), calls.end(), "SetWallpaper C:\\Windows\\wallpaper.bmp"), calls.end());
 }
 
-TEST_F(VisualOptionsTest, ATypedSizeIsChangedAndKeptOnYes) {
+// Fault guarded: after a switch to a small size there was no way back from this page.
+TEST_F(VisualOptionsTest, ANewSizeIsKeptOnlyOnYes) {
   WireAndLoad();
   EXPECT_FALSE(form["RCombo"].Enabled());
   form["ResolutionCheck"].SetValue(1);
   EXPECT_TRUE(form["RCombo"].Enabled());
+  form["RCombo"].SetListIndex(3);  // 800x600
+  form["applyvisualcmd"].RaiseClick();  // nobody answers: the question times out
+  EXPECT_EQ(machine.display_modes.current, (DisplayMode{1920, 1080, 32, 60}));
   form["RCombo"].TextChangedByUser("640x480");
   machine.dialogs.ScriptAnswer(mb::kIdYes);
   form["applyvisualcmd"].RaiseClick();
-  EXPECT_EQ(machine.display_modes.Calls(), (std::vector<std::string>{"ChangeSize 640x480"}));
-  ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0].text.rfind("Keep these display settings?", 0), 0u);
-  EXPECT_EQ(Messages()[0].timeout_ms, 15000u);
+  EXPECT_EQ(machine.display_modes.Calls(), (std::vector<std::string>{
+                                               "ChangeSize 800x600", "Restore 1920x1080x32@60", "ChangeSize 640x480"}));
+  ASSERT_EQ(Messages().size(), 2u);
+  EXPECT_EQ(Messages()[1].text.rfind("Keep these display settings?", 0), 0u);
+  EXPECT_EQ(Messages()[1].timeout_ms, 15000u);
   EXPECT_EQ(machine.display_modes.current, (DisplayMode{640, 480, 32, 60}));
-}
-
-// Fault guarded: after a switch to a small size there was no way back from this page.
-TEST_F(VisualOptionsTest, WithoutAYesThePreviousModeComesBack) {
-  WireAndLoad();
-  form["ResolutionCheck"].SetValue(1);
-  form["RCombo"].SetListIndex(3);  // 800x600
-  form["applyvisualcmd"].RaiseClick();  // nobody answers: the question times out
-  EXPECT_EQ(machine.display_modes.Calls(),
-            (std::vector<std::string>{"ChangeSize 800x600", "Restore 1920x1080x32@60"}));
-  EXPECT_EQ(machine.display_modes.current, (DisplayMode{1920, 1080, 32, 60}));
 }
 
 TEST_F(VisualOptionsTest, ARefusedOrUnreadableSizeChangesNothingAndSaysSo) {
