@@ -52,19 +52,7 @@ TEST_F(FontInstallTest, TwoFontsInstalledOneAfterTheOtherBothRemainUnderTheirOwn
                           "LoadFontFile C:\\Windows\\Fonts\\ink.ttf", "BroadcastFontChange"));
 }
 
-TEST_F(FontInstallTest, ADifferentFontUnderTheSameFileNameIsRefused) {
-  AddFont("C:\\Downloads\\font.ttf", u"Quill Sans");
-  AddFont("C:\\Other\\font.ttf", u"Ink Serif");
-  ASSERT_EQ(InstallFont(services, "C:\\Downloads\\font.ttf", FontScope::AllUsers).outcome, Outcome::Installed);
-  const FontInstall second = InstallFont(services, "C:\\Other\\font.ttf", FontScope::AllUsers);
-  EXPECT_EQ(second.outcome, Outcome::NameTaken);
-  EXPECT_EQ(Read(kMachineFonts + "\\font.ttf"), Read("C:\\Downloads\\font.ttf"));
-  EXPECT_EQ(Listed(kMachineList, "Ink Serif (TrueType)"), "<none>");
-  EXPECT_THAT(DescribeInstall(services, second, "C:\\Other\\font.ttf", FontScope::AllUsers),
-              HasSubstr("A different font file named \"font.ttf\" is already in C:\\Windows\\Fonts"));
-}
-
-TEST_F(FontInstallTest, TheSameFontAgainOrAFontAlreadyListedChangesNothing) {
+TEST_F(FontInstallTest, AFontAlreadyThereChangesNothingAndADifferentOneUnderItsFileNameIsRefused) {
   AddFont("C:\\Downloads\\quill.ttf", u"Quill Sans");
   ASSERT_EQ(InstallFont(services, "C:\\Downloads\\quill.ttf", FontScope::AllUsers).outcome, Outcome::Installed);
   EXPECT_EQ(InstallFont(services, "C:\\Downloads\\quill.ttf", FontScope::AllUsers).outcome,
@@ -73,7 +61,14 @@ TEST_F(FontInstallTest, TheSameFontAgainOrAFontAlreadyListedChangesNothing) {
   AddFont("C:\\Downloads\\quill-copy.ttf", u"Quill Sans");
   EXPECT_EQ(InstallFont(services, "C:\\Downloads\\quill-copy.ttf", FontScope::AllUsers).outcome,
             Outcome::AlreadyInstalled);
+  AddFont("C:\\Other\\quill.ttf", u"Ink Serif");
+  const FontInstall other = InstallFont(services, "C:\\Other\\quill.ttf", FontScope::AllUsers);
+  EXPECT_EQ(other.outcome, Outcome::NameTaken);
+  EXPECT_THAT(DescribeInstall(services, other, "C:\\Other\\quill.ttf", FontScope::AllUsers),
+              HasSubstr("A different font file named \"quill.ttf\" is already in C:\\Windows\\Fonts"));
+  EXPECT_EQ(Read(kMachineFonts + "\\quill.ttf"), Read("C:\\Downloads\\quill.ttf"));
   EXPECT_EQ(Listed(kMachineList, "Quill Sans (TrueType)"), "quill.ttf");
+  EXPECT_EQ(Listed(kMachineList, "Ink Serif (TrueType)"), "<none>");
   EXPECT_THAT(Listing(kMachineFonts), ElementsAre("quill.ttf"));
 }
 
