@@ -26,7 +26,7 @@ void WireDesktopPage(ui::Form& form, const Services& services, PageHooks hooks) 
   form["desktopCommand"].on_click = apply;
 }
 
-void DesktopApply(const ui::Form& form, const Services& services, const PageHooks& hooks) {
+void DesktopApply(ui::Form& form, const Services& services, const PageHooks& hooks) {
   UnsavedChanges unsaved;
   ApplyBindings(form, services.registry, kDesktopBindings, unsaved);
   unsaved.Report(services.dialogs, services.environment, hooks.Owner());

@@ -16,7 +16,7 @@ extern const std::array<TweakBinding, 3> kDesktopBindings;
 void LoadDesktopPage(ui::Form& form, const Services& services);
 // Connects `applydesktop` and `desktopCommand` to DesktopApply.
 void WireDesktopPage(ui::Form& form, const Services& services, PageHooks hooks);
-// Writes the changed boxes in table order; what Windows refuses is named in one message.
-void DesktopApply(const ui::Form& form, const Services& services, const PageHooks& hooks);
+// Writes the boxes the user changed, in table order; what Windows refuses is named in one message.
+void DesktopApply(ui::Form& form, const Services& services, const PageHooks& hooks);
 
 }  // namespace qb::tweaks

@@ -146,7 +146,7 @@ void WireExplorerOptionsPage(ui::Form& form, const Services& services, PageHooks
   };
 }
 
-void ExplorerOptionsApply(const ui::Form& form, const Services& services,
+void ExplorerOptionsApply(ui::Form& form, const Services& services,
                           const PageHooks& hooks) {
   UnsavedChanges unsaved;
   ApplyBindings(form, services.registry, kExplorerTextBindings, unsaved);

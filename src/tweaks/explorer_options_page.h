@@ -30,9 +30,9 @@ inline constexpr std::string_view kKeepCachePath =
 void LoadExplorerOptionsPage(ui::Form& form, const Services& services);
 // Connects Apply, the two check boxes and the four buttons of the tab.
 void WireExplorerOptionsPage(ui::Form& form, const Services& services, PageHooks hooks);
-// Saves each text box that differs from what is stored; a refused write is skipped and
-// named in one message.
-void ExplorerOptionsApply(const ui::Form& form, const Services& services,
+// Saves each text box the user changed since it was loaded or last applied; a refused
+// write is skipped and named in one message.
+void ExplorerOptionsApply(ui::Form& form, const Services& services,
                           const PageHooks& hooks);
 
 }  // namespace qb::tweaks

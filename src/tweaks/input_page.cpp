@@ -47,10 +47,11 @@ Status SetSystem(const Services& services, uint32_t action, uint32_t ui_param,
                                                  spi::kStoreAndBroadcast);
 }
 
-void ApplySetting(const ui::Form& form, const Services& services, const SystemSetting& setting,
+void ApplySetting(ui::Form& form, const Services& services, const SystemSetting& setting,
                   UnsavedChanges& unsaved) {
-  if (!BindingChanged(form, services.registry, setting.binding)) return;
-  const int value = form[setting.binding.control].Value();
+  if (!UserChanged(form, services.registry, setting.binding)) return;
+  ui::Control& control = form[setting.binding.control];
+  const int value = control.Value();
   uint32_t ui_param = 0;
   intptr_t pv_value = 0;
   if (setting.action == spi::kSetMouseButtonSwap) {
@@ -62,6 +63,7 @@ void ApplySetting(const ui::Form& form, const Services& services, const SystemSe
   }
   const Status set = SetSystem(services, setting.action, ui_param, pv_value);
   if (!unsaved.Note(std::string(setting.name), set)) return;
+  control.Untouch();
   if (setting.action == spi::kSetMouseButtonSwap) {
     AppSettings(services.registry).Save(kMouseApp, kMouseSection, "swap", value == 1 ? "1" : "0");
   }
@@ -73,8 +75,9 @@ std::optional<long long> StoredDoubleClick(Registry& registry) {
   return registry::ValueNumber(value);
 }
 
-void ApplyDoubleClick(const ui::Form& form, const Services& services, UnsavedChanges& unsaved) {
-  const ui::Control& slider = form["DoubleSlider"];
+void ApplyDoubleClick(ui::Form& form, const Services& services, UnsavedChanges& unsaved) {
+  ui::Control& slider = form["DoubleSlider"];
+  if (!slider.Touched()) return;
   const auto stored = StoredDoubleClick(services.registry);
   if (stored && DoubleClickPosition(*stored, slider.Min(), slider.Max()) == slider.Value()) return;
   const int milliseconds = DoubleClickMilliseconds(slider.Value());
@@ -83,21 +86,29 @@ void ApplyDoubleClick(const ui::Form& form, const Services& services, UnsavedCha
                                        std::to_string(milliseconds)))) {
     return;
   }
-  unsaved.Note("Double click speed",
-               services.system_parameters.SetDoubleClickTime(static_cast<unsigned>(milliseconds)));
+  if (unsaved.Note("Double click speed", services.system_parameters.SetDoubleClickTime(
+                                             static_cast<unsigned>(milliseconds)))) {
+    slider.Untouch();
+  }
 }
 
-void ApplyTrails(const ui::Form& form, const Services& services, UnsavedChanges& unsaved) {
+// A profile without the preference does not say the trails are off: a cleared box is
+// applied there like any other change.
+void ApplyTrails(ui::Form& form, const Services& services, UnsavedChanges& unsaved) {
+  ui::Control& box = form["trails"];
+  if (!box.Touched()) return;
   AppSettings settings(services.registry);
-  const std::string wanted = form["trails"].Value() == 1 ? "1" : "0";
-  if (settings.Get(kMouseApp, kMouseSection, "trails", "0") == wanted) return;
+  const std::string wanted = box.Value() == 1 ? "1" : "0";
+  if (settings.Get(kMouseApp, kMouseSection, "trails") == wanted) return;
   if (!unsaved.Note("Show pointer trails",
                     SetSystem(services, spi::kSetMouseTrails, wanted == "1" ? kTrailsOn : 0, 0))) {
     return;
   }
-  unsaved.Note("HKEY_CURRENT_USER\\" + std::string(kAppSettingsKey) + "\\" +
-                   std::string(kMouseApp) + "\\" + std::string(kMouseSection) + "\\trails",
-               settings.Save(kMouseApp, kMouseSection, "trails", wanted));
+  if (unsaved.Note("HKEY_CURRENT_USER\\" + std::string(kAppSettingsKey) + "\\" +
+                       std::string(kMouseApp) + "\\" + std::string(kMouseSection) + "\\trails",
+                   settings.Save(kMouseApp, kMouseSection, "trails", wanted))) {
+    box.Untouch();
+  }
 }
 
 }  // namespace
@@ -120,6 +131,8 @@ void LoadInputPage(ui::Form& form, const Services& services) {
   if (const auto number = registry::WholeNumber(trails); number && (*number == 0 || *number == 1)) {
     form["trails"].SetValue(static_cast<int>(*number));
   }
+  slider.Untouch();
+  form["trails"].Untouch();
 }
 
 void WireInputPage(ui::Form& form, const Services& services, PageHooks hooks) {
@@ -135,8 +148,9 @@ void InputApply(ui::Form& form, const Services& services, const PageHooks& hooks
       unsaved.Note("Empty Recycle Bin", services.recycle_bin.Empty(hooks.Owner()))) {
     recycle.SetValue(0);
   }
-  // The order the system has always been told in: speeds and delay, double click, buttons,
-  // trails.
+  // Only what the user changed since the page was read or last applied, so settings other
+  // programs changed meanwhile stay; in the order the system has always been told in:
+  // speeds and delay, double click, buttons, trails.
   for (int i = 0; i < 3; ++i) ApplySetting(form, services, kSettings[i], unsaved);
   ApplyDoubleClick(form, services, unsaved);
   ApplySetting(form, services, kSettings[3], unsaved);

@@ -25,7 +25,7 @@ void LoadInputPage(ui::Form& form, const Services& services);
 // Connects `inputcmd` to InputApply.
 void WireInputPage(ui::Form& form, const Services& services, PageHooks hooks);
 // Empties the Recycle Bin when asked (and clears the box, so it is not emptied again), then
-// applies each setting whose control differs from the current one.
+// applies each setting the user changed that differs from the current one.
 void InputApply(ui::Form& form, const Services& services, const PageHooks& hooks);
 
 }  // namespace qb::tweaks

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "registry/registry_direct.h"
+
 namespace qb::tweaks {
 
 const std::array<TweakBinding, 1> kPrivacyBindings{{
@@ -14,17 +16,17 @@ const std::array<TweakBinding, 1> kPrivacyBindings{{
 namespace {
 
 // The key holds only values, so the plain delete removes it; creating it again leaves the
-// browser an empty history. A key that is already gone is no failure, but one that could
-// not be deleted is: the history is still there.
-void ClearTypedAddresses(Registry& registry, UnsavedChanges& unsaved) {
-  const RegKeyPath key{RegRoot::CurrentUser, std::string(kTypedUrlsKey)};
-  const std::string what = "HKEY_CURRENT_USER\\" + key.path;
-  const Status deleted = registry.DeleteKey(key);
+// browser an empty history, and a failure there is shown by the key routine itself. A key
+// that is already gone is no failure, but one that could not be deleted is: the history is
+// still there.
+void ClearTypedAddresses(const Services& services, UnsavedChanges& unsaved) {
+  const Status deleted = registry::DeleteRegKey(services.registry, RegRoot::CurrentUser, kTypedUrlsKey);
   if (deleted != status::kOk && deleted != status::kFileNotFound) {
-    unsaved.Note(what, deleted);
+    unsaved.Note("HKEY_CURRENT_USER\\" + std::string(kTypedUrlsKey), deleted);
     return;
   }
-  unsaved.Note(what, registry.CreateKey(key));
+  registry::CreateSubKey(services.registry, services.dialogs, services.environment,
+                         RegRoot::CurrentUser, kTypedUrlsKey, "");
 }
 
 }  // namespace
@@ -39,9 +41,9 @@ void WirePrivacyPage(ui::Form& form, const Services& services, PageHooks hooks) 
   };
 }
 
-void PrivacyApply(const ui::Form& form, const Services& services, const PageHooks& hooks) {
+void PrivacyApply(ui::Form& form, const Services& services, const PageHooks& hooks) {
   UnsavedChanges unsaved;
-  if (form["ieclearh"].Value() == 1) ClearTypedAddresses(services.registry, unsaved);
+  if (form["ieclearh"].Value() == 1) ClearTypedAddresses(services, unsaved);
   ApplyBindings(form, services.registry, kPrivacyBindings, unsaved);
   unsaved.Report(services.dialogs, services.environment, hooks.Owner());
 }

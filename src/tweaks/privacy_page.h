@@ -18,8 +18,9 @@ extern const std::array<TweakBinding, 1> kPrivacyBindings;
 void LoadPrivacyPage(ui::Form& form, const Services& services);
 // Connects `applyprivacy` to PrivacyApply.
 void WirePrivacyPage(ui::Form& form, const Services& services, PageHooks hooks);
-// Empties the typed-address history when `ieclearh` is checked, then saves the policy
-// when the box differs from what is stored. What fails is named in one message.
-void PrivacyApply(const ui::Form& form, const Services& services, const PageHooks& hooks);
+// Empties the typed-address history when `ieclearh` is checked (a key that cannot be
+// created again gets the key routine's own message), then saves the policy when the user
+// changed its box. What else fails is named in one message.
+void PrivacyApply(ui::Form& form, const Services& services, const PageHooks& hooks);
 
 }  // namespace qb::tweaks

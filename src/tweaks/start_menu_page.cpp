@@ -76,7 +76,22 @@ const TweakBinding& RestrictionOf(std::string_view control) {
 void ShowControlPanelFolderState(ui::Form& form, const Services& services) {
   const bool present =
       !FindControlPanelFolder(services.files, services.environment.StartMenuFolder()).empty();
-  form["expandcp"].SetValue(present ? 1 : 0);
+  ui::Control& box = form["expandcp"];
+  box.SetValue(present ? 1 : 0);
+  box.Untouch();
+}
+
+// The folder follows the box only when the user changed the box, so one another program
+// added or removed meanwhile stays as it is.
+void ApplyControlPanelFolder(ui::Form& form, const Services& services, UnsavedChanges& unsaved) {
+  ui::Control& box = form["expandcp"];
+  if (!box.Touched()) return;
+  if (auto failure = UpdateControlPanelFolder(
+          services.files, services.environment.StartMenuFolder(), box.Value() == 1)) {
+    unsaved.Add(std::move(*failure));
+    return;
+  }
+  box.Untouch();
 }
 
 // Yes: every change in table order; one the user may not make is skipped and named at the
@@ -85,10 +100,7 @@ void ShowControlPanelFolderState(ui::Form& form, const Services& services) {
 void SaveAndRestart(ui::Form& form, const Services& services, const PageHooks& hooks) {
   UnsavedChanges unsaved;
   ApplyBindings(form, services.registry, kMenuTimingBindings, unsaved);
-  if (auto failure = UpdateControlPanelFolder(
-          services.files, services.environment.StartMenuFolder(), form["expandcp"].Value() == 1)) {
-    unsaved.Add(std::move(*failure));
-  }
+  ApplyControlPanelFolder(form, services, unsaved);
   ApplyBindings(form, services.registry, kStartMenuRestrictionBindings, unsaved);
   unsaved.Report(services.dialogs, services.environment, hooks.Owner());
   if (!unsaved.OnlyNeedAdministrator()) return;
@@ -107,6 +119,7 @@ void SaveAndRestart(ui::Form& form, const Services& services, const PageHooks& h
 void ShowStoredState(ui::Form& form, const Services& services, const PageHooks& hooks) {
   for (std::string_view name : kResetBoxes) {
     form[name].SetValue(StoredCheckValue(services.registry, RestrictionOf(name).path));
+    form[name].Untouch();
   }
   ShowControlPanelFolderState(form, services);
   if (hooks.reskin) hooks.reskin();

@@ -70,7 +70,9 @@ const ScreenElement* SystemColoursWindow::Selected() const {
 void SystemColoursWindow::ElementChosen() {
   const ScreenElement* element = Selected();
   if (!element) return;
-  (*form_)["Picture1"].SetBackColour(services_.system_colours.Get(element->index));
+  ui::Control& preview = (*form_)["Picture1"];
+  preview.SetBackColour(services_.system_colours.Get(element->index));
+  preview.Untouch();
   (*form_)["Command1"].SetEnabled(true);
 }
 
@@ -81,12 +83,17 @@ void SystemColoursWindow::ChooseColour() {
   if (services_.dialogs.ChooseColour(app_.HandleOf(*form_), colour)) preview.SetBackColour(colour);
 }
 
+// Only a colour chosen since the element was picked is applied: the preview's first colour
+// may be out of date, if another program changed the element meanwhile.
 void SystemColoursWindow::Apply() {
   const ScreenElement* element = Selected();
-  const auto& colour = (*form_)["Picture1"].BackColour();
-  if (!element || !colour) return;
+  ui::Control& preview = (*form_)["Picture1"];
+  const auto& colour = preview.BackColour();
+  if (!element || !colour || !preview.Touched()) return;
   const Status set = services_.system_colours.Set(element->index, *colour);
-  if (set != status::kOk) {
+  if (set == status::kOk) {
+    preview.Untouch();
+  } else {
     services_.dialogs.ShowMessage(app_.HandleOf(*form_),
                                   "The colour of \"" + std::string(element->text) +
                                       "\" was not changed: " +

@@ -1,5 +1,8 @@
 #include "tweaks/tweak_binding.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "registry/registry_paths.h"
 
 namespace qb::tweaks {
@@ -15,11 +18,68 @@ std::optional<int> CheckValue(const RegValue& value) {
   return static_cast<int>(*number);
 }
 
+// A text box shows text only: a number there is a setting of another kind, and showing it
+// would make an edit store it as text.
+std::optional<std::string> ShownText(BindingKind kind, const RegValue& value) {
+  if (kind != BindingKind::TextBox) return registry::ValueText(value);
+  if (value.type != regtype::kSz && value.type != regtype::kExpandSz) return std::nullopt;
+  return value.AsString();
+}
+
 bool Reads(const TweakBinding& binding) { return binding.use != BindingUse::ApplyOnly; }
 bool Writes(const TweakBinding& binding) { return binding.use != BindingUse::LoadOnly; }
 
-Status WriteBinding(const ui::Form& form, Registry& registry, const TweakBinding& binding) {
-  const ui::Control& control = form[binding.control];
+bool ShowStored(ui::Control& control, Registry& registry, const TweakBinding& binding) {
+  RegValue value;
+  if (registry::RegRead(registry, binding.path, value) != status::kOk) return false;
+  switch (binding.kind) {
+    case BindingKind::CheckBox:
+      if (const auto checked = CheckValue(value)) {
+        control.SetValue(*checked);
+        return true;
+      }
+      return false;
+    case BindingKind::Slider:
+      if (const auto number = registry::ValueNumber(value);
+          number && *number >= control.Min() && *number <= control.Max()) {
+        control.SetValue(static_cast<int>(*number));
+        return true;
+      }
+      return false;
+    case BindingKind::NumberCombo:
+    case BindingKind::TextBox:
+      if (auto shown = ShownText(binding.kind, value)) {
+        control.SetText(std::move(*shown));
+        return true;
+      }
+      return false;
+  }
+  return false;
+}
+
+// Whether the control shows something other than the stored value.
+bool DiffersFromStored(const ui::Control& control, Registry& registry,
+                       const TweakBinding& binding) {
+  RegValue value;
+  const bool stored = registry::RegRead(registry, binding.path, value) == status::kOk;
+  switch (binding.kind) {
+    case BindingKind::CheckBox:
+    case BindingKind::Slider: {
+      const auto number = stored ? registry::ValueNumber(value) : std::optional<long long>(0);
+      return !number || *number != control.Value();
+    }
+    case BindingKind::NumberCombo:
+      if (!registry::WholeNumber(control.Text())) return false;
+      [[fallthrough]];
+    case BindingKind::TextBox: {
+      const auto text = stored ? ShownText(binding.kind, value) : std::optional<std::string>("");
+      return !text || *text != control.Text();
+    }
+  }
+  return true;
+}
+
+Status WriteBinding(const ui::Control& control, Registry& registry, const TweakBinding& binding) {
   switch (binding.kind) {
     case BindingKind::CheckBox:
     case BindingKind::Slider:
@@ -35,31 +95,10 @@ Status WriteBinding(const ui::Form& form, Registry& registry, const TweakBinding
 
 bool LoadBinding(ui::Form& form, Registry& registry, const TweakBinding& binding) {
   ui::Control* control = form.Find(binding.control);
-  RegValue value;
-  if (!control || registry::RegRead(registry, binding.path, value) != status::kOk) return false;
-  switch (binding.kind) {
-    case BindingKind::CheckBox:
-      if (const auto checked = CheckValue(value)) {
-        control->SetValue(*checked);
-        return true;
-      }
-      return false;
-    case BindingKind::Slider:
-      if (const auto number = registry::ValueNumber(value);
-          number && *number >= control->Min() && *number <= control->Max()) {
-        control->SetValue(static_cast<int>(*number));
-        return true;
-      }
-      return false;
-    case BindingKind::NumberCombo:
-    case BindingKind::TextBox:
-      if (auto shown = registry::ValueText(value)) {
-        control->SetText(std::move(*shown));
-        return true;
-      }
-      return false;
-  }
-  return false;
+  if (!control) return false;
+  const bool shown = ShowStored(*control, registry, binding);
+  control->Untouch();
+  return shown;
 }
 
 void LoadBindings(ui::Form& form, Registry& registry, std::span<const TweakBinding> bindings) {
@@ -74,32 +113,27 @@ int StoredCheckValue(Registry& registry, std::string_view path) {
   return CheckValue(value).value_or(kDesignCheckValue);
 }
 
-bool BindingChanged(const ui::Form& form, Registry& registry, const TweakBinding& binding) {
+bool UserChanged(const ui::Form& form, Registry& registry, const TweakBinding& binding) {
   const ui::Control& control = form[binding.control];
-  RegValue value;
-  const bool stored = registry::RegRead(registry, binding.path, value) == status::kOk;
-  switch (binding.kind) {
-    case BindingKind::CheckBox:
-    case BindingKind::Slider: {
-      const auto number = stored ? registry::ValueNumber(value) : std::optional<long long>(0);
-      return !number || *number != control.Value();
-    }
-    case BindingKind::NumberCombo:
-      if (!registry::WholeNumber(control.Text())) return false;
-      [[fallthrough]];
-    case BindingKind::TextBox: {
-      const auto text = stored ? registry::ValueText(value) : std::optional<std::string>("");
-      return !text || *text != control.Text();
-    }
-  }
-  return true;
+  return control.Touched() && DiffersFromStored(control, registry, binding);
 }
 
-void ApplyBindings(const ui::Form& form, Registry& registry,
-                   std::span<const TweakBinding> bindings, UnsavedChanges& unsaved) {
+void ApplyBindings(ui::Form& form, Registry& registry, std::span<const TweakBinding> bindings,
+                   UnsavedChanges& unsaved) {
+  // A control may feed two bindings (a setting and its twin): it is untouched only once
+  // both are written.
+  std::vector<std::string_view> refused;
   for (const auto& binding : bindings) {
-    if (!Writes(binding) || !BindingChanged(form, registry, binding)) continue;
-    unsaved.Note(std::string(binding.path), WriteBinding(form, registry, binding));
+    if (!Writes(binding) || !UserChanged(form, registry, binding)) continue;
+    if (!unsaved.Note(std::string(binding.path),
+                      WriteBinding(form[binding.control], registry, binding))) {
+      refused.push_back(binding.control);
+    }
+  }
+  for (const auto& binding : bindings) {
+    if (Writes(binding) && std::find(refused.begin(), refused.end(), binding.control) == refused.end()) {
+      form[binding.control].Untouch();
+    }
   }
 }
 

@@ -33,8 +33,10 @@ struct TweakBinding {
   BindingUse use = BindingUse::LoadAndApply;
 };
 
-// Reads one binding into its control. A missing value, a value of the wrong kind or a
-// number the control does not take leaves the control as it is; false then.
+// Reads one binding into its control and marks the control untouched. A missing value, a
+// value of a kind the control cannot show (binary or multi-string data, a number where text
+// is expected) or a number the control does not take leaves the control as designed
+// (unset); false then.
 bool LoadBinding(ui::Form& form, Registry& registry, const TweakBinding& binding);
 // Reads every binding meant to be read, in table order, each independent of the others.
 void LoadBindings(ui::Form& form, Registry& registry, std::span<const TweakBinding> bindings);
@@ -42,16 +44,19 @@ void LoadBindings(ui::Form& form, Registry& registry, std::span<const TweakBindi
 // it, otherwise the box's design-time state (clear).
 int StoredCheckValue(Registry& registry, std::string_view path);
 
-// Whether the control shows something other than the stored value (a missing value counts
-// as a clear box, an empty text or a zero). Apply writes only such bindings, so a page
-// applied untouched changes nothing and asks for no rights it does not need.
-bool BindingChanged(const ui::Form& form, Registry& registry, const TweakBinding& binding);
+// Whether Apply has something to write: the user touched the control since it was loaded
+// or last applied, and it shows something other than the stored value (a missing value
+// counts as a clear box, an empty text or a zero). A control the user left alone is never
+// written, so an untouched page changes nothing, asks for no rights it does not need,
+// keeps what other programs changed meanwhile and never replaces a value it could not show.
+bool UserChanged(const ui::Form& form, Registry& registry, const TweakBinding& binding);
 
-// Writes every changed binding meant to be written, in table order. A write Windows
-// refuses is noted in unsaved and the next binding is tried. A number combo holding no
-// whole number (its placeholder text, or something typed that is not a number) keeps the
-// stored setting.
-void ApplyBindings(const ui::Form& form, Registry& registry,
-                   std::span<const TweakBinding> bindings, UnsavedChanges& unsaved);
+// Writes every binding the user changed and that is meant to be written, in table order,
+// then marks untouched each control whose writes all succeeded. A write Windows refuses is
+// noted in unsaved and the next binding is tried; its control stays touched, so the next
+// Apply tries it again. A number combo holding no whole number (its placeholder text, or
+// something typed that is not a number) keeps the stored setting.
+void ApplyBindings(ui::Form& form, Registry& registry, std::span<const TweakBinding> bindings,
+                   UnsavedChanges& unsaved);
 
 }  // namespace qb::tweaks

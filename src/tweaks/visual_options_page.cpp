@@ -34,9 +34,8 @@ std::optional<int> StoredSmoothing(Registry& registry) {
 
 void ShowWallpaper(ui::Form& form, Registry& registry) {
   const std::string wallpaper = registry::ReadValueByPath(registry, kWallpaperValuePath);
-  if (wallpaper != "Error" && text::ToLowerAscii(wallpaper) != "(none)") {
-    form["Image1"].SetPicture(wallpaper);
-  }
+  const bool none = wallpaper == "Error" || text::ToLowerAscii(wallpaper) == "(none)";
+  form["Image1"].SetPicture(none ? std::string() : wallpaper);
 }
 
 void ApplyResolution(ui::Form& form, const Services& services, const PageHooks& hooks) {
@@ -53,18 +52,15 @@ void ApplyResolution(ui::Form& form, const Services& services, const PageHooks& 
   ChangeScreenSize(services, hooks, *size);
 }
 
-void ApplyWallpaper(ui::Form& form, const Services& services, UnsavedChanges& unsaved) {
-  const std::string& picture = form["Image1"].PicturePath();
-  if (picture.empty()) return;
-  unsaved.Note("Desktop wallpaper " + picture, services.system_parameters.SetWallpaper(picture));
-}
-
 void ApplySmoothing(ui::Form& form, const Services& services, UnsavedChanges& unsaved) {
-  const int box = form["fsmooth"].Value();
+  ui::Control& control = form["fsmooth"];
+  if (!control.Touched()) return;
+  const int box = control.Value();
   if (StoredSmoothing(services.registry).value_or(0) == box) return;
   const Status set = services.system_parameters.SetParameter(spi::kSetFontSmoothing, box == 1 ? 1 : 0,
                                                              0, spi::kStoreAndBroadcast);
   if (!unsaved.Note("Font Smoothing", set)) return;
+  control.Untouch();
   AppSettings(services.registry).Save(kVisualApp, "visual", "smooth", box == 1 ? "1" : "0");
 }
 
@@ -72,8 +68,10 @@ void ApplySmoothing(ui::Form& form, const Services& services, UnsavedChanges& un
 
 void LoadVisualOptionsPage(ui::Form& form, const Services& services) {
   if (const auto smoothing = StoredSmoothing(services.registry)) form["fsmooth"].SetValue(*smoothing);
+  form["fsmooth"].Untouch();
   LoadBindings(form, services.registry, kOptimizeBinding);
   form["Picture2"].SetBackColour(services.system_colours.Get(syscolour::kBackground));
+  DiscardWallpaperChoices(services);
   ShowWallpaper(form, services.registry);
   const auto sizes = OfferedSizes(services.display_modes);
   if (!sizes.empty()) form["RCombo"].SetItems(sizes);
@@ -93,6 +91,11 @@ void WireVisualOptionsPage(ui::Form& form, const Services& services, PageHooks h
     ChooseWallpaper(form, services, hooks);
   };
   form["optimizecmd"].on_click = [hooks] { OptimizeMemory(hooks); };
+  // A choice never applied is not left behind when the window closes.
+  form.on_unload = [&form, services, closing = std::move(form.on_unload)] {
+    DiscardWallpaperChoice(form, services.files);
+    if (closing) closing();
+  };
 }
 
 void VisualOptionsApply(ui::Form& form, const Services& services, const PageHooks& hooks) {

@@ -18,14 +18,16 @@ inline constexpr std::string_view kOptimizePolicyPath =
     "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Mem\\Optimize";
 inline constexpr std::string_view kVisualApp = "Meadowfen utilities";
 
-// Shows the current state of every control (part of the main window's load); writes
-// nothing: smoothing, the optimisation box, the wallpaper and desktop colour previews and
-// the display's own sizes.
+// Shows the current state of every control (part of the main window's load): smoothing,
+// the optimisation box, the wallpaper and desktop colour previews and the display's own
+// sizes. Writes nothing; a wallpaper choice not applied is discarded.
 void LoadVisualOptionsPage(ui::Form& form, const Services& services);
-// Connects the two option boxes to the controls they enable, Apply and "Optimize".
+// Connects the two option boxes to the controls they enable, Apply and "Optimize"; closing
+// the window discards a wallpaper choice not applied.
 void WireVisualOptionsPage(ui::Form& form, const Services& services, PageHooks hooks);
 // In order: the resolution (when its box is checked), the wallpaper (when its box is
-// checked), then font smoothing when its box differs from the system's setting.
+// checked), then font smoothing when the user changed its box and it differs from the
+// system's setting.
 void VisualOptionsApply(ui::Form& form, const Services& services, const PageHooks& hooks);
 // Claims and touches memory in steps so that the system trims other programs' working
 // sets, then releases it all.

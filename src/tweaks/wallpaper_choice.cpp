@@ -1,11 +1,12 @@
 #include "tweaks/wallpaper_choice.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
 #include "platform/picture.h"
-#include "tweaks/unsaved_changes.h"
+#include "platform/text.h"
 
 namespace qb::tweaks {
 
@@ -19,15 +20,32 @@ int LargestUsefulSide(DisplayModes& modes) {
   return current ? std::max(current->width, current->height) : 0;
 }
 
-// Writes beside the target first and then replaces it, so a failed write never leaves a
-// broken wallpaper behind.
-Status WriteReplacing(FileSystem& files, const std::string& target,
-                      const std::vector<uint8_t>& bytes) {
-  const std::string partial = target + ".new";
-  Status result = files.WriteFile(partial, bytes);
-  if (result == status::kOk) result = files.MoveFile(partial, target, true);
-  if (result != status::kOk) files.DeleteFile(partial);
-  return result;
+// Where the bitmaps go: the Windows folder, or the user's own folder when that one may not
+// be written.
+std::array<std::string, 2> WallpaperFolders(const Services& services) {
+  return {services.environment.WindowsFolder(),
+          services.environment.LocalAppDataFolder() + std::string(kOwnFolder)};
+}
+
+std::string Beside(std::string_view folder, std::string_view name) {
+  return std::string(folder) + "\\" + std::string(name);
+}
+
+// The folder of a chosen bitmap not yet applied, or nothing for any other picture.
+std::optional<std::string> ChoiceFolder(std::string_view picture) {
+  const std::string tail = "\\" + std::string(kChosenWallpaperFileName);
+  if (picture.size() <= tail.size() ||
+      !text::EqualsNoCase(picture.substr(picture.size() - tail.size()), tail)) {
+    return std::nullopt;
+  }
+  return std::string(picture.substr(0, picture.size() - tail.size()));
+}
+
+// A write that fails part way leaves no broken choice behind.
+Status WriteChoice(FileSystem& files, const std::string& path, const std::vector<uint8_t>& bytes) {
+  const Status written = files.WriteFile(path, bytes);
+  if (written != status::kOk) files.DeleteFile(path);
+  return written;
 }
 
 }  // namespace
@@ -52,17 +70,49 @@ void ChooseWallpaper(ui::Form& form, const Services& services, const PageHooks& 
   }
   const std::vector<uint8_t> bitmap = EncodeBitmapFile(picture);
 
+  ui::Control& preview = form["Image1"];
   UnsavedChanges unsaved;
-  const std::string own_folder = services.environment.LocalAppDataFolder() + std::string(kOwnFolder);
-  for (const std::string& folder : {services.environment.WindowsFolder(), own_folder}) {
-    if (folder == own_folder) services.files.CreateFolder(folder);  // may already be there
-    const std::string target = folder + "\\" + std::string(kWallpaperFileName);
-    if (unsaved.Note(target, WriteReplacing(services.files, target, bitmap))) {
-      form["Image1"].SetPicture(target);
+  const auto folders = WallpaperFolders(services);
+  for (const std::string& folder : folders) {
+    if (folder != folders.front()) services.files.CreateFolder(folder);  // may already be there
+    const std::string target = Beside(folder, kChosenWallpaperFileName);
+    if (unsaved.Note(target, WriteChoice(services.files, target, bitmap))) {
+      // The earlier choice, when it went to the other folder, is not applied now either.
+      if (preview.PicturePath() != target) DiscardWallpaperChoice(form, services.files);
+      preview.SetPicture(target);
       return;
     }
   }
+  // A failed write may have taken the earlier choice with it.
+  if (ChoiceFolder(preview.PicturePath())) preview.SetPicture({});
   unsaved.Report(services.dialogs, services.environment, hooks.Owner());
+}
+
+void ApplyWallpaper(ui::Form& form, const Services& services, UnsavedChanges& unsaved) {
+  ui::Control& preview = form["Image1"];
+  std::string picture = preview.PicturePath();
+  if (picture.empty()) return;
+  if (const auto folder = ChoiceFolder(picture)) {
+    // One rename: the desktop finds either the old bitmap or the new one, whole.
+    const std::string applied = Beside(*folder, kWallpaperFileName);
+    if (!unsaved.Note(applied, services.files.MoveFile(picture, applied, true))) return;
+    preview.SetPicture(applied);
+    picture = applied;
+  }
+  unsaved.Note("Desktop wallpaper " + picture, services.system_parameters.SetWallpaper(picture));
+}
+
+void DiscardWallpaperChoice(ui::Form& form, FileSystem& files) {
+  ui::Control& preview = form["Image1"];
+  if (!ChoiceFolder(preview.PicturePath())) return;
+  files.DeleteFile(preview.PicturePath());
+  preview.SetPicture({});
+}
+
+void DiscardWallpaperChoices(const Services& services) {
+  for (const std::string& folder : WallpaperFolders(services)) {
+    services.files.DeleteFile(Beside(folder, kChosenWallpaperFileName));
+  }
 }
 
 }  // namespace qb::tweaks

@@ -99,6 +99,7 @@ void Control::SetValue(int value) {
   }
   if (spec_.value == value) return;
   spec_.value = value;
+  touched_ = true;
   Notify(Property::Value);
   switch (spec_.kind) {
     case ControlKind::OptionButton:
@@ -140,6 +141,7 @@ void Control::SetRange(int min, int max) {
 void Control::SetText(std::string text) {
   if (spec_.text == text) return;
   spec_.text = std::move(text);
+  touched_ = true;
   Notify(Property::Text);
   RaiseChange();
 }
@@ -169,6 +171,7 @@ void Control::SetListIndex(int index) {
   }
   if (list_index_ == index) return;
   list_index_ = index;
+  touched_ = true;
   if (index >= 0 && (spec_.kind == ControlKind::ComboBox || spec_.kind == ControlKind::DriveList)) {
     spec_.text = spec_.items[index];
     Notify(Property::Text);
@@ -204,6 +207,7 @@ void Control::SetPicture(std::string path) {
 void Control::SetBackColour(uint32_t colour) {
   if (back_colour_ == colour) return;
   back_colour_ = colour;
+  touched_ = true;
   Notify(Property::BackColour);
 }
 
@@ -248,12 +252,14 @@ void Control::RaiseTimer() {
 void Control::TextChangedByUser(std::string text) {
   if (spec_.text == text) return;
   spec_.text = std::move(text);
+  touched_ = true;
   RaiseChange();
 }
 
 void Control::ListIndexChangedByUser(int index) {
   if (index == list_index_) return;
   list_index_ = index;
+  touched_ = true;
   if (index >= 0 && index < static_cast<int>(spec_.items.size()) &&
       (spec_.kind == ControlKind::ComboBox || spec_.kind == ControlKind::DriveList)) {
     spec_.text = spec_.items[index];
@@ -293,6 +299,7 @@ void Control::ValueChangedByUser(int value) {
   value = std::clamp(value, spec_.min, spec_.max);
   if (spec_.value == value) return;
   spec_.value = value;
+  touched_ = true;
   RaiseChange();
 }
 

@@ -171,6 +171,13 @@ class Control {
   int ZOrder() const { return z_order_; }
   void BringToFront();
 
+  // Whether the value, text, selection or back colour changed since the last Untouch. A page
+  // untouches its controls once they show the stored settings and again after Apply, so
+  // that a touched control is one the user (or a handler acting on the user's choice)
+  // changed, and Apply writes only those.
+  bool Touched() const { return touched_; }
+  void Untouch() { touched_ = false; }
+
   // Events. The view calls the Raise functions when the user acts.
   std::function<void()> on_click;
   std::function<void()> on_dbl_click;
@@ -206,6 +213,7 @@ class Control {
   TextFont font_;
   FileSystem* folders_ = nullptr;
   int z_order_ = 0;
+  bool touched_ = false;
 };
 
 }  // namespace qb::ui

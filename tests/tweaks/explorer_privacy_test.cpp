@@ -156,5 +156,51 @@ TEST_F(ExplorerPagesTest, ApplyOnAnEmptyMachineWritesNothingAndThePolicyOnlyWhen
   EXPECT_EQ(Read(kRegistryTools), RegValue::Dword("DisableRegistryTools", 0));
 }
 
+// Fault guarded: Apply wrote every box that differed from the stored value, so values the
+// page cannot show became empty text or a lifted policy, and values another program set
+// while the page was open were put back. Only what the user changed is written.
+TEST_F(ExplorerPagesTest, ApplyWritesOnlyWhatTheUserChanged) {
+  const struct { std::string_view path; RegValue at_load; std::optional<RegValue> meanwhile; } kept[] = {
+      {kWindowTitle, RegValue::MultiString("Window Title", {"a", "b"}), RegValue::String("Window Title", "Other")},
+      {kEditor, RegValue::Binary("", {1, 2}), std::nullopt},
+      {kRegistryTools, RegValue::Binary("DisableRegistryTools", {1, 0, 0, 0}), std::nullopt},
+      {kStartPage, RegValue::String("Start Page", "https://a/"), RegValue::String("Start Page", "https://b/")},
+  };
+  for (const auto& c : kept) StoreRaw(c.path, c.at_load);
+  WireAndLoad();
+  EXPECT_EQ(form["changetxt"].Text(), "");  // shown as unset
+  for (const auto& c : kept) {
+    if (c.meanwhile) StoreRaw(c.path, *c.meanwhile);
+  }
+  form["ieclearh"].SetValue(1);
+  form["applycmd"].RaiseClick();
+  form["applyprivacy"].RaiseClick();
+  for (const auto& c : kept) EXPECT_EQ(Read(c.path), c.meanwhile.value_or(c.at_load)) << c.path;
+
+  // The user's choice wins, even typed back to what the page showed; once applied, another
+  // program's change stays again.
+  form["hometxt"].SetText("https://mine/");
+  form["hometxt"].SetText("https://a/");
+  form["applycmd"].RaiseClick();
+  EXPECT_EQ(Read(kStartPage).AsString(), "https://a/");
+  StoreText(kStartPage, "https://c/");
+  form["applycmd"].RaiseClick();
+  EXPECT_EQ(Read(kStartPage).AsString(), "https://c/");
+  EXPECT_TRUE(Messages().empty());
+}
+
+// The history key cannot be made again: the key routine's own message, and the policy the
+// user changed is still saved.
+TEST_F(ExplorerPagesTest, AKeyThatCannotBeMadeAgainGetsTheKeyRoutinesMessage) {
+  WireAndLoad();
+  machine.registry.DenyWrites({RegRoot::CurrentUser, std::string(kTypedUrlsKey)});
+  form["ieclearh"].SetValue(1);
+  form["disableregchk"].SetValue(1);
+  form["applyprivacy"].RaiseClick();
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].text, "Cannot Create Sub Key !!\nAccess is denied");
+  EXPECT_EQ(Read(kRegistryTools), RegValue::Dword("DisableRegistryTools", 1));
+}
+
 }  // namespace
 }  // namespace qb::tweaks::testing

@@ -101,6 +101,30 @@ TEST_F(InputPageTest, ClearedBoxesTurnSwapAndTrailsOffAndAreStoredAsZero) {
   EXPECT_EQ(form["trails"].Value(), 0);
 }
 
+// Fault guarded: the comparison took a missing preference for "0", so a cleared box on a
+// profile without one was never applied.
+TEST_F(InputPageTest, ClearedTrailsAreAppliedOnAProfileWithoutThePreference) {
+  WireAndLoad();
+  form["trails"].SetValue(1);
+  form["trails"].SetValue(0);
+  form["inputcmd"].RaiseClick();
+  EXPECT_EQ(machine.system_parameters.Calls(), (std::vector<std::string>{"SystemParametersInfo 93 0 0 3"}));
+  EXPECT_EQ(Preference("trails"), "0");
+}
+
+// Fault guarded: Apply told the system every slider that differed from the stored setting,
+// so a speed or delay another program set while the page was open was put back.
+TEST_F(InputPageTest, SettingsChangedElsewhereStayUnlessTheUserChangedThemToo) {
+  StoreSettings();
+  WireAndLoad();
+  for (auto path : {kMouseSpeed, kKeyboardSpeed, kKeyboardDelay}) StoreText(path, "3");
+  form["Repeatslider"].SetValue(12);
+  form["Repeatslider"].SetValue(31);  // back to what the page showed: still the user's choice
+  form["inputcmd"].RaiseClick();
+  EXPECT_EQ(machine.system_parameters.Calls(), (std::vector<std::string>{"SystemParametersInfo 11 31 0 3"}));
+  EXPECT_EQ(Read(kKeyboardDelay).AsString(), "3");
+}
+
 TEST_F(InputPageTest, TheBinIsEmptiedOnceAndTheBoxCleared) {
   StoreSettings();
   WireAndLoad();

@@ -19,6 +19,13 @@ class RegistryPageTest : public ::testing::Test {
   void StoreText(std::string_view full_path, std::string_view text) {
     ASSERT_EQ(registry::RegWrite(machine.registry, full_path, text), status::kOk);
   }
+  // A value of any type, named as the path names it.
+  void StoreRaw(std::string_view full_path, RegValue value) {
+    const auto where = registry::ParseValuePath(full_path);
+    ASSERT_TRUE(where && machine.registry.CreateKey(where->key) == status::kOk);
+    value.name = where->value_name;
+    ASSERT_EQ(machine.registry.SetValue(where->key, value), status::kOk);
+  }
   RegValue Read(std::string_view full_path) {
     RegValue value;
     registry::RegRead(machine.registry, full_path, value);
