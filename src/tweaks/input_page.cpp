@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <string>
 
 #include "platform/app_settings.h"
@@ -47,11 +48,12 @@ Status SetSystem(const Services& services, uint32_t action, uint32_t ui_param,
                                                  spi::kStoreAndBroadcast);
 }
 
-void ApplySetting(ui::Form& form, const Services& services, const SystemSetting& setting,
+// Each step below tells whether the system has the control's setting now, as it was or
+// after the change; only then the control counts as untouched again.
+bool ApplySetting(const ui::Form& form, const Services& services, const SystemSetting& setting,
                   UnsavedChanges& unsaved) {
-  if (!UserChanged(form, services.registry, setting.binding)) return;
-  ui::Control& control = form[setting.binding.control];
-  const int value = control.Value();
+  if (!BindingChanged(form, services.registry, setting.binding)) return true;
+  const int value = form[setting.binding.control].Value();
   uint32_t ui_param = 0;
   intptr_t pv_value = 0;
   if (setting.action == spi::kSetMouseButtonSwap) {
@@ -62,11 +64,11 @@ void ApplySetting(ui::Form& form, const Services& services, const SystemSetting&
     pv_value = value;
   }
   const Status set = SetSystem(services, setting.action, ui_param, pv_value);
-  if (!unsaved.Note(std::string(setting.name), set)) return;
-  control.Untouch();
+  if (!unsaved.Note(std::string(setting.name), set)) return false;
   if (setting.action == spi::kSetMouseButtonSwap) {
     AppSettings(services.registry).Save(kMouseApp, kMouseSection, "swap", value == 1 ? "1" : "0");
   }
+  return true;
 }
 
 std::optional<long long> StoredDoubleClick(Registry& registry) {
@@ -75,40 +77,37 @@ std::optional<long long> StoredDoubleClick(Registry& registry) {
   return registry::ValueNumber(value);
 }
 
-void ApplyDoubleClick(ui::Form& form, const Services& services, UnsavedChanges& unsaved) {
-  ui::Control& slider = form["DoubleSlider"];
-  if (!slider.Touched()) return;
+bool ApplyDoubleClick(const ui::Control& slider, const Services& services,
+                      UnsavedChanges& unsaved) {
   const auto stored = StoredDoubleClick(services.registry);
-  if (stored && DoubleClickPosition(*stored, slider.Min(), slider.Max()) == slider.Value()) return;
+  if (stored && DoubleClickPosition(*stored, slider.Min(), slider.Max()) == slider.Value()) {
+    return true;
+  }
   const int milliseconds = DoubleClickMilliseconds(slider.Value());
-  if (!unsaved.Note(std::string(kDoubleClickPath),
-                    registry::RegWrite(services.registry, kDoubleClickPath,
-                                       std::to_string(milliseconds)))) {
-    return;
-  }
-  if (unsaved.Note("Double click speed", services.system_parameters.SetDoubleClickTime(
-                                             static_cast<unsigned>(milliseconds)))) {
-    slider.Untouch();
-  }
+  return unsaved.Note(std::string(kDoubleClickPath),
+                      registry::RegWrite(services.registry, kDoubleClickPath,
+                                         std::to_string(milliseconds))) &&
+         unsaved.Note("Double click speed", services.system_parameters.SetDoubleClickTime(
+                                                static_cast<unsigned>(milliseconds)));
 }
 
 // A profile without the preference does not say the trails are off: a cleared box is
 // applied there like any other change.
-void ApplyTrails(ui::Form& form, const Services& services, UnsavedChanges& unsaved) {
-  ui::Control& box = form["trails"];
-  if (!box.Touched()) return;
+bool ApplyTrails(const ui::Control& box, const Services& services, UnsavedChanges& unsaved) {
   AppSettings settings(services.registry);
   const std::string wanted = box.Value() == 1 ? "1" : "0";
-  if (settings.Get(kMouseApp, kMouseSection, "trails") == wanted) return;
-  if (!unsaved.Note("Show pointer trails",
-                    SetSystem(services, spi::kSetMouseTrails, wanted == "1" ? kTrailsOn : 0, 0))) {
-    return;
-  }
-  if (unsaved.Note("HKEY_CURRENT_USER\\" + std::string(kAppSettingsKey) + "\\" +
-                       std::string(kMouseApp) + "\\" + std::string(kMouseSection) + "\\trails",
-                   settings.Save(kMouseApp, kMouseSection, "trails", wanted))) {
-    box.Untouch();
-  }
+  if (settings.Get(kMouseApp, kMouseSection, "trails") == wanted) return true;
+  return unsaved.Note("Show pointer trails", SetSystem(services, spi::kSetMouseTrails,
+                                                       wanted == "1" ? kTrailsOn : 0, 0)) &&
+         unsaved.Note("HKEY_CURRENT_USER\\" + std::string(kAppSettingsKey) + "\\" +
+                          std::string(kMouseApp) + "\\" + std::string(kMouseSection) + "\\trails",
+                      settings.Save(kMouseApp, kMouseSection, "trails", wanted));
+}
+
+// Only what the user changed since the page was read or last applied reaches the system,
+// so settings other programs changed meanwhile stay.
+void ApplyTouched(ui::Control& control, const std::function<bool()>& apply) {
+  if (control.Touched() && apply()) control.Untouch();
 }
 
 }  // namespace
@@ -148,13 +147,18 @@ void InputApply(ui::Form& form, const Services& services, const PageHooks& hooks
       unsaved.Note("Empty Recycle Bin", services.recycle_bin.Empty(hooks.Owner()))) {
     recycle.SetValue(0);
   }
-  // Only what the user changed since the page was read or last applied, so settings other
-  // programs changed meanwhile stay; in the order the system has always been told in:
-  // speeds and delay, double click, buttons, trails.
-  for (int i = 0; i < 3; ++i) ApplySetting(form, services, kSettings[i], unsaved);
-  ApplyDoubleClick(form, services, unsaved);
-  ApplySetting(form, services, kSettings[3], unsaved);
-  ApplyTrails(form, services, unsaved);
+  // The order the system has always been told in: speeds and delay, double click, buttons,
+  // trails.
+  auto setting = [&](const SystemSetting& each) {
+    ApplyTouched(form[each.binding.control],
+                 [&] { return ApplySetting(form, services, each, unsaved); });
+  };
+  for (int i = 0; i < 3; ++i) setting(kSettings[i]);
+  ui::Control& slider = form["DoubleSlider"];
+  ApplyTouched(slider, [&] { return ApplyDoubleClick(slider, services, unsaved); });
+  setting(kSettings[3]);
+  ui::Control& trails = form["trails"];
+  ApplyTouched(trails, [&] { return ApplyTrails(trails, services, unsaved); });
   unsaved.Report(services.dialogs, services.environment, hooks.Owner());
 }
 

@@ -57,28 +57,6 @@ bool ShowStored(ui::Control& control, Registry& registry, const TweakBinding& bi
   return false;
 }
 
-// Whether the control shows something other than the stored value.
-bool DiffersFromStored(const ui::Control& control, Registry& registry,
-                       const TweakBinding& binding) {
-  RegValue value;
-  const bool stored = registry::RegRead(registry, binding.path, value) == status::kOk;
-  switch (binding.kind) {
-    case BindingKind::CheckBox:
-    case BindingKind::Slider: {
-      const auto number = stored ? registry::ValueNumber(value) : std::optional<long long>(0);
-      return !number || *number != control.Value();
-    }
-    case BindingKind::NumberCombo:
-      if (!registry::WholeNumber(control.Text())) return false;
-      [[fallthrough]];
-    case BindingKind::TextBox: {
-      const auto text = stored ? ShownText(binding.kind, value) : std::optional<std::string>("");
-      return !text || *text != control.Text();
-    }
-  }
-  return true;
-}
-
 Status WriteBinding(const ui::Control& control, Registry& registry, const TweakBinding& binding) {
   switch (binding.kind) {
     case BindingKind::CheckBox:
@@ -113,9 +91,29 @@ int StoredCheckValue(Registry& registry, std::string_view path) {
   return CheckValue(value).value_or(kDesignCheckValue);
 }
 
-bool UserChanged(const ui::Form& form, Registry& registry, const TweakBinding& binding) {
+bool BindingChanged(const ui::Form& form, Registry& registry, const TweakBinding& binding) {
   const ui::Control& control = form[binding.control];
-  return control.Touched() && DiffersFromStored(control, registry, binding);
+  RegValue value;
+  const bool stored = registry::RegRead(registry, binding.path, value) == status::kOk;
+  switch (binding.kind) {
+    case BindingKind::CheckBox:
+    case BindingKind::Slider: {
+      const auto number = stored ? registry::ValueNumber(value) : std::optional<long long>(0);
+      return !number || *number != control.Value();
+    }
+    case BindingKind::NumberCombo:
+      if (!registry::WholeNumber(control.Text())) return false;
+      [[fallthrough]];
+    case BindingKind::TextBox: {
+      const auto text = stored ? ShownText(binding.kind, value) : std::optional<std::string>("");
+      return !text || *text != control.Text();
+    }
+  }
+  return true;
+}
+
+bool UserChanged(const ui::Form& form, Registry& registry, const TweakBinding& binding) {
+  return form[binding.control].Touched() && BindingChanged(form, registry, binding);
 }
 
 void ApplyBindings(ui::Form& form, Registry& registry, std::span<const TweakBinding> bindings,

@@ -44,9 +44,11 @@ void LoadBindings(ui::Form& form, Registry& registry, std::span<const TweakBindi
 // it, otherwise the box's design-time state (clear).
 int StoredCheckValue(Registry& registry, std::string_view path);
 
+// Whether the control shows something other than the stored value (a missing value counts
+// as a clear box, an empty text or a zero).
+bool BindingChanged(const ui::Form& form, Registry& registry, const TweakBinding& binding);
 // Whether Apply has something to write: the user touched the control since it was loaded
-// or last applied, and it shows something other than the stored value (a missing value
-// counts as a clear box, an empty text or a zero). A control the user left alone is never
+// or last applied, and the binding changed. A control the user left alone is never
 // written, so an untouched page changes nothing, asks for no rights it does not need,
 // keeps what other programs changed meanwhile and never replaces a value it could not show.
 bool UserChanged(const ui::Form& form, Registry& registry, const TweakBinding& binding);

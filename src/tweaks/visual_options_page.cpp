@@ -56,12 +56,13 @@ void ApplySmoothing(ui::Form& form, const Services& services, UnsavedChanges& un
   ui::Control& control = form["fsmooth"];
   if (!control.Touched()) return;
   const int box = control.Value();
-  if (StoredSmoothing(services.registry).value_or(0) == box) return;
-  const Status set = services.system_parameters.SetParameter(spi::kSetFontSmoothing, box == 1 ? 1 : 0,
-                                                             0, spi::kStoreAndBroadcast);
-  if (!unsaved.Note("Font Smoothing", set)) return;
+  if (StoredSmoothing(services.registry).value_or(0) != box) {
+    const Status set = services.system_parameters.SetParameter(
+        spi::kSetFontSmoothing, box == 1 ? 1 : 0, 0, spi::kStoreAndBroadcast);
+    if (!unsaved.Note("Font Smoothing", set)) return;
+    AppSettings(services.registry).Save(kVisualApp, "visual", "smooth", box == 1 ? "1" : "0");
+  }
   control.Untouch();
-  AppSettings(services.registry).Save(kVisualApp, "visual", "smooth", box == 1 ? "1" : "0");
 }
 
 }  // namespace
