@@ -112,7 +112,6 @@ TEST_F(DrivesPageTest, FormatHandsTheSelectedDriveToTheDialog) {
   (*form)["Drive1"].SetListIndex(0);
   (*form)["formatcmd"].RaiseClick();
   EXPECT_EQ(machine.formatter.Calls().size(), 1u);
-  EXPECT_TRUE(machine.dialogs.Messages().empty());
 }
 
 // The dialog's result was ignored: a format that failed or could not start said nothing.

@@ -131,7 +131,7 @@ reader=$!
 companion_blocked() {
   local pid
   for pid in $(pgrep -f 'quillbox-cli.exe check history'); do
-    [ "$(cat /proc/$pid/wchan 2>/dev/null)" = pipe_write ] && return 0
+    [[ "$(cat /proc/$pid/wchan 2>/dev/null)" == *pipe_write ]] && return 0
   done
   return 1
 }
