@@ -58,7 +58,8 @@ stage_files() {
 }
 
 # The installer's lines for exactly the staged files: installed one by one, removed one by
-# one, then their folders when they are left empty.
+# one, then their folders when they are left empty; and each program among them, for the
+# test of files in use.
 write_file_lines() {
   local stage=$1 out=$2
   local files folders
@@ -78,9 +79,16 @@ write_file_lines() {
     while IFS= read -r file; do
       echo "  Delete \"\$INSTDIR\\${file//\//\\}\""
     done <<<"$files"
+    echo '!macroend'
+    echo '!macro RemoveFolders'
     while IFS= read -r folder; do
       [ -n "$folder" ] && echo "  RMDir \"\$INSTDIR\\${folder//\//\\}\""
     done <<<"$folders"
+    echo '!macroend'
+    echo '!macro ForEachProgram what'
+    while IFS= read -r file; do
+      if [[ "$file" == *.exe ]]; then echo "  !insertmacro \${what} \"${file//\//\\}\""; fi
+    done <<<"$files"
     echo '!macroend'
   } >"$out"
 }

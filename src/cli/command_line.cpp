@@ -8,6 +8,7 @@
 #include "cleaner/repair.h"
 #include "cleaner/run_summary.h"
 #include "cli/json_text.h"
+#include "customise/replace_file.h"
 
 namespace qb::cli {
 
@@ -16,7 +17,7 @@ namespace {
 using cleaner::NamedCategory;
 
 constexpr std::string_view kUsage =
-    "Usage: quillbox-cli check|repair <category>|all [--drive X:] [--json]\n"
+    "Usage: quillbox-cli check|repair <category>|all [--drive X:] [--json] [--output file]\n"
     "       quillbox-cli --help | --version\n";
 
 struct Request {
@@ -24,6 +25,7 @@ struct Request {
   std::vector<NamedCategory> categories;
   std::string drive;
   bool json = false;
+  std::string output_file;  // empty: standard output
 };
 
 std::string CategoryNames() {
@@ -50,6 +52,12 @@ std::optional<Request> Parse(const std::vector<std::string>& args, std::string& 
         return std::nullopt;
       }
       request.drive = args[++i].substr(0, 2);
+    } else if (args[i] == "--output") {
+      if (i + 1 >= args.size() || args[i + 1].empty()) {
+        error = "--output needs the name of the file to write the report to";
+        return std::nullopt;
+      }
+      request.output_file = args[++i];
     } else if (args[i].starts_with("--")) {
       error = "unknown option " + args[i];
       return std::nullopt;
@@ -160,8 +168,10 @@ int RunCommandLine(const std::vector<std::string>& args, const Services& service
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h" || args[0] == "/?")) {
     output.out += std::string(kUsage) + "Categories:" + CategoryNames() +
                   "\ncheck lists what a repair would remove and removes nothing; repair backs "
-                  "the entries up first and says where the backup is.\nExit status: 0 nothing "
-                  "found, 1 entries found or repaired, 2 a usage or system error.\n";
+                  "the entries up first and says where the backup is. --output writes the report "
+                  "into a file, whole or not at all.\nExit status: 0 nothing found, 1 entries "
+                  "found or repaired, 2 a usage or system error, or a report that could not be "
+                  "written.\n";
     return kNothingFound;
   }
   if (args.size() == 1 && args[0] == "--version") {
@@ -203,7 +213,22 @@ int RunCommandLine(const std::vector<std::string>& args, const Services& service
     runs.push_back(std::move(run));
   }
   if (request->json) AppendJson(runs, request->repair, output.out);
+  if (!request->output_file.empty()) {
+    const std::vector<uint8_t> bytes(output.out.begin(), output.out.end());
+    output.out.clear();
+    // Written beside and renamed into place: a full disk leaves no cut report behind.
+    if (const Status written = customise::ReplaceFile(services.files, request->output_file, bytes);
+        written != status::kOk) {
+      return ReportNotWritten(request->output_file, services.environment.ErrorText(written), output);
+    }
+  }
   return failed ? kFailed : found ? kFound : kNothingFound;
+}
+
+int ReportNotWritten(std::string_view where, std::string_view reason, Output& output) {
+  output.err += "quillbox-cli: the report could not be written to " + std::string(where) + ": " +
+                std::string(reason) + ".\n";
+  return kFailed;
 }
 
 }  // namespace qb::cli

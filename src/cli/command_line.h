@@ -1,9 +1,11 @@
 #pragma once
 // The console companion of the cleaner window, for administrators and scripts:
-//   quillbox-cli check <category>|all [--drive X:] [--json]   what a run would remove
-//   quillbox-cli repair <category>|all [--drive X:] [--json]  what the window's button does
+//   quillbox-cli check <category>|all [--drive X:] [--json] [--output file]   what a run would remove
+//   quillbox-cli repair <category>|all [--drive X:] [--json] [--output file]  what the window's button does
 // It runs the very categories the window runs, backups included. Exit status: 0 when
-// nothing was found, 1 when entries were found (or repaired), 2 on a usage or system error.
+// nothing was found, 1 when entries were found (or repaired), 2 on a usage or system error,
+// a report that could not be written included: a script must never take a missing or cut
+// report for an empty one.
 #include <string>
 #include <vector>
 
@@ -15,12 +17,20 @@ inline constexpr int kNothingFound = 0;
 inline constexpr int kFound = 1;
 inline constexpr int kFailed = 2;
 
+// The name the companion holds while it runs, so that an installer knows it is in use.
+inline constexpr const char* kCompanionInstanceName = "VantorelQuillboxCli";
+
 struct Output {
   std::string out;  // standard output
   std::string err;  // standard error
 };
 
-// args without the program's own name.
+// args without the program's own name. With --output the report goes into that file, whole
+// or not at all; otherwise it is left in output.out for standard output.
 int RunCommandLine(const std::vector<std::string>& args, const Services& services, Output& output);
+
+// The report could not be written where it was to go (a file, "standard output"): says so on
+// standard error and gives the status for it.
+int ReportNotWritten(std::string_view where, std::string_view reason, Output& output);
 
 }  // namespace qb::cli

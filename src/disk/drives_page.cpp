@@ -129,7 +129,19 @@ void DrivesPage::ZeroFacts() {
 void DrivesPage::Format() {
   const int index = FormatDriveIndex(form_["Drive1"].Text());
   if (index < 0) return;
-  services_.formatter.ShowFormatDialog(owner_(), index);
+  const FormatOutcome outcome = services_.formatter.ShowFormatDialog(owner_(), index);
+  const std::string drive = std::string(1, static_cast<char>('A' + index)) + ":";
+  std::string text;
+  if (outcome == FormatOutcome::Failed) {
+    text = "Drive " + drive + " was not formatted: the format failed or was not finished.";
+  } else if (outcome == FormatOutcome::CannotFormat) {
+    text = "Drive " + drive + " cannot be formatted. Windows cannot format the drive it runs "
+           "from, nor one that a program has open.";
+  }
+  // A cancel is the user's own choice, and a finished format the dialog has shown itself.
+  if (!text.empty()) {
+    services_.dialogs.ShowMessage(owner_(), text, kDefaultMessageTitle, mb::kOk | mb::kIconExclamation);
+  }
 }
 
 void DrivesPage::Defragment() {

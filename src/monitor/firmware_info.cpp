@@ -77,7 +77,9 @@ bool ReadBiosFactsFromRegistry(Registry& registry, BiosFacts& facts) {
       for (const auto& line : lines) joined += (joined.empty() ? "" : " ") + line;
       return joined;
     }
-    return value.AsString();
+    // A number or bytes read as text would show as nonsense.
+    const bool text = value.type == regtype::kSz || value.type == regtype::kExpandSz;
+    return text ? value.AsString() : std::string();
   };
   facts.vendor = text(bios, "BIOSVendor");
   facts.version = text(bios, "BIOSVersion");

@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "monitor/figures.h"
@@ -14,14 +15,18 @@ namespace qb::monitor {
 namespace {
 
 constexpr int kLargestUnit = 5;
-constexpr const char* kNotReported = "Not reported by the firmware";
+constexpr const char* kNotReported = "Not reported";
+constexpr const char* kNoFirmwareFact = "Not reported by the firmware";
 const RegKeyPath kCurrentVersion{RegRoot::LocalMachine,
                                  "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
                                  RegView::Force64};
 
-std::string StoredText(Registry& registry, std::string_view name) {
+// A text the system keeps about itself: empty when there is none, std::nullopt when the
+// value is a number or bytes, which read as text would show as nonsense.
+std::optional<std::string> StoredText(Registry& registry, std::string_view name) {
   RegValue value;
-  if (registry.QueryValue(kCurrentVersion, name, value) != status::kOk) return {};
+  if (registry.QueryValue(kCurrentVersion, name, value) != status::kOk) return std::string();
+  if (value.type != regtype::kSz && value.type != regtype::kExpandSz) return std::nullopt;
   return value.AsString();
 }
 
@@ -84,14 +89,14 @@ void FillSystemInformation(ui::Form& form, const Services& services) {
     if (!system.TrueVersion(actual)) return;
     std::string version = std::to_string(actual.major) + "." + std::to_string(actual.minor) +
                           "." + std::to_string(actual.build);
-    if (const std::string display = StoredText(services.registry, "DisplayVersion");
-        !display.empty()) {
-      version += " (" + display + ")";
+    if (const auto display = StoredText(services.registry, "DisplayVersion");
+        display && !display->empty()) {
+      version += " (" + *display + ")";
     }
     form["txtOSversion"].SetText(version);
-    SetIfKnown(form, "txtOS",
-               OperatingSystemName(StoredText(services.registry, "ProductName"), actual));
-    SetIfKnown(form, "txtOSID", StoredText(services.registry, "ProductId"));
+    const auto product = StoredText(services.registry, "ProductName");
+    SetIfKnown(form, "txtOS", product ? OperatingSystemName(*product, actual) : kNotReported);
+    SetIfKnown(form, "txtOSID", StoredText(services.registry, "ProductId").value_or(kNotReported));
     if (system.ReportedVersion(reported)) {
       form["txtCompatible"].SetText(CompatibilityText(reported, actual));
     }
@@ -105,8 +110,8 @@ void FillSystemInformation(ui::Form& form, const Services& services) {
                        ReadBiosFactsFromRegistry(services.registry, bios);
     // A machine whose firmware gives no tables (some virtual machines) says so plainly
     // rather than leaving two boxes empty.
-    if (!found) bios = {"", kNotReported, kNotReported};
-    SetIfKnown(form, "biosdate", bios.date.empty() ? kNotReported : bios.date);
+    if (!found) bios = {"", kNoFirmwareFact, kNoFirmwareFact};
+    SetIfKnown(form, "biosdate", bios.date.empty() ? kNoFirmwareFact : bios.date);
     SetIfKnown(form, "biosver",
                bios.vendor.empty() ? bios.version : bios.vendor + " " + bios.version);
   });

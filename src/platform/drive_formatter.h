@@ -4,13 +4,20 @@
 
 namespace qb {
 
+// How the format dialog ended, as it reports it.
+enum class FormatOutcome {
+  Formatted,     // at least one format finished
+  Cancelled,     // the user closed it without formatting
+  Failed,        // a format failed or was not finished
+  CannotFormat,  // the drive cannot be formatted (the system drive, one in use)
+};
+
 class DriveFormatter {
  public:
   virtual ~DriveFormatter() = default;
   // Shows the dialog modally over the owner for drive index 0 (A:) .. 25 (Z:), with the
-  // default capacity and options; returns once the user has closed it. The outcome is the
-  // dialog's own business: it reports success and failure to the user itself.
-  virtual void ShowFormatDialog(WindowHandle owner, int drive_index) = 0;
+  // default capacity and options; returns once the user has closed it.
+  virtual FormatOutcome ShowFormatDialog(WindowHandle owner, int drive_index) = 0;
 };
 
 }  // namespace qb

@@ -13,6 +13,10 @@ using ProcessHandle = uintptr_t;  // an open process as a plain number; 0 for no
 struct ProcessEntry {
   uint32_t id = 0;
   std::string exe_file;  // the executable's name as the system reports it
+  // When it started, as a system file time; 0 when the system would not say (a process of
+  // another user or a protected one). With the id it names one process: a later process
+  // may get the id again, never the start time too.
+  uint64_t start_time = 0;
 };
 
 class Processes {
@@ -47,6 +51,13 @@ class OpenedProcess {
   }
   ProcessHandle Handle() const { return handle_; }
   Status OpenStatus() const { return status_; }
+  // Closes it now, with the system's answer; closing what was never opened fails as the
+  // system's close of an invalid handle does.
+  Status Close() {
+    const Status closed = processes_.Close(handle_);
+    handle_ = 0;
+    return closed;
+  }
 
  private:
   Processes& processes_;

@@ -15,12 +15,17 @@ Status Check(errorlog::ErrorLog& log, Status status, const char* description) {
 }  // namespace
 
 Status Kill_Process(Processes& processes, errorlog::ErrorLog& log, uint32_t id) {
-  ProcessHandle handle = 0;
-  const Status opened = Check(log, processes.Open(id, handle), "OpenProcess failed");
+  OpenedProcess process(processes, id);
+  return EndOpenedProcess(processes, log, process);
+}
+
+Status EndOpenedProcess(Processes& processes, errorlog::ErrorLog& log, OpenedProcess& process) {
+  const Status opened = Check(log, process.OpenStatus(), "OpenProcess failed");
   uint32_t exit_code = 0;
-  Check(log, processes.ExitCode(handle, exit_code), "GetExitCodeProcess failed");
-  const Status ended = Check(log, processes.Terminate(handle, exit_code), "TerminateProcess failed");
-  Check(log, processes.Close(handle), "CloseHandle failed");
+  Check(log, processes.ExitCode(process.Handle(), exit_code), "GetExitCodeProcess failed");
+  const Status ended =
+      Check(log, processes.Terminate(process.Handle(), exit_code), "TerminateProcess failed");
+  Check(log, process.Close(), "CloseHandle failed");
   return opened != status::kOk ? opened : ended;
 }
 

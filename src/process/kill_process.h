@@ -13,4 +13,8 @@ namespace qb::process {
 // kOk: the caller tells the user, since the log alone leaves a click without an answer.
 Status Kill_Process(Processes& processes, errorlog::ErrorLog& log, uint32_t id);
 
+// The same steps on a process the caller opened already, so that what it checked through
+// that handle is the very process ended: an id alone may name another process by then.
+Status EndOpenedProcess(Processes& processes, errorlog::ErrorLog& log, OpenedProcess& process);
+
 }  // namespace qb::process

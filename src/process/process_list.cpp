@@ -21,16 +21,19 @@ std::vector<ui::ListRow> ListRows(const std::vector<ProcessEntry>& entries) {
   return rows;
 }
 
+bool SameProcess(const ProcessEntry& a, const ProcessEntry& b) {
+  return a.id == b.id && a.exe_file == b.exe_file &&
+         (a.start_time == 0 || b.start_time == 0 || a.start_time == b.start_time);
+}
+
 bool SameProcesses(std::vector<ProcessEntry> a, std::vector<ProcessEntry> b) {
   if (a.size() != b.size()) return false;
-  const auto order = [](const ProcessEntry& x, const ProcessEntry& y) {
-    return std::tie(x.id, x.exe_file) < std::tie(y.id, y.exe_file);
-  };
+  const auto key = [](const ProcessEntry& x) { return std::tie(x.id, x.exe_file, x.start_time); };
+  const auto order = [&](const ProcessEntry& x, const ProcessEntry& y) { return key(x) < key(y); };
   std::sort(a.begin(), a.end(), order);
   std::sort(b.begin(), b.end(), order);
-  return std::equal(a.begin(), a.end(), b.begin(), [](const ProcessEntry& x, const ProcessEntry& y) {
-    return x.id == y.id && x.exe_file == y.exe_file;
-  });
+  return std::equal(a.begin(), a.end(), b.begin(),
+                    [&](const ProcessEntry& x, const ProcessEntry& y) { return key(x) == key(y); });
 }
 
 bool IsCoreProcess(uint32_t id, std::string_view exe_file) {

@@ -15,7 +15,12 @@ std::string FileNameOf(std::string_view reported);
 // One row per process: the file name, the process id in decimal, the reported name as tag.
 std::vector<ui::ListRow> ListRows(const std::vector<ProcessEntry>& entries);
 
-// Whether two listings hold the same processes (ids with their names), in any order.
+// Whether two records name the same process: the same id, name and start time (a start
+// time the system would not give matches any).
+bool SameProcess(const ProcessEntry& a, const ProcessEntry& b);
+
+// Whether two listings hold the same processes (ids with their names and start times), in
+// any order.
 bool SameProcesses(std::vector<ProcessEntry> a, std::vector<ProcessEntry> b);
 
 // Processes whose end stops Windows even where the system cannot be asked: the kernel's

@@ -1,6 +1,6 @@
 #include "process/process_window.h"
 
-#include <charconv>
+#include <algorithm>
 #include <optional>
 
 #include "language/language_catalogue.h"
@@ -18,14 +18,6 @@ constexpr const char* kIntroduction =
     "You can free up some memory by terminating some processes resident in memory and may be "
     "unused.";
 
-uint32_t RowId(const ui::ListRow& row) {
-  uint32_t id = 0;
-  if (row.cells.size() < 2) return 0;
-  const std::string& text = row.cells[1];
-  std::from_chars(text.data(), text.data() + text.size(), id);
-  return id;
-}
-
 }  // namespace
 
 std::unique_ptr<ui::Form> CreateProcessForm() {
@@ -38,7 +30,7 @@ std::unique_ptr<ui::Form> CreateProcessForm() {
   form->Add({.name = "Label2", .kind = ControlKind::SkinLabel, .rect = {240, 4020, 5160, 255}});
   // The key of "Close" would caption this button "Close" too: it keeps its own caption.
   form->Add({.name = "terminatecmd", .kind = ControlKind::CommandButton, .caption = "Terminate",
-             .rect = {240, 4440, 1800, 380}});
+             .rect = {240, 4440, 1800, 380}, .enabled = false});
   form->Add({.name = "Command1", .kind = ControlKind::CommandButton, .caption = "Close",
              .tag = "1013", .rect = {3600, 4440, 1800, 380}});
   form->Add({.name = "Timer1", .kind = ControlKind::Timer, .interval = 1000});
@@ -51,6 +43,7 @@ ProcessWindow::ProcessWindow(ui::Application& app, const Services& services,
     : app_(app), services_(services), main_skin_(main_skin), log_(services),
       form_(CreateProcessForm()) {
   ui::Form& form = *form_;
+  ui::Control& list = form["info"];
   ui::Control& terminate = form["terminatecmd"];
   ui::Control& close = form["Command1"];
   ui::Control& every_second = form["Timer1"];
@@ -58,7 +51,8 @@ ProcessWindow::ProcessWindow(ui::Application& app, const Services& services,
   terminate.on_click = [this] { Terminate(); };
   close.on_click = [this] { app_.Unload(*form_); };
   every_second.on_timer = [this] { Display(); };
-  label_timer.on_timer = [this] { ShowSelectedName(); };
+  label_timer.on_timer = [this] { ShowSelection(); };
+  list.on_click = [this] { ShowSelection(); };
   form.on_load = [this] { Load(); };
 }
 
@@ -84,73 +78,52 @@ void ProcessWindow::Display() {
   const uint64_t now = services_.processes.Now();
 
   ui::Control& list = (*form_)["info"];
-  std::optional<ProcessEntry> selected;
-  if (const int row = list.SelectedRow(); row >= 0 && row < static_cast<int>(list.Rows().size())) {
-    selected = ProcessEntry{RowId(list.Rows()[row]), list.Rows()[row].tag};
-  }
+  const std::optional<ProcessEntry> selected = SelectedProcess();
   list.SetRows(ListRows(entries));
   int keep = -1;
   for (size_t i = 0; selected && i < entries.size(); ++i) {
-    if (entries[i].id == selected->id && entries[i].exe_file == selected->exe_file) {
-      keep = static_cast<int>(i);
-    }
+    if (SameProcess(entries[i], *selected)) keep = static_cast<int>(i);
   }
   list.SetListIndex(keep);
   listed_ = std::move(entries);
   listed_at_ = now;
   listed_once_ = true;
+  ShowSelection();
 }
 
-void ProcessWindow::ShowSelectedName() {
-  const ui::Control& list = (*form_)["info"];
-  const int row = list.SelectedRow();
-  const bool valid = row >= 0 && row < static_cast<int>(list.Rows().size());
-  (*form_)["Label2"].SetCaption(valid ? list.Rows()[row].cells[0] : std::string());
+std::optional<ProcessEntry> ProcessWindow::SelectedProcess() const {
+  const int row = (*form_)["info"].SelectedRow();
+  if (row < 0 || row >= static_cast<int>(listed_.size())) return std::nullopt;
+  return listed_[row];
+}
+
+void ProcessWindow::ShowSelection() {
+  const std::optional<ProcessEntry> selected = SelectedProcess();
+  (*form_)["Label2"].SetCaption(selected ? FileNameOf(selected->exe_file) : std::string());
+  (*form_)["terminatecmd"].SetEnabled(selected.has_value());
 }
 
 void ProcessWindow::Terminate() {
-  ui::Control& list = (*form_)["info"];
-  const int row = list.SelectedRow();
-  if (row < 0 || row >= static_cast<int>(list.Rows().size())) return;
-  const uint32_t id = RowId(list.Rows()[row]);
-  const std::string exe_file = list.Rows()[row].tag;
-  if (MayEnd(id, exe_file)) {
-    if (const Status status = Kill_Process(services_.processes, log_, id); status != status::kOk) {
-      SayNotEnded(FileNameOf(exe_file), status);
-    }
-  }
+  const std::optional<ProcessEntry> chosen = SelectedProcess();
+  if (!chosen) return;
+  if (MayEnd(*chosen)) End(*chosen);
   Display();
-  list.SetListIndex(list.Rows().empty() ? -1 : 0);
+  // Nothing stays selected, so a second click (a double click) ends nothing else.
+  (*form_)["info"].SetListIndex(-1);
+  ShowSelection();
 }
 
-bool ProcessWindow::MayEnd(uint32_t id, const std::string& exe_file) {
-  const std::string name = FileNameOf(exe_file);
-  if (id == services_.processes.CurrentProcessId()) {
+bool ProcessWindow::MayEnd(const ProcessEntry& chosen) {
+  const std::string name = FileNameOf(chosen.exe_file);
+  if (chosen.id == services_.processes.CurrentProcessId()) {
     Say("Quill Box cannot end itself from its own process list. Use Close, then close the "
         "program's window.", mb::kIconInformation);
     return false;
   }
-  // The id must still belong to the same program, started before the row was listed:
-  // otherwise it has ended and the system may have given its id to another process.
-  std::vector<ProcessEntry> now;
-  bool present = false;
-  if (services_.processes.Snapshot(now) == status::kOk) {
-    for (const auto& entry : now) present = present || (entry.id == id && entry.exe_file == exe_file);
-  }
-  OpenedProcess process(services_.processes, id);
-  uint64_t started = 0;
-  if (present && process.Handle() &&
-      services_.processes.StartTime(process.Handle(), started) == status::kOk &&
-      started > listed_at_) {
-    present = false;
-  }
-  if (!present) {
-    listed_once_ = false;  // the next Display lists what runs now
-    Say(name + " has already ended.", mb::kIconInformation);
-    return false;
-  }
+  const OpenedProcess process(services_.processes, chosen.id);
+  if (!StillRuns(chosen, process)) return false;
   const bool critical = (process.Handle() && services_.processes.IsCritical(process.Handle())) ||
-                        IsCoreProcess(id, exe_file);
+                        IsCoreProcess(chosen.id, chosen.exe_file);
   if (!critical) return true;
   const int answer = services_.dialogs.ShowMessage(
       app_.HandleOf(*form_),
@@ -159,6 +132,37 @@ bool ProcessWindow::MayEnd(uint32_t id, const std::string& exe_file) {
              "restarts.\r\n\r\nEnd " + name + " anyway?",
       kDefaultMessageTitle, mb::kYesNo | mb::kIconExclamation | mb::kDefaultButton2);
   return answer == mb::kIdYes;
+}
+
+void ProcessWindow::End(const ProcessEntry& chosen) {
+  // The handle keeps the process's id from going to another one until it is ended.
+  OpenedProcess process(services_.processes, chosen.id);
+  if (!StillRuns(chosen, process)) return;
+  if (const Status status = EndOpenedProcess(services_.processes, log_, process);
+      status != status::kOk) {
+    SayNotEnded(FileNameOf(chosen.exe_file), status);
+  }
+}
+
+bool ProcessWindow::StillRuns(const ProcessEntry& chosen, const OpenedProcess& process) {
+  // The system refuses to open an id that no process has as an invalid parameter.
+  bool runs = process.OpenStatus() != status::kInvalidParameter;
+  std::vector<ProcessEntry> now;
+  if (runs && services_.processes.Snapshot(now) == status::kOk) {
+    runs = std::any_of(now.begin(), now.end(),
+                       [&](const ProcessEntry& entry) { return SameProcess(entry, chosen); });
+  }
+  uint64_t started = 0;
+  if (runs && process.Handle() &&
+      services_.processes.StartTime(process.Handle(), started) == status::kOk) {
+    // Without a start time from the listing, one after the listing shows a newer process.
+    runs = chosen.start_time ? started == chosen.start_time : started <= listed_at_;
+  }
+  if (!runs) {
+    listed_once_ = false;  // the next Display lists what runs now
+    Say(FileNameOf(chosen.exe_file) + " has already ended.", mb::kIconInformation);
+  }
+  return runs;
 }
 
 void ProcessWindow::SayNotEnded(const std::string& name, Status status) {

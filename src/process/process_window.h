@@ -4,6 +4,7 @@
 // was listed for, asks before ending one that Windows cannot run without, and never ends
 // this program itself.
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "errorlog/error_log.h"
@@ -34,10 +35,19 @@ class ProcessWindow {
 
  private:
   void Load();
-  void ShowSelectedName();
-  // Whether the selected row still stands for the process it was listed for, and the
-  // user agrees to end it; says why not otherwise.
-  bool MayEnd(uint32_t id, const std::string& exe_file);
+  // The selected row's name in Label2; Terminate is offered only while a row is selected.
+  void ShowSelection();
+  // The process the selected row was listed for.
+  std::optional<ProcessEntry> SelectedProcess() const;
+  // Whether the user may end the chosen process: not this program, still running, and
+  // confirmed when Windows cannot run without it. Says why not otherwise.
+  bool MayEnd(const ProcessEntry& chosen);
+  // Ends the chosen process once it has been looked up again: a question may have waited
+  // long enough for it to end and for its id to go to another process.
+  void End(const ProcessEntry& chosen);
+  // Whether the opened process is still the one chosen (same id, name and start time);
+  // says that it has ended otherwise.
+  bool StillRuns(const ProcessEntry& chosen, const OpenedProcess& process);
   // Why the selected process is still running, once, after a refused or failed end.
   void SayNotEnded(const std::string& name, Status status);
   void Say(const std::string& text, unsigned icon);

@@ -119,6 +119,26 @@ TEST_F(CommandLine, BadUsageAndFailuresExitWithTwoAndSayWhy) {
   EXPECT_EQ(Run({"--help"}), kNothingFound);
 }
 
+// A report to a full disk left an empty file behind and the status of a finished run.
+TEST_F(CommandLine, AReportThatCannotBeWrittenFailsAndLeavesNoFile) {
+  machine.files.AddDrive("D:\\", DriveType::Fixed);
+  const std::vector<std::string> to_file = {"check", "all", "--json", "--output", "D:\\report.json"};
+  EXPECT_EQ(Run(to_file), kFound);
+  EXPECT_TRUE(output.out.empty());
+  std::vector<uint8_t> report;
+  ASSERT_EQ(machine.files.ReadFile("D:\\report.json", report), status::kOk);
+  EXPECT_TRUE(std::string(report.begin(), report.end()).starts_with("{\"command\":\"check\""));
+
+  machine.files.DeleteFile("D:\\report.json");
+  machine.files.LimitSpace("D:\\", 100);
+  EXPECT_EQ(Run(to_file), kFailed);
+  EXPECT_EQ(output.err, "quillbox-cli: the report could not be written to D:\\report.json: There is "
+                        "not enough space on the disk.\n");
+  std::vector<FileEntry> left;
+  machine.files.FindFiles("D:\\*", left);
+  EXPECT_TRUE(left.empty());
+}
+
 TEST(JsonText, EscapesWhatJsonCannotCarryPlain) {
   EXPECT_EQ(JsonString("a\"b\\c\r\n\t\x01Ж"), "\"a\\\"b\\\\c\\r\\n\\t\\u0001Ж\"");
 }

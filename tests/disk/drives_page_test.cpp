@@ -114,6 +114,25 @@ TEST_F(DrivesPageTest, FormatHandsTheSelectedDriveToTheDialog) {
   EXPECT_EQ(machine.formatter.Calls().size(), 1u);
 }
 
+// The dialog's result was ignored: a format that failed or could not start said nothing.
+TEST_F(DrivesPageTest, FormatSaysWhenTheDialogDidNotFormat) {
+  const struct { FormatOutcome outcome; const char* text; } outcomes[] = {
+      {FormatOutcome::Formatted, nullptr},
+      {FormatOutcome::Cancelled, nullptr},
+      {FormatOutcome::Failed, "Drive D: was not formatted: the format failed or was not finished."},
+      {FormatOutcome::CannotFormat, "Drive D: cannot be formatted."},
+  };
+  page.FillAtLoad();
+  Select("d:");
+  for (const auto& [outcome, text] : outcomes) {
+    const size_t before = machine.dialogs.Messages().size();
+    machine.formatter.SetOutcome(outcome);
+    (*form)["formatcmd"].RaiseClick();
+    ASSERT_EQ(machine.dialogs.Messages().size(), before + (text ? 1 : 0));
+    if (text) EXPECT_TRUE(machine.dialogs.Messages().back().text.starts_with(text));
+  }
+}
+
 TEST(DefragmenterCandidates, FollowTheWindowsVersion) {
   const std::string w = "C:\\WINDOWS";
   const ProgramStart defrag{w + "\\defrag.exe", ""};

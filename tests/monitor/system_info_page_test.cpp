@@ -88,6 +88,24 @@ TEST_F(SystemInfoPageTest, WhatCannotBeReadLeavesItsBoxAndTheRestIsFilled) {
   EXPECT_EQ(Box("txtComputerName"), "WORKSTATION");
 }
 
+// A DWORD product name showed as two CJK letters and a binary product id as one stray
+// letter: only string values are texts.
+TEST_F(SystemInfoPageTest, StoredValuesThatAreNoTextAreNotReported) {
+  const RegKeyPath current{RegRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion"};
+  for (const bool binary : {false, true}) {
+    const auto not_text = [&](std::string name) {
+      return binary ? RegValue::Binary(name, {0x00, 0xD8, 0x00, 0xDC}) : RegValue::Dword(name, 0x41424344);
+    };
+    for (const char* name : {"ProductName", "ProductId", "DisplayVersion"}) {
+      machine.registry.SetValue(current, not_text(name));
+    }
+    FillSystemInformation(*form, machine.services());
+    EXPECT_EQ(Box("txtOS"), "Not reported");
+    EXPECT_EQ(Box("txtOSID"), "Not reported");
+    EXPECT_EQ(Box("txtOSversion"), "10.0.22631");
+  }
+}
+
 TEST(SystemInfoTexts, CompatibilityAndStaleProductNames) {
   const OsVersion eleven{10, 0, 22631, platform_id::kWindowsNt, product_type::kWorkstation};
   const OsVersion ten{10, 0, 19045, platform_id::kWindowsNt, product_type::kWorkstation};

@@ -4,6 +4,8 @@
 #    menu shortcut and every uninstall value are there, and the program starts from there;
 #  - the program's own cleaner leaves the program's uninstall entry alone while it removes
 #    a broken one, and writes its backup beside the program;
+#  - while the console program runs, the installer and the uninstaller refuse with status 2
+#    and change nothing;
 #  - the silent uninstaller removes exactly what was installed and keeps that backup;
 #  - a chosen folder (/D=) is installed into and removed whole;
 #  - the 32-bit installer holds the same files (it cannot run here: listed with 7z);
@@ -109,6 +111,44 @@ check "uninstall value EstimatedSize is a size in KB ($size)" [ $((size)) -gt 50
 cli_version=$(wine "$instdir/quillbox-cli.exe" --version 2>/dev/null | tr -d '\r')
 check "the installed console program answers --version ($cli_version)" \
   bash -c '[[ "$1" == *"$2"* ]]' _ "$cli_version" "$version"
+
+# --- The console program running: the installer (an upgrade) and the uninstaller refuse
+# with status 2 and change nothing. It is kept running by a report larger than a pipe holds,
+# written into a pipe that nobody reads.
+busy_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\ComDlg32\OpenSaveMRU\qbbusy'
+busy_reg=$(mktemp --suffix=.reg)
+{ printf 'REGEDIT4\r\n\r\n[%s]\r\n' "${busy_key/HKCU/HKEY_CURRENT_USER}"
+  for i in $(seq 1 800); do printf '"v%d"="C:\\\\gone\\\\report %d.txt"\r\n' "$i" "$i"; done; } >"$busy_reg"
+wine reg import "$(winepath -w "$busy_reg")" >/dev/null 2>&1
+installed_state() {
+  (cd "$instdir" && find . -type f -printf '%p %s %T@\n' | sort)
+  [ -f "$shortcut" ] && echo shortcut
+  reg_values "$uninstall_key"
+}
+before=$(installed_state)
+wine "$instdir/quillbox-cli.exe" check history --json 2>/dev/null | sleep 600 &
+reader=$!
+companion_blocked() {
+  local pid
+  for pid in $(pgrep -f 'quillbox-cli.exe check history'); do
+    [[ "$(cat /proc/$pid/wchan 2>/dev/null)" == *pipe_write ]] && return 0
+  done
+  return 1
+}
+for _ in $(seq 1 120); do companion_blocked && break; sleep 0.5; done
+check "the console program runs, held by its full pipe" companion_blocked
+wine "$setup64" /S >/dev/null 2>&1
+check "the installer refuses with status 2 while the console program runs" [ $? -eq 2 ]
+# Run in place (_?=) so that its own status is seen.
+wine "$instdir/uninstall.exe" /S '_?=C:\Program' 'Files\Quill' 'Box' >/dev/null 2>&1
+check "the uninstaller refuses with status 2 while the console program runs" [ $? -eq 2 ]
+check "neither of them changed a file, the shortcut or the uninstall entry" \
+  [ "$(installed_state)" = "$before" ]
+kill "$reader" 2>/dev/null
+wait "$reader" 2>/dev/null
+for _ in $(seq 1 60); do pgrep -f 'quillbox-cli.exe check history' >/dev/null || break; sleep 0.5; done
+wine reg delete "$busy_key" /f >/dev/null 2>&1
+rm -f "$busy_reg"
 
 run_cleaner_from 'C:\Program Files\Quill Box\QuillBox.exe' "$instdir/Backups"
 check "the cleaner left the program's own uninstall entry alone" \

@@ -98,6 +98,7 @@ TEST_F(ProcessWindowTest, OneProcessReplacingAnotherBetweenTicksRebuildsTheList)
 }
 
 TEST_F(ProcessWindowTest, TerminateEndsTheSelectedProcessButNeverThisProgram) {
+  EXPECT_FALSE(window.Form()["terminatecmd"].Enabled());
   window.Form()["terminatecmd"].RaiseClick();  // nothing selected: nothing happens
   EXPECT_TRUE(Messages().empty());
   SelectId("99");
@@ -106,10 +107,14 @@ TEST_F(ProcessWindowTest, TerminateEndsTheSelectedProcessButNeverThisProgram) {
   ASSERT_EQ(Messages().size(), 1u);
   EXPECT_NE(Messages()[0].text.find("cannot end itself"), std::string::npos);
 
+  // A double click once ended the first listed process with its second click.
   SelectId("200");
+  EXPECT_TRUE(window.Form()["terminatecmd"].Enabled());
+  window.Form()["terminatecmd"].RaiseClick();
   window.Form()["terminatecmd"].RaiseClick();
   EXPECT_EQ(Names(), (std::vector<std::string>{"System", "QuillBox.exe", "second.exe"}));
-  EXPECT_EQ(Selected(), "System");
+  EXPECT_EQ(Selected(), "");
+  EXPECT_FALSE(window.Form()["terminatecmd"].Enabled());
   EXPECT_EQ(Messages().size(), 1u);
   EXPECT_EQ(FileText(machine.files, kLog), "");
 }
@@ -152,6 +157,34 @@ TEST_F(ProcessWindowTest, ACriticalProcessIsEndedOnlyAfterAConfirmation) {
   SelectId("700");
   window.Form()["terminatecmd"].RaiseClick();
   EXPECT_EQ(machine.processes.running.size(), 5u);
+}
+
+// A process that ended while the question waited was opened by its id again: the answer was
+// "Invalid parameter", and a process that had been given the id meanwhile was ended.
+TEST_F(ProcessWindowTest, AfterTheQuestionTheProcessIsLookedUpAgain) {
+  const struct { const char* exe_file; uint64_t start_time; } meanwhile[] = {
+      {nullptr, 0},                              // it ended
+      {"C:\\Windows\\System32\\csrss.exe", 5},  // its id went to another csrss.exe
+  };
+  for (const auto& change : meanwhile) {
+    machine.processes.Add({.id = 600, .exe_file = "C:\\Windows\\System32\\csrss.exe", .start_time = 20});
+    window.Display();
+    SelectId("600");
+    const size_t asked = Messages().size() + 1;
+    machine.dialogs.ScriptAnswer(mb::kIdYes);
+    machine.dialogs.WhileNextMessageWaits([&] {
+      machine.processes.Remove(600);
+      if (change.exe_file) {
+        machine.processes.Add({.id = 600, .exe_file = change.exe_file, .start_time = change.start_time});
+      }
+    });
+    window.Form()["terminatecmd"].RaiseClick();
+    ASSERT_EQ(Messages().size(), asked + 1);  // the question, then what became of it
+    EXPECT_EQ(Messages().back().text, "csrss.exe has already ended.");
+    EXPECT_EQ(machine.processes.running.size(), change.exe_file ? 5u : 4u);
+    EXPECT_EQ(FileText(machine.files, kLog), "");
+    machine.processes.Remove(600);
+  }
 }
 
 TEST_F(ProcessWindowTest, AProcessThatIsNotEndedIsLoggedSaidAndStaysListed) {

@@ -27,7 +27,7 @@ Status MemoryProcesses::Snapshot(std::vector<ProcessEntry>& entries) {
   calls_.push_back("Snapshot");
   entries.clear();
   if (snapshot_fails) return status::kAccessDenied;
-  for (const auto& p : running) entries.push_back({p.id, p.exe_file});
+  for (const auto& p : running) entries.push_back({p.id, p.exe_file, p.start_time});
   return status::kOk;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/memory/memory_services.h"
 
+#include <utility>
+
 #include "platform/text.h"
 
 namespace qb {
@@ -7,6 +9,7 @@ namespace qb {
 int MemoryDialogs::ShowMessage(WindowHandle, std::string_view text, std::string_view title,
                               unsigned style) {
   shown_.push_back({std::string(text), std::string(title), style});
+  if (while_waiting_) std::exchange(while_waiting_, nullptr)();
   if (!answers_.empty()) {
     const int answer = answers_.front();
     answers_.pop_front();

@@ -2,6 +2,7 @@
 // The small in-memory services: a scripted message box, a recording shell, a settable
 // clock, a named-object table shared by the "processes" of one test, fixed folders.
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -45,6 +46,9 @@ class MemoryDialogs : public Dialogs {
   // The next message boxes answer these, in order; without a scripted answer a box
   // answers OK (or No for a Yes/No box), the safe choice.
   void ScriptAnswer(int answer) { answers_.push_back(answer); }
+  // Runs once, while the next message box waits for its answer: what the machine does
+  // meanwhile (a process ending, a file appearing) while the user reads.
+  void WhileNextMessageWaits(std::function<void()> action) { while_waiting_ = std::move(action); }
   // The next file, folder or colour dialog of that kind answers this; std::nullopt is the
   // user cancelling. Without a scripted answer a dialog is cancelled.
   void ScriptFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
@@ -55,6 +59,7 @@ class MemoryDialogs : public Dialogs {
 
  private:
   std::deque<int> answers_;
+  std::function<void()> while_waiting_;
   std::deque<std::optional<std::string>> files_;
   std::deque<std::optional<std::string>> folders_;
   std::deque<std::optional<uint32_t>> colours_;
@@ -79,13 +84,17 @@ class MemoryDriveFormatter : public DriveFormatter {
     WindowHandle owner = 0;
     int drive_index = -1;
   };
-  void ShowFormatDialog(WindowHandle owner, int drive_index) override {
+  FormatOutcome ShowFormatDialog(WindowHandle owner, int drive_index) override {
     shown_.push_back({owner, drive_index});
+    return outcome_;
   }
   const std::vector<Shown>& Calls() const { return shown_; }
+  // How every later dialog ends (formatted unless set).
+  void SetOutcome(FormatOutcome outcome) { outcome_ = outcome; }
 
  private:
   std::vector<Shown> shown_;
+  FormatOutcome outcome_ = FormatOutcome::Formatted;
 };
 
 class MemoryClock : public Clock {

@@ -5,7 +5,7 @@ namespace qb::win32 {
 
 class Win32DriveFormatter : public DriveFormatter {
  public:
-  void ShowFormatDialog(WindowHandle owner, int drive_index) override;
+  FormatOutcome ShowFormatDialog(WindowHandle owner, int drive_index) override;
 };
 
 }  // namespace qb::win32

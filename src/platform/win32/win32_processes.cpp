@@ -16,6 +16,15 @@ uint64_t Joined(const FILETIME& time) {
   return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
 }
 
+// The creation time of a process the snapshot listed; 0 when it may not be asked (the
+// limited right is enough for most processes of other users, not for protected ones).
+uint64_t CreationTime(DWORD id) {
+  ScopedHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
+  FILETIME created{}, exited{}, kernel{}, user{};
+  if (!process || !GetProcessTimes(process.Get(), &created, &exited, &kernel, &user)) return 0;
+  return Joined(created);
+}
+
 }  // namespace
 
 Status Win32Processes::Snapshot(std::vector<ProcessEntry>& entries) {
@@ -27,7 +36,7 @@ Status Win32Processes::Snapshot(std::vector<ProcessEntry>& entries) {
   for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more;
        more = Process32NextW(snapshot.Get(), &entry)) {
     entry.szExeFile[MAX_PATH - 1] = L'\0';
-    entries.push_back({entry.th32ProcessID, Narrow(entry.szExeFile)});
+    entries.push_back({entry.th32ProcessID, Narrow(entry.szExeFile), CreationTime(entry.th32ProcessID)});
     entry.dwSize = sizeof entry;
   }
   return status::kOk;
