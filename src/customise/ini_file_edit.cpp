@@ -122,6 +122,8 @@ std::optional<std::string> ReadIniValue(const std::vector<uint8_t>& bytes, std::
 
 Status EditIniFile(FileSystem& files, std::string_view ini_file,
                    const std::vector<IniSetting>& settings, std::vector<uint8_t>& edited) {
+  // A folder of the file's name cannot be read either; the cause is the folder.
+  if (const Status checked = CheckReplaceable(files, ini_file); checked != status::kOk) return checked;
   std::vector<uint8_t> bytes;
   const Status read = files.ReadFile(ini_file, bytes);
   if (read != status::kOk && read != status::kFileNotFound) return read;

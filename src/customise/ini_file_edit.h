@@ -30,7 +30,7 @@ std::optional<std::string> ReadIniValue(const std::vector<uint8_t>& bytes, std::
 
 // The bytes the file (empty when missing) has with the keys set: kInvalidParameter for a
 // value that cannot be stored in it, kInvalidData for a file that could not be written
-// back as it was.
+// back as it was, kDirectory or kFileReadOnly for a file that may not be replaced.
 Status EditIniFile(FileSystem& files, std::string_view ini_file,
                    const std::vector<IniSetting>& settings, std::vector<uint8_t>& edited);
 

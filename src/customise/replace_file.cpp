@@ -32,12 +32,16 @@ Replacement::~Replacement() {
   if (pending_) files_.DeleteFile(temporary_);
 }
 
-Status Replacement::Write(const std::vector<uint8_t>& bytes) {
+Status CheckReplaceable(FileSystem& files, std::string_view path) {
   uint32_t existing = 0;
-  if (files_.GetAttributes(path_, existing) == status::kOk) {
-    if (existing & fileattr::kDirectory) return status::kDirectory;
-    if (existing & fileattr::kReadOnly) return status::kFileReadOnly;
-  }
+  if (files.GetAttributes(path, existing) != status::kOk) return status::kOk;
+  if (existing & fileattr::kDirectory) return status::kDirectory;
+  if (existing & fileattr::kReadOnly) return status::kFileReadOnly;
+  return status::kOk;
+}
+
+Status Replacement::Write(const std::vector<uint8_t>& bytes) {
+  if (const Status checked = CheckReplaceable(files_, path_); checked != status::kOk) return checked;
   const Status written = WriteTemporary(files_, temporary_, bytes);
   pending_ = written == status::kOk;
   return written;
@@ -45,11 +49,9 @@ Status Replacement::Write(const std::vector<uint8_t>& bytes) {
 
 Status Replacement::Commit(std::optional<uint32_t> attributes) {
   if (!pending_) return status::kInvalidParameter;
+  if (const Status checked = CheckReplaceable(files_, path_); checked != status::kOk) return checked;
   uint32_t before = 0;
   const bool existed = files_.GetAttributes(path_, before) == status::kOk;
-  if (existed && (before & (fileattr::kDirectory | fileattr::kReadOnly))) {
-    return before & fileattr::kDirectory ? status::kDirectory : status::kFileReadOnly;
-  }
   if (existed && (before & kLifted)) files_.SetAttributes(path_, fileattr::kArchive);
   const Status moved = files_.MoveFile(temporary_, path_, /*replace_existing=*/true);
   if (moved != status::kOk) {

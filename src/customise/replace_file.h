@@ -21,8 +21,8 @@ class Replacement {
   Replacement(const Replacement&) = delete;
   Replacement& operator=(const Replacement&) = delete;
 
-  // Checks that the file may be replaced and writes bytes beside it: kDirectory for a
-  // folder of that name, kFileReadOnly for a read-only file; the file itself is untouched.
+  // Checks that the file may be replaced (CheckReplaceable) and writes bytes beside it;
+  // the file itself is untouched.
   Status Write(const std::vector<uint8_t>& bytes);
   // The written bytes take the file's place. attributes: the file's attributes afterwards;
   // nothing keeps those of the file replaced (archive for a new file). When the rename
@@ -35,6 +35,10 @@ class Replacement {
   std::string temporary_;
   bool pending_ = false;
 };
+
+// Whether a file may be replaced: kOk for a plain file or none, kDirectory for a folder of
+// that name, kFileReadOnly for a read-only file.
+Status CheckReplaceable(FileSystem& files, std::string_view path);
 
 // Write and Commit at once.
 Status ReplaceFile(FileSystem& files, std::string_view path, const std::vector<uint8_t>& bytes,
