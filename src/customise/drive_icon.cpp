@@ -1,6 +1,7 @@
 #include "customise/drive_icon.h"
 
 #include "customise/ini_file_edit.h"
+#include "customise/write_failure.h"
 
 namespace qb::customise {
 
@@ -14,16 +15,7 @@ Status SetDriveIcon(FileSystem& files, std::string_view drive, std::string_view 
 }
 
 std::string DriveIconFailure(const Services& services, std::string_view drive, Status error) {
-  const std::string file = AutorunFileFor(drive);
-  std::string message = "The drive icon was not changed: " + file + " could not be written";
-  if (error == status::kInvalidParameter) {
-    return message + ". The icon path cannot be stored in that file as it is.";
-  }
-  message += " (" + services.environment.ErrorText(error) + ").";
-  if (error == status::kAccessDenied) {
-    message += " Writing to the root folder of this drive needs an administrator.";
-  }
-  return message;
+  return "The drive icon was not changed: " + WhyNotWritten(services, AutorunFileFor(drive), error);
 }
 
 }  // namespace qb::customise

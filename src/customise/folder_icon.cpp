@@ -1,10 +1,12 @@
 #include "customise/folder_icon.h"
 
+#include <optional>
 #include <vector>
 
 #include "customise/icon_conversion.h"
 #include "customise/ini_file_edit.h"
 #include "customise/replace_file.h"
+#include "customise/write_failure.h"
 #include "platform/text.h"
 
 namespace qb::customise {
@@ -12,9 +14,21 @@ namespace qb::customise {
 namespace {
 
 constexpr std::string_view kDesktopIni = "\\Desktop.ini";
+// Names tried after "IconX.ico" when a file of another origin holds it: "IconX1.ico" ...
+constexpr int kIconNames = 100;
 
 bool EndsWithIco(std::string_view path) {
   return path.size() >= 4 && text::ToLowerAscii(path.substr(path.size() - 4)) == ".ico";
+}
+
+// The header every icon file starts with: reserved 0, type 1, at least one image.
+bool IsIconFile(const std::vector<uint8_t>& bytes) {
+  return bytes.size() >= 6 && bytes[0] == 0 && bytes[1] == 0 && bytes[2] == 1 && bytes[3] == 0 &&
+         (bytes[4] | bytes[5]) != 0;
+}
+
+std::string IconName(int number) {
+  return number == 0 ? std::string(kCopiedIconName) : "IconX" + std::to_string(number) + ".ico";
 }
 
 // "C:" alone names the current folder of drive C:, not its root.
@@ -30,41 +44,80 @@ class FolderChange {
   FolderChange(const Services& services, WindowHandle owner, std::string folder)
       : services_(services), owner_(owner), folder_(std::move(folder)) {}
 
-  bool Fail(const std::string& what, Status error) {
-    std::string message = "The folder icon was not changed: " + what;
-    if (error != status::kOk) message += " (" + services_.environment.ErrorText(error) + ")";
-    message += ".";
-    if (error == status::kAccessDenied) message += " Changing this folder needs an administrator.";
-    services_.dialogs.ShowMessage(owner_, message, kIconComponentTitle, mb::kIconStop);
+  bool Fail(const std::string& why) {
+    services_.dialogs.ShowMessage(owner_, "The folder icon was not changed: " + why,
+                                  kIconComponentTitle, mb::kIconStop);
     return false;
   }
-
-  // The icon the folder is to show, copied (or converted) into it as "IconX.ico".
-  bool CopyIcon(std::string_view pict_file) {
-    std::vector<uint8_t> icon;
-    if (EndsWithIco(pict_file)) {
-      const Status read = services_.files.ReadFile(pict_file, icon);
-      if (read != status::kOk) return Fail("\"" + std::string(pict_file) + "\" could not be read", read);
-    } else {
-      auto converted = PictureToIcon(services_, pict_file);
-      if (!converted) {
-        return Fail("\"" + std::string(pict_file) + "\" is not a picture that can be made into an icon",
-                    status::kOk);
-      }
-      icon = std::move(*converted);
-    }
-    const std::string target = folder_ + "\\" + std::string(kCopiedIconName);
-    const Status written = ReplaceFile(services_.files, target, icon, fileattr::kHidden);
-    if (written != status::kOk) return Fail(target + " could not be written", written);
-    return true;
+  bool FailWriting(const std::string& path, Status error) {
+    return Fail(WhyNotWritten(services_, path, error));
   }
 
-  bool WriteDesktopIni(const std::vector<IniSetting>& settings) {
+  // The icon file the folder is to show: the icon file itself, or a picture converted.
+  std::optional<std::vector<uint8_t>> IconBytes(std::string_view pict_file) {
+    std::vector<uint8_t> icon;
+    const Status made = EndsWithIco(pict_file) ? services_.files.ReadFile(pict_file, icon)
+                                               : PictureToIcon(services_, pict_file, icon);
+    if (made != status::kOk) {
+      Fail(WhyNotAPicture(services_, pict_file, made));
+      return std::nullopt;
+    }
+    if (!IsIconFile(icon)) {
+      Fail("\"" + std::string(pict_file) + "\" is not an icon file.");
+      return std::nullopt;
+    }
+    return icon;
+  }
+
+  // The name the icon is copied under: the icon an earlier change put here (the one
+  // "Desktop.ini" names, and an icon file), else the first name no file holds. A file of
+  // another origin is never replaced.
+  std::optional<std::string> ChooseIconName() {
+    std::vector<uint8_t> bytes;
+    services_.files.ReadFile(folder_ + std::string(kDesktopIni), bytes);
+    const auto named = ReadIniValue(bytes, kShellClassInfo, "IconFile");
+    std::optional<std::string> free;
+    for (int number = 0; number < kIconNames; ++number) {
+      const std::string name = IconName(number);
+      std::vector<uint8_t> present;
+      const Status read = services_.files.ReadFile(folder_ + "\\" + name, present);
+      if (read == status::kOk && named && text::EqualsNoCase(*named, name) && IsIconFile(present)) {
+        return name;
+      }
+      uint32_t attributes = 0;
+      if (!free && services_.files.GetAttributes(folder_ + "\\" + name, attributes) != status::kOk) {
+        free = name;
+      }
+    }
+    if (!free) Fail("every name from IconX.ico to " + IconName(kIconNames - 1) + " is taken by other files.");
+    return free;
+  }
+
+  // Both files are written beside their places first; only when both are there does the
+  // icon take its place, and then "Desktop.ini".
+  bool WriteFiles(const std::vector<IniSetting>& settings, const std::string& icon_name,
+                  const std::optional<std::vector<uint8_t>>& icon_bytes) {
+    const std::string icon_path = folder_ + "\\" + icon_name;
+    std::optional<Replacement> icon;
+    if (icon_bytes) {
+      icon.emplace(services_.files, icon_path);
+      if (const Status written = icon->Write(*icon_bytes); written != status::kOk) {
+        return FailWriting(icon_path, written);
+      }
+    }
     const std::string ini = folder_ + std::string(kDesktopIni);
-    const Status written = WriteIniKeys(services_.files, ini, settings,
-                                        fileattr::kHidden | fileattr::kSystem);
-    if (written != status::kOk) return Fail(ini + " could not be written", written);
-    return true;
+    std::vector<uint8_t> edited;
+    Status result = EditIniFile(services_.files, ini, settings, edited);
+    Replacement desktop(services_.files, ini);
+    if (result == status::kOk) result = desktop.Write(edited);
+    if (result != status::kOk) return FailWriting(ini, result);
+    if (icon) {
+      if (const Status moved = icon->Commit(fileattr::kHidden); moved != status::kOk) {
+        return FailWriting(icon_path, moved);
+      }
+    }
+    result = desktop.Commit(fileattr::kHidden | fileattr::kSystem);
+    return result == status::kOk || FailWriting(ini, result);
   }
 
   // Read-only is what makes the shell look for "Desktop.ini"; the folder keeps its other
@@ -76,7 +129,12 @@ class FolderChange {
       result = services_.files.SetAttributes(AsFolder(folder_), (attributes & ~fileattr::kDirectory) |
                                                           fileattr::kReadOnly);
     }
-    if (result != status::kOk) return Fail(folder_ + " could not be marked read-only", result);
+    if (result != status::kOk) {
+      std::string why = folder_ + " could not be marked read-only (" +
+                        services_.environment.ErrorText(result) + ").";
+      if (result == status::kAccessDenied) why += " Changing this folder needs an administrator.";
+      return Fail(why);
+    }
     return true;
   }
 
@@ -112,16 +170,22 @@ bool ChangeFolderIcon(const Services& services, WindowHandle owner, std::string_
   uint32_t attributes = 0;
   const Status found = services.files.GetAttributes(AsFolder(folder), attributes);
   if (found != status::kOk || !(attributes & fileattr::kDirectory)) {
-    return change.Fail(folder + " is not a folder", found);
+    return change.Fail(folder + " is not a folder.");
   }
 
   const std::string section(kShellClassInfo);
   std::vector<IniSetting> settings;
-  const bool names_icon = pict_file.size() > 1;
-  if (names_icon) {
-    const std::string icon_file = copy_icon ? std::string(kCopiedIconName) : std::string(pict_file);
+  std::string icon_file(pict_file);
+  std::optional<std::vector<uint8_t>> icon_bytes;
+  if (pict_file.size() > 1) {
+    if (copy_icon) {
+      icon_bytes = change.IconBytes(pict_file);
+      if (!icon_bytes) return false;
+      const auto name = change.ChooseIconName();
+      if (!name) return false;
+      icon_file = *name;
+    }
     const std::string index = copy_icon ? "0" : std::string(pict_index.empty() ? "0" : pict_index);
-    if (copy_icon && !change.CopyIcon(pict_file)) return false;
     settings.push_back({section, "IconFile", icon_file});
     settings.push_back({section, "IconIndex", index});
     // Later versions of the shell read this key first; one left from an earlier icon
@@ -130,7 +194,7 @@ bool ChangeFolderIcon(const Services& services, WindowHandle owner, std::string_
   }
   if (!folder_comments.empty()) settings.push_back({section, "InfoTip", std::string(folder_comments)});
   if (settings.empty()) return true;
-  return change.WriteDesktopIni(settings) && change.MarkFolder();
+  return change.WriteFiles(settings, icon_file, icon_bytes) && change.MarkFolder();
 }
 
 }  // namespace qb::customise

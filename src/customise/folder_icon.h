@@ -19,11 +19,13 @@ inline constexpr std::string_view kIconComponentTitle = "IconX";
 std::string CleanFolderPath(std::string_view target_folder);
 
 // Gives the folder the icon in pict_file. copy_icon: the icon is copied into the folder as
-// "IconX.ico" (a picture that is not an icon file is converted into one); otherwise
-// "Desktop.ini" names pict_file with pict_index. An empty folder_comments leaves the
-// folder's tip as it is. A folder that is not on a fixed drive is refused with error_msg
-// and nothing is written; any other failure is told to the user. True when the folder has
-// its new icon. icon_save_type is kept for callers of earlier versions and not used.
+// "IconX.ico" (a picture that is not an icon file is converted into one); a file of that
+// name that an earlier change did not write stays, and the icon takes the next free name
+// ("IconX1.ico", ...). Otherwise "Desktop.ini" names pict_file with pict_index. An empty
+// folder_comments leaves the folder's tip as it is. A folder that is not on a fixed drive
+// is refused with error_msg and nothing is written; any other failure is told to the user,
+// naming its cause, and leaves every file as it was. True when the folder has its new
+// icon. icon_save_type is kept for callers of earlier versions and not used.
 bool ChangeFolderIcon(const Services& services, WindowHandle owner, std::string_view target_folder,
                       std::string_view pict_file, std::string_view folder_comments, bool copy_icon,
                       std::string_view pict_index, int icon_save_type, std::string_view error_msg);

@@ -75,6 +75,13 @@ FontInstall InstallIn(const Services& services, FontScope scope, const std::stri
     copied = true;
   }
 
+  // Only a file the system takes as a font is entered in the list; the refusal is the
+  // system's own, which reads far more of the file than its names.
+  if (!services.fonts.LoadFontFile(result.target)) {
+    if (copied) services.files.DeleteFile(result.target);
+    result.outcome = FontInstall::Outcome::NotAFont;
+    return result;
+  }
   // The list entry is what brings the font back after Windows starts again.
   const RegKeyPath key = FontListKey(scope);
   result.error = services.registry.CreateKey(key);
@@ -83,13 +90,12 @@ FontInstall InstallIn(const Services& services, FontScope scope, const std::stri
         key, RegValue::String(FontListName(names), ListedFile(scope, result.target)));
   }
   if (result.error != status::kOk) {
+    services.fonts.UnloadFontFile(result.target);
     if (copied) services.files.DeleteFile(result.target);
     return result;
   }
-  services.fonts.LoadFontFile(result.target);
   services.fonts.BroadcastFontChange();
   result.outcome = copied ? FontInstall::Outcome::Installed : FontInstall::Outcome::AlreadyInstalled;
-  result.error = status::kOk;
   return result;
 }
 
@@ -138,7 +144,8 @@ std::string DescribeInstall(const Services& services, const FontInstall& install
     case FontInstall::Outcome::AlreadyInstalled:
       return "The font " + font + " is already installed. Nothing was changed.";
     case FontInstall::Outcome::NotAFont:
-      return "\"" + std::string(source) + "\" is not a TrueType or OpenType font. Nothing was installed.";
+      return "\"" + std::string(source) + "\" is not a usable font: Windows does not accept it. "
+             "Nothing was installed.";
     case FontInstall::Outcome::NameTaken:
       return "A different font file named \"" + FileNameOf(source) + "\" is already in " +
              FontFolder(services, install.scope) +

@@ -17,7 +17,7 @@ struct FontInstall {
     Cancelled,         // no file was chosen
     Installed,
     AlreadyInstalled,  // the same font is in the list already; nothing was copied
-    NotAFont,
+    NotAFont,          // not a font file, or one the system does not accept
     NameTaken,         // a different file of that name is in the font folder
     Failed,
   };

@@ -2,18 +2,36 @@
 
 namespace qb::customise {
 
-std::optional<std::vector<uint8_t>> PictureToIcon(const Services& services, std::string_view path) {
-  Picture picture;
-  if (services.images.Decode(path, kIconSide, picture) != status::kOk || picture.Empty()) {
-    return std::nullopt;
-  }
-  return EncodeIconFile(picture);
+namespace {
+
+Status DecodeIconSized(const Services& services, std::string_view path, Picture& picture) {
+  if (path.empty()) return status::kFileNotFound;
+  const Status decoded = services.images.Decode(path, kIconSide, picture);
+  if (decoded == status::kOk && picture.Empty()) return status::kInvalidData;
+  return decoded;
 }
 
-bool IsPicture(const Services& services, std::string_view path) {
+}  // namespace
+
+Status PictureToIcon(const Services& services, std::string_view path, std::vector<uint8_t>& icon) {
   Picture picture;
-  return !path.empty() && services.images.Decode(path, kIconSide, picture) == status::kOk &&
-         !picture.Empty();
+  const Status decoded = DecodeIconSized(services, path, picture);
+  if (decoded == status::kOk) icon = EncodeIconFile(picture);
+  return decoded;
+}
+
+Status CheckPicture(const Services& services, std::string_view path) {
+  Picture picture;
+  return DecodeIconSized(services, path, picture);
+}
+
+std::string WhyNotAPicture(const Services& services, std::string_view path, Status error) {
+  const std::string quoted = "\"" + std::string(path) + "\"";
+  switch (error) {
+    case status::kPictureTooLarge: return quoted + " cannot be used. " + std::string(kPictureTooLargeText);
+    case status::kInvalidData: return quoted + " is not a picture that can be made into an icon.";
+    default: return quoted + " could not be read (" + services.environment.ErrorText(error) + ").";
+  }
 }
 
 }  // namespace qb::customise

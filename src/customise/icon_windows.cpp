@@ -113,9 +113,15 @@ void IconWindow::Browse() {
 void IconWindow::Preview() {
   ui::Control& picture = (*form_)["Picture2"];
   const std::string& path = (*form_)["Text1"].Text();
-  if (!IsPicture(services_, path)) {
+  const Status usable = CheckPicture(services_, path);
+  if (usable != status::kOk) {
     picture.SetPicture("");
-    services_.dialogs.ShowMessage(app_.HandleOf(*form_), kNotAnIcon, kPreviewTitle, mb::kOk);
+    // A picture too large is a picture: the usual answer would send the user looking for
+    // what is wrong with the file.
+    const std::string message = usable == status::kPictureTooLarge
+                                    ? WhyNotAPicture(services_, path, usable)
+                                    : std::string(kNotAnIcon);
+    services_.dialogs.ShowMessage(app_.HandleOf(*form_), message, kPreviewTitle, mb::kOk);
     return;
   }
   picture.SetPicture(path);

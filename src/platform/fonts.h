@@ -14,6 +14,8 @@ class Fonts {
   // Makes the font file usable in this session at once; false when the system does not
   // take the file as a font.
   virtual bool LoadFontFile(std::string_view path) = 0;
+  // Takes back what LoadFontFile made usable, so that the file can be removed.
+  virtual void UnloadFontFile(std::string_view path) = 0;
   // Tells every top-level window that the set of fonts changed.
   virtual void BroadcastFontChange() = 0;
 };

@@ -11,6 +11,8 @@ constexpr Status kFileNotFound = 2;
 constexpr Status kPathNotFound = 3;
 constexpr Status kAccessDenied = 5;
 constexpr Status kInvalidHandle = 6;
+// Bytes that are not what their kind of file must hold (a picture, a text file).
+constexpr Status kInvalidData = 13;
 constexpr Status kNotSameDevice = 17;
 constexpr Status kNotReady = 21;
 constexpr Status kWriteFault = 29;
@@ -29,6 +31,7 @@ constexpr Status kBadKey = 1010;
 constexpr Status kCantOpenKey = 1011;
 constexpr Status kBadNetPath = 53;
 constexpr Status kPrivilegeNotHeld = 1314;
+constexpr Status kFileReadOnly = 6009;
 }  // namespace status
 
 }  // namespace qb

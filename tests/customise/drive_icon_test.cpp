@@ -11,9 +11,9 @@ using ::testing::HasSubstr;
 
 class DriveIcon : public testing::CustomiseTest {};
 
-// Other lines and a protected file's attributes stay; no temporary file is left behind.
+// Other lines and a hidden system file's attributes stay; no temporary file is left behind.
 TEST_F(DriveIcon, SetsTheIconLineAndKeepsTheRestOfTheFile) {
-  const uint32_t protecting = fileattr::kReadOnly | fileattr::kHidden | fileattr::kSystem;
+  const uint32_t protecting = fileattr::kHidden | fileattr::kSystem;
   const struct { const char* before; uint32_t attributes; const char* icon; const char* after; } cases[] = {
       {"[autorun]\r\nopen=setup.exe\r\nicon=old.ico\r\n", fileattr::kArchive, "C:\\My Icons\\disk one.ico",
        "[autorun]\r\nopen=setup.exe\r\nicon=C:\\My Icons\\disk one.ico\r\n"},
@@ -41,6 +41,19 @@ TEST_F(DriveIcon, ARootThatCannotBeWrittenLeavesTheFileAndSaysWhy) {
   const std::string message = DriveIconFailure(services, "c:", result);
   EXPECT_THAT(message, HasSubstr("c:\\autorun.inf could not be written"));
   EXPECT_THAT(message, HasSubstr("needs an administrator"));
+}
+
+// A read-only file had its attribute lifted, was rewritten, and had it put back, unasked.
+TEST_F(DriveIcon, AReadOnlyAutorunInfIsRefusedAndLeftAsItWas) {
+  const uint32_t read_only = fileattr::kReadOnly | fileattr::kHidden;
+  Write("C:\\autorun.inf", "[autorun]\r\nopen=setup.exe\r\n", read_only);
+  const Status result = SetDriveIcon(machine.files, "c:", "C:\\a.ico");
+  EXPECT_EQ(result, status::kFileReadOnly);
+  EXPECT_EQ(Read("C:\\autorun.inf"), "[autorun]\r\nopen=setup.exe\r\n");
+  EXPECT_EQ(Attributes("C:\\autorun.inf"), read_only);
+  EXPECT_THAT(Listing("C:"), ::testing::Not(::testing::Contains(HasSubstr("qbnew"))));
+  EXPECT_THAT(DriveIconFailure(services, "c:", result),
+              HasSubstr("c:\\autorun.inf is read-only, so it was left as it is"));
 }
 
 TEST_F(DriveIcon, AFolderNamedAutorunInfIsNotReplaced) {

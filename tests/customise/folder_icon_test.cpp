@@ -4,6 +4,7 @@
 
 #include "customise/ini_file_edit.h"
 #include "customise_fixture.h"
+#include "support/picture_headers.h"
 
 namespace qb::customise {
 namespace {
@@ -14,11 +15,14 @@ using ::testing::UnorderedElementsAre;
 
 constexpr uint32_t kHiddenSystem = fileattr::kHidden | fileattr::kSystem;
 
+// An icon file's header followed by a word that tells the icons apart.
+std::string Icon(std::string_view word) { return std::string("\0\0\1\0\1\0", 6) + std::string(word); }
+
 class FolderIcon : public testing::CustomiseTest {
  protected:
   FolderIcon() {
     machine.files.AddFolder("C:\\Photos");
-    Write("C:\\Icons\\camera.ico", "camera icon");
+    Write("C:\\Icons\\camera.ico", Icon("camera"));
   }
   // As the window's "Next>>" calls it.
   bool Change(std::string_view folder, std::string_view picture) {
@@ -33,7 +37,7 @@ class FolderIcon : public testing::CustomiseTest {
 
 TEST_F(FolderIcon, CopiesTheIconNamesItAndMarksFilesAndFolder) {
   ASSERT_TRUE(Change("C:\\Photos", "C:\\Icons\\camera.ico"));
-  EXPECT_EQ(Read("C:\\Photos\\IconX.ico"), "camera icon");
+  EXPECT_EQ(Read("C:\\Photos\\IconX.ico"), Icon("camera"));
   EXPECT_EQ(Key("IconFile"), "IconX.ico");
   EXPECT_EQ(Key("IconIndex"), "0");
   EXPECT_EQ(Key("IconResource"), "IconX.ico,0");
@@ -73,10 +77,10 @@ TEST_F(FolderIcon, FoldersNotOnAFixedDriveAreRefusedAndNothingIsWritten) {
 
 // The second run names the folder quoted and with a trailing backslash: still the same folder.
 TEST_F(FolderIcon, RunningTwiceReplacesTheIconAndKeepsOneOfEachFile) {
-  Write("C:\\Icons\\star.ico", "star icon");
+  Write("C:\\Icons\\star.ico", Icon("star"));
   ASSERT_TRUE(Change("\"C:\\Photos\\\"", "C:\\Icons\\camera.ico"));
   ASSERT_TRUE(Change("C:\\Photos", "C:\\Icons\\star.ico"));
-  EXPECT_EQ(Read("C:\\Photos\\IconX.ico"), "star icon");
+  EXPECT_EQ(Read("C:\\Photos\\IconX.ico"), Icon("star"));
   EXPECT_EQ(Read("C:\\Photos\\Desktop.ini"),
             "[.ShellClassInfo]\r\nIconFile=IconX.ico\r\nIconIndex=0\r\nIconResource=IconX.ico,0\r\n");
   EXPECT_EQ(Attributes("C:\\Photos\\Desktop.ini"), kHiddenSystem);
@@ -122,6 +126,36 @@ TEST_F(FolderIcon, APictureIsConvertedIntoARealIconAndAMissingOrUnreadableOneIsR
   EXPECT_EQ(Read("C:\\Photos\\IconX.ico"), std::string(icon.begin(), icon.end()));
   ASSERT_EQ(machine.dialogs.Messages().size(), 2u);
   EXPECT_THAT(machine.dialogs.Messages()[1].text, HasSubstr("notes.png\" is not a picture"));
+
+  const auto huge = test_support::PictureHeader(test_support::PictureFormat::Bmp, 30000, 30000);
+  Write("C:\\Icons\\huge.bmp", std::string(huge.begin(), huge.end()));
+  EXPECT_FALSE(Change("C:\\Photos", "C:\\Icons\\huge.bmp"));
+  ASSERT_EQ(machine.dialogs.Messages().size(), 3u);
+  EXPECT_THAT(machine.dialogs.Messages()[2].text, HasSubstr("huge.bmp\" cannot be used. The picture is too large"));
+}
+
+// A file of the user's that happens to be called "IconX.ico" was replaced by the icon.
+TEST_F(FolderIcon, AnIconXIcoOfAnotherOriginIsKeptAndTheIconTakesTheNextName) {
+  Write("C:\\Photos\\IconX.ico", "my notes", fileattr::kArchive);
+  ASSERT_TRUE(Change("C:\\Photos", "C:\\Icons\\camera.ico"));
+  ASSERT_TRUE(Change("C:\\Photos", "C:\\Icons\\camera.ico"));  // its own icon is reused
+  EXPECT_EQ(Read("C:\\Photos\\IconX.ico"), "my notes");
+  EXPECT_EQ(Read("C:\\Photos\\IconX1.ico"), Icon("camera"));
+  EXPECT_EQ(Key("IconResource"), "IconX1.ico,0");
+  EXPECT_THAT(Listing("C:\\Photos"), UnorderedElementsAre("Desktop.ini", "IconX.ico", "IconX1.ico"));
+}
+
+// The icon was replaced before "Desktop.ini" failed, and the failure was blamed on rights.
+TEST_F(FolderIcon, AFolderNamedDesktopIniIsNamedAsTheCauseAndTheIconStaysAsItWas) {
+  Write("C:\\Photos\\IconX.ico", "my notes", fileattr::kArchive);
+  machine.files.AddFolder("C:\\Photos\\Desktop.ini");
+  EXPECT_FALSE(Change("C:\\Photos", "C:\\Icons\\camera.ico"));
+  EXPECT_EQ(Read("C:\\Photos\\IconX.ico"), "my notes");
+  EXPECT_THAT(Listing("C:\\Photos"), UnorderedElementsAre("Desktop.ini", "IconX.ico"));
+  ASSERT_EQ(machine.dialogs.Messages().size(), 1u);
+  EXPECT_EQ(machine.dialogs.Messages()[0].text,
+            "The folder icon was not changed: C:\\Photos\\Desktop.ini is a folder, not a file, so it "
+            "was left as it is.");
 }
 
 }  // namespace

@@ -97,16 +97,25 @@ TEST_F(FontInstallTest, AMachineListThatRefusesTheEntryTakesTheCopyBack) {
   EXPECT_EQ(Listed(kUserList, "Quill Sans (TrueType)"), kUserFonts + "\\quill.ttf");
 }
 
-TEST_F(FontInstallTest, NothingIsInstalledForACancelledDialogOrAFileThatIsNotAFont) {
+// A file with a name table alone was reported installed, copied and listed, though the
+// system refused it: the system's verdict on the copy now decides.
+TEST_F(FontInstallTest, NothingIsInstalledForACancelledDialogOrAFileThatIsNotAUsableFont) {
   Write("C:\\Downloads\\notes.ttf", "these are my notes, not a font");
+  AddFont("C:\\Downloads\\hollow.ttf", u"Hollow");
+  machine.fonts.refused_families = {"Hollow"};
   EXPECT_EQ(InstallFont(services, "", FontScope::AllUsers).outcome, Outcome::Cancelled);
-  const FontInstall notes = InstallFont(services, "C:\\Downloads\\notes.ttf", FontScope::AllUsers);
-  EXPECT_EQ(notes.outcome, Outcome::NotAFont);
   EXPECT_EQ(InstallFont(services, "C:\\Downloads\\gone.ttf", FontScope::AllUsers).outcome, Outcome::Failed);
+  for (const char* file : {"C:\\Downloads\\notes.ttf", "C:\\Downloads\\hollow.ttf"}) {
+    const FontInstall refused = InstallFont(services, file, FontScope::AllUsers);
+    EXPECT_EQ(refused.outcome, Outcome::NotAFont) << file;
+    EXPECT_EQ(DescribeInstall(services, refused, file, FontScope::AllUsers),
+              "\"" + std::string(file) + "\" is not a usable font: Windows does not accept it. "
+              "Nothing was installed.");
+  }
   EXPECT_TRUE(Listing(kMachineFonts).empty());
-  EXPECT_TRUE(machine.fonts.Calls().empty());
-  EXPECT_THAT(DescribeInstall(services, notes, "C:\\Downloads\\notes.ttf", FontScope::AllUsers),
-              HasSubstr("is not a TrueType or OpenType font"));
+  EXPECT_EQ(Listed(kMachineList, "Hollow (TrueType)"), "<none>");
+  EXPECT_EQ(Listed(kUserList, "Hollow (TrueType)"), "<none>");
+  EXPECT_THAT(machine.fonts.Calls(), ElementsAre("LoadFontFile " + kMachineFonts + "\\hollow.ttf"));
   EXPECT_EQ(DescribeInstall(services, {}, "", FontScope::AllUsers), "");
 }
 

@@ -9,6 +9,9 @@
 namespace qb::customise {
 namespace {
 
+// An icon file's header and a word.
+const std::string kDiskIcon = std::string("\0\0\1\0\1\0", 6) + "disk";
+
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
@@ -17,7 +20,7 @@ class IconWindows : public testing::CustomiseTest {
   IconWindows() {
     host.Attach(app);
     machine.files.AddDrive("D:\\", DriveType::CdRom);
-    Write("C:\\Icons\\disk.ico", "disk icon");
+    Write("C:\\Icons\\disk.ico", kDiskIcon);
     machine.images.AddPicture("C:\\Icons\\disk.ico", {.width = 1, .height = 1, .pixels = {0xFF0000FF}});
     machine.files.AddFolder("C:\\Photos");
   }
@@ -80,7 +83,7 @@ TEST_F(IconWindows, TheFolderWindowFollowsTheDriveListAndChangesTheChosenFolder)
     EXPECT_EQ(form["Text1"].Text(), "C:\\Icons\\disk.ico");
     form["Command1"].RaiseClick();
   });
-  EXPECT_EQ(Read("C:\\Photos\\IconX.ico"), "disk icon");
+  EXPECT_EQ(Read("C:\\Photos\\IconX.ico"), kDiskIcon);
   EXPECT_GT(IconRefreshes(), 0u);
 }
 

@@ -10,11 +10,14 @@ namespace {
 std::vector<uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
 std::string Text(const std::vector<uint8_t>& bytes) { return {bytes.begin(), bytes.end()}; }
 
-std::vector<uint8_t> Utf16File(std::string_view utf8) {
+std::vector<uint8_t> Utf16File(std::string_view utf8, bool big_endian = false) {
   std::vector<uint8_t> bytes{0xFF, 0xFE};
   for (char16_t unit : text::Utf8ToUtf16(utf8)) {
     bytes.push_back(static_cast<uint8_t>(unit & 0xFF));
     bytes.push_back(static_cast<uint8_t>(unit >> 8));
+  }
+  if (big_endian) {
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2) std::swap(bytes[i], bytes[i + 1]);
   }
   return bytes;
 }
@@ -39,12 +42,29 @@ TEST(IniFileEdit, SetsOrAddsTheKeyAndKeepsEveryOtherLineAsItWas) {
   }
 }
 
-TEST(IniFileEdit, AUnicodeFileStaysUnicodeAndKeepsItsText) {
-  const auto before = Utf16File("[.ShellClassInfo]\r\nInfoTip=Фото\r\n");
-  const auto after = EditIniBytes(before, {{".ShellClassInfo", "IconFile", "IconX.ico"}});
-  ASSERT_TRUE(after);
-  EXPECT_EQ(*after, Utf16File("[.ShellClassInfo]\r\nInfoTip=Фото\r\nIconFile=IconX.ico\r\n"));
-  EXPECT_EQ(ReadIniValue(*after, ".shellclassinfo", "infotip"), "Фото");
+// A UTF-16BE file was given ASCII lines (mixed encoding, odd byte count); each encoding
+// and line end is now kept, and the file reads back with its old text and the new key.
+TEST(IniFileEdit, EachEncodingAndLineEndIsKept) {
+  const std::string before = "[autorun]\r\nlabel=Фото\r\n";
+  const std::string after = "[autorun]\r\nlabel=Фото\r\nicon=a.ico\r\n";
+  const struct { const char* name; std::vector<uint8_t> before, after; } cases[] = {
+      {"UTF-16LE", Utf16File(before), Utf16File(after)},
+      {"UTF-16BE", Utf16File(before, true), Utf16File(after, true)},
+      {"UTF-8 with BOM", Bytes("\xEF\xBB\xBF" + before), Bytes("\xEF\xBB\xBF" + after)},
+      {"ANSI", Bytes("[autorun]\r\nlabel=\xC4\r\n"), Bytes("[autorun]\r\nlabel=\xC4\r\nicon=a.ico\r\n")},
+      {"LF", Bytes("[autorun]\nlabel=x\n"), Bytes("[autorun]\nlabel=x\nicon=a.ico\n")},
+      {"UTF-16BE, LF", Utf16File("[x]\n", true), Utf16File("[x]\n[autorun]\nicon=a.ico\n", true)},
+  };
+  for (const auto& c : cases) {
+    const auto edited = EditIniBytes(c.before, {{"autorun", "icon", "a.ico"}});
+    ASSERT_TRUE(edited) << c.name;
+    EXPECT_EQ(*edited, c.after) << c.name;
+    EXPECT_EQ(ReadIniValue(*edited, "AUTORUN", "Icon"), "a.ico") << c.name;
+  }
+  // A stray byte after the last character could not be written back.
+  auto odd = Utf16File(before, true);
+  odd.push_back('x');
+  EXPECT_FALSE(EditIniBytes(odd, {{"autorun", "icon", "a.ico"}}));
 }
 
 TEST(IniFileEdit, TextBeyondAsciiGoesIntoAUnicodeFileOrIsRefused) {

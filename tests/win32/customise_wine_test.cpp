@@ -99,25 +99,33 @@ TEST_F(CustomiseWine, APngBecomesALoadableFolderIconAndASecondRunReplacesIt) {
   DeleteObject(info.hbmMask);
   DestroyIcon(icon);
 
-  ASSERT_TRUE(Change(Put("second.ico", {'s', 'e', 'c', 'o', 'n', 'd'})));
-  EXPECT_EQ(Read(folder + "\\IconX.ico"), "second");
+  const std::vector<uint8_t> second = {0, 0, 1, 0, 1, 0, 's', 'e', 'c', 'o', 'n', 'd'};
+  ASSERT_TRUE(Change(Put("second.ico", second)));
+  EXPECT_EQ(Read(folder + "\\IconX.ico"), std::string(second.begin(), second.end()));
   EXPECT_EQ(Read(ini), after);
   EXPECT_THAT(Names(folder), UnorderedElementsAre("Desktop.ini", "IconX.ico"));
 }
 
+// A hidden system file is edited and keeps its attributes; a read-only one is left alone.
 TEST_F(CustomiseWine, AutorunInfInTheRootOfCKeepsItsOtherLinesAndAttributes) {
   const std::string autorun = "C:\\autorun.inf";
   std::vector<uint8_t> earlier;
   const bool existed = machine.files.ReadFile(autorun, earlier) == status::kOk;
   const std::string before = "[autorun]\r\nopen=setup.exe\r\n";
+  const std::string after = "[autorun]\r\nopen=setup.exe\r\nicon=C:\\My Icons\\a b.ico\r\n";
+  const DWORD hidden_system = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
   machine.files.SetAttributes(autorun, fileattr::kNormal);
   ASSERT_EQ(machine.files.WriteFile(autorun, {before.begin(), before.end()}), status::kOk);
-  ASSERT_EQ(machine.files.SetAttributes(autorun, fileattr::kHidden | fileattr::kReadOnly), status::kOk);
+  ASSERT_EQ(machine.files.SetAttributes(autorun, hidden_system), status::kOk);
 
   ASSERT_EQ(SetDriveIcon(machine.files, "c:", "C:\\My Icons\\a b.ico"), status::kOk);
-  EXPECT_EQ(Read(autorun), "[autorun]\r\nopen=setup.exe\r\nicon=C:\\My Icons\\a b.ico\r\n");
-  EXPECT_EQ(Attributes(autorun) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY),
-            DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY});
+  EXPECT_EQ(Read(autorun), after);
+  EXPECT_EQ(Attributes(autorun) & hidden_system, hidden_system);
+
+  ASSERT_EQ(machine.files.SetAttributes(autorun, FILE_ATTRIBUTE_READONLY), status::kOk);
+  EXPECT_EQ(SetDriveIcon(machine.files, "c:", "C:\\other.ico"), status::kFileReadOnly);
+  EXPECT_EQ(Read(autorun), after);
+  EXPECT_EQ(Attributes(autorun) & FILE_ATTRIBUTE_READONLY, DWORD{FILE_ATTRIBUTE_READONLY});
   EXPECT_THAT(Names("C:"), ::testing::Not(Contains(::testing::HasSubstr("qbnew"))));
 
   machine.files.SetAttributes(autorun, fileattr::kNormal);
@@ -157,6 +165,21 @@ TEST_F(CustomiseWine, AFontInstalledForTheUserIsListedAtOnce) {
   RemoveFontResourceW(win32::Wide(install.target).c_str());
   machine.registry.DeleteValue(list, family + " (TrueType)");
   machine.files.DeleteFile(install.target);
+}
+
+// A file with a name table alone was reported installed: the system's own font loader
+// refuses it, and then nothing stays behind.
+TEST_F(CustomiseWine, AFontTheSystemRefusesLeavesNoFileAndNoEntry) {
+  const std::string family = "Quill Hollow " + std::to_string(GetCurrentProcessId());
+  const std::string source =
+      Put("hollow.ttf", test_support::SimpleFont(std::u16string(family.begin(), family.end())));
+  const FontInstall install = InstallFont(services, source, FontScope::CurrentUser);
+  EXPECT_EQ(install.outcome, FontInstall::Outcome::NotAFont);
+  EXPECT_THAT(Names(FontFolder(services, FontScope::CurrentUser)), ::testing::Not(Contains("hollow.ttf")));
+  EXPECT_THAT(machine.fonts.ScreenFonts(), ::testing::Not(Contains(family)));
+  RegValue listed;
+  const RegKeyPath list{RegRoot::CurrentUser, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts"};
+  EXPECT_NE(machine.registry.QueryValue(list, family + " (TrueType)", listed), status::kOk);
 }
 
 }  // namespace

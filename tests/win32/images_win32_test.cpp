@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <psapi.h>
+
+#include <chrono>
 #include <thread>
 
 #include "platform/picture.h"
@@ -11,6 +14,7 @@
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_images.h"
+#include "support/picture_headers.h"
 #include "win32/temp_path.h"
 
 namespace qb::win32 {
@@ -65,6 +69,29 @@ TEST_F(Win32ImagesTest, SaysPlainlyWhatIsNoPicture) {
             status::kInvalidData);
   EXPECT_EQ(images.Decode(folder.path + "\\missing.png", 0, picture), status::kFileNotFound);
   EXPECT_TRUE(picture.Empty());
+}
+
+// A 70-byte BMP declaring 30000 x 30000 pixels took the process to 5.9 GB, and a
+// 20000 x 20000 PNG held the window for 11 s: both are refused from their headers.
+TEST_F(Win32ImagesTest, APictureDeclaringAHugeSizeIsRefusedAtOnceWithoutItsMemory) {
+  using test_support::PictureFormat;
+  PROCESS_MEMORY_COUNTERS before{};
+  ASSERT_TRUE(GetProcessMemoryInfo(GetCurrentProcess(), &before, sizeof before));
+  const auto started = std::chrono::steady_clock::now();
+  const struct { const char* name; PictureFormat format; uint32_t side; } cases[] = {
+      {"huge.bmp", PictureFormat::Bmp, 30000}, {"huge.png", PictureFormat::Png, 20000},
+      {"huge.gif", PictureFormat::Gif, 60000}, {"huge.jpg", PictureFormat::Jpeg, 30000},
+      {"wide.bmp", PictureFormat::Bmp, 16385}};
+  for (const auto& c : cases) {
+    Picture picture;
+    EXPECT_EQ(images.Decode(Write(c.name, test_support::PictureHeader(c.format, c.side, c.side)), 256, picture),
+              status::kPictureTooLarge) << c.name;
+    EXPECT_TRUE(picture.Empty());
+  }
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
+  PROCESS_MEMORY_COUNTERS after{};
+  ASSERT_TRUE(GetProcessMemoryInfo(GetCurrentProcess(), &after, sizeof after));
+  EXPECT_LT(after.PeakPagefileUsage, before.PeakPagefileUsage + (64u << 20));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 #include <string>
 
 #include "platform/memory/memory_error_text.h"
+
+#include "platform/images.h"
 #include "platform/memory/memory_services.h"
 
 namespace qb {
@@ -13,6 +15,9 @@ std::string MemoryErrorText(Status code) {
     case status::kPathNotFound: return "The system cannot find the path specified";
     case status::kAccessDenied: return "Access is denied";
     case status::kInvalidHandle: return "The handle is invalid";
+    case status::kInvalidData: return "The data is invalid";
+    case status::kPictureTooLarge:
+      return "Not enough memory resources are available to complete this operation";
     case status::kNotReady: return "The device is not ready";
     case status::kWriteFault: return "The system cannot write to the specified device";
     case status::kNotSameDevice: return "The system cannot move the file to a different disk drive";
@@ -31,6 +36,7 @@ std::string MemoryErrorText(Status code) {
     case status::kBadKey: return "The configuration registry key is invalid";
     case status::kCantOpenKey: return "The configuration registry key could not be opened";
     case status::kPrivilegeNotHeld: return "A required privilege is not held by the client";
+    case status::kFileReadOnly: return "The specified file is read only";
     default: return "Error " + std::to_string(code);
   }
 }

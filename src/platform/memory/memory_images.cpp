@@ -1,5 +1,7 @@
 #include "platform/memory/memory_images.h"
 
+#include <algorithm>
+
 #include "platform/text.h"
 
 namespace qb {
@@ -11,6 +13,11 @@ bool MemoryImages::NoCaseLess::operator()(const std::string& a, const std::strin
 Status MemoryImages::Decode(std::string_view path, int max_side, Picture& picture) {
   decoded_.emplace_back(path);
   const std::string key(path);
+  std::vector<uint8_t> bytes;
+  if (files_.ReadFile(path, bytes) == status::kOk) {
+    const auto size = ReadPictureSize(bytes.data(), std::min(bytes.size(), kPictureHeadLength));
+    if (size && IsTooLarge(*size)) return status::kPictureTooLarge;
+  }
   if (undecodable_.count(key)) return status::kInvalidData;
   const auto found = pictures_.find(key);
   if (found == pictures_.end()) return status::kFileNotFound;

@@ -48,7 +48,7 @@ class MemoryMachine {
   MemoryShortcuts shortcuts{files};
   MemorySystemInformation system;
   MemoryDriveFormatter formatter;
-  MemoryImages images;
+  MemoryImages images{files};
   MemoryDisplayModes display_modes;
   MemorySystemColours system_colours;
   MemoryRecycleBin recycle_bin;

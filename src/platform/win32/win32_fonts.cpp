@@ -39,7 +39,11 @@ std::vector<std::string> Win32Fonts::ScreenFonts() {
 }
 
 bool Win32Fonts::LoadFontFile(std::string_view path) {
-  return AddFontResourceW(Wide(path).c_str()) > 0;
+  return AddFontResourceExW(Wide(path).c_str(), 0, nullptr) > 0;
+}
+
+void Win32Fonts::UnloadFontFile(std::string_view path) {
+  RemoveFontResourceExW(Wide(path).c_str(), 0, nullptr);
 }
 
 void Win32Fonts::BroadcastFontChange() {

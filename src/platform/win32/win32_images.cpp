@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <wincodec.h>
 
+#include <vector>
+
 #include "platform/win32/scoped.h"
 #include "platform/win32/wide.h"
 
@@ -17,9 +19,26 @@ Status StatusOf(HRESULT result) {
   return status::kInvalidData;
 }
 
+// The size the file's header declares, read before the imaging library sees the file:
+// some of its decoders read every pixel as soon as they open a file.
+Status CheckDeclaredSize(const std::wstring& path) {
+  ScopedFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return static_cast<Status>(GetLastError());
+  std::vector<uint8_t> head(kPictureHeadLength);
+  DWORD read = 0;
+  if (!ReadFile(file.Get(), head.data(), static_cast<DWORD>(head.size()), &read, nullptr)) {
+    return static_cast<Status>(GetLastError());
+  }
+  const auto size = ReadPictureSize(head.data(), read);
+  return size && IsTooLarge(*size) ? status::kPictureTooLarge : status::kOk;
+}
+
 }  // namespace
 
 Status Win32Images::Decode(std::string_view path, int max_side, Picture& picture) {
+  const std::wstring wide = Wide(path);
+  if (const Status checked = CheckDeclaredSize(wide); checked != status::kOk) return checked;
   // The imaging library is a COM service: joins the thread's apartment, or opens one for
   // a caller that has none.
   ComApartment apartment;
@@ -28,7 +47,7 @@ Status Win32Images::Decode(std::string_view path, int max_side, Picture& picture
                                     IID_IWICImagingFactory, factory.ReceiveVoid());
   if (FAILED(result)) return StatusOf(result);
   ComPtr<IWICBitmapDecoder> decoder;
-  result = factory->CreateDecoderFromFilename(Wide(path).c_str(), nullptr, GENERIC_READ,
+  result = factory->CreateDecoderFromFilename(wide.c_str(), nullptr, GENERIC_READ,
                                               WICDecodeMetadataCacheOnDemand, decoder.Receive());
   if (FAILED(result)) return StatusOf(result);
   ComPtr<IWICBitmapFrameDecode> frame;
@@ -41,8 +60,9 @@ Status Win32Images::Decode(std::string_view path, int max_side, Picture& picture
   UINT width = 0;
   UINT height = 0;
   if (FAILED(result = converter->GetSize(&width, &height))) return StatusOf(result);
-  // A picture too large to hold is no picture this program can use.
-  if (width == 0 || height == 0 || width > 32768 || height > 32768) return status::kInvalidData;
+  // Formats whose header was not read above are measured here, before their pixels.
+  if (width == 0 || height == 0) return status::kInvalidData;
+  if (IsTooLarge({width, height})) return status::kPictureTooLarge;
   Picture decoded;
   decoded.width = static_cast<int>(width);
   decoded.height = static_cast<int>(height);

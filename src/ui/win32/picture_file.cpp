@@ -2,6 +2,9 @@
 
 #include "ui/win32/gdiplus_headers.h"
 
+#include <vector>
+
+#include "platform/picture_size.h"
 #include "platform/win32/wide.h"
 #include "ui/bmp_check.h"
 
@@ -18,16 +21,22 @@ HBITMAP LoadWithGdiplus(const std::wstring& path, COLORREF background) {
   return bitmap;
 }
 
-// Reads the start and length of the file to check a BMP's headers against its size.
+// Reads the start and length of the file to check a BMP's headers against its size, and
+// any picture's declared size against the bounds: GDI+ and the system's bitmap loader
+// allocate what the header declares before they find the pixels missing.
 BmpCheck CheckFile(const std::wstring& path) {
   qb::win32::ScopedFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   LARGE_INTEGER size{};
   if (!file || !GetFileSizeEx(file.Get(), &size)) return BmpCheck::Broken;
-  uint8_t head[kBmpHeadLength] = {};
+  std::vector<uint8_t> head(kPictureHeadLength);
   DWORD read = 0;
-  if (!ReadFile(file.Get(), head, sizeof(head), &read, nullptr) || read == 0) return BmpCheck::Broken;
-  return CheckBmp(head, read, static_cast<uint64_t>(size.QuadPart));
+  if (!ReadFile(file.Get(), head.data(), static_cast<DWORD>(head.size()), &read, nullptr) || read == 0) {
+    return BmpCheck::Broken;
+  }
+  const auto declared = ReadPictureSize(head.data(), read);
+  if (declared && IsTooLarge(*declared)) return BmpCheck::Broken;
+  return CheckBmp(head.data(), read, static_cast<uint64_t>(size.QuadPart));
 }
 
 HBITMAP LoadBmp(const std::wstring& path) {
