@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/picture.h"
+#include "platform/picture_size.h"
 #include "platform/text.h"
 
 namespace qb::tweaks {
@@ -48,6 +49,13 @@ Status WriteChoice(FileSystem& files, const std::string& path, const std::vector
   return written;
 }
 
+// A picture refused for its declared size is named so: the system's text for that status
+// speaks of memory, which would send the user looking in the wrong place.
+std::string WhyNotDecoded(const Services& services, Status decoded) {
+  if (decoded == status::kPictureTooLarge) return std::string(kPictureTooLargeText);
+  return services.environment.ErrorText(decoded == status::kOk ? status::kInvalidData : decoded);
+}
+
 }  // namespace
 
 void ChooseWallpaper(ui::Form& form, const Services& services, const PageHooks& hooks) {
@@ -62,8 +70,7 @@ void ChooseWallpaper(ui::Form& form, const Services& services, const PageHooks& 
   if (decoded != status::kOk || picture.Empty()) {
     services.dialogs.ShowMessage(
         hooks.Owner(),
-        "\"" + source + "\" could not be read as a picture (" +
-            services.environment.ErrorText(decoded == status::kOk ? status::kInvalidData : decoded) +
+        "\"" + source + "\" could not be read as a picture (" + WhyNotDecoded(services, decoded) +
             "). The wallpaper stays as it is.",
         {}, mb::kOk | mb::kIconExclamation);
     return;
