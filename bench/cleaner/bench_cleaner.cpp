@@ -5,7 +5,13 @@
 // repairs (backup and removal). Meant for a throwaway machine or Wine prefix:
 // it writes to the machine-wide registry and leaves nothing of its corpus behind.
 //
-// Usage: qb_bench_cleaner [entries per category, default 20000]
+// Then it times the shortcut repair on its own: ORPHANS orphan shortcuts (default 20,000, in
+// folders of PER_FOLDER, default 1,000) repaired through the path the window and the
+// console program take, against a plain copy-then-delete on the wide API over the same
+// corpus, three rounds each in turn; it reports the ratio of the medians and the spread.
+//
+// Usage: qb_bench_cleaner [entries per category, default 20000] [ORPHANS] [PER_FOLDER]
+//        qb_bench_cleaner --repair-only [ORPHANS] [PER_FOLDER]
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
@@ -25,6 +31,8 @@
 #include "platform/win32/scoped.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_machine.h"
+#include "support/services_with.h"
+#include "win32/moved_program.h"
 
 namespace {
 
@@ -202,6 +210,28 @@ size_t ScanShortcuts(const std::string& root, bool read_targets) {
   return read_targets ? orphans : found;
 }
 
+// A shortcut repair: each file copied into a mirror of its path under the backup folder,
+// then deleted.
+size_t RepairShortcuts(const std::vector<std::string>& files, const std::string& backup) {
+  CreateDirectoryW(Path(backup).c_str(), nullptr);
+  std::wstring made;
+  size_t deleted = 0;
+  for (const auto& file : files) {
+    const std::wstring from = Path(file);
+    const std::wstring to = Path(backup) + L"\\" + from.substr(0, 1) + from.substr(2);
+    const std::wstring folder = to.substr(0, to.find_last_of(L'\\'));
+    if (folder != made) {
+      for (size_t at = Path(backup).size() + 1; at != std::wstring::npos; at = folder.find(L'\\', at + 1)) {
+        CreateDirectoryW(folder.substr(0, at).c_str(), nullptr);
+      }
+      CreateDirectoryW(folder.c_str(), nullptr);
+      made = folder;
+    }
+    if (CopyFileW(from.c_str(), to.c_str(), TRUE) && DeleteFileW(from.c_str())) ++deleted;
+  }
+  return deleted;
+}
+
 }  // namespace plain
 
 // Reads no shortcut: a scan with it measures the walk alone.
@@ -210,6 +240,15 @@ class NoShortcuts : public Shortcuts {
   ShortcutTarget ReadTarget(std::string_view) override { return {}; }
   Status Create(std::string_view, std::string_view) override { return status::kOk; }
 };
+
+struct Spread {
+  double median, low, high;
+};
+
+Spread SpreadOf(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return {values[values.size() / 2], values.front(), values.back()};
+}
 
 // Seconds "cmd /c dir /s /b" takes to list the same tree, its output thrown away.
 double DirSeconds(const std::string& root) {
@@ -364,6 +403,55 @@ class Bench {
     if (!repair.backup_path.empty()) RemoveTree(repair.backup_path);
   }
 
+  // orphans orphan shortcuts, per_folder to a folder, repaired by the cleaner and by the plain
+  // copy-then-delete in turn, each over a corpus of its own made just before.
+  void MeasureShortcutRepair(int orphans, int per_folder) {
+    const std::string corpus = root_ + "\\Orphans";
+    const std::string program = root_ + "\\Program";
+    machine_.files.CreateFolder(root_);
+    machine_.files.CreateFolder(program);
+    // The repair's backups land beside the plain repair's, on the same disk.
+    test_support::MovedProgram environment(program);
+    const Services services = test_support::ServicesWith(machine_.services(), {.environment = &environment});
+    const std::string model = root_ + "\\model.lnk";
+    machine_.shortcuts.Create(model, root_ + "\\gone\\program.exe");
+    std::vector<double> ours, plains;
+    size_t repaired = 0;
+    for (int round = 0; round < 3; ++round) {
+      for (const bool plain_turn : {true, false}) {
+        const auto files = MakeOrphans(corpus, model, orphans, per_folder);
+        const auto start = Stopwatch::now();
+        if (plain_turn) {
+          plain::RepairShortcuts(files, root_ + "\\PlainBackup");
+          plains.push_back(Seconds(start));
+        } else {
+          std::vector<Removal> removals;
+          for (const auto& file : files) removals.push_back({.file = file});
+          Progress progress;
+          EventPacer pacer(machine_.clock, [] { return true; });
+          const RepairOutcome outcome = Repair(services, kOrphanShortcuts, removals, progress, pacer);
+          ours.push_back(Seconds(start));
+          repaired = outcome.repaired;
+        }
+        RemoveTree(root_ + "\\PlainBackup");
+        RemoveTree(program + "\\Backups");
+        RemoveTree(corpus);
+      }
+    }
+    const Spread mine = SpreadOf(ours), plain = SpreadOf(plains);
+    std::printf("%-22s repair %7d orphans (%d a folder), 3 rounds: median %6.2f s (%.2f to %.2f), "
+                "%6.0f shortcuts/s (%zu deleted); plain copy-then-delete median %6.2f s (%.2f to %.2f), "
+                "%6.0f/s; ratio of medians %.0f%% (plain / cleaner, spread %.0f%% to %.0f%%)\n",
+                "Orphan shortcuts", orphans, per_folder, mine.median, mine.low, mine.high,
+                orphans / mine.median, repaired, plain.median, plain.low, plain.high,
+                orphans / plain.median, 100.0 * plain.median / mine.median, 100.0 * plain.low / mine.high,
+                100.0 * plain.high / mine.low);
+    std::fflush(stdout);
+    machine_.files.DeleteFile(model);
+    machine_.files.RemoveFolder(program);
+    machine_.files.RemoveFolder(root_);
+  }
+
   // Seconds the plain scanner takes over the same area.
   double PlainSeconds(const Category& category) {
     const auto start = Stopwatch::now();
@@ -432,6 +520,18 @@ class Bench {
   }
 
  private:
+  std::vector<std::string> MakeOrphans(const std::string& corpus, const std::string& model, int orphans,
+                                       int per_folder) {
+    std::vector<std::string> files;
+    machine_.files.CreateFolder(corpus);
+    for (int i = 0; i < orphans; ++i) {
+      const std::string folder = corpus + "\\" + std::to_string(i / per_folder);
+      if (i % per_folder == 0) machine_.files.CreateFolder(folder);
+      files.push_back(folder + "\\link" + Number(i) + ".lnk");
+      machine_.files.CopyFile(model, files.back(), true);
+    }
+    return files;
+  }
   RegKeyPath Area(std::string_view path) const {
     return {RegRoot::LocalMachine, std::string(path),
             machine_.registry.HasSeparateViews() ? RegView::Force64 : RegView::Native};
@@ -486,9 +586,16 @@ class Bench {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const int entries = argc > 1 ? std::max(2, std::atoi(argv[1])) : 20000;
+  const bool repair_only = argc > 1 && std::string(argv[1]) == "--repair-only";
+  const int entries = argc > 1 && !repair_only ? std::max(2, std::atoi(argv[1])) : 20000;
+  const int orphans = argc > 2 ? std::max(1, std::atoi(argv[2])) : 20000;
+  const int per_folder = argc > 3 ? std::max(1, std::atoi(argv[3])) : 1000;
   win32::ComApartment com;
   Bench bench(entries);
+  if (repair_only) {
+    bench.MeasureShortcutRepair(orphans, per_folder);
+    return 0;
+  }
   std::printf("Cleaner benchmark: %d entries per category, half of them invalid\n", entries);
   auto start = Stopwatch::now();
   bench.MakeFiles();
@@ -506,5 +613,6 @@ int main(int argc, char** argv) {
   bench.Measure(kSharedLibraries, "values");
   bench.MeasureShortcuts();
   bench.CleanUp();
+  bench.MeasureShortcutRepair(orphans, per_folder);
   return 0;
 }

@@ -70,15 +70,16 @@ std::vector<std::string> BackupFolders(const Services& services) {
           services.environment.LocalAppDataFolder() + "\\Quill Box\\Backups"};
 }
 
-bool EnsureFolder(FileSystem& files, const std::string& folder) {
+bool EnsureFolder(FileSystem& files, const std::string& folder, std::vector<std::string>* made) {
   uint32_t attributes = 0;
   if (files.GetAttributes(folder, attributes) == status::kOk) {
     return (attributes & fileattr::kDirectory) != 0;
   }
   const auto parent = folder.find_last_of('\\');
   if (parent == std::string::npos || parent < 3) return false;
-  if (!EnsureFolder(files, folder.substr(0, parent))) return false;
+  if (!EnsureFolder(files, folder.substr(0, parent), made)) return false;
   const Status created = files.CreateFolder(folder);
+  if (created == status::kOk && made) made->push_back(folder);
   return created == status::kOk || created == status::kAlreadyExists;
 }
 

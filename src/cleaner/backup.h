@@ -25,7 +25,9 @@ struct BackupOutcome {
 std::vector<std::string> BackupFolders(const Services& services);
 
 // Creates the folder and the folders above it that are missing; true when it is there.
-bool EnsureFolder(FileSystem& files, const std::string& folder);
+// made, when given, receives each folder created, outermost first.
+bool EnsureFolder(FileSystem& files, const std::string& folder,
+                  std::vector<std::string>* made = nullptr);
 
 // "2026-01-02 03.04.05 Uninstall entries.reg"
 std::string BackupFileName(const LocalTime& time, std::string_view category);

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "cleaner/backup_run.h"
 #include "cleaner/path_text.h"
 #include "platform/text.h"
 
@@ -40,6 +41,8 @@ void CollectShortcuts(ScanContext& context, const std::string& root, ScanResult&
       ++result.skipped_folders;
       return false;
     }
+    // A backup, of this run or another, of this copy of the program or another.
+    if (HoldsBackupMarker(entries)) return false;
     open.push_back({std::move(path), std::move(entries)});
     return true;
   };

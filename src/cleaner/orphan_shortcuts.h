@@ -1,7 +1,8 @@
 #pragma once
 // Shortcut files on one drive whose target no longer exists. The drive is walked depth
 // first (the shortcuts below a folder's subfolders come before its own), without entering
-// junctions or symbolic links, skipping folders that cannot be listed. A shortcut is any
+// junctions or symbolic links, skipping folders that cannot be listed and backups (any
+// folder holding a backup marker, and the program's own backup folders). A shortcut is any
 // file whose name ends in "lnk", whatever the case. Only a shortcut whose file target is
 // confirmed missing is an orphan: a target that exists as a file (whatever its attributes)
 // or a folder, one on a drive that cannot answer, and a shortcut with no file target stay;

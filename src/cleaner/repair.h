@@ -19,6 +19,9 @@ struct RepairOutcome {
   size_t refused = 0;        // Windows refused the removal: it needs an administrator
   bool stopped = false;      // a close request ended the run after the entry in hand
   std::string backup_path;   // the backup that holds what went; empty when none is kept
+  // A file repair that had to move to the local application data halfway: the folder in
+  // the program's folder that holds the first copies.
+  std::string earlier_backup_path;
   bool backup_in_local_data = false;
   std::string error;         // why nothing was removed
 };

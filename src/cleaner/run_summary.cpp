@@ -47,7 +47,10 @@ std::vector<std::string> RunNotes(const ScanResult& scan, const RepairOutcome& o
                     " skipped.");
   }
   if (outcome.stopped) notes.push_back("The run was stopped before its end.");
-  if (outcome.backup_in_local_data && !outcome.backup_path.empty()) {
+  if (!outcome.earlier_backup_path.empty()) {
+    notes.push_back("The program's folder could not hold every copy: the first ones are in " +
+                    outcome.earlier_backup_path + ", the others in " + outcome.backup_path);
+  } else if (outcome.backup_in_local_data && !outcome.backup_path.empty()) {
     notes.push_back("The program's folder cannot hold backups, so the backup was saved in " +
                     outcome.backup_path);
   }

@@ -6,6 +6,7 @@
 #include "cleaner/backup.h"
 #include "cleaner/categories.h"
 #include "cleaner/repair.h"
+#include "cleaner/repair_lock.h"
 #include "cleaner/run_summary.h"
 #include "cleaner/system_health_form.h"
 #include "language/language_catalogue.h"
@@ -125,6 +126,8 @@ void SystemHealthWindow::RunCategory(size_t frame, const Category& category) {
     repaired.SetCaption({});
   }
 
+  const auto lock = WaitForRepairTurn();
+  if (!lock) return;
   Progress progress(&(*form_)[names.bar]);
   EventPacer pacer(services_.clock, [this] { return app_.DoEvents() && !close_requested_; });
   const registry::RegistryRoutines routines(services_.registry, services_.environment);
@@ -152,6 +155,18 @@ void SystemHealthWindow::RunCategory(size_t frame, const Category& category) {
                         : RunLeftWork(scan, outcome)          ? mb::kIconExclamation
                                                               : mb::kIconInformation;
   services_.dialogs.ShowMessage(app_.HandleOf(*form_), text, kTitle, mb::kOk | icon);
+}
+
+std::unique_ptr<HeldLock> SystemHealthWindow::WaitForRepairTurn() {
+  constexpr uint32_t kPollMs = 50;
+  auto lock = services_.locks.Take(kRepairLockName, 0);
+  if (lock) return lock;
+  services_.dialogs.ShowMessage(app_.HandleOf(*form_), kRepairWaitText, kTitle,
+                                mb::kOk | mb::kIconInformation);
+  while (!close_requested_ && !(lock = services_.locks.Take(kRepairLockName, kPollMs))) {
+    if (!app_.DoEvents()) break;
+  }
+  return lock;
 }
 
 void ShowSystemHealth(ui::Application& app, ui::Form& owner, const Services& services) {

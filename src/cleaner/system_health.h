@@ -32,6 +32,9 @@ class SystemHealthWindow {
   void Run(size_t frame);
   void RunCategory(size_t frame, const Category& category);
   void SetButtonsEnabled(bool enabled);
+  // The machine's repair lock, once another repair has let it go (after one message that
+  // says the run waits); null when the window is closed meanwhile.
+  std::unique_ptr<HeldLock> WaitForRepairTurn();
 
   ui::Application& app_;
   Services services_;

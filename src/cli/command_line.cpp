@@ -6,6 +6,7 @@
 #include "cleaner/backup.h"
 #include "cleaner/categories.h"
 #include "cleaner/repair.h"
+#include "cleaner/repair_lock.h"
 #include "cleaner/run_summary.h"
 #include "cli/json_text.h"
 #include "customise/replace_file.h"
@@ -17,7 +18,8 @@ namespace {
 using cleaner::NamedCategory;
 
 constexpr std::string_view kUsage =
-    "Usage: quillbox-cli check|repair <category>|all [--drive X:] [--json] [--output file]\n"
+    "Usage: quillbox-cli check|repair <category>|all [--drive X: | --folder PATH] [--json]\n"
+    "                    [--output file]\n"
     "       quillbox-cli --help | --version\n";
 
 struct Request {
@@ -58,6 +60,12 @@ std::optional<Request> Parse(const std::vector<std::string>& args, std::string& 
         return std::nullopt;
       }
       request.output_file = args[++i];
+    } else if (args[i] == "--folder") {
+      if (i + 1 >= args.size() || args[i + 1].size() < 4 || !IsDrive(args[i + 1].substr(0, 3))) {
+        error = "--folder needs a full path below a drive, such as C:\\Users";
+        return std::nullopt;
+      }
+      request.drive = args[++i];
     } else if (args[i].starts_with("--")) {
       error = "unknown option " + args[i];
       return std::nullopt;
@@ -118,6 +126,9 @@ void AppendText(const CategoryRun& run, std::string& out) {
     out += ": " + std::string(category.verdict) + (tested.empty() ? "" : ": " + tested) + "\n";
   }
   if (!run.repair) return;
+  if (!run.repair->earlier_backup_path.empty()) {
+    out += "  backup: " + run.repair->earlier_backup_path + "\n";
+  }
   if (!run.repair->backup_path.empty()) out += "  backup: " + run.repair->backup_path + "\n";
   for (const auto& note : cleaner::RunNotes(run.scan, *run.repair)) out += "  " + note + "\n";
 }
@@ -153,7 +164,8 @@ void AppendJson(const std::vector<CategoryRun>& runs, bool repair, std::string& 
       const std::string* backup = &r.backup_path;
       out += ",\"repaired\":" + std::to_string(r.repaired) + ",\"changed\":" + std::to_string(r.changed) +
              ",\"not_backed_up\":" + std::to_string(r.not_backed_up) +
-             ",\"refused\":" + std::to_string(r.refused) + ",\"backup\":" + optional_text(backup);
+             ",\"refused\":" + std::to_string(r.refused) + ",\"backup\":" + optional_text(backup) +
+             ",\"earlier_backup\":" + optional_text(&r.earlier_backup_path);
     }
     out += ",\"unreadable\":" + std::to_string(run.scan.unreadable) +
            ",\"skipped_folders\":" + std::to_string(run.scan.skipped_folders) + "}";
@@ -170,8 +182,8 @@ int RunCommandLine(const std::vector<std::string>& args, const Services& service
                   "\ncheck lists what a repair would remove and removes nothing; repair backs "
                   "the entries up first and says where the backup is. --output writes the report "
                   "into a file, whole or not at all.\nExit status: 0 nothing found, 1 entries "
-                  "found or repaired, 2 a usage or system error, or a report that could not be "
-                  "written.\n";
+                  "found or repaired, 2 a usage or system error, another repair running, or a "
+                  "report that could not be written.\n";
     return kNothingFound;
   }
   if (args.size() == 1 && args[0] == "--version") {
@@ -186,6 +198,13 @@ int RunCommandLine(const std::vector<std::string>& args, const Services& service
     return kFailed;
   }
   if (request->drive.empty()) request->drive = services.environment.WindowsFolder().substr(0, 2);
+  // Held to the end of the last category: no other repair runs meanwhile.
+  std::unique_ptr<HeldLock> lock;
+  if (request->repair && !(lock = services.locks.Take(cleaner::kRepairLockName, 0))) {
+    output.err += "quillbox-cli: another repair is running on this computer (in the System Health "
+                  "window or another quillbox-cli); nothing was done. Try again once it has finished.\n";
+    return kFailed;
+  }
 
   std::vector<CategoryRun> runs;
   bool found = false;

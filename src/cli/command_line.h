@@ -2,10 +2,12 @@
 // The console companion of the cleaner window, for administrators and scripts:
 //   quillbox-cli check <category>|all [--drive X:] [--json] [--output file]   what a run would remove
 //   quillbox-cli repair <category>|all [--drive X:] [--json] [--output file]  what the window's button does
+//   --folder PATH in place of --drive searches one folder for orphan shortcuts.
 // It runs the very categories the window runs, backups included. Exit status: 0 when
 // nothing was found, 1 when entries were found (or repaired), 2 on a usage or system error,
-// a report that could not be written included: a script must never take a missing or cut
-// report for an empty one.
+// a report that could not be written included (a script must never take a missing or cut
+// report for an empty one), or when another repair is running on the machine (a repair
+// takes the machine's repair lock for its whole run and does not wait for it).
 #include <string>
 #include <vector>
 

@@ -9,6 +9,7 @@
 #include "platform/file_system.h"
 #include "platform/fonts.h"
 #include "platform/images.h"
+#include "platform/named_locks.h"
 #include "platform/power.h"
 #include "platform/processes.h"
 #include "platform/profile.h"
@@ -43,6 +44,7 @@ struct Services {
   RecycleBin& recycle_bin;
   Fonts& fonts;
   Processes& processes;
+  NamedLocks& locks;
 };
 
 }  // namespace qb

@@ -1,7 +1,9 @@
 // Orphan shortcuts: the walk, what counts as an orphan, and the copies that make every
 // deletion undoable.
+#include "cleaner/repair_lock.h"
 #include "cleaner/run_summary.h"
 #include "cleaner_fixture.h"
+#include "cli/command_line.h"
 
 namespace qb::cleaner::testing {
 namespace {
@@ -133,6 +135,92 @@ TEST_F(OrphanShortcuts, AShortcutPointedElsewhereOrNotCopiedFirstStays) {
   EXPECT_EQ(refused.repaired, 0u);
   EXPECT_FALSE(refused.backed_up);
   EXPECT_TRUE(FileExists(path));
+}
+
+
+class ShortcutBackups : public OrphanShortcuts {
+ protected:
+  std::string Marker(const std::string& run) {
+    std::vector<uint8_t> bytes;
+    machine.files.ReadFile(run + "\\QuillBox backup.txt", bytes);
+    return {bytes.begin(), bytes.end()};
+  }
+  const std::string run = "C:\\Program Files\\Quill Box\\Backups\\2026-01-02 03.04.05 Orphan shortcuts";
+};
+
+// Two repairs at once deleted files twice over, each counting them, and lost copies.
+TEST_F(ShortcutBackups, ARepairWhileAnotherRunsIsRefusedAndARunCountsOnlyItsOwnDeletions) {
+  std::vector<std::string> orphans;
+  for (int i = 0; i < 4; ++i) orphans.push_back(Shortcut("C:\\d\\" + std::to_string(i) + ".lnk", "C:\\gone.exe"));
+  {
+    const auto window = machine.locks.Take(kRepairLockName, 0);
+    cli::Output output;
+    EXPECT_EQ(cli::RunCommandLine({"repair", "shortcuts"}, machine.services(), output), cli::kFailed);
+    EXPECT_NE(output.err.find("another repair is running"), std::string::npos) << output.err;
+    EXPECT_EQ(cli::RunCommandLine({"check", "shortcuts"}, machine.services(), output), cli::kFound);
+  }
+  EXPECT_TRUE(FileExists(orphans[0]));
+  // Another program removes the second file before the run reaches it.
+  int turn = 0;
+  const RepairOutcome outcome = ScanAndRepair(kOrphanShortcuts, [&] {
+    // From its first copy on, the run's folder says it is not finished.
+    if (++turn >= 2) {
+      EXPECT_NE(Marker(run).find("State: incomplete"), std::string::npos) << turn;
+    }
+    if (turn == 2) machine.files.DeleteFile(orphans[1]);
+    return true;
+  });
+  EXPECT_EQ(outcome.repaired, 3u);
+  EXPECT_EQ(outcome.changed, 1u);
+  EXPECT_EQ(FilesIn(run + "\\C\\d"), (std::vector<std::string>{"0.lnk", "2.lnk", "3.lnk"}));
+  EXPECT_NE(Marker(run).find("State: complete\r\nFiles: 3"), std::string::npos) << Marker(run);
+}
+
+// Another copy of the program judged this one's backed-up copies orphans and deleted them.
+TEST_F(ShortcutBackups, AFolderHoldingABackupMarkerIsNeverSearchedWhoeverWroteIt) {
+  for (const std::string other : {"C:\\Old Quill Box\\Backups\\2025-01-01 00.00.00 Orphan shortcuts",
+                                  "C:\\Users\\user\\Saved backup"}) {
+    machine.files.AddFile(other + "\\quillbox BACKUP.txt");
+    Shortcut(other + "\\C\\Desk\\old.lnk", "C:\\gone.exe");
+  }
+  const std::string orphan = Shortcut("C:\\Desk\\new.lnk", "C:\\gone.exe");
+  EXPECT_EQ(Scan(kOrphanShortcuts).lists[0], std::vector<std::string>{orphan});
+}
+
+// A full program disk kept every shortcut as "could not be backed up" and left empty folders.
+TEST_F(ShortcutBackups, CopiesGoToLocalDataWhenTheProgramsDiskIsFullAndNoEmptyFolderStays) {
+  machine.files.AddDrive("D:\\", DriveType::Fixed);
+  machine.environment.application_folder = "D:\\Quill Box";
+  const std::string local = "C:\\Users\\user\\AppData\\Local\\Quill Box\\Backups\\2026-01-02 03.04.05 Orphan shortcuts";
+  const struct {
+    uint64_t room;  // on D: for the marker and one copy, or for the marker alone
+    bool local_writable;
+    size_t repaired;
+  } cases[] = {{1500, true, 3}, {500, false, 0}};
+  for (const auto& c : cases) {
+    machine.files.AddFolder("D:\\Quill Box");
+    machine.files.LimitSpace("D:\\", c.room);
+    if (!c.local_writable) machine.files.DenyWrites("C:\\Users\\user\\AppData\\Local");
+    for (const char* name : {"a", "b", "c"}) {
+      const std::string path = std::string("C:\\Desk\\") + name + ".lnk";
+      machine.files.AddFile(path, fileattr::kArchive, std::vector<uint8_t>(1000, 'L'));
+      machine.shortcuts.SetTarget(path, "C:\\gone.exe");
+    }
+    const RepairOutcome outcome = ScanAndRepair(kOrphanShortcuts);
+    EXPECT_EQ(outcome.repaired, c.repaired);
+    EXPECT_EQ(outcome.not_backed_up, 3 - c.repaired);
+    if (c.repaired > 0) {
+      EXPECT_EQ(outcome.earlier_backup_path, "D:\\Quill Box\\Backups\\2026-01-02 03.04.05 Orphan shortcuts");
+      EXPECT_EQ(FilesIn(outcome.earlier_backup_path + "\\C\\Desk"), std::vector<std::string>{"a.lnk"});
+      EXPECT_EQ(outcome.backup_path, local);
+      EXPECT_EQ(FilesIn(local + "\\C\\Desk"), (std::vector<std::string>{"b.lnk", "c.lnk"}));
+      EXPECT_NE(Marker(outcome.earlier_backup_path).find("State: complete"), std::string::npos);
+      machine.files.RemoveDrive("D:\\");
+      machine.files.AddDrive("D:\\", DriveType::Fixed);
+    } else {
+      EXPECT_TRUE(FilesIn("D:\\Quill Box").empty());
+    }
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "cleaner/application_paths.h"
 #include "cleaner/dialog_history.h"
+#include "cleaner/repair_lock.h"
 #include "cleaner/system_health_form.h"
 #include "cleaner/uninstall_entries.h"
 #include "platform/app_settings.h"
@@ -128,6 +129,25 @@ TEST_F(SystemHealth, ARunShowsFoundAndRepairedAndKeepsTheWindowLockedWhileItWork
   });
   EXPECT_GT(checks, 0);
   EXPECT_TRUE(machine.dialogs.Messages().empty());
+}
+
+// The window and a console repair worked on the same files at once.
+TEST_F(SystemHealth, ARepairWaitsForAnotherOneToFinishAndSaysSoOnce) {
+  const RegKeyPath tool = AddUninstall("OldTool");
+  auto other = machine.locks.Take(kRepairLockName, 0);
+  WithWindow([&](SystemHealthWindow&, ui::Form& form) {
+    host.on_events = [&] {
+      if (other) {
+        EXPECT_EQ(machine.registry.OpenKey(tool, regaccess::kRead), status::kOk);
+      }
+      if (machine.locks.Refusals() > 3) other.reset();
+    };
+    form["checkcmd"].RaiseClick();
+    host.on_events = nullptr;
+    EXPECT_EQ(form["Rlabel"].Caption(), "1");
+  });
+  ASSERT_EQ(machine.dialogs.Messages().size(), 1u);
+  EXPECT_EQ(machine.dialogs.Messages()[0].text, kRepairWaitText);
 }
 
 TEST_F(SystemHealth, ACloseRequestDuringARunStopsItAfterTheEntryInHandThenCloses) {

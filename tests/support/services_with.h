@@ -27,7 +27,8 @@ inline Services ServicesWith(const Services& base, const Replacements& put) {
                   pick(put.system_parameters, base.system_parameters), base.power,
                   pick(put.shortcuts, base.shortcuts), base.system, base.formatter,
                   pick(put.images, base.images), pick(put.display_modes, base.display_modes),
-                  base.system_colours, base.recycle_bin, base.fonts, base.processes};
+                  base.system_colours, base.recycle_bin, base.fonts, base.processes,
+                  base.locks};
 }
 
 }  // namespace qb::test_support

@@ -1,10 +1,12 @@
 // The cleaner on the real registry and disk while the world works against it: another
-// program changing an entry during the repair, and a backup folder on a full disk.
+// program changing an entry during the repair, a backup folder on a full disk, two console
+// repairs started at once, and a second copy of the program.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <set>
 
 #include "cleaner/backup.h"
 #include "cleaner/delete_key_tree.h"
@@ -14,19 +16,13 @@
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_machine.h"
 #include "support/services_with.h"
+#include "win32/moved_program.h"
+#include "win32/temp_path.h"
 
 namespace qb::cleaner::testing {
 namespace {
 
-// The program's folder where the test says, everything else as on the machine.
-class MovedProgram : public win32::Win32Environment {
- public:
-  explicit MovedProgram(std::string folder) : folder_(std::move(folder)) {}
-  std::string ApplicationFolder() override { return folder_; }
-
- private:
-  std::string folder_;
-};
+using test_support::MovedProgram;
 
 class HostileCleaner : public ::testing::Test {
  protected:
@@ -118,6 +114,113 @@ TEST_F(HostileCleaner, ABackupFolderOnAFullDiskKeepsNoFile) {
   for (const auto& file : left) ADD_FAILURE() << "left on the full disk: " << file.name;
   machine.files.RemoveFolder(program + "\\Backups");
   machine.files.RemoveFolder(program);
+}
+
+}  // namespace
+}  // namespace qb::cleaner::testing
+
+namespace qb::cleaner::testing {
+namespace {
+
+// The companion started from a copy of it in its own program folder, its output in a file.
+win32::ScopedHandle StartCompanion(const std::string& program, const std::string& args,
+                                   const std::string& output) {
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring cli = self;
+  cli = cli.substr(0, cli.find_last_of(L'\\')) + L"\\quillbox-cli.exe";
+  const std::wstring exe = win32::Wide(program + "\\quillbox-cli.exe");
+  CreateDirectoryW(win32::Wide(program).c_str(), nullptr);
+  if (!CopyFileW(cli.c_str(), exe.c_str(), TRUE) && GetLastError() != ERROR_FILE_EXISTS) return {};
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  win32::ScopedFile out(CreateFileW(win32::Wide(output).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                    &inherit, CREATE_ALWAYS, 0, nullptr));
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = startup.hStdError = out.Get();
+  std::wstring command = L"\"" + exe + L"\" " + win32::Wide(args);
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                      nullptr, &startup, &info)) {
+    return {};
+  }
+  CloseHandle(info.hThread);
+  return win32::ScopedHandle(info.hProcess);
+}
+
+// The "repaired" count of a companion's --json output; 0 when it has none. Read in every
+// sharing mode: the ended process's handle to it may still be closing.
+size_t RepairedIn(const std::string& output) {
+  win32::ScopedFile file(CreateFileW(win32::Wide(output).c_str(), GENERIC_READ,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                     OPEN_EXISTING, 0, nullptr));
+  std::string text(1 << 20, '\0');
+  DWORD read = 0;
+  if (!file || !ReadFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &read, nullptr)) return 0;
+  text.resize(read);
+  const auto at = text.find("\"repaired\":");
+  return at == std::string::npos ? 0 : std::stoul(text.substr(at + 11));
+}
+
+// Two companions over the same orphans deleted some twice over (counting both) and lost the
+// copies of others; a second copy of the program took the first one's backups for orphans.
+TEST(CompanionsAtOnce, EveryDeletedShortcutHasOneCopyAndNoCopysBackupsAreCleaned) {
+  constexpr int kOrphans = 3000;
+  win32::Win32Machine machine;
+  test_support::TempFolder tree{"QbTwoRepairs"};
+  const std::string links = tree.path + "\\Links", first = tree.path + "\\First";
+  ASSERT_EQ(machine.shortcuts.Create(tree.path + "\\model.lnk", tree.path + "\\gone.exe"), status::kOk);
+  machine.files.CreateFolder(links);
+  std::vector<std::string> orphans;
+  for (int i = 0; i < kOrphans; ++i) {
+    if (i % 100 == 0) machine.files.CreateFolder(links + "\\" + std::to_string(i / 100));
+    orphans.push_back(links + "\\" + std::to_string(i / 100) + "\\" + std::to_string(i) + ".lnk");
+    ASSERT_EQ(machine.files.CopyFile(tree.path + "\\model.lnk", orphans.back(), true), status::kOk);
+  }
+  machine.files.DeleteFile(tree.path + "\\model.lnk");
+
+  const std::string args = "repair shortcuts --json --folder \"" + links + "\"";
+  win32::ScopedHandle one = StartCompanion(first, args, tree.path + "\\one.json");
+  win32::ScopedHandle two = StartCompanion(first, args, tree.path + "\\two.json");
+  const DWORD codes[] = {WaitForExit(one, 300000), WaitForExit(two, 300000)};
+  const size_t counts[] = {RepairedIn(tree.path + "\\one.json"), RepairedIn(tree.path + "\\two.json")};
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_TRUE(codes[i] == 1 || (counts[i] == 0 && (codes[i] == 0 || codes[i] == 2))) << codes[i];
+  }
+  EXPECT_EQ(counts[0] + counts[1], static_cast<size_t>(kOrphans));
+  // Every copy lies in a run folder of the first program's backups or of the local data.
+  std::vector<std::string> runs;
+  for (const auto& base : {first + "\\Backups", machine.environment.LocalAppDataFolder() + "\\Quill Box\\Backups"}) {
+    std::vector<FileEntry> entries;
+    machine.files.FindFiles(base + "\\*", entries);
+    for (const auto& entry : entries) runs.push_back(base + "\\" + entry.name);
+  }
+  std::set<std::string> used;
+  const auto copies_of = [&](const std::string& orphan) {
+    int copies = 0;
+    for (const auto& run : runs) {
+      const std::string copy = run + "\\" + orphan.substr(0, 1) + orphan.substr(2);
+      if (GetFileAttributesW(win32::Wide(copy).c_str()) == INVALID_FILE_ATTRIBUTES) continue;
+      ++copies;
+      used.insert(run);
+    }
+    return copies;
+  };
+  for (const auto& orphan : orphans) {
+    EXPECT_EQ(GetFileAttributesW(win32::Wide(orphan).c_str()), INVALID_FILE_ATTRIBUTES) << orphan;
+    ASSERT_EQ(copies_of(orphan), 1) << orphan;
+  }
+
+  // A second copy of the program, searching the folder that holds the first one's backups.
+  EXPECT_EQ(WaitForExit(StartCompanion(tree.path + "\\Second",
+                                       "repair shortcuts --folder \"" + tree.path + "\"",
+                                       tree.path + "\\second.txt")),
+            0u);
+  for (const auto& orphan : orphans) ASSERT_EQ(copies_of(orphan), 1) << orphan;
+  for (const auto& run : used) {
+    if (!run.starts_with(first)) test_support::RemoveTree(win32::Wide(run));
+  }
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ class MemoryMachine {
     return Services{registry, profile, instance, environment, shell, dialogs, clock, files,
                     system_parameters, power, shortcuts, system, formatter,
                     images,
-                    display_modes, system_colours, recycle_bin, fonts, processes};
+                    display_modes, system_colours, recycle_bin, fonts, processes, locks};
   }
   Services services() { return ServicesFor(instance); }
 
@@ -54,6 +54,7 @@ class MemoryMachine {
   MemoryRecycleBin recycle_bin;
   MemoryFonts fonts{files};
   MemoryProcesses processes;
+  MemoryNamedLocks locks;
 };
 
 }  // namespace qb

@@ -75,6 +75,29 @@ void MemoryNamedObjects::Release(const std::string& name) {
   if (auto it = counts_.find(name); it != counts_.end() && --it->second == 0) counts_.erase(it);
 }
 
+namespace {
+
+class MemoryHeldLock : public HeldLock {
+ public:
+  MemoryHeldLock(std::shared_ptr<std::set<std::string>> held, std::string name)
+      : held_(std::move(held)), name_(std::move(name)) {}
+  ~MemoryHeldLock() override { held_->erase(name_); }
+
+ private:
+  std::shared_ptr<std::set<std::string>> held_;
+  std::string name_;
+};
+
+}  // namespace
+
+std::unique_ptr<HeldLock> MemoryNamedLocks::Take(std::string_view name, uint32_t) {
+  if (!held_->insert(std::string(name)).second) {
+    ++refusals_;
+    return nullptr;
+  }
+  return std::make_unique<MemoryHeldLock>(held_, std::string(name));
+}
+
 MemorySingleInstance::~MemorySingleInstance() {
   for (const auto& name : held_) objects_.Release(name);
 }

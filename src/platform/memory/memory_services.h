@@ -14,6 +14,7 @@
 #include "platform/dialogs.h"
 #include "platform/drive_formatter.h"
 #include "platform/environment.h"
+#include "platform/named_locks.h"
 #include "platform/shell.h"
 #include "platform/single_instance.h"
 
@@ -128,6 +129,19 @@ class MemorySingleInstance : public SingleInstance {
  private:
   MemoryNamedObjects& objects_;
   std::vector<std::string> held_;
+};
+
+// The named locks of one simulated machine, shared by all its "processes". Nothing waits
+// here: a name that is held is refused at once, whatever the wait asked for.
+class MemoryNamedLocks : public NamedLocks {
+ public:
+  std::unique_ptr<HeldLock> Take(std::string_view name, uint32_t wait_ms) override;
+  // Test control: how many times a held name was refused.
+  size_t Refusals() const { return refusals_; }
+
+ private:
+  std::shared_ptr<std::set<std::string>> held_ = std::make_shared<std::set<std::string>>();
+  size_t refusals_ = 0;
 };
 
 class MemoryEnvironment : public Environment {

@@ -9,6 +9,7 @@
 #include "platform/win32/win32_environment.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_fonts.h"
+#include "platform/win32/win32_named_locks.h"
 #include "platform/win32/win32_images.h"
 #include "platform/win32/win32_power.h"
 #include "platform/win32/win32_processes.h"
@@ -34,7 +35,7 @@ class Win32Machine {
     return Services{registry, profile, instance, environment, shell, dialogs, clock, files,
                     system_parameters, power, shortcuts, system, formatter,
                     images,
-                    display_modes, system_colours, recycle_bin, fonts, processes};
+                    display_modes, system_colours, recycle_bin, fonts, processes, locks};
   }
 
   Win32Registry registry;
@@ -56,6 +57,7 @@ class Win32Machine {
   Win32RecycleBin recycle_bin;
   Win32Fonts fonts;
   Win32Processes processes;
+  Win32NamedLocks locks;
 };
 
 }  // namespace qb::win32
