@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/main_form_names.h"
+#include "dress/form_language.h"
 #include "language/language_catalogue.h"
 #include "language/language_choice.h"
 
@@ -14,7 +15,7 @@ void ApplyStartLanguage(ui::Form& form, ProfileStore& profile, std::string_view 
     form["syscmd"].SetCaption("");
     form["cpucmd"].SetCaption("");
   }
-  language::ApplyLanguage(form, profile, app_folder, choice);
+  dress::ApplyLanguage(form, profile, app_folder, choice);
   // The frames without a key of their own read the same choice (an unset or unusable one
   // reads English; no usable file keeps the design captions).
   for (const auto& coded : kCodedFrameCaptions) {

@@ -9,6 +9,8 @@
 #include "cleaner/system_health.h"
 #include "customise/fonts_window.h"
 #include "customise/icons_window.h"
+#include "dress/form_language.h"
+#include "dress/skin_form.h"
 #include "language/language_catalogue.h"
 #include "language/language_choice.h"
 #include "monitor/system_info_page.h"
@@ -84,7 +86,7 @@ MainWindow::MainWindow(ui::Application& app, const Services& services, ui::Splas
 
   const tweaks::PageHooks hooks{
       .owner = [this] { return app_.HandleOf(*form_); },
-      .reskin = [this] { skin::SkinForm(*form_, skin_); },
+      .reskin = [this] { dress::SkinForm(*form_, skin_); },
       .do_events = [this] { return app_.DoEvents(); },
   };
   tweaks::WireStartMenuPage(form, services_, hooks);
@@ -121,15 +123,15 @@ void MainWindow::Load() {
 
   // A missing or unreadable skin leaves the window in plain system drawing.
   skin_.LoadFile(services_.files, app_folder_ + std::string(skin::kSkinFileName));
-  skin_.ApplyToForm(form, "Form");
-  skin::SkinForm(form, skin_);
+  dress::SkinWindow(form, skin_, "Form");
+  dress::SkinForm(form, skin_);
   const std::string choice = language::StoredChoice(AppSettings(services_.registry));
   // Both language passes ask for the same captions: each is read from the file once.
   ProfileReadCache language_file(services_.profile);
   ApplyStartLanguage(form, language_file, app_folder_, choice);
   // From here on a failing step is passed over and the next one runs.
   Guarded(&MainWindow::ReadVisualPage);
-  language::ApplyLanguage(form, language_file, app_folder_, choice);
+  dress::ApplyLanguage(form, language_file, app_folder_, choice);
   Guarded(&MainWindow::DisableStartMenuApply);
 }
 

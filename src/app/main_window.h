@@ -10,7 +10,7 @@
 #include "disk/drives_page.h"
 #include "monitor/monitor_page.h"
 #include "platform/services.h"
-#include "skin/skin_form.h"
+#include "skin/skin_instance.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/splash_screen.h"
