@@ -51,15 +51,19 @@ TEST_F(MainWindowTest, SystemButtonTogglesItsMarkerAndAlwaysHidesTheMonitor) {
   Form()["cpucmd"].RaiseClick();
   button.RaiseClick();
   EXPECT_EQ(button.Caption(), "System <<");
+  // Open: the column under "System" where it was designed, "CPU && Memory" right under it.
   EXPECT_TRUE(column.Visible());
-  EXPECT_EQ(column.Rect().left, 160);
-  EXPECT_EQ(column.Rect().top, button.Rect().height + 370);
-  EXPECT_EQ(Form()["cpucmd"].Rect().top, button.Rect().height + 320 + column.Rect().height + 50);
+  EXPECT_EQ(column.Rect(), (ui::TwipRect{160, 790, 2040, 3600}));
+  EXPECT_EQ(Form()["cpucmd"].Rect().top, 4390);
   EXPECT_FALSE(Form()["SMframe"].Visible());
+  // Folded: "CPU && Memory" moves up to just under "System" (270 + 420 twips).
   button.RaiseClick();
   EXPECT_EQ(button.Caption(), "System >>");
   EXPECT_FALSE(column.Visible());
-  EXPECT_EQ(Form()["cpucmd"].Rect().top, button.Rect().top + button.Rect().height + 50);
+  EXPECT_EQ(Form()["cpucmd"].Rect().top, 740);
+  button.RaiseClick();
+  EXPECT_EQ(Form()["cpucmd"].Rect().top, 4390);
+  button.RaiseClick();
   // Without a marker the click only hides the monitor.
   button.SetCaption("System");
   Form()["cpucmd"].RaiseClick();
