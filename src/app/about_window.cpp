@@ -1,5 +1,7 @@
 #include "app/about_window.h"
 
+#include "dress/skin_form.h"
+
 namespace qb::app {
 
 namespace {
@@ -44,8 +46,8 @@ void AboutWindow::Load() {
   ui::Form& form = *form_;
   own_skin_.LoadFile(services_.files,
                      services_.environment.ApplicationFolder() + std::string(skin::kSkinFileName));
-  own_skin_.ApplyToForm(form, "SmallForm");
-  skin::SkinForm(form, main_skin_);
+  dress::SkinWindow(form, own_skin_, "SmallForm");
+  dress::SkinForm(form, main_skin_);
   form["lblVersion"].SetCaption(VersionText(QB_VERSION_MAJOR, QB_VERSION_MINOR, QB_VERSION_REVISION));
   form["lblTitle"].SetCaption("Quill Box");
 }

@@ -28,9 +28,28 @@ struct Builder : ui::FormBuilder {
   }
 };
 
+// The navigation column: "System" on top, the page buttons in Frame1 below it, "CPU && Memory"
+// right under the column. "System" folds the column away and "CPU && Memory" moves up.
+constexpr int kNavLeft = 160;
+constexpr int kNavTop = 270;
+constexpr int kNavWidth = 2040;
+constexpr int kNavButtonHeight = 420;
+constexpr int kNavGap = 50;
+constexpr int kColumnHeight = 3600;
+// Where the folded column is kept, hidden.
+constexpr int kFoldedColumnLeft = 240;
+constexpr int kFoldedColumnTop = 3400;
+
+int Bottom(const ui::Control& control) { return control.Rect().top + control.Rect().height; }
+
+// The open column's top, from the "System" button above it.
+int OpenColumnTop(const ui::Control& system) { return Bottom(system) + 2 * kNavGap; }
+
 void AddNavigation(Builder& b) {
-  b.Button("syscmd", nullptr, {160, 270, 2040, 420}, "System", "1000");
-  auto& column = b.Frame("Frame1", nullptr, {160, 790, 2040, 3600}, "");
+  auto& system = b.Button("syscmd", nullptr, {kNavLeft, kNavTop, kNavWidth, kNavButtonHeight},
+                          "System", "1000");
+  auto& column =
+      b.Frame("Frame1", nullptr, {kNavLeft, OpenColumnTop(system), kNavWidth, kColumnHeight}, "");
   const struct { const char* name; const char* caption; const char* tag; } buttons[] = {
       {"Command1", "Explorer", "7003"},     {"Command2", "System info", "1006"},
       {"Command3", "System Health", "1007"}, {"Command4", "Visual", "1002"},
@@ -42,7 +61,8 @@ void AddNavigation(Builder& b) {
     b.Button(button.name, &column, {100, top, 1840, 420}, button.caption, button.tag);
     top += 470;
   }
-  b.Button("cpucmd", nullptr, {160, 4390, 2040, 420}, "CPU && Memory", "1001");
+  b.Button("cpucmd", nullptr, {kNavLeft, Bottom(column), kNavWidth, kNavButtonHeight},
+           "CPU && Memory", "1001");
 }
 
 void AddExplorerPage(Builder& b) {
@@ -234,6 +254,30 @@ std::unique_ptr<ui::Form> CreateMainForm() {
   AddLanguagePage(b);
   AddMonitoringPage(b);
   return form;
+}
+
+// The caption of "syscmd" carries the column's state: ">>" offers to open it, "<<" to fold
+// it. The language file decides whether a marker is there at all; without one the click
+// only hides the monitor.
+void ToggleNavigationColumn(ui::Form& form) {
+  ui::Control& button = form["syscmd"];
+  ui::Control& column = form["Frame1"];
+  ui::Control& cpu = form["cpucmd"];
+  const std::string caption = button.Caption();
+  const std::string without_marker = caption.substr(0, caption.size() >= 2 ? caption.size() - 2 : 0);
+  if (caption.find(">>") != std::string::npos) {
+    column.Move(kNavLeft, OpenColumnTop(button));
+    column.SetVisible(true);
+    cpu.SetTop(Bottom(column));
+    button.SetCaption(without_marker + "<<");
+  }
+  if (caption.find("<<") != std::string::npos) {
+    column.Move(kFoldedColumnLeft, kFoldedColumnTop);
+    column.SetVisible(false);
+    cpu.SetTop(Bottom(button) + kNavGap);
+    button.SetCaption(without_marker + ">>");
+  }
+  form["SMframe"].SetVisible(false);
 }
 
 }  // namespace qb::app

@@ -10,4 +10,8 @@ namespace qb::app {
 
 std::unique_ptr<ui::Form> CreateMainForm();
 
+// Opens or folds the navigation column under "System", moving "CPU && Memory" with it, and
+// hides the monitor page.
+void ToggleNavigationColumn(ui::Form& form);
+
 }  // namespace qb::app

@@ -3,17 +3,19 @@
 #include <exception>
 
 #include "app/about_window.h"
+#include "app/main_form_language.h"
 #include "app/main_form_layout.h"
 #include "app/main_form_names.h"
 #include "cleaner/system_health.h"
 #include "customise/fonts_window.h"
 #include "customise/icons_window.h"
+#include "dress/form_language.h"
+#include "dress/skin_form.h"
 #include "language/language_catalogue.h"
-#include "language/language_list.h"
+#include "language/language_choice.h"
 #include "monitor/system_info_page.h"
 #include "platform/app_settings.h"
 #include "platform/profile_read_cache.h"
-#include "platform/text.h"
 #include "process/process_window.h"
 #include "registry/registry_paths.h"
 #include "tweaks/desktop_page.h"
@@ -23,6 +25,7 @@
 #include "tweaks/start_menu_page.h"
 #include "tweaks/system_colours_window.h"
 #include "tweaks/visual_options_page.h"
+#include "ui/tab_pages.h"
 
 namespace qb::app {
 
@@ -67,12 +70,14 @@ MainWindow::MainWindow(ui::Application& app, const Services& services, ui::Splas
   }
   form["Command3"].on_click = [this] { OpenSystemHealth(); };
   form["cmdEnum"].on_click = [this] { process::ShowProcessWindow(app_, *form_, services_, skin_); };
-  form["syscmd"].on_click = [this] { ToggleNavigationColumn(); };
+  form["syscmd"].on_click = [this] { ToggleNavigationColumn(*form_); };
   form["cpucmd"].on_click = [this] { ShowMonitor(); };
   monitor_ = std::make_unique<monitor::MonitorPage>(form, services_);
-  form["TabStrip1"].on_click = [this] { SwitchTab("TabStrip1", "VoptionsFrame"); };
-  form["ExpTab"].on_click = [this] { SwitchTab("ExpTab", "OptionsFrame"); };
-  form["Applylangcmd"].on_click = [this] { ApplyLanguageChoice(); };
+  form["TabStrip1"].on_click = [this] { ui::ShowSelectedTab(*form_, "TabStrip1", "VoptionsFrame"); };
+  form["ExpTab"].on_click = [this] { ui::ShowSelectedTab(*form_, "ExpTab", "OptionsFrame"); };
+  form["Applylangcmd"].on_click = [this] {
+    language::SaveChoice(services_, app_.HandleOf(*form_), (*form_)["combolng"].Text());
+  };
   form["systemcolorcmd"].on_click = [this] {
     tweaks::ShowSystemColours(app_, *form_, services_, skin_);
   };
@@ -81,7 +86,7 @@ MainWindow::MainWindow(ui::Application& app, const Services& services, ui::Splas
 
   const tweaks::PageHooks hooks{
       .owner = [this] { return app_.HandleOf(*form_); },
-      .reskin = [this] { skin::SkinForm(*form_, skin_); },
+      .reskin = [this] { dress::SkinForm(*form_, skin_); },
       .do_events = [this] { return app_.DoEvents(); },
   };
   tweaks::WireStartMenuPage(form, services_, hooks);
@@ -118,27 +123,15 @@ void MainWindow::Load() {
 
   // A missing or unreadable skin leaves the window in plain system drawing.
   skin_.LoadFile(services_.files, app_folder_ + std::string(skin::kSkinFileName));
-  skin_.ApplyToForm(form, "Form");
-  skin::SkinForm(form, skin_);
-  const AppSettings settings(services_.registry);
-  // Both language applications ask for the same captions: each is read from the file once.
+  dress::SkinWindow(form, skin_, "Form");
+  dress::SkinForm(form, skin_);
+  const std::string choice = language::StoredChoice(AppSettings(services_.registry));
+  // Both language passes ask for the same captions: each is read from the file once.
   ProfileReadCache language_file(services_.profile);
-  // The language application below gives these two their captions again; with no usable
-  // language file they keep the captions they were designed with.
-  if (!language::UsableLanguage(language_file, app_folder_, language::StoredChoice(settings),
-                                {"1000", "1001"})
-           .empty()) {
-    form["syscmd"].SetCaption("");
-    form["cpucmd"].SetCaption("");
-  }
-
-  ApplyLanguageAndFrameCaptions(language_file, language::StoredChoice(settings));
-
+  ApplyStartLanguage(form, language_file, app_folder_, choice);
   // From here on a failing step is passed over and the next one runs.
   Guarded(&MainWindow::ReadVisualPage);
-  std::string language = language::StoredChoice(settings);
-  if (language.empty()) language = std::string(language::kFallbackLanguage);
-  language::ApplyLanguage(form, language_file, app_folder_, language);
+  dress::ApplyLanguage(form, language_file, app_folder_, choice);
   Guarded(&MainWindow::DisableStartMenuApply);
 }
 
@@ -149,18 +142,6 @@ void MainWindow::Shown() {
   Guarded(&MainWindow::InitialiseMonitor);
   Guarded(&MainWindow::FillDriveFacts);
   Guarded(&MainWindow::RefreshDriveFacts);
-}
-
-// The three frames without a key of their own take their captions from fixed keys, read
-// from the same choice as the first language application (an unset or unusable choice
-// reads "English"; no usable file keeps the design captions).
-void MainWindow::ApplyLanguageAndFrameCaptions(ProfileStore& profile, const std::string& language) {
-  ui::Form& form = *form_;
-  language::ApplyLanguage(form, profile, app_folder_, language);
-  for (const auto& coded : kCodedFrameCaptions) {
-    ui::Control& frame = form[coded.control];
-    frame.SetCaption(language::LookUp(profile, app_folder_, coded.key, language, frame.Caption()));
-  }
 }
 
 void MainWindow::Guarded(void (MainWindow::*step)()) {
@@ -208,32 +189,6 @@ void MainWindow::ShowPage(std::string_view frame) {
   }
 }
 
-// The caption of "syscmd" carries the column's state: ">>" offers to expand it, "<<" to
-// collapse it. The language file decides whether a marker is there at all.
-void MainWindow::ToggleNavigationColumn() {
-  ui::Form& form = *form_;
-  ui::Control& button = form["syscmd"];
-  ui::Control& column = form["Frame1"];
-  ui::Control& cpu = form["cpucmd"];
-  const std::string caption = button.Caption();
-  const auto without_marker = [](const std::string& text) {
-    return text.substr(0, text.size() >= 2 ? text.size() - 2 : 0);
-  };
-  if (caption.find(">>") != std::string::npos) {
-    column.Move(160, button.Rect().height + 320 + 50);
-    column.SetVisible(true);
-    cpu.SetTop(button.Rect().height + 270 + 50 + column.Rect().height + 50);
-    button.SetCaption(without_marker(button.Caption()) + "<<");
-  }
-  if (caption.find("<<") != std::string::npos) {
-    column.Move(240, 3400);
-    column.SetVisible(false);
-    cpu.SetTop(button.Rect().height + button.Rect().top + 50);
-    button.SetCaption(without_marker(button.Caption()) + ">>");
-  }
-  form["SMframe"].SetVisible(false);
-}
-
 void MainWindow::ShowMonitor() {
   form_->SetHeight(kMainHeightExpanded);
   (*form_)["SMframe"].SetVisible(true);
@@ -245,18 +200,6 @@ void MainWindow::OpenSystemHealth() {
   if (const auto reason = pending_close_) {
     pending_close_.reset();
     app_.Unload(*form_, *reason);
-  }
-}
-
-void MainWindow::SwitchTab(std::string_view strip, std::string_view sub_frames) {
-  ui::Form& form = *form_;
-  const int selected = form[strip].SelectedTab();
-  const int tabs = static_cast<int>(form[strip].Items().size());
-  for (int tab = 1; tab <= tabs; ++tab) {
-    ui::Control& page = form.At(sub_frames, tab - 1);
-    page.SetVisible(tab == selected);
-    page.SetEnabled(tab == selected);
-    page.BringToFront();
   }
 }
 
@@ -292,40 +235,7 @@ bool MainWindow::CloseEveryOtherWindow() {
   return all;
 }
 
-// Open windows keep their captions: the main window is translated during its start only.
-void MainWindow::ApplyLanguageChoice() {
-  // Only a plain file name is ever stored: the next start reads that file as a language.
-  const std::string choice = (*form_)["combolng"].Text();
-  if (!language::IsPlainLanguageName(choice)) return;
-  AppSettings settings(services_.registry);
-  const WindowHandle owner = app_.HandleOf(*form_);
-  if (const Status stored = language::StoreChoice(settings, choice); stored != status::kOk) {
-    services_.dialogs.ShowMessage(owner,
-                                  "The language could not be saved:\n\n" +
-                                      services_.environment.ErrorText(stored) + ".",
-                                  {}, mb::kOk | mb::kIconExclamation);
-    return;
-  }
-  services_.dialogs.ShowMessage(owner,
-                                "The language is saved: " + choice +
-                                    ". It takes effect the next time Quill Box starts.",
-                                {}, mb::kOk | mb::kIconInformation);
-}
-
-// Every language file of the languages folder, with the stored choice selected when it is
-// one of them, so the page shows the language in use.
-void MainWindow::FillLanguageList() {
-  ui::Control& list = (*form_)["combolng"];
-  list.ClearItems();
-  const auto languages = language::AvailableLanguages(services_.files, app_folder_);
-  for (const auto& language : languages) list.AddItem(language);
-  const std::string stored = language::StoredChoice(AppSettings(services_.registry));
-  int selected = 0;
-  for (size_t i = 0; i < languages.size(); ++i) {
-    if (text::EqualsNoCase(languages[i], stored)) selected = static_cast<int>(i);
-  }
-  list.SetListIndex(selected);
-}
+void MainWindow::FillLanguageList() { app::FillLanguageList(*form_, services_, app_folder_); }
 
 void MainWindow::DisableStartMenuApply() {
   if (ui::Control* apply = form_->Find("applymenu")) apply->SetEnabled(false);

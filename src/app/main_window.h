@@ -1,6 +1,6 @@
 #pragma once
-// The main window: its start-up sequence, navigation between the pages, the navigation
-// column toggle, the tab strips, the skin's title-bar buttons, and closing.
+// The main window: its start-up sequence, navigation between the pages, the skin's
+// title-bar buttons, and closing. It wires each control to the step that does the work.
 #include <array>
 #include <memory>
 #include <optional>
@@ -10,7 +10,7 @@
 #include "disk/drives_page.h"
 #include "monitor/monitor_page.h"
 #include "platform/services.h"
-#include "skin/skin_form.h"
+#include "skin/skin_instance.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/splash_screen.h"
@@ -35,13 +35,10 @@ class MainWindow {
  private:
   void Load();
   void Shown();
-  void ApplyLanguageAndFrameCaptions(ProfileStore& profile, const std::string& language);
   void Guarded(void (MainWindow::*step)());
   void ShowPage(std::string_view frame);
-  void ToggleNavigationColumn();
   void ShowMonitor();
   void OpenSystemHealth();
-  void SwitchTab(std::string_view strip, std::string_view sub_frames);
   void TitleButton(const std::string& name);
   void OpenHelp();
   void OpenAbout();
@@ -49,7 +46,6 @@ class MainWindow {
   void OpenIcons();
   // False when a window asked to finish its work first: it closes once done.
   bool CloseEveryOtherWindow();
-  void ApplyLanguageChoice();
 
   // A page whose first state is read when it is first shown, not during the start-up.
   struct PageOnShow {

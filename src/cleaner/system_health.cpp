@@ -9,6 +9,7 @@
 #include "cleaner/repair_lock.h"
 #include "cleaner/run_summary.h"
 #include "cleaner/system_health_form.h"
+#include "dress/skin_form.h"
 #include "language/language_catalogue.h"
 #include "platform/app_settings.h"
 
@@ -94,8 +95,8 @@ void SystemHealthWindow::Load() {
       language::LookUp(services_.profile, app_folder, kHealthTitleKey, language);
   form_->SetCaption(title.empty() ? std::string(kTitle) : title);
   skin_.LoadFile(services_.files, app_folder + std::string(skin::kSkinFileName));
-  skin_.ApplyToForm(*form_, "SmallForm");
-  skin::SkinForm(*form_, skin_);
+  dress::SkinWindow(*form_, skin_, "SmallForm");
+  dress::SkinForm(*form_, skin_);
 }
 
 void SystemHealthWindow::SetButtonsEnabled(bool enabled) {

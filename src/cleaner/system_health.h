@@ -8,7 +8,7 @@
 
 #include "cleaner/category.h"
 #include "platform/services.h"
-#include "skin/skin_form.h"
+#include "skin/skin_instance.h"
 #include "ui/application.h"
 #include "ui/form.h"
 

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "skin/small_window.h"
+#include "dress/small_window.h"
 
 namespace qb::customise {
 
@@ -81,7 +81,7 @@ FontsWindow::FontsWindow(ui::Application& app, const Services& services,
 
 void FontsWindow::Load() {
   ui::Form& form = *form_;
-  skin::LoadSmallWindow(form, services_, own_skin_, main_skin_, kFontsTitleKey, "Fonts");
+  dress::LoadSmallWindow(form, services_, own_skin_, main_skin_, kFontsTitleKey, "Fonts");
   FillFontList();
   form["Label1"].SetText(std::string(kPreviewText));
   const auto& fonts = form["lstSystemFonts"].Items();

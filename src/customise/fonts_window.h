@@ -5,7 +5,7 @@
 
 #include "customise/font_install.h"
 #include "platform/services.h"
-#include "skin/skin_form.h"
+#include "skin/skin_instance.h"
 #include "ui/application.h"
 #include "ui/form.h"
 

@@ -5,7 +5,7 @@
 #include "customise/drive_icon.h"
 #include "customise/folder_icon.h"
 #include "customise/icon_conversion.h"
-#include "skin/small_window.h"
+#include "dress/small_window.h"
 #include "registry/shell_refresh.h"
 
 namespace qb::customise {
@@ -70,7 +70,7 @@ IconWindow::IconWindow(Target target, ui::Application& app, const Services& serv
 
 void IconWindow::Load() {
   const bool folder = target_ == Target::Folder;
-  skin::LoadSmallWindow(*form_, services_, own_skin_, main_skin_, folder ? kFolderTitleKey : kDriveTitleKey,
+  dress::LoadSmallWindow(*form_, services_, own_skin_, main_skin_, folder ? kFolderTitleKey : kDriveTitleKey,
                   folder ? "Change folder icon" : "Change drive icon");
   FillDrives();
 }

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "platform/services.h"
-#include "skin/skin_form.h"
+#include "skin/skin_instance.h"
 #include "ui/application.h"
 #include "ui/form.h"
 

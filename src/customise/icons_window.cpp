@@ -1,6 +1,6 @@
 #include "customise/icons_window.h"
 
-#include "skin/small_window.h"
+#include "dress/small_window.h"
 
 namespace qb::customise {
 
@@ -24,7 +24,7 @@ IconsWindow::IconsWindow(ui::Application& app, const Services& services,
   form["Command1"].on_click = [this] { Next(); };
 }
 
-void IconsWindow::Load() { skin::LoadSmallWindow(*form_, services_, own_skin_, main_skin_, kIconsTitleKey, "Icons"); }
+void IconsWindow::Load() { dress::LoadSmallWindow(*form_, services_, own_skin_, main_skin_, kIconsTitleKey, "Icons"); }
 
 void IconsWindow::Next() {
   if ((*form_)["drive1"].Value() == 1) Open(drive_, IconWindow::Target::Drive);

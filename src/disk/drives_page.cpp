@@ -4,7 +4,7 @@
 
 #include "disk/defragmenter.h"
 #include "disk/size_text.h"
-#include "monitor/windows_version.h"
+#include "platform/windows_version.h"
 #include "platform/text.h"
 
 namespace qb::disk {
@@ -145,7 +145,7 @@ void DrivesPage::Format() {
 }
 
 void DrivesPage::Defragment() {
-  const std::string version = monitor::GetWindowsVersion(services_.system, services_.dialogs);
+  const std::string version = GetWindowsVersion(services_.system, services_.dialogs);
   const auto candidates =
       DefragmenterCandidates(version, services_.environment.WindowsFolder());
   std::string reason = "It was not found on this computer.";

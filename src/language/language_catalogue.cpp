@@ -8,21 +8,9 @@ namespace {
 // Returned for a key the file does not hold; no caption is this text.
 constexpr std::string_view kAbsent = "\x01\x02qb-absent\x02\x01";
 
-bool Holds(ProfileStore& profile, const std::string& file, std::string_view key) {
-  return profile.GetString(file, kSection, key, kAbsent, kLookupBufferChars) != kAbsent;
-}
-
 bool HoldsAny(ProfileStore& profile, const std::string& file, const std::vector<std::string>& keys) {
-  return std::any_of(keys.begin(), keys.end(), [&](const std::string& key) { return Holds(profile, file, key); });
-}
-
-std::vector<std::string> KeysOf(const ui::Form& form) {
-  std::vector<std::string> keys;
-  for (const auto& control : form.Controls()) {
-    if (control->Tag().empty() || !ui::HasCaption(control->Kind())) continue;
-    if (std::find(keys.begin(), keys.end(), control->Tag()) == keys.end()) keys.push_back(control->Tag());
-  }
-  return keys;
+  return std::any_of(keys.begin(), keys.end(),
+                     [&](const std::string& key) { return ReadCaption(profile, file, key).has_value(); });
 }
 
 }  // namespace
@@ -33,6 +21,13 @@ std::string LanguageFilePath(std::string_view app_folder, std::string_view langu
   path += language;
   path += ".ini";
   return path;
+}
+
+std::optional<std::string> ReadCaption(ProfileStore& profile, std::string_view file,
+                                       std::string_view key) {
+  std::string text = profile.GetString(file, kSection, key, kAbsent, kLookupBufferChars);
+  if (text == kAbsent) return std::nullopt;
+  return text;
 }
 
 bool IsPlainLanguageName(std::string_view language) {
@@ -60,18 +55,6 @@ std::string LookUp(ProfileStore& profile, std::string_view app_folder, std::stri
   const std::string usable = UsableLanguage(profile, app_folder, language, {std::string(key)});
   if (usable.empty()) return std::string(design);
   return profile.GetString(LanguageFilePath(app_folder, usable), kSection, key, "", kLookupBufferChars);
-}
-
-void ApplyLanguage(ui::Form& form, ProfileStore& profile, std::string_view app_folder,
-                   std::string_view language) {
-  const std::string usable = UsableLanguage(profile, app_folder, language, KeysOf(form));
-  if (usable.empty()) return;
-  const std::string file = LanguageFilePath(app_folder, usable);
-  for (const auto& control : form.Controls()) {
-    if (control->Tag().empty() || !ui::HasCaption(control->Kind())) continue;
-    const std::string text = profile.GetString(file, kSection, control->Tag(), kAbsent, kLookupBufferChars);
-    if (text != kAbsent) control->SetCaption(text);
-  }
 }
 
 std::string StoredChoice(const AppSettings& settings) {

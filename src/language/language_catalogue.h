@@ -2,13 +2,13 @@
 // Captions from language files: "<application folder>\languages\<name>.ini", section
 // "Vorlix", one key per language key (the decimal number in a control's Tag).
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/app_settings.h"
 #include "platform/profile.h"
-#include "ui/form.h"
 
 namespace qb::language {
 
@@ -21,6 +21,11 @@ inline constexpr std::string_view kFallbackLanguage = "English";
 inline constexpr size_t kMaxLanguageNameLength = 64;
 
 std::string LanguageFilePath(std::string_view app_folder, std::string_view language);
+
+// The caption for key in the language file at file; nullopt when the file does not hold the
+// key (an empty value is a caption of its own).
+std::optional<std::string> ReadCaption(ProfileStore& profile, std::string_view file,
+                                       std::string_view key);
 
 // A language name is a plain file name: not empty, no folder separators, no drive, not "."
 // or "..", no characters Windows refuses in file names, at most kMaxLanguageNameLength.
@@ -37,12 +42,6 @@ std::string UsableLanguage(ProfileStore& profile, std::string_view app_folder,
 // when no usable language file holds the key.
 std::string LookUp(ProfileStore& profile, std::string_view app_folder, std::string_view key,
                    std::string_view language, std::string_view design = "");
-
-// Sets the caption of every control that has a language key and a caption, in collection
-// order, from the usable language for the form's keys. A key the file does not hold, or no
-// usable file at all, leaves the control's caption as it is.
-void ApplyLanguage(ui::Form& form, ProfileStore& profile, std::string_view app_folder,
-                   std::string_view language);
 
 // The language the user chose on the Language page; empty when none was stored.
 std::string StoredChoice(const AppSettings& settings);

@@ -8,7 +8,7 @@
 #include "monitor/figures.h"
 #include "monitor/firmware_info.h"
 #include "monitor/processor_speed.h"
-#include "monitor/windows_version.h"
+#include "platform/windows_version.h"
 
 namespace qb::monitor {
 

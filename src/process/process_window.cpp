@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "dress/skin_form.h"
 #include "language/language_catalogue.h"
 #include "platform/app_settings.h"
 #include "platform/text.h"
@@ -66,8 +67,8 @@ void ProcessWindow::Load() {
   listed_once_ = false;
   Display();
   own_skin_.LoadFile(services_.files, app_folder + std::string(skin::kSkinFileName));
-  own_skin_.ApplyToForm(*form_, "SmallForm");
-  skin::SkinForm(*form_, main_skin_);
+  dress::SkinWindow(*form_, own_skin_, "SmallForm");
+  dress::SkinForm(*form_, main_skin_);
 }
 
 void ProcessWindow::Display() {

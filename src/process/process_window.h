@@ -9,7 +9,7 @@
 
 #include "errorlog/error_log.h"
 #include "platform/services.h"
-#include "skin/skin_form.h"
+#include "skin/skin_instance.h"
 #include "ui/application.h"
 #include "ui/form.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "skin/small_window.h"
+#include "dress/small_window.h"
 
 namespace qb::tweaks {
 
@@ -55,7 +55,7 @@ SystemColoursWindow::SystemColoursWindow(ui::Application& app, const Services& s
 
 void SystemColoursWindow::Load() {
   ui::Form& form = *form_;
-  skin::LoadSmallWindow(form, services_, own_skin_, main_skin_, kSystemColoursTitleKey, form.Caption());
+  dress::LoadSmallWindow(form, services_, own_skin_, main_skin_, kSystemColoursTitleKey, form.Caption());
   std::vector<std::string> items;
   for (const auto& element : kScreenElements) items.emplace_back(element.text);
   form["List1"].SetItems(std::move(items));

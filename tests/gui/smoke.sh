@@ -42,8 +42,24 @@ done
 [ $shown -eq 0 ] || fail "the Explorer frame did not become visible"
 echo "smoke: the Explorer frame is visible"
 
-sleep 1  # let the page paint before the picture is taken
+# The picture is kept once the window is on the screen and the screen has settled: two
+# captures in a row with the same pixels (the page has finished painting).
+for _ in $(seq 1 100); do
+  xwininfo -name "$title" 2>/dev/null | grep -q "IsViewable" && break
+  sleep 0.1
+done
 import -window root "$shots/smoke.png" || fail "screenshot failed"
+settled=1
+for _ in $(seq 1 50); do
+  import -window root "$shots/smoke-next.png" || fail "screenshot failed"
+  if cmp -s <(convert "$shots/smoke.png" rgb:-) <(convert "$shots/smoke-next.png" rgb:-); then
+    settled=0
+    break
+  fi
+  mv "$shots/smoke-next.png" "$shots/smoke.png"
+done
+rm -f "$shots/smoke-next.png"
+[ $settled -eq 0 ] || fail "the screen never settled for the screenshot"
 echo "smoke: screenshot $shots/smoke.png"
 
 probe close "$title" || fail "could not ask the window to close"

@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "dress/form_language.h"
 #include "platform/memory/memory_profile.h"
 #include "platform/memory/memory_registry.h"
 
 namespace qb::language {
 namespace {
+
+// The language pass over a window is where a choice's fallbacks show.
+using dress::ApplyLanguage;
 
 constexpr const char* kFolder = "C:\\App";
 

@@ -10,6 +10,8 @@
 #include <sstream>
 
 #include "app/window_catalogue.h"
+#include "dress/form_language.h"
+#include "dress/skin_form.h"
 #include "language/language_catalogue.h"
 #include "language/language_list.h"
 #include "platform/win32/scoped.h"
@@ -17,7 +19,6 @@
 #include "platform/win32/win32_environment.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_profile.h"
-#include "skin/skin_form.h"
 #include "ui/win32/skin_painter.h"
 #include "win32/view_fixture.h"
 
@@ -86,7 +87,7 @@ class CaptionFitTest : public testing::ViewTest {
     const std::string file_language = pseudo ? "English" : std::string(language);
     std::vector<Control*> translated;
     if (design.controls_translated) {
-      language::ApplyLanguage(form, profile_, folder_, file_language);
+      dress::ApplyLanguage(form, profile_, folder_, file_language);
       for (const auto& control : form.Controls()) {
         if (!control->Tag().empty()) translated.push_back(control.get());
       }
@@ -160,8 +161,8 @@ class CaptionFitTest : public testing::ViewTest {
       forms_.push_back(design.create());
       Form& form = *forms_.back();
       Translate(form, design, language);
-      skin_.ApplyToForm(form, design.element);
-      skin::SkinForm(form, skin_);
+      dress::SkinWindow(form, skin_, design.element);
+      dress::SkinForm(form, skin_);
       app_.Show(form);
       EXPECT_NE(Hwnd(form), nullptr) << design.name;
       ShowEveryContainer(form);
@@ -217,7 +218,7 @@ TEST_F(CaptionFitTest, ACaptionWithoutRoomIsFound) {
   form.Add({.name = "Frame1", .kind = ControlKind::Frame,
             .caption = "Entr\u00e9es de d\u00e9sinstallation dans le Registre", .rect = {2400, 120, 1500, 1200}});
   form.Add({.name = "Label1", .kind = ControlKind::SkinLabel, .caption = "Short", .rect = {2400, 1500, 1500, 255}});
-  skin::SkinForm(form, skin_);
+  dress::SkinForm(form, skin_);
   for (int dpi : {96, 144}) {
     host_.Dpi().SetOverride(dpi);
     app_.Show(form);

@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "dress/form_language.h"
 #include "language/language_catalogue.h"
 #include "language/language_list.h"
 #include "platform/win32/win32_environment.h"
@@ -16,6 +17,8 @@
 
 namespace qb::language {
 namespace {
+
+using dress::ApplyLanguage;
 
 class Win32LanguageTest : public ::testing::Test {
  protected:

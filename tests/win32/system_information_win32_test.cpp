@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "monitor/windows_version.h"
+#include "platform/windows_version.h"
 #include "platform/memory/memory_services.h"
 #include "platform/win32/win32_system_information.h"
 
@@ -48,7 +48,7 @@ TEST(Win32SystemInformation, VersionNamesAndTimesAreThere) {
   EXPECT_EQ(reported.major, actual.major);
   EXPECT_EQ(reported.minor, actual.minor);
   MemoryDialogs dialogs;
-  EXPECT_EQ(monitor::GetWindowsVersion(system, dialogs).rfind("Windows NT, version: ", 0), 0u);
+  EXPECT_EQ(GetWindowsVersion(system, dialogs).rfind("Windows NT, version: ", 0), 0u);
   EXPECT_TRUE(dialogs.Messages().empty());
 
   EXPECT_GE(system.ProcessorCount(), 1);

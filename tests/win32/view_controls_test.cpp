@@ -2,6 +2,7 @@
 // events, once each way.
 #include "win32/view_fixture.h"
 
+#include "platform/win32/scoped.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_file_system.h"
 
@@ -124,9 +125,14 @@ TEST_P(ViewControls, EveryKindIsCreatedAndPaints) {
       EXPECT_TRUE(IsWindow(Hwnd(*control))) << KindName(control->Kind());
     }
   }
-  // Every window paints now, through the skin painter or the system.
-  EXPECT_TRUE(RedrawWindow(Hwnd(form), nullptr, nullptr,
-                           RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW));
+  // Every window paints now, through the skin painter or the system: right of the controls,
+  // the frame shows its own face, the skin's or the system's button face.
+  RedrawWindow(Hwnd(form), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RECT inside{};
+  GetClientRect(Hwnd(frame), &inside);
+  const qb::win32::ScopedWindowDc dc(Hwnd(frame));
+  const COLORREF face = GetParam() ? RGB(236, 242, 250) : GetSysColor(COLOR_BTNFACE);
+  EXPECT_EQ(GetPixel(dc.Get(), inside.right - 12, inside.bottom / 2), face);
 }
 
 INSTANTIATE_TEST_SUITE_P(PlainAndSkinned, ViewControls, ::testing::Bool());

@@ -6,7 +6,9 @@ namespace qb::ui::win32::testing {
 namespace {
 
 TEST_F(ViewTest, TwipsBecomePixelsAtTheOverriddenDpi) {
-  for (const int dpi : {96, 144}) {
+  // A form 6000 twips wide, at 96 and at 144 pixels per inch.
+  const struct { int dpi; int form_width; } cases[] = {{96, 400}, {144, 600}};
+  for (const auto [dpi, form_width] : cases) {
     host_.Dpi().SetOverride(dpi);
     Form& form = NewForm("dpi" + std::to_string(dpi));
     auto& button = form.Add({.name = "b", .kind = ControlKind::CommandButton, .rect = {1440, 720, 1440, 360}});
@@ -18,7 +20,7 @@ TEST_F(ViewTest, TwipsBecomePixelsAtTheOverriddenDpi) {
     EXPECT_EQ(place.bottom - place.top, dpi / 4);
     RECT outer{};
     GetWindowRect(Hwnd(form), &outer);
-    EXPECT_EQ(outer.right - outer.left, TwipsToPixels(6000, dpi));
+    EXPECT_EQ(outer.right - outer.left, form_width);
     app_.Unload(form);
   }
 }
@@ -36,12 +38,12 @@ TEST_F(ViewTest, ControlsOnASkinnedFormSitBelowItsTitleBar) {
                           .rect = {100, 300, 2000, 300}});
   inner.SetSkinElement("check");
   app_.Show(form);
-  EXPECT_EQ(PlaceOf(Hwnd(button)).top, 24 * 144 / 96);
-  EXPECT_EQ(PlaceOf(Hwnd(inner)).top, 300 * 144 / 1440);  // inside a frame: no title bar
+  EXPECT_EQ(PlaceOf(Hwnd(button)).top, 36);  // under a title bar 24 pixels high at 96 DPI
+  EXPECT_EQ(PlaceOf(Hwnd(inner)).top, 30);  // inside a frame: no title bar
   EXPECT_FALSE(GetWindowLongPtrW(Hwnd(form), GWL_STYLE) & WS_CAPTION);
   RECT outer{};
   GetWindowRect(Hwnd(form), &outer);
-  EXPECT_EQ(outer.bottom - outer.top, TwipsToPixels(4000, 144));  // the title bar is inside
+  EXPECT_EQ(outer.bottom - outer.top, 400);  // 4000 twips: the title bar is inside
 
   host_.SetSkin(nullptr);  // back to the system's frame; the button still works
   EXPECT_TRUE(GetWindowLongPtrW(Hwnd(form), GWL_STYLE) & WS_CAPTION);

@@ -1,7 +1,5 @@
 #include "ui/win32/form_window.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 
 #include "platform/win32/wide.h"
@@ -136,41 +134,10 @@ ControlView* FormWindow::ViewOf(const Control& control) const {
 
 const skin::ElementStyle* FormWindow::FormStyle() const { return StyleOf(form_.SkinElement()); }
 
-bool FormWindow::HasSkinTitle() const {
-  const skin::ElementStyle* style = FormStyle();
-  return style && style->title_height > 0;
-}
-
-int FormWindow::TitleHeight() const {
-  return HasSkinTitle() ? CurrentDpi().Scale(FormStyle()->title_height) : 0;
-}
-
 DWORD FormWindow::FrameStyle() const {
   const DWORD common = WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;
   return HasSkinTitle() ? WS_POPUP | common : WS_OVERLAPPED | WS_CAPTION | common;
 }
-
-std::vector<std::string> FormWindow::TitleButtonNames() const {
-  if (!form_.TitleButtons().empty()) return form_.TitleButtons();
-  const skin::ElementStyle* style = FormStyle();
-  return style ? style->title_buttons : std::vector<std::string>{};
-}
-
-TitleBarLayout FormWindow::TitleLayout() const {
-  RECT client{};
-  GetClientRect(Handle(), &client);
-  const Dpi dpi = CurrentDpi();
-  const int height = TitleHeight();
-  const TitleBarMetrics metrics{height, std::max(8, height * 2 / 3), dpi.Scale(4), dpi.Scale(6)};
-  return LayOutTitleBar(client.right, TitleButtonNames().size(), metrics);
-}
-
-int FormWindow::TitleButtonUnder(POINT point) const {
-  if (!HasSkinTitle() || point.y >= TitleHeight()) return -1;
-  return TitleButtonAt(TitleLayout(), point.x, point.y);
-}
-
-void FormWindow::TitleButtonClicked(const std::string& name) { host_.TitleButtonClicked(form_, name); }
 
 void FormWindow::CreateView(Control& control) {
   auto view = ControlView::Make(*this, control);
@@ -290,80 +257,15 @@ void FormWindow::FormChanged(Form& form, FormProperty property) {
   }
 }
 
-void FormWindow::InvalidateTitle() {
-  if (!HasSkinTitle()) return;
-  RECT client{};
-  GetClientRect(Handle(), &client);
-  client.bottom = TitleHeight();
-  InvalidateRect(Handle(), &client, FALSE);
-}
-
 void FormWindow::Paint(HDC dc, const RECT& client) {
   const skin::ElementStyle* style = FormStyle();
   if (!style) {
     FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
     return;
   }
-  const int title_height = TitleHeight();
-  const Dpi dpi = CurrentDpi();
-  const skin::ElementStyle& look = *style;
-  SkinPainter painter(dc, look, dpi, FontFor(style));
-  painter.WindowFrame(client, title_height);
-  if (title_height == 0) return;
-  const TitleBarLayout layout = TitleLayout();
-  const std::vector<std::string> names = TitleButtonNames();
-  std::vector<TitleButtonLook> buttons;
-  for (std::size_t i = 0; i < names.size() && i < layout.buttons.size(); ++i) {
-    const int index = static_cast<int>(i);
-    const ButtonState state = index == pressed_button_ && index == hot_button_ ? ButtonState::Pressed
-                              : index == hot_button_                           ? ButtonState::Hot
-                                                                               : ButtonState::Normal;
-    buttons.push_back({names[i], layout.buttons[i], state});
-  }
-  // The caption in the bold face of the element's font.
-  const FontSpec bold{qb::win32::Wide(look.font_face), look.font_points + 1, true};
-  SkinPainter title_painter(dc, look, dpi, host_.Fonts().Get(bold, dpi.Value()));
-  title_painter.TitleBar(RECT{client.left, client.top, client.right, client.top + title_height},
-                         qb::win32::Wide(form_.Caption()), buttons, active_);
-}
-
-std::optional<LRESULT> FormWindow::OnMouseMove(const MouseEvent& event) {
-  const int under = TitleButtonUnder(event.point);
-  if (under != hot_button_) {
-    hot_button_ = under;
-    InvalidateTitle();
-  }
-  if (under >= 0) TrackMouseLeave(Handle());
-  return std::nullopt;
-}
-
-std::optional<LRESULT> FormWindow::OnMouseLeave() {
-  if (hot_button_ >= 0 && pressed_button_ < 0) {
-    hot_button_ = -1;
-    InvalidateTitle();
-  }
-  return std::nullopt;
-}
-
-std::optional<LRESULT> FormWindow::OnLeftButtonDown(const MouseEvent& event) {
-  const int under = TitleButtonUnder(event.point);
-  if (under < 0) return std::nullopt;
-  pressed_button_ = hot_button_ = under;
-  SetCapture(Handle());
-  InvalidateTitle();
-  return 0;
-}
-
-std::optional<LRESULT> FormWindow::OnLeftButtonUp(const MouseEvent& event) {
-  if (pressed_button_ < 0) return std::nullopt;
-  const int pressed = std::exchange(pressed_button_, -1);
-  ReleaseCapture();
-  InvalidateTitle();
-  const std::vector<std::string> names = TitleButtonNames();
-  if (TitleButtonUnder(event.point) == pressed && pressed < static_cast<int>(names.size())) {
-    TitleButtonClicked(names[pressed]);
-  }
-  return 0;
+  SkinPainter painter(dc, *style, CurrentDpi(), FontFor(style));
+  painter.WindowFrame(client, TitleHeight());
+  if (TitleHeight() > 0) PaintTitleBar(dc, client);
 }
 
 std::optional<LRESULT> FormWindow::OnTimer(UINT_PTR id) {
@@ -373,14 +275,6 @@ std::optional<LRESULT> FormWindow::OnTimer(UINT_PTR id) {
       return 0;
     }
   }
-  return std::nullopt;
-}
-
-std::optional<LRESULT> FormWindow::OnHitTest(LPARAM lparam) {
-  if (!HasSkinTitle()) return std::nullopt;
-  POINT point{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
-  ScreenToClient(Handle(), &point);
-  if (point.y >= 0 && point.y < TitleHeight() && TitleButtonUnder(point) < 0) return HTCAPTION;
   return std::nullopt;
 }
 

@@ -94,6 +94,7 @@ class FormWindow : public Window, public FormObserver {
   std::optional<LRESULT> OnHitTest(LPARAM lparam);
   std::optional<LRESULT> OnDpiChanged(WPARAM wparam, LPARAM lparam);
   void InvalidateTitle();
+  void PaintTitleBar(HDC dc, const RECT& client);
 
   WindowHost& host_;
   Form& form_;

@@ -1,64 +1,12 @@
 #include "ui/win32/skin_painter.h"
 
 #include <algorithm>
-#include <cctype>
 
-#include "ui/win32/gdiplus_headers.h"
 #include "ui/win32/palette.h"
+#include "ui/win32/skin_shapes.h"
 
 namespace qb::ui::win32 {
 namespace {
-
-constexpr skin::Color kWhite{255, 255, 255};
-constexpr skin::Color kBlack{0, 0, 0};
-
-Gdiplus::Color ToGdiplus(skin::Color color, BYTE alpha = 255) {
-  return Gdiplus::Color(alpha, color.r, color.g, color.b);
-}
-
-Gdiplus::RectF ToRectF(const RECT& rect, float inset) {
-  return Gdiplus::RectF(rect.left + inset, rect.top + inset,
-                        std::max(0.0f, rect.right - rect.left - 2 * inset - 1),
-                        std::max(0.0f, rect.bottom - rect.top - 2 * inset - 1));
-}
-
-// A rectangle with rounded corners; only the top ones when top_only is set (tabs).
-void AddRoundedRect(Gdiplus::GraphicsPath& path, const Gdiplus::RectF& rect, float radius,
-                    bool top_only = false) {
-  const float diameter = std::min({radius * 2, rect.Width, rect.Height});
-  if (diameter < 1.0f) {
-    path.AddRectangle(rect);
-    return;
-  }
-  const float right = rect.X + rect.Width - diameter;
-  const float bottom = rect.Y + rect.Height - diameter;
-  path.AddArc(rect.X, rect.Y, diameter, diameter, 180, 90);
-  path.AddArc(right, rect.Y, diameter, diameter, 270, 90);
-  if (top_only) {
-    path.AddLine(rect.X + rect.Width, rect.Y + rect.Height, rect.X, rect.Y + rect.Height);
-  } else {
-    path.AddArc(right, bottom, diameter, diameter, 0, 90);
-    path.AddArc(rect.X, bottom, diameter, diameter, 90, 90);
-  }
-  path.CloseFigure();
-}
-
-class SmoothGraphics {
- public:
-  explicit SmoothGraphics(HDC dc) : graphics_(dc) {
-    graphics_.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
-    graphics_.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
-  }
-  Gdiplus::Graphics* operator->() { return &graphics_; }
-
- private:
-  Gdiplus::Graphics graphics_;
-};
-
-struct Colors {
-  skin::Color top;
-  skin::Color bottom;
-};
 
 Colors FaceFor(const skin::ElementStyle& style, ButtonState state) {
   switch (state) {
@@ -284,123 +232,6 @@ CaptionPlace SkinPainter::PlaceFor(CaptionKind kind, const RECT& rect) const {
       break;
   }
   return {rect, DT_LEFT | DT_TOP | DT_WORDBREAK};
-}
-
-void SkinPainter::TabStrip(const RECT& client, const std::vector<RECT>& tabs,
-                           const std::vector<std::wstring>& captions, int selected, int hot,
-                           bool enabled) const {
-  const float line = LineWidth();
-  const int radius = dpi_.Scale(std::max(style_.corner_radius, 3));
-  int tabs_bottom = client.top;
-  for (const RECT& tab : tabs) tabs_bottom = std::max<int>(tabs_bottom, tab.bottom);
-  const RECT page{client.left, tabs_bottom - static_cast<int>(line), client.right, client.bottom};
-  {
-    SmoothGraphics graphics(dc_);
-    Gdiplus::GraphicsPath path;
-    AddRoundedRect(path, ToRectF(page, line / 2), static_cast<float>(radius));
-    Gdiplus::SolidBrush body(ToGdiplus(style_.face_top));
-    graphics->FillPath(&body, &path);
-    Gdiplus::Pen pen(ToGdiplus(style_.border), line);
-    graphics->DrawPath(&pen, &path);
-  }
-  for (std::size_t i = 0; i < tabs.size(); ++i) {
-    const bool is_selected = static_cast<int>(i) == selected;
-    RECT tab = tabs[i];
-    if (is_selected) tab.top -= dpi_.Scale(2);
-    const Colors face = is_selected ? Colors{Mix(style_.face_top, kWhite, 120), style_.face_top}
-                        : static_cast<int>(i) == hot ? Colors{style_.hot_top, style_.hot_bottom}
-                                                     : Colors{style_.face_top, style_.face_bottom};
-    {
-      SmoothGraphics graphics(dc_);
-      Gdiplus::GraphicsPath path;
-      Gdiplus::RectF shape = ToRectF(tab, line / 2);
-      shape.Height += line;  // reaches the page's top line
-      AddRoundedRect(path, shape, static_cast<float>(radius), true);
-      Gdiplus::LinearGradientBrush brush(Gdiplus::PointF(0, shape.Y - 1),
-                                         Gdiplus::PointF(0, shape.Y + shape.Height + 1),
-                                         ToGdiplus(face.top), ToGdiplus(face.bottom));
-      graphics->FillPath(&brush, &path);
-      Gdiplus::Pen pen(ToGdiplus(is_selected ? style_.accent : style_.border), line);
-      graphics->DrawPath(&pen, &path);
-      if (is_selected) {
-        // Open the selected tab into the page below it.
-        Gdiplus::Pen body(ToGdiplus(style_.face_top), line * 2);
-        graphics->DrawLine(&body, shape.X + line, shape.Y + shape.Height, shape.X + shape.Width - line,
-                           shape.Y + shape.Height);
-      }
-    }
-    if (i < captions.size()) {
-      Text(tab, captions[i], TextColor(enabled), DT_CENTER | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
-    }
-  }
-}
-
-void SkinPainter::WindowFrame(const RECT& client, int title_height) const {
-  RECT body = client;
-  body.top += title_height;
-  Fill(body, BodyColor(style_));
-  HBRUSH border = CreateSolidBrush(ToColorRef(style_.border));
-  if (border) {
-    FrameRect(dc_, &client, border);
-    DeleteObject(border);
-  }
-}
-
-void SkinPainter::TitleBar(const RECT& bar, std::wstring_view caption,
-                           const std::vector<TitleButtonLook>& buttons, bool active) const {
-  const skin::Color top = active ? style_.title_top : Mix(style_.title_top, style_.face_top, 150);
-  const skin::Color bottom = active ? style_.title_bottom : Mix(style_.title_bottom, style_.face_top, 150);
-  {
-    SmoothGraphics graphics(dc_);
-    graphics->SetSmoothingMode(Gdiplus::SmoothingModeNone);
-    const Gdiplus::RectF area(static_cast<float>(bar.left), static_cast<float>(bar.top),
-                              static_cast<float>(bar.right - bar.left), static_cast<float>(bar.bottom - bar.top));
-    Gdiplus::LinearGradientBrush face(Gdiplus::PointF(0, area.Y - 1), Gdiplus::PointF(0, area.Y + area.Height + 1),
-                                      ToGdiplus(top), ToGdiplus(bottom));
-    graphics->FillRectangle(&face, area);
-    Gdiplus::LinearGradientBrush sheen(Gdiplus::PointF(0, area.Y - 1), Gdiplus::PointF(0, area.Y + area.Height / 2 + 1),
-                                       ToGdiplus(kWhite, 90), ToGdiplus(kWhite, 10));
-    graphics->FillRectangle(&sheen, area.X, area.Y, area.Width, area.Height / 2);
-  }
-  int caption_right = bar.right - dpi_.Scale(8);
-  for (const TitleButtonLook& button : buttons) caption_right = std::min(caption_right, button.rect.left);
-  const RECT caption_area{bar.left + dpi_.Scale(10), bar.top, caption_right - dpi_.Scale(6), bar.bottom};
-  Text(caption_area, caption, ToColorRef(style_.title_text),
-       DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
-  for (const TitleButtonLook& button : buttons) TitleGlyph(button);
-}
-
-void SkinPainter::TitleGlyph(const TitleButtonLook& button) const {
-  const RECT rect{button.rect.left, button.rect.top, button.rect.Right(), button.rect.Bottom()};
-  const Colors face = button.state == ButtonState::Pressed ? Colors{style_.pressed_top, style_.pressed_bottom}
-                      : button.state == ButtonState::Hot   ? Colors{style_.hot_top, style_.hot_bottom}
-                        : Colors{Mix(style_.title_top, kWhite, 70), Mix(style_.title_bottom, kWhite, 30)};
-  Glass(rect, button.rect.width / 2, face.top, face.bottom, Mix(style_.title_bottom, kBlack, 70));
-  const skin::Color ink = button.state == ButtonState::Normal ? style_.title_text : style_.text;
-  if (button.name == "close" || button.name == "minimize") {
-    SmoothGraphics graphics(dc_);
-    Gdiplus::Pen pen(ToGdiplus(ink), std::max(1.5f, dpi_.Value() / 96.0f * 1.6f));
-    pen.SetStartCap(Gdiplus::LineCapRound);
-    pen.SetEndCap(Gdiplus::LineCapRound);
-    const float cx = rect.left + (rect.right - rect.left) / 2.0f;
-    const float cy = rect.top + (rect.bottom - rect.top) / 2.0f;
-    const float r = (rect.right - rect.left) * 0.2f;
-    if (button.name == "close") {
-      graphics->DrawLine(&pen, cx - r, cy - r, cx + r, cy + r);
-      graphics->DrawLine(&pen, cx - r, cy + r, cx + r, cy - r);
-    } else {
-      graphics->DrawLine(&pen, cx - r, cy + r * 0.6f, cx + r, cy + r * 0.6f);
-    }
-    return;
-  }
-  // Any other button shows a letter: "?" for help, "i" for about, else its initial.
-  const std::wstring letter =
-      button.name == "help"    ? L"?"
-      : button.name == "about" ? L"i"
-      : button.name.empty()    ? L""
-                               : std::wstring(1, static_cast<wchar_t>(std::toupper(
-                                                     static_cast<unsigned char>(button.name[0]))));
-  Text(rect, letter, ToColorRef(ink), DT_CENTER | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
 }  // namespace qb::ui::win32

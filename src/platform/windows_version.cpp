@@ -1,8 +1,8 @@
-#include "monitor/windows_version.h"
+#include "platform/windows_version.h"
 
 #include <string_view>
 
-namespace qb::monitor {
+namespace qb {
 
 namespace {
 
@@ -101,4 +101,4 @@ std::string GetWindowsVersion(SystemInformation& system, Dialogs& dialogs) {
   return WindowsVersionText(version);
 }
 
-}  // namespace qb::monitor
+}  // namespace qb

@@ -6,7 +6,7 @@
 #include "platform/dialogs.h"
 #include "platform/system_information.h"
 
-namespace qb::monitor {
+namespace qb {
 
 // The product a version belongs to ("Windows 11", "Windows Server 2019", "Windows 98");
 // empty for a version this program does not know.
@@ -20,4 +20,4 @@ std::string WindowsVersionText(const OsVersion& version);
 // setting makes up. When the system cannot say, an error box tells so and the text is empty.
 std::string GetWindowsVersion(SystemInformation& system, Dialogs& dialogs);
 
-}  // namespace qb::monitor
+}  // namespace qb

@@ -1,5 +1,5 @@
 // Every small window takes its title and captions from the chosen language file as it loads.
-#include "skin/small_window.h"
+#include "dress/small_window.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include "tweaks/system_colours_window.h"
 #include "ui/headless_host.h"
 
-namespace qb::skin {
+namespace qb::dress {
 namespace {
 
 TEST(SmallWindow, TitleAndCaptionsComeFromTheLanguageFile) {
@@ -23,7 +23,7 @@ TEST(SmallWindow, TitleAndCaptionsComeFromTheLanguageFile) {
   ui::HeadlessHost host;
   ui::Application app{host};
   host.Attach(app);
-  SkinInstance main_skin;
+  skin::SkinInstance main_skin;
   const Services services = machine.services();
   using Target = customise::IconWindow::Target;
   customise::FontsWindow fonts(app, services, main_skin);
@@ -52,4 +52,4 @@ TEST(SmallWindow, TitleAndCaptionsComeFromTheLanguageFile) {
 }
 
 }  // namespace
-}  // namespace qb::skin
+}  // namespace qb::dress

@@ -4,14 +4,14 @@
 #include <string_view>
 
 #include "platform/services.h"
-#include "skin/skin_form.h"
+#include "skin/skin_instance.h"
 #include "ui/form.h"
 
-namespace qb::skin {
+namespace qb::dress {
 
 // own_skin receives the skin file read for this window; main_skin skins its controls.
-void LoadSmallWindow(ui::Form& form, const Services& services, SkinInstance& own_skin,
-                     const SkinInstance& main_skin, std::string_view title_key,
+void LoadSmallWindow(ui::Form& form, const Services& services, skin::SkinInstance& own_skin,
+                     const skin::SkinInstance& main_skin, std::string_view title_key,
                      std::string_view fallback_title);
 
-}  // namespace qb::skin
+}  // namespace qb::dress

@@ -1,10 +1,10 @@
-#include "monitor/windows_version.h"
+#include "platform/windows_version.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/memory/memory_machine.h"
 
-namespace qb::monitor {
+namespace qb {
 namespace {
 
 constexpr uint8_t kWorkstation = product_type::kWorkstation;
@@ -73,4 +73,4 @@ TEST(WindowsVersion, UnknownVersionShowsTheErrorAndGivesNothing) {
 }
 
 }  // namespace
-}  // namespace qb::monitor
+}  // namespace qb
