@@ -33,8 +33,11 @@ struct ScanResult {
   std::vector<Removal> removals;
   // In step with removals: the path that was found missing, empty where none is tested.
   std::vector<std::string> tested;
-  size_t unreadable = 0;       // items that could not be read, left in place
-  size_t skipped_folders = 0;  // folders that could not be listed, left unsearched
+  size_t unreadable = 0;                     // items that could not be read, left in place
+  std::vector<std::string> skipped_folders;  // folders that could not be listed, left unsearched
+  // Why the drive or folder to search could not be listed at all (a drive that is not there
+  // or holds no medium, a folder that is missing): nothing was searched, so nothing is known.
+  Status search_failed = status::kOk;
 };
 
 struct ScanContext {

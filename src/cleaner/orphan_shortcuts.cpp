@@ -38,7 +38,12 @@ void CollectShortcuts(ScanContext& context, const std::string& root, ScanResult&
     std::vector<FileEntry> entries;
     const Status listed = context.files->FindFiles(Join(path, "*"), entries);
     if (listed != status::kOk && listed != status::kFileNotFound) {
-      ++result.skipped_folders;
+      // Only the drive or folder searched is entered with nothing open.
+      if (open.empty()) {
+        result.search_failed = listed;
+      } else {
+        result.skipped_folders.push_back(std::move(path));
+      }
       return false;
     }
     // A backup, of this run or another, of this copy of the program or another.

@@ -37,14 +37,16 @@ std::vector<std::string> RunNotes(const ScanResult& scan, const RepairOutcome& o
   if (outcome.changed > 0) {
     notes.push_back(Left(outcome.changed, "left", "changed since the check."));
   }
+  if (scan.search_failed != status::kOk) {
+    notes.push_back("The drive could not be read, so nothing was searched on it.");
+  }
   if (scan.unreadable > 0) {
     notes.push_back(Count(scan.unreadable, "file", "files") +
                     " could not be read as a shortcut and stayed.");
   }
-  if (scan.skipped_folders > 0) {
-    notes.push_back(Count(scan.skipped_folders, "folder", "folders") +
-                    " could not be listed and " + (scan.skipped_folders == 1 ? "was" : "were") +
-                    " skipped.");
+  if (const size_t skipped = scan.skipped_folders.size(); skipped > 0) {
+    notes.push_back(Count(skipped, "folder", "folders") + " could not be listed and " +
+                    (skipped == 1 ? "was" : "were") + " skipped.");
   }
   if (outcome.stopped) notes.push_back("The run was stopped before its end.");
   if (!outcome.earlier_backup_path.empty()) {
@@ -59,7 +61,7 @@ std::vector<std::string> RunNotes(const ScanResult& scan, const RepairOutcome& o
 
 bool RunLeftWork(const ScanResult& scan, const RepairOutcome& outcome) {
   const size_t found = scan.removals.size();
-  return scan.unreadable > 0 || scan.skipped_folders > 0 || (found > 0 && !outcome.backed_up && !outcome.error.empty()) || outcome.refused > 0 ||
+  return scan.search_failed != status::kOk || scan.unreadable > 0 || !scan.skipped_folders.empty() || (found > 0 && !outcome.backed_up && !outcome.error.empty()) || outcome.refused > 0 ||
          outcome.not_backed_up > 0 || outcome.changed > 0 || outcome.stopped;
 }
 

@@ -125,6 +125,9 @@ void AppendText(const CategoryRun& run, std::string& out) {
     }
     out += ": " + std::string(category.verdict) + (tested.empty() ? "" : ": " + tested) + "\n";
   }
+  for (const auto& folder : run.scan.skipped_folders) {
+    out += "  " + folder + ": could not be listed, not searched\n";
+  }
   if (!run.repair) return;
   if (!run.repair->earlier_backup_path.empty()) {
     out += "  backup: " + run.repair->earlier_backup_path + "\n";
@@ -168,7 +171,7 @@ void AppendJson(const std::vector<CategoryRun>& runs, bool repair, std::string& 
              ",\"earlier_backup\":" + optional_text(&r.earlier_backup_path);
     }
     out += ",\"unreadable\":" + std::to_string(run.scan.unreadable) +
-           ",\"skipped_folders\":" + std::to_string(run.scan.skipped_folders) + "}";
+           ",\"skipped_folders\":" + std::to_string(run.scan.skipped_folders.size()) + "}";
     first = false;
   }
   out += "\n}}\n";
@@ -182,7 +185,8 @@ int RunCommandLine(const std::vector<std::string>& args, const Services& service
                   "\ncheck lists what a repair would remove and removes nothing; repair backs "
                   "the entries up first and says where the backup is. --output writes the report "
                   "into a file, whole or not at all.\nExit status: 0 nothing found, 1 entries "
-                  "found or repaired, 2 a usage or system error, another repair running, or a "
+                  "found or repaired, 2 a usage or system error, a drive or folder that cannot be "
+                  "read, another repair running, or a "
                   "report that could not be written.\n";
     return kNothingFound;
   }
@@ -218,6 +222,15 @@ int RunCommandLine(const std::vector<std::string>& args, const Services& service
                                  progress, pacer, &services.files, &services.shortcuts,
                                  request->drive, {}, cleaner::BackupFolders(services)};
     CategoryRun run{named, named.category->scan(context), std::nullopt};
+    if (run.scan.search_failed != status::kOk) {
+      // Nothing was searched: a count of none would claim a clean drive.
+      output.err += "quillbox-cli: " + std::string(named.category->name) + ": " +
+                    (request->drive.size() > 3 ? "the folder " : "the drive ") + request->drive +
+                    " cannot be read: " + services.environment.ErrorText(run.scan.search_failed) +
+                    "; nothing was searched.\n";
+      failed = true;
+      continue;
+    }
     found = found || !run.scan.removals.empty();
     if (request->repair) {
       run.repair = cleaner::Repair(services, *named.category, run.scan.removals, progress, pacer);

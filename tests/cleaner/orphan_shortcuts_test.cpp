@@ -51,7 +51,7 @@ TEST_F(OrphanShortcuts, AnUnlistableFolderIsSkippedAndJunctionsAreNotEntered) {
   Shortcut("C:\\Users\\user\\My Documents\\doc.lnk", "C:\\gone.exe");
   const ScanResult scan = Scan(kOrphanShortcuts);
   EXPECT_EQ(scan.lists[0], (std::vector<std::string>{"C:\\Open\\after.lnk", "C:\\Users\\user\\Documents\\doc.lnk"}));
-  EXPECT_EQ(scan.skipped_folders, 1u);
+  EXPECT_EQ(scan.skipped_folders, std::vector<std::string>{"C:\\Locked"});
   EXPECT_EQ(RunNotes(scan, {}), std::vector<std::string>{"1 folder could not be listed and was skipped."});
 }
 

@@ -99,6 +99,28 @@ TEST_F(CommandLine, OneCategoryAndTheDriveToSearch) {
   EXPECT_EQ(output.out, "Orphan shortcuts: 1 found\n  D:\\x.lnk: target missing: D:\\gone.exe\n");
 }
 
+// A drive that was not there was reported as searched and clean, with "0 found".
+TEST_F(CommandLine, ADriveOrFolderThatCannotBeReadIsAFailureNotACleanResult) {
+  machine.files.AddDrive("E:\\", DriveType::CdRom, /*ready=*/false);
+  machine.files.AddFile("C:\\Locked\\in.lnk");
+  machine.files.DenyListing("C:\\Locked");
+  const struct { std::vector<std::string> args; std::string message; } cases[] = {
+      {{"check", "shortcuts", "--drive", "Q:"}, "the drive Q: cannot be read: The system cannot find the path specified"},
+      {{"repair", "shortcuts", "--drive", "E:"}, "the drive E: cannot be read: The device is not ready"},
+      {{"check", "shortcuts", "--folder", "C:\\Nowhere", "--json"},
+       "the folder C:\\Nowhere cannot be read: The system cannot find the path specified"},
+      {{"check", "shortcuts", "--folder", "C:\\Locked"}, "the folder C:\\Locked cannot be read: Access is denied"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Run(c.args), kFailed);
+    EXPECT_EQ(output.err, "quillbox-cli: Orphan shortcuts: " + c.message + "; nothing was searched.\n");
+    EXPECT_EQ(output.out.find("Orphan shortcuts"), std::string::npos) << output.out;
+    EXPECT_EQ(output.out.find("\"shortcuts\""), std::string::npos) << output.out;
+  }
+  EXPECT_EQ(Run({"check", "shortcuts"}), kFound);
+  EXPECT_NE(output.out.find("\n  C:\\Locked: could not be listed, not searched\n"), std::string::npos) << output.out;
+}
+
 TEST_F(CommandLine, BadUsageAndFailuresExitWithTwoAndSayWhy) {
   const struct { std::vector<std::string> args; std::string message; } cases[] = {
       {{"check", "everything"}, "unknown category \"everything\"; the categories are uninstall app-paths history help shared shortcuts and all"},
