@@ -4,13 +4,9 @@ namespace qb::cleaner {
 
 namespace {
 
-bool Refusal(Status status) {
-  return status == status::kAccessDenied || status == status::kPrivilegeNotHeld;
-}
-
 void Note(Status status, DeleteResult& result) {
   if (status == status::kOk) result.touched = true;
-  if (Refusal(status)) result.refused = true;
+  if (status::Refused(status)) result.refused = true;
 }
 
 void DeleteTree(Registry& registry, const RegKeyPath& key, const KeySnapshot& tree,

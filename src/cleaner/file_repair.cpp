@@ -9,10 +9,6 @@ namespace {
 // What stops a delete: the read-only, hidden and system attributes.
 constexpr uint32_t kGuardingAttributes = fileattr::kReadOnly | fileattr::kHidden | fileattr::kSystem;
 
-bool Refusal(Status status) {
-  return status == status::kAccessDenied || status == status::kPrivilegeNotHeld;
-}
-
 bool Gone(Status status) {
   return status == status::kFileNotFound || status == status::kPathNotFound;
 }
@@ -58,7 +54,7 @@ void RemoveOne(ScanContext& context, const Category& category, const Removal& re
     return;
   }
   run.Drop(copy);
-  ++(Refusal(deleted) ? outcome.refused : outcome.changed);
+  ++(status::Refused(deleted) ? outcome.refused : outcome.changed);
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ DeleteResult RemoveValue(Registry& registry, const EntrySnapshot& entry) {
   DeleteResult result;
   const Status deleted = registry.DeleteValue(entry.removal.key, *entry.removal.value_name);
   result.touched = deleted == status::kOk;
-  result.refused = deleted == status::kAccessDenied || deleted == status::kPrivilegeNotHeld;
+  result.refused = status::Refused(deleted);
   RegValue left;
   result.gone = registry.QueryValue(entry.removal.key, *entry.removal.value_name, left) ==
                 status::kFileNotFound;

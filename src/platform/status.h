@@ -32,6 +32,10 @@ constexpr Status kCantOpenKey = 1011;
 constexpr Status kBadNetPath = 53;
 constexpr Status kPrivilegeNotHeld = 1314;
 constexpr Status kFileReadOnly = 6009;
+
+// Whether the system refused for want of rights (access denied, a privilege not held):
+// what an administrator could do, unlike an item that is missing or broken.
+constexpr bool Refused(Status code) { return code == kAccessDenied || code == kPrivilegeNotHeld; }
 }  // namespace status
 
 }  // namespace qb

@@ -6,9 +6,7 @@ namespace qb::tweaks {
 
 namespace {
 
-bool NeedsAdministrator(const WriteFailure& failure) {
-  return failure.status == status::kAccessDenied || failure.status == status::kPrivilegeNotHeld;
-}
+bool NeedsAdministrator(const WriteFailure& failure) { return status::Refused(failure.status); }
 
 }  // namespace
 
