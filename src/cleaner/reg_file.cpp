@@ -231,16 +231,13 @@ std::string RegFileText(const std::vector<RegFileKey>& keys) {
 }
 
 std::vector<uint8_t> EncodeRegFile(const std::vector<RegFileKey>& keys) {
-  std::vector<uint8_t> bytes{0xFF, 0xFE};
-  const auto body = text::Utf16LeBytes(text::Utf8ToUtf16(RegFileText(keys)));
-  bytes.insert(bytes.end(), body.begin(), body.end());
-  return bytes;
+  return text::Utf16LeFile(text::Utf8ToUtf16(RegFileText(keys)));
 }
 
 bool ParseRegFile(const std::vector<uint8_t>& bytes, std::vector<RegFileKey>& keys,
                   std::string& error) {
   keys.clear();
-  if (bytes.size() < 2 || bytes[0] != 0xFF || bytes[1] != 0xFE) {
+  if (!text::HasUtf16LeMark(bytes)) {
     error = "not a UTF-16 registry file (no byte-order mark)";
     return false;
   }

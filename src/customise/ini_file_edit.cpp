@@ -40,7 +40,7 @@ std::optional<std::string> FromUtf16(const std::vector<uint8_t>& bytes, bool big
 // back as it was.
 std::optional<Decoded> Decode(const std::vector<uint8_t>& bytes) {
   Decoded file;
-  const bool little = bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE;
+  const bool little = text::HasUtf16LeMark(bytes);
   const bool big = bytes.size() >= 2 && bytes[0] == 0xFE && bytes[1] == 0xFF;
   if (little || big) {
     auto text = FromUtf16(bytes, big);
@@ -67,14 +67,13 @@ std::vector<uint8_t> Encode(const Decoded& file) {
       text.erase(at, 1);
     }
   }
+  if (file.encoding == Encoding::Utf16Le) return text::Utf16LeFile(text::Utf8ToUtf16(text));
   std::vector<uint8_t> bytes;
-  if (file.encoding == Encoding::Utf16Le || file.encoding == Encoding::Utf16Be) {
-    const bool big = file.encoding == Encoding::Utf16Be;
-    bytes = big ? std::vector<uint8_t>{0xFE, 0xFF} : std::vector<uint8_t>{0xFF, 0xFE};
+  if (file.encoding == Encoding::Utf16Be) {
+    bytes = {0xFE, 0xFF};
     for (char16_t unit : text::Utf8ToUtf16(text)) {
-      const auto high = static_cast<uint8_t>(unit >> 8), low = static_cast<uint8_t>(unit & 0xFF);
-      bytes.push_back(big ? high : low);
-      bytes.push_back(big ? low : high);
+      bytes.push_back(static_cast<uint8_t>(unit >> 8));
+      bytes.push_back(static_cast<uint8_t>(unit & 0xFF));
     }
     return bytes;
   }

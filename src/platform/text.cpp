@@ -1,6 +1,7 @@
 #include "platform/text.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace qb::text {
 
@@ -158,6 +159,21 @@ std::vector<uint8_t> Utf16LeBytes(std::u16string_view units) {
     bytes.push_back(static_cast<uint8_t>(unit >> 8));
   }
   return bytes;
+}
+
+namespace {
+constexpr uint8_t kUtf16LeMark[] = {0xFF, 0xFE};
+}  // namespace
+
+std::vector<uint8_t> Utf16LeFile(std::u16string_view units) {
+  std::vector<uint8_t> bytes(std::begin(kUtf16LeMark), std::end(kUtf16LeMark));
+  const auto body = Utf16LeBytes(units);
+  bytes.insert(bytes.end(), body.begin(), body.end());
+  return bytes;
+}
+
+bool HasUtf16LeMark(const std::vector<uint8_t>& bytes) {
+  return bytes.size() >= 2 && bytes[0] == kUtf16LeMark[0] && bytes[1] == kUtf16LeMark[1];
 }
 
 std::u16string Utf16LeUnits(const std::vector<uint8_t>& bytes, size_t from) {

@@ -15,6 +15,9 @@ std::string Utf16ToUtf8(std::u16string_view utf16);
 // (bytes from `from` on; a last odd byte is not a unit).
 std::vector<uint8_t> Utf16LeBytes(std::u16string_view units);
 std::u16string Utf16LeUnits(const std::vector<uint8_t>& bytes, size_t from = 0);
+// A UTF-16LE file: the byte-order mark that tells readers what it holds, then the units.
+std::vector<uint8_t> Utf16LeFile(std::u16string_view units);
+bool HasUtf16LeMark(const std::vector<uint8_t>& bytes);
 
 // Upper-cases the way the registry and the file system compare names: every UTF-16 unit
 // that has a simple upper-case mapping in the common alphabets (Latin, Greek, Cyrillic).

@@ -61,7 +61,7 @@ std::wstring FromAnsi(const std::vector<uint8_t>& bytes) {
 }
 
 bool HasByteOrderMark(const std::vector<uint8_t>& bytes) {
-  return (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) ||
+  return qb::text::HasUtf16LeMark(bytes) ||
          (bytes.size() >= 2 && bytes[0] == 0xFE && bytes[1] == 0xFF) ||
          (bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF);
 }
@@ -76,10 +76,8 @@ bool MakeUnicodeFile(const std::wstring& path) {
   if (exists && !bytes) return false;
   if (bytes && HasByteOrderMark(*bytes)) return true;
   const std::wstring text = bytes ? FromAnsi(*bytes) : std::wstring();
-  std::vector<uint8_t> unicode = {0xFF, 0xFE};
-  const auto packed =
-      qb::text::Utf16LeBytes(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
-  unicode.insert(unicode.end(), packed.begin(), packed.end());
+  const auto unicode =
+      qb::text::Utf16LeFile(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
   if (!exists) return WriteAll(path, unicode);
   // Written beside the file and moved over it, so a failure leaves the old file whole.
   const std::wstring temporary = path + L".qbtmp";
@@ -99,7 +97,7 @@ bool MakeUnicodeFile(const std::wstring& path) {
 // marks, NUL characters and lone carriage returns are left to the reader itself.
 std::optional<std::wstring> DecodeLikeTheReader(const std::vector<uint8_t>& bytes) {
   std::wstring text;
-  if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) {
+  if (qb::text::HasUtf16LeMark(bytes)) {
     // Wine's reader takes a byte from beyond the end of an odd-length file: no answer to copy.
     if (bytes.size() % 2 != 0) return std::nullopt;
     text.resize((bytes.size() - 2) / 2);
