@@ -186,8 +186,7 @@ int RunCommandLine(const std::vector<std::string>& args, const Services& service
                   "the entries up first and says where the backup is. --output writes the report "
                   "into a file, whole or not at all.\nExit status: 0 nothing found, 1 entries "
                   "found or repaired, 2 a usage or system error, a drive or folder that cannot be "
-                  "read, another repair running, or a "
-                  "report that could not be written.\n";
+                  "read, another repair running, or a report that could not be written.\n";
     return kNothingFound;
   }
   if (args.size() == 1 && args[0] == "--version") {
