@@ -9,14 +9,9 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "platform/memory/memory_path_grammar.h"
 
 namespace qb {
-
-// The system's wildcard match of one name against one pattern ("*", "?", "*.*" matching
-// names without a dot too, "name?.txt" matching "name.txt"), ignoring case.
-bool WildcardMatch(std::string_view pattern, std::string_view name);
-// Whether the text holds a wildcard character.
-bool HasWildcard(std::string_view text);
 
 class MemoryFileSystem : public FileSystem {
  public:
