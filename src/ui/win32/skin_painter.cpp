@@ -182,16 +182,7 @@ void SkinPainter::Frame(const RECT& rect, std::wstring_view caption, bool enable
   const int line_top = rect.top + (caption.empty() ? 0 : metrics.tmHeight / 2);
   const RECT border{rect.left, line_top, rect.right, rect.bottom};
   const int radius = dpi_.Scale(std::max(style_.corner_radius, 2));
-  {
-    SmoothGraphics graphics(dc_);
-    const float line = LineWidth();
-    Gdiplus::GraphicsPath path;
-    AddRoundedRect(path, ToRectF(border, line / 2), static_cast<float>(radius));
-    Gdiplus::SolidBrush body(ToGdiplus(style_.face_top));
-    graphics->FillPath(&body, &path);
-    Gdiplus::Pen pen(ToGdiplus(style_.border), line);
-    graphics->DrawPath(&pen, &path);
-  }
+  FillOutlinedPanel(dc_, border, LineWidth(), radius, style_.face_top, style_.border);
   if (caption.empty()) return;
   // The caption sits on the border line, on a patch of the body colour.
   const int pad = dpi_.Scale(4);

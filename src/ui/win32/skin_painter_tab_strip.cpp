@@ -16,15 +16,7 @@ void SkinPainter::TabStrip(const RECT& client, const std::vector<RECT>& tabs,
   int tabs_bottom = client.top;
   for (const RECT& tab : tabs) tabs_bottom = std::max<int>(tabs_bottom, tab.bottom);
   const RECT page{client.left, tabs_bottom - static_cast<int>(line), client.right, client.bottom};
-  {
-    SmoothGraphics graphics(dc_);
-    Gdiplus::GraphicsPath path;
-    AddRoundedRect(path, ToRectF(page, line / 2), static_cast<float>(radius));
-    Gdiplus::SolidBrush body(ToGdiplus(style_.face_top));
-    graphics->FillPath(&body, &path);
-    Gdiplus::Pen pen(ToGdiplus(style_.border), line);
-    graphics->DrawPath(&pen, &path);
-  }
+  FillOutlinedPanel(dc_, page, line, radius, style_.face_top, style_.border);
   for (std::size_t i = 0; i < tabs.size(); ++i) {
     const bool is_selected = static_cast<int>(i) == selected;
     RECT tab = tabs[i];

@@ -56,6 +56,19 @@ class SmoothGraphics {
   Gdiplus::Graphics graphics_;
 };
 
+// A panel (a frame's body, a tab strip's page): a rounded rectangle filled with the face
+// colour and outlined with the border colour, the line drawn inside the rectangle.
+inline void FillOutlinedPanel(HDC dc, const RECT& rect, float line, int radius, skin::Color face,
+                              skin::Color border) {
+  SmoothGraphics graphics(dc);
+  Gdiplus::GraphicsPath path;
+  AddRoundedRect(path, ToRectF(rect, line / 2), static_cast<float>(radius));
+  Gdiplus::SolidBrush body(ToGdiplus(face));
+  graphics->FillPath(&body, &path);
+  Gdiplus::Pen pen(ToGdiplus(border), line);
+  graphics->DrawPath(&pen, &path);
+}
+
 struct Colors {
   skin::Color top;
   skin::Color bottom;
