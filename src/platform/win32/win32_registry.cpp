@@ -107,9 +107,17 @@ Status QueryOpenValue(HKEY key, const std::wstring& name, RegValue& value) {
 
 }  // namespace
 
+Status Win32Registry::Open(const RegKeyPath& key, unsigned long access, ScopedKey& opened) {
+  const bool here = machine_.empty();
+  if (here && parents_.TryOpen(key, access, ViewFlag(key.view), opened)) return status::kOk;
+  const Status status = OpenPath(machine_, key, access, opened);
+  if (here && status == status::kOk) parents_.Note(key, ViewFlag(key.view));
+  return status;
+}
+
 Status Win32Registry::OpenKey(const RegKeyPath& key, uint32_t access) {
   ScopedKey opened;
-  return OpenPath(machine_, key, access, opened);
+  return Open(key, access, opened);
 }
 
 Status Win32Registry::CreateKey(const RegKeyPath& key) {
@@ -148,7 +156,7 @@ Status Win32Registry::QueryValue(const RegKeyPath& key, std::string_view name, R
     return QueryPerformanceData(root.Get(), wide_name, value);
   }
   ScopedKey opened;
-  if (const Status status = OpenPath(machine_, key, KEY_QUERY_VALUE, opened); status != status::kOk) {
+  if (const Status status = Open(key, KEY_QUERY_VALUE, opened); status != status::kOk) {
     return status;
   }
   value.name = std::string(name);
@@ -168,7 +176,7 @@ Status Win32Registry::QueryValueInto(const RegKeyPath& key, std::string_view nam
     }
     target = root.Get();
   } else {
-    if (const Status status = OpenPath(machine_, key, KEY_QUERY_VALUE, opened);
+    if (const Status status = Open(key, KEY_QUERY_VALUE, opened);
         status != status::kOk) {
       return status;
     }
@@ -183,7 +191,7 @@ Status Win32Registry::QueryValueInto(const RegKeyPath& key, std::string_view nam
 
 Status Win32Registry::SetValue(const RegKeyPath& key, const RegValue& value) {
   ScopedKey opened;
-  if (const Status status = OpenPath(machine_, key, KEY_SET_VALUE, opened); status != status::kOk) {
+  if (const Status status = Open(key, KEY_SET_VALUE, opened); status != status::kOk) {
     return status;
   }
   // For string types the system looks at the unit just past the data and, when that is a
@@ -197,7 +205,7 @@ Status Win32Registry::SetValue(const RegKeyPath& key, const RegValue& value) {
 
 Status Win32Registry::DeleteValue(const RegKeyPath& key, std::string_view name) {
   ScopedKey opened;
-  if (const Status status = OpenPath(machine_, key, KEY_SET_VALUE, opened); status != status::kOk) {
+  if (const Status status = Open(key, KEY_SET_VALUE, opened); status != status::kOk) {
     return status;
   }
   return RegDeleteValueW(opened.Get(), Wide(name).c_str());
@@ -206,7 +214,7 @@ Status Win32Registry::DeleteValue(const RegKeyPath& key, std::string_view name) 
 Status Win32Registry::EnumKeys(const RegKeyPath& key, std::vector<std::string>& names) {
   names.clear();
   ScopedKey opened;
-  if (const Status status = OpenPath(machine_, key, KEY_READ, opened); status != status::kOk) {
+  if (const Status status = Open(key, KEY_READ, opened); status != status::kOk) {
     return status;
   }
   std::vector<wchar_t> name(kFirstNameChars);
@@ -228,7 +236,7 @@ Status Win32Registry::EnumKeys(const RegKeyPath& key, std::vector<std::string>& 
 Status Win32Registry::EnumValues(const RegKeyPath& key, std::vector<RegValue>& values) {
   values.clear();
   ScopedKey opened;
-  if (const Status status = OpenPath(machine_, key, KEY_READ, opened); status != status::kOk) {
+  if (const Status status = Open(key, KEY_READ, opened); status != status::kOk) {
     return status;
   }
   std::vector<wchar_t> name(kFirstNameChars);
