@@ -1,5 +1,6 @@
 #include "ui/win32/keyboard.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace qb::ui::win32 {
@@ -15,17 +16,51 @@ bool Reachable(HWND root, HWND control) {
   return (GetWindowLongPtrW(control, GWL_STYLE) & WS_TABSTOP) != 0;
 }
 
-BOOL CALLBACK CollectReachable(HWND control, LPARAM data) {
-  auto* found = reinterpret_cast<std::pair<HWND, std::vector<HWND>*>*>(data);
-  if (Reachable(found->first, control)) found->second->push_back(control);
-  return TRUE;
+RECT PlaceOf(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect;
 }
 
-// Every reachable control in window order (depth first, each container before its own).
+// Reading order: rows from the top, each row from the left. A window joins the row of the
+// one above it when it starts within the upper half of that one, as a label beside a box
+// a little taller than itself does.
+void SortInReadingOrder(std::vector<HWND>& windows) {
+  std::stable_sort(windows.begin(), windows.end(),
+                   [](HWND a, HWND b) { return PlaceOf(a).top < PlaceOf(b).top; });
+  std::vector<HWND> ordered;
+  for (size_t row_start = 0; row_start < windows.size();) {
+    const RECT first = PlaceOf(windows[row_start]);
+    const LONG row_limit = first.top + std::max<LONG>(1, (first.bottom - first.top) / 2);
+    size_t row_end = row_start + 1;
+    while (row_end < windows.size() && PlaceOf(windows[row_end]).top < row_limit) ++row_end;
+    std::stable_sort(windows.begin() + row_start, windows.begin() + row_end,
+                     [](HWND a, HWND b) { return PlaceOf(a).left < PlaceOf(b).left; });
+    row_start = row_end;
+  }
+}
+
+// The reachable controls within a container in reading order, each container's own
+// controls where the container stands. The order follows the layout, not the windows'
+// stacking, which serves the painting of controls that overlap.
+void CollectReachable(HWND root, HWND container, std::vector<HWND>& found) {
+  std::vector<HWND> children;
+  for (HWND child = GetWindow(container, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (IsWindowVisible(child) && IsWindowEnabled(child)) children.push_back(child);
+  }
+  SortInReadingOrder(children);
+  for (HWND child : children) {
+    if (Reachable(root, child)) {
+      found.push_back(child);
+    } else if (GetWindowLongPtrW(child, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) {
+      CollectReachable(root, child, found);
+    }
+  }
+}
+
 std::vector<HWND> ReachableControls(HWND root) {
   std::vector<HWND> controls;
-  std::pair<HWND, std::vector<HWND>*> data{root, &controls};
-  EnumChildWindows(root, &CollectReachable, reinterpret_cast<LPARAM>(&data));
+  CollectReachable(root, root, controls);
   return controls;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The keys every Windows window answers, for the program's own windows (which are not
 // dialogs): Tab and Shift+Tab move through the controls the user can see and use, and only
-// those, in window order, with no control keeping the focus; Enter presses the focused
+// those, in reading order, with no control keeping the focus; Enter presses the focused
 // command button; Escape closes a window that stands over another. What is left (arrows,
 // access keys) goes to the system's dialog handling.
 #include <windows.h>
