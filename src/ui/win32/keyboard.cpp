@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/win32/control_view.h"
+
 namespace qb::ui::win32 {
 namespace {
 
@@ -72,6 +74,10 @@ bool IsClass(HWND window, const wchar_t* name) {
 
 bool IsCommandButton(HWND window) {
   if (!IsClass(window, L"BUTTON")) return false;
+  // A skinned check box is owner-drawn too: the model says what the button is.
+  if (const ControlView* view = ControlView::FromHandle(window)) {
+    return view->Model().Kind() == ControlKind::CommandButton;
+  }
   const LONG_PTR type = GetWindowLongPtrW(window, GWL_STYLE) & BS_TYPEMASK;
   return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW;
 }
