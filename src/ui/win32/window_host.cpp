@@ -84,6 +84,8 @@ void WindowHost::ShowModal(Form& form, Form* owner) {
     return;
   }
 
+  // The control the user left gets the focus back when this window goes.
+  const HWND focus_before = GetFocus();
   // Every other window of the program waits while this one is open.
   Modal modal{window, {}};
   for (const auto& other : windows_) {
@@ -112,6 +114,7 @@ void WindowHost::ShowModal(Form& form, Form* owner) {
   }
   if (FormWindow* still = WindowOf(form)) EndModal(*still);
   DeleteRetired();
+  if (focus_before && IsWindow(focus_before) && IsWindowVisible(focus_before)) SetFocus(focus_before);
 }
 
 void WindowHost::EndModal(FormWindow& window) {
