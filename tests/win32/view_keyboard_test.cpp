@@ -50,6 +50,20 @@ TEST_F(ViewTest, TabReachesOnlyShownUsableControlsAndLeavesAMultiLineBox) {
   EXPECT_EQ(hidden_box.Value(), 0);
 }
 
+TEST_F(ViewTest, EnterLeavesASkinnedCheckBoxAlone) {
+  const skin::Skin skin = TestSkin();
+  host_.SetSkin(&skin);
+  Form& form = NewForm();
+  Control& box = form.Add({.name = "box", .kind = ControlKind::CheckBox, .caption = "Box",
+                           .rect = {120, 120, 2000, 300}});
+  box.SetSkinElement("check");
+  app_.Show(form);
+  SetFocus(Hwnd(box));
+  PressKey(host_, VK_RETURN);
+  EXPECT_EQ(box.Value(), 0) << "an owner-drawn check box is not a command button";
+  host_.SetSkin(nullptr);
+}
+
 TEST_F(ViewTest, EscapeClosesAWindowOverAnotherButNotTheMainWindow) {
   Form& owner = NewForm("mainform");
   Form& small = NewForm("frmabout");
