@@ -7,12 +7,16 @@ namespace qb::customise {
 std::unique_ptr<ui::Form> BuildIconsForm() {
   auto form = std::make_unique<ui::Form>("iconsfrm", "Icons", 4200, 2700);
   using ui::ControlKind;
+  // A choice is made from the start, so Next>> always leads somewhere.
   form->Add({.name = "drive1", .kind = ControlKind::OptionButton, .caption = "Drive", .tag = "6000",
-             .rect = {480, 600, 3000, 300}});
+             .rect = {480, 600, 3000, 300}, .value = 1});
   form->Add({.name = "folder1", .kind = ControlKind::OptionButton, .caption = "Folder",
              .tag = "6001", .rect = {480, 1020, 3000, 300}});
   form->Add({.name = "Command1", .kind = ControlKind::CommandButton, .caption = "Next>>",
-             .tag = "1019", .rect = {2520, 1800, 1440, 380}});
+             .tag = "1019", .rect = {960, 1800, 1440, 380}});
+  // The way out without choosing, beside the way on.
+  form->Add({.name = "Command2", .kind = ControlKind::CommandButton, .caption = "Close",
+             .tag = "1018", .rect = {2520, 1800, 1440, 380}});
   return form;
 }
 
@@ -22,13 +26,18 @@ IconsWindow::IconsWindow(ui::Application& app, const Services& services,
   ui::Form& form = *form_;
   form.on_load = [this] { Load(); };
   form["Command1"].on_click = [this] { Next(); };
+  form["Command2"].on_click = [this] { app_.Unload(*form_); };
 }
 
 void IconsWindow::Load() { dress::LoadSmallWindow(*form_, services_, own_skin_, main_skin_, kIconsTitleKey, "Icons"); }
 
 void IconsWindow::Next() {
-  if ((*form_)["drive1"].Value() == 1) Open(drive_, IconWindow::Target::Drive);
-  if ((*form_)["folder1"].Value() == 1) Open(folder_, IconWindow::Target::Folder);
+  // Code may have cleared both options: the drive, the first choice, is then meant.
+  if ((*form_)["folder1"].Value() == 1) {
+    Open(folder_, IconWindow::Target::Folder);
+  } else {
+    Open(drive_, IconWindow::Target::Drive);
+  }
 }
 
 void IconsWindow::Open(std::unique_ptr<IconWindow>& window, IconWindow::Target target) {

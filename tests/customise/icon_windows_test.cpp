@@ -95,12 +95,13 @@ TEST_F(IconWindows, TheChooserOpensTheChosenWindowEachTimeAndReusesIt) {
       opened.push_back(&form);
       return;
     }
-    form["Command1"].RaiseClick();  // neither option chosen: nothing opens
-    form["drive1"].SetValue(1);
+    EXPECT_EQ(form["drive1"].Value(), 1) << "the drive is chosen from the start";
     form["Command1"].RaiseClick();
     form["Command1"].RaiseClick();
     form["folder1"].SetValue(1);
     form["Command1"].RaiseClick();
+    form["Command2"].RaiseClick();
+    EXPECT_FALSE(app.IsLoaded(form)) << "Close leaves the chooser";
   };
   app.ShowModal(chooser.Form(), nullptr);
   EXPECT_THAT(host.modal, ElementsAre("iconsfrm", "icondrivefrm", "icondrivefrm", "iconfolderfrm"));

@@ -6,6 +6,7 @@
 
 #include "platform/win32/wide.h"
 #include "ui/win32/form_window.h"
+#include "ui/win32/keyboard.h"
 
 namespace qb::ui::win32 {
 
@@ -69,6 +70,7 @@ bool WindowHost::Show(Form& form) {
   if (!window || !window->Handle()) return false;
   ShowWindow(window->Handle(), SW_SHOW);
   UpdateWindow(window->Handle());
+  FocusFirstControl(window->Handle());
   return true;
 }
 
@@ -82,6 +84,8 @@ void WindowHost::ShowModal(Form& form, Form* owner) {
     return;
   }
 
+  // The control the user left gets the focus back when this window goes.
+  const HWND focus_before = GetFocus();
   // Every other window of the program waits while this one is open.
   Modal modal{window, {}};
   for (const auto& other : windows_) {
@@ -95,6 +99,7 @@ void WindowHost::ShowModal(Form& form, Form* owner) {
   ShowWindow(window->Handle(), SW_SHOW);
   SetForegroundWindow(window->Handle());
   UpdateWindow(window->Handle());
+  FocusFirstControl(window->Handle());
 
   MSG message;
   while (WindowOf(form) && WindowOf(form)->Handle() && application_.IsLoaded(form)) {
@@ -109,6 +114,7 @@ void WindowHost::ShowModal(Form& form, Form* owner) {
   }
   if (FormWindow* still = WindowOf(form)) EndModal(*still);
   DeleteRetired();
+  if (focus_before && IsWindow(focus_before) && IsWindowVisible(focus_before)) SetFocus(focus_before);
 }
 
 void WindowHost::EndModal(FormWindow& window) {
@@ -167,7 +173,12 @@ void WindowHost::Dispatch(MSG& message) {
   const bool ours = root && std::any_of(windows_.begin(), windows_.end(), [&](const auto& window) {
                       return window->Handle() == root;
                     });
-  // Tab, arrow and access keys move between the controls as in a dialog.
+  // Tab, Enter and Escape as every window answers them; arrows and access keys move
+  // between the controls as in a dialog.
+  if (ours && HandleWindowKey(root, message)) {
+    DeleteRetired();
+    return;
+  }
   if (!ours || !IsDialogMessageW(root, &message)) {
     TranslateMessage(&message);
     DispatchMessageW(&message);

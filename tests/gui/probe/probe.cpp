@@ -165,7 +165,7 @@ int AnswerMessage(const std::wstring& title, int seconds) {
 }
 
 int Usage() {
-  std::fwprintf(stderr, L"usage: qb_gui_probe wait|gone|list|click|visible|close|message|demo ...\n");
+  std::fwprintf(stderr, L"usage: qb_gui_probe wait|gone|list|click|visible|close|focus|message|demo ...\n");
   return 64;
 }
 
@@ -197,6 +197,14 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"close") {
     PostMessageW(top, WM_CLOSE, 0, 0);
+    return 0;
+  }
+  if (command == L"focus") {
+    // The control with the keyboard focus in the window's thread, as a screen reader asks.
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info) || !info.hwndFocus) return 1;
+    std::wprintf(L"%ls \"%ls\"\n", ClassOf(info.hwndFocus).c_str(), TextOf(info.hwndFocus).c_str());
     return 0;
   }
   if (argc < 4) return Usage();

@@ -1,0 +1,151 @@
+#include "ui/win32/keyboard.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "ui/win32/control_view.h"
+
+namespace qb::ui::win32 {
+namespace {
+
+// Shown and usable on the screen: a control of a hidden or disabled page is neither, even
+// when its own window is marked visible and enabled.
+bool Reachable(HWND root, HWND control) {
+  if (!IsWindowVisible(control)) return false;
+  for (HWND window = control; window && window != root; window = GetParent(window)) {
+    if (!IsWindowEnabled(window)) return false;
+  }
+  return (GetWindowLongPtrW(control, GWL_STYLE) & WS_TABSTOP) != 0;
+}
+
+RECT PlaceOf(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect;
+}
+
+// Reading order: rows from the top, each row from the left. A window joins the row of the
+// one above it when it starts within the upper half of that one, as a label beside a box
+// a little taller than itself does.
+void SortInReadingOrder(std::vector<HWND>& windows) {
+  std::stable_sort(windows.begin(), windows.end(),
+                   [](HWND a, HWND b) { return PlaceOf(a).top < PlaceOf(b).top; });
+  std::vector<HWND> ordered;
+  for (size_t row_start = 0; row_start < windows.size();) {
+    const RECT first = PlaceOf(windows[row_start]);
+    const LONG row_limit = first.top + std::max<LONG>(1, (first.bottom - first.top) / 2);
+    size_t row_end = row_start + 1;
+    while (row_end < windows.size() && PlaceOf(windows[row_end]).top < row_limit) ++row_end;
+    std::stable_sort(windows.begin() + row_start, windows.begin() + row_end,
+                     [](HWND a, HWND b) { return PlaceOf(a).left < PlaceOf(b).left; });
+    row_start = row_end;
+  }
+}
+
+// The reachable controls within a container in reading order, each container's own
+// controls where the container stands. The order follows the layout, not the windows'
+// stacking, which serves the painting of controls that overlap.
+void CollectReachable(HWND root, HWND container, std::vector<HWND>& found) {
+  std::vector<HWND> children;
+  for (HWND child = GetWindow(container, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (IsWindowVisible(child) && IsWindowEnabled(child)) children.push_back(child);
+  }
+  SortInReadingOrder(children);
+  for (HWND child : children) {
+    if (Reachable(root, child)) {
+      found.push_back(child);
+    } else if (GetWindowLongPtrW(child, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) {
+      CollectReachable(root, child, found);
+    }
+  }
+}
+
+std::vector<HWND> ReachableControls(HWND root) {
+  std::vector<HWND> controls;
+  CollectReachable(root, root, controls);
+  return controls;
+}
+
+bool IsClass(HWND window, const wchar_t* name) {
+  wchar_t class_name[32] = {};
+  GetClassNameW(window, class_name, 32);
+  return lstrcmpiW(class_name, name) == 0;
+}
+
+bool IsCommandButton(HWND window) {
+  if (!IsClass(window, L"BUTTON")) return false;
+  // A skinned check box is owner-drawn too: the model says what the button is.
+  if (const ControlView* view = ControlView::FromHandle(window)) {
+    return view->Model().Kind() == ControlKind::CommandButton;
+  }
+  const LONG_PTR type = GetWindowLongPtrW(window, GWL_STYLE) & BS_TYPEMASK;
+  return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW;
+}
+
+// A combo box whose list is open takes Enter and Escape for itself.
+bool InOpenList(HWND focus) {
+  for (HWND window = focus; window; window = GetParent(window)) {
+    if (IsClass(window, L"ComboBox")) return SendMessageW(window, CB_GETDROPPEDSTATE, 0, 0) != 0;
+  }
+  return false;
+}
+
+}  // namespace
+
+HWND FirstFocusable(HWND root, bool last) {
+  const std::vector<HWND> controls = ReachableControls(root);
+  if (controls.empty()) return nullptr;
+  return last ? controls.back() : controls.front();
+}
+
+HWND NextFocusable(HWND root, HWND from, bool backwards) {
+  const std::vector<HWND> controls = ReachableControls(root);
+  if (controls.empty()) return nullptr;
+  // The focus may sit in a part of a control (a combo box's edit): its control counts.
+  for (size_t i = 0; i < controls.size(); ++i) {
+    if (controls[i] == from || IsChild(controls[i], from)) {
+      const size_t count = controls.size();
+      return controls[backwards ? (i + count - 1) % count : (i + 1) % count];
+    }
+  }
+  return backwards ? controls.back() : controls.front();
+}
+
+void FocusFirstControl(HWND root) {
+  const HWND focus = GetFocus();
+  if (focus && focus != root && IsChild(root, focus) && IsWindowVisible(focus)) return;
+  if (HWND first = FirstFocusable(root)) SetFocus(first);
+}
+
+bool HandleWindowKey(HWND root, const MSG& message) {
+  if (message.message != WM_KEYDOWN) return false;
+  const bool control_down = GetKeyState(VK_CONTROL) < 0;
+  const bool alt_down = GetKeyState(VK_MENU) < 0;
+  if (control_down || alt_down) return false;
+  const HWND focus = GetFocus();
+  switch (message.wParam) {
+    case VK_TAB: {
+      // Taken before any control sees it: a multi-line box would keep the focus forever.
+      if (HWND next = NextFocusable(root, focus, GetKeyState(VK_SHIFT) < 0)) {
+        SetFocus(next);
+        if (IsClass(next, L"EDIT")) SendMessageW(next, EM_SETSEL, 0, -1);
+      }
+      return true;
+    }
+    case VK_RETURN:
+      if (focus && IsChild(root, focus) && IsCommandButton(focus)) {
+        SendMessageW(focus, BM_CLICK, 0, 0);
+        return true;
+      }
+      return false;
+    case VK_ESCAPE:
+      // Only a window standing over another closes: Escape never ends the program.
+      if (!GetWindow(root, GW_OWNER) || InOpenList(focus)) return false;
+      SendMessageW(root, WM_CLOSE, 0, 0);
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace qb::ui::win32

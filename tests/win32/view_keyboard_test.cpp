@@ -1,0 +1,89 @@
+// The keys of the program's windows on real windows: what Tab reaches, Enter and Escape.
+#include "win32/view_fixture.h"
+
+namespace qb::ui::win32::testing {
+namespace {
+
+// A key pressed on the focused control, through the host's message loop.
+void PressKey(WindowHost& host, WPARAM key, bool shift = false) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_SHIFT] = shift ? 0x80 : 0;
+  SetKeyboardState(keys);
+  PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
+  host.DoEvents();
+  keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+}
+
+TEST_F(ViewTest, TabReachesOnlyShownUsableControlsAndLeavesAMultiLineBox) {
+  Form& form = NewForm();
+  Control& first = form.Add({.name = "first", .kind = ControlKind::CommandButton, .caption = "One",
+                             .rect = {120, 120, 1200, 360}});
+  Control& page = form.Add({.name = "page", .kind = ControlKind::Frame, .rect = {120, 600, 3000, 1000}});
+  Control& hidden_box = form.Add({.name = "box", .kind = ControlKind::CheckBox, .container = &page,
+                                  .caption = "Hidden", .rect = {120, 240, 2000, 300}});
+  form.Add({.name = "off", .kind = ControlKind::CommandButton, .caption = "Off",
+            .rect = {120, 1700, 1200, 360}, .enabled = false});
+  Control& preview = form.Add({.name = "preview", .kind = ControlKind::TextBox, .rect = {120, 2200, 3000, 800},
+                               .multiline = true});
+  Control& last = form.Add({.name = "last", .kind = ControlKind::CommandButton, .caption = "Two",
+                            .rect = {3300, 2200, 1200, 360}});
+  int clicks = 0;
+  last.on_click = [&] { ++clicks; };
+  app_.Show(form);
+  ASSERT_TRUE(Hwnd(hidden_box)) << "the page was shown: its controls have windows";
+  page.SetVisible(false);
+  EXPECT_EQ(GetFocus(), Hwnd(first)) << "a window opens with the focus on its first control";
+
+  std::vector<HWND> forward;
+  for (int press = 0; press < 3; ++press) {
+    PressKey(host_, VK_TAB);
+    forward.push_back(GetFocus());
+  }
+  EXPECT_EQ(forward, (std::vector<HWND>{Hwnd(preview), Hwnd(last), Hwnd(first)}));
+  PressKey(host_, VK_TAB, true);
+  EXPECT_EQ(GetFocus(), Hwnd(last)) << "Shift+Tab goes back round the window";
+
+  PressKey(host_, VK_RETURN);
+  EXPECT_EQ(clicks, 1) << "Enter presses the focused button";
+  EXPECT_EQ(hidden_box.Value(), 0);
+}
+
+TEST_F(ViewTest, EnterLeavesASkinnedCheckBoxAlone) {
+  const skin::Skin skin = TestSkin();
+  host_.SetSkin(&skin);
+  Form& form = NewForm();
+  Control& box = form.Add({.name = "box", .kind = ControlKind::CheckBox, .caption = "Box",
+                           .rect = {120, 120, 2000, 300}});
+  box.SetSkinElement("check");
+  app_.Show(form);
+  SetFocus(Hwnd(box));
+  PressKey(host_, VK_RETURN);
+  EXPECT_EQ(box.Value(), 0) << "an owner-drawn check box is not a command button";
+  host_.SetSkin(nullptr);
+}
+
+TEST_F(ViewTest, EscapeClosesAWindowOverAnotherButNotTheMainWindow) {
+  Form& owner = NewForm("mainform");
+  Form& small = NewForm("frmabout");
+  small.Add({.name = "Command1", .kind = ControlKind::CommandButton, .caption = "Close",
+             .rect = {120, 120, 1200, 360}});
+  auto& timer = small.Add({.name = "Timer1", .kind = ControlKind::Timer, .interval = 10});
+  timer.on_timer = [&] {
+    timer.SetEnabled(false);
+    SetFocus(Hwnd(small["Command1"]));
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+  };
+  app_.Show(owner);
+  app_.ShowModal(small, &owner);
+  EXPECT_FALSE(app_.IsLoaded(small));
+
+  SetFocus(Hwnd(owner));
+  PostMessageW(Hwnd(owner), WM_KEYDOWN, VK_ESCAPE, 1);
+  host_.DoEvents();
+  EXPECT_TRUE(app_.IsLoaded(owner));
+}
+
+}  // namespace
+}  // namespace qb::ui::win32::testing
