@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "dress/small_window.h"
+#include "language/phrases.h"
 
 namespace qb::customise {
 
@@ -26,7 +27,7 @@ std::unique_ptr<ui::Form> BuildFontsForm() {
                            .caption = "Font Properties", .tag = "2002",
                            .rect = {3360, 1920, 3240, 2160}});
   form->Add({.name = "Label2", .kind = ControlKind::Label, .container = &frame, .caption = "Size",
-             .rect = {240, 420, 600, 255}});
+             .tag = std::string(language::phrase::kFontSize.key), .rect = {240, 420, 600, 255}});
   form->Add({.name = "sizetxt", .kind = ControlKind::TextBox, .container = &frame,
              .rect = {900, 360, 600, 315}});
   form->Add({.name = "UpDown1", .kind = ControlKind::UpDown, .container = &frame,

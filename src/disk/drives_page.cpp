@@ -4,6 +4,7 @@
 
 #include "disk/defragmenter.h"
 #include "disk/size_text.h"
+#include "language/wording.h"
 #include "platform/windows_version.h"
 #include "platform/text.h"
 
@@ -30,11 +31,11 @@ std::string ListEntry(const std::string& root) {
 
 }  // namespace
 
-std::string DriveTypeText(DriveType type) {
+std::string DriveTypeText(const Services& services, DriveType type) {
   switch (type) {
-    case DriveType::Removable: return "Floppy Drive";
-    case DriveType::Fixed: return std::string(kFixedDriveText);
-    case DriveType::CdRom: return "CD-Rom Drive";
+    case DriveType::Removable: return language::Say(services, language::phrase::kFloppyDrive);
+    case DriveType::Fixed: return language::Say(services, language::phrase::kFixedDrive);
+    case DriveType::CdRom: return language::Say(services, language::phrase::kCdRomDrive);
     default: return {};
   }
 }
@@ -77,6 +78,13 @@ void DrivesPage::FillAtLoad() {
 
 void DrivesPage::Refresh() { Fill(Mode::Full); }
 
+void DrivesPage::ShowTypeText() {
+  const std::string drive = SelectedDrive();
+  if (drive.empty()) return;
+  const std::string name = DriveTypeText(services_, services_.files.GetDriveType(drive + "\\"));
+  if (!name.empty()) form_["typelbl"].SetCaption(name);
+}
+
 std::string DrivesPage::SelectedDrive() const {
   const std::string& entry = form_["Drive1"].Text();
   return entry.size() >= 2 && entry[1] == ':' ? entry.substr(0, 2) : std::string();
@@ -89,8 +97,10 @@ void DrivesPage::Fill(Mode mode) {
   const DriveType type = services_.files.GetDriveType(root);
   ui::Control& type_label = form_["typelbl"];
   // A type the page has no name for (network, RAM disk) keeps the text of the last drive.
-  if (const std::string name = DriveTypeText(type); !name.empty()) type_label.SetCaption(name);
-  if (mode == Mode::Full) form_["Command1"].SetEnabled(type_label.Caption() == kFixedDriveText);
+  if (const std::string name = DriveTypeText(services_, type); !name.empty()) type_label.SetCaption(name);
+  if (mode == Mode::Full) {
+    form_["Command1"].SetEnabled(type_label.Caption() == DriveTypeText(services_, DriveType::Fixed));
+  }
 
   // A drive without a medium answers with an error; its figures then read as nothing.
   uint64_t total_bytes = 0, free_bytes = 0;

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <optional>
 
+#include "dress/form_language.h"
 #include "dress/skin_form.h"
 #include "language/language_catalogue.h"
+#include "language/wording.h"
 #include "platform/app_settings.h"
 #include "platform/text.h"
 #include "process/kill_process.h"
@@ -29,9 +31,9 @@ std::unique_ptr<ui::Form> CreateProcessForm() {
   form->Add({.name = "info", .kind = ControlKind::ListView, .rect = {240, 1140, 5160, 2760},
              .columns = {{"Process Name", 3300}, {"Process ID", 1500}}});
   form->Add({.name = "Label2", .kind = ControlKind::SkinLabel, .rect = {240, 4020, 5160, 255}});
-  // The key of "Close" would caption this button "Close" too: it keeps its own caption.
+  // The key of "Close" would caption this button "Close" too: it has a key of its own.
   form->Add({.name = "terminatecmd", .kind = ControlKind::CommandButton, .caption = "Terminate",
-             .rect = {240, 4440, 1800, 380}, .enabled = false});
+             .tag = std::string(language::phrase::kTerminate.key), .rect = {240, 4440, 1800, 380}, .enabled = false});
   form->Add({.name = "Command1", .kind = ControlKind::CommandButton, .caption = "Close",
              .tag = "1013", .rect = {3600, 4440, 1800, 380}});
   form->Add({.name = "Timer1", .kind = ControlKind::Timer, .interval = 1000});
@@ -63,6 +65,12 @@ void ProcessWindow::Load() {
   const std::string title =
       language::LookUp(services_.profile, app_folder, kProcessWindowTitleKey, language);
   form_->SetCaption(title.empty() ? std::string(kTitle) : title);
+  dress::ApplyLanguage(*form_, services_.profile, app_folder, language);
+  ui::Control& list = (*form_)["info"];
+  std::vector<ui::ListColumn> columns = list.Columns();
+  columns.at(0).caption = language::Say(services_.profile, app_folder, language, language::phrase::kProcessName);
+  columns.at(1).caption = language::Say(services_.profile, app_folder, language, language::phrase::kProcessId);
+  list.SetColumns(std::move(columns));
   listed_.clear();
   listed_once_ = false;
   Display();

@@ -1,0 +1,78 @@
+#pragma once
+// Every text the program shows that no control's Tag names: captions given in code, list
+// texts and composed messages. Their keys take the range 8000 to 8999 so that they never
+// meet a design key; the English texts here are what English.ini holds and what is shown
+// when no language file has the key. "%1", "%2" mark the values a message carries, so a
+// translation may place them where its grammar wants them; "\n" in a file stands for a line
+// break, since an INI value is one line.
+#include <array>
+#include <string_view>
+
+namespace qb::language {
+
+struct Phrase {
+  std::string_view key;
+  std::string_view english;
+};
+
+namespace phrase {
+// Captions of the main window without a Tag in its design.
+inline constexpr Phrase kSystemInformation{"8000", "System Information"};
+inline constexpr Phrase kCurrentBackground{"8001", "Curent desktop background"};
+inline constexpr Phrase kTabVisualOptions{"8002", "Visual Options"};
+inline constexpr Phrase kTabStartMenu{"8003", "Start Menu"};
+inline constexpr Phrase kTabDesktop{"8004", "Desktop"};
+inline constexpr Phrase kSelectResolution{"8005", "Select resolution"};
+// Drive types and facts of the machine.
+inline constexpr Phrase kFloppyDrive{"8010", "Floppy Drive"};
+inline constexpr Phrase kFixedDrive{"8011", "Fixed Drive"};
+inline constexpr Phrase kCdRomDrive{"8012", "CD-Rom Drive"};
+inline constexpr Phrase kNotReported{"8013", "Not reported"};
+inline constexpr Phrase kNotReportedByFirmware{"8014", "Not reported by the firmware"};
+inline constexpr Phrase kNative{"8015", "Native"};
+inline constexpr Phrase kCompatibilityMode{"8016", "Compatibility mode: %1"};
+inline constexpr Phrase kMegabytesOf{"8017", "%1 MB of %2 MB"};
+// The screen elements of the System Colors window, in the list's order.
+inline constexpr Phrase kColourActiveCaption{"8020", "Active Window Caption"};
+inline constexpr Phrase kColourInactiveCaption{"8021", "Inactive Window Caption"};
+inline constexpr Phrase kColourCaptionText{"8022", "Active Window Caption Text"};
+inline constexpr Phrase kColourInactiveCaptionText{"8023", "Inctive Window Caption Text"};
+inline constexpr Phrase kColourActiveBorder{"8024", "Active Window Border"};
+inline constexpr Phrase kColourInactiveBorder{"8025", "Inactive Window Border"};
+inline constexpr Phrase kColourGrayText{"8026", "Gray Text (Disabled)"};
+inline constexpr Phrase kColourButtonText{"8027", "Button Caption"};
+inline constexpr Phrase kColourHighlight{"8028", "Highlight"};
+inline constexpr Phrase kColourHighlightText{"8029", "Highlight Text"};
+inline constexpr Phrase kColourMenu{"8030", "Menu"};
+inline constexpr Phrase kColourMenuText{"8031", "Menu Text"};
+inline constexpr Phrase kColourBackground{"8032", "Background"};
+inline constexpr Phrase kColourNotChanged{"8033", "The colour of \"%1\" was not changed: %2."};
+// The process manager.
+inline constexpr Phrase kProcessName{"8040", "Process Name"};
+inline constexpr Phrase kProcessId{"8041", "Process ID"};
+inline constexpr Phrase kTerminate{"8042", "Terminate"};
+// The Fonts window.
+inline constexpr Phrase kFontSize{"8043", "Size"};
+// The Language page.
+inline constexpr Phrase kLanguageNotSaved{"8050", "The language could not be saved:\\n\\n%1."};
+inline constexpr Phrase kLanguageSaved{"8051",
+                                       "The language is saved: %1. Every window shows it from now on."};
+}  // namespace phrase
+
+// The one list of them, for the checks that every language file holds each key.
+inline constexpr std::array kPhrases = {
+    phrase::kSystemInformation, phrase::kCurrentBackground, phrase::kTabVisualOptions,
+    phrase::kTabStartMenu, phrase::kTabDesktop, phrase::kSelectResolution,
+    phrase::kFloppyDrive, phrase::kFixedDrive, phrase::kCdRomDrive, phrase::kNotReported,
+    phrase::kNotReportedByFirmware, phrase::kNative, phrase::kCompatibilityMode,
+    phrase::kMegabytesOf,
+    phrase::kColourActiveCaption, phrase::kColourInactiveCaption, phrase::kColourCaptionText,
+    phrase::kColourInactiveCaptionText, phrase::kColourActiveBorder,
+    phrase::kColourInactiveBorder, phrase::kColourGrayText, phrase::kColourButtonText,
+    phrase::kColourHighlight, phrase::kColourHighlightText, phrase::kColourMenu,
+    phrase::kColourMenuText, phrase::kColourBackground, phrase::kColourNotChanged,
+    phrase::kProcessName, phrase::kProcessId, phrase::kTerminate, phrase::kFontSize,
+    phrase::kLanguageNotSaved, phrase::kLanguageSaved,
+};
+
+}  // namespace qb::language
