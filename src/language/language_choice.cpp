@@ -14,7 +14,7 @@ bool SaveChoice(const Services& services, WindowHandle owner, std::string_view c
   AppSettings settings(services.registry);
   if (const Status stored = StoreChoice(settings, choice); stored != status::kOk) {
     services.dialogs.ShowMessage(
-        owner, Say(services, phrase::kLanguageNotSaved, {services.environment.ErrorText(stored)}),
+        owner, CouldNot(services, phrase::kLanguageNotSaved, stored),
         {}, mb::kOk | mb::kIconExclamation);
     return false;
   }

@@ -46,7 +46,7 @@ inline constexpr Phrase kColourHighlightText{"8029", "Highlight Text"};
 inline constexpr Phrase kColourMenu{"8030", "Menu"};
 inline constexpr Phrase kColourMenuText{"8031", "Menu Text"};
 inline constexpr Phrase kColourBackground{"8032", "Background"};
-inline constexpr Phrase kColourNotChanged{"8033", "The colour of \"%1\" was not changed: %2."};
+inline constexpr Phrase kColourNotChanged{"8033", "The colour of \"%1\" was not changed"};
 // The process manager.
 inline constexpr Phrase kProcessName{"8040", "Process Name"};
 inline constexpr Phrase kProcessId{"8041", "Process ID"};
@@ -54,9 +54,16 @@ inline constexpr Phrase kTerminate{"8042", "Terminate"};
 // The Fonts window.
 inline constexpr Phrase kFontSize{"8043", "Size"};
 // The Language page.
-inline constexpr Phrase kLanguageNotSaved{"8050", "The language could not be saved:\\n\\n%1."};
+inline constexpr Phrase kLanguageNotSaved{"8050", "The language could not be saved"};
 inline constexpr Phrase kLanguageSaved{"8051",
                                        "The language is saved: %1. Every window shows it from now on."};
+// What could not be done, and the system's reason: "<what>: <system text>.".
+inline constexpr Phrase kFailureReason{"8060", "%1: %2."};
+inline constexpr Phrase kProcessNotEnded{"8061", "%1 was not ended"};
+inline constexpr Phrase kFileNotRead{"8062", "%1 could not be read"};
+inline constexpr Phrase kFolderNotReadOnly{"8063", "%1 could not be marked read-only"};
+inline constexpr Phrase kFileNotWritten{"8064", "%1 could not be written"};
+inline constexpr Phrase kFontNotInstalled{"8065", "The font could not be installed"};
 }  // namespace phrase
 
 // The one list of them, for the checks that every language file holds each key.
@@ -73,6 +80,8 @@ inline constexpr std::array kPhrases = {
     phrase::kColourMenuText, phrase::kColourBackground, phrase::kColourNotChanged,
     phrase::kProcessName, phrase::kProcessId, phrase::kTerminate, phrase::kFontSize,
     phrase::kLanguageNotSaved, phrase::kLanguageSaved,
+    phrase::kFailureReason, phrase::kProcessNotEnded, phrase::kFileNotRead,
+    phrase::kFolderNotReadOnly, phrase::kFileNotWritten, phrase::kFontNotInstalled,
 };
 
 }  // namespace qb::language

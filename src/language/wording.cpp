@@ -39,4 +39,10 @@ std::string Say(const Services& services, const Phrase& phrase,
              StoredChoice(AppSettings(services.registry)), phrase, values);
 }
 
+std::string CouldNot(const Services& services, const Phrase& what, Status error,
+                     std::initializer_list<std::string_view> values) {
+  return Say(services, phrase::kFailureReason,
+             {Say(services, what, values), services.environment.ErrorText(error)});
+}
+
 }  // namespace qb::language

@@ -23,4 +23,9 @@ std::string Say(ProfileStore& profile, std::string_view app_folder, std::string_
 std::string Say(const Services& services, const Phrase& phrase,
                 std::initializer_list<std::string_view> values = {});
 
+// The one shape of a failure told to the user: what could not be done (the phrase, filled
+// with values) and the system's own text for error, "<what>: <system text>.".
+std::string CouldNot(const Services& services, const Phrase& what, Status error,
+                     std::initializer_list<std::string_view> values = {});
+
 }  // namespace qb::language

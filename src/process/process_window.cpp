@@ -175,7 +175,7 @@ bool ProcessWindow::StillRuns(const ProcessEntry& chosen, const OpenedProcess& p
 }
 
 void ProcessWindow::SayNotEnded(const std::string& name, Status status) {
-  std::string text = name + " was not ended: " + services_.environment.ErrorText(status) + ".";
+  std::string text = language::CouldNot(services_, language::phrase::kProcessNotEnded, status, {name});
   if (status == status::kAccessDenied) {
     text += "\r\nEnding a process of another user or of Windows needs an administrator.";
   }

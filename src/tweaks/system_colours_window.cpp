@@ -97,8 +97,8 @@ void SystemColoursWindow::Apply() {
   } else {
     services_.dialogs.ShowMessage(
         app_.HandleOf(*form_),
-        language::Say(services_, language::phrase::kColourNotChanged,
-                      {language::Say(services_, element->name), services_.environment.ErrorText(set)}),
+        language::CouldNot(services_, language::phrase::kColourNotChanged, set,
+                           {language::Say(services_, element->name)}),
         {}, mb::kOk | mb::kIconExclamation);
   }
 }
