@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "language/language_catalogue.h"
+#include "language/wording.h"
 
 namespace qb::dress {
 namespace {
@@ -31,7 +32,8 @@ void ApplyLanguage(ui::Form& form, ProfileStore& profile, std::string_view app_f
   const std::string file = language::LanguageFilePath(app_folder, usable);
   for (const auto& control : form.Controls()) {
     if (!Translated(*control)) continue;
-    if (auto text = language::ReadCaption(profile, file, control->Tag())) control->SetCaption(std::move(*text));
+    // A "\n" in the file breaks the caption's line, as it does in a message.
+    if (auto text = language::ReadCaption(profile, file, control->Tag())) control->SetCaption(language::Fill(*text));
   }
 }
 

@@ -64,6 +64,17 @@ inline constexpr Phrase kFileNotRead{"8062", "%1 could not be read"};
 inline constexpr Phrase kFolderNotReadOnly{"8063", "%1 could not be marked read-only"};
 inline constexpr Phrase kFileNotWritten{"8064", "%1 could not be written"};
 inline constexpr Phrase kFontNotInstalled{"8065", "The font could not be installed"};
+// The about window.
+inline constexpr Phrase kAboutTitle{"8080", "about"};
+inline constexpr Phrase kAboutContact{
+    "8081", "Quill Box is made by the Quill Box team.\\nQuestions and reports: support@quillbox.example"};
+inline constexpr Phrase kAboutDisclaimer{
+    "8082",
+    "Warning: this program is protected by copyright law. Reproducing or distributing it, or any "
+    "part of it, without the written permission of its makers is prohibited and may result in "
+    "civil and criminal penalties."};
+inline constexpr Phrase kAboutOk{"8083", "OK"};
+inline constexpr Phrase kVersion{"8084", "Version %1"};
 }  // namespace phrase
 
 // The one list of them, for the checks that every language file holds each key.
@@ -82,6 +93,8 @@ inline constexpr std::array kPhrases = {
     phrase::kLanguageNotSaved, phrase::kLanguageSaved,
     phrase::kFailureReason, phrase::kProcessNotEnded, phrase::kFileNotRead,
     phrase::kFolderNotReadOnly, phrase::kFileNotWritten, phrase::kFontNotInstalled,
+    phrase::kAboutTitle, phrase::kAboutContact, phrase::kAboutDisclaimer, phrase::kAboutOk,
+    phrase::kVersion,
 };
 
 }  // namespace qb::language
