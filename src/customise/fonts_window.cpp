@@ -3,7 +3,7 @@
 #include <charconv>
 
 #include "dress/small_window.h"
-#include "language/phrases.h"
+#include "language/wording.h"
 
 namespace qb::customise {
 
@@ -138,7 +138,9 @@ void FontsWindow::InstallNewFont() {
   std::string chosen;
   if (!services_.dialogs.ChooseOpenFile(
           app_.HandleOf(*form_),
-          {.title = "Add Font", .filter = "True Type Fonts|*.ttf", .initial_folder = "c:\\"},
+          {.title = language::Say(services_, language::phrase::kAddFont),
+           .filter = language::Say(services_, language::phrase::kTrueTypeFonts) + "|*.ttf",
+           .initial_folder = "c:\\"},
           chosen)) {
     return;  // cancelled: nothing to install, nothing to say
   }

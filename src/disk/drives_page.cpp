@@ -14,12 +14,12 @@ namespace {
 
 struct NoMedium {
   DriveType type;
-  const char* text;
-  const char* title;
+  const language::Phrase& text;
+  const language::Phrase& title;
 };
 constexpr NoMedium kNoMediumMessages[] = {
-    {DriveType::Removable, "There is no disk in the floppy drive!!", "Insert Disk"},
-    {DriveType::CdRom, "There is no CD in the drive!!", "Insert CD-Rom"},
+    {DriveType::Removable, language::phrase::kNoDisk, language::phrase::kInsertDisk},
+    {DriveType::CdRom, language::phrase::kNoCd, language::phrase::kInsertCd},
 };
 
 int Percent(double ratio) { return static_cast<int>(std::nearbyint(ratio * 100)); }
@@ -117,7 +117,8 @@ void DrivesPage::Fill(Mode mode) {
     for (const auto& message : kNoMediumMessages) {
       if (message.type != type) continue;
       ZeroFacts();
-      services_.dialogs.ShowMessage(owner_(), message.text, message.title,
+      services_.dialogs.ShowMessage(owner_(), language::Say(services_, message.text),
+                                    language::Say(services_, message.title),
                                     mb::kOk | mb::kIconStop);
     }
     return;

@@ -75,6 +75,20 @@ inline constexpr Phrase kAboutDisclaimer{
     "civil and criminal penalties."};
 inline constexpr Phrase kAboutOk{"8083", "OK"};
 inline constexpr Phrase kVersion{"8084", "Version %1"};
+// Titles and file kinds of the system's file and folder dialogs, questions and notices.
+inline constexpr Phrase kChooseApplication{"8090", "Choose Application"};
+inline constexpr Phrase kApplicationFiles{"8091", "Application"};
+inline constexpr Phrase kChoosePictureFile{"8092", "Choose Picture File"};
+inline constexpr Phrase kBitmapFiles{"8093", "Bmp Files"};
+inline constexpr Phrase kChooseDownloadFolder{"8094", "Please Select a new Dowload Folder"};
+inline constexpr Phrase kChooseWallpaper{"8095", "Choose a picture for the desktop"};
+inline constexpr Phrase kAddFont{"8096", "Add Font"};
+inline constexpr Phrase kTrueTypeFonts{"8097", "True Type Fonts"};
+inline constexpr Phrase kNoDisk{"8098", "There is no disk in the floppy drive!!"};
+inline constexpr Phrase kInsertDisk{"8099", "Insert Disk"};
+inline constexpr Phrase kNoCd{"8100", "There is no CD in the drive!!"};
+inline constexpr Phrase kInsertCd{"8101", "Insert CD-Rom"};
+inline constexpr Phrase kRestartQuestion{"8102", "Are you sure to restart?"};
 }  // namespace phrase
 
 // The one list of them, for the checks that every language file holds each key.
@@ -95,6 +109,10 @@ inline constexpr std::array kPhrases = {
     phrase::kFolderNotReadOnly, phrase::kFileNotWritten, phrase::kFontNotInstalled,
     phrase::kAboutTitle, phrase::kAboutContact, phrase::kAboutDisclaimer, phrase::kAboutOk,
     phrase::kVersion,
+    phrase::kChooseApplication, phrase::kApplicationFiles, phrase::kChoosePictureFile,
+    phrase::kBitmapFiles, phrase::kChooseDownloadFolder, phrase::kChooseWallpaper,
+    phrase::kAddFont, phrase::kTrueTypeFonts, phrase::kNoDisk, phrase::kInsertDisk,
+    phrase::kNoCd, phrase::kInsertCd, phrase::kRestartQuestion,
 };
 
 }  // namespace qb::language

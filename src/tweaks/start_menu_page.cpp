@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "language/wording.h"
 #include "tweaks/control_panel_folder.h"
 
 namespace qb::tweaks {
@@ -149,7 +150,8 @@ void WireStartMenuPage(ui::Form& form, const Services& services, PageHooks hooks
 
 void StartMenuApply(ui::Form& form, const Services& services, const PageHooks& hooks) {
   const int answer =
-      services.dialogs.ShowMessage(hooks.Owner(), kRestartQuestion, {}, mb::kYesNo);
+      services.dialogs.ShowMessage(hooks.Owner(), language::Say(services, language::phrase::kRestartQuestion),
+                                   {}, mb::kYesNo);
   if (answer == mb::kIdYes) {
     SaveAndRestart(form, services, hooks);
   } else {

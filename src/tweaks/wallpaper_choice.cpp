@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "language/wording.h"
 #include "platform/picture.h"
 #include "platform/picture_size.h"
 #include "platform/text.h"
@@ -60,7 +61,7 @@ std::string WhyNotDecoded(const Services& services, Status decoded) {
 
 void ChooseWallpaper(ui::Form& form, const Services& services, const PageHooks& hooks) {
   std::string source;
-  const FileChoice choice{.title = "Choose a picture for the desktop",
+  const FileChoice choice{.title = language::Say(services, language::phrase::kChooseWallpaper),
                           .filter = std::string(kWallpaperFilter)};
   if (!services.dialogs.ChooseOpenFile(hooks.Owner(), choice, source)) return;
 
