@@ -89,6 +89,22 @@ inline constexpr Phrase kInsertDisk{"8099", "Insert Disk"};
 inline constexpr Phrase kNoCd{"8100", "There is no CD in the drive!!"};
 inline constexpr Phrase kInsertCd{"8101", "Insert CD-Rom"};
 inline constexpr Phrase kRestartQuestion{"8102", "Are you sure to restart?"};
+// Changes an Apply could not save.
+inline constexpr Phrase kChangeNotSaved{"8110", "This change was not saved:"};
+inline constexpr Phrase kChangesNotSaved{"8111", "These changes were not saved:"};
+inline constexpr Phrase kNeedsAdministrator{
+    "8112",
+    "Changing machine-wide settings and the settings of other users needs an administrator. "
+    "Start Quill Box as an administrator to save them."};
+// The screen resolution.
+inline constexpr Phrase kResolutionNotChanged{"8120", "The screen resolution was not changed to %1: %2."};
+inline constexpr Phrase kDisplayBadMode{"8121", "the display does not offer this size"};
+inline constexpr Phrase kDisplayRestart{"8122", "the computer must be restarted for this size"};
+inline constexpr Phrase kDisplayNotUpdated{"8123", "the setting could not be stored"};
+inline constexpr Phrase kDisplayRefused{"8124", "the display driver refused the change"};
+inline constexpr Phrase kKeepDisplay{
+    "8125",
+    "Keep these display settings?\\n\\nWithout an answer, the previous settings come back in %1 seconds."};
 }  // namespace phrase
 
 // The one list of them, for the checks that every language file holds each key.
@@ -113,6 +129,9 @@ inline constexpr std::array kPhrases = {
     phrase::kBitmapFiles, phrase::kChooseDownloadFolder, phrase::kChooseWallpaper,
     phrase::kAddFont, phrase::kTrueTypeFonts, phrase::kNoDisk, phrase::kInsertDisk,
     phrase::kNoCd, phrase::kInsertCd, phrase::kRestartQuestion,
+    phrase::kChangeNotSaved, phrase::kChangesNotSaved, phrase::kNeedsAdministrator,
+    phrase::kResolutionNotChanged, phrase::kDisplayBadMode, phrase::kDisplayRestart,
+    phrase::kDisplayNotUpdated, phrase::kDisplayRefused, phrase::kKeepDisplay,
 };
 
 }  // namespace qb::language

@@ -56,7 +56,7 @@ void Report(const Services& services, const PageHooks& hooks, std::string_view w
             Status written) {
   UnsavedChanges unsaved;
   unsaved.Note(std::string(what), written);
-  unsaved.Report(services.dialogs, services.environment, hooks.Owner());
+  unsaved.Report(services, hooks.Owner());
 }
 
 // The immediate writes store only a real change, so a box that shows the stored state
@@ -152,7 +152,7 @@ void ExplorerOptionsApply(ui::Form& form, const Services& services,
                           const PageHooks& hooks) {
   UnsavedChanges unsaved;
   ApplyBindings(form, services.registry, kExplorerTextBindings, unsaved);
-  unsaved.Report(services.dialogs, services.environment, hooks.Owner());
+  unsaved.Report(services, hooks.Owner());
 }
 
 }  // namespace qb::tweaks

@@ -103,7 +103,7 @@ void SaveAndRestart(ui::Form& form, const Services& services, const PageHooks& h
   ApplyBindings(form, services.registry, kMenuTimingBindings, unsaved);
   ApplyControlPanelFolder(form, services, unsaved);
   ApplyBindings(form, services.registry, kStartMenuRestrictionBindings, unsaved);
-  unsaved.Report(services.dialogs, services.environment, hooks.Owner());
+  unsaved.Report(services, hooks.Owner());
   if (!unsaved.OnlyNeedAdministrator()) return;
   if (const Status restarted = services.power.Restart(); restarted != status::kOk) {
     services.dialogs.ShowMessage(

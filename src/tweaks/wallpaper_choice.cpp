@@ -93,7 +93,7 @@ void ChooseWallpaper(ui::Form& form, const Services& services, const PageHooks& 
   }
   // A failed write may have taken the earlier choice with it.
   if (ChoiceFolder(preview.PicturePath())) preview.SetPicture({});
-  unsaved.Report(services.dialogs, services.environment, hooks.Owner());
+  unsaved.Report(services, hooks.Owner());
 }
 
 void ApplyWallpaper(ui::Form& form, const Services& services, UnsavedChanges& unsaved) {
