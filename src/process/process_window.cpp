@@ -29,7 +29,8 @@ std::unique_ptr<ui::Form> CreateProcessForm() {
   form->Add({.name = "SkinLabel1", .kind = ControlKind::SkinLabel, .caption = kIntroduction,
              .tag = "3010", .rect = {240, 480, 5160, 600}});
   form->Add({.name = "info", .kind = ControlKind::ListView, .rect = {240, 1140, 5160, 2760},
-             .columns = {{"Process Name", 3300}, {"Process ID", 1500}}});
+             .columns = {{"Process Name", 3300, std::string(language::phrase::kProcessName.key)},
+                         {"Process ID", 1500, std::string(language::phrase::kProcessId.key)}}});
   form->Add({.name = "Label2", .kind = ControlKind::SkinLabel, .rect = {240, 4020, 5160, 255}});
   // The key of "Close" would caption this button "Close" too: it has a key of its own.
   form->Add({.name = "terminatecmd", .kind = ControlKind::CommandButton, .caption = "Terminate",
@@ -66,11 +67,6 @@ void ProcessWindow::Load() {
       language::LookUp(services_.profile, app_folder, kProcessWindowTitleKey, language);
   form_->SetCaption(title.empty() ? std::string(kTitle) : title);
   dress::ApplyLanguage(*form_, services_.profile, app_folder, language);
-  ui::Control& list = (*form_)["info"];
-  std::vector<ui::ListColumn> columns = list.Columns();
-  columns.at(0).caption = language::Say(services_.profile, app_folder, language, language::phrase::kProcessName);
-  columns.at(1).caption = language::Say(services_.profile, app_folder, language, language::phrase::kProcessId);
-  list.SetColumns(std::move(columns));
   listed_.clear();
   listed_once_ = false;
   Display();

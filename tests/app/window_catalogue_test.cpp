@@ -99,6 +99,9 @@ TEST(WindowCatalogueTest, EveryKeyInUseIsInEnglishAndEnglishHoldsNoOther) {
     const auto form = window.create();
     for (const auto& control : form->Controls()) {
       if (!control->Tag().empty()) used.insert(control->Tag());
+      for (const auto& column : control->Columns()) {
+        if (!column.tag.empty()) used.insert(column.tag);
+      }
     }
     if (!window.title_key.empty()) used.insert(std::string(window.title_key));
     for (const auto& coded : window.coded_captions) used.insert(std::string(coded.key));
