@@ -1,35 +1,35 @@
 #include "app/about_window.h"
 
+#include "dress/form_language.h"
 #include "dress/skin_form.h"
+#include "language/language_catalogue.h"
+#include "language/wording.h"
+#include "platform/app_settings.h"
 
 namespace qb::app {
 
 namespace {
 
-constexpr const char* kContact =
-    "Quill Box is made by the Quill Box team.\nQuestions and reports: support@quillbox.example";
-constexpr const char* kDisclaimer =
-    "Warning: this program is protected by copyright law. Reproducing or distributing it, "
-    "or any part of it, without the written permission of its makers is prohibited and may "
-    "result in civil and criminal penalties.";
+using language::phrase::kAboutContact;
+using language::phrase::kAboutDisclaimer;
+using language::phrase::kAboutOk;
 
 }  // namespace
 
-std::string VersionText(int major, int minor, int revision) {
-  return "Version " + std::to_string(major) + "." + std::to_string(minor) + ".0." +
-         std::to_string(revision);
+std::string VersionNumber(int major, int minor, int revision) {
+  return std::to_string(major) + "." + std::to_string(minor) + ".0." + std::to_string(revision);
 }
 
 std::unique_ptr<ui::Form> CreateAboutForm() {
-  auto form = std::make_unique<ui::Form>("frmabout", "about", 6000, 3960);
+  auto form = std::make_unique<ui::Form>("frmabout", std::string(language::phrase::kAboutTitle.english), 6000, 3960);
   using ui::ControlKind;
   form->Add({.name = "lblTitle", .kind = ControlKind::SkinLabel, .rect = {360, 600, 5280, 360}});
   form->Add({.name = "lblVersion", .kind = ControlKind::SkinLabel, .rect = {360, 1000, 5280, 300}});
-  form->Add({.name = "SkinLabel1", .kind = ControlKind::SkinLabel, .caption = kContact,
+  form->Add({.name = "SkinLabel1", .kind = ControlKind::SkinLabel, .caption = language::Fill(kAboutContact.english), .tag = std::string(kAboutContact.key),
              .rect = {360, 1400, 5280, 540}});
-  form->Add({.name = "lblDisclaimer", .kind = ControlKind::SkinLabel, .caption = kDisclaimer,
+  form->Add({.name = "lblDisclaimer", .kind = ControlKind::SkinLabel, .caption = std::string(kAboutDisclaimer.english), .tag = std::string(kAboutDisclaimer.key),
              .rect = {360, 2040, 5280, 900}});
-  form->Add({.name = "cmdOK", .kind = ControlKind::CommandButton, .caption = "OK",
+  form->Add({.name = "cmdOK", .kind = ControlKind::CommandButton, .caption = std::string(kAboutOk.english), .tag = std::string(kAboutOk.key),
              .rect = {4440, 3120, 1200, 380}});
   return form;
 }
@@ -44,11 +44,17 @@ AboutWindow::AboutWindow(ui::Application& app, const Services& services,
 
 void AboutWindow::Load() {
   ui::Form& form = *form_;
+  const std::string app_folder = services_.environment.ApplicationFolder();
+  const std::string language = language::StoredChoice(AppSettings(services_.registry));
+  form.SetCaption(language::Say(services_.profile, app_folder, language, language::phrase::kAboutTitle));
+  dress::ApplyLanguage(form, services_.profile, app_folder, language);
   own_skin_.LoadFile(services_.files,
                      services_.environment.ApplicationFolder() + std::string(skin::kSkinFileName));
   dress::SkinWindow(form, own_skin_, "SmallForm");
   dress::SkinForm(form, main_skin_);
-  form["lblVersion"].SetCaption(VersionText(QB_VERSION_MAJOR, QB_VERSION_MINOR, QB_VERSION_REVISION));
+  form["lblVersion"].SetCaption(language::Say(
+      services_.profile, app_folder, language, language::phrase::kVersion,
+      {VersionNumber(QB_VERSION_MAJOR, QB_VERSION_MINOR, QB_VERSION_REVISION)}));
   form["lblTitle"].SetCaption("Quill Box");
 }
 

@@ -10,8 +10,8 @@
 
 namespace qb::app {
 
-// "Version " + major.minor.0.revision, as the version resource states it.
-std::string VersionText(int major, int minor, int revision);
+// major.minor.0.revision, as the version resource states it.
+std::string VersionNumber(int major, int minor, int revision);
 
 // The window with every control in place and no handlers.
 std::unique_ptr<ui::Form> CreateAboutForm();

@@ -15,6 +15,11 @@ namespace qb::app {
 void ApplyStartLanguage(ui::Form& form, ProfileStore& profile, std::string_view app_folder,
                         std::string_view choice);
 
+// Every caption of the main window in the chosen language: the controls with a key, the
+// frames and tabs captioned by code. Run again when the user chooses another language.
+void ApplyChosenLanguage(ui::Form& form, ProfileStore& profile, std::string_view app_folder,
+                         std::string_view choice);
+
 // Fills "combolng" with the languages on offer, the stored choice selected.
 void FillLanguageList(ui::Form& form, const Services& services, std::string_view app_folder);
 

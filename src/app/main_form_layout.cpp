@@ -4,6 +4,7 @@
 
 #include "app/layout/start_menu_desktop_layout.h"
 #include "app/main_form_names.h"
+#include "language/phrases.h"
 
 namespace qb::app {
 
@@ -66,7 +67,7 @@ void AddNavigation(Builder& b) {
 }
 
 void AddExplorerPage(Builder& b) {
-  auto& page = b.Frame("EXPFrame", nullptr, kPageRect, "Explorer");
+  auto& page = b.Frame("EXPFrame", nullptr, kPageRect, "Explorer", "7003");
   b.Add({.name = "ExpTab", .kind = ControlKind::TabStrip, .container = &page,
          .rect = kTabStripRect, .items = {"Explorer Options", "Privacy"}});
   auto& options = b.Frame("OptionsFrame", &page, kTabPageRect, "Explorer Options", "7016", 0);
@@ -101,7 +102,7 @@ void AddExplorerPage(Builder& b) {
 }
 
 void AddSystemInfoPage(Builder& b) {
-  auto& page = b.Frame("SIFrame", nullptr, kPageRect, "System Information");
+  auto& page = b.Frame("SIFrame", nullptr, kPageRect, "System Information", std::string(language::phrase::kSystemInformation.key));
   const struct { const char* label; const char* caption; const char* tag; const char* box; } rows[] = {
       {"SkinLabelCN", "Computer Name", "3029", "txtComputerName"},
       {"SkinLabelUN", "User Name", "3030", "txtUSerName"},
@@ -132,7 +133,8 @@ void AddVisualOptionsTab(Builder& b, ui::Control& tab) {
   b.Check("wallpaperCheck", &tab, {240, 1560, 2700, 300}, "Change windows wallpaper", "5012");
   b.Button("wallpapercmd", &tab, {480, 1920, 600, kButtonHeight}, "...", "1023")
       .SetEnabled(false);
-  auto& preview = b.Frame("Frame3", &tab, {3480, 240, 3000, 2640}, "Curent desktop background");
+  auto& preview = b.Frame("Frame3", &tab, {3480, 240, 3000, 2640}, "Curent desktop background",
+                          std::string(language::phrase::kCurrentBackground.key));
   auto& screen = b.Add({.name = "Picture2", .kind = ControlKind::Picture, .container = &preview,
                         .rect = {240, 360, 2520, 2040}});
   b.Add({.name = "Image1", .kind = ControlKind::Image, .container = &screen,
@@ -205,7 +207,7 @@ void AddInputPage(Builder& b) {
 }
 
 void AddLanguagePage(Builder& b) {
-  auto& page = b.Frame("langFrame", nullptr, kPageRect, "Language");
+  auto& page = b.Frame("langFrame", nullptr, kPageRect, "Language", "1026");
   b.Add({.name = "combolng", .kind = ControlKind::ComboBox, .container = &page,
          .rect = {240, 480, 3600, 315}, .combo_style = ui::ComboStyle::DropDownList});
   b.Button("Applylangcmd", &page, {4080, 450, 1200, kButtonHeight}, "Apply", "1016");

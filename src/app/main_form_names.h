@@ -21,4 +21,12 @@ struct CodedCaption {
 inline constexpr std::array<CodedCaption, 3> kCodedFrameCaptions = {
     {{"SMframe", "7000"}, {"drivesframe", "7001"}, {"Inputframe", "7008"}}};
 
+// Tab strips whose tab captions come from these keys, one per tab in order.
+struct CodedTabs {
+  std::string_view control;
+  std::array<std::string_view, 3> keys;  // an empty key: no such tab
+};
+inline constexpr std::array<CodedTabs, 2> kCodedTabCaptions = {
+    {{"TabStrip1", {"8002", "8003", "8004"}}, {"ExpTab", {"7016", "4002", ""}}}};
+
 }  // namespace qb::app

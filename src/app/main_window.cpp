@@ -76,7 +76,11 @@ MainWindow::MainWindow(ui::Application& app, const Services& services, ui::Splas
   form["TabStrip1"].on_click = [this] { ui::ShowSelectedTab(*form_, "TabStrip1", "VoptionsFrame"); };
   form["ExpTab"].on_click = [this] { ui::ShowSelectedTab(*form_, "ExpTab", "OptionsFrame"); };
   form["Applylangcmd"].on_click = [this] {
-    language::SaveChoice(services_, app_.HandleOf(*form_), (*form_)["combolng"].Text());
+    const std::string choice = (*form_)["combolng"].Text();
+    language::SaveChoice(services_, app_.HandleOf(*form_), choice, [this, choice] {
+      ApplyChosenLanguage(*form_, services_.profile, app_folder_, choice);
+      drives_.ShowTypeText();
+    });
   };
   form["systemcolorcmd"].on_click = [this] {
     tweaks::ShowSystemColours(app_, *form_, services_, skin_);

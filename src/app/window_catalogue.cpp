@@ -6,6 +6,7 @@
 #include "customise/fonts_window.h"
 #include "customise/icon_windows.h"
 #include "customise/icons_window.h"
+#include "language/phrases.h"
 #include "process/process_window.h"
 #include "tweaks/system_colours_window.h"
 
@@ -20,9 +21,14 @@ std::vector<WindowDesign> ProgramWindows() {
        .element = "Form"},
       {.name = "pchealth",
        .create = [] { return cleaner::BuildSystemHealthForm({"C:\\", "D:\\"}, 0); },
+       .controls_translated = true,
        .title_key = cleaner::kHealthTitleKey,
        .element = "SmallForm"},
-      {.name = "frmabout", .create = [] { return CreateAboutForm(); }, .element = "SmallForm"},
+      {.name = "frmabout",
+       .create = [] { return CreateAboutForm(); },
+       .controls_translated = true,
+       .title_key = language::phrase::kAboutTitle.key,
+       .element = "SmallForm"},
       {.name = "syscolors",
        .create = [] { return tweaks::CreateSystemColoursForm(); },
        .controls_translated = true,
@@ -50,6 +56,7 @@ std::vector<WindowDesign> ProgramWindows() {
        .element = "SmallForm"},
       {.name = "enumfrm",
        .create = [] { return process::CreateProcessForm(); },
+       .controls_translated = true,
        .title_key = process::kProcessWindowTitleKey,
        .element = "SmallForm"},
   };

@@ -9,6 +9,7 @@
 #include "cleaner/repair_lock.h"
 #include "cleaner/run_summary.h"
 #include "cleaner/system_health_form.h"
+#include "dress/form_language.h"
 #include "dress/skin_form.h"
 #include "language/language_catalogue.h"
 #include "platform/app_settings.h"
@@ -94,6 +95,7 @@ void SystemHealthWindow::Load() {
   const std::string title =
       language::LookUp(services_.profile, app_folder, kHealthTitleKey, language);
   form_->SetCaption(title.empty() ? std::string(kTitle) : title);
+  dress::ApplyLanguage(*form_, services_.profile, app_folder, language);
   skin_.LoadFile(services_.files, app_folder + std::string(skin::kSkinFileName));
   dress::SkinWindow(*form_, skin_, "SmallForm");
   dress::SkinForm(*form_, skin_);

@@ -37,7 +37,8 @@ void AddCategoryFrame(ui::Form& form, ui::Control& health, const FrameNames& nam
   b.Add(names.repaired_caption_label, ControlKind::SkinLabel, &frame, {120, 600, 1935, 255},
         "Repaired                :", "3026");
   b.Add(names.repaired, ControlKind::Label, &frame, {2100, 600, 900, 255});
-  b.Add(names.button, ControlKind::CommandButton, &frame, {4560, 300, 1575, 375},
+  // As wide as the room beside the counts allows, for the longer translations.
+  b.Add(names.button, ControlKind::CommandButton, &frame, {3960, 300, 2175, 375},
         "Check && Repair", "1020");
   ui::Control& bar = b.Add(names.bar, ControlKind::ProgressBar, &frame, {120, 900, 6015, 195});
   bar.SetRange(0, 100);
@@ -53,7 +54,7 @@ std::unique_ptr<ui::Form> BuildSystemHealthForm(const std::vector<std::string>& 
                                          kHealthHeight + 390);
   ui::FormBuilder b{*form};
   ui::Control& health = b.Add("HealthFrame", ControlKind::Frame, nullptr,
-                            {0, 0, kHealthWidth, kHealthHeight}, "System Health");
+                            {0, 0, kHealthWidth, kHealthHeight}, "System Health", "7010");
   for (size_t i = 0; i < kFrames.size(); ++i) AddCategoryFrame(*form, health, kFrames[i], i);
 
   ui::Control& shortcuts = (*form)["OSFrame"];
@@ -64,7 +65,7 @@ std::unique_ptr<ui::Form> BuildSystemHealthForm(const std::vector<std::string>& 
     drive_list.SetListIndex(selected_drive);
   }
   b.Add("label29", ControlKind::Label, &shortcuts, {120, 1680, 6015, 615});
-  b.Add("Command1", ControlKind::CommandButton, &health, {11535, 4920, 1335, 375}, "Close");
+  b.Add("Command1", ControlKind::CommandButton, &health, {11535, 4920, 1335, 375}, "Close", "1013");
   return form;
 }
 

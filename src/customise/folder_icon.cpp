@@ -7,6 +7,7 @@
 #include "customise/ini_file_edit.h"
 #include "platform/replace_file.h"
 #include "customise/write_failure.h"
+#include "language/wording.h"
 #include "platform/text.h"
 
 namespace qb::customise {
@@ -130,8 +131,7 @@ class FolderChange {
                                                           fileattr::kReadOnly);
     }
     if (result != status::kOk) {
-      std::string why = folder_ + " could not be marked read-only (" +
-                        services_.environment.ErrorText(result) + ").";
+      std::string why = language::CouldNot(services_, language::phrase::kFolderNotReadOnly, result, {folder_});
       if (result == status::kAccessDenied) why += " Changing this folder needs an administrator.";
       return Fail(why);
     }

@@ -1,5 +1,6 @@
 #include "customise/font_install.h"
 
+#include "language/wording.h"
 #include "platform/replace_file.h"
 #include "platform/font_file.h"
 #include "platform/text.h"
@@ -151,7 +152,7 @@ std::string DescribeInstall(const Services& services, const FontInstall& install
              FontFolder(services, install.scope) +
              ". Nothing was installed: rename the file to install it beside the other one.";
     case FontInstall::Outcome::Failed:
-      return "The font could not be installed: " + services.environment.ErrorText(install.error) + ".";
+      return language::CouldNot(services, language::phrase::kFontNotInstalled, install.error);
   }
   return {};
 }

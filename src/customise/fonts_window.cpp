@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "dress/small_window.h"
+#include "language/wording.h"
 
 namespace qb::customise {
 
@@ -26,7 +27,7 @@ std::unique_ptr<ui::Form> BuildFontsForm() {
                            .caption = "Font Properties", .tag = "2002",
                            .rect = {3360, 1920, 3240, 2160}});
   form->Add({.name = "Label2", .kind = ControlKind::Label, .container = &frame, .caption = "Size",
-             .rect = {240, 420, 600, 255}});
+             .tag = std::string(language::phrase::kFontSize.key), .rect = {240, 420, 600, 255}});
   form->Add({.name = "sizetxt", .kind = ControlKind::TextBox, .container = &frame,
              .rect = {900, 360, 600, 315}});
   form->Add({.name = "UpDown1", .kind = ControlKind::UpDown, .container = &frame,
@@ -137,7 +138,9 @@ void FontsWindow::InstallNewFont() {
   std::string chosen;
   if (!services_.dialogs.ChooseOpenFile(
           app_.HandleOf(*form_),
-          {.title = "Add Font", .filter = "True Type Fonts|*.ttf", .initial_folder = "c:\\"},
+          {.title = language::Say(services_, language::phrase::kAddFont),
+           .filter = language::Say(services_, language::phrase::kTrueTypeFonts) + "|*.ttf",
+           .initial_folder = "c:\\"},
           chosen)) {
     return;  // cancelled: nothing to install, nothing to say
   }

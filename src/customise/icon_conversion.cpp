@@ -1,5 +1,7 @@
 #include "customise/icon_conversion.h"
 
+#include "language/wording.h"
+
 namespace qb::customise {
 
 namespace {
@@ -30,7 +32,7 @@ std::string WhyNotAPicture(const Services& services, std::string_view path, Stat
   switch (error) {
     case status::kPictureTooLarge: return quoted + " cannot be used. " + std::string(kPictureTooLargeText);
     case status::kInvalidData: return quoted + " is not a picture that can be made into an icon.";
-    default: return quoted + " could not be read (" + services.environment.ErrorText(error) + ").";
+    default: return language::CouldNot(services, language::phrase::kFileNotRead, error, {quoted});
   }
 }
 

@@ -1,5 +1,7 @@
 #include "customise/write_failure.h"
 
+#include "language/wording.h"
+
 namespace qb::customise {
 
 std::string WhyNotWritten(const Services& services, std::string_view path, Status error) {
@@ -18,7 +20,7 @@ std::string WhyNotWritten(const Services& services, std::string_view path, Statu
     default:
       break;
   }
-  std::string message = file + " could not be written (" + services.environment.ErrorText(error) + ").";
+  std::string message = language::CouldNot(services, language::phrase::kFileNotWritten, error, {file});
   if (error == status::kAccessDenied) message += " Changing it needs an administrator.";
   return message;
 }

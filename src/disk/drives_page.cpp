@@ -4,6 +4,7 @@
 
 #include "disk/defragmenter.h"
 #include "disk/size_text.h"
+#include "language/wording.h"
 #include "platform/windows_version.h"
 #include "platform/text.h"
 
@@ -13,12 +14,12 @@ namespace {
 
 struct NoMedium {
   DriveType type;
-  const char* text;
-  const char* title;
+  const language::Phrase& text;
+  const language::Phrase& title;
 };
 constexpr NoMedium kNoMediumMessages[] = {
-    {DriveType::Removable, "There is no disk in the floppy drive!!", "Insert Disk"},
-    {DriveType::CdRom, "There is no CD in the drive!!", "Insert CD-Rom"},
+    {DriveType::Removable, language::phrase::kNoDisk, language::phrase::kInsertDisk},
+    {DriveType::CdRom, language::phrase::kNoCd, language::phrase::kInsertCd},
 };
 
 int Percent(double ratio) { return static_cast<int>(std::nearbyint(ratio * 100)); }
@@ -30,11 +31,11 @@ std::string ListEntry(const std::string& root) {
 
 }  // namespace
 
-std::string DriveTypeText(DriveType type) {
+std::string DriveTypeText(const Services& services, DriveType type) {
   switch (type) {
-    case DriveType::Removable: return "Floppy Drive";
-    case DriveType::Fixed: return std::string(kFixedDriveText);
-    case DriveType::CdRom: return "CD-Rom Drive";
+    case DriveType::Removable: return language::Say(services, language::phrase::kFloppyDrive);
+    case DriveType::Fixed: return language::Say(services, language::phrase::kFixedDrive);
+    case DriveType::CdRom: return language::Say(services, language::phrase::kCdRomDrive);
     default: return {};
   }
 }
@@ -77,6 +78,13 @@ void DrivesPage::FillAtLoad() {
 
 void DrivesPage::Refresh() { Fill(Mode::Full); }
 
+void DrivesPage::ShowTypeText() {
+  const std::string drive = SelectedDrive();
+  if (drive.empty()) return;
+  const std::string name = DriveTypeText(services_, services_.files.GetDriveType(drive + "\\"));
+  if (!name.empty()) form_["typelbl"].SetCaption(name);
+}
+
 std::string DrivesPage::SelectedDrive() const {
   const std::string& entry = form_["Drive1"].Text();
   return entry.size() >= 2 && entry[1] == ':' ? entry.substr(0, 2) : std::string();
@@ -89,8 +97,10 @@ void DrivesPage::Fill(Mode mode) {
   const DriveType type = services_.files.GetDriveType(root);
   ui::Control& type_label = form_["typelbl"];
   // A type the page has no name for (network, RAM disk) keeps the text of the last drive.
-  if (const std::string name = DriveTypeText(type); !name.empty()) type_label.SetCaption(name);
-  if (mode == Mode::Full) form_["Command1"].SetEnabled(type_label.Caption() == kFixedDriveText);
+  if (const std::string name = DriveTypeText(services_, type); !name.empty()) type_label.SetCaption(name);
+  if (mode == Mode::Full) {
+    form_["Command1"].SetEnabled(type_label.Caption() == DriveTypeText(services_, DriveType::Fixed));
+  }
 
   // A drive without a medium answers with an error; its figures then read as nothing.
   uint64_t total_bytes = 0, free_bytes = 0;
@@ -107,7 +117,8 @@ void DrivesPage::Fill(Mode mode) {
     for (const auto& message : kNoMediumMessages) {
       if (message.type != type) continue;
       ZeroFacts();
-      services_.dialogs.ShowMessage(owner_(), message.text, message.title,
+      services_.dialogs.ShowMessage(owner_(), language::Say(services_, message.text),
+                                    language::Say(services_, message.title),
                                     mb::kOk | mb::kIconStop);
     }
     return;

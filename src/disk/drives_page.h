@@ -9,10 +9,9 @@
 
 namespace qb::disk {
 
-inline constexpr std::string_view kFixedDriveText = "Fixed Drive";
-
-// The system's drive type as the page names it; empty for types the page has no name for.
-std::string DriveTypeText(DriveType type);
+// The system's drive type as the page names it, in the chosen language; empty for types the
+// page has no name for.
+std::string DriveTypeText(const Services& services, DriveType type);
 
 // Drive index for the format dialog from the first character of a drive-list entry:
 // "a" .. "z" (either case) give 0 .. 25, anything else -1.
@@ -31,6 +30,8 @@ class DrivesPage {
   void FillAtLoad();
   // The facts of the selected drive, as on every change of the selection.
   void Refresh();
+  // The drive type again, in the language chosen since.
+  void ShowTypeText();
   void Format();
   void Defragment();
 

@@ -2,25 +2,28 @@
 
 #include "language/language_catalogue.h"
 #include "language/language_list.h"
+#include "language/wording.h"
 #include "platform/app_settings.h"
 #include "platform/text.h"
 
 namespace qb::language {
 
-void SaveChoice(const Services& services, WindowHandle owner, std::string_view choice) {
-  if (!IsPlainLanguageName(choice)) return;
+bool SaveChoice(const Services& services, WindowHandle owner, std::string_view choice,
+                const std::function<void()>& apply) {
+  if (!IsPlainLanguageName(choice)) return false;
   AppSettings settings(services.registry);
   if (const Status stored = StoreChoice(settings, choice); stored != status::kOk) {
-    services.dialogs.ShowMessage(owner,
-                                 "The language could not be saved:\n\n" +
-                                     services.environment.ErrorText(stored) + ".",
-                                 {}, mb::kOk | mb::kIconExclamation);
-    return;
+    services.dialogs.ShowMessage(
+        owner, CouldNot(services, phrase::kLanguageNotSaved, stored),
+        {}, mb::kOk | mb::kIconExclamation);
+    return false;
   }
-  services.dialogs.ShowMessage(owner,
-                               "The language is saved: " + std::string(choice) +
-                                   ". It takes effect the next time Quill Box starts.",
-                               {}, mb::kOk | mb::kIconInformation);
+  // The open windows take the new captions before the message, which is itself in the
+  // language just chosen.
+  if (apply) apply();
+  services.dialogs.ShowMessage(owner, Say(services, phrase::kLanguageSaved, {choice}), {},
+                               mb::kOk | mb::kIconInformation);
+  return true;
 }
 
 LanguageOffer OfferLanguages(const Services& services, std::string_view app_folder) {

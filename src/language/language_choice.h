@@ -1,6 +1,7 @@
 #pragma once
 // The user's choice of language on the Language page: stored for the next start, and the
 // list it is made from.
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,11 +10,12 @@
 
 namespace qb::language {
 
-// Stores the choice and tells the user, in a message box over owner, that it takes effect
-// at the next start, or why it could not be saved. Open windows keep their captions: the
-// main window is translated during its start only. A name that is not a plain file name is
-// ignored, since the next start would read some other file as a language.
-void SaveChoice(const Services& services, WindowHandle owner, std::string_view choice);
+// Stores the choice, has apply put it on the open windows (every window opened later reads
+// the stored choice itself) and tells the user so in a message box over owner, or why it
+// could not be saved. A name that is not a plain file name is ignored, since it would read
+// some other file as a language. True when the choice was stored.
+bool SaveChoice(const Services& services, WindowHandle owner, std::string_view choice,
+                const std::function<void()>& apply = {});
 
 // Every language of the languages folder, and which of them the stored choice names (the
 // first, English, when it names none), so the page shows the language in use.

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "language/wording.h"
 #include "monitor/figures.h"
 #include "monitor/performance_data.h"
 
@@ -134,9 +135,11 @@ void MonitorPage::MemoryTick() {
   ui::Control& free_label = form_["label2"];
   const std::string free_text =
       FormatThousands(static_cast<double>(memory_.available_physical) / kBytesPerMegabyte);
-  free_label.SetCaption(free_text + " MB of " +
-                        std::to_string(ShownTotalMegabytes(memory_.total_physical)) + " MB");
-  if (LeadingNumber(free_label.Caption()) == 0) free_label.SetCaption("0 " + free_label.Caption());
+  free_label.SetCaption(language::Say(services_, language::phrase::kMegabytesOf,
+                                      {free_text, std::to_string(ShownTotalMegabytes(memory_.total_physical))}));
+  // The figure is read from the number, not the caption: a translation may put words first.
+  const auto free_megabytes = LeadingNumber(free_text);
+  if (free_megabytes == 0) free_label.SetCaption("0 " + free_label.Caption());
 
   if (memory_.total_physical > 0) {
     const double used = static_cast<double>(memory_.total_physical - memory_.available_physical) /
@@ -145,7 +148,7 @@ void MonitorPage::MemoryTick() {
   }
   ui::Control& free_bar = form_["ProgressBar1"];
   free_bar.SetValue(static_cast<int>(
-      std::clamp<int64_t>(LeadingNumber(free_label.Caption()), free_bar.Min(), free_bar.Max())));
+      std::clamp<int64_t>(free_megabytes, free_bar.Min(), free_bar.Max())));
   ui::Control& used_bar = form_["ProgressBar2"];
   const double used_share = static_cast<double>(LeadingNumber(form_["label4"].Caption())) / 100.0;
   used_bar.SetValue(std::clamp(static_cast<int>(std::lround(used_bar.Max() * used_share)),

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "language/wording.h"
 #include "monitor/figures.h"
 #include "monitor/firmware_info.h"
 #include "monitor/processor_speed.h"
@@ -15,8 +16,6 @@ namespace qb::monitor {
 namespace {
 
 constexpr int kLargestUnit = 5;
-constexpr const char* kNotReported = "Not reported";
-constexpr const char* kNoFirmwareFact = "Not reported by the firmware";
 const RegKeyPath kCurrentVersion{RegRoot::LocalMachine,
                                  "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
                                  RegView::Force64};
@@ -58,17 +57,21 @@ std::string OperatingSystemName(const std::string& stored_name, const OsVersion&
   return name;
 }
 
-std::string CompatibilityText(const OsVersion& reported, const OsVersion& actual) {
+std::string CompatibilityText(const Services& services, const OsVersion& reported,
+                              const OsVersion& actual) {
   if (reported.major == actual.major && reported.minor == actual.minor &&
       reported.platform == actual.platform) {
-    return "Native";
+    return language::Say(services, language::phrase::kNative);
   }
   std::string told = WindowsProductName(reported);
   const std::string number = std::to_string(reported.major) + "." + std::to_string(reported.minor);
-  return "Compatibility mode: " + (told.empty() ? number : told + " (" + number + ")");
+  return language::Say(services, language::phrase::kCompatibilityMode,
+                       {told.empty() ? number : told + " (" + number + ")"});
 }
 
 void FillSystemInformation(ui::Form& form, const Services& services) {
+  const std::string not_reported = language::Say(services, language::phrase::kNotReported);
+  const std::string no_firmware_fact = language::Say(services, language::phrase::kNotReportedByFirmware);
   SystemInformation& system = services.system;
   Step([&] {
     SetIfKnown(form, "txtComputerName", system.ComputerName());
@@ -95,10 +98,10 @@ void FillSystemInformation(ui::Form& form, const Services& services) {
     }
     form["txtOSversion"].SetText(version);
     const auto product = StoredText(services.registry, "ProductName");
-    SetIfKnown(form, "txtOS", product ? OperatingSystemName(*product, actual) : kNotReported);
-    SetIfKnown(form, "txtOSID", StoredText(services.registry, "ProductId").value_or(kNotReported));
+    SetIfKnown(form, "txtOS", product ? OperatingSystemName(*product, actual) : not_reported);
+    SetIfKnown(form, "txtOSID", StoredText(services.registry, "ProductId").value_or(not_reported));
     if (system.ReportedVersion(reported)) {
-      form["txtCompatible"].SetText(CompatibilityText(reported, actual));
+      form["txtCompatible"].SetText(CompatibilityText(services, reported, actual));
     }
   });
   Step([&] { form["normspeed"].SetText(NominalSpeedText(system.MeasureProcessorMhz())); });
@@ -110,8 +113,8 @@ void FillSystemInformation(ui::Form& form, const Services& services) {
                        ReadBiosFactsFromRegistry(services.registry, bios);
     // A machine whose firmware gives no tables (some virtual machines) says so plainly
     // rather than leaving two boxes empty.
-    if (!found) bios = {"", kNoFirmwareFact, kNoFirmwareFact};
-    SetIfKnown(form, "biosdate", bios.date.empty() ? kNoFirmwareFact : bios.date);
+    if (!found) bios = {"", no_firmware_fact, no_firmware_fact};
+    SetIfKnown(form, "biosdate", bios.date.empty() ? no_firmware_fact : bios.date);
     SetIfKnown(form, "biosver",
                bios.vendor.empty() ? bios.version : bios.vendor + " " + bios.version);
   });

@@ -13,8 +13,9 @@ namespace qb::monitor {
 std::string OperatingSystemName(const std::string& stored_name, const OsVersion& version);
 
 // "Native" when the program is told the true version, otherwise which version the
-// compatibility settings make it believe.
-std::string CompatibilityText(const OsVersion& reported, const OsVersion& actual);
+// compatibility settings make it believe; in the chosen language.
+std::string CompatibilityText(const Services& services, const OsVersion& reported,
+                              const OsVersion& actual);
 
 // Fills the page's boxes. Each fact is read on its own: one that cannot be read leaves its
 // box as it was and the others are still filled.

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <optional>
 
+#include "dress/form_language.h"
 #include "dress/skin_form.h"
 #include "language/language_catalogue.h"
+#include "language/wording.h"
 #include "platform/app_settings.h"
 #include "platform/text.h"
 #include "process/kill_process.h"
@@ -27,11 +29,12 @@ std::unique_ptr<ui::Form> CreateProcessForm() {
   form->Add({.name = "SkinLabel1", .kind = ControlKind::SkinLabel, .caption = kIntroduction,
              .tag = "3010", .rect = {240, 480, 5160, 600}});
   form->Add({.name = "info", .kind = ControlKind::ListView, .rect = {240, 1140, 5160, 2760},
-             .columns = {{"Process Name", 3300}, {"Process ID", 1500}}});
+             .columns = {{"Process Name", 3300, std::string(language::phrase::kProcessName.key)},
+                         {"Process ID", 1500, std::string(language::phrase::kProcessId.key)}}});
   form->Add({.name = "Label2", .kind = ControlKind::SkinLabel, .rect = {240, 4020, 5160, 255}});
-  // The key of "Close" would caption this button "Close" too: it keeps its own caption.
+  // The key of "Close" would caption this button "Close" too: it has a key of its own.
   form->Add({.name = "terminatecmd", .kind = ControlKind::CommandButton, .caption = "Terminate",
-             .rect = {240, 4440, 1800, 380}, .enabled = false});
+             .tag = std::string(language::phrase::kTerminate.key), .rect = {240, 4440, 1800, 380}, .enabled = false});
   form->Add({.name = "Command1", .kind = ControlKind::CommandButton, .caption = "Close",
              .tag = "1013", .rect = {3600, 4440, 1800, 380}});
   form->Add({.name = "Timer1", .kind = ControlKind::Timer, .interval = 1000});
@@ -63,6 +66,7 @@ void ProcessWindow::Load() {
   const std::string title =
       language::LookUp(services_.profile, app_folder, kProcessWindowTitleKey, language);
   form_->SetCaption(title.empty() ? std::string(kTitle) : title);
+  dress::ApplyLanguage(*form_, services_.profile, app_folder, language);
   listed_.clear();
   listed_once_ = false;
   Display();
@@ -167,7 +171,7 @@ bool ProcessWindow::StillRuns(const ProcessEntry& chosen, const OpenedProcess& p
 }
 
 void ProcessWindow::SayNotEnded(const std::string& name, Status status) {
-  std::string text = name + " was not ended: " + services_.environment.ErrorText(status) + ".";
+  std::string text = language::CouldNot(services_, language::phrase::kProcessNotEnded, status, {name});
   if (status == status::kAccessDenied) {
     text += "\r\nEnding a process of another user or of Windows needs an administrator.";
   }

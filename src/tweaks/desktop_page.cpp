@@ -29,7 +29,7 @@ void WireDesktopPage(ui::Form& form, const Services& services, PageHooks hooks) 
 void DesktopApply(ui::Form& form, const Services& services, const PageHooks& hooks) {
   UnsavedChanges unsaved;
   ApplyBindings(form, services.registry, kDesktopBindings, unsaved);
-  unsaved.Report(services.dialogs, services.environment, hooks.Owner());
+  unsaved.Report(services, hooks.Owner());
 }
 
 }  // namespace qb::tweaks

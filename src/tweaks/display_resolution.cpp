@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "language/wording.h"
 #include "platform/text.h"
 #include "registry/registry_paths.h"
 
@@ -9,12 +10,12 @@ namespace qb::tweaks {
 
 namespace {
 
-std::string RefusalText(long result) {
+const language::Phrase& RefusalText(long result) {
   switch (result) {
-    case dispchange::kBadMode: return "the display does not offer this size";
-    case dispchange::kRestart: return "the computer must be restarted for this size";
-    case dispchange::kNotUpdated: return "the setting could not be stored";
-    default: return "the display driver refused the change";
+    case dispchange::kBadMode: return language::phrase::kDisplayBadMode;
+    case dispchange::kRestart: return language::phrase::kDisplayRestart;
+    case dispchange::kNotUpdated: return language::phrase::kDisplayNotUpdated;
+    default: return language::phrase::kDisplayRefused;
   }
 }
 
@@ -63,15 +64,14 @@ bool ChangeScreenSize(const Services& services, const PageHooks& hooks, ScreenSi
   const long changed = services.display_modes.ChangeSize(size.width, size.height);
   if (changed != dispchange::kSuccessful) {
     services.dialogs.ShowMessage(hooks.Owner(),
-                                 "The screen resolution was not changed to " + SizeText(size) +
-                                     ": " + RefusalText(changed) + ".",
+                                 language::Say(services, language::phrase::kResolutionNotChanged,
+                                               {SizeText(size), language::Say(services, RefusalText(changed))}),
                                  {}, mb::kOk | mb::kIconExclamation);
     return false;
   }
   const int answer = services.dialogs.ShowTimedMessage(
       hooks.Owner(),
-      std::string(kKeepDisplayQuestion) + "\n\nWithout an answer, the previous settings come back in " +
-          std::to_string(kKeepDisplayTimeoutMs / 1000) + " seconds.",
+      language::Say(services, language::phrase::kKeepDisplay, {std::to_string(kKeepDisplayTimeoutMs / 1000)}),
       {}, mb::kYesNo | mb::kIconQuestion, kKeepDisplayTimeoutMs);
   if (answer == mb::kIdYes) return true;
   if (previous) services.display_modes.Restore(*previous);

@@ -11,7 +11,6 @@
 
 namespace qb::tweaks {
 
-inline constexpr std::string_view kKeepDisplayQuestion = "Keep these display settings?";
 inline constexpr unsigned kKeepDisplayTimeoutMs = 15000;
 
 struct ScreenSize {

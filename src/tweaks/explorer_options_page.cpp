@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "language/wording.h"
 #include "platform/text.h"
 #include "registry/registry_paths.h"
 
@@ -22,7 +23,6 @@ namespace {
 
 constexpr std::string_view kFullScreenOn = "yes";
 constexpr std::string_view kFullScreenOff = "no";
-constexpr std::string_view kDownloadFolderTitle = "Please Select a new Dowload Folder";
 
 std::optional<std::string> StoredText(Registry& registry, std::string_view path) {
   RegValue value;
@@ -56,7 +56,7 @@ void Report(const Services& services, const PageHooks& hooks, std::string_view w
             Status written) {
   UnsavedChanges unsaved;
   unsaved.Note(std::string(what), written);
-  unsaved.Report(services.dialogs, services.environment, hooks.Owner());
+  unsaved.Report(services, hooks.Owner());
 }
 
 // The immediate writes store only a real change, so a box that shows the stored state
@@ -71,7 +71,8 @@ void SaveText(const Services& services, const PageHooks& hooks, std::string_view
 void ChooseEditor(ui::Form& form, const Services& services, const PageHooks& hooks) {
   std::string path;
   if (services.dialogs.ChooseOpenFile(hooks.Owner(),
-                                      {.title = "Choose Application", .filter = "Application|*.exe"},
+                                      {.title = language::Say(services, language::phrase::kChooseApplication),
+                                       .filter = language::Say(services, language::phrase::kApplicationFiles) + "|*.exe"},
                                       path)) {
     form["editortxt"].SetText(std::move(path));
   }
@@ -81,7 +82,8 @@ void ChooseEditor(ui::Form& form, const Services& services, const PageHooks& hoo
 void ChooseToolbarBitmap(const Services& services, const PageHooks& hooks) {
   std::string path;
   if (services.dialogs.ChooseOpenFile(hooks.Owner(),
-                                      {.title = "Choose Picture File", .filter = "Bmp Files|*.bmp"},
+                                      {.title = language::Say(services, language::phrase::kChoosePictureFile),
+                                       .filter = language::Say(services, language::phrase::kBitmapFiles) + "|*.bmp"},
                                       path)) {
     SaveText(services, hooks, kToolbarBitmapPath, path);
   }
@@ -92,7 +94,7 @@ void ChooseToolbarBitmap(const Services& services, const PageHooks& hooks) {
 void ChooseDownloadFolder(ui::Form& form, const Services& services, const PageHooks& hooks) {
   std::string folder;
   ui::Control& box = form["txtDownloadFolder"];
-  if (services.dialogs.ChooseFolder(hooks.Owner(), kDownloadFolderTitle, folder)) {
+  if (services.dialogs.ChooseFolder(hooks.Owner(), language::Say(services, language::phrase::kChooseDownloadFolder), folder)) {
     box.SetText(folder);
     SaveText(services, hooks, kDownloadFolderPath, folder);
   } else if (auto stored = StoredText(services.registry, kDownloadFolderPath)) {
@@ -150,7 +152,7 @@ void ExplorerOptionsApply(ui::Form& form, const Services& services,
                           const PageHooks& hooks) {
   UnsavedChanges unsaved;
   ApplyBindings(form, services.registry, kExplorerTextBindings, unsaved);
-  unsaved.Report(services.dialogs, services.environment, hooks.Owner());
+  unsaved.Report(services, hooks.Owner());
 }
 
 }  // namespace qb::tweaks

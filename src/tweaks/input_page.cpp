@@ -159,7 +159,7 @@ void InputApply(ui::Form& form, const Services& services, const PageHooks& hooks
   setting(kSettings[3]);
   ui::Control& trails = form["trails"];
   ApplyTouched(trails, [&] { return ApplyTrails(trails, services, unsaved); });
-  unsaved.Report(services.dialogs, services.environment, hooks.Owner());
+  unsaved.Report(services, hooks.Owner());
 }
 
 }  // namespace qb::tweaks

@@ -45,7 +45,7 @@ void PrivacyApply(ui::Form& form, const Services& services, const PageHooks& hoo
   UnsavedChanges unsaved;
   if (form["ieclearh"].Value() == 1) ClearTypedAddresses(services, unsaved);
   ApplyBindings(form, services.registry, kPrivacyBindings, unsaved);
-  unsaved.Report(services.dialogs, services.environment, hooks.Owner());
+  unsaved.Report(services, hooks.Owner());
 }
 
 }  // namespace qb::tweaks

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "language/wording.h"
 #include "tweaks/control_panel_folder.h"
 
 namespace qb::tweaks {
@@ -102,7 +103,7 @@ void SaveAndRestart(ui::Form& form, const Services& services, const PageHooks& h
   ApplyBindings(form, services.registry, kMenuTimingBindings, unsaved);
   ApplyControlPanelFolder(form, services, unsaved);
   ApplyBindings(form, services.registry, kStartMenuRestrictionBindings, unsaved);
-  unsaved.Report(services.dialogs, services.environment, hooks.Owner());
+  unsaved.Report(services, hooks.Owner());
   if (!unsaved.OnlyNeedAdministrator()) return;
   if (const Status restarted = services.power.Restart(); restarted != status::kOk) {
     services.dialogs.ShowMessage(
@@ -149,7 +150,8 @@ void WireStartMenuPage(ui::Form& form, const Services& services, PageHooks hooks
 
 void StartMenuApply(ui::Form& form, const Services& services, const PageHooks& hooks) {
   const int answer =
-      services.dialogs.ShowMessage(hooks.Owner(), kRestartQuestion, {}, mb::kYesNo);
+      services.dialogs.ShowMessage(hooks.Owner(), language::Say(services, language::phrase::kRestartQuestion),
+                                   {}, mb::kYesNo);
   if (answer == mb::kIdYes) {
     SaveAndRestart(form, services, hooks);
   } else {

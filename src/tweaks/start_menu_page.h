@@ -18,7 +18,6 @@ extern const std::array<TweakBinding, 4> kMenuTimingBindings;
 // The restrictions, in the order Apply writes them.
 extern const std::array<TweakBinding, 7> kStartMenuRestrictionBindings;
 
-inline constexpr std::string_view kRestartQuestion = "Are you sure to restart?";
 
 // Fills the combos and reads every control of the tab (part of the main window's load).
 // Reads only: nothing is written.

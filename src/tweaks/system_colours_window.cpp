@@ -3,23 +3,24 @@
 #include <string>
 
 #include "dress/small_window.h"
+#include "language/wording.h"
 
 namespace qb::tweaks {
 
 const std::array<ScreenElement, 13> kScreenElements{{
-    {"Active Window Caption", syscolour::kActiveCaption},
-    {"Inactive Window Caption", syscolour::kInactiveCaption},
-    {"Active Window Caption Text", syscolour::kCaptionText},
-    {"Inctive Window Caption Text", syscolour::kInactiveCaptionText},
-    {"Active Window Border", syscolour::kActiveBorder},
-    {"Inactive Window Border", syscolour::kInactiveBorder},
-    {"Gray Text (Disabled)", syscolour::kGrayText},
-    {"Button Caption", syscolour::kButtonText},
-    {"Highlight", syscolour::kHighlight},
-    {"Highlight Text", syscolour::kHighlightText},
-    {"Menu", syscolour::kMenu},
-    {"Menu Text", syscolour::kMenuText},
-    {"Background", syscolour::kBackground},
+    {language::phrase::kColourActiveCaption, syscolour::kActiveCaption},
+    {language::phrase::kColourInactiveCaption, syscolour::kInactiveCaption},
+    {language::phrase::kColourCaptionText, syscolour::kCaptionText},
+    {language::phrase::kColourInactiveCaptionText, syscolour::kInactiveCaptionText},
+    {language::phrase::kColourActiveBorder, syscolour::kActiveBorder},
+    {language::phrase::kColourInactiveBorder, syscolour::kInactiveBorder},
+    {language::phrase::kColourGrayText, syscolour::kGrayText},
+    {language::phrase::kColourButtonText, syscolour::kButtonText},
+    {language::phrase::kColourHighlight, syscolour::kHighlight},
+    {language::phrase::kColourHighlightText, syscolour::kHighlightText},
+    {language::phrase::kColourMenu, syscolour::kMenu},
+    {language::phrase::kColourMenuText, syscolour::kMenuText},
+    {language::phrase::kColourBackground, syscolour::kBackground},
 }};
 
 std::unique_ptr<ui::Form> CreateSystemColoursForm() {
@@ -38,7 +39,7 @@ std::unique_ptr<ui::Form> CreateSystemColoursForm() {
   form->Add({.name = "Command1", .kind = ControlKind::CommandButton, .caption = "Apply",
              .tag = "1016", .rect = {3600, 2400, 2040, 380}, .enabled = false});
   form->Add({.name = "Command3", .kind = ControlKind::CommandButton, .caption = "Close",
-             .rect = {3600, 3160, 2040, 380}});
+             .tag = "1018", .rect = {3600, 3160, 2040, 380}});
   return form;
 }
 
@@ -57,7 +58,7 @@ void SystemColoursWindow::Load() {
   ui::Form& form = *form_;
   dress::LoadSmallWindow(form, services_, own_skin_, main_skin_, kSystemColoursTitleKey, form.Caption());
   std::vector<std::string> items;
-  for (const auto& element : kScreenElements) items.emplace_back(element.text);
+  for (const auto& element : kScreenElements) items.push_back(language::Say(services_, element.name));
   form["List1"].SetItems(std::move(items));
 }
 
@@ -94,11 +95,11 @@ void SystemColoursWindow::Apply() {
   if (set == status::kOk) {
     preview.Untouch();
   } else {
-    services_.dialogs.ShowMessage(app_.HandleOf(*form_),
-                                  "The colour of \"" + std::string(element->text) +
-                                      "\" was not changed: " +
-                                      services_.environment.ErrorText(set) + ".",
-                                  {}, mb::kOk | mb::kIconExclamation);
+    services_.dialogs.ShowMessage(
+        app_.HandleOf(*form_),
+        language::CouldNot(services_, language::phrase::kColourNotChanged, set,
+                           {language::Say(services_, element->name)}),
+        {}, mb::kOk | mb::kIconExclamation);
   }
 }
 

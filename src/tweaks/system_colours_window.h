@@ -5,6 +5,7 @@
 #include <memory>
 #include <string_view>
 
+#include "language/phrases.h"
 #include "platform/services.h"
 #include "skin/skin_instance.h"
 #include "ui/application.h"
@@ -13,7 +14,7 @@
 namespace qb::tweaks {
 
 struct ScreenElement {
-  std::string_view text;  // fixed, not translated
+  const language::Phrase& name;  // as the list shows it, in the chosen language
   int index;              // the system's colour index
 };
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "language/wording.h"
+
 namespace qb::tweaks {
 
 namespace {
@@ -20,25 +22,23 @@ bool UnsavedChanges::OnlyNeedAdministrator() const {
   return std::all_of(failures_.begin(), failures_.end(), NeedsAdministrator);
 }
 
-std::string UnsavedChanges::MessageText(Environment& environment) const {
+std::string UnsavedChanges::MessageText(const Services& services) const {
   if (failures_.empty()) return {};
-  std::string text = failures_.size() == 1 ? "This change was not saved:\n"
-                                            : "These changes were not saved:\n";
+  std::string text = language::Say(services, failures_.size() == 1 ? language::phrase::kChangeNotSaved
+                                                                   : language::phrase::kChangesNotSaved) +
+                     "\n";
   for (const auto& failure : failures_) {
-    text += "\n" + failure.what + "\n    " + environment.ErrorText(failure.status) + ".";
+    text += "\n" + failure.what + "\n    " + services.environment.ErrorText(failure.status) + ".";
   }
   if (std::any_of(failures_.begin(), failures_.end(), NeedsAdministrator)) {
-    text +=
-        "\n\nChanging machine-wide settings and the settings of other users needs an "
-        "administrator. Start Quill Box as an administrator to save them.";
+    text += "\n\n" + language::Say(services, language::phrase::kNeedsAdministrator);
   }
   return text;
 }
 
-void UnsavedChanges::Report(Dialogs& dialogs, Environment& environment,
-                            WindowHandle owner) const {
+void UnsavedChanges::Report(const Services& services, WindowHandle owner) const {
   if (failures_.empty()) return;
-  dialogs.ShowMessage(owner, MessageText(environment), {}, mb::kOk | mb::kIconExclamation);
+  services.dialogs.ShowMessage(owner, MessageText(services), {}, mb::kOk | mb::kIconExclamation);
 }
 
 }  // namespace qb::tweaks

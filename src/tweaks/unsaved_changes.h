@@ -7,6 +7,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/environment.h"
+#include "platform/services.h"
 #include "platform/status.h"
 
 namespace qb::tweaks {
@@ -31,8 +32,8 @@ class UnsavedChanges {
 
   // The one message of an Apply: each change not saved with the system's reason, and a
   // word about administrators when rights were missing. Nothing when all was saved.
-  std::string MessageText(Environment& environment) const;
-  void Report(Dialogs& dialogs, Environment& environment, WindowHandle owner) const;
+  std::string MessageText(const Services& services) const;
+  void Report(const Services& services, WindowHandle owner) const;
 
  private:
   std::vector<WriteFailure> failures_;

@@ -104,7 +104,7 @@ void VisualOptionsApply(ui::Form& form, const Services& services, const PageHook
   UnsavedChanges unsaved;
   if (form["wallpaperCheck"].Value() == 1) ApplyWallpaper(form, services, unsaved);
   ApplySmoothing(form, services, unsaved);
-  unsaved.Report(services.dialogs, services.environment, hooks.Owner());
+  unsaved.Report(services, hooks.Owner());
 }
 
 void OptimizeMemory(const PageHooks& hooks) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "language/wording.h"
 #include "platform/picture.h"
 #include "platform/picture_size.h"
 #include "platform/replace_file.h"
@@ -55,7 +56,7 @@ std::string WhyNotDecoded(const Services& services, Status decoded) {
 
 void ChooseWallpaper(ui::Form& form, const Services& services, const PageHooks& hooks) {
   std::string source;
-  const FileChoice choice{.title = "Choose a picture for the desktop",
+  const FileChoice choice{.title = language::Say(services, language::phrase::kChooseWallpaper),
                           .filter = std::string(kWallpaperFilter)};
   if (!services.dialogs.ChooseOpenFile(hooks.Owner(), choice, source)) return;
 
@@ -86,7 +87,7 @@ void ChooseWallpaper(ui::Form& form, const Services& services, const PageHooks& 
     }
   }
   // A failed write leaves the earlier choice whole, so the preview stays on it.
-  unsaved.Report(services.dialogs, services.environment, hooks.Owner());
+  unsaved.Report(services, hooks.Owner());
 }
 
 void ApplyWallpaper(ui::Form& form, const Services& services, UnsavedChanges& unsaved) {

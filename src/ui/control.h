@@ -42,6 +42,7 @@ struct TextFont {
 struct ListColumn {
   std::string caption;
   int width = 1200;  // twips
+  std::string tag;   // the language key of its caption, as a control's Tag
 };
 
 struct ListRow {

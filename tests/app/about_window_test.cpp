@@ -8,9 +8,9 @@
 namespace qb::app {
 namespace {
 
-TEST(AboutWindow, VersionTextHasAZeroThirdNumber) {
-  EXPECT_EQ(VersionText(1, 1, 0), "Version 1.1.0.0");
-  EXPECT_EQ(VersionText(2, 10, 347), "Version 2.10.0.347");
+TEST(AboutWindow, VersionNumberHasAZeroThirdNumber) {
+  EXPECT_EQ(VersionNumber(1, 1, 0), "1.1.0.0");
+  EXPECT_EQ(VersionNumber(2, 10, 347), "2.10.0.347");
 }
 
 TEST(AboutWindow, ShowsTitleAndVersionAndClosesOnOk) {
@@ -24,7 +24,7 @@ TEST(AboutWindow, ShowsTitleAndVersionAndClosesOnOk) {
   host.on_modal = [&](ui::Form& form) {
     EXPECT_EQ(form["lblTitle"].Caption(), "Quill Box");
     EXPECT_EQ(form["lblVersion"].Caption(),
-              VersionText(QB_VERSION_MAJOR, QB_VERSION_MINOR, QB_VERSION_REVISION));
+              "Version " + VersionNumber(QB_VERSION_MAJOR, QB_VERSION_MINOR, QB_VERSION_REVISION));
     EXPECT_FALSE(form["lblDisclaimer"].Caption().empty());
     form["cmdOK"].RaiseClick();
     still_loaded_after_ok = app.IsLoaded(form);

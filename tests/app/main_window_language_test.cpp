@@ -40,14 +40,29 @@ TEST_F(MainWindowTest, AnUnusableLanguageLeavesReadableCaptions) {
   }
 }
 
-TEST_F(MainWindowTest, LanguageApplyStoresTheChoiceWithoutRetranslating) {
+// A new choice is in the open main window at once, page titles, tabs and the drive type
+// included, and the message that says so is in it too.
+TEST_F(MainWindowTest, LanguageApplyTranslatesTheOpenWindowAtOnce) {
+  machine.files.AddFile(folder + "\\languages\\German.ini");
+  machine.profile.SetFile(folder + "\\languages\\German.ini",
+                          "[Vorlix]\n1026=Sprache\n8000=Systeminformationen\n8003=Startmen\xc3\xbc\n"
+                          "8011=Festplatte\n8051=Gespeichert: %1.\n");
   Start();
-  Form()["Command1"].SetCaption("changed");
+  Form()["Command7"].RaiseClick();
+  ui::Control& tabs = Form()["TabStrip1"];
+  tabs.SetListIndex(1);
+  Form()["combolng"].SetListIndex(1);
+  ASSERT_EQ(Form()["combolng"].Text(), "German");
   Form()["Applylangcmd"].RaiseClick();
-  EXPECT_EQ(Form()["Command1"].Caption(), "changed");
-  EXPECT_EQ(AppSettings(machine.registry).Get("Vorlix", "Language", "lng"), "English");
+  EXPECT_EQ(AppSettings(machine.registry).Get("Vorlix", "Language", "lng"), "German");
+  EXPECT_EQ(Form()["Command7"].Caption(), "Sprache");
+  EXPECT_EQ(Form()["langFrame"].Caption(), "Sprache");
+  EXPECT_EQ(Form()["SIFrame"].Caption(), "Systeminformationen");
+  EXPECT_EQ(tabs.Items()[1], "Startmen\xc3\xbc");
+  EXPECT_EQ(tabs.ListIndex(), 1);
+  EXPECT_EQ(Form()["typelbl"].Caption(), "Festplatte");
   ASSERT_EQ(machine.dialogs.Messages().size(), 1u);
-  EXPECT_THAT(machine.dialogs.Messages()[0].text, ::testing::HasSubstr("next time Quill Box starts"));
+  EXPECT_EQ(machine.dialogs.Messages()[0].text, "Gespeichert: German.");
   EXPECT_EQ(machine.dialogs.Messages()[0].style, mb::kOk | mb::kIconInformation);
 }
 

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 #include "app/main_window.h"
+#include "language/phrases.h"
+#include "platform/ini_text.h"
 #include "platform/memory/memory_machine.h"
 #include "support/source_files.h"
 #include "ui/headless_host.h"
@@ -82,6 +85,41 @@ TEST(WindowCatalogueTest, EachEntryMakesItsWindowWithTheControlsItNames) {
       EXPECT_TRUE(form->Find(coded.control)) << window.name << " has no " << coded.control;
       EXPECT_TRUE(has_key(coded.key)) << coded.key;
     }
+  }
+}
+
+// The keys the program asks for and the keys English.ini holds are the same set, and a text
+// given in code is the one the file holds, so that English users read what they always read.
+TEST(WindowCatalogueTest, EveryKeyInUseIsInEnglishAndEnglishHoldsNoOther) {
+  const IniText ini = IniText::Parse(testing::ReadSourceFile("resources/data/languages/English.ini"));
+  std::map<std::string, std::string> english;
+  for (const auto& entry : ini.FindSection("Vorlix")->entries) english.emplace(entry.key, entry.value);
+  std::set<std::string> used;
+  for (const auto& window : ProgramWindows()) {
+    const auto form = window.create();
+    for (const auto& control : form->Controls()) {
+      if (!control->Tag().empty()) used.insert(control->Tag());
+      for (const auto& column : control->Columns()) {
+        if (!column.tag.empty()) used.insert(column.tag);
+      }
+    }
+    if (!window.title_key.empty()) used.insert(std::string(window.title_key));
+    for (const auto& coded : window.coded_captions) used.insert(std::string(coded.key));
+  }
+  for (const auto& tabs : kCodedTabCaptions) {
+    for (auto key : tabs.keys) if (!key.empty()) used.insert(std::string(key));
+  }
+  std::set<std::string_view> phrase_keys;
+  for (const auto& phrase : language::kPhrases) {
+    EXPECT_TRUE(phrase_keys.insert(phrase.key).second) << phrase.key << " is taken twice";
+    used.insert(std::string(phrase.key));
+    EXPECT_GE(phrase.key, "8000");
+    EXPECT_LE(phrase.key, "8999");
+    EXPECT_EQ(english[std::string(phrase.key)], phrase.english) << phrase.key;
+  }
+  for (const auto& key : used) EXPECT_TRUE(english.count(key)) << "English.ini lacks " << key;
+  for (const auto& [key, text] : english) {
+    EXPECT_TRUE(used.count(key)) << "English.ini holds " << key << " (\"" << text << "\"), which nothing uses";
   }
 }
 

@@ -110,8 +110,9 @@ TEST(SystemInfoTexts, CompatibilityAndStaleProductNames) {
   const OsVersion eleven{10, 0, 22631, platform_id::kWindowsNt, product_type::kWorkstation};
   const OsVersion ten{10, 0, 19045, platform_id::kWindowsNt, product_type::kWorkstation};
   const OsVersion eight{6, 2, 9200, platform_id::kWindowsNt, product_type::kWorkstation};
-  EXPECT_EQ(CompatibilityText(eleven, eleven), "Native");
-  EXPECT_EQ(CompatibilityText(eight, eleven), "Compatibility mode: Windows 8 (6.2)");
+  MemoryMachine machine;
+  EXPECT_EQ(CompatibilityText(machine.services(), eleven, eleven), "Native");
+  EXPECT_EQ(CompatibilityText(machine.services(), eight, eleven), "Compatibility mode: Windows 8 (6.2)");
   EXPECT_EQ(OperatingSystemName("Windows 10 Home", ten), "Windows 10 Home");
   EXPECT_EQ(OperatingSystemName("Windows 10 Home", eleven), "Windows 11 Home");
   EXPECT_EQ(OperatingSystemName("", eleven), "Windows 11");
