@@ -25,15 +25,15 @@ struct ElementStyle {
   Color pressed_bottom{110, 155, 215};
   Color border{96, 128, 170};
   Color text{20, 30, 50};
-  Color text_disabled{140, 150, 165};
+  Color text_disabled{83, 94, 108};
   Color accent{40, 110, 210};        // check marks, radio dots, focus, selected tab
   int corner_radius = 0;
   std::string font_face = "Tahoma";
   int font_points = 8;
   bool bold = false;
   // Windows only (Form, SmallForm): the title bar and its buttons.
-  Color title_top{70, 130, 210};
-  Color title_bottom{30, 80, 160};
+  Color title_top{42, 95, 166};
+  Color title_bottom{29, 74, 138};
   Color title_text{255, 255, 255};
   int title_height = 0;              // 0: no skinned title bar
   std::vector<std::string> title_buttons;  // left to right, e.g. "help", "about", "minimize", "close"

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/win32/control_view.h"
+#include "ui/win32/palette.h"
 #include "ui/win32/picture_file.h"
 
 namespace qb::ui::win32 {
@@ -211,10 +212,11 @@ class GraphView : public ControlView {
  private:
   // The grid is drawn once per size into a bitmap one cell wider than the graph and
   // scrolled by copying from an offset.
-  void BuildGrid(HDC dc, int width, int height, int cell);
+  void BuildGrid(HDC dc, int width, int height, int cell, const GraphColors& colors);
   qb::win32::ScopedGdiObject grid_bitmap_;
   SIZE grid_size_{};
   int grid_cell_ = 0;
+  GraphColors grid_colours_;  // the scheme the grid was drawn in; high contrast redraws it
   unsigned long long samples_taken_ = 0;
 };
 

@@ -302,6 +302,10 @@ std::optional<LRESULT> FormWindow::OnMessage(UINT message, WPARAM wparam, LPARAM
       return OnHitTest(lparam);
     case WM_DPICHANGED:
       return OnDpiChanged(wparam, lparam);
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+      host_.SystemColoursChanged();
+      return std::nullopt;
     case WM_NCACTIVATE:
       active_ = wparam != FALSE;
       InvalidateTitle();

@@ -63,8 +63,8 @@ void GraphView::Mirror(Property property) {
   Invalidate();
 }
 
-void GraphView::BuildGrid(HDC dc, int width, int height, int cell) {
-  const GraphColors colors;
+void GraphView::BuildGrid(HDC dc, int width, int height, int cell, const GraphColors& colors) {
+  grid_colours_ = colors;
   grid_bitmap_.Reset(CreateCompatibleBitmap(dc, width + cell, height));
   grid_size_ = {width, height};
   grid_cell_ = cell;
@@ -91,8 +91,10 @@ void GraphView::Paint(HDC dc, const RECT& client) {
   const int height = client.bottom - client.top;
   if (width <= 0 || height <= 0) return;
   const int cell = std::max(4, CurrentDpi().Scale(12));
-  if (!grid_bitmap_ || grid_size_.cx != width || grid_size_.cy != height || grid_cell_ != cell) {
-    BuildGrid(dc, width, height, cell);
+  const GraphColors colors = CurrentGraphColors();
+  if (!grid_bitmap_ || grid_size_.cx != width || grid_size_.cy != height || grid_cell_ != cell ||
+      !(grid_colours_ == colors)) {
+    BuildGrid(dc, width, height, cell, colors);
   }
   const auto& points = Model().Points();
   const int step = SampleStep(points.size(), width);
@@ -107,7 +109,6 @@ void GraphView::Paint(HDC dc, const RECT& client) {
   std::vector<POINT> polyline;
   polyline.reserve(line.size());
   for (const PlotPoint& point : line) polyline.push_back({point.x, point.y});
-  const GraphColors colors;
   qb::win32::ScopedGdiObject pen(CreatePen(PS_SOLID, std::max(1, CurrentDpi().Scale(1)), ToColorRef(colors.line)));
   qb::win32::ScopedSelect pen_select(dc, pen.Get());
   Polyline(dc, polyline.data(), static_cast<int>(polyline.size()));

@@ -22,24 +22,23 @@ void SkinPainter::WindowFrame(const RECT& client, int title_height) const {
 
 void SkinPainter::TitleBar(const RECT& bar, std::wstring_view caption,
                            const std::vector<TitleButtonLook>& buttons, bool active) const {
-  const skin::Color top = active ? style_.title_top : Mix(style_.title_top, style_.face_top, 150);
-  const skin::Color bottom = active ? style_.title_bottom : Mix(style_.title_bottom, style_.face_top, 150);
+  const skin::TitleLook look = skin::TitleLookFor(style_, active);
   {
     SmoothGraphics graphics(dc_);
     graphics->SetSmoothingMode(Gdiplus::SmoothingModeNone);
     const Gdiplus::RectF area(static_cast<float>(bar.left), static_cast<float>(bar.top),
                               static_cast<float>(bar.right - bar.left), static_cast<float>(bar.bottom - bar.top));
     Gdiplus::LinearGradientBrush face(Gdiplus::PointF(0, area.Y - 1), Gdiplus::PointF(0, area.Y + area.Height + 1),
-                                      ToGdiplus(top), ToGdiplus(bottom));
+                                      ToGdiplus(look.top), ToGdiplus(look.bottom));
     graphics->FillRectangle(&face, area);
     Gdiplus::LinearGradientBrush sheen(Gdiplus::PointF(0, area.Y - 1), Gdiplus::PointF(0, area.Y + area.Height / 2 + 1),
-                                       ToGdiplus(kWhite, 90), ToGdiplus(kWhite, 10));
+                                       ToGdiplus(kWhite, skin::kTitleSheenAlpha), ToGdiplus(kWhite, 0));
     graphics->FillRectangle(&sheen, area.X, area.Y, area.Width, area.Height / 2);
   }
   int caption_right = bar.right - dpi_.Scale(8);
   for (const TitleButtonLook& button : buttons) caption_right = std::min(caption_right, button.rect.left);
   const RECT caption_area{bar.left + dpi_.Scale(10), bar.top, caption_right - dpi_.Scale(6), bar.bottom};
-  Text(caption_area, caption, ToColorRef(style_.title_text),
+  Text(caption_area, caption, ToColorRef(look.ink),
        DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
   for (const TitleButtonLook& button : buttons) TitleGlyph(button);
 }

@@ -7,6 +7,7 @@
 #include "platform/win32/wide.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/keyboard.h"
+#include "ui/win32/palette.h"
 
 namespace qb::ui::win32 {
 
@@ -17,6 +18,7 @@ WindowHost::WindowHost(HINSTANCE instance, Application& application, const skin:
                                     ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES |
                                     ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
+  SetSkin(skin);
 }
 
 WindowHost::~WindowHost() { CloseAll(); }
@@ -29,7 +31,19 @@ void WindowHost::CloseAll() {
 
 void WindowHost::SetSkin(const skin::Skin* skin) {
   skin_ = skin;
+  high_contrast_ = HighContrastOn();
+  system_colours_ = ReadSystemColours();
+  high_contrast_skin_.reset();
+  if (skin_ && high_contrast_) high_contrast_skin_ = skin::HighContrastSkin(*skin_, system_colours_);
   for (const auto& window : windows_) window->SkinChanged();
+}
+
+void WindowHost::SystemColoursChanged() {
+  // One change reaches every top-level window; only the first finds anything new.
+  const skin::SystemColours colours = ReadSystemColours();
+  const bool high_contrast = HighContrastOn();
+  if (high_contrast == high_contrast_ && (!high_contrast || colours == system_colours_)) return;
+  SetSkin(skin_);
 }
 
 FormWindow* WindowHost::WindowOf(const Form& form) const {

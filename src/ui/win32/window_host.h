@@ -13,6 +13,9 @@
 #include <vector>
 
 #include "platform/shell.h"
+#include <optional>
+
+#include "skin/high_contrast.h"
 #include "skin/skin.h"
 #include "ui/application.h"
 #include "ui/win32/dpi.h"
@@ -33,7 +36,11 @@ class WindowHost : public FormHost {
 
   // Windows already open redraw in the new skin; nullptr: plain system drawing.
   void SetSkin(const skin::Skin* skin);
-  const skin::Skin* Skin() const { return skin_; }
+  // The skin windows draw with: in high contrast, the chosen skin in the system's colours.
+  const skin::Skin* Skin() const { return high_contrast_skin_ ? &*high_contrast_skin_ : skin_; }
+  // Windows announced a change of settings or colours: high contrast is asked afresh and
+  // open windows redraw when the look changed.
+  void SystemColoursChanged();
   DpiSource& Dpi() { return dpi_; }
   const DpiSource& Dpi() const { return dpi_; }
   FontCache& Fonts() { return fonts_; }
@@ -85,6 +92,9 @@ class WindowHost : public FormHost {
   HINSTANCE instance_;
   Application& application_;
   const skin::Skin* skin_;
+  std::optional<skin::Skin> high_contrast_skin_;
+  bool high_contrast_ = false;
+  skin::SystemColours system_colours_;
   FaultReporter faults_;
   GdiplusSession gdiplus_;
   DpiSource dpi_;
