@@ -5,6 +5,7 @@
 
 #include "cleaner/backup.h"
 #include "cleaner/categories.h"
+#include "cleaner/exclusions.h"
 #include "cleaner/repair.h"
 #include "cleaner/repair_lock.h"
 #include "cleaner/run_summary.h"
@@ -18,6 +19,8 @@ namespace qb::cleaner {
 namespace {
 
 constexpr std::string_view kTitle = "System Health";
+constexpr std::string_view kExclusionsUnreadableText =
+    "Nothing was checked, because the list of entries to keep cannot be read: ";
 
 int DriveToSelect(const std::vector<std::string>& drives, const std::string& windows_folder) {
   for (size_t i = 0; i < drives.size(); ++i) {
@@ -137,9 +140,21 @@ void SystemHealthWindow::RunCategory(size_t frame, const Category& category) {
                       &services_.files, &services_.shortcuts, SelectedDrive((*form_)["ODrive"]),
                       [&status](std::string_view line) { status.SetCaption(std::string(line)); },
                       BackupFolders(services_)};
+  // Read before the scan: an entry kept since the last run is never offered again.
+  Status unreadable = status::kOk;
+  const Exclusions exclusions = LoadExclusions(services_.files, services_.environment, &unreadable);
+  if (unreadable != status::kOk) {
+    services_.dialogs.ShowMessage(app_.HandleOf(*form_), std::string(kExclusionsUnreadableText) +
+                                  ExclusionsPath(services_.environment), kTitle, mb::kOk | mb::kIconStop);
+    return;
+  }
   results_[frame] = category.scan(context);
   if (pacer.Closing()) return;
+  SetAsideExcluded(exclusions, results_[frame]);
   found.SetCaption(std::to_string(results_[frame].removals.size()));
+  if (const size_t kept = results_[frame].excluded.size(); kept > 0) {
+    status.SetCaption("kept: excluded " + std::to_string(kept));
+  }
 
   const ScanResult& scan = results_[frame];
   const RepairOutcome outcome = Repair(services_, category, scan.removals, progress, pacer);
