@@ -65,8 +65,10 @@ void KeepChosen(const std::set<std::string>& chosen, std::string_view category, 
   size_t kept = 0;
   for (size_t i = 0; i < scan.removals.size(); ++i) {
     if (!chosen.contains(FindingIdentity(category, scan.removals[i]))) continue;
-    scan.removals[kept] = std::move(scan.removals[i]);
-    scan.tested[kept] = std::move(scan.tested[i]);
+    if (kept != i) {  // a string moved onto itself would be left empty
+      scan.removals[kept] = std::move(scan.removals[i]);
+      scan.tested[kept] = std::move(scan.tested[i]);
+    }
     ++kept;
   }
   scan.removals.resize(kept);

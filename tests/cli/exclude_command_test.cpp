@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "cleaner/exclusions.h"
+#include "cleaner/system_health.h"
+#include "cleaner/system_health_form.h"
 #include "cli/command_line.h"
 #include "platform/memory/memory_machine.h"
+#include "ui/headless_host.h"
 
 namespace qb::cli {
 namespace {
@@ -46,8 +49,8 @@ class Exclusions : public ::testing::Test {
 
 TEST_F(Exclusions, AKeyValueAndFolderAreKeptByCheckAndRepairAndCountedApart) {
   // Letter case differs from the registry's on purpose: the system ignores it.
-  for (const std::string entry :
-       {"hkey_local_machine\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\OldTool",
+  for (const std::string& entry : std::vector<std::string>{
+           "hkey_local_machine\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\OldTool",
         "HKEY_CURRENT_USER\\" + kHistory.path + " [a]", "C:\\desk"}) {
     ASSERT_EQ(Run({"exclude", "add", entry}), kNothingFound) << output.err;
   }
@@ -61,6 +64,26 @@ TEST_F(Exclusions, AKeyValueAndFolderAreKeptByCheckAndRepairAndCountedApart) {
   EXPECT_NE(output.out.find("\"shortcuts\":{\"found\":0,\"excluded\":1"), std::string::npos) << output.out;
   EXPECT_NE(output.out.find("\"file\":\"C:\\\\Desk\\\\Sub\\\\old.lnk\",\"path\":\"C:\\\\gone.exe\",\"verdict\":\"excluded\""),
             std::string::npos) << output.out;
+
+  // The window's runs, every category in turn, keep them too.
+  ui::HeadlessHost host;
+  ui::Application app(host);
+  host.Attach(app);
+  ui::Form owner{"mainform", "Quill Box", 9000, 6000};
+  size_t window_found = 0;
+  {
+    cleaner::SystemHealthWindow window(app, machine.services());
+    host.on_modal = [&](ui::Form& form) {
+      for (const auto& names : cleaner::kFrames) {
+        form[names.button].RaiseClick();
+        window_found += std::stoul(form[names.found].Caption());
+      }
+    };
+    app.ShowModal(window.Form(), &owner);
+  }
+  EXPECT_EQ(window_found, 1u);
+  EXPECT_EQ(Present(), "UH-L");
+  machine.registry.SetValue(kShared, RegValue::Dword("C:\\Common\\gone.dll", 1));
 
   EXPECT_EQ(Run({"repair", "all"}), kFound) << output.err;
   EXPECT_EQ(Present(), "UH-L") << output.out;
@@ -110,7 +133,7 @@ TEST_F(Exclusions, RepairOnlyRemovesTheFindingsAnEditedReportLists) {
   for (size_t at; (at = edited.find(",\n]")) != std::string::npos;) edited.erase(at, 1);
   machine.files.WriteFile("C:\\edited.json", {edited.begin(), edited.end()});
   EXPECT_EQ(Run({"repair", "all", "--only", "C:\\edited.json"}), kFound) << output.err << edited;
-  EXPECT_EQ(Present(), "U-S-");
+  EXPECT_EQ(Present(), "U-S-") << output.out << edited;
 
   const std::string broken = "{\"findings\":[{\"category\":1}]}";
   machine.files.WriteFile("C:\\broken.json", {broken.begin(), broken.end()});
