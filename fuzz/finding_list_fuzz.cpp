@@ -16,6 +16,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   qb::cleaner::Removal removal;
   removal.file = "C:\\Users\\a\\b.lnk";
   list.Keeps(removal);
+  // A value of a key, judged by the key and value entries rather than the paths.
+  qb::cleaner::Removal value;
+  value.key = {qb::RegRoot::CurrentUser, "Software\\A", qb::RegView::Native};
+  value.value_name = "Recent";
+  list.Keeps(value);
   if (qb::cleaner::Exclusions::FromBytes(list.ToBytes()).Entries() != list.Entries()) __builtin_trap();
   return 0;
 }
