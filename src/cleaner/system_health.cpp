@@ -19,8 +19,12 @@ namespace qb::cleaner {
 namespace {
 
 constexpr std::string_view kTitle = "System Health";
+// Captions from the language files, with the words to show where no file holds them.
+constexpr std::string_view kKeptKey = "7300";
+constexpr std::string_view kKeptText = "kept: excluded";
+constexpr std::string_view kExclusionsUnreadableKey = "7301";
 constexpr std::string_view kExclusionsUnreadableText =
-    "Nothing was checked, because the list of entries to keep cannot be read: ";
+    "Nothing was checked, because the list of entries to keep cannot be read:";
 
 int DriveToSelect(const std::vector<std::string>& drives, const std::string& windows_folder) {
   for (size_t i = 0; i < drives.size(); ++i) {
@@ -91,11 +95,14 @@ SystemHealthWindow::SystemHealthWindow(ui::Application& app, const Services& ser
   (*form_)["Command1"].on_click = [this] { app_.Unload(*form_); };
 }
 
+std::string SystemHealthWindow::Caption(std::string_view key, std::string_view design) const {
+  return language::LookUp(services_.profile, services_.environment.ApplicationFolder(), key,
+                          language::StoredChoice(AppSettings(services_.registry)), design);
+}
+
 void SystemHealthWindow::Load() {
   const std::string app_folder = services_.environment.ApplicationFolder();
-  const std::string language = language::StoredChoice(AppSettings(services_.registry));
-  const std::string title =
-      language::LookUp(services_.profile, app_folder, kHealthTitleKey, language);
+  const std::string title = Caption(kHealthTitleKey, kTitle);
   form_->SetCaption(title.empty() ? std::string(kTitle) : title);
   skin_.LoadFile(services_.files, app_folder + std::string(skin::kSkinFileName));
   dress::SkinWindow(*form_, skin_, "SmallForm");
@@ -144,22 +151,26 @@ void SystemHealthWindow::RunCategory(size_t frame, const Category& category) {
   Status unreadable = status::kOk;
   const Exclusions exclusions = LoadExclusions(services_.files, services_.environment, &unreadable);
   if (unreadable != status::kOk) {
-    services_.dialogs.ShowMessage(app_.HandleOf(*form_), std::string(kExclusionsUnreadableText) +
-                                  ExclusionsPath(services_.environment), kTitle, mb::kOk | mb::kIconStop);
+    services_.dialogs.ShowMessage(app_.HandleOf(*form_),
+                                  Caption(kExclusionsUnreadableKey, kExclusionsUnreadableText) + "\n" +
+                                      ExclusionsPath(services_.environment),
+                                  kTitle, mb::kOk | mb::kIconStop);
     return;
   }
   results_[frame] = category.scan(context);
   if (pacer.Closing()) return;
   SetAsideExcluded(exclusions, results_[frame]);
   found.SetCaption(std::to_string(results_[frame].removals.size()));
-  if (const size_t kept = results_[frame].excluded.size(); kept > 0) {
-    status.SetCaption("kept: excluded " + std::to_string(kept));
+  std::string kept;
+  if (!results_[frame].excluded.empty()) {
+    kept = Caption(kKeptKey, kKeptText) + " " + std::to_string(results_[frame].excluded.size());
+    status.SetCaption(kept);
   }
 
   const ScanResult& scan = results_[frame];
   const RepairOutcome outcome = Repair(services_, category, scan.removals, progress, pacer);
   // The bar stays where the removals left it: a last value beyond its range is refused.
-  if (category.removes_files) status.SetCaption(std::string(kDoneStatus));
+  if (category.removes_files) status.SetCaption(std::string(kDoneStatus) + (kept.empty() ? "" : "  " + kept));
   repaired.SetCaption(std::to_string(outcome.repaired));
   last_backup_path_ = outcome.backup_path;
   if (pacer.Closing()) return;

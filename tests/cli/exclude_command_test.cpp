@@ -5,6 +5,7 @@
 #include "cleaner/system_health.h"
 #include "cleaner/system_health_form.h"
 #include "cli/command_line.h"
+#include "platform/app_settings.h"
 #include "platform/memory/memory_machine.h"
 #include "ui/headless_host.h"
 
@@ -65,7 +66,10 @@ TEST_F(Exclusions, AKeyValueAndFolderAreKeptByCheckAndRepairAndCountedApart) {
   EXPECT_NE(output.out.find("\"file\":\"C:\\\\Desk\\\\Sub\\\\old.lnk\",\"path\":\"C:\\\\gone.exe\",\"verdict\":\"excluded\""),
             std::string::npos) << output.out;
 
-  // The window's runs, every category in turn, keep them too.
+  // The window's runs, every category in turn, keep them too, and say so in the chosen language.
+  AppSettings(machine.registry).Save("Vorlix", "Language", "lng", "Deutsch");
+  machine.profile.SetFile("C:\\Program Files\\Quill Box\\languages\\Deutsch.ini",
+                          "[Vorlix]\r\n7300=behalten: ausgenommen\r\n");
   ui::HeadlessHost host;
   ui::Application app(host);
   host.Attach(app);
@@ -78,6 +82,8 @@ TEST_F(Exclusions, AKeyValueAndFolderAreKeptByCheckAndRepairAndCountedApart) {
         form[names.button].RaiseClick();
         window_found += std::stoul(form[names.found].Caption());
       }
+      EXPECT_NE(form["label29"].Caption().find("behalten: ausgenommen 1"), std::string::npos)
+          << form["label29"].Caption();
     };
     app.ShowModal(window.Form(), &owner);
   }
