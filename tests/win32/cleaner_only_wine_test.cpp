@@ -41,45 +41,12 @@ class CompanionChoice : public ::testing::Test {
   bool FileExists(const std::string& path) {
     return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
   }
-  // Runs a copy of the companion from a program folder of the test's own (its backups go
-  // there); its exit code, and what it wrote.
+  // Runs the companion; its exit code, and what it wrote. A file of its own for each run:
+  // the last run's handle to its file may still be closing.
   DWORD Companion(const std::string& args, std::string& out) {
-    wchar_t self[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring cli = self;
-    cli = cli.substr(0, cli.find_last_of(L'\\')) + L"\\quillbox-cli.exe";
-    const std::string program = root + "\\Program";
-    CreateDirectoryW(Wide(program).c_str(), nullptr);
-    const std::wstring exe = Wide(program + "\\quillbox-cli.exe");
-    CopyFileW(cli.c_str(), exe.c_str(), TRUE);
-    // A file of its own for each run: the last run's handle to its file may still be closing.
     const std::string output = root + "\\out" + std::to_string(++runs) + ".txt";
-    DWORD code = 0;
-    {
-      SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-      win32::ScopedFile file(CreateFileW(Wide(output).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                                         CREATE_ALWAYS, 0, nullptr));
-      STARTUPINFOW startup{};
-      startup.cb = sizeof startup;
-      startup.dwFlags = STARTF_USESTDHANDLES;
-      startup.hStdOutput = startup.hStdError = file.Get();
-      std::wstring command = L"\"" + exe + L"\" " + Wide(args);
-      PROCESS_INFORMATION info{};
-      if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                          nullptr, &startup, &info)) {
-        return GetLastError();
-      }
-      CloseHandle(info.hThread);
-      code = WaitForExit(win32::ScopedHandle(info.hProcess), 300000);
-    }
-    // Read in every sharing mode: the ended process's handle to it may still be closing.
-    win32::ScopedFile file(CreateFileW(Wide(output).c_str(), GENERIC_READ,
-                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                       OPEN_EXISTING, 0, nullptr));
-    out.assign(1 << 22, '\0');
-    DWORD read = 0;
-    if (!file || !ReadFile(file.Get(), out.data(), static_cast<DWORD>(out.size()), &read, nullptr)) read = 0;
-    out.resize(read);
+    const DWORD code = WaitForExit(StartCompanion(root + "\\Program", args, output), 300000);
+    out = CompanionOutput(output);
     return code;
   }
   // A report's findings, one line each as written.
