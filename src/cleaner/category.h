@@ -33,6 +33,10 @@ struct ScanResult {
   std::vector<Removal> removals;
   // In step with removals: the path that was found missing, empty where none is tested.
   std::vector<std::string> tested;
+  // Findings the user always keeps (the exclusions), set aside with their tested paths:
+  // never removed, counted apart.
+  std::vector<Removal> excluded;
+  std::vector<std::string> excluded_tested;
   size_t unreadable = 0;                     // items that could not be read, left in place
   std::vector<std::string> skipped_folders;  // folders that could not be listed, left unsearched
   // Why the drive or folder to search could not be listed at all (a drive that is not there

@@ -5,6 +5,7 @@
 
 #include "cleaner/backup.h"
 #include "cleaner/categories.h"
+#include "cleaner/exclusions.h"
 #include "cleaner/repair.h"
 #include "cleaner/repair_lock.h"
 #include "cleaner/run_summary.h"
@@ -12,6 +13,7 @@
 #include "dress/form_language.h"
 #include "dress/skin_form.h"
 #include "language/language_catalogue.h"
+#include "language/wording.h"
 #include "platform/app_settings.h"
 
 namespace qb::cleaner {
@@ -89,11 +91,14 @@ SystemHealthWindow::SystemHealthWindow(ui::Application& app, const Services& ser
   (*form_)["Command1"].on_click = [this] { app_.Unload(*form_); };
 }
 
+std::string SystemHealthWindow::Caption(std::string_view key, std::string_view design) const {
+  return language::LookUp(services_.profile, services_.environment.ApplicationFolder(), key,
+                          language::StoredChoice(AppSettings(services_.registry)), design);
+}
+
 void SystemHealthWindow::Load() {
   const std::string app_folder = services_.environment.ApplicationFolder();
-  const std::string language = language::StoredChoice(AppSettings(services_.registry));
-  const std::string title =
-      language::LookUp(services_.profile, app_folder, kHealthTitleKey, language);
+  const std::string title = Caption(kHealthTitleKey, kTitle);
   form_->SetCaption(title.empty() ? std::string(kTitle) : title);
   dress::ApplyLanguage(*form_, services_.profile, app_folder, language);
   skin_.LoadFile(services_.files, app_folder + std::string(skin::kSkinFileName));
@@ -139,14 +144,30 @@ void SystemHealthWindow::RunCategory(size_t frame, const Category& category) {
                       &services_.files, &services_.shortcuts, SelectedDrive((*form_)["ODrive"]),
                       [&status](std::string_view line) { status.SetCaption(std::string(line)); },
                       BackupFolders(services_)};
+  // Read before the scan: an entry kept since the last run is never offered again.
+  Status unreadable = status::kOk;
+  const Exclusions exclusions = LoadExclusions(services_.files, services_.environment, &unreadable);
+  if (unreadable != status::kOk) {
+    services_.dialogs.ShowMessage(app_.HandleOf(*form_),
+                                  language::Say(services_, language::phrase::kExclusionsUnreadable) + "\n" +
+                                      ExclusionsPath(services_.environment),
+                                  kTitle, mb::kOk | mb::kIconStop);
+    return;
+  }
   results_[frame] = category.scan(context);
   if (pacer.Closing()) return;
+  SetAsideExcluded(exclusions, results_[frame]);
   found.SetCaption(std::to_string(results_[frame].removals.size()));
+  std::string kept;
+  if (!results_[frame].excluded.empty()) {
+    kept = language::Say(services_, language::phrase::kKeptExcluded) + " " + std::to_string(results_[frame].excluded.size());
+    status.SetCaption(kept);
+  }
 
   const ScanResult& scan = results_[frame];
   const RepairOutcome outcome = Repair(services_, category, scan.removals, progress, pacer);
   // The bar stays where the removals left it: a last value beyond its range is refused.
-  if (category.removes_files) status.SetCaption(std::string(kDoneStatus));
+  if (category.removes_files) status.SetCaption(std::string(kDoneStatus) + (kept.empty() ? "" : "  " + kept));
   repaired.SetCaption(std::to_string(outcome.repaired));
   last_backup_path_ = outcome.backup_path;
   if (pacer.Closing()) return;

@@ -1,8 +1,10 @@
 #include "cli/cleaner_commands.h"
 
 #include "cleaner/backup.h"
+#include "cleaner/exclusions.h"
 #include "cleaner/repair_lock.h"
 #include "cli/cleaner_report.h"
+#include "cli/finding_list.h"
 
 namespace qb::cli {
 
@@ -39,6 +41,40 @@ std::optional<Request> Read(bool repair, const Arguments& arguments, const Servi
   return request;
 }
 
+std::optional<std::set<std::string>> ReadChosen(const std::string& file, const Services& services,
+                                                Output& output) {
+  std::vector<uint8_t> bytes;
+  std::string error;
+  std::optional<std::set<std::string>> chosen;
+  if (const Status read = services.files.ReadFile(file, bytes); read != status::kOk) {
+    error = services.environment.ErrorText(read);
+  } else {
+    chosen = ReadChosenFindings(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                                error);
+  }
+  if (!chosen) {
+    output.err += "quillbox-cli: the findings to repair cannot be read from " + file + ": " + error +
+                  "; nothing was done.\n";
+  }
+  return chosen;
+}
+
+// Leaves in the scan only the findings the list names: a finding the list does not name is
+// not touched, and one the list names that is no longer found is not looked for.
+void KeepChosen(const std::set<std::string>& chosen, std::string_view category, cleaner::ScanResult& scan) {
+  size_t kept = 0;
+  for (size_t i = 0; i < scan.removals.size(); ++i) {
+    if (!chosen.contains(FindingIdentity(category, scan.removals[i]))) continue;
+    if (kept != i) {  // a string moved onto itself would be left empty
+      scan.removals[kept] = std::move(scan.removals[i]);
+      scan.tested[kept] = std::move(scan.tested[i]);
+    }
+    ++kept;
+  }
+  scan.removals.resize(kept);
+  scan.tested.resize(kept);
+}
+
 int Run(bool repair, const Arguments& arguments, const Services& services, Output& output) {
   std::string error;
   const std::optional<Request> request = Read(repair, arguments, services, error);
@@ -48,6 +84,22 @@ int Run(bool repair, const Arguments& arguments, const Services& services, Outpu
   if (request->repair && !(lock = services.locks.Take(cleaner::kRepairLockName, 0))) {
     output.err += "quillbox-cli: another repair is running on this computer (in the System Health "
                   "window or another quillbox-cli); nothing was done. Try again once it has finished.\n";
+    return kFailed;
+  }
+
+  // Read before anything is scanned: a list that cannot be read stops the run rather than
+  // remove what the user chose to keep.
+  Status unreadable = status::kOk;
+  const cleaner::Exclusions exclusions =
+      cleaner::LoadExclusions(services.files, services.environment, &unreadable);
+  if (unreadable != status::kOk) {
+    output.err += "quillbox-cli: the list of entries to keep (" +
+                  cleaner::ExclusionsPath(services.environment) + ") cannot be read: " +
+                  services.environment.ErrorText(unreadable) + "; nothing was done.\n";
+    return kFailed;
+  }
+  std::optional<std::set<std::string>> chosen;
+  if (arguments.Has("--only") && !(chosen = ReadChosen(arguments.Value("--only"), services, output))) {
     return kFailed;
   }
 
@@ -73,6 +125,8 @@ int Run(bool repair, const Arguments& arguments, const Services& services, Outpu
       failed = true;
       continue;
     }
+    cleaner::SetAsideExcluded(exclusions, run.scan);
+    if (chosen) KeepChosen(*chosen, named.command_name, run.scan);
     found = found || !run.scan.removals.empty();
     if (request->repair) {
       run.repair = cleaner::Repair(services, *named.category, run.scan.removals, progress, pacer);

@@ -21,26 +21,56 @@ std::string KeyName(const RegKeyPath& key) {
   return std::string(cleaner::RootFileName(key.root)) + "\\" + key.path;
 }
 
+// One finding's line: the file, or the key with its value and view.
+std::string FindingText(const cleaner::Removal& removal) {
+  if (!removal.file.empty()) return removal.file;
+  std::string text = KeyName(removal.key);
+  if (removal.value_name) text += " [" + *removal.value_name + "]";
+  if (removal.key.view != RegView::Native) text += " (" + std::string(ViewName(removal.key.view)) + ")";
+  return text;
+}
+
+void AppendFindings(const std::vector<cleaner::Removal>& removals,
+                    const std::vector<std::string>& tested, std::string_view verdict,
+                    std::string& out) {
+  for (size_t i = 0; i < removals.size(); ++i) {
+    out += "  " + FindingText(removals[i]) + ": " + std::string(verdict) +
+           (tested[i].empty() ? "" : ": " + tested[i]) + "\n";
+  }
+}
+
+std::string JsonFinding(std::string_view category, const cleaner::Removal& removal,
+                        const std::string& tested, std::string_view verdict) {
+  const auto optional_text = [](const std::string& text) {
+    return text.empty() ? std::string("null") : JsonString(text);
+  };
+  const bool file = !removal.file.empty();
+  return "{\"category\":" + JsonString(category) +
+         ",\"view\":" + (file ? "null" : JsonString(ViewName(removal.key.view))) +
+         ",\"key\":" + (file ? "null" : JsonString(KeyName(removal.key))) +
+         ",\"value\":" + (removal.value_name ? JsonString(*removal.value_name) : "null") +
+         ",\"file\":" + optional_text(removal.file) + ",\"path\":" + optional_text(tested) +
+         ",\"verdict\":" + JsonString(verdict) + "}";
+}
+
 }  // namespace
+
+std::string FindingIdentity(std::string_view category, const cleaner::Removal& removal) {
+  const bool file = !removal.file.empty();
+  return std::string(category) + "\n" + (file ? kNoText : std::string(ViewName(removal.key.view))) +
+         "\n" + (file ? kNoText : KeyName(removal.key)) + "\n" +
+         (removal.value_name ? *removal.value_name : kNoText) + "\n" +
+         (file ? removal.file : kNoText);
+}
 
 void AppendText(const CategoryRun& run, std::string& out) {
   const cleaner::Category& category = *run.named.category;
   out += std::string(category.name) + ": " + std::to_string(run.scan.removals.size()) + " found";
   if (run.repair) out += ", " + std::to_string(run.repair->repaired) + " repaired";
+  if (!run.scan.excluded.empty()) out += ", " + std::to_string(run.scan.excluded.size()) + " kept: excluded";
   out += "\n";
-  for (size_t i = 0; i < run.scan.removals.size(); ++i) {
-    const auto& removal = run.scan.removals[i];
-    const std::string& tested = run.scan.tested[i];
-    out += "  ";
-    if (!removal.file.empty()) {
-      out += removal.file;
-    } else {
-      out += KeyName(removal.key);
-      if (removal.value_name) out += " [" + *removal.value_name + "]";
-      if (removal.key.view != RegView::Native) out += " (" + std::string(ViewName(removal.key.view)) + ")";
-    }
-    out += ": " + std::string(category.verdict) + (tested.empty() ? "" : ": " + tested) + "\n";
-  }
+  AppendFindings(run.scan.removals, run.scan.tested, category.verdict, out);
+  AppendFindings(run.scan.excluded, run.scan.excluded_tested, kExcludedVerdict, out);
   for (const auto& folder : run.scan.skipped_folders) {
     out += "  " + folder + ": could not be listed, not searched\n";
   }
@@ -58,20 +88,17 @@ void AppendJson(const std::vector<CategoryRun>& runs, bool repair, std::string& 
   };
   out += "{\"command\":" + JsonString(repair ? "repair" : "check") + ",\"findings\":[";
   bool first = true;
-  for (const auto& run : runs) {
-    for (size_t i = 0; i < run.scan.removals.size(); ++i) {
-      const auto& removal = run.scan.removals[i];
-      const bool file = !removal.file.empty();
-      const std::string key = file ? std::string() : KeyName(removal.key);
-      out += std::string(first ? "" : ",") + "\n{\"category\":" + JsonString(run.named.command_name) +
-             ",\"view\":" + (file ? "null" : JsonString(ViewName(removal.key.view))) +
-             ",\"key\":" + optional_text(&key) +
-             ",\"value\":" + (removal.value_name ? JsonString(*removal.value_name) : "null") +
-             ",\"file\":" + optional_text(&removal.file) +
-             ",\"path\":" + optional_text(&run.scan.tested[i]) +
-             ",\"verdict\":" + JsonString(run.named.category->verdict) + "}";
+  const auto add = [&](const CategoryRun& run, const std::vector<cleaner::Removal>& removals,
+                       const std::vector<std::string>& tested, std::string_view verdict) {
+    for (size_t i = 0; i < removals.size(); ++i) {
+      out += std::string(first ? "" : ",") + "\n" +
+             JsonFinding(run.named.command_name, removals[i], tested[i], verdict);
       first = false;
     }
+  };
+  for (const auto& run : runs) {
+    add(run, run.scan.removals, run.scan.tested, run.named.category->verdict);
+    add(run, run.scan.excluded, run.scan.excluded_tested, kExcludedVerdict);
   }
   out += "\n],\"counts\":{";
   first = true;
@@ -86,7 +113,7 @@ void AppendJson(const std::vector<CategoryRun>& runs, bool repair, std::string& 
              ",\"refused\":" + std::to_string(r.refused) + ",\"backup\":" + optional_text(backup) +
              ",\"earlier_backup\":" + optional_text(&r.earlier_backup_path);
     }
-    out += ",\"unreadable\":" + std::to_string(run.scan.unreadable) +
+    out += ",\"excluded\":" + std::to_string(run.scan.excluded.size()) + ",\"unreadable\":" + std::to_string(run.scan.unreadable) +
            ",\"skipped_folders\":" + std::to_string(run.scan.skipped_folders.size()) + "}";
     first = false;
   }

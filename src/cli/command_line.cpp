@@ -5,6 +5,7 @@
 
 #include "cli/argument_parser.h"
 #include "cli/cleaner_commands.h"
+#include "cli/exclude_command.h"
 #include "platform/replace_file.h"
 
 namespace qb::cli {
@@ -24,9 +25,12 @@ constexpr OptionSpec kOptions[] = {
     {"--folder", "PATH", "needs a full path below a drive, such as C:\\Users", IsFolderBelowDrive},
     {"--json", "", "", nullptr},
     {"--output", "FILE", "needs the name of the file to write the report to", nullptr},
+    {"--only", "FILE", "needs the name of a file that holds the findings to repair", nullptr},
 };
 
 constexpr std::string_view kCleanerOptions[] = {"--drive", "--folder", "--json", "--output"};
+constexpr std::string_view kRepairOptions[] = {"--drive", "--folder", "--json", "--output", "--only"};
+constexpr std::string_view kExcludeOptions[] = {"--output"};
 
 struct Command {
   std::string_view name;
@@ -38,8 +42,9 @@ struct Command {
 constexpr Command kCommands[] = {
     {"check", "<category>|all [--drive X: | --folder PATH] [--json] [--output FILE]", kCleanerOptions,
      RunCheck},
-    {"repair", "<category>|all [--drive X: | --folder PATH] [--json] [--output FILE]", kCleanerOptions,
-     RunRepair},
+    {"repair", "<category>|all [--drive X: | --folder PATH] [--json] [--output FILE] [--only FILE]",
+     kRepairOptions, RunRepair},
+    {"exclude", "list | add ENTRY | remove ENTRY", kExcludeOptions, RunExclude},
 };
 
 std::string Usage() {
@@ -61,7 +66,9 @@ std::string Help() {
   return Usage() + "Categories:" + CategoryNames() +
          "\ncheck lists what a repair would remove and removes nothing; repair backs "
          "the entries up first and says where the backup is. --output writes the report "
-         "into a file, whole or not at all.\nExit status: 0 nothing found, 1 entries "
+         "into a file, whole or not at all. repair --only FILE removes only the findings FILE lists "
+         "(a check --json report, edited). exclude keeps an entry from every later check and "
+         "repair: a registry key, a key and [value], or a file or folder path.\nExit status: 0 nothing found, 1 entries "
          "found or repaired, 2 a usage or system error, a drive or folder that cannot be "
          "read, another repair running, or a report that could not be written.\n";
 }

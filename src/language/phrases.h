@@ -105,6 +105,10 @@ inline constexpr Phrase kDisplayRefused{"8124", "the display driver refused the 
 inline constexpr Phrase kKeepDisplay{
     "8125",
     "Keep these display settings?\\n\\nWithout an answer, the previous settings come back in %1 seconds."};
+// System Health's entries the user keeps.
+inline constexpr Phrase kKeptExcluded{"8130", "kept: excluded"};
+inline constexpr Phrase kExclusionsUnreadable{
+    "8131", "Nothing was checked, because the list of entries to keep cannot be read:"};
 }  // namespace phrase
 
 // The one list of them, for the checks that every language file holds each key.

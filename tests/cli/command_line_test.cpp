@@ -124,8 +124,8 @@ TEST_F(CommandLine, ADriveOrFolderThatCannotBeReadIsAFailureNotACleanResult) {
 TEST_F(CommandLine, BadUsageAndFailuresExitWithTwoAndSayWhy) {
   const struct { std::vector<std::string> args; std::string message; } cases[] = {
       {{"check", "everything"}, "unknown category \"everything\"; the categories are uninstall app-paths history help shared shortcuts and all"},
-      {{"clean", "all"}, "unknown command \"clean\"; the commands are check repair"},
-      {{}, "expected a command; the commands are check repair"},
+      {{"clean", "all"}, "unknown command \"clean\"; the commands are check repair exclude"},
+      {{}, "expected a command; the commands are check repair exclude"},
       {{"check"}, "expected a command (check or repair) and a category"},
       {{"check", "all", "--drive", "C:", "--folder", "C:\\Users"}, "--drive and --folder cannot be given together"},
       {{"check", "all", "--json", "--json"}, "--json is given twice"},

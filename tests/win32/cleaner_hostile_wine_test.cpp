@@ -122,43 +122,9 @@ TEST_F(HostileCleaner, ABackupFolderOnAFullDiskKeepsNoFile) {
 namespace qb::cleaner::testing {
 namespace {
 
-// The companion started from a copy of it in its own program folder, its output in a file.
-win32::ScopedHandle StartCompanion(const std::string& program, const std::string& args,
-                                   const std::string& output) {
-  wchar_t self[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::wstring cli = self;
-  cli = cli.substr(0, cli.find_last_of(L'\\')) + L"\\quillbox-cli.exe";
-  const std::wstring exe = win32::Wide(program + "\\quillbox-cli.exe");
-  CreateDirectoryW(win32::Wide(program).c_str(), nullptr);
-  if (!CopyFileW(cli.c_str(), exe.c_str(), TRUE) && GetLastError() != ERROR_FILE_EXISTS) return {};
-  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  win32::ScopedFile out(CreateFileW(win32::Wide(output).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
-                                    &inherit, CREATE_ALWAYS, 0, nullptr));
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = startup.hStdError = out.Get();
-  std::wstring command = L"\"" + exe + L"\" " + win32::Wide(args);
-  PROCESS_INFORMATION info{};
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                      nullptr, &startup, &info)) {
-    return {};
-  }
-  CloseHandle(info.hThread);
-  return win32::ScopedHandle(info.hProcess);
-}
-
-// The "repaired" count of a companion's --json output; 0 when it has none. Read in every
-// sharing mode: the ended process's handle to it may still be closing.
+// The "repaired" count of a companion's --json output; 0 when it has none.
 size_t RepairedIn(const std::string& output) {
-  win32::ScopedFile file(CreateFileW(win32::Wide(output).c_str(), GENERIC_READ,
-                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                     OPEN_EXISTING, 0, nullptr));
-  std::string text(1 << 20, '\0');
-  DWORD read = 0;
-  if (!file || !ReadFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &read, nullptr)) return 0;
-  text.resize(read);
+  const std::string text = CompanionOutput(output);
   const auto at = text.find("\"repaired\":");
   return at == std::string::npos ? 0 : std::stoul(text.substr(at + 11));
 }
