@@ -91,14 +91,11 @@ SystemHealthWindow::SystemHealthWindow(ui::Application& app, const Services& ser
   (*form_)["Command1"].on_click = [this] { app_.Unload(*form_); };
 }
 
-std::string SystemHealthWindow::Caption(std::string_view key, std::string_view design) const {
-  return language::LookUp(services_.profile, services_.environment.ApplicationFolder(), key,
-                          language::StoredChoice(AppSettings(services_.registry)), design);
-}
-
 void SystemHealthWindow::Load() {
   const std::string app_folder = services_.environment.ApplicationFolder();
-  const std::string title = Caption(kHealthTitleKey, kTitle);
+  const std::string language = language::StoredChoice(AppSettings(services_.registry));
+  const std::string title =
+      language::LookUp(services_.profile, app_folder, kHealthTitleKey, language);
   form_->SetCaption(title.empty() ? std::string(kTitle) : title);
   dress::ApplyLanguage(*form_, services_.profile, app_folder, language);
   skin_.LoadFile(services_.files, app_folder + std::string(skin::kSkinFileName));

@@ -30,7 +30,6 @@ class SystemHealthWindow {
  private:
   void Load();
   // The caption for a language key in the chosen language; design where no file holds it.
-  std::string Caption(std::string_view key, std::string_view design) const;
   void Run(size_t frame);
   void RunCategory(size_t frame, const Category& category);
   void SetButtonsEnabled(bool enabled);

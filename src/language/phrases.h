@@ -136,6 +136,7 @@ inline constexpr std::array kPhrases = {
     phrase::kChangeNotSaved, phrase::kChangesNotSaved, phrase::kNeedsAdministrator,
     phrase::kResolutionNotChanged, phrase::kDisplayBadMode, phrase::kDisplayRestart,
     phrase::kDisplayNotUpdated, phrase::kDisplayRefused, phrase::kKeepDisplay,
+    phrase::kKeptExcluded, phrase::kExclusionsUnreadable,
 };
 
 }  // namespace qb::language

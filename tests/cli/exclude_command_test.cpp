@@ -69,7 +69,7 @@ TEST_F(Exclusions, AKeyValueAndFolderAreKeptByCheckAndRepairAndCountedApart) {
   // The window's runs, every category in turn, keep them too, and say so in the chosen language.
   AppSettings(machine.registry).Save("Vorlix", "Language", "lng", "Deutsch");
   machine.profile.SetFile("C:\\Program Files\\Quill Box\\languages\\Deutsch.ini",
-                          "[Vorlix]\r\n7300=behalten: ausgenommen\r\n");
+                          "[Vorlix]\r\n8130=behalten: ausgenommen\r\n");
   ui::HeadlessHost host;
   ui::Application app(host);
   host.Attach(app);
