@@ -1,0 +1,56 @@
+#include "journal/undo.h"
+
+#include <algorithm>
+
+#include "journal/journaling_registry.h"
+
+namespace qb::journal {
+namespace {
+
+Status Restore(Registry& registry, const RegKeyPath& key, const std::string& name,
+               const ItemState& state) {
+  if (!state.present) return registry.DeleteValue(key, name);
+  if (const Status created = registry.CreateKey(key); created != status::kOk) return created;
+  return registry.SetValue(key, RegValue{name, state.tag, state.bytes});
+}
+
+}  // namespace
+
+UndoResult UndoRecords(const std::vector<Record>& records, Registry& registry) {
+  UndoResult result;
+  for (auto it = records.rbegin(); it != records.rend(); ++it) {
+    const Record& record = *it;
+    if (record.outcome != Outcome::Done || record.kind != ItemKind::RegistryValue) continue;
+    RegKeyPath key;
+    std::string name;
+    if (!ParseRegistryTarget(record.target, key, name)) continue;
+    const ItemState now = StateOf(registry, key, name);
+    if (now == record.before) {
+      ++result.undone;
+    } else if (now != record.after) {
+      result.left.push_back(record.target);
+    } else if (Restore(registry, key, name, record.before) == status::kOk) {
+      ++result.undone;
+    } else {
+      result.failed.push_back(record.target);
+    }
+  }
+  return result;
+}
+
+std::vector<Record> RecordsOf(const std::vector<Record>& all, uint64_t action) {
+  std::vector<Record> out;
+  std::copy_if(all.begin(), all.end(), std::back_inserter(out),
+               [action](const Record& r) { return r.action == action; });
+  return out;
+}
+
+std::vector<uint64_t> ActionIds(const std::vector<Record>& all) {
+  std::vector<uint64_t> ids;
+  for (const Record& r : all) {
+    if (std::find(ids.begin(), ids.end(), r.action) == ids.end()) ids.push_back(r.action);
+  }
+  return ids;
+}
+
+}  // namespace qb::journal
