@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "journal/journaling_file_system.h"
 #include "journal/journaling_registry.h"
 
 namespace qb::journal {
@@ -16,20 +17,31 @@ Status Restore(Registry& registry, const RegKeyPath& key, const std::string& nam
 
 }  // namespace
 
-UndoResult UndoRecords(const std::vector<Record>& records, Registry& registry) {
+UndoResult UndoRecords(const std::vector<Record>& records, Registry& registry,
+                       FileSystem& files) {
   UndoResult result;
   for (auto it = records.rbegin(); it != records.rend(); ++it) {
     const Record& record = *it;
-    if (record.outcome != Outcome::Done || record.kind != ItemKind::RegistryValue) continue;
+    if (record.outcome != Outcome::Done) continue;
     RegKeyPath key;
     std::string name;
-    if (!ParseRegistryTarget(record.target, key, name)) continue;
-    const ItemState now = StateOf(registry, key, name);
+    ItemState now;
+    if (record.kind == ItemKind::RegistryValue && ParseRegistryTarget(record.target, key, name)) {
+      now = StateOf(registry, key, name);
+    } else if (record.kind == ItemKind::File) {
+      now = FileStateOf(files, record.target);
+    } else {
+      continue;
+    }
+    const auto restore = [&] {
+      return record.kind == ItemKind::File ? RestoreFile(files, record.target, record.before)
+                                           : Restore(registry, key, name, record.before);
+    };
     if (now == record.before) {
       ++result.undone;
     } else if (now != record.after) {
       result.left.push_back(record.target);
-    } else if (Restore(registry, key, name, record.before) == status::kOk) {
+    } else if (restore() == status::kOk) {
       ++result.undone;
     } else {
       result.failed.push_back(record.target);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "journal/journal_record.h"
+#include "platform/file_system.h"
 #include "platform/registry.h"
 
 namespace qb::journal {
@@ -18,7 +19,8 @@ struct UndoResult {
 };
 
 // Undoes the given records (those of one action, in the order written).
-UndoResult UndoRecords(const std::vector<Record>& records, Registry& registry);
+UndoResult UndoRecords(const std::vector<Record>& records, Registry& registry,
+                       FileSystem& files);
 
 // The records of one action, in the order written.
 std::vector<Record> RecordsOf(const std::vector<Record>& all, uint64_t action);

@@ -3,6 +3,7 @@
 #include <random>
 
 #include "journal/journal.h"
+#include "journal/journaling_file_system.h"
 #include "journal/journaling_registry.h"
 #include "journal/undo.h"
 #include "platform/memory/memory_machine.h"
@@ -25,6 +26,13 @@ class JournalTest : public ::testing::Test {
                       std::string(v.data.begin(), v.data.end()));
       }
     }
+    std::vector<FileEntry> entries;
+    machine.files.FindFiles("C:\\Data\\*", entries);
+    for (const FileEntry& e : entries) {
+      const ItemState state = FileStateOf(machine.files, "C:\\Data\\" + e.name);
+      out.push_back(e.name + "|" + std::to_string(state.tag) + "|" +
+                    std::string(state.bytes.begin(), state.bytes.end()));
+    }
     std::sort(out.begin(), out.end());
     return out;
   }
@@ -34,7 +42,7 @@ class JournalTest : public ::testing::Test {
     UndoResult total;
     const auto ids = ActionIds(loaded.records);
     for (auto id = ids.rbegin(); id != ids.rend(); ++id) {
-      const UndoResult one = UndoRecords(RecordsOf(loaded.records, *id), machine.registry);
+      const UndoResult one = UndoRecords(RecordsOf(loaded.records, *id), machine.registry, machine.files);
       total.undone += one.undone;
       total.left.insert(total.left.end(), one.left.begin(), one.left.end());
     }
@@ -44,6 +52,7 @@ class JournalTest : public ::testing::Test {
   MemoryMachine machine;
   Journal journal{machine.files, "C:\\Backups\\journal.qbj"};
   JournalingRegistry registry{machine.registry, journal, machine.clock};
+  JournalingFileSystem files{machine.files, journal, machine.clock};
   std::vector<RegKeyPath> keys{{RegRoot::CurrentUser, "Software\\A"},
                                {RegRoot::CurrentUser, "Software\\B"}};
 };
@@ -53,13 +62,25 @@ TEST_F(JournalTest, RandomChangesAllUndoneLeaveTheRegistryAsItStarted) {
     machine.registry.CreateKey(key);
     machine.registry.SetValue(key, RegValue::Dword("start", 7));
   }
+  machine.files.CreateFolder("C:\\Data");
+  machine.files.WriteFile("C:\\Data\\a.txt", {'o', 'l', 'd'});
   const auto before = Dump();
   std::mt19937 random(1234);
   for (int action = 0; action < 300; ++action) {
-    registry.SetAction(journal.BeginAction({}, "Test", "step " + std::to_string(action)));
+    const uint64_t id = journal.BeginAction({}, "Test", "step " + std::to_string(action));
+    registry.SetAction(id);
+    files.SetAction(id);
     for (int change = 0; change < 1 + static_cast<int>(random() % 3); ++change) {
       const RegKeyPath& key = keys[random() % keys.size()];
       const std::string name = std::string(1, static_cast<char>('a' + random() % 5));
+      const std::string file = "C:\\Data\\" + name + ".txt";
+      switch (random() % 6) {
+        case 0: files.WriteFile(file, {static_cast<uint8_t>(random())}); continue;
+        case 1: files.DeleteFile(file); continue;
+        case 2: files.SetAttributes(file, random() % 2 ? fileattr::kHidden : 0); continue;
+        case 3: files.MoveFile(file, "C:\\Data\\moved.txt", true); continue;
+        default: break;
+      }
       if (random() % 3 == 0) {
         registry.DeleteValue(key, random() % 4 == 0 ? "start" : name);
       } else {
@@ -68,6 +89,7 @@ TEST_F(JournalTest, RandomChangesAllUndoneLeaveTheRegistryAsItStarted) {
     }
   }
   registry.SetAction(0);
+  files.SetAction(0);
   ASSERT_NE(Dump(), before);
   const UndoResult result = UndoAll();
   EXPECT_TRUE(result.left.empty());
@@ -100,7 +122,7 @@ TEST_F(JournalTest, RefusedWriteIsJournaledAsRefusedAndNotUndone) {
   const Decoded loaded = journal.Load();
   ASSERT_EQ(loaded.records.size(), 2u);
   EXPECT_EQ(loaded.records[1].outcome, Outcome::Refused);
-  EXPECT_EQ(UndoRecords(loaded.records, machine.registry).undone, 0u);
+  EXPECT_EQ(UndoRecords(loaded.records, machine.registry, machine.files).undone, 0u);
 }
 
 TEST(JournalRecords, EveryPrefixKeepsEachWholeRecordBeforeTheCut) {
