@@ -5,7 +5,9 @@
 // the peak two seconds later (past the first ticks of the program's timers, which may load
 // more), read before the window is asked to close. Each program is closed with WM_CLOSE and has
 // ended before the next start (Quill Box lets one instance run at a time). Prints every
-// start, the fastest and the median figures and their ratios Quill Box / plain window.
+// start, the medians with their spread (lowest to highest) and the ratios of the medians
+// Quill Box / plain window, then where Quill Box's time goes: each start-up step the program
+// traces (QB_STARTUP_TRACE), in milliseconds after CreateProcess.
 // Usage: qb_bench_startup.exe [warm starts of each, default 5]
 #include <windows.h>
 #include <psapi.h>
@@ -13,6 +15,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,6 +35,7 @@ struct Start {
   double idle_ms = 0;
   double peak_mib = 0;
   double later_peak_mib = 0;
+  std::vector<std::pair<std::string, double>> steps;  // traced steps, ms after CreateProcess
 };
 
 class Clock {
@@ -41,6 +45,9 @@ class Clock {
     LARGE_INTEGER now;
     QueryPerformanceCounter(&now);
     return now;
+  }
+  double Milliseconds(LARGE_INTEGER from, long long to) const {
+    return static_cast<double>(to - from.QuadPart) * 1000.0 / static_cast<double>(frequency_.QuadPart);
   }
   double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) const {
     return static_cast<double>(to.QuadPart - from.QuadPart) * 1000.0 / static_cast<double>(frequency_.QuadPart);
@@ -100,7 +107,25 @@ std::optional<double> PeakMib(const Process& process, std::string& error) {
   return static_cast<double>(memory.PeakWorkingSetSize) / (1024.0 * 1024.0);
 }
 
-std::optional<Start> StartOnce(const Program& program, const Clock& clock, std::string& error) {
+// The steps the program traced into the file, in milliseconds after begin; the file goes.
+std::vector<std::pair<std::string, double>> TracedSteps(const std::wstring& trace, const Clock& clock,
+                                                        LARGE_INTEGER begin) {
+  std::vector<std::pair<std::string, double>> steps;
+  if (FILE* file = _wfopen(trace.c_str(), L"r")) {
+    char name[64];
+    long long counter = 0;
+    while (std::fscanf(file, "%63s %lld", name, &counter) == 2) {
+      steps.emplace_back(name, clock.Milliseconds(begin, counter));
+    }
+    std::fclose(file);
+  }
+  DeleteFileW(trace.c_str());
+  return steps;
+}
+
+std::optional<Start> StartOnce(const Program& program, const Clock& clock, const std::wstring& trace,
+                               std::string& error) {
+  DeleteFileW(trace.c_str());
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info{};
@@ -151,10 +176,9 @@ std::optional<Start> StartOnce(const Program& program, const Clock& clock, std::
     error = "did not end within 30 s of WM_CLOSE";
     return std::nullopt;
   }
-  return Start{clock.Milliseconds(begin, shown), clock.Milliseconds(begin, idle), *peak, *later_peak};
+  return Start{clock.Milliseconds(begin, shown), clock.Milliseconds(begin, idle), *peak, *later_peak,
+               TracedSteps(trace, clock, begin)};
 }
-
-double Fastest(const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); }
 
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
@@ -162,30 +186,57 @@ double Median(std::vector<double> values) {
   return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-Start SummaryOf(const std::vector<Start>& starts, double (*of)(std::vector<double>)) {
-  std::vector<double> shown, idle, peak, later_peak;
-  for (const Start& start : starts) {
-    shown.push_back(start.shown_ms);
-    idle.push_back(start.idle_ms);
-    peak.push_back(start.peak_mib);
-    later_peak.push_back(start.later_peak_mib);
+struct Spread {
+  double median = 0, low = 0, high = 0;
+};
+
+Spread SpreadOf(const std::vector<double>& values) {
+  return {Median(values), *std::min_element(values.begin(), values.end()),
+          *std::max_element(values.begin(), values.end())};
+}
+
+std::string Figure(const Spread& spread) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%7.1f (%.1f-%.1f)", spread.median, spread.low, spread.high);
+  return text;
+}
+
+void PrintSummary(const Program (&programs)[2], const std::vector<Start> (&results)[2]) {
+  const auto figures = [](const std::vector<Start>& starts, double Start::*field) {
+    std::vector<double> values;
+    for (const Start& start : starts) values.push_back(start.*field);
+    return SpreadOf(values);
+  };
+  const std::pair<const char*, double Start::*> columns[] = {
+      {"shown ms", &Start::shown_ms}, {"idle ms", &Start::idle_ms},
+      {"peak MiB", &Start::peak_mib}, {"2 s later MiB", &Start::later_peak_mib}};
+  std::printf("\nmedians of %zu warm starts each (lowest-highest); ratio of the medians and its "
+              "spread (lowest / highest to highest / lowest)\n", results[0].size());
+  for (const auto& [title, field] : columns) {
+    const Spread plain = figures(results[0], field), quill = figures(results[1], field);
+    std::printf("%-14s %s: %s, %s: %s, ratio %.2f (%.2f-%.2f)\n", title, programs[0].name,
+                Figure(plain).c_str(), programs[1].name, Figure(quill).c_str(), quill.median / plain.median,
+                quill.low / plain.high, quill.high / plain.low);
   }
-  return {of(shown), of(idle), of(peak), of(later_peak)};
 }
 
-void PrintRow(const char* name, const Start& start) {
-  std::printf("%-14s %10.1f %10.1f %10.1f %10.1f\n", name, start.shown_ms, start.idle_ms,
-              start.peak_mib, start.later_peak_mib);
-}
-
-void PrintSummary(const char* title, const Program (&programs)[2], const Start& plain,
-                  const Start& quill) {
-  std::printf("\n%s\n", title);
-  PrintRow(programs[0].name, plain);
-  PrintRow(programs[1].name, quill);
-  std::printf("ratio          %10.2f %10.2f %10.2f %10.2f\n", quill.shown_ms / plain.shown_ms,
-              quill.idle_ms / plain.idle_ms, quill.peak_mib / plain.peak_mib,
-              quill.later_peak_mib / plain.later_peak_mib);
+// Where the time of the program's starts went, step by step, in the order of the first start.
+void PrintSteps(const char* name, const std::vector<Start>& starts) {
+  if (starts.empty() || starts.front().steps.empty()) return;
+  std::map<std::string, std::vector<double>> by_step;
+  for (const Start& start : starts) {
+    for (const auto& [step, ms] : start.steps) by_step[step].push_back(ms);
+  }
+  std::printf("\n%s start-up steps, ms after CreateProcess: median (lowest-highest)\n", name);
+  double previous = 0;
+  for (const auto& [step, ms] : starts.front().steps) {
+    const Spread spread = SpreadOf(by_step[step]);
+    std::printf("  %-16s %s   +%.1f\n", step.c_str(), Figure(spread).c_str(), spread.median - previous);
+    previous = spread.median;
+  }
+  std::vector<double> shown;
+  for (const Start& start : starts) shown.push_back(start.shown_ms);
+  std::printf("  %-16s %s   (seen by the benchmark)\n", "window shown", Figure(SpreadOf(shown)).c_str());
 }
 
 std::wstring ProgramFolder() {
@@ -205,9 +256,14 @@ int wmain(int argc, wchar_t** argv) {
   };
   const Clock clock;
   std::string error;
+  // Inherited by both programs; only Quill Box writes to it.
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring trace = std::wstring(temp) + L"qb-startup-trace.txt";
+  SetEnvironmentVariableW(L"QB_STARTUP_TRACE", trace.c_str());
 
   for (const Program& program : programs) {
-    if (!StartOnce(program, clock, error)) {
+    if (!StartOnce(program, clock, trace, error)) {
       std::printf("%s: warm-up start failed: %s\n", program.name, error.c_str());
       return 1;
     }
@@ -218,7 +274,7 @@ int wmain(int argc, wchar_t** argv) {
               "2 s later");
   for (int round = 1; round <= starts; ++round) {
     for (int which = 0; which < 2; ++which) {
-      const auto start = StartOnce(programs[which], clock, error);
+      const auto start = StartOnce(programs[which], clock, trace, error);
       if (!start) {
         std::printf("%s: start %d failed: %s\n", programs[which].name, round, error.c_str());
         return 1;
@@ -230,12 +286,7 @@ int wmain(int argc, wchar_t** argv) {
     }
   }
 
-  // On a machine shared with other work the fastest start shows the program's own cost
-  // best; the median is the figure to compare.
-  const auto fastest = [](std::vector<double> values) { return Fastest(values); };
-  PrintSummary(("fastest of " + std::to_string(starts) + " warm starts each").c_str(), programs,
-               SummaryOf(results[0], fastest), SummaryOf(results[1], fastest));
-  PrintSummary(("medians of " + std::to_string(starts) + " warm starts each").c_str(), programs,
-               SummaryOf(results[0], Median), SummaryOf(results[1], Median));
+  PrintSummary(programs, results);
+  PrintSteps(programs[1].name, results[1]);
   return 0;
 }

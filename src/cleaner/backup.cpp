@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
+#include "platform/replace_file.h"
+
 namespace qb::cleaner {
 
 namespace {
-
-constexpr std::string_view kPartialSuffix = ".partial";
 
 std::string ErrorIn(std::string_view what, const std::string& path, Status status) {
   return std::string(what) + " " + path + " (error " + std::to_string(status) + ")";
@@ -21,7 +21,7 @@ bool Taken(FileSystem& files, const std::string& path) {
 std::string FreePath(FileSystem& files, const std::string& folder, const std::string& name) {
   const auto stem = name.substr(0, name.size() - 4);
   std::string path = folder + "\\" + name;
-  for (int n = 2; Taken(files, path) || Taken(files, path + std::string(kPartialSuffix)); ++n) {
+  for (int n = 2; Taken(files, path) || Taken(files, TemporaryFileFor(path)); ++n) {
     path = folder + "\\" + stem + " (" + std::to_string(n) + ").reg";
   }
   return path;
@@ -44,23 +44,21 @@ bool ReadsBackAs(FileSystem& files, const std::string& path, const std::vector<R
   return false;
 }
 
-// Writes the file under a temporary name (the file system flushes it to the disk), reads
-// it back and compares, then renames it. On any failure the temporary file goes again.
+// Writes the file under a temporary name, reads it back and compares, then gives it its
+// name. On any failure the temporary file goes again.
 bool WriteWhole(FileSystem& files, const std::string& path, const std::vector<uint8_t>& bytes,
                 const std::vector<RegFileKey>& sections, std::string& error) {
-  const std::string partial = path + std::string(kPartialSuffix);
-  bool done = false;
-  if (const Status written = files.WriteFile(partial, bytes); written != status::kOk) {
+  Replacement backup(files, path);
+  if (const Status written = backup.Write(bytes); written != status::kOk) {
     error = ErrorIn("cannot write", path, written);
-  } else if (ReadsBackAs(files, partial, sections, error)) {
-    if (const Status moved = files.MoveFile(partial, path, false); moved != status::kOk) {
-      error = ErrorIn("cannot name", path, moved);
+  } else if (ReadsBackAs(files, backup.TemporaryPath(), sections, error)) {
+    if (const Status named = backup.CommitNew(); named != status::kOk) {
+      error = ErrorIn("cannot name", path, named);
     } else {
-      done = true;
+      return true;
     }
   }
-  if (!done) files.DeleteFile(partial);
-  return done;
+  return false;
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include "customise/icon_conversion.h"
 #include "customise/ini_file_edit.h"
-#include "customise/replace_file.h"
+#include "platform/replace_file.h"
 #include "customise/write_failure.h"
 #include "platform/text.h"
 

@@ -1,6 +1,6 @@
 #include "customise/font_install.h"
 
-#include "customise/replace_file.h"
+#include "platform/replace_file.h"
 #include "platform/font_file.h"
 #include "platform/text.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "customise/replace_file.h"
+#include "platform/replace_file.h"
 #include "platform/ini_text.h"
 #include "platform/text.h"
 
@@ -133,7 +133,7 @@ Status WriteIniKeys(FileSystem& files, std::string_view ini_file,
                     const std::vector<IniSetting>& settings, std::optional<uint32_t> attributes) {
   std::vector<uint8_t> edited;
   const Status made = EditIniFile(files, ini_file, settings, edited);
-  return made == status::kOk ? ReplaceFile(files, ini_file, edited, attributes) : made;
+  return made == status::kOk ? ReplaceWholeFile(files, ini_file, edited, attributes) : made;
 }
 
 Status WriteIni(FileSystem& files, std::string_view ini_file, std::string_view section,

@@ -23,8 +23,9 @@ enum class RegRoot : uint32_t {
   DynData = 0x80000006,
 };
 
-// The root's name as the registry editor writes it ("HKEY_CURRENT_USER") and its usual short
-// form ("HKCU").
+// The root's name as the registry editor writes it ("HKEY_CURRENT_USER") and the short form
+// the system's own tools write ("HKCU", "HKU"). The stored registry paths have a grammar of
+// their own with other short forms (registry/registry_paths.cpp).
 std::string_view RootLongName(RegRoot root);
 std::string_view RootShortName(RegRoot root);
 // Where a 64-bit machine keeps a key of the 32-bit view: HKLM\SOFTWARE and HKCR are

@@ -9,20 +9,24 @@ namespace qb::registry {
 
 namespace {
 
+// The long names are the registry's own (RootLongName). The short ones are this grammar's:
+// stored paths write "HKUS" for HKEY_USERS where the system's tools write "HKU"
+// (RootShortName), so both spellings are real and each is kept in one place.
 struct RootName {
-  std::string_view long_name;
+  RegRoot root;
   std::string_view short_name;
-  std::optional<RegRoot> root;  // none: named, but not a place settings are kept
+  bool holds_settings;  // false: named, but not a place settings are kept
+  std::string_view long_name() const { return RootLongName(root); }
 };
 
 constexpr std::array<RootName, 7> kRoots{{
-    {"HKEY_CURRENT_USER", "HKCU", RegRoot::CurrentUser},
-    {"HKEY_LOCAL_MACHINE", "HKLM", RegRoot::LocalMachine},
-    {"HKEY_CLASSES_ROOT", "HKCR", RegRoot::ClassesRoot},
-    {"HKEY_USERS", "HKUS", RegRoot::Users},
-    {"HKEY_PERFORMANCE_DATA", "HKPD", std::nullopt},
-    {"HKEY_DYN_DATA", "HKDD", std::nullopt},
-    {"HKEY_CURRENT_CONFIG", "HKCC", std::nullopt},
+    {RegRoot::CurrentUser, "HKCU", true},
+    {RegRoot::LocalMachine, "HKLM", true},
+    {RegRoot::ClassesRoot, "HKCR", true},
+    {RegRoot::Users, "HKUS", true},
+    {RegRoot::PerformanceData, "HKPD", false},
+    {RegRoot::DynData, "HKDD", false},
+    {RegRoot::CurrentConfig, "HKCC", false},
 }};
 
 // The path's first element and what follows its backslash. Only this element can be a root
@@ -35,7 +39,7 @@ std::pair<std::string_view, std::string_view> SplitRoot(std::string_view path) {
 
 const RootName* FindRoot(std::string_view element) {
   for (const auto& root : kRoots) {
-    if (text::EqualsNoCase(element, root.long_name) || text::EqualsNoCase(element, root.short_name)) {
+    if (text::EqualsNoCase(element, root.long_name()) || text::EqualsNoCase(element, root.short_name)) {
       return &root;
     }
   }
@@ -64,7 +68,7 @@ std::string ExpandShortRoot(std::string_view path) {
   const auto [first, rest] = SplitRoot(path);
   for (const auto& root : kRoots) {
     if (text::EqualsNoCase(first, root.short_name)) {
-      return std::string(root.long_name) + (first.size() < path.size() ? "\\" : "") +
+      return std::string(root.long_name()) + (first.size() < path.size() ? "\\" : "") +
              std::string(rest);
     }
   }
@@ -74,9 +78,9 @@ std::string ExpandShortRoot(std::string_view path) {
 std::optional<RegKeyPath> ParseKeyPath(std::string_view full_key_path) {
   auto [first, rest] = SplitRoot(full_key_path);
   const RootName* root = FindRoot(first);
-  if (!root || !root->root) return std::nullopt;
+  if (!root || !root->holds_settings) return std::nullopt;
   while (!rest.empty() && rest.back() == '\\') rest.remove_suffix(1);
-  return RegKeyPath{*root->root, std::string(rest)};
+  return RegKeyPath{root->root, std::string(rest)};
 }
 
 std::optional<ValuePath> ParseValuePath(std::string_view full_path) {

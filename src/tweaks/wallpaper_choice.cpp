@@ -7,6 +7,7 @@
 
 #include "platform/picture.h"
 #include "platform/picture_size.h"
+#include "platform/replace_file.h"
 #include "platform/text.h"
 
 namespace qb::tweaks {
@@ -43,12 +44,6 @@ std::optional<std::string> ChoiceFolder(std::string_view picture) {
 }
 
 // A write that fails part way leaves no broken choice behind.
-Status WriteChoice(FileSystem& files, const std::string& path, const std::vector<uint8_t>& bytes) {
-  const Status written = files.WriteFile(path, bytes);
-  if (written != status::kOk) files.DeleteFile(path);
-  return written;
-}
-
 // A picture refused for its declared size is named so: the system's text for that status
 // speaks of memory, which would send the user looking in the wrong place.
 std::string WhyNotDecoded(const Services& services, Status decoded) {
@@ -83,15 +78,14 @@ void ChooseWallpaper(ui::Form& form, const Services& services, const PageHooks& 
   for (const std::string& folder : folders) {
     if (folder != folders.front()) services.files.CreateFolder(folder);  // may already be there
     const std::string target = Beside(folder, kChosenWallpaperFileName);
-    if (unsaved.Note(target, WriteChoice(services.files, target, bitmap))) {
+    if (unsaved.Note(target, ReplaceWholeFile(services.files, target, bitmap))) {
       // The earlier choice, when it went to the other folder, is not applied now either.
       if (preview.PicturePath() != target) DiscardWallpaperChoice(form, services.files);
       preview.SetPicture(target);
       return;
     }
   }
-  // A failed write may have taken the earlier choice with it.
-  if (ChoiceFolder(preview.PicturePath())) preview.SetPicture({});
+  // A failed write leaves the earlier choice whole, so the preview stays on it.
   unsaved.Report(services.dialogs, services.environment, hooks.Owner());
 }
 

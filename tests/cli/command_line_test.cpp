@@ -124,8 +124,12 @@ TEST_F(CommandLine, ADriveOrFolderThatCannotBeReadIsAFailureNotACleanResult) {
 TEST_F(CommandLine, BadUsageAndFailuresExitWithTwoAndSayWhy) {
   const struct { std::vector<std::string> args; std::string message; } cases[] = {
       {{"check", "everything"}, "unknown category \"everything\"; the categories are uninstall app-paths history help shared shortcuts and all"},
-      {{"clean", "all"}, "expected a command (check or repair) and a category"},
-      {{}, "expected a command (check or repair) and a category"},
+      {{"clean", "all"}, "unknown command \"clean\"; the commands are check repair"},
+      {{}, "expected a command; the commands are check repair"},
+      {{"check"}, "expected a command (check or repair) and a category"},
+      {{"check", "all", "--drive", "C:", "--folder", "C:\\Users"}, "--drive and --folder cannot be given together"},
+      {{"check", "all", "--json", "--json"}, "--json is given twice"},
+      {{"check", "all", "--json=yes"}, "--json takes no value"},
       {{"check", "all", "--drive"}, "--drive needs a drive letter and a colon, such as C:"},
       {{"check", "all", "--fast"}, "unknown option --fast"},
   };

@@ -7,11 +7,18 @@
 #include <string>
 #include <string_view>
 
+#include "platform/dialogs.h"
+#include "platform/display_modes.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
+#include "platform/fonts.h"
+#include "platform/processes.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
 #include "platform/shortcuts.h"
+#include "platform/system_colours.h"
+#include "platform/system_information.h"
+#include "platform/system_parameters.h"
 
 namespace qb::contract {
 
@@ -73,5 +80,25 @@ class ShortcutFixture {
 };
 
 std::unique_ptr<ShortcutFixture> MakeShortcutFixture();
+
+// The machine-wide services: processes, system parameters and colours, the display, fonts,
+// message boxes and what the machine says of itself. A suite sets back what it changes.
+class SystemFixture {
+ public:
+  virtual ~SystemFixture() = default;
+  virtual Processes& ProcessList() = 0;
+  virtual SystemParameters& Parameters() = 0;
+  virtual SystemInformation& Information() = 0;
+  virtual DisplayModes& Display() = 0;
+  virtual SystemColours& Colours() = 0;
+  virtual Fonts& FontList() = 0;
+  virtual Dialogs& Boxes() = 0;
+  // A process of the suite's own that does nothing until it is ended; its id.
+  virtual uint32_t StartIdleProcess() = 0;
+  // A file holding bytes in a scratch folder of the machine; its full path.
+  virtual std::string ScratchFile(std::string_view name, std::string_view bytes) = 0;
+};
+
+std::unique_ptr<SystemFixture> MakeSystemFixture();
 
 }  // namespace qb::contract

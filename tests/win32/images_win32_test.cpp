@@ -6,10 +6,12 @@
 
 #include <psapi.h>
 
+#include <atomic>
 #include <chrono>
 #include <thread>
 
 #include "platform/picture.h"
+#include "platform/win32/responsive_wait.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_file_system.h"
@@ -92,6 +94,28 @@ TEST_F(Win32ImagesTest, APictureDeclaringAHugeSizeIsRefusedAtOnceWithoutItsMemor
   PROCESS_MEMORY_COUNTERS after{};
   ASSERT_TRUE(GetProcessMemoryInfo(GetCurrentProcess(), &after, sizeof after));
   EXPECT_LT(after.PeakPagefileUsage, before.PeakPagefileUsage + (64u << 20));
+}
+
+// Decoding runs this way: while the work waits for another thread's message to be answered
+// by this thread's window, the answer can only come if the window is served meanwhile.
+TEST(LongWork, LeavesTheWindowsOfItsThreadAnswering) {
+  const HWND window = CreateWindowExW(0, L"STATIC", L"busy", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(window, nullptr);
+  std::atomic<bool> answered = false;
+  bool waited_out = false;
+  RunKeepingWindowsAlive([&] {
+    std::thread asker([&] {
+      DWORD_PTR length = 0;
+      answered = SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 30000, &length) && length == 4;
+    });
+    const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!answered && std::chrono::steady_clock::now() < limit) std::this_thread::yield();
+    waited_out = !answered;
+    asker.join();
+  });
+  EXPECT_FALSE(waited_out);
+  EXPECT_TRUE(answered);
+  DestroyWindow(window);
 }
 
 }  // namespace

@@ -75,16 +75,16 @@ TEST_F(ViewFaults, ATimerHandlerThatThrowsDoesNotStopTheLoop) {
 // Refuses the creation of every window of this thread while it lives.
 class RefuseWindows {
  public:
-  RefuseWindows()
-      : hook_(SetWindowsHookExW(
-            WH_CBT, [](int code, WPARAM wparam, LPARAM lparam) -> LRESULT {
-              return code == HCBT_CREATEWND ? 1 : CallNextHookEx(nullptr, code, wparam, lparam);
-            },
-            nullptr, GetCurrentThreadId())) {}
+  RefuseWindows() : hook_(SetWindowsHookExW(WH_CBT, Refuse, nullptr, GetCurrentThreadId())) {}
   ~RefuseWindows() { UnhookWindowsHookEx(hook_); }
   bool Active() const { return hook_ != nullptr; }
 
  private:
+  // A hook procedure keeps the system's calling convention, which a lambda does not on x86.
+  static LRESULT CALLBACK Refuse(int code, WPARAM wparam, LPARAM lparam) {
+    return code == HCBT_CREATEWND ? 1 : CallNextHookEx(nullptr, code, wparam, lparam);
+  }
+
   HHOOK hook_;
 };
 

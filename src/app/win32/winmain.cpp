@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/main_window.h"
+#include "app/win32/startup_trace.h"
 #include "errorlog/error_log.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/wide.h"
@@ -49,15 +50,18 @@ class ViewBeforeForms {
   qb::ui::win32::WindowHost& host_;
 };
 
-int Run(HINSTANCE instance) {
+int Run(HINSTANCE instance, qb::app::StartupTrace& trace) {
+  trace.Step("entered");
   qb::win32::ComApartment com;
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                       ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES |
                                           ICC_PROGRESS_CLASS | ICC_UPDOWN_CLASS};
   InitCommonControlsEx(&controls);
+  trace.Step("common-controls");
 
   qb::win32::Win32Machine machine;
   qb::errorlog::ErrorLog log(machine.services());
+  trace.Step("services");
   Ui ui(instance);
   // A handler's fault goes to the program log as well as to a debugger.
   ui.host.Faults().SetLog([&log](const std::string& where, const std::string& what) {
@@ -67,6 +71,7 @@ int Run(HINSTANCE instance) {
   Splash splash(instance);
   qb::app::MainWindow main(ui.app, machine.services(), splash);
   const ViewBeforeForms teardown(ui.host);
+  trace.Step("forms-built");
 
   // The start-up sequence runs first: it may end a second instance, and it loads the skin
   // that the window is drawn with from its first paint. A fault in it is reported and the
@@ -76,9 +81,11 @@ int Run(HINSTANCE instance) {
   } catch (...) {
     ui.host.Faults().Report(nullptr, "start-up", qb::ui::win32::CurrentFaultText());
   }
+  trace.Step("loaded");
   if (main.EndedAsSecondInstance()) return 0;
   ui.host.SetSkin(main.Skin().Get());
   ui.app.Show(main.Form());
+  trace.Step("shown");
   // A main window that Windows refused has been reported: end, and free the single-instance
   // name for the next start, rather than wait for a window that will never close.
   if (!ui.host.HandleOf(main.Form())) return 1;
@@ -88,8 +95,9 @@ int Run(HINSTANCE instance) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  qb::app::StartupTrace trace;
   try {
-    return Run(instance);
+    return Run(instance, trace);
   } catch (...) {
     // Outside every window procedure: the last place a fault can be told.
     const std::string what = qb::ui::win32::CurrentFaultText();

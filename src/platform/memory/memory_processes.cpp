@@ -45,7 +45,8 @@ Status MemoryProcesses::Open(uint32_t id, ProcessHandle& handle) {
 Status MemoryProcesses::ExitCode(ProcessHandle handle, uint32_t& code) {
   calls_.push_back("ExitCode " + std::to_string(handle));
   if (!open_.count(handle)) return status::kInvalidHandle;
-  code = FromHandle(handle) ? kStillActive : 0;
+  const auto ended = exit_codes_.find(open_[handle]);
+  code = FromHandle(handle) ? kStillActive : ended != exit_codes_.end() ? ended->second : 0;
   return status::kOk;
 }
 
@@ -55,6 +56,7 @@ Status MemoryProcesses::Terminate(ProcessHandle handle, uint32_t exit_code) {
   Process* process = FromHandle(handle);
   if (!process) return status::kAccessDenied;  // it has already ended
   if (!process->terminable) return status::kAccessDenied;
+  exit_codes_[process->id] = exit_code;
   Remove(process->id);
   return status::kOk;
 }

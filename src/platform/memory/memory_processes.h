@@ -47,6 +47,7 @@ class MemoryProcesses : public Processes {
   Process* FromHandle(ProcessHandle handle);
 
   std::map<ProcessHandle, uint32_t> open_;  // handle -> process id
+  std::map<uint32_t, uint32_t> exit_codes_;   // process id -> the code it was ended with
   ProcessHandle next_handle_ = 1;
   std::vector<std::string> calls_;
 };

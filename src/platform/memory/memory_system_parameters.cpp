@@ -1,5 +1,7 @@
 #include "platform/memory/memory_system_parameters.h"
 
+#include <algorithm>
+
 namespace qb {
 
 void MemorySystemParameters::BroadcastSettingChange(uint32_t action, std::string_view area) {
@@ -18,6 +20,14 @@ Status MemorySystemParameters::SetParameter(uint32_t action, uint32_t ui_param,
   calls_.push_back("SystemParametersInfo " + std::to_string(action) + " " +
                    std::to_string(static_cast<int32_t>(ui_param)) + " " +
                    std::to_string(pv_value) + " " + std::to_string(flags));
+  // Only the settings whose value travels by value, as the interface promises; the system
+  // refuses an action it does not know.
+  constexpr uint32_t kByValue[] = {spi::kSetKeyboardSpeed, spi::kSetKeyboardDelay,
+                                   spi::kSetMouseButtonSwap, spi::kSetFontSmoothing,
+                                   spi::kSetMouseTrails, spi::kSetMouseSpeed};
+  if (std::find(std::begin(kByValue), std::end(kByValue), action) == std::end(kByValue)) {
+    return status::kInvalidParameter;
+  }
   return parameter_result;
 }
 

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "platform/win32/responsive_wait.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/wide.h"
 
@@ -34,10 +35,7 @@ Status CheckDeclaredSize(const std::wstring& path) {
   return size && IsTooLarge(*size) ? status::kPictureTooLarge : status::kOk;
 }
 
-}  // namespace
-
-Status Win32Images::Decode(std::string_view path, int max_side, Picture& picture) {
-  const std::wstring wide = Wide(path);
+Status DecodeHere(const std::wstring& wide, int max_side, Picture& picture) {
   if (const Status checked = CheckDeclaredSize(wide); checked != status::kOk) return checked;
   // The imaging library is a COM service: joins the thread's apartment, or opens one for
   // a caller that has none.
@@ -72,6 +70,17 @@ Status Win32Images::Decode(std::string_view path, int max_side, Picture& picture
   if (FAILED(result)) return StatusOf(result);
   picture = ScaleToFit(decoded, max_side);
   return status::kOk;
+}
+
+}  // namespace
+
+// A picture near the size bound takes seconds to decode; the window that asked for it keeps
+// painting meanwhile.
+Status Win32Images::Decode(std::string_view path, int max_side, Picture& picture) {
+  const std::wstring wide = Wide(path);
+  Status decoded = status::kOk;
+  RunKeepingWindowsAlive([&] { decoded = DecodeHere(wide, max_side, picture); });
+  return decoded;
 }
 
 }  // namespace qb::win32

@@ -7,7 +7,9 @@
 #include <optional>
 #include <vector>
 
+#include "platform/replace_file.h"
 #include "platform/text.h"
+#include "platform/win32/win32_file_system.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/wide.h"
 
@@ -41,15 +43,6 @@ std::optional<std::vector<uint8_t>> ReadAll(const std::wstring& path, bool& exis
   return bytes;
 }
 
-bool WriteAll(const std::wstring& path, const std::vector<uint8_t>& bytes) {
-  ScopedFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-  DWORD written = 0;
-  return file &&
-         WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-         written == bytes.size();
-}
-
 std::wstring FromAnsi(const std::vector<uint8_t>& bytes) {
   std::wstring text;
   if (bytes.empty()) return text;
@@ -78,18 +71,10 @@ bool MakeUnicodeFile(const std::wstring& path) {
   const std::wstring text = bytes ? FromAnsi(*bytes) : std::wstring();
   const auto unicode =
       qb::text::Utf16LeFile(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
-  if (!exists) return WriteAll(path, unicode);
-  // Written beside the file and moved over it, so a failure leaves the old file whole.
-  const std::wstring temporary = path + L".qbtmp";
-  if (!WriteAll(temporary, unicode)) {
-    DeleteFileW(temporary.c_str());
-    return false;
-  }
-  if (!MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
-    DeleteFileW(temporary.c_str());
-    return false;
-  }
-  return true;
+  Win32FileSystem files;
+  const std::string name = Narrow(path);
+  return (exists ? ReplaceWholeFile(files, name, unicode) : CreateNewFile(files, name, unicode)) ==
+         status::kOk;
 }
 
 // The text of a file in one of the two forms the reader takes the same way on every

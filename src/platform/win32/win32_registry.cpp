@@ -80,17 +80,21 @@ Status QueryPerformanceData(HKEY root, const std::wstring& name, RegValue& value
   return status::kOk;
 }
 
-// Asks for the size first and retries while the value keeps growing under us.
+// Most values are short: a first question with room for them answers in one call, where
+// asking for the size first would take two. A longer value, or one that keeps growing under
+// us, is asked again with the room the system named.
+constexpr size_t kFirstValueBytes = 1024;
+// Key names have at most 255 characters; value names are usually as short.
+constexpr size_t kFirstNameChars = 256;
+
 Status QueryOpenValue(HKEY key, const std::wstring& name, RegValue& value) {
+  std::vector<uint8_t> data(kFirstValueBytes);
   DWORD type = 0;
   DWORD size = 0;
-  Status result = RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &size);
-  if (result != ERROR_SUCCESS) return result;
-  std::vector<uint8_t> data(size);
+  Status result;
   for (;;) {
     size = static_cast<DWORD>(data.size());
-    result = RegQueryValueExW(key, name.c_str(), nullptr, &type, data.empty() ? nullptr : data.data(),
-                              &size);
+    result = RegQueryValueExW(key, name.c_str(), nullptr, &type, data.data(), &size);
     if (result != ERROR_MORE_DATA) break;
     data.resize(std::max<size_t>(size, data.size() * 2));
   }
@@ -101,25 +105,19 @@ Status QueryOpenValue(HKEY key, const std::wstring& name, RegValue& value) {
   return status::kOk;
 }
 
-struct KeyLimits {
-  DWORD max_subkey_chars = 0;
-  DWORD max_value_name_chars = 0;
-  DWORD max_value_bytes = 0;
-};
-
-KeyLimits QueryLimits(HKEY key) {
-  KeyLimits limits;
-  RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, &limits.max_subkey_chars, nullptr,
-                   nullptr, &limits.max_value_name_chars, &limits.max_value_bytes, nullptr,
-                   nullptr);
-  return limits;
-}
-
 }  // namespace
+
+Status Win32Registry::Open(const RegKeyPath& key, unsigned long access, ScopedKey& opened) {
+  const bool here = machine_.empty();
+  if (here && parents_.TryOpen(key, access, ViewFlag(key.view), opened)) return status::kOk;
+  const Status status = OpenPath(machine_, key, access, opened);
+  if (here && status == status::kOk) parents_.Note(key, ViewFlag(key.view));
+  return status;
+}
 
 Status Win32Registry::OpenKey(const RegKeyPath& key, uint32_t access) {
   ScopedKey opened;
-  return OpenPath(machine_, key, access, opened);
+  return Open(key, access, opened);
 }
 
 Status Win32Registry::CreateKey(const RegKeyPath& key) {
@@ -158,7 +156,7 @@ Status Win32Registry::QueryValue(const RegKeyPath& key, std::string_view name, R
     return QueryPerformanceData(root.Get(), wide_name, value);
   }
   ScopedKey opened;
-  if (const Status status = OpenPath(machine_, key, KEY_QUERY_VALUE, opened); status != status::kOk) {
+  if (const Status status = Open(key, KEY_QUERY_VALUE, opened); status != status::kOk) {
     return status;
   }
   value.name = std::string(name);
@@ -178,7 +176,7 @@ Status Win32Registry::QueryValueInto(const RegKeyPath& key, std::string_view nam
     }
     target = root.Get();
   } else {
-    if (const Status status = OpenPath(machine_, key, KEY_QUERY_VALUE, opened);
+    if (const Status status = Open(key, KEY_QUERY_VALUE, opened);
         status != status::kOk) {
       return status;
     }
@@ -193,7 +191,7 @@ Status Win32Registry::QueryValueInto(const RegKeyPath& key, std::string_view nam
 
 Status Win32Registry::SetValue(const RegKeyPath& key, const RegValue& value) {
   ScopedKey opened;
-  if (const Status status = OpenPath(machine_, key, KEY_SET_VALUE, opened); status != status::kOk) {
+  if (const Status status = Open(key, KEY_SET_VALUE, opened); status != status::kOk) {
     return status;
   }
   // For string types the system looks at the unit just past the data and, when that is a
@@ -207,7 +205,7 @@ Status Win32Registry::SetValue(const RegKeyPath& key, const RegValue& value) {
 
 Status Win32Registry::DeleteValue(const RegKeyPath& key, std::string_view name) {
   ScopedKey opened;
-  if (const Status status = OpenPath(machine_, key, KEY_SET_VALUE, opened); status != status::kOk) {
+  if (const Status status = Open(key, KEY_SET_VALUE, opened); status != status::kOk) {
     return status;
   }
   return RegDeleteValueW(opened.Get(), Wide(name).c_str());
@@ -216,16 +214,16 @@ Status Win32Registry::DeleteValue(const RegKeyPath& key, std::string_view name) 
 Status Win32Registry::EnumKeys(const RegKeyPath& key, std::vector<std::string>& names) {
   names.clear();
   ScopedKey opened;
-  if (const Status status = OpenPath(machine_, key, KEY_READ, opened); status != status::kOk) {
+  if (const Status status = Open(key, KEY_READ, opened); status != status::kOk) {
     return status;
   }
-  std::vector<wchar_t> name(QueryLimits(opened.Get()).max_subkey_chars + 1);
+  std::vector<wchar_t> name(kFirstNameChars);
   for (DWORD index = 0;;) {
     DWORD chars = static_cast<DWORD>(name.size());
     const Status result =
         RegEnumKeyExW(opened.Get(), index, name.data(), &chars, nullptr, nullptr, nullptr, nullptr);
     if (result == ERROR_NO_MORE_ITEMS) return status::kOk;
-    if (result == ERROR_MORE_DATA) {  // a longer name was added since the limits were read
+    if (result == ERROR_MORE_DATA) {  // a longer name than the room given
       name.resize(name.size() * 2);
       continue;
     }
@@ -238,12 +236,11 @@ Status Win32Registry::EnumKeys(const RegKeyPath& key, std::vector<std::string>& 
 Status Win32Registry::EnumValues(const RegKeyPath& key, std::vector<RegValue>& values) {
   values.clear();
   ScopedKey opened;
-  if (const Status status = OpenPath(machine_, key, KEY_READ, opened); status != status::kOk) {
+  if (const Status status = Open(key, KEY_READ, opened); status != status::kOk) {
     return status;
   }
-  const KeyLimits limits = QueryLimits(opened.Get());
-  std::vector<wchar_t> name(limits.max_value_name_chars + 1);
-  std::vector<uint8_t> data(std::max<DWORD>(limits.max_value_bytes, 1));
+  std::vector<wchar_t> name(kFirstNameChars);
+  std::vector<uint8_t> data(kFirstValueBytes);
   for (DWORD index = 0;;) {
     DWORD chars = static_cast<DWORD>(name.size());
     DWORD bytes = static_cast<DWORD>(data.size());
@@ -251,7 +248,7 @@ Status Win32Registry::EnumValues(const RegKeyPath& key, std::vector<RegValue>& v
     const Status result = RegEnumValueW(opened.Get(), index, name.data(), &chars, nullptr, &type,
                                         data.data(), &bytes);
     if (result == ERROR_NO_MORE_ITEMS) return status::kOk;
-    if (result == ERROR_MORE_DATA) {  // the value grew since the limits were read
+    if (result == ERROR_MORE_DATA) {  // a longer name or value than the room given
       name.resize(name.size() * 2);
       data.resize(std::max<size_t>(bytes, data.size() * 2));
       continue;

@@ -1,10 +1,12 @@
 #pragma once
 // The registry service on the wide registry functions. Each call opens the key it needs in
-// a ScopedKey and closes it before returning; nothing is cached between calls.
+// a ScopedKey and closes it before returning; only the parent of a run of keys opened side by
+// side stays open between calls (ParentKeyCache), to open them relative to it.
 #include <memory>
 #include <string>
 
 #include "platform/registry.h"
+#include "platform/win32/registry_parent_cache.h"
 
 namespace qb::win32 {
 
@@ -30,7 +32,11 @@ class Win32Registry : public Registry {
   // The registry of another machine: each call connects to the root it needs.
   explicit Win32Registry(std::string machine) : machine_(std::move(machine)) {}
 
+  // The key at its full path; below a kept parent, relative to it.
+  Status Open(const RegKeyPath& key, unsigned long access, ScopedKey& opened);
+
   std::string machine_;  // empty: this machine
+  ParentKeyCache parents_;  // this machine's only
 };
 
 }  // namespace qb::win32

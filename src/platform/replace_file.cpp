@@ -1,6 +1,6 @@
-#include "customise/replace_file.h"
+#include "platform/replace_file.h"
 
-namespace qb::customise {
+namespace qb {
 
 namespace {
 
@@ -64,7 +64,14 @@ Status Replacement::Commit(std::optional<uint32_t> attributes) {
   return status::kOk;
 }
 
-Status ReplaceFile(FileSystem& files, std::string_view path, const std::vector<uint8_t>& bytes,
+Status Replacement::CommitNew() {
+  if (!pending_) return status::kInvalidParameter;
+  const Status moved = files_.MoveFile(temporary_, path_, /*replace_existing=*/false);
+  if (moved == status::kOk) pending_ = false;
+  return moved;
+}
+
+Status ReplaceWholeFile(FileSystem& files, std::string_view path, const std::vector<uint8_t>& bytes,
                    std::optional<uint32_t> attributes) {
   Replacement replacement(files, std::string(path));
   const Status written = replacement.Write(bytes);
@@ -74,13 +81,9 @@ Status ReplaceFile(FileSystem& files, std::string_view path, const std::vector<u
 Status CreateNewFile(FileSystem& files, std::string_view path, const std::vector<uint8_t>& bytes) {
   uint32_t existing = 0;
   if (files.GetAttributes(path, existing) == status::kOk) return status::kFileExists;
-  const std::string temporary = TemporaryFileFor(path);
-  if (const Status written = WriteTemporary(files, temporary, bytes); written != status::kOk) {
-    return written;
-  }
-  const Status moved = files.MoveFile(temporary, path, /*replace_existing=*/false);
-  if (moved != status::kOk) files.DeleteFile(temporary);
-  return moved;
+  Replacement replacement(files, std::string(path));
+  const Status written = replacement.Write(bytes);
+  return written == status::kOk ? replacement.CommitNew() : written;
 }
 
-}  // namespace qb::customise
+}  // namespace qb

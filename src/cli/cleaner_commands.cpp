@@ -1,0 +1,109 @@
+#include "cli/cleaner_commands.h"
+
+#include "cleaner/backup.h"
+#include "cleaner/repair_lock.h"
+#include "cli/cleaner_report.h"
+
+namespace qb::cli {
+
+namespace {
+
+struct Request {
+  bool repair = false;
+  std::vector<cleaner::NamedCategory> categories;
+  std::string drive;  // a drive "C:" or a folder below one
+};
+
+std::optional<Request> Read(bool repair, const Arguments& arguments, const Services& services,
+                            std::string& error) {
+  if (arguments.words.size() != 2) {
+    error = "expected a command (check or repair) and a category";
+    return std::nullopt;
+  }
+  Request request{repair, {}, {}};
+  const std::string& wanted = arguments.words[1];
+  for (const auto& named : cleaner::kCategories) {
+    if (wanted == "all" || wanted == named.command_name) request.categories.push_back(named);
+  }
+  if (request.categories.empty()) {
+    error = "unknown category \"" + wanted + "\"; the categories are" + CategoryNames() + " and all";
+    return std::nullopt;
+  }
+  if (arguments.Has("--drive") && arguments.Has("--folder")) {
+    error = "--drive and --folder cannot be given together";
+    return std::nullopt;
+  }
+  request.drive = arguments.Has("--folder") ? arguments.Value("--folder")
+                  : arguments.Has("--drive") ? arguments.Value("--drive").substr(0, 2)
+                                             : services.environment.WindowsFolder().substr(0, 2);
+  return request;
+}
+
+int Run(bool repair, const Arguments& arguments, const Services& services, Output& output) {
+  std::string error;
+  const std::optional<Request> request = Read(repair, arguments, services, error);
+  if (!request) return UsageError(error, output);
+  // Held to the end of the last category: no other repair runs meanwhile.
+  std::unique_ptr<HeldLock> lock;
+  if (request->repair && !(lock = services.locks.Take(cleaner::kRepairLockName, 0))) {
+    output.err += "quillbox-cli: another repair is running on this computer (in the System Health "
+                  "window or another quillbox-cli); nothing was done. Try again once it has finished.\n";
+    return kFailed;
+  }
+
+  const bool json = arguments.Has("--json");
+  std::vector<CategoryRun> runs;
+  bool found = false;
+  bool failed = false;
+  for (const auto& named : request->categories) {
+    const registry::RegistryRoutines routines(services.registry, services.environment);
+    cleaner::PresenceTest presence(services.files, services.environment.WindowsFolder());
+    cleaner::Progress progress;
+    cleaner::EventPacer pacer(services.clock, {});
+    cleaner::ScanContext context{services.registry, services.environment, routines, presence,
+                                 progress, pacer, &services.files, &services.shortcuts,
+                                 request->drive, {}, cleaner::BackupFolders(services)};
+    CategoryRun run{named, named.category->scan(context), std::nullopt};
+    if (run.scan.search_failed != status::kOk) {
+      // Nothing was searched: a count of none would claim a clean drive.
+      output.err += "quillbox-cli: " + std::string(named.category->name) + ": " +
+                    (request->drive.size() > 3 ? "the folder " : "the drive ") + request->drive +
+                    " cannot be read: " + services.environment.ErrorText(run.scan.search_failed) +
+                    "; nothing was searched.\n";
+      failed = true;
+      continue;
+    }
+    found = found || !run.scan.removals.empty();
+    if (request->repair) {
+      run.repair = cleaner::Repair(services, *named.category, run.scan.removals, progress, pacer);
+      if (!run.scan.removals.empty() && !run.repair->error.empty()) {
+        output.err += "quillbox-cli: " + std::string(named.category->name) +
+                      ": nothing was removed, because the entries could not be backed up first: " +
+                      run.repair->error + "\n";
+        failed = true;
+      }
+    }
+    if (!json) AppendText(run, output.out);
+    runs.push_back(std::move(run));
+  }
+  if (json) AppendJson(runs, request->repair, output.out);
+  return failed ? kFailed : found ? kFound : kNothingFound;
+}
+
+}  // namespace
+
+int RunCheck(const Arguments& arguments, const Services& services, Output& output) {
+  return Run(false, arguments, services, output);
+}
+
+int RunRepair(const Arguments& arguments, const Services& services, Output& output) {
+  return Run(true, arguments, services, output);
+}
+
+std::string CategoryNames() {
+  std::string names;
+  for (const auto& named : cleaner::kCategories) names += " " + std::string(named.command_name);
+  return names;
+}
+
+}  // namespace qb::cli
