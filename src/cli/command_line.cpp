@@ -5,6 +5,7 @@
 
 #include "cli/argument_parser.h"
 #include "cli/cleaner_commands.h"
+#include "cli/undo_commands.h"
 #include "platform/replace_file.h"
 
 namespace qb::cli {
@@ -24,9 +25,12 @@ constexpr OptionSpec kOptions[] = {
     {"--folder", "PATH", "needs a full path below a drive, such as C:\\Users", IsFolderBelowDrive},
     {"--json", "", "", nullptr},
     {"--output", "FILE", "needs the name of the file to write the report to", nullptr},
+    {"--since", "YYYY-MM-DD", "needs a date such as 2026-01-31", nullptr},
 };
 
 constexpr std::string_view kCleanerOptions[] = {"--drive", "--folder", "--json", "--output"};
+constexpr std::string_view kHistoryOptions[] = {"--json"};
+constexpr std::string_view kUndoOptions[] = {"--since", "--json"};
 
 struct Command {
   std::string_view name;
@@ -40,6 +44,8 @@ constexpr Command kCommands[] = {
      RunCheck},
     {"repair", "<category>|all [--drive X: | --folder PATH] [--json] [--output FILE]", kCleanerOptions,
      RunRepair},
+    {"history", "[--json]", kHistoryOptions, RunHistory},
+    {"undo", "<id>|last|all [--since YYYY-MM-DD] [--json]", kUndoOptions, RunUndo},
 };
 
 std::string Usage() {
@@ -61,9 +67,13 @@ std::string Help() {
   return Usage() + "Categories:" + CategoryNames() +
          "\ncheck lists what a repair would remove and removes nothing; repair backs "
          "the entries up first and says where the backup is. --output writes the report "
-         "into a file, whole or not at all.\nExit status: 0 nothing found, 1 entries "
-         "found or repaired, 2 a usage or system error, a drive or folder that cannot be "
-         "read, another repair running, or a report that could not be written.\n";
+         "into a file, whole or not at all. Every repair is journaled: history lists the "
+         "actions with their ids, and undo takes one back (an id or last), or all of them, "
+         "newest first (all --since a date: those made on or after it).\nExit status: 0 "
+         "nothing found, 1 entries found or repaired, 2 a usage or system error, a drive or "
+         "folder that cannot be read, another repair running, or a report that could not be "
+         "written. undo: 0 everything undone, 1 items left because they changed since, 2 a "
+         "usage or system error.\n";
 }
 
 std::string Version() {

@@ -1,5 +1,8 @@
 #include "journal/journaling_file_system.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace qb::journal {
 
 ItemState FileStateOf(FileSystem& files, std::string_view path) {
@@ -29,9 +32,19 @@ Status RestoreFile(FileSystem& files, const std::string& path, const ItemState& 
 template <typename Change>
 Status JournalingFileSystem::Recorded(std::initializer_list<std::string_view> paths,
                                       Change change) {
-  if (action_ == 0) return change();
+  const auto excluded = [&](std::string_view path) {
+    return std::any_of(excluded_.begin(), excluded_.end(), [&](const std::string& folder) {
+      return path.size() > folder.size() &&
+             std::equal(folder.begin(), folder.end(), path.begin(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) ==
+                      std::tolower(static_cast<unsigned char>(b));
+             });
+    });
+  };
+  if (action_ == 0 || std::all_of(paths.begin(), paths.end(), excluded)) return change();
   std::vector<Record> records;
   for (const std::string_view path : paths) {
+    if (excluded(path)) continue;
     Record record;
     record.action = action_;
     record.kind = ItemKind::File;

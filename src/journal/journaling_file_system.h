@@ -16,6 +16,9 @@ class JournalingFileSystem : public FileSystem {
       : inner_(inner), journal_(journal), clock_(clock) {}
 
   void SetAction(uint64_t action) { action_ = action; }
+  // Files below the folder are the program's own bookkeeping (the journal, the backups):
+  // changed unrecorded, and never taken away by an undo.
+  void Exclude(std::string folder) { excluded_.push_back(std::move(folder) + "\\"); }
 
   Status GetAttributes(std::string_view path, uint32_t& attributes) override {
     return inner_.GetAttributes(path, attributes);
@@ -50,6 +53,7 @@ class JournalingFileSystem : public FileSystem {
   Journal& journal_;
   Clock& clock_;
   uint64_t action_ = 0;
+  std::vector<std::string> excluded_;
 };
 
 // Puts a file back into a journaled state: deleted when absent, otherwise rewritten with

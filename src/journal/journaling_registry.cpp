@@ -36,29 +36,50 @@ ItemState StateOf(Registry& registry, const RegKeyPath& key, std::string_view na
   return ItemState::Of(value.type, std::move(value.data));
 }
 
-template <typename Change>
-Status JournalingRegistry::Recorded(const RegKeyPath& key, std::string_view name,
-                                    Change change) {
+ItemState KeyStateOf(Registry& registry, const RegKeyPath& key) {
+  return registry.OpenKey(key, regaccess::kRead) == status::kOk ? ItemState::Of(0, {})
+                                                         : ItemState::Absent();
+}
+
+template <typename State, typename Change>
+Status JournalingRegistry::Recorded(ItemKind kind, const RegKeyPath& key, std::string_view name,
+                                    State state, Change change) {
   if (action_ == 0) return change();
   Record record;
   record.action = action_;
-  record.kind = ItemKind::RegistryValue;
+  record.kind = kind;
   record.time = clock_.Now();
   record.target = RegistryTarget(key, name);
-  record.before = StateOf(inner_, key, name);
+  record.before = state();
   const Status result = change();
-  record.after = StateOf(inner_, key, name);
+  record.after = state();
   if (status::Refused(result)) record.outcome = Outcome::Refused;
   if (result == status::kOk || status::Refused(result)) journal_.Append(record);
   return result;
 }
 
 Status JournalingRegistry::SetValue(const RegKeyPath& key, const RegValue& value) {
-  return Recorded(key, value.name, [&] { return inner_.SetValue(key, value); });
+  return Recorded(
+      ItemKind::RegistryValue, key, value.name, [&] { return StateOf(inner_, key, value.name); },
+      [&] { return inner_.SetValue(key, value); });
 }
 
 Status JournalingRegistry::DeleteValue(const RegKeyPath& key, std::string_view name) {
-  return Recorded(key, name, [&] { return inner_.DeleteValue(key, name); });
+  return Recorded(
+      ItemKind::RegistryValue, key, name, [&] { return StateOf(inner_, key, name); },
+      [&] { return inner_.DeleteValue(key, name); });
+}
+
+Status JournalingRegistry::CreateKey(const RegKeyPath& key) {
+  return Recorded(
+      ItemKind::RegistryKey, key, "", [&] { return KeyStateOf(inner_, key); },
+      [&] { return inner_.CreateKey(key); });
+}
+
+Status JournalingRegistry::DeleteKey(const RegKeyPath& key) {
+  return Recorded(
+      ItemKind::RegistryKey, key, "", [&] { return KeyStateOf(inner_, key); },
+      [&] { return inner_.DeleteKey(key); });
 }
 
 }  // namespace qb::journal

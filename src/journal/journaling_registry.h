@@ -13,6 +13,8 @@ namespace qb::journal {
 std::string RegistryTarget(const RegKeyPath& key, std::string_view name);
 bool ParseRegistryTarget(const std::string& target, RegKeyPath& key, std::string& name);
 ItemState StateOf(Registry& registry, const RegKeyPath& key, std::string_view name);
+// A key's state: present (with no bytes) or absent.
+ItemState KeyStateOf(Registry& registry, const RegKeyPath& key);
 
 class JournalingRegistry : public Registry {
  public:
@@ -25,8 +27,9 @@ class JournalingRegistry : public Registry {
   Status OpenKey(const RegKeyPath& key, uint32_t access) override {
     return inner_.OpenKey(key, access);
   }
-  Status CreateKey(const RegKeyPath& key) override { return inner_.CreateKey(key); }
-  Status DeleteKey(const RegKeyPath& key) override { return inner_.DeleteKey(key); }
+  // Keys are journaled too: a removed key with no values must come back on undo.
+  Status CreateKey(const RegKeyPath& key) override;
+  Status DeleteKey(const RegKeyPath& key) override;
   Status QueryValue(const RegKeyPath& key, std::string_view name, RegValue& value) override {
     return inner_.QueryValue(key, name, value);
   }
@@ -48,8 +51,9 @@ class JournalingRegistry : public Registry {
   bool HasSeparateViews() const override { return inner_.HasSeparateViews(); }
 
  private:
-  template <typename Change>
-  Status Recorded(const RegKeyPath& key, std::string_view name, Change change);
+  template <typename State, typename Change>
+  Status Recorded(ItemKind kind, const RegKeyPath& key, std::string_view name, State state,
+                  Change change);
 
   Registry& inner_;
   Journal& journal_;

@@ -15,6 +15,10 @@ Status Restore(Registry& registry, const RegKeyPath& key, const std::string& nam
   return registry.SetValue(key, RegValue{name, state.tag, state.bytes});
 }
 
+Status RestoreKey(Registry& registry, const RegKeyPath& key, const ItemState& state) {
+  return state.present ? registry.CreateKey(key) : registry.DeleteKey(key);
+}
+
 }  // namespace
 
 UndoResult UndoRecords(const std::vector<Record>& records, Registry& registry,
@@ -28,14 +32,18 @@ UndoResult UndoRecords(const std::vector<Record>& records, Registry& registry,
     ItemState now;
     if (record.kind == ItemKind::RegistryValue && ParseRegistryTarget(record.target, key, name)) {
       now = StateOf(registry, key, name);
+    } else if (record.kind == ItemKind::RegistryKey &&
+               ParseRegistryTarget(record.target, key, name)) {
+      now = KeyStateOf(registry, key);
     } else if (record.kind == ItemKind::File) {
       now = FileStateOf(files, record.target);
     } else {
       continue;
     }
     const auto restore = [&] {
-      return record.kind == ItemKind::File ? RestoreFile(files, record.target, record.before)
-                                           : Restore(registry, key, name, record.before);
+      if (record.kind == ItemKind::File) return RestoreFile(files, record.target, record.before);
+      if (record.kind == ItemKind::RegistryKey) return RestoreKey(registry, key, record.before);
+      return Restore(registry, key, name, record.before);
     };
     if (now == record.before) {
       ++result.undone;
