@@ -97,11 +97,6 @@ std::string Readable(const std::string& target) {
   return text;
 }
 
-bool NotBefore(const LocalTime& t, const LocalTime& since) {
-  return std::tie(t.year, t.month, t.day, t.hour, t.minute, t.second) >=
-         std::tie(since.year, since.month, since.day, since.hour, since.minute, since.second);
-}
-
 }  // namespace
 
 std::string JournalPath(const Services& services) {
@@ -194,12 +189,18 @@ int RunUndo(const Arguments& arguments, const Services& services, Output& output
   journal::Decoded decoded;
   if (!Load(services, path, decoded, output)) return kFailed;
   const std::vector<Action> actions = Actions(decoded.records);
-  std::vector<const Action*> chosen;  // newest first
-  for (auto it = actions.rbegin(); it != actions.rend(); ++it) {
-    if ((which == "all" && NotBefore(it->time, since)) || it->id == id ||
-        (which == "last" && chosen.empty())) {
-      chosen.push_back(&*it);
-    }
+  std::vector<uint64_t> ids;  // newest first
+  if (which == "all") {
+    ids = journal::ActionsSince(decoded.records, since);
+  } else if (which == "last" && !actions.empty()) {
+    ids.push_back(actions.back().id);
+  } else if (std::any_of(actions.begin(), actions.end(), [&](const Action& a) { return a.id == id; })) {
+    ids.push_back(id);
+  }
+  std::vector<const Action*> chosen;
+  for (const uint64_t wanted : ids) {
+    chosen.push_back(&*std::find_if(actions.begin(), actions.end(),
+                                    [&](const Action& a) { return a.id == wanted; }));
   }
   if (chosen.empty() && which != "all") {
     output.err += "quillbox-cli: " +

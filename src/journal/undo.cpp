@@ -1,6 +1,7 @@
 #include "journal/undo.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "journal/journaling_file_system.h"
 #include "journal/journaling_registry.h"
@@ -70,6 +71,22 @@ std::vector<uint64_t> ActionIds(const std::vector<Record>& all) {
   for (const Record& r : all) {
     if (std::find(ids.begin(), ids.end(), r.action) == ids.end()) ids.push_back(r.action);
   }
+  return ids;
+}
+
+std::vector<uint64_t> ActionsSince(const std::vector<Record>& all, const LocalTime& since) {
+  const auto key = [](const LocalTime& t) {
+    return std::tie(t.year, t.month, t.day, t.hour, t.minute, t.second);
+  };
+  std::vector<uint64_t> ids;
+  std::vector<uint64_t> seen;
+  for (const Record& r : all) {
+    // An action's time is that of its first record.
+    if (std::find(seen.begin(), seen.end(), r.action) != seen.end()) continue;
+    seen.push_back(r.action);
+    if (key(r.time) >= key(since)) ids.push_back(r.action);
+  }
+  std::reverse(ids.begin(), ids.end());
   return ids;
 }
 

@@ -26,5 +26,8 @@ UndoResult UndoRecords(const std::vector<Record>& records, Registry& registry,
 std::vector<Record> RecordsOf(const std::vector<Record>& all, uint64_t action);
 // The ids of every action, oldest first.
 std::vector<uint64_t> ActionIds(const std::vector<Record>& all);
+// The ids of the actions begun at or after the time, newest first: the order "undo all
+// since" takes them back in, so that each item ends in its state before the earliest one.
+std::vector<uint64_t> ActionsSince(const std::vector<Record>& all, const LocalTime& since);
 
 }  // namespace qb::journal

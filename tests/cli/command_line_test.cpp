@@ -244,5 +244,16 @@ TEST_F(CommandLine, UndoLeavesAnEntryChangedSinceAndSaysSo) {
   EXPECT_NE(output.err.find("there is no action 9"), std::string::npos) << output.err;
 }
 
+TEST_F(CommandLine, UndoAllSinceADateTakesBackOnlyTheActionsFromThatDayOn) {
+  machine.clock.SetNow({2026, 1, 10, 9, 0, 0});
+  EXPECT_EQ(Run({"repair", "shared"}), kFound);
+  machine.clock.SetNow({2026, 2, 1, 0, 0, 0});
+  EXPECT_EQ(Run({"repair", "history"}), kFound);
+  EXPECT_EQ(Run({"undo", "all", "--since", "2026-02-01"}), kNothingFound) << output.err;
+  EXPECT_EQ(output.out, "Undone action 2 (Open and save history): 1 undone, 0 left because they changed since.\n");
+  EXPECT_EQ(Run({"check", "shared"}), kNothingFound);
+  EXPECT_EQ(Run({"check", "history"}), kFound);
+}
+
 }  // namespace
 }  // namespace qb::cli
