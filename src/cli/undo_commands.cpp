@@ -5,6 +5,7 @@
 
 #include "cleaner/backup.h"
 #include "cleaner/reg_file.h"
+#include "cleaner/repair_lock.h"
 #include "cli/json_text.h"
 #include "journal/undo.h"
 
@@ -209,6 +210,13 @@ int RunUndo(const Arguments& arguments, const Services& services, Output& output
     return kFailed;
   }
 
+  // An undo changes what a repair changes: the two never run at once.
+  const std::unique_ptr<HeldLock> lock = services.locks.Take(cleaner::kRepairLockName, 0);
+  if (!lock) {
+    output.err += "quillbox-cli: a repair is running on this computer; nothing was undone. Try "
+                  "again once it has finished.\n";
+    return kFailed;
+  }
   // Each undo is an action of its own, so that it can be undone in turn.
   JournaledRun run(services, path);
   const bool json = arguments.Has("--json");

@@ -54,7 +54,10 @@ Status JournalingRegistry::Recorded(ItemKind kind, const RegKeyPath& key, std::s
   const Status result = change();
   record.after = state();
   if (status::Refused(result)) record.outcome = Outcome::Refused;
-  if (result == status::kOk || status::Refused(result)) journal_.Append(record);
+  // Opening a key that is there already changes nothing and would only fill the journal.
+  const bool unchanged = kind == ItemKind::RegistryKey && result == status::kOk &&
+                         record.before == record.after;
+  if ((result == status::kOk && !unchanged) || status::Refused(result)) journal_.Append(record);
   return result;
 }
 
