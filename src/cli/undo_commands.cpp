@@ -1,6 +1,7 @@
 #include "cli/undo_commands.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 
 #include "cleaner/backup.h"
@@ -181,9 +182,10 @@ int RunUndo(const Arguments& arguments, const Services& services, Output& output
     return UsageError("--since needs a date such as 2026-01-31", output);
   }
   uint64_t id = 0;
+  // A number too large for an id is a mistake like any other, never an exception.
+  const auto [end, parsed] = std::from_chars(which.data(), which.data() + which.size(), id);
   if (which != "last" && which != "all" &&
-      (which.empty() || which.find_first_not_of("0123456789") != std::string::npos ||
-       (id = std::stoull(which)) == 0)) {
+      (parsed != std::errc{} || end != which.data() + which.size() || id == 0)) {
     return UsageError("expected the id of an action (see history), last or all", output);
   }
   std::string path;

@@ -128,6 +128,7 @@ TEST_F(CommandLine, BadUsageAndFailuresExitWithTwoAndSayWhy) {
       {{}, "expected a command; the commands are check repair history undo"},
       {{"undo"}, "expected undo and an action: its id, last or all"},
       {{"undo", "-3"}, "expected the id of an action (see history), last or all"},
+      {{"undo", "99999999999999999999999"}, "expected the id of an action (see history), last or all"},
       {{"undo", "last", "--since", "2026-01-01"}, "--since applies to undo all"},
       {{"undo", "all", "--since", "2026-13-01"}, "--since needs a date such as 2026-01-31"},
       {{"history", "--output", "h.txt"}, "--output does not apply to history"},
