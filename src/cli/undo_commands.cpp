@@ -246,7 +246,8 @@ int RunUndo(const Arguments& arguments, const Services& services, Output& output
                     std::to_string(undo) + ",\"undone\":" + std::to_string(result.undone) +
                     ",\"left\":[";
       for (size_t i = 0; i < result.left.size(); ++i) {
-        output.out += (i ? "," : "") + JsonString(Readable(result.left[i]));
+        if (i > 0) output.out += ",";
+        output.out += JsonString(Readable(result.left[i]));
       }
       output.out += "],\"failed\":" + std::to_string(result.failed.size()) + "}";
     } else {
