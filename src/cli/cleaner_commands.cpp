@@ -5,6 +5,7 @@
 #include "cleaner/repair_lock.h"
 #include "cli/cleaner_report.h"
 #include "cli/finding_list.h"
+#include "cli/undo_commands.h"
 
 namespace qb::cli {
 
@@ -103,6 +104,17 @@ int Run(bool repair, const Arguments& arguments, const Services& services, Outpu
     return kFailed;
   }
 
+  // A repair is journaled, one action per category, so that history and undo can take it back.
+  std::unique_ptr<JournaledRun> journaled;
+  if (request->repair) {
+    if (const std::string path = JournalPath(services); !path.empty()) {
+      journaled = std::make_unique<JournaledRun>(services, path);
+    } else {
+      output.err += "quillbox-cli: no backup folder can be written to, so this repair is not "
+                    "journaled and cannot be undone with quillbox-cli undo.\n";
+    }
+  }
+
   const bool json = arguments.Has("--json");
   std::vector<CategoryRun> runs;
   bool found = false;
@@ -129,7 +141,17 @@ int Run(bool repair, const Arguments& arguments, const Services& services, Outpu
     if (chosen) KeepChosen(*chosen, named.command_name, run.scan);
     found = found || !run.scan.removals.empty();
     if (request->repair) {
-      run.repair = cleaner::Repair(services, *named.category, run.scan.removals, progress, pacer);
+      const std::string category(named.category->name);
+      const uint64_t action = journaled ? journaled->Begin(category, "repair running") : 0;
+      run.repair = cleaner::Repair(journaled ? journaled->services() : services, *named.category,
+                                   run.scan.removals, progress, pacer);
+      if (journaled) {
+        journaled->Finish(action, category,
+                          std::to_string(run.repair->repaired) + " entries removed" +
+                              (run.repair->backup_path.empty()
+                                   ? std::string()
+                                   : ", backup " + run.repair->backup_path));
+      }
       if (!run.scan.removals.empty() && !run.repair->error.empty()) {
         output.err += "quillbox-cli: " + std::string(named.category->name) +
                       ": nothing was removed, because the entries could not be backed up first: " +

@@ -6,6 +6,7 @@
 #include "cli/argument_parser.h"
 #include "cli/cleaner_commands.h"
 #include "cli/exclude_command.h"
+#include "cli/undo_commands.h"
 #include "platform/replace_file.h"
 
 namespace qb::cli {
@@ -26,11 +27,14 @@ constexpr OptionSpec kOptions[] = {
     {"--json", "", "", nullptr},
     {"--output", "FILE", "needs the name of the file to write the report to", nullptr},
     {"--only", "FILE", "needs the name of a file that holds the findings to repair", nullptr},
+    {"--since", "YYYY-MM-DD", "needs a date such as 2026-01-31", nullptr},
 };
 
 constexpr std::string_view kCleanerOptions[] = {"--drive", "--folder", "--json", "--output"};
 constexpr std::string_view kRepairOptions[] = {"--drive", "--folder", "--json", "--output", "--only"};
 constexpr std::string_view kExcludeOptions[] = {"--output"};
+constexpr std::string_view kHistoryOptions[] = {"--json"};
+constexpr std::string_view kUndoOptions[] = {"--since", "--json"};
 
 struct Command {
   std::string_view name;
@@ -45,6 +49,8 @@ constexpr Command kCommands[] = {
     {"repair", "<category>|all [--drive X: | --folder PATH] [--json] [--output FILE] [--only FILE]",
      kRepairOptions, RunRepair},
     {"exclude", "list | add ENTRY | remove ENTRY", kExcludeOptions, RunExclude},
+    {"history", "[--json]", kHistoryOptions, RunHistory},
+    {"undo", "<id>|last|all [--since YYYY-MM-DD] [--json]", kUndoOptions, RunUndo},
 };
 
 std::string Usage() {
@@ -68,9 +74,15 @@ std::string Help() {
          "the entries up first and says where the backup is. --output writes the report "
          "into a file, whole or not at all. repair --only FILE removes only the findings FILE lists "
          "(a check --json report, edited). exclude keeps an entry from every later check and "
-         "repair: a registry key, a key and [value], or a file or folder path.\nExit status: 0 nothing found, 1 entries "
-         "found or repaired, 2 a usage or system error, a drive or folder that cannot be "
-         "read, another repair running, or a report that could not be written.\n";
+         "repair: a registry key, a key and [value], or a file or folder path. Every repair is "
+         "journaled: history lists the actions with their ids, and undo takes one back (an id or "
+         "last), or all of them, newest first (all --since a date: those made on or after it).
+"
+         "Exit status: 0 nothing found, 1 entries found or repaired, 2 a usage or system error, a "
+         "drive or folder that cannot be read, another repair running, or a report that could not "
+         "be written. undo: 0 everything undone, 1 items left because they changed since, 2 a "
+         "usage or system error.
+";
 }
 
 std::string Version() {

@@ -124,8 +124,14 @@ TEST_F(CommandLine, ADriveOrFolderThatCannotBeReadIsAFailureNotACleanResult) {
 TEST_F(CommandLine, BadUsageAndFailuresExitWithTwoAndSayWhy) {
   const struct { std::vector<std::string> args; std::string message; } cases[] = {
       {{"check", "everything"}, "unknown category \"everything\"; the categories are uninstall app-paths history help shared shortcuts and all"},
-      {{"clean", "all"}, "unknown command \"clean\"; the commands are check repair exclude"},
-      {{}, "expected a command; the commands are check repair exclude"},
+      {{"clean", "all"}, "unknown command \"clean\"; the commands are check repair exclude history undo"},
+      {{}, "expected a command; the commands are check repair exclude history undo"},
+      {{"undo"}, "expected undo and an action: its id, last or all"},
+      {{"undo", "-3"}, "expected the id of an action (see history), last or all"},
+      {{"undo", "99999999999999999999999"}, "expected the id of an action (see history), last or all"},
+      {{"undo", "last", "--since", "2026-01-01"}, "--since applies to undo all"},
+      {{"undo", "all", "--since", "2026-13-01"}, "--since needs a date such as 2026-01-31"},
+      {{"history", "--output", "h.txt"}, "--output does not apply to history"},
       {{"check"}, "expected a command (check or repair) and a category"},
       {{"check", "all", "--drive", "C:", "--folder", "C:\\Users"}, "--drive and --folder cannot be given together"},
       {{"check", "all", "--json", "--json"}, "--json is given twice"},
@@ -167,6 +173,87 @@ TEST_F(CommandLine, AReportThatCannotBeWrittenFailsAndLeavesNoFile) {
 
 TEST(JsonText, EscapesWhatJsonCannotCarryPlain) {
   EXPECT_EQ(JsonString("a\"b\\c\r\n\t\x01Ж"), "\"a\\\"b\\\\c\\r\\n\\t\\u0001Ж\"");
+}
+
+
+// Every key and value of both views below the roots the cleaner touches, and the files on
+// the desktop: the state an undo must give back exactly.
+std::vector<std::string> Dump(MemoryMachine& machine) {
+  std::vector<std::string> out;
+  const auto walk = [&](auto& self, const RegKeyPath& key) -> void {
+    out.push_back(std::to_string(static_cast<int>(key.view)) + key.path);
+    std::vector<RegValue> values;
+    machine.registry.EnumValues(key, values);
+    for (const RegValue& v : values) {
+      out.push_back(key.path + "|" + v.name + "|" + std::to_string(v.type) + "|" +
+                    std::string(v.data.begin(), v.data.end()));
+    }
+    std::vector<std::string> names;
+    machine.registry.EnumKeys(key, names);
+    for (const std::string& name : names) self(self, {key.root, key.path + "\\" + name, key.view});
+  };
+  for (const RegView view : {RegView::Force64, RegView::Force32}) {
+    walk(walk, {RegRoot::LocalMachine, "SOFTWARE", view});
+    walk(walk, {RegRoot::CurrentUser, "Software", view});
+  }
+  std::vector<FileEntry> files;
+  machine.files.FindFiles("C:\\Desk\\*", files);
+  for (const FileEntry& f : files) out.push_back(f.name);
+  return out;
+}
+
+TEST_F(CommandLine, RepairIsJournaledAndUndoLastPutsEveryEntryBack) {
+  const auto before = Dump(machine);
+  uint32_t attributes = 0;
+  EXPECT_EQ(Run({"repair", "all"}), kFound);
+  const auto repaired = Dump(machine);
+  ASSERT_NE(repaired, before);
+  EXPECT_EQ(Run({"history"}), kNothingFound);
+  EXPECT_NE(output.out.find("Uninstall entries: 1 entries removed, backup "), std::string::npos)
+      << output.out;
+  EXPECT_NE(output.out.find("Orphan shortcuts: 1 entries removed"), std::string::npos) << output.out;
+
+  // An undo is an action itself: undoing the last one removes the shortcut again.
+  EXPECT_EQ(Run({"undo", "last"}), kNothingFound) << output.err;
+  EXPECT_EQ(machine.files.GetAttributes("C:\\Desk\\old.lnk", attributes), status::kOk);
+  EXPECT_EQ(Run({"undo", "last"}), kNothingFound) << output.err;
+  EXPECT_EQ(Dump(machine), repaired);
+  EXPECT_EQ(Run({"history", "--json"}), kNothingFound);
+  EXPECT_NE(output.out.find("\"category\":\"Undo\",\"summary\":\"Undo of action "), std::string::npos);
+
+  // all takes every action back, newest first, undos included.
+  EXPECT_EQ(Run({"undo", "all", "--since", "2000-01-01", "--json"}), kNothingFound) << output.err;
+  EXPECT_EQ(output.out.find("\"left\":[\""), std::string::npos) << output.out;
+  EXPECT_EQ(Dump(machine), before);
+}
+
+TEST_F(CommandLine, UndoLeavesAnEntryChangedSinceAndSaysSo) {
+  const RegKeyPath shared{RegRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDlls",
+                          RegView::Force32};
+  EXPECT_EQ(Run({"repair", "shared"}), kFound);
+  machine.registry.SetValue(shared, RegValue::Dword("C:\\Common\\gone.dll", 7));
+  EXPECT_EQ(Run({"undo", "1"}), kFound);
+  EXPECT_NE(output.out.find("0 undone, 1 left because they changed since"), std::string::npos) << output.out;
+  EXPECT_NE(output.out.find("left: HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDlls"
+                            " [C:\\Common\\gone.dll] (32-bit)\n"),
+            std::string::npos)
+      << output.out;
+  RegValue value;
+  ASSERT_EQ(machine.registry.QueryValue(shared, "C:\\Common\\gone.dll", value), status::kOk);
+  EXPECT_EQ(value.data, RegValue::Dword("", 7).data);
+  EXPECT_EQ(Run({"undo", "9"}), kFailed);
+  EXPECT_NE(output.err.find("there is no action 9"), std::string::npos) << output.err;
+}
+
+TEST_F(CommandLine, UndoAllSinceADateTakesBackOnlyTheActionsFromThatDayOn) {
+  machine.clock.SetNow({2026, 1, 10, 9, 0, 0});
+  EXPECT_EQ(Run({"repair", "shared"}), kFound);
+  machine.clock.SetNow({2026, 2, 1, 0, 0, 0});
+  EXPECT_EQ(Run({"repair", "history"}), kFound);
+  EXPECT_EQ(Run({"undo", "all", "--since", "2026-02-01"}), kNothingFound) << output.err;
+  EXPECT_EQ(output.out, "Undone action 2 (Open and save history): 1 undone, 0 left because they changed since.\n");
+  EXPECT_EQ(Run({"check", "shared"}), kNothingFound);
+  EXPECT_EQ(Run({"check", "history"}), kFound);
 }
 
 }  // namespace

@@ -1,0 +1,262 @@
+#include "cli/undo_commands.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+
+#include "cleaner/backup.h"
+#include "cleaner/reg_file.h"
+#include "cleaner/repair_lock.h"
+#include "cli/json_text.h"
+#include "journal/undo.h"
+
+namespace qb::cli {
+
+namespace {
+
+Services With(const Services& s, Registry& registry, FileSystem& files) {
+  return {registry,   s.profile,  s.instance,     s.environment, s.shell,
+          s.dialogs,  s.clock,    files,          s.system_parameters,
+          s.power,    s.shortcuts, s.system,      s.formatter,   s.images,
+          s.display_modes, s.system_colours, s.recycle_bin, s.fonts, s.processes, s.locks};
+}
+
+std::string TimeText(const LocalTime& t) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day,
+                t.hour, t.minute, t.second);
+  return text;
+}
+
+// An action as the history shows it: its opening record (the last one written for the id,
+// which carries the final summary) and how many items it changed.
+struct Action {
+  uint64_t id = 0;
+  LocalTime time;
+  std::string category;
+  std::string summary;
+  size_t items = 0;
+};
+
+std::vector<Action> Actions(const std::vector<journal::Record>& records) {
+  std::vector<Action> actions;
+  for (const journal::Record& record : records) {
+    auto found = std::find_if(actions.begin(), actions.end(),
+                              [&](const Action& a) { return a.id == record.action; });
+    if (found == actions.end()) {
+      actions.push_back({record.action, record.time, {}, {}, 0});
+      found = actions.end() - 1;
+    }
+    if (record.kind == journal::ItemKind::ActionStart) {
+      found->category = record.target;
+      found->summary = record.detail;
+    } else {
+      ++found->items;
+    }
+  }
+  return actions;
+}
+
+bool Load(const Services& services, std::string& path, journal::Decoded& decoded,
+          Output& output) {
+  path = JournalPath(services);
+  if (path.empty()) {
+    output.err += "quillbox-cli: the journal of changes cannot be kept: no backup folder can be "
+                  "created or written to.\n";
+    return false;
+  }
+  decoded = journal::Journal(services.files, path).Load();
+  if (decoded.damaged > 0) {
+    output.err += "quillbox-cli: " + std::to_string(decoded.damaged) +
+                  " damaged record(s) in " + path + " were skipped.\n";
+  }
+  return true;
+}
+
+// "2026-01-02": the start of that day; false when the text is no such date.
+bool ParseDate(std::string_view text, LocalTime& day) {
+  int year = 0, month = 0, date = 0;
+  char rest = 0;
+  if (text.size() != 10 ||
+      std::sscanf(std::string(text).c_str(), "%4d-%2d-%2d%c", &year, &month, &date, &rest) != 3 ||
+      month < 1 || month > 12 || date < 1 || date > 31) {
+    return false;
+  }
+  day = {year, month, date, 0, 0, 0};
+  return true;
+}
+
+// A target as a person reads it: a registry key with the value's name and the view, the
+// way check and repair print them; a file is its path already.
+std::string Readable(const std::string& target) {
+  RegKeyPath key;
+  std::string name;
+  if (!journal::ParseRegistryTarget(target, key, name)) return target;
+  std::string text = std::string(cleaner::RootFileName(key.root)) + "\\" + key.path;
+  if (!name.empty()) text += " [" + name + "]";
+  if (key.view == RegView::Force64) text += " (64-bit)";
+  if (key.view == RegView::Force32) text += " (32-bit)";
+  return text;
+}
+
+}  // namespace
+
+std::string JournalPath(const Services& services) {
+  for (const std::string& folder : cleaner::BackupFolders(services)) {
+    const std::string path = folder + "\\" + journal::kJournalFileName;
+    // Appending nothing creates the file where it is missing and proves the folder writable.
+    if (cleaner::EnsureFolder(services.files, folder) &&
+        services.files.AppendFile(path, {}) == status::kOk) {
+      return path;
+    }
+  }
+  return {};
+}
+
+JournaledRun::JournaledRun(const Services& services, std::string journal_path)
+    : plain_(services),
+      journal_(services.files, std::move(journal_path)),
+      registry_(services.registry, journal_, services.clock),
+      files_(services.files, journal_, services.clock),
+      journaled_(With(services, registry_, files_)) {
+  journal_.Load();
+  for (const std::string& folder : cleaner::BackupFolders(services)) files_.Exclude(folder);
+}
+
+uint64_t JournaledRun::Begin(std::string category, std::string summary) {
+  const uint64_t action =
+      journal_.BeginAction(plain_.clock.Now(), std::move(category), std::move(summary));
+  registry_.SetAction(action);
+  files_.SetAction(action);
+  return action;
+}
+
+void JournaledRun::Finish(uint64_t action, std::string category, std::string summary) {
+  journal::Record start;
+  start.action = action;
+  start.time = plain_.clock.Now();
+  start.target = std::move(category);
+  start.detail = std::move(summary);
+  journal_.Append(start);
+  registry_.SetAction(0);
+  files_.SetAction(0);
+}
+
+int RunHistory(const Arguments& arguments, const Services& services, Output& output) {
+  if (arguments.words.size() != 1) return UsageError("history takes no operands", output);
+  std::string path;
+  journal::Decoded decoded;
+  if (!Load(services, path, decoded, output)) return kFailed;
+  std::vector<Action> actions = Actions(decoded.records);
+  std::reverse(actions.begin(), actions.end());
+  const bool json = arguments.Has("--json");
+  if (json) output.out += "{\"journal\":" + JsonString(path) + ",\"actions\":[";
+  bool first = true;
+  for (const Action& a : actions) {
+    if (json) {
+      output.out += std::string(first ? "" : ",") + "{\"id\":" + std::to_string(a.id) +
+                    ",\"time\":" + JsonString(TimeText(a.time)) + ",\"category\":" +
+                    JsonString(a.category) + ",\"summary\":" + JsonString(a.summary) +
+                    ",\"items\":" + std::to_string(a.items) + "}";
+    } else {
+      output.out += std::to_string(a.id) + "  " + TimeText(a.time) + "  " + a.category + ": " +
+                    a.summary + "\n";
+    }
+    first = false;
+  }
+  if (json) output.out += "]}\n";
+  if (!json && actions.empty()) output.out += "No changes have been journaled.\n";
+  return kNothingFound;
+}
+
+int RunUndo(const Arguments& arguments, const Services& services, Output& output) {
+  if (arguments.words.size() != 2) {
+    return UsageError("expected undo and an action: its id, last or all", output);
+  }
+  const std::string& which = arguments.words[1];
+  LocalTime since;
+  if (arguments.Has("--since") && which != "all") {
+    return UsageError("--since applies to undo all", output);
+  }
+  if (arguments.Has("--since") && !ParseDate(arguments.Value("--since"), since)) {
+    return UsageError("--since needs a date such as 2026-01-31", output);
+  }
+  uint64_t id = 0;
+  // A number too large for an id is a mistake like any other, never an exception.
+  const auto [end, parsed] = std::from_chars(which.data(), which.data() + which.size(), id);
+  if (which != "last" && which != "all" &&
+      (parsed != std::errc{} || end != which.data() + which.size() || id == 0)) {
+    return UsageError("expected the id of an action (see history), last or all", output);
+  }
+  std::string path;
+  journal::Decoded decoded;
+  if (!Load(services, path, decoded, output)) return kFailed;
+  const std::vector<Action> actions = Actions(decoded.records);
+  std::vector<uint64_t> ids;  // newest first
+  if (which == "all") {
+    ids = journal::ActionsSince(decoded.records, since);
+  } else if (which == "last" && !actions.empty()) {
+    ids.push_back(actions.back().id);
+  } else if (std::any_of(actions.begin(), actions.end(), [&](const Action& a) { return a.id == id; })) {
+    ids.push_back(id);
+  }
+  std::vector<const Action*> chosen;
+  for (const uint64_t wanted : ids) {
+    chosen.push_back(&*std::find_if(actions.begin(), actions.end(),
+                                    [&](const Action& a) { return a.id == wanted; }));
+  }
+  if (chosen.empty() && which != "all") {
+    output.err += "quillbox-cli: " +
+                  (which == "last" ? std::string("there is nothing to undo")
+                                   : "there is no action " + which) + " in " + path + ".\n";
+    return kFailed;
+  }
+
+  // An undo changes what a repair changes: the two never run at once.
+  const std::unique_ptr<HeldLock> lock = services.locks.Take(cleaner::kRepairLockName, 0);
+  if (!lock) {
+    output.err += "quillbox-cli: a repair is running on this computer; nothing was undone. Try "
+                  "again once it has finished.\n";
+    return kFailed;
+  }
+  // Each undo is an action of its own, so that it can be undone in turn.
+  JournaledRun run(services, path);
+  const bool json = arguments.Has("--json");
+  bool left = false;
+  bool failed = false;
+  if (json) output.out += "{\"undone\":[";
+  for (const Action* action : chosen) {
+    const uint64_t undo = run.Begin("Undo", "undo of action " + std::to_string(action->id));
+    const journal::UndoResult result =
+        journal::UndoRecords(journal::RecordsOf(decoded.records, action->id),
+                             run.services().registry, run.services().files);
+    const std::string summary = "action " + std::to_string(action->id) + " (" +
+                                action->category + "): " + std::to_string(result.undone) +
+                                " undone, " + std::to_string(result.left.size()) +
+                                " left because they changed since" +
+                                (result.failed.empty() ? std::string()
+                                                       : ", " + std::to_string(result.failed.size()) +
+                                                             " could not be restored");
+    run.Finish(undo, "Undo", "Undo of " + summary);
+    left = left || !result.left.empty();
+    failed = failed || !result.failed.empty();
+    if (json) {
+      output.out += std::string(action == chosen.front() ? "" : ",") +
+                    "{\"action\":" + std::to_string(action->id) + ",\"undo\":" +
+                    std::to_string(undo) + ",\"undone\":" + std::to_string(result.undone) +
+                    ",\"left\":[";
+      for (size_t i = 0; i < result.left.size(); ++i) {
+        if (i > 0) output.out += ",";
+        output.out += JsonString(Readable(result.left[i]));
+      }
+      output.out += "],\"failed\":" + std::to_string(result.failed.size()) + "}";
+    } else {
+      output.out += "Undone " + summary + ".\n";
+      for (const std::string& target : result.left) output.out += "  left: " + Readable(target) + "\n";
+    }
+  }
+  if (json) output.out += "]}\n";
+  return failed ? kFailed : left ? kFound : kNothingFound;
+}
+
+}  // namespace qb::cli

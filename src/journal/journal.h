@@ -1,0 +1,36 @@
+#pragma once
+// The journal of changes, kept beside the cleaner's backups as one append-only file. Records
+// are written as they happen; an action is the records sharing one id, opened by its
+// ActionStart record.
+#include <string>
+#include <vector>
+
+#include "journal/journal_record.h"
+#include "platform/file_system.h"
+#include "platform/status.h"
+
+namespace qb::journal {
+
+inline constexpr const char* kJournalFileName = "journal.qbj";
+
+class Journal {
+ public:
+  Journal(FileSystem& files, std::string path) : files_(files), path_(std::move(path)) {}
+
+  // Reads what is on disk; a missing file is an empty journal. Ids of new actions continue
+  // after the largest one found.
+  Decoded Load();
+  // Opens an action and returns its id.
+  uint64_t BeginAction(const LocalTime& time, std::string category, std::string summary);
+  // Appends one record; the failure of the disk is returned, never thrown.
+  Status Append(const Record& record);
+
+  const std::string& path() const { return path_; }
+
+ private:
+  FileSystem& files_;
+  std::string path_;
+  uint64_t last_action_ = 0;
+};
+
+}  // namespace qb::journal

@@ -1,0 +1,73 @@
+#pragma once
+// One journaled change and the frame it is stored in. The journal file is append-only: each
+// record is a marker, its payload length, the payload and a checksum of the payload, so a
+// crash or a full disk can only cut off the last record, and a damaged record is found,
+// skipped and reported while the reader finds the next marker and carries on.
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/clock.h"
+
+namespace qb::journal {
+
+// What a record changed; the target's text names it within its kind.
+enum class ItemKind : uint8_t {
+  ActionStart = 0,  // opens an action: target holds its category, detail its summary
+  RegistryValue = 1,
+  RegistryKey = 2,
+  File = 3,
+  SystemParameter = 4,
+  SystemColour = 5,
+  DisplayMode = 6,
+  Wallpaper = 7,
+  Font = 8,
+  ProcessEnd = 9,  // cannot be undone; kept so the history tells the whole story
+};
+
+enum class Outcome : uint8_t { Done = 0, Refused = 1, NotUndoable = 2 };
+
+// A state of an item: absent, or its bytes plus a small number (a registry value's type, a
+// file's attributes, a parameter's code).
+struct ItemState {
+  bool present = false;
+  uint32_t tag = 0;
+  std::vector<uint8_t> bytes;
+
+  static ItemState Absent() { return {}; }
+  static ItemState Of(uint32_t tag, std::vector<uint8_t> bytes) {
+    return {true, tag, std::move(bytes)};
+  }
+  bool operator==(const ItemState&) const = default;
+};
+
+struct Record {
+  uint64_t action = 0;
+  ItemKind kind = ItemKind::ActionStart;
+  Outcome outcome = Outcome::Done;
+  LocalTime time;
+  std::string target;  // registry: "root\view\path\name"; file: its path
+  std::string detail;  // the action's summary on ActionStart, otherwise free
+  ItemState before;
+  ItemState after;
+
+  bool operator==(const Record&) const;
+};
+
+// The record framed for appending to the journal file.
+std::vector<uint8_t> EncodeRecord(const Record& record);
+
+struct Decoded {
+  std::vector<Record> records;
+  uint32_t damaged = 0;      // records skipped because their checksum or contents were wrong
+  bool cut_short = false;    // the file ends inside a record (an interrupted write)
+};
+
+// Every whole record in the bytes, in file order; never fails.
+Decoded DecodeRecords(std::span<const uint8_t> bytes);
+
+uint32_t Crc32(std::span<const uint8_t> bytes);
+
+}  // namespace qb::journal

@@ -1,0 +1,63 @@
+#pragma once
+// A file system that journals each file it changes (bytes and attributes before and after)
+// and passes the call on. The journal itself must be written through the inner service, or
+// every record would record its own writing.
+#include "journal/journal.h"
+#include "platform/clock.h"
+#include "platform/file_system.h"
+
+namespace qb::journal {
+
+ItemState FileStateOf(FileSystem& files, std::string_view path);
+
+class JournalingFileSystem : public FileSystem {
+ public:
+  JournalingFileSystem(FileSystem& inner, Journal& journal, Clock& clock)
+      : inner_(inner), journal_(journal), clock_(clock) {}
+
+  void SetAction(uint64_t action) { action_ = action; }
+  // Files below the folder are the program's own bookkeeping (the journal, the backups):
+  // changed unrecorded, and never taken away by an undo.
+  void Exclude(std::string folder) { excluded_.push_back(std::move(folder) + "\\"); }
+
+  Status GetAttributes(std::string_view path, uint32_t& attributes) override {
+    return inner_.GetAttributes(path, attributes);
+  }
+  Status SetAttributes(std::string_view path, uint32_t attributes) override;
+  Status FindFiles(std::string_view pattern, std::vector<FileEntry>& entries) override {
+    return inner_.FindFiles(pattern, entries);
+  }
+  Status ReadFile(std::string_view path, std::vector<uint8_t>& bytes) override {
+    return inner_.ReadFile(path, bytes);
+  }
+  Status WriteFile(std::string_view path, const std::vector<uint8_t>& bytes) override;
+  Status AppendFile(std::string_view path, const std::vector<uint8_t>& bytes) override;
+  Status CopyFile(std::string_view from, std::string_view to, bool fail_if_exists) override;
+  Status DeleteFile(std::string_view path) override;
+  Status MoveFile(std::string_view from, std::string_view to, bool replace_existing) override;
+  Status CreateFolder(std::string_view path) override { return inner_.CreateFolder(path); }
+  Status RemoveFolder(std::string_view path) override { return inner_.RemoveFolder(path); }
+  std::vector<std::string> DriveRoots() override { return inner_.DriveRoots(); }
+  DriveType GetDriveType(std::string_view root) override { return inner_.GetDriveType(root); }
+  bool DriveReady(std::string_view root) override { return inner_.DriveReady(root); }
+  Status DiskSpace(std::string_view root, uint64_t& total, uint64_t& free) override {
+    return inner_.DiskSpace(root, total, free);
+  }
+
+ private:
+  // Runs the change with the files' states recorded around it.
+  template <typename Change>
+  Status Recorded(std::initializer_list<std::string_view> paths, Change change);
+
+  FileSystem& inner_;
+  Journal& journal_;
+  Clock& clock_;
+  uint64_t action_ = 0;
+  std::vector<std::string> excluded_;
+};
+
+// Puts a file back into a journaled state: deleted when absent, otherwise rewritten with
+// its bytes and attributes.
+Status RestoreFile(FileSystem& files, const std::string& path, const ItemState& state);
+
+}  // namespace qb::journal

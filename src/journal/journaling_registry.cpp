@@ -1,0 +1,88 @@
+#include "journal/journaling_registry.h"
+
+#include <charconv>
+
+namespace qb::journal {
+
+std::string RegistryTarget(const RegKeyPath& key, std::string_view name) {
+  // NUL is the one character no key path or value name can hold.
+  std::string target = std::to_string(static_cast<uint32_t>(key.root)) + '\0' +
+                       std::to_string(static_cast<int>(key.view)) + '\0' + key.path + '\0';
+  return target.append(name);
+}
+
+bool ParseRegistryTarget(const std::string& target, RegKeyPath& key, std::string& name) {
+  const size_t first = target.find('\0');
+  const size_t second = first == std::string::npos ? first : target.find('\0', first + 1);
+  const size_t last = second == std::string::npos ? second : target.find('\0', second + 1);
+  if (last == std::string::npos) return false;
+  uint32_t root = 0;
+  int view = 0;
+  if (std::from_chars(target.data(), target.data() + first, root).ec != std::errc{} ||
+      std::from_chars(target.data() + first + 1, target.data() + second, view).ec !=
+          std::errc{} ||
+      view < 0 || view > 2) {
+    return false;
+  }
+  key = {static_cast<RegRoot>(root), target.substr(second + 1, last - second - 1),
+         static_cast<RegView>(view)};
+  name = target.substr(last + 1);
+  return true;
+}
+
+ItemState StateOf(Registry& registry, const RegKeyPath& key, std::string_view name) {
+  RegValue value;
+  if (registry.QueryValue(key, name, value) != status::kOk) return ItemState::Absent();
+  return ItemState::Of(value.type, std::move(value.data));
+}
+
+ItemState KeyStateOf(Registry& registry, const RegKeyPath& key) {
+  return registry.OpenKey(key, regaccess::kRead) == status::kOk ? ItemState::Of(0, {})
+                                                         : ItemState::Absent();
+}
+
+template <typename State, typename Change>
+Status JournalingRegistry::Recorded(ItemKind kind, const RegKeyPath& key, std::string_view name,
+                                    State state, Change change) {
+  if (action_ == 0) return change();
+  Record record;
+  record.action = action_;
+  record.kind = kind;
+  record.time = clock_.Now();
+  record.target = RegistryTarget(key, name);
+  record.before = state();
+  const Status result = change();
+  record.after = state();
+  if (status::Refused(result)) record.outcome = Outcome::Refused;
+  // Opening a key that is there already changes nothing and would only fill the journal.
+  const bool unchanged = kind == ItemKind::RegistryKey && result == status::kOk &&
+                         record.before == record.after;
+  if ((result == status::kOk && !unchanged) || status::Refused(result)) journal_.Append(record);
+  return result;
+}
+
+Status JournalingRegistry::SetValue(const RegKeyPath& key, const RegValue& value) {
+  return Recorded(
+      ItemKind::RegistryValue, key, value.name, [&] { return StateOf(inner_, key, value.name); },
+      [&] { return inner_.SetValue(key, value); });
+}
+
+Status JournalingRegistry::DeleteValue(const RegKeyPath& key, std::string_view name) {
+  return Recorded(
+      ItemKind::RegistryValue, key, name, [&] { return StateOf(inner_, key, name); },
+      [&] { return inner_.DeleteValue(key, name); });
+}
+
+Status JournalingRegistry::CreateKey(const RegKeyPath& key) {
+  return Recorded(
+      ItemKind::RegistryKey, key, "", [&] { return KeyStateOf(inner_, key); },
+      [&] { return inner_.CreateKey(key); });
+}
+
+Status JournalingRegistry::DeleteKey(const RegKeyPath& key) {
+  return Recorded(
+      ItemKind::RegistryKey, key, "", [&] { return KeyStateOf(inner_, key); },
+      [&] { return inner_.DeleteKey(key); });
+}
+
+}  // namespace qb::journal

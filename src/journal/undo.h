@@ -1,0 +1,33 @@
+#pragma once
+// Undoing an action: each item goes back to its state before, newest change first. An item
+// changed by something else since (its state now is not what the action left) is left alone
+// and listed; an item already back at its earlier state counts as undone. Refused changes
+// changed nothing and process ends cannot be reversed, so both are passed over.
+#include <string>
+#include <vector>
+
+#include "journal/journal_record.h"
+#include "platform/file_system.h"
+#include "platform/registry.h"
+
+namespace qb::journal {
+
+struct UndoResult {
+  uint32_t undone = 0;
+  std::vector<std::string> left;    // targets changed since the action
+  std::vector<std::string> failed;  // targets the system would not restore
+};
+
+// Undoes the given records (those of one action, in the order written).
+UndoResult UndoRecords(const std::vector<Record>& records, Registry& registry,
+                       FileSystem& files);
+
+// The records of one action, in the order written.
+std::vector<Record> RecordsOf(const std::vector<Record>& all, uint64_t action);
+// The ids of every action, oldest first.
+std::vector<uint64_t> ActionIds(const std::vector<Record>& all);
+// The ids of the actions begun at or after the time, newest first: the order "undo all
+// since" takes them back in, so that each item ends in its state before the earliest one.
+std::vector<uint64_t> ActionsSince(const std::vector<Record>& all, const LocalTime& since);
+
+}  // namespace qb::journal

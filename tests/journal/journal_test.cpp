@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "journal/journal.h"
+#include "journal/journaling_file_system.h"
+#include "journal/journaling_registry.h"
+#include "journal/undo.h"
+#include "platform/memory/memory_machine.h"
+
+namespace qb::journal {
+namespace {
+
+class JournalTest : public ::testing::Test {
+ protected:
+  void SetUp() override { machine.files.CreateFolder("C:\\Backups"); }
+
+  // Every registry value below the test key, as a sorted dump for comparison.
+  std::vector<std::string> Dump() {
+    std::vector<std::string> out;
+    for (const RegKeyPath& key : keys) {
+      std::vector<RegValue> values;
+      machine.registry.EnumValues(key, values);
+      for (const RegValue& v : values) {
+        out.push_back(key.path + "|" + v.name + "|" + std::to_string(v.type) + "|" +
+                      std::string(v.data.begin(), v.data.end()));
+      }
+    }
+    std::vector<FileEntry> entries;
+    machine.files.FindFiles("C:\\Data\\*", entries);
+    for (const FileEntry& e : entries) {
+      const ItemState state = FileStateOf(machine.files, "C:\\Data\\" + e.name);
+      out.push_back(e.name + "|" + std::to_string(state.tag) + "|" +
+                    std::string(state.bytes.begin(), state.bytes.end()));
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+  }
+
+  UndoResult UndoAll() {
+    const Decoded loaded = journal.Load();
+    UndoResult total;
+    const auto ids = ActionIds(loaded.records);
+    for (auto id = ids.rbegin(); id != ids.rend(); ++id) {
+      const UndoResult one = UndoRecords(RecordsOf(loaded.records, *id), machine.registry, machine.files);
+      total.undone += one.undone;
+      total.left.insert(total.left.end(), one.left.begin(), one.left.end());
+    }
+    return total;
+  }
+
+  MemoryMachine machine;
+  Journal journal{machine.files, "C:\\Backups\\journal.qbj"};
+  JournalingRegistry registry{machine.registry, journal, machine.clock};
+  JournalingFileSystem files{machine.files, journal, machine.clock};
+  std::vector<RegKeyPath> keys{{RegRoot::CurrentUser, "Software\\A"},
+                               {RegRoot::CurrentUser, "Software\\B"}};
+};
+
+TEST_F(JournalTest, RandomChangesAllUndoneLeaveTheRegistryAsItStarted) {
+  for (const RegKeyPath& key : keys) {
+    machine.registry.CreateKey(key);
+    machine.registry.SetValue(key, RegValue::Dword("start", 7));
+  }
+  machine.files.CreateFolder("C:\\Data");
+  machine.files.WriteFile("C:\\Data\\a.txt", {'o', 'l', 'd'});
+  const auto before = Dump();
+  std::mt19937 random(1234);
+  for (int action = 0; action < 300; ++action) {
+    const uint64_t id = journal.BeginAction({}, "Test", "step " + std::to_string(action));
+    registry.SetAction(id);
+    files.SetAction(id);
+    for (int change = 0; change < 1 + static_cast<int>(random() % 3); ++change) {
+      const RegKeyPath& key = keys[random() % keys.size()];
+      const std::string name = std::string(1, static_cast<char>('a' + random() % 5));
+      const std::string file = "C:\\Data\\" + name + ".txt";
+      switch (random() % 6) {
+        case 0: files.WriteFile(file, {static_cast<uint8_t>(random())}); continue;
+        case 1: files.DeleteFile(file); continue;
+        case 2: files.SetAttributes(file, random() % 2 ? fileattr::kHidden : 0); continue;
+        case 3: files.MoveFile(file, "C:\\Data\\moved.txt", true); continue;
+        default: break;
+      }
+      if (random() % 3 == 0) {
+        registry.DeleteValue(key, random() % 4 == 0 ? "start" : name);
+      } else {
+        registry.SetValue(key, RegValue::String(name, std::to_string(random())));
+      }
+    }
+  }
+  registry.SetAction(0);
+  files.SetAction(0);
+  ASSERT_NE(Dump(), before);
+  const UndoResult result = UndoAll();
+  EXPECT_TRUE(result.left.empty());
+  EXPECT_EQ(Dump(), before);
+}
+
+TEST_F(JournalTest, ItemChangedSinceIsLeftAndListedWhileTheRestIsUndone) {
+  machine.registry.CreateKey(keys[0]);
+  registry.SetAction(journal.BeginAction({}, "Test", "two values"));
+  registry.SetValue(keys[0], RegValue::Dword("kept", 1));
+  registry.SetValue(keys[0], RegValue::Dword("moved", 1));
+  registry.SetAction(0);
+  machine.registry.SetValue(keys[0], RegValue::Dword("moved", 2));  // someone else's change
+
+  const UndoResult result = UndoAll();
+  EXPECT_EQ(result.undone, 1u);
+  ASSERT_EQ(result.left.size(), 1u);
+  EXPECT_EQ(result.left[0], RegistryTarget(keys[0], "moved"));
+  RegValue value;
+  EXPECT_NE(machine.registry.QueryValue(keys[0], "kept", value), status::kOk);
+  ASSERT_EQ(machine.registry.QueryValue(keys[0], "moved", value), status::kOk);
+  EXPECT_EQ(value.AsDword(), 2u);
+}
+
+TEST_F(JournalTest, RefusedWriteIsJournaledAsRefusedAndNotUndone) {
+  machine.registry.CreateKey(keys[0]);
+  machine.registry.DenyWrites(keys[0]);
+  registry.SetAction(journal.BeginAction({}, "Test", "refused"));
+  EXPECT_TRUE(status::Refused(registry.SetValue(keys[0], RegValue::Dword("x", 1))));
+  const Decoded loaded = journal.Load();
+  ASSERT_EQ(loaded.records.size(), 2u);
+  EXPECT_EQ(loaded.records[1].outcome, Outcome::Refused);
+  EXPECT_EQ(UndoRecords(loaded.records, machine.registry, machine.files).undone, 0u);
+}
+
+TEST(JournalRecords, EveryPrefixKeepsEachWholeRecordBeforeTheCut) {
+  std::vector<Record> written;
+  std::vector<uint8_t> file;
+  std::vector<size_t> ends;
+  for (uint64_t i = 1; i <= 6; ++i) {
+    Record r;
+    r.action = i;
+    r.kind = ItemKind::RegistryValue;
+    r.time = {2026, 12, 10, 8, 45, static_cast<int>(i)};
+    r.target = "target " + std::to_string(i);
+    r.before = ItemState::Of(4, {1, 2, 3});
+    r.after = i % 2 ? ItemState::Absent() : ItemState::Of(1, std::vector<uint8_t>(i * 7, 'Q'));
+    const auto frame = EncodeRecord(r);
+    file.insert(file.end(), frame.begin(), frame.end());
+    ends.push_back(file.size());
+    written.push_back(r);
+  }
+  for (size_t cut = 0; cut <= file.size(); ++cut) {
+    const Decoded d = DecodeRecords(std::span(file).first(cut));
+    const size_t whole = std::upper_bound(ends.begin(), ends.end(), cut) - ends.begin();
+    ASSERT_EQ(d.records.size(), whole) << "cut at " << cut;
+    EXPECT_TRUE(std::equal(d.records.begin(), d.records.end(), written.begin()));
+    EXPECT_EQ(d.damaged, 0u);
+  }
+  // A flipped byte inside the third record loses that record alone.
+  file[ends[1] + 12] ^= 0x40;
+  const Decoded damaged = DecodeRecords(file);
+  EXPECT_EQ(damaged.damaged, 1u);
+  EXPECT_EQ(damaged.records.size(), written.size() - 1);
+}
+
+}  // namespace
+}  // namespace qb::journal
