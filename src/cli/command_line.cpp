@@ -76,13 +76,11 @@ std::string Help() {
          "(a check --json report, edited). exclude keeps an entry from every later check and "
          "repair: a registry key, a key and [value], or a file or folder path. Every repair is "
          "journaled: history lists the actions with their ids, and undo takes one back (an id or "
-         "last), or all of them, newest first (all --since a date: those made on or after it).
-"
+         "last), or all of them, newest first (all --since a date: those made on or after it).\n"
          "Exit status: 0 nothing found, 1 entries found or repaired, 2 a usage or system error, a "
          "drive or folder that cannot be read, another repair running, or a report that could not "
          "be written. undo: 0 everything undone, 1 items left because they changed since, 2 a "
-         "usage or system error.
-";
+         "usage or system error.\n";
 }
 
 std::string Version() {
