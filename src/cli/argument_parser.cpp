@@ -20,9 +20,9 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args,
     }
     const size_t equals = arg.find('=');
     const std::string name = arg.substr(0, equals);
-    const auto spec = std::find_if(options.begin(), options.end(),
-                                   [&](const OptionSpec& option) { return option.name == name; });
-    if (spec == options.end()) {
+    const auto option = std::find_if(options.begin(), options.end(),
+                                   [&](const OptionSpec& known) { return known.name == name; });
+    if (option == options.end()) {
       error = "unknown option " + name;
       return std::nullopt;
     }
@@ -31,7 +31,7 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args,
       return std::nullopt;
     }
     std::string value;
-    if (spec->value_hint.empty()) {
+    if (option->value_hint.empty()) {
       if (equals != std::string::npos) {
         error = name + " takes no value";
         return std::nullopt;
@@ -42,8 +42,8 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args,
       } else if (i + 1 < args.size()) {
         value = args[++i];
       }
-      if (value.empty() || (spec->sound && !spec->sound(value))) {
-        error = name + " " + std::string(spec->needs);
+      if (value.empty() || (option->sound && !option->sound(value))) {
+        error = name + " " + std::string(option->needs);
         return std::nullopt;
       }
     }
