@@ -60,7 +60,10 @@ TEST_F(SystemContract, AnEndedProcessKeepsTheCodeItWasEndedWithAndHandlesCloseOn
   }
   EXPECT_EQ(code, 7u);
   // Windows refuses to end a process twice; Wine says yes and changes nothing.
-  if (!contract::RunningOnWine()) EXPECT_NE(processes.Terminate(handle, 8), status::kOk);
+  const Status again = processes.Terminate(handle, 8);
+  if (!contract::RunningOnWine()) {
+    EXPECT_NE(again, status::kOk);
+  }
   EXPECT_EQ(processes.ExitCode(handle, code), status::kOk);
   EXPECT_EQ(code, 7u) << "the first end stands";
   EXPECT_EQ(processes.Close(handle), status::kOk);
