@@ -109,6 +109,8 @@ inline constexpr Phrase kKeepDisplay{
 inline constexpr Phrase kKeptExcluded{"8130", "kept: excluded"};
 inline constexpr Phrase kExclusionsUnreadable{
     "8131", "Nothing was checked, because the list of entries to keep cannot be read:"};
+// The processor graph's name and value, for assistive technology.
+inline constexpr Phrase kProcessorUsage{"8132", "Processor usage %1 %"};
 }  // namespace phrase
 
 // The one list of them, for the checks that every language file holds each key.
@@ -136,7 +138,7 @@ inline constexpr std::array kPhrases = {
     phrase::kChangeNotSaved, phrase::kChangesNotSaved, phrase::kNeedsAdministrator,
     phrase::kResolutionNotChanged, phrase::kDisplayBadMode, phrase::kDisplayRestart,
     phrase::kDisplayNotUpdated, phrase::kDisplayRefused, phrase::kKeepDisplay,
-    phrase::kKeptExcluded, phrase::kExclusionsUnreadable,
+    phrase::kKeptExcluded, phrase::kExclusionsUnreadable, phrase::kProcessorUsage,
 };
 
 }  // namespace qb::language

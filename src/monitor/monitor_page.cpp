@@ -1,5 +1,7 @@
 #include "monitor/monitor_page.h"
 
+#include "language/wording.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -56,6 +58,7 @@ void MonitorPage::Load() {
     sampler_.reset();
   }
   if (!sampler_) processor_times_.Sample();
+  usage_text_ = language::Say(services_, language::phrase::kProcessorUsage, {"%1"});
 
   if (services_.system.Memory(memory_)) {
     const int64_t total = ShownTotalMegabytes(memory_.total_physical);
@@ -73,6 +76,7 @@ void MonitorPage::ProcessorTick() {
   while (history_.size() > kHistory) history_.pop_front();
   ShowGraph();
   form_["Label1"].SetCaption(std::to_string(*load) + " %");
+  form_["cpuhist"].SetCaption(language::Fill(usage_text_, {std::to_string(*load)}));
 }
 
 // The graph and label show the average of all processors. A sampler that fails (counters

@@ -45,6 +45,9 @@ class MonitorPage {
   ProcessorTimesLoad processor_times_;
   std::deque<double> history_;
   MemoryFigures memory_;
+  // "Processor usage %1 %" in the chosen language, read once per load: the graph's window
+  // text, which is its name and value for assistive technology.
+  std::string usage_text_;
 };
 
 }  // namespace qb::monitor

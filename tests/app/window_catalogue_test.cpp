@@ -80,7 +80,9 @@ TEST(WindowCatalogueTest, EachEntryMakesItsWindowWithTheControlsItNames) {
     EXPECT_EQ(form->Name(), window.name);
     EXPECT_FALSE(form->Controls().empty()) << window.name;
     EXPECT_FALSE(window.element.empty()) << window.name;
-    if (!window.title_key.empty()) EXPECT_TRUE(has_key(window.title_key)) << window.name;
+    if (!window.title_key.empty()) {
+      EXPECT_TRUE(has_key(window.title_key)) << window.name;
+    }
     for (const auto& coded : window.coded_captions) {
       EXPECT_TRUE(form->Find(coded.control)) << window.name << " has no " << coded.control;
       EXPECT_TRUE(has_key(coded.key)) << coded.key;

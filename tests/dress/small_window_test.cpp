@@ -46,7 +46,9 @@ TEST(SmallWindow, TitleAndCaptionsComeFromTheLanguageFile) {
   for (const auto& window : windows) {
     app.Load(window.form);
     EXPECT_EQ(window.form.Caption(), window.title);
-    if (window.control) EXPECT_EQ(window.form[window.control].Caption(), window.caption) << window.title;
+    if (window.control) {
+      EXPECT_EQ(window.form[window.control].Caption(), window.caption) << window.title;
+    }
     app.Unload(window.form);
   }
 }

@@ -71,6 +71,7 @@ TEST_F(MonitorPageTest, MissingProcessorObjectFallsBackToProcessorTimes) {
   AdvanceTimes(1000, 370);
   (*this)["Timer1"].RaiseTimer();
   EXPECT_EQ((*this)["Label1"].Caption(), "37 %");
+  EXPECT_EQ((*this)["cpuhist"].Caption(), "Processor usage 37 %");  // its name for a screen reader
   AdvanceTimes(1000, 1000);
   (*this)["Timer1"].RaiseTimer();
   EXPECT_EQ((*this)["Label1"].Caption(), "100 %");
