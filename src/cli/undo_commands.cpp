@@ -102,7 +102,18 @@ std::string Readable(const std::string& target) {
 }  // namespace
 
 std::string JournalPath(const Services& services) {
-  for (const std::string& folder : cleaner::BackupFolders(services)) {
+  const std::vector<std::string> folders = cleaner::BackupFolders(services);
+  // A journal already kept stays the one: a run as an administrator that may now write to
+  // the program folder must not start a second history beside the one in local data.
+  for (const std::string& folder : folders) {
+    const std::string path = folder + "\\" + journal::kJournalFileName;
+    uint32_t attributes = 0;
+    if (services.files.GetAttributes(path, attributes) == status::kOk &&
+        !(attributes & fileattr::kDirectory) && services.files.AppendFile(path, {}) == status::kOk) {
+      return path;
+    }
+  }
+  for (const std::string& folder : folders) {
     const std::string path = folder + "\\" + journal::kJournalFileName;
     // Appending nothing creates the file where it is missing and proves the folder writable.
     if (cleaner::EnsureFolder(services.files, folder) &&

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "cleaner/backup.h"
 #include "cleaner/system_health.h"
 #include "cleaner/system_health_form.h"
 #include "cli/json_text.h"
+#include "journal/journal.h"
 #include "platform/memory/memory_machine.h"
 #include "ui/headless_host.h"
 
@@ -225,6 +227,20 @@ TEST_F(CommandLine, RepairIsJournaledAndUndoLastPutsEveryEntryBack) {
   EXPECT_EQ(Run({"undo", "all", "--since", "2000-01-01", "--json"}), kNothingFound) << output.err;
   EXPECT_EQ(output.out.find("\"left\":[\""), std::string::npos) << output.out;
   EXPECT_EQ(Dump(machine), before);
+}
+
+// A journal kept in local data (the program folder was not writable then) stays the one,
+// so a later run never starts a second history that hides the first.
+TEST_F(CommandLine, AJournalAlreadyKeptStaysTheOne) {
+  const auto folders = cleaner::BackupFolders(machine.services());
+  ASSERT_TRUE(cleaner::EnsureFolder(machine.files, folders[1]));
+  const std::string kept = folders[1] + "\\" + journal::kJournalFileName;
+  ASSERT_EQ(machine.files.WriteFile(kept, {}), status::kOk);
+  EXPECT_EQ(Run({"repair", "all"}), kFound);
+  uint32_t attributes = 0;
+  EXPECT_NE(machine.files.GetAttributes(folders[0] + "\\" + journal::kJournalFileName, attributes), status::kOk);
+  EXPECT_EQ(Run({"history"}), kNothingFound);
+  EXPECT_NE(output.out.find("Uninstall entries: 1 entries removed"), std::string::npos) << output.out;
 }
 
 TEST_F(CommandLine, UndoLeavesAnEntryChangedSinceAndSaysSo) {
