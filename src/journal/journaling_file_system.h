@@ -24,6 +24,7 @@ class JournalingFileSystem : public FileSystem {
     return inner_.GetAttributes(path, attributes);
   }
   Status SetAttributes(std::string_view path, uint32_t attributes) override;
+  Status GetFacts(std::string_view path, FileFacts& facts) override { return inner_.GetFacts(path, facts); }
   Status FindFiles(std::string_view pattern, std::vector<FileEntry>& entries) override {
     return inner_.FindFiles(pattern, entries);
   }

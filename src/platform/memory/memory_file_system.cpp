@@ -93,6 +93,14 @@ Status MemoryFileSystem::GetAttributes(std::string_view path, uint32_t& attribut
   return status::kOk;
 }
 
+Status MemoryFileSystem::GetFacts(std::string_view path, FileFacts& facts) {
+  Location at;
+  if (const Status s = Locate(path, at); s != status::kOk) return s;
+  if (!at.node) return status::kFileNotFound;
+  facts = {.attributes = at.node->attributes, .size = at.node->bytes.size(), .written = at.node->written};
+  return status::kOk;
+}
+
 Status MemoryFileSystem::SetAttributes(std::string_view path, uint32_t attributes) {
   Location at;
   if (const Status s = Locate(path, at); s != status::kOk) return s;
@@ -175,6 +183,7 @@ Status MemoryFileSystem::AddBytes(Drive& drive, Node& file, const std::vector<ui
   auto& space = drive.space;
   const size_t fits = space ? std::min<uint64_t>(*space, bytes.size()) : bytes.size();
   file.bytes.insert(file.bytes.end(), bytes.begin(), bytes.begin() + static_cast<ptrdiff_t>(fits));
+  file.written = ++drive.writes;
   if (space) *space -= fits;
   return fits < bytes.size() ? kDiskFull : status::kOk;
 }
@@ -195,6 +204,7 @@ Status MemoryFileSystem::CopyFile(std::string_view from, std::string_view to, bo
   }
   const auto bytes = source.node->bytes;
   const auto attributes = source.node->attributes;
+  const auto written = source.node->written;
   // A copy that does not fit is taken away again by the system.
   auto& space = target.drive->space;
   if (space && bytes.size() > *space) return kDiskFull;
@@ -202,6 +212,7 @@ Status MemoryFileSystem::CopyFile(std::string_view from, std::string_view to, bo
   Node* file = target.node ? target.node : target.parent->AddChild(target.parts.back(), attributes);
   file->bytes = bytes;
   file->attributes = attributes;
+  file->written = written;
   return status::kOk;
 }
 
@@ -366,6 +377,7 @@ Status MemoryFileSystem::AddFile(std::string_view path, uint32_t attributes,
   if (!file) file = folder->AddChild(parts.back(), 0);
   file->attributes = FileAttributes(attributes);
   file->bytes = std::move(bytes);
+  file->written = ++drive->writes;
   return status::kOk;
 }
 
