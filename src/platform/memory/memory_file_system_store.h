@@ -13,6 +13,12 @@
 
 namespace qb {
 
+// A file's attributes as the system keeps them: never the folder bit, and "normal" only alone.
+inline uint32_t FileAttributes(uint32_t attributes) {
+  attributes &= ~fileattr::kDirectory;
+  return (attributes & ~fileattr::kNormal) == 0 ? fileattr::kNormal : attributes & ~fileattr::kNormal;
+}
+
 struct MemoryFileSystem::Node {
   std::string name;
   uint32_t attributes = fileattr::kDirectory;
