@@ -18,12 +18,15 @@ class Journal {
   Journal(FileSystem& files, std::string path) : files_(files), path_(std::move(path)) {}
 
   // Reads what is on disk; a missing file is an empty journal. Ids of new actions continue
-  // after the largest one found.
+  // after the largest one found. A change that did not happen comes out refused, or not at all.
   Decoded Load();
   // Opens an action and returns its id.
   uint64_t BeginAction(const LocalTime& time, std::string category, std::string summary);
   // Appends one record; the failure of the disk is returned, never thrown.
   Status Append(const Record& record);
+  // Records that the change of a record appended before it did not happen: Refused (by
+  // Windows) or NotMade.
+  Status Settle(const Record& record, Outcome outcome);
 
   const std::string& path() const { return path_; }
 

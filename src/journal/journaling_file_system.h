@@ -49,6 +49,9 @@ class JournalingFileSystem : public FileSystem {
   // Runs the change with the files' states recorded around it.
   template <typename Change>
   Status Recorded(std::initializer_list<std::string_view> paths, Change change);
+  bool Excluded(std::string_view path) const;
+  // A record of the file as it is, for the current action.
+  Record Before(std::string_view path);
 
   FileSystem& inner_;
   Journal& journal_;
