@@ -51,7 +51,7 @@ std::unique_ptr<ui::Form> BuildReviewForm() {
   button("tickall", phrase::kTickAll, 120, 1500);
   button("untickall", phrase::kUntickAll, 1740, 1500);
   button("keep", phrase::kAlwaysKeep, 3360, 1700);
-  button("repair", phrase::kRepairSelected, 7320, 2100);
+  button("repair", phrase::kRepairSelected, 6900, 2520);
   button("cancel", phrase::kCancel, 9540, 1580);
   return form;
 }
