@@ -37,11 +37,11 @@ std::unique_ptr<ui::Form> BuildReviewForm() {
   form->Add({.name = "intro", .kind = ControlKind::SkinLabel, .caption = std::string(phrase::kReviewIntro.english),
              .tag = Key(phrase::kReviewIntro), .rect = {120, 120, 11000, 300}});
   form->Add({.name = "findings", .kind = ControlKind::ListView, .rect = {120, 480, 11000, 3840},
-             .columns = {{std::string(phrase::kColumnView.english), 900, Key(phrase::kColumnView)},
-                         {std::string(phrase::kColumnEntry.english), 4200, Key(phrase::kColumnEntry)},
-                         {std::string(phrase::kColumnValue.english), 1500, Key(phrase::kColumnValue)},
-                         {std::string(phrase::kColumnTested.english), 2900, Key(phrase::kColumnTested)},
-                         {std::string(phrase::kColumnWhy.english), 1400, Key(phrase::kColumnWhy)}},
+             .columns = {{std::string(phrase::kColumnView.english), 800, Key(phrase::kColumnView)},
+                         {std::string(phrase::kColumnEntry.english), 5000, Key(phrase::kColumnEntry)},
+                         {std::string(phrase::kColumnValue.english), 1300, Key(phrase::kColumnValue)},
+                         {std::string(phrase::kColumnTested.english), 2600, Key(phrase::kColumnTested)},
+                         {std::string(phrase::kColumnWhy.english), 1100, Key(phrase::kColumnWhy)}},
              .check_boxes = true});
   form->Add({.name = "ticked", .kind = ControlKind::Label, .rect = {120, 4400, 5000, 255}});
   const auto button = [&](std::string name, const language::Phrase& caption, int left, int width) {

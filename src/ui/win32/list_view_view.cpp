@@ -11,7 +11,7 @@ ControlView::Shape ListViewView::WindowShape() const {
 }
 
 void ListViewView::SyncContent() {
-  ListView_SetExtendedListViewStyle(Handle(), LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER |
+  ListView_SetExtendedListViewStyle(Handle(), LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_LABELTIP |
                                                   (Model().CheckBoxes() ? LVS_EX_CHECKBOXES : 0));
   FillColumns();
   FillRows();
