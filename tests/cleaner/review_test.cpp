@@ -27,10 +27,10 @@ class Review : public testing::CleanerTest {
     };
     app.ShowModal(window.Form(), &owner);
   }
-  std::string ExclusionsText() {
-    std::vector<uint8_t> bytes;
-    machine.files.ReadFile(ExclusionsPath(machine.environment), bytes);
-    return Exclusions::FromBytes(bytes).Entries().empty() ? "" : Exclusions::FromBytes(bytes).Entries().back();
+  // The entry added last to the list of entries kept.
+  std::string LastKept() {
+    const auto entries = LoadExclusions(machine.files, machine.environment).Entries();
+    return entries.empty() ? "" : entries.back();
   }
   std::vector<std::string> Backups() { return FilesIn("C:\\Program Files\\Quill Box\\Backups"); }
 
@@ -90,13 +90,13 @@ TEST_F(Review, AlwaysKeepAddsTheKeyValueOrFolderAndTakesTheRowsOut) {
     EXPECT_EQ(form["findings"].Rows()[0].cells[1].substr(form["findings"].Rows()[0].cells[1].size() - 2), "\\A");
     form["repair"].RaiseClick();
   });
-  EXPECT_EQ(ExclusionsText(), "HKEY_LOCAL_MACHINE\\" + kept.path);
+  EXPECT_EQ(LastKept(), "HKEY_LOCAL_MACHINE\\" + kept.path);
   EXPECT_TRUE(Exists(kept));
 
   const RegKeyPath history = History("txt");
   Set(history, RegValue::String("a", "C:\\gone.txt"));
   RunReviewed("check4cmd", [](ui::Form& form) { form["keep"].RaiseClick(); });
-  EXPECT_EQ(ExclusionsText(), "HKEY_CURRENT_USER\\" + history.path + " [a]");
+  EXPECT_EQ(LastKept(), "HKEY_CURRENT_USER\\" + history.path + " [a]");
 
   // A shortcut: Yes keeps its whole folder (and every other orphan in it), No the file.
   for (const char* name : {"C:\\Old\\one.lnk", "C:\\Old\\two.lnk", "C:\\Else\\three.lnk"}) {
@@ -116,6 +116,19 @@ TEST_F(Review, AlwaysKeepAddsTheKeyValueOrFolderAndTakesTheRowsOut) {
   const Exclusions written = LoadExclusions(machine.files, machine.environment);
   EXPECT_EQ(written.Entries()[written.Entries().size() - 2], "C:\\Old");
   EXPECT_EQ(written.Entries().back(), "C:\\Else\\three.lnk");
+}
+
+TEST_F(Review, AKeepThatCannotBeSavedSaysSoAndLeavesTheRow) {
+  Uninstall("A");
+  machine.files.DenyWrites("C:\\Users\\user\\AppData\\Local");
+  RunReviewed("checkcmd", [](ui::Form& form) {
+    form["keep"].RaiseClick();
+    EXPECT_EQ(form["findings"].Rows().size(), 1u);
+    form["cancel"].RaiseClick();
+  });
+  ASSERT_EQ(machine.dialogs.Messages().size(), 1u);
+  EXPECT_NE(machine.dialogs.Messages()[0].text.find("was not saved"), std::string::npos);
+  EXPECT_TRUE(Exists(UninstallPath("A")));
 }
 
 TEST_F(Review, TheChoiceIsRememberedAndOffTheOneClickRunShowsNoList) {
