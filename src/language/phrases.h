@@ -111,6 +111,34 @@ inline constexpr Phrase kExclusionsUnreadable{
     "8131", "Nothing was checked, because the list of entries to keep cannot be read:"};
 // The processor graph's name and value, for assistive technology.
 inline constexpr Phrase kProcessorUsage{"8132", "Processor usage %1 %"};
+// System Health's review before removal and its list of entries always kept.
+inline constexpr Phrase kShowReview{"8400", "Show what will be removed first"};
+inline constexpr Phrase kExclusionsButton{"8401", "Exclusions..."};
+inline constexpr Phrase kReviewTitle{"8402", "What will be removed"};
+inline constexpr Phrase kReviewIntro{
+    "8403", "Untick what you want to keep. Only the ticked entries are backed up and removed."};
+inline constexpr Phrase kColumnView{"8404", "View"};
+inline constexpr Phrase kColumnEntry{"8405", "Key or shortcut"};
+inline constexpr Phrase kColumnValue{"8406", "Value"};
+inline constexpr Phrase kColumnTested{"8407", "Path tested"};
+inline constexpr Phrase kColumnWhy{"8408", "Why"};
+inline constexpr Phrase kTickAll{"8409", "&Tick all"};
+inline constexpr Phrase kUntickAll{"8410", "&Untick all"};
+inline constexpr Phrase kAlwaysKeep{"8411", "Always &keep"};
+inline constexpr Phrase kRepairSelected{"8412", "&Repair selected"};
+inline constexpr Phrase kCancel{"8413", "Cancel"};
+inline constexpr Phrase kWhyMissing{"8414", "missing"};
+inline constexpr Phrase kWhyNoUninstallCommand{"8415", "no uninstall command"};
+inline constexpr Phrase kWhyTargetMissing{"8416", "target missing"};
+inline constexpr Phrase kKeepFolderQuestion{
+    "8417", "Keep every shortcut in the folder %1, now and later?\\n\\nYes: the whole folder. No: only %2."};
+inline constexpr Phrase kExclusionsNotSaved{"8418", "The list of entries to keep was not saved to %1"};
+inline constexpr Phrase kExclusionsTitle{"8419", "Entries always kept"};
+inline constexpr Phrase kExclusionsIntro{"8420", "The cleaner never offers these entries again. They are kept in %1"};
+inline constexpr Phrase kRemove{"8421", "&Remove"};
+inline constexpr Phrase kView64{"8422", "64-bit"};
+inline constexpr Phrase kView32{"8423", "32-bit"};
+inline constexpr Phrase kTickedCount{"8424", "Ticked: %1 of %2"};
 }  // namespace phrase
 
 // The one list of them, for the checks that every language file holds each key.
@@ -139,6 +167,13 @@ inline constexpr std::array kPhrases = {
     phrase::kResolutionNotChanged, phrase::kDisplayBadMode, phrase::kDisplayRestart,
     phrase::kDisplayNotUpdated, phrase::kDisplayRefused, phrase::kKeepDisplay,
     phrase::kKeptExcluded, phrase::kExclusionsUnreadable, phrase::kProcessorUsage,
+    phrase::kShowReview, phrase::kExclusionsButton, phrase::kReviewTitle, phrase::kReviewIntro,
+    phrase::kColumnView, phrase::kColumnEntry, phrase::kColumnValue, phrase::kColumnTested,
+    phrase::kColumnWhy, phrase::kTickAll, phrase::kUntickAll, phrase::kAlwaysKeep,
+    phrase::kRepairSelected, phrase::kCancel, phrase::kWhyMissing, phrase::kWhyNoUninstallCommand,
+    phrase::kWhyTargetMissing, phrase::kKeepFolderQuestion, phrase::kExclusionsNotSaved,
+    phrase::kExclusionsTitle, phrase::kExclusionsIntro, phrase::kRemove, phrase::kView64,
+    phrase::kView32, phrase::kTickedCount,
 };
 
 }  // namespace qb::language
