@@ -55,7 +55,15 @@ uint64_t Journal::BeginAction(const LocalTime& time, std::string category, std::
 
 Status Journal::Append(const Record& record) {
   last_action_ = std::max(last_action_, record.action);
-  return files_.AppendFile(path_, EncodeRecord(record));
+  if (!appender_) {
+    Status opened = status::kOk;
+    appender_ = files_.OpenAppender(path_, opened);
+    if (!appender_) return opened;
+  }
+  const Status appended = appender_->Append(EncodeRecord(record));
+  // A full disk or a lost drive: the next record tries a fresh open.
+  if (appended != status::kOk) appender_.reset();
+  return appended;
 }
 
 Status Journal::Settle(const Record& record, Outcome outcome) {

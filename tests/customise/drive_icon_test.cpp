@@ -27,7 +27,9 @@ TEST_F(DriveIcon, SetsTheIconLineAndKeepsTheRestOfTheFile) {
     if (c.before) Write("E:\\autorun.inf", c.before, c.attributes);
     ASSERT_EQ(SetDriveIcon(machine.files, "e: [STICK]", c.icon), status::kOk) << c.icon;
     EXPECT_EQ(Read("E:\\autorun.inf"), c.after);
-    if (c.before) EXPECT_EQ(Attributes("E:\\autorun.inf"), c.attributes) << c.icon;
+    if (c.before) {
+      EXPECT_EQ(Attributes("E:\\autorun.inf"), c.attributes) << c.icon;
+    }
     EXPECT_EQ(Listing("E:"), std::vector<std::string>{"autorun.inf"});
   }
 }

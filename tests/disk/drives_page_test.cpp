@@ -129,7 +129,9 @@ TEST_F(DrivesPageTest, FormatSaysWhenTheDialogDidNotFormat) {
     machine.formatter.SetOutcome(outcome);
     (*form)["formatcmd"].RaiseClick();
     ASSERT_EQ(machine.dialogs.Messages().size(), before + (text ? 1 : 0));
-    if (text) EXPECT_TRUE(machine.dialogs.Messages().back().text.starts_with(text));
+    if (text) {
+      EXPECT_TRUE(machine.dialogs.Messages().back().text.starts_with(text));
+    }
   }
 }
 

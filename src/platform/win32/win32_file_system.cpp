@@ -135,15 +135,43 @@ Status Win32FileSystem::WriteFile(std::string_view path, const std::vector<uint8
   return status::kOk;
 }
 
+namespace {
+
+// Append-only access makes every write land at the end, even when another program appended
+// in between; sharing lets the file be viewed, copied or deleted meanwhile.
+ScopedFile OpenForAppends(std::string_view path) {
+  return ScopedFile(CreateFileW(ApiPath(path).c_str(), FILE_APPEND_DATA | SYNCHRONIZE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+class HeldAppender : public FileAppender {
+ public:
+  explicit HeldAppender(ScopedFile file) : file_(std::move(file)) {}
+  Status Append(const std::vector<uint8_t>& bytes) override {
+    QuietDriveErrors quiet;
+    return WriteAll(file_.Get(), bytes);
+  }
+
+ private:
+  ScopedFile file_;
+};
+
+}  // namespace
+
 Status Win32FileSystem::AppendFile(std::string_view path, const std::vector<uint8_t>& bytes) {
   QuietDriveErrors quiet;
-  // Append-only access makes every write land at the end, even when another program
-  // appended in between; sharing lets the file be viewed or copied meanwhile.
-  ScopedFile file(CreateFileW(ApiPath(path).c_str(), FILE_APPEND_DATA | SYNCHRONIZE,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  ScopedFile file = OpenForAppends(path);
   if (!file) return LastError();
   return WriteAll(file.Get(), bytes);
+}
+
+std::unique_ptr<FileAppender> Win32FileSystem::OpenAppender(std::string_view path, Status& status) {
+  QuietDriveErrors quiet;
+  ScopedFile file = OpenForAppends(path);
+  status = file ? status::kOk : LastError();
+  if (!file) return nullptr;
+  return std::make_unique<HeldAppender>(std::move(file));
 }
 
 Status Win32FileSystem::CopyFile(std::string_view from, std::string_view to, bool fail_if_exists) {
