@@ -111,6 +111,9 @@ inline constexpr Phrase kExclusionsUnreadable{
     "8131", "Nothing was checked, because the list of entries to keep cannot be read:"};
 // The processor graph's name and value, for assistive technology.
 inline constexpr Phrase kProcessorUsage{"8132", "Processor usage %1 %"};
+// The icon windows' buttons: leaving the chooser, and the step that changes the icon.
+inline constexpr Phrase kCancel{"8140", "Cancel"};
+inline constexpr Phrase kChangeIcon{"8141", "Change icon"};
 }  // namespace phrase
 
 // The one list of them, for the checks that every language file holds each key.
@@ -139,6 +142,7 @@ inline constexpr std::array kPhrases = {
     phrase::kResolutionNotChanged, phrase::kDisplayBadMode, phrase::kDisplayRestart,
     phrase::kDisplayNotUpdated, phrase::kDisplayRefused, phrase::kKeepDisplay,
     phrase::kKeptExcluded, phrase::kExclusionsUnreadable, phrase::kProcessorUsage,
+    phrase::kCancel, phrase::kChangeIcon,
 };
 
 }  // namespace qb::language

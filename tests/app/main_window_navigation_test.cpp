@@ -14,18 +14,24 @@ TEST_F(MainWindowTest, NavigationShowsExactlyOnePageAndSystemHealthNone) {
     Form()[page.button].RaiseClick();
     EXPECT_EQ(VisibleFrames(), std::vector<std::string>{page.frame}) << page.button;
   }
-  Form()["cpucmd"].RaiseClick();
-  EXPECT_EQ(Form().Height(), kMainHeightExpanded);
-  EXPECT_TRUE(Form()["SMframe"].Visible());
+  // The window grows for the monitor and gives the room back with every way of leaving it.
+  for (const char* away : {"Command4", "syscmd"}) {
+    Form()["cpucmd"].RaiseClick();
+    EXPECT_EQ(Form().Height(), kMainHeightExpanded) << away;
+    EXPECT_TRUE(Form()["SMframe"].Visible()) << away;
+    Form()[away].RaiseClick();
+    EXPECT_EQ(Form().Height(), kMainHeight) << away;
+  }
   Form()["Command1"].RaiseClick();
   EXPECT_EQ(VisibleFrames(), std::vector<std::string>{"EXPFrame"});
-  EXPECT_EQ(Form().Height(), kMainHeightExpanded);  // nothing makes the window small again
   std::vector<std::string> frames_while_open{"unset"};
   host.on_modal = [&](ui::Form& health) {
     EXPECT_EQ(health.Name(), "pchealth");
     frames_while_open = VisibleFrames();
   };
+  Form()["cpucmd"].RaiseClick();
   Form()["Command3"].RaiseClick();
+  EXPECT_EQ(Form().Height(), kMainHeight);
   EXPECT_EQ(host.modal, std::vector<std::string>{"pchealth"});
   EXPECT_TRUE(frames_while_open.empty());
   EXPECT_TRUE(VisibleFrames().empty());

@@ -89,8 +89,10 @@ class FormWindow : public Window, public FormObserver {
   // Stacks the container's control windows in the model's z-order.
   void ApplyZOrder(const Control* container, bool created_in_form_order);
   void ApplyFrame();
-  void ApplySize();
-  void ApplyDpi();
+  // Sizes the window from the model at the DPI at which it fits the work area of its
+  // monitor, and moves it wholly inside that area; the control views follow a new DPI
+  // (always when asked to, as after the monitor's DPI changed).
+  void Fit(bool rescale_views = false);
   std::optional<LRESULT> OnHitTest(LPARAM lparam);
   std::optional<LRESULT> OnDpiChanged(WPARAM wparam, LPARAM lparam);
   void InvalidateTitle();
@@ -104,6 +106,8 @@ class FormWindow : public Window, public FormObserver {
   std::set<const Control*> unbuilt_;
   std::map<Control*, UINT_PTR> timer_ids_;
   std::map<COLORREF, qb::win32::ScopedGdiObject> brushes_;
+  // The DPI the window is drawn at; 0 until it is first fitted.
+  int fitted_dpi_ = 0;
   int hot_button_ = -1;
   int pressed_button_ = -1;
   bool active_ = true;
