@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/geometry.h"
-
 namespace qb::ui {
 namespace {
 
@@ -34,24 +32,14 @@ TEST(CenterIn, CentresAndPinsOversizedWindows) {
   EXPECT_EQ(CenterIn(2000, 900, {10, 20, 1000, 800}), (PixelRect{10, 20, 2000, 900}));
 }
 
-TEST(KeepInside, MovesOnlyAsFarAsNeededAndPinsOversizedWindows) {
-  const PixelRect area{0, 0, 1280, 984};
-  EXPECT_EQ(KeepInside({100, 200, 400, 300}, area), (PixelRect{100, 200, 400, 300}));
-  EXPECT_EQ(KeepInside({1000, 900, 400, 300}, area), (PixelRect{880, 684, 400, 300}));
-  EXPECT_EQ(KeepInside({-50, -10, 400, 300}, area), (PixelRect{0, 0, 400, 300}));
-  EXPECT_EQ(KeepInside({500, 500, 1301, 1100}, {100, 50, 1280, 984}), (PixelRect{100, 50, 1301, 1100}));
-}
-
-TEST(FittingDpi, ShrinksOnlyWhatDoesNotFitAndNeverBelowTheFloor) {
-  // System Health (13005 x 5835 twips) at 144 DPI is 1301 px wide: one step down fits 1280.
-  const int fitted = FittingDpi(13005, 5835, 144, {0, 0, 1280, 984}, 96);
-  EXPECT_EQ(fitted, 141);
-  EXPECT_LE(TwipsToPixels(13005, fitted), 1280);
-  EXPECT_GT(TwipsToPixels(13005, fitted + 1), 1280);
-  EXPECT_EQ(FittingDpi(13005, 5835, 120, {0, 0, 1920, 1040}, 96), 120);  // fits: unchanged
-  EXPECT_EQ(FittingDpi(9720, 8745, 192, {0, 0, 1024, 728}, 96), 119);     // limited by the height
-  EXPECT_EQ(FittingDpi(13005, 5835, 144, {0, 0, 640, 440}, 96), 96);      // floor, though too big
-  EXPECT_EQ(FittingDpi(13005, 5835, 72, {0, 0, 640, 440}, 96), 72);       // never enlarged
+TEST(FitOnScreen, WindowsMoveOnlyAsFarAsNeededAndShrinkOnlyToTheFloor) {
+  EXPECT_EQ(KeepInside({1000, 900, 400, 300}, {0, 40, 1280, 984}), (PixelRect{880, 724, 400, 300}));
+  EXPECT_EQ(KeepInside({-50, 10, 1301, 300}, {0, 40, 1280, 984}), (PixelRect{0, 40, 1301, 300}));
+  // System Health at 144 DPI is 1301 px wide: the next DPI down that fits 1280 px.
+  EXPECT_EQ(FittingDpi(13005, 5835, 144, {0, 0, 1280, 984}, 96), 141);
+  EXPECT_EQ(FittingDpi(13005, 5835, 120, {0, 0, 1920, 1040}, 96), 120);
+  EXPECT_EQ(FittingDpi(13005, 5835, 144, {0, 0, 640, 440}, 96), 96);  // too big even so
+  EXPECT_EQ(FittingDpi(13005, 5835, 72, {0, 0, 640, 440}, 96), 72);   // never enlarged
 }
 
 TEST(TitleBar, ButtonsRightAlignedInOrderAndHitTested) {
