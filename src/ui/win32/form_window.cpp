@@ -32,11 +32,12 @@ FormWindow::FormWindow(WindowHost& host, Form& form, HWND owner) : host_(host), 
          RECT{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT});
   if (!Handle()) return;
   Fit();
-  // Over the owner's middle, or the screen's, and wholly on the screen all the same.
+  // Over the owner's middle, or the screen's; fitted again there, since the owner may be on
+  // another monitor, with its own DPI and work area.
   const PixelRect own = RectOf(Handle());
-  const PixelRect over = owner ? RectOf(owner) : host_.Dpi().WorkAreaOf(Handle());
-  const PixelRect placed = KeepInside(CenterIn(own.width, own.height, over), host_.Dpi().WorkAreaOf(Handle()));
+  const PixelRect placed = CenterIn(own.width, own.height, owner ? RectOf(owner) : host_.Dpi().WorkAreaOf(Handle()));
   SetWindowPos(Handle(), nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Fit();
   CreateViews(nullptr);
   form_.SetObserver(this);
 }
