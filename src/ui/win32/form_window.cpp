@@ -188,6 +188,11 @@ void FormWindow::Fit(bool rescale_views) {
   // A window larger than the work area is drawn at a lower DPI, every control, font and
   // skin metric alike, rather than cut or scrolled: the whole layout stays in view and
   // keeps its proportions, and the floor keeps its text legible.
+  // A minimised window's rectangle is its icon's: it is fitted when it is restored.
+  if (IsIconic(Handle())) {
+    refit_when_restored_ = true;
+    return;
+  }
   const int monitor_dpi = host_.Dpi().ForWindow(Handle()).Value();
   const PixelRect area = host_.Dpi().WorkAreaOf(Handle());
   const int dpi = FittingDpi(form_.Width(), form_.Height(), monitor_dpi, area, Dpi::kStandard);
@@ -278,6 +283,14 @@ std::optional<LRESULT> FormWindow::OnTimer(UINT_PTR id) {
       control->RaiseTimer();
       return 0;
     }
+  }
+  return std::nullopt;
+}
+
+std::optional<LRESULT> FormWindow::OnSize(int, int) {
+  if (refit_when_restored_ && !IsIconic(Handle())) {
+    refit_when_restored_ = false;
+    Fit();
   }
   return std::nullopt;
 }

@@ -65,6 +65,7 @@ class FormWindow : public Window, public FormObserver {
   std::optional<LRESULT> OnLeftButtonDown(const MouseEvent& event) override;
   std::optional<LRESULT> OnLeftButtonUp(const MouseEvent& event) override;
   std::optional<LRESULT> OnTimer(UINT_PTR id) override;
+  std::optional<LRESULT> OnSize(int width, int height) override;
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void OnDestroyed() override;
   void HandlerFailed(UINT message, const std::string& what) noexcept override;
@@ -108,6 +109,8 @@ class FormWindow : public Window, public FormObserver {
   std::map<COLORREF, qb::win32::ScopedGdiObject> brushes_;
   // The DPI the window is drawn at; 0 until it is first fitted.
   int fitted_dpi_ = 0;
+  // The screen changed while the window was minimised.
+  bool refit_when_restored_ = false;
   int hot_button_ = -1;
   int pressed_button_ = -1;
   bool active_ = true;
