@@ -70,7 +70,10 @@ MainWindow::MainWindow(ui::Application& app, const Services& services, ui::Splas
   }
   form["Command3"].on_click = [this] { OpenSystemHealth(); };
   form["cmdEnum"].on_click = [this] { process::ShowProcessWindow(app_, *form_, services_, skin_); };
-  form["syscmd"].on_click = [this] { ToggleNavigationColumn(*form_); };
+  form["syscmd"].on_click = [this] {
+    ToggleNavigationColumn(*form_);
+    FitHeightToPages();
+  };
   form["cpucmd"].on_click = [this] { ShowMonitor(); };
   monitor_ = std::make_unique<monitor::MonitorPage>(form, services_);
   form["TabStrip1"].on_click = [this] { ui::ShowSelectedTab(*form_, "TabStrip1", "VoptionsFrame"); };
@@ -191,15 +194,23 @@ void MainWindow::ShowPage(std::string_view frame) {
   for (std::string_view other : kContentFrames) {
     if (other != frame) form[other].SetVisible(false);
   }
+  FitHeightToPages();
 }
 
 void MainWindow::ShowMonitor() {
-  form_->SetHeight(kMainHeightExpanded);
   (*form_)["SMframe"].SetVisible(true);
+  FitHeightToPages();
+}
+
+void MainWindow::FitHeightToPages() {
+  // Given back as soon as the monitor goes, so the window never stays taller than what it
+  // shows (on a small screen the taller window is drawn smaller to fit).
+  form_->SetHeight((*form_)["SMframe"].Visible() ? kMainHeightExpanded : kMainHeight);
 }
 
 void MainWindow::OpenSystemHealth() {
   for (std::string_view frame : kContentFrames) (*form_)[frame].SetVisible(false);
+  FitHeightToPages();
   cleaner::ShowSystemHealth(app_, *form_, services_);
   if (const auto reason = pending_close_) {
     pending_close_.reset();

@@ -38,6 +38,8 @@ class MainWindow {
   void Guarded(void (MainWindow::*step)());
   void ShowPage(std::string_view frame);
   void ShowMonitor();
+  // The window is as tall as the pages shown need: taller only while the monitor shows.
+  void FitHeightToPages();
   void OpenSystemHealth();
   void TitleButton(const std::string& name);
   void OpenHelp();

@@ -6,6 +6,7 @@
 #include "customise/folder_icon.h"
 #include "customise/icon_conversion.h"
 #include "dress/small_window.h"
+#include "language/phrases.h"
 #include "registry/shell_refresh.h"
 
 namespace qb::customise {
@@ -44,8 +45,10 @@ std::unique_ptr<ui::Form> BuildIconForm(IconWindow::Target target) {
   form->Add({.name = "SkinLabel4", .kind = ControlKind::SkinLabel, .caption = "New icon",
              .tag = "3019", .rect = {240, top + 960, 1800, 420}});
   form->Add({.name = "Picture2", .kind = ControlKind::Picture, .rect = {240, top + 1400, 840, 840}});
-  form->Add({.name = "Command1", .kind = ControlKind::CommandButton, .caption = "Next>>",
-             .tag = "1019", .rect = {3720, top + 1860, 1440, 380}});
+  // The last step: its button names what it does rather than leading on.
+  using language::phrase::kChangeIcon;
+  form->Add({.name = "Command1", .kind = ControlKind::CommandButton, .caption = std::string(kChangeIcon.english),
+             .tag = std::string(kChangeIcon.key), .rect = {3720, top + 1860, 1440, 380}});
   return form;
 }
 

@@ -1,6 +1,7 @@
 #include "customise/icons_window.h"
 
 #include "dress/small_window.h"
+#include "language/phrases.h"
 
 namespace qb::customise {
 
@@ -15,8 +16,9 @@ std::unique_ptr<ui::Form> BuildIconsForm() {
   form->Add({.name = "Command1", .kind = ControlKind::CommandButton, .caption = "Next>>",
              .tag = "1019", .rect = {960, 1800, 1440, 380}});
   // The way out without choosing, beside the way on.
-  form->Add({.name = "Command2", .kind = ControlKind::CommandButton, .caption = "Close",
-             .tag = "1018", .rect = {2520, 1800, 1440, 380}});
+  using language::phrase::kCancel;
+  form->Add({.name = "Command2", .kind = ControlKind::CommandButton, .caption = std::string(kCancel.english),
+             .tag = std::string(kCancel.key), .rect = {2520, 1800, 1440, 380}});
   return form;
 }
 

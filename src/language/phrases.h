@@ -111,6 +111,9 @@ inline constexpr Phrase kExclusionsUnreadable{
     "8131", "Nothing was checked, because the list of entries to keep cannot be read:"};
 // The processor graph's name and value, for assistive technology.
 inline constexpr Phrase kProcessorUsage{"8132", "Processor usage %1 %"};
+// The icon windows' buttons: leaving the chooser, and the step that changes the icon.
+inline constexpr Phrase kCancel{"8140", "Cancel"};
+inline constexpr Phrase kChangeIcon{"8141", "Change icon"};
 // System Health's review before removal and its list of entries always kept.
 inline constexpr Phrase kShowReview{"8400", "Show what will be removed first"};
 inline constexpr Phrase kExclusionsButton{"8401", "Exclusions..."};
@@ -126,7 +129,6 @@ inline constexpr Phrase kTickAll{"8409", "&Tick all"};
 inline constexpr Phrase kUntickAll{"8410", "&Untick all"};
 inline constexpr Phrase kAlwaysKeep{"8411", "Always &keep"};
 inline constexpr Phrase kRepairSelected{"8412", "&Repair selected"};
-inline constexpr Phrase kCancel{"8413", "Cancel"};
 inline constexpr Phrase kWhyMissing{"8414", "missing"};
 inline constexpr Phrase kWhyNoUninstallCommand{"8415", "no uninstall command"};
 inline constexpr Phrase kWhyTargetMissing{"8416", "target missing"};
@@ -167,10 +169,11 @@ inline constexpr std::array kPhrases = {
     phrase::kResolutionNotChanged, phrase::kDisplayBadMode, phrase::kDisplayRestart,
     phrase::kDisplayNotUpdated, phrase::kDisplayRefused, phrase::kKeepDisplay,
     phrase::kKeptExcluded, phrase::kExclusionsUnreadable, phrase::kProcessorUsage,
+    phrase::kCancel, phrase::kChangeIcon,
     phrase::kShowReview, phrase::kExclusionsButton, phrase::kReviewTitle, phrase::kReviewIntro,
     phrase::kColumnView, phrase::kColumnEntry, phrase::kColumnValue, phrase::kColumnTested,
     phrase::kColumnWhy, phrase::kTickAll, phrase::kUntickAll, phrase::kAlwaysKeep,
-    phrase::kRepairSelected, phrase::kCancel, phrase::kWhyMissing, phrase::kWhyNoUninstallCommand,
+    phrase::kRepairSelected, phrase::kWhyMissing, phrase::kWhyNoUninstallCommand,
     phrase::kWhyTargetMissing, phrase::kKeepFolderQuestion, phrase::kExclusionsNotSaved,
     phrase::kExclusionsTitle, phrase::kExclusionsIntro, phrase::kRemove, phrase::kView64,
     phrase::kView32, phrase::kTickedCount,

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/geometry.h"
+
 namespace qb::ui {
 
 PixelRect FitInside(int picture_width, int picture_height, const PixelRect& box, bool enlarge) {
@@ -28,6 +30,26 @@ PixelRect CenterIn(int width, int height, const PixelRect& area) {
   const int left = area.left + std::max(0, (area.width - width) / 2);
   const int top = area.top + std::max(0, (area.height - height) / 2);
   return {left, top, width, height};
+}
+
+PixelRect KeepInside(const PixelRect& window, const PixelRect& area) {
+  const int left = std::max(area.left, std::min(window.left, area.Right() - window.width));
+  const int top = std::max(area.top, std::min(window.top, area.Bottom() - window.height));
+  return {left, top, window.width, window.height};
+}
+
+int FittingDpi(int width_twips, int height_twips, int dpi, const PixelRect& area, int floor_dpi) {
+  const auto fits = [&](int at) {
+    return TwipsToPixels(width_twips, at) <= area.width && TwipsToPixels(height_twips, at) <= area.height;
+  };
+  const int floor = std::min(dpi, floor_dpi);
+  if (fits(dpi) || width_twips <= 0 || height_twips <= 0) return dpi;
+  // The proportional guess, then down past the rounding of edges.
+  const double by_width = static_cast<double>(area.width) * kTwipsPerInch / width_twips;
+  const double by_height = static_cast<double>(area.height) * kTwipsPerInch / height_twips;
+  int fitted = std::min(dpi, static_cast<int>(std::min(by_width, by_height)));
+  while (fitted > floor && !fits(fitted)) --fitted;
+  return std::max(fitted, floor);
 }
 
 TitleBarLayout LayOutTitleBar(int window_width, std::size_t button_count,

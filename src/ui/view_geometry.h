@@ -1,6 +1,6 @@
 #pragma once
 // Pixel arithmetic of the window view that needs no window: fitting a picture into a box,
-// centring a window, placing the buttons of a painted title bar.
+// centring a window and keeping it on the screen, placing the buttons of a painted title bar.
 #include <cstddef>
 #include <vector>
 
@@ -25,6 +25,15 @@ PixelRect FitInside(int picture_width, int picture_height, const PixelRect& box,
 // A window of that size centred in the area; a window larger than the area is pinned to its
 // top-left corner so its title stays reachable.
 PixelRect CenterIn(int width, int height, const PixelRect& area);
+
+// A window that must lie in the area, moved as little as needed; one larger than the area
+// keeps the area's top-left corner, so its title stays reachable.
+PixelRect KeepInside(const PixelRect& window, const PixelRect& area);
+
+// The dots per inch at which a window designed in twips fits the area: the monitor's own
+// when it fits, else the largest lower one that does, but never below the floor, under
+// which the skin's 8 pt text would no longer be legible.
+int FittingDpi(int width_twips, int height_twips, int dpi, const PixelRect& area, int floor_dpi);
 
 // The painted title bar: square buttons right-aligned in the given order, the caption in
 // what is left on the left.

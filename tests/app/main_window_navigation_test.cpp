@@ -19,13 +19,15 @@ TEST_F(MainWindowTest, NavigationShowsExactlyOnePageAndSystemHealthNone) {
   EXPECT_TRUE(Form()["SMframe"].Visible());
   Form()["Command1"].RaiseClick();
   EXPECT_EQ(VisibleFrames(), std::vector<std::string>{"EXPFrame"});
-  EXPECT_EQ(Form().Height(), kMainHeightExpanded);  // nothing makes the window small again
+  EXPECT_EQ(Form().Height(), kMainHeight);  // the monitor's room given back, here and below
   std::vector<std::string> frames_while_open{"unset"};
   host.on_modal = [&](ui::Form& health) {
     EXPECT_EQ(health.Name(), "pchealth");
     frames_while_open = VisibleFrames();
   };
+  Form()["cpucmd"].RaiseClick();
   Form()["Command3"].RaiseClick();
+  EXPECT_EQ(Form().Height(), kMainHeight);
   EXPECT_EQ(host.modal, std::vector<std::string>{"pchealth"});
   EXPECT_TRUE(frames_while_open.empty());
   EXPECT_TRUE(VisibleFrames().empty());
@@ -56,6 +58,7 @@ TEST_F(MainWindowTest, SystemButtonTogglesItsMarkerAndAlwaysHidesTheMonitor) {
   EXPECT_EQ(column.Rect(), (ui::TwipRect{160, 790, 2040, 3600}));
   EXPECT_EQ(Form()["cpucmd"].Rect().top, 4390);
   EXPECT_FALSE(Form()["SMframe"].Visible());
+  EXPECT_EQ(Form().Height(), kMainHeight);
   // Folded: "CPU && Memory" moves up to just under "System" (270 + 420 twips).
   button.RaiseClick();
   EXPECT_EQ(button.Caption(), "System >>");

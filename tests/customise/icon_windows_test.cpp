@@ -101,7 +101,7 @@ TEST_F(IconWindows, TheChooserOpensTheChosenWindowEachTimeAndReusesIt) {
     form["folder1"].SetValue(1);
     form["Command1"].RaiseClick();
     form["Command2"].RaiseClick();
-    EXPECT_FALSE(app.IsLoaded(form)) << "Close leaves the chooser";
+    EXPECT_FALSE(app.IsLoaded(form)) << "Cancel leaves the chooser";
   };
   app.ShowModal(chooser.Form(), nullptr);
   EXPECT_THAT(host.modal, ElementsAre("iconsfrm", "icondrivefrm", "icondrivefrm", "iconfolderfrm"));

@@ -32,6 +32,15 @@ TEST(CenterIn, CentresAndPinsOversizedWindows) {
   EXPECT_EQ(CenterIn(2000, 900, {10, 20, 1000, 800}), (PixelRect{10, 20, 2000, 900}));
 }
 
+TEST(FitOnScreen, WindowsMoveOnlyAsFarAsNeededAndShrinkOnlyToTheFloor) {
+  EXPECT_EQ(KeepInside({1000, 900, 400, 300}, {0, 40, 1280, 984}), (PixelRect{880, 724, 400, 300}));
+  EXPECT_EQ(KeepInside({-50, 10, 1301, 300}, {0, 40, 1280, 984}), (PixelRect{0, 40, 1301, 300}));
+  // System Health at 144 DPI is 1301 px wide: the next DPI down that fits 1280 px.
+  EXPECT_EQ(FittingDpi(13005, 5835, 144, {0, 0, 1280, 984}, 96), 141);
+  EXPECT_EQ(FittingDpi(13005, 5835, 144, {0, 0, 640, 440}, 96), 96);  // too big even so
+  EXPECT_EQ(FittingDpi(13005, 5835, 72, {0, 0, 640, 440}, 96), 72);   // never enlarged
+}
+
 TEST(TitleBar, ButtonsRightAlignedInOrderAndHitTested) {
   const TitleBarMetrics metrics{24, 16, 4, 6};
   const TitleBarLayout layout = LayOutTitleBar(300, 3, metrics);

@@ -4,6 +4,8 @@
 // A generated pseudo-language (every text of English.ini 40% longer, accented, in brackets)
 // is chosen like any other: a caption it does not reach has no language key and fails the
 // test; a caption it makes too long shows where a layout is tight.
+// And every window fits the screen: inside the work area at every DPI on common screens
+// (pinned through the view's override) and on the real monitor, never below its 96 DPI size.
 #include <windows.h>
 
 #include <iostream>
@@ -11,6 +13,7 @@
 #include <sstream>
 
 #include "app/main_form_language.h"
+#include "app/main_form_names.h"
 #include "app/window_catalogue.h"
 #include "dress/form_language.h"
 #include "dress/skin_form.h"
@@ -99,6 +102,7 @@ class CaptionFitTest : public testing::ViewTest {
   }
   void TearDown() override {
     host_.Dpi().SetOverride(0);
+    host_.Dpi().SetWorkAreaOverride(std::nullopt);
     files_.DeleteFile(language::LanguageFilePath(folder_, kPseudo));
   }
 
@@ -251,6 +255,58 @@ TEST_F(CaptionFitTest, ThePseudoLanguageReachesEveryCaption) {
                                       << ::testing::PrintToString(untranslated);
   }
   EXPECT_GT(measured_, 2 * 100u);
+}
+
+TEST_F(CaptionFitTest, EveryWindowAndControlLiesInTheWorkAreaAtEveryDpiAndScreen) {
+  const auto expect_fits = [&](const Form& form, const PixelRect& area, const std::string& where) {
+    RECT window{}, rect{};
+    GetWindowRect(Hwnd(form), &window);
+    const auto inside = [&](const RECT& r) {
+      return r.left >= std::max<LONG>(area.left, window.left) && r.top >= std::max<LONG>(area.top, window.top) &&
+             r.right <= std::min<LONG>(area.Right(), window.right) &&
+             r.bottom <= std::min<LONG>(area.Bottom(), window.bottom);
+    };
+    EXPECT_TRUE(inside(window)) << where << ": window " << window.left << "," << window.top << " " << window.bottom;
+    EXPECT_GE(window.right - window.left, TwipsToPixels(form.Width(), std::min(host_.Dpi().ForWindow(nullptr).Value(), 96))) << where;
+    for (const auto& control : form.Controls()) {
+      if (!IsWindowVisible(Hwnd(*control)) || !GetWindowRect(Hwnd(*control), &rect)) continue;
+      EXPECT_TRUE(inside(rect)) << where << ": " << control->Name() << " " << rect.right << "," << rect.bottom;
+    }
+  };
+  // A task bar along the top, so that no area starts at the screen's corner; last, the real one.
+  for (const auto& screen : {std::optional<PixelRect>{{0, 40, 1024, 728}}, std::optional<PixelRect>{{0, 40, 1280, 984}},
+                             std::optional<PixelRect>{{0, 40, 1920, 1040}}, std::optional<PixelRect>{}}) {
+    host_.Dpi().SetWorkAreaOverride(screen);
+    for (const auto& design : app::ProgramWindows()) {
+      host_.Dpi().SetOverride(144);  // opened at 144 DPI, then the display changes to each DPI
+      Form& form = *forms_.emplace_back(design.create());
+      dress::SkinWindow(form, skin_, design.element);
+      dress::SkinForm(form, skin_);
+      app_.Show(form);
+      for (const auto& control : form.Controls()) {
+        if (!form.Children(control.get()).empty()) control->SetVisible(control->Name() != "SMframe");
+      }
+      const PixelRect area = host_.Dpi().WorkAreaOf(Hwnd(form));
+      for (int dpi : {144, 96, 120, 192}) {
+        const std::string where = design.name + " at " + std::to_string(dpi) + " DPI in " +
+                                  std::to_string(area.width) + "x" + std::to_string(area.height);
+        host_.Dpi().SetOverride(dpi);
+        SendMessageW(Hwnd(form), WM_DISPLAYCHANGE, 32, MAKELPARAM(area.width, area.height));
+        expect_fits(form, area, where);
+        if (design.name != "mainform") continue;
+        RECT before{}, after{};
+        GetWindowRect(Hwnd(form), &before);
+        form.SetHeight(app::kMainHeightExpanded);
+        form["SMframe"].SetVisible(true);
+        expect_fits(form, area, where + ", grown for the monitor page");
+        form["SMframe"].SetVisible(false);
+        form.SetHeight(app::kMainHeight);
+        GetWindowRect(Hwnd(form), &after);
+        EXPECT_EQ(after.bottom - after.top, before.bottom - before.top) << where << ", the monitor page gone";
+      }
+      app_.Unload(form);
+    }
+  }
 }
 
 // The measure itself: captions with too little room are found, captions with room are not.

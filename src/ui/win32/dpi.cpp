@@ -31,4 +31,16 @@ Dpi DpiSource::ForWindow(HWND window) const {
   return Dpi(ScreenDpi());
 }
 
+PixelRect DpiSource::WorkAreaOf(HWND window) const {
+  if (work_area_) return *work_area_;
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  // A window not yet placed, or none, belongs to the primary monitor.
+  if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &info)) {
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &info.rcWork, 0);
+  }
+  const RECT& area = info.rcWork;
+  return {area.left, area.top, area.right - area.left, area.bottom - area.top};
+}
+
 }  // namespace qb::ui::win32

@@ -1,10 +1,13 @@
 #pragma once
-// Dots per inch of the monitor a window is on, and the twips/pixel arithmetic that uses it.
-// The source can be pinned to one value so that a high-DPI layout can be checked on a
-// 96 DPI screen.
+// Dots per inch and work area of the monitor a window is on, and the twips/pixel arithmetic
+// that uses them. The source can be pinned to one value and one area so that a high-DPI
+// layout on a small screen can be checked on whatever screen the tests have.
 #include <windows.h>
 
+#include <optional>
+
 #include "ui/geometry.h"
+#include "ui/view_geometry.h"
 
 namespace qb::ui::win32 {
 
@@ -33,9 +36,13 @@ class DpiSource {
   bool Overridden() const { return override_ != 0; }
   // The window's DPI: GetDpiForWindow where the system has it, else the screen's.
   Dpi ForWindow(HWND window) const;
+  // The part of the window's monitor that is not taken by task bars.
+  PixelRect WorkAreaOf(HWND window) const;
+  void SetWorkAreaOverride(std::optional<PixelRect> area) { work_area_ = area; }
 
  private:
   int override_ = 0;
+  std::optional<PixelRect> work_area_;
 };
 
 }  // namespace qb::ui::win32

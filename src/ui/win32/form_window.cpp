@@ -17,15 +17,6 @@ constexpr wchar_t kFormClass[] = L"QbForm";
 #define WM_DPICHANGED 0x02E0
 #endif
 
-// The work area of the monitor the window is on (or the owner's).
-PixelRect WorkAreaOf(HWND window) {
-  MONITORINFO info{};
-  info.cbSize = sizeof(info);
-  GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &info);
-  const RECT& area = info.rcWork;
-  return {area.left, area.top, area.right - area.left, area.bottom - area.top};
-}
-
 PixelRect RectOf(HWND window) {
   RECT rect{};
   GetWindowRect(window, &rect);
@@ -40,12 +31,13 @@ FormWindow::FormWindow(WindowHost& host, Form& form, HWND owner) : host_(host), 
   Create(host.Instance(), kFormClass, ex_style, FrameStyle(), qb::win32::Wide(form.Caption()), owner,
          RECT{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT});
   if (!Handle()) return;
-  ApplySize();
-  const PixelRect area = owner ? RectOf(owner) : WorkAreaOf(Handle());
+  Fit();
+  // Over the owner's middle, or the screen's; fitted again there, since the owner may be on
+  // another monitor, with its own DPI and work area.
   const PixelRect own = RectOf(Handle());
-  const PixelRect placed = CenterIn(own.width, own.height, area);
-  SetWindowPos(Handle(), nullptr, placed.left, std::max(placed.top, WorkAreaOf(Handle()).top), 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const PixelRect placed = CenterIn(own.width, own.height, owner ? RectOf(owner) : host_.Dpi().WorkAreaOf(Handle()));
+  SetWindowPos(Handle(), nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Fit();
   CreateViews(nullptr);
   form_.SetObserver(this);
 }
@@ -68,7 +60,7 @@ void FormWindow::Close() {
 
 HINSTANCE FormWindow::Instance() const { return host_.Instance(); }
 
-Dpi FormWindow::CurrentDpi() const { return host_.Dpi().ForWindow(Handle()); }
+Dpi FormWindow::CurrentDpi() const { return fitted_dpi_ ? Dpi(fitted_dpi_) : host_.Dpi().ForWindow(Handle()); }
 
 const skin::ElementStyle* FormWindow::StyleOf(std::string_view element) const {
   const skin::Skin* skin = host_.Skin();
@@ -192,10 +184,33 @@ void FormWindow::ApplyZOrder(const Control* container, bool created_in_form_orde
   }
 }
 
-void FormWindow::ApplySize() {
-  const Dpi dpi = CurrentDpi();
-  SetWindowPos(Handle(), nullptr, 0, 0, dpi.FromTwips(form_.Width()), dpi.FromTwips(form_.Height()),
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+void FormWindow::Fit(bool rescale_views) {
+  // A window larger than the work area is drawn at a lower DPI, every control, font and
+  // skin metric alike, rather than cut or scrolled: the whole layout stays in view and
+  // keeps its proportions, and the floor keeps its text legible.
+  // A minimised window's rectangle is its icon's: it is fitted when it is restored.
+  if (IsIconic(Handle())) {
+    refit_when_restored_ = true;
+    return;
+  }
+  const int monitor_dpi = host_.Dpi().ForWindow(Handle()).Value();
+  const PixelRect area = host_.Dpi().WorkAreaOf(Handle());
+  const int dpi = FittingDpi(form_.Width(), form_.Height(), monitor_dpi, area, Dpi::kStandard);
+  rescale_views = rescale_views || dpi != fitted_dpi_;
+  fitted_dpi_ = dpi;
+  const PixelRect now = RectOf(Handle());
+  const PixelRect placed =
+      KeepInside({now.left, now.top, Dpi(dpi).FromTwips(form_.Width()), Dpi(dpi).FromTwips(form_.Height())}, area);
+  SetWindowPos(Handle(), nullptr, placed.left, placed.top, placed.width, placed.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  if (rescale_views) {
+    // Every control moves and takes a new font: drawn once at the end, not once per move.
+    // (Turning drawing back on shows a window, so a hidden one is left as it is.)
+    const bool shown = IsWindowVisible(Handle());
+    if (shown) SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+    for (const auto& view : views_) view->ApplyDpi();
+    if (shown) SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
+  }
   // The skin's border is drawn at the window's edge: after a change of size the old edge
   // would stay where it was, as a stray line across the grown part, unless all is redrawn.
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
@@ -208,16 +223,10 @@ void FormWindow::ApplyFrame() {
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-void FormWindow::ApplyDpi() {
-  ApplySize();
-  for (const auto& view : views_) view->ApplyDpi();
-  InvalidateRect(Handle(), nullptr, TRUE);
-}
-
 void FormWindow::SkinChanged() {
   if (!Handle()) return;
   ApplyFrame();
-  ApplySize();
+  Fit();
   for (const auto& view : views_) view->SkinChanged();
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
@@ -239,7 +248,7 @@ void FormWindow::FormChanged(Form& form, FormProperty property) {
       InvalidateTitle();
       break;
     case FormProperty::Size:
-      ApplySize();
+      Fit();
       break;
     case FormProperty::SkinElement:
       SkinChanged();
@@ -278,12 +287,20 @@ std::optional<LRESULT> FormWindow::OnTimer(UINT_PTR id) {
   return std::nullopt;
 }
 
+std::optional<LRESULT> FormWindow::OnSize(int, int) {
+  if (refit_when_restored_ && !IsIconic(Handle())) {
+    refit_when_restored_ = false;
+    Fit();
+  }
+  return std::nullopt;
+}
+
 std::optional<LRESULT> FormWindow::OnDpiChanged(WPARAM wparam, LPARAM lparam) {
   if (host_.Dpi().Overridden()) return 0;
   const auto* suggested = reinterpret_cast<const RECT*>(lparam);
   SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ApplyDpi();
+  Fit(true);
   return 0;
 }
 
@@ -302,7 +319,14 @@ std::optional<LRESULT> FormWindow::OnMessage(UINT message, WPARAM wparam, LPARAM
       return OnHitTest(lparam);
     case WM_DPICHANGED:
       return OnDpiChanged(wparam, lparam);
+    case WM_DISPLAYCHANGE:
+      Fit();
+      return std::nullopt;
     case WM_SETTINGCHANGE:
+      // A task bar moved or grew: the work area is not what the window was fitted to.
+      if (wparam == SPI_SETWORKAREA) Fit();
+      host_.SystemColoursChanged();
+      return std::nullopt;
     case WM_SYSCOLORCHANGE:
       host_.SystemColoursChanged();
       return std::nullopt;

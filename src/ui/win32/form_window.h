@@ -65,6 +65,7 @@ class FormWindow : public Window, public FormObserver {
   std::optional<LRESULT> OnLeftButtonDown(const MouseEvent& event) override;
   std::optional<LRESULT> OnLeftButtonUp(const MouseEvent& event) override;
   std::optional<LRESULT> OnTimer(UINT_PTR id) override;
+  std::optional<LRESULT> OnSize(int width, int height) override;
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void OnDestroyed() override;
   void HandlerFailed(UINT message, const std::string& what) noexcept override;
@@ -89,8 +90,10 @@ class FormWindow : public Window, public FormObserver {
   // Stacks the container's control windows in the model's z-order.
   void ApplyZOrder(const Control* container, bool created_in_form_order);
   void ApplyFrame();
-  void ApplySize();
-  void ApplyDpi();
+  // Sizes the window from the model at the DPI at which it fits the work area of its
+  // monitor, and moves it wholly inside that area; the control views follow a new DPI
+  // (always when asked to, as after the monitor's DPI changed).
+  void Fit(bool rescale_views = false);
   std::optional<LRESULT> OnHitTest(LPARAM lparam);
   std::optional<LRESULT> OnDpiChanged(WPARAM wparam, LPARAM lparam);
   void InvalidateTitle();
@@ -104,6 +107,10 @@ class FormWindow : public Window, public FormObserver {
   std::set<const Control*> unbuilt_;
   std::map<Control*, UINT_PTR> timer_ids_;
   std::map<COLORREF, qb::win32::ScopedGdiObject> brushes_;
+  // The DPI the window is drawn at; 0 until it is first fitted.
+  int fitted_dpi_ = 0;
+  // The screen changed while the window was minimised.
+  bool refit_when_restored_ = false;
   int hot_button_ = -1;
   int pressed_button_ = -1;
   bool active_ = true;
