@@ -1,6 +1,7 @@
 #include "tweaks/setting_table.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 
 #include "platform/text.h"
@@ -171,8 +172,13 @@ const Setting* FindSetting(std::string_view name) {
   return found == std::end(kSettings) ? nullptr : &*found;
 }
 
-bool NeedsAdministrator(const Setting& setting) {
-  return MachineWide(setting.binding) || MachineWide(setting.twin);
+bool NeedsAdministrator(const Setting& setting) { return MachineWide(setting.binding); }
+
+bool TwinNeedsAdministrator(const Setting& setting) { return MachineWide(setting.twin); }
+
+std::string_view Scope(const Setting& setting) {
+  if (NeedsAdministrator(setting)) return "machine";
+  return TwinNeedsAdministrator(setting) ? "user+new-users" : "user";
 }
 
 std::string_view TypeWord(SettingType type) {

@@ -44,8 +44,12 @@ struct Setting {
 
 std::span<const Setting> AllSettings();
 const Setting* FindSetting(std::string_view name);
-// True when a standard user cannot change the setting (or its twin).
+// True when a standard user cannot change the setting; the twin of a per-user setting (its
+// copy for new users) needs an administrator of its own.
 bool NeedsAdministrator(const Setting& setting);
+bool TwinNeedsAdministrator(const Setting& setting);
+// "user", "machine", or "user+new-users" for a per-user setting with a machine-wide twin.
+std::string_view Scope(const Setting& setting);
 std::string_view TypeWord(SettingType type);  // "on/off", "number", "text", "colour"
 // The range or the form a value takes, for list and for messages: "1..20", "on|off", "#RRGGBB".
 std::string ValueForm(const Setting& setting);
