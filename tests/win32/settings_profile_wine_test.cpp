@@ -13,7 +13,7 @@
 namespace qb::cli {
 namespace {
 
-int Run(win32::Win32Machine& machine, std::vector<std::string> args, Output& output) {
+int RunCli(win32::Win32Machine& machine, std::vector<std::string> args, Output& output) {
   output = {};
   return RunCommandLine(args, machine.services(), output);
 }
@@ -33,18 +33,18 @@ TEST(SettingsProfileOnWine, ExportApplyAndCheckGoThroughTheRegistryAndTheSystem)
 
   const std::string profile = test_support::TempPath("qb_profile") + ".ini";
   Output output;
-  ASSERT_EQ(Run(machine, {"settings", "export", profile}, output), kNothingFound) << output.err;
-  EXPECT_EQ(Run(machine, {"settings", "check", profile}, output), kNothingFound) << output.out;
+  ASSERT_EQ(RunCli(machine, {"settings", "export", profile}, output), kNothingFound) << output.err;
+  EXPECT_EQ(RunCli(machine, {"settings", "check", profile}, output), kNothingFound) << output.out;
 
   // A machine that has drifted: another program changed the settings meanwhile.
   const std::string drift = test_support::TempPath("qb_drift") + ".ini";
   const std::string wanted = "startmenu.no-run = on\ninput.mouse-speed = " + std::to_string(speed == 7 ? 13 : 7) +
                              "\nvisual.font-smoothing = " + (smoothing ? "off" : "on") + "\n";
   ASSERT_EQ(machine.files.WriteFile(drift, std::vector<uint8_t>(wanted.begin(), wanted.end())), status::kOk);
-  EXPECT_EQ(Run(machine, {"settings", "check", drift}, output), kFound);
-  const int applied = Run(machine, {"settings", "apply", drift, "--json"}, output);
+  EXPECT_EQ(RunCli(machine, {"settings", "check", drift}, output), kFound);
+  const int applied = RunCli(machine, {"settings", "apply", drift, "--json"}, output);
   EXPECT_EQ(applied, kNothingFound) << output.err << output.out;
-  EXPECT_EQ(Run(machine, {"settings", "check", drift}, output), kNothingFound) << output.out;
+  EXPECT_EQ(RunCli(machine, {"settings", "check", drift}, output), kNothingFound) << output.out;
   EXPECT_NE(test_support::RegQuery("HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer", "NoRun")
                 .find("0x1"),
             std::string::npos);
@@ -56,9 +56,9 @@ TEST(SettingsProfileOnWine, ExportApplyAndCheckGoThroughTheRegistryAndTheSystem)
   EXPECT_NE(smoothing_now, smoothing);
 
   // The first profile puts everything back, and the machine matches it again.
-  EXPECT_EQ(Run(machine, {"settings", "check", profile}, output), kFound);
-  EXPECT_EQ(Run(machine, {"settings", "apply", profile}, output), kNothingFound) << output.err;
-  EXPECT_EQ(Run(machine, {"settings", "check", profile}, output), kNothingFound) << output.out;
+  EXPECT_EQ(RunCli(machine, {"settings", "check", profile}, output), kFound);
+  EXPECT_EQ(RunCli(machine, {"settings", "apply", profile}, output), kNothingFound) << output.err;
+  EXPECT_EQ(RunCli(machine, {"settings", "check", profile}, output), kNothingFound) << output.out;
   SystemParametersInfoW(SPI_GETMOUSESPEED, 0, &speed_now, 0);
   EXPECT_EQ(speed_now, speed);
   DeleteFileA(profile.c_str());
