@@ -108,6 +108,16 @@ TEST(SettingsProfile, AProfileWithAnyFaultNamesItsLineAndChangesNothing) {
   EXPECT_EQ(machine.Run({"settings", "frobnicate"}), kFailed);
 }
 
+TEST(SettingsProfile, AnApplyIsJournaledAndUndoTakesItsRegistryChangesBack) {
+  Machine machine;
+  EXPECT_EQ(machine.Run({"settings", "set", "startmenu.no-run", "on"}), kNothingFound) << machine.output.err;
+  EXPECT_EQ(machine.Run({"history"}), kNothingFound);
+  EXPECT_NE(machine.output.out.find("settings"), std::string::npos) << machine.output.out;
+  EXPECT_EQ(machine.Run({"undo", "last"}), kNothingFound) << machine.output.err;
+  EXPECT_EQ(machine.Run({"settings", "get", "startmenu.no-run"}), kNothingFound);
+  EXPECT_EQ(machine.output.out, "off\n");
+}
+
 TEST(SettingsProfile, AStandardUserSavesWhatTheyMayAndHearsOnceWhatNeedsAnAdministrator) {
   Machine machine;
   machine.memory.registry.DenyWrites({RegRoot::LocalMachine, "SOFTWARE"});
