@@ -6,6 +6,7 @@
 #include "cli/argument_parser.h"
 #include "cli/cleaner_commands.h"
 #include "cli/exclude_command.h"
+#include "cli/settings_commands.h"
 #include "cli/undo_commands.h"
 #include "platform/replace_file.h"
 
@@ -35,6 +36,7 @@ constexpr std::string_view kRepairOptions[] = {"--drive", "--folder", "--json", 
 constexpr std::string_view kExcludeOptions[] = {"--output"};
 constexpr std::string_view kHistoryOptions[] = {"--json"};
 constexpr std::string_view kUndoOptions[] = {"--since", "--json"};
+constexpr std::string_view kSettingsOptions[] = {"--json"};
 
 struct Command {
   std::string_view name;
@@ -51,6 +53,8 @@ constexpr Command kCommands[] = {
     {"exclude", "list | add ENTRY | remove ENTRY", kExcludeOptions, RunExclude},
     {"history", "[--json]", kHistoryOptions, RunHistory},
     {"undo", "<id>|last|all [--since YYYY-MM-DD] [--json]", kUndoOptions, RunUndo},
+    {"settings", "list [--json] | get NAME | set NAME VALUE | export [FILE] | check FILE [--json] | apply FILE [--json]",
+     kSettingsOptions, RunSettings},
 };
 
 std::string Usage() {
@@ -68,6 +72,8 @@ std::string CommandNames() {
   return names;
 }
 
+std::string SettingsHelp();
+
 std::string Help() {
   return Usage() + "Categories:" + CategoryNames() +
          "\ncheck lists what a repair would remove and removes nothing; repair backs "
@@ -80,7 +86,18 @@ std::string Help() {
          "Exit status: 0 nothing found, 1 entries found or repaired, 2 a usage or system error, a "
          "drive or folder that cannot be read, another repair running, or a report that could not "
          "be written. undo: 0 everything undone, 1 items left because they changed since, 2 a "
-         "usage or system error.\n";
+         "usage or system error.\n" + SettingsHelp();
+}
+
+std::string SettingsHelp() {
+  return "\nsettings reads and writes the tweak pages' settings by name. A profile is UTF-8 text, one "
+         "NAME = VALUE a line, # for comments, optionally headed [Quill Box profile] and format = 1; a "
+         "setting it does not name is left as it is, and a profile with any fault changes nothing. "
+         "export writes the current values as a profile; check says which differ (0 none, 1 some, 2 an "
+         "error); apply sets exactly those, in this order, as the window does, and is journaled (0 the "
+         "machine now matches, 1 some were refused, 2 an error). On/off settings take on, off, 1 or 0. "
+         "Per-user settings change for the user who runs the command; those marked (administrator) "
+         "need one.\nSettings:\n" + SettingNames();
 }
 
 std::string Version() {

@@ -36,22 +36,6 @@ std::optional<long long> StoredNumber(Registry& registry, std::string_view path)
   return registry::ValueNumber(value);
 }
 
-// The browser starts full screen when the value says "yes", in any letter case.
-std::optional<int> FullScreenBox(Registry& registry) {
-  const auto stored = StoredText(registry, kFullScreenPath);
-  if (!stored) return std::nullopt;
-  if (text::EqualsNoCase(text::TrimBlanks(*stored), kFullScreenOn)) return 1;
-  if (text::EqualsNoCase(text::TrimBlanks(*stored), kFullScreenOff)) return 0;
-  return std::nullopt;
-}
-
-// "Persistent" = 0 empties the cache when the browser closes: the box is its opposite.
-std::optional<int> EmptyCacheBox(Registry& registry) {
-  const auto stored = StoredNumber(registry, kKeepCachePath);
-  if (!stored || (*stored != 0 && *stored != 1)) return std::nullopt;
-  return *stored == 0 ? 1 : 0;
-}
-
 void Report(const Services& services, const PageHooks& hooks, std::string_view what,
             Status written) {
   UnsavedChanges unsaved;
@@ -105,19 +89,40 @@ void ChooseDownloadFolder(ui::Form& form, const Services& services, const PageHo
 void FullScreenClicked(const ui::Form& form, const Services& services, const PageHooks& hooks) {
   const int box = form["FullCheck"].Value();
   if (FullScreenBox(services.registry) == box) return;
-  Report(services, hooks, kFullScreenPath,
-         registry::RegWrite(services.registry, kFullScreenPath,
-                            box == 1 ? kFullScreenOn : kFullScreenOff));
+  Report(services, hooks, kFullScreenPath, StoreFullScreen(services.registry, box == 1));
 }
 
 void EmptyCacheClicked(const ui::Form& form, const Services& services, const PageHooks& hooks) {
   const int box = form["EmptyCheck"].Value();
   if (EmptyCacheBox(services.registry) == box) return;
-  Report(services, hooks, kKeepCachePath,
-         registry::RegWrite(services.registry, kKeepCachePath, box == 1 ? 0 : 1, "REG_DWORD"));
+  Report(services, hooks, kKeepCachePath, StoreEmptyCache(services.registry, box == 1));
 }
 
 }  // namespace
+
+// The browser starts full screen when the value says "yes", in any letter case.
+std::optional<int> FullScreenBox(Registry& registry) {
+  const auto stored = StoredText(registry, kFullScreenPath);
+  if (!stored) return std::nullopt;
+  if (text::EqualsNoCase(text::TrimBlanks(*stored), kFullScreenOn)) return 1;
+  if (text::EqualsNoCase(text::TrimBlanks(*stored), kFullScreenOff)) return 0;
+  return std::nullopt;
+}
+
+// "Persistent" = 0 empties the cache when the browser closes: the box is its opposite.
+std::optional<int> EmptyCacheBox(Registry& registry) {
+  const auto stored = StoredNumber(registry, kKeepCachePath);
+  if (!stored || (*stored != 0 && *stored != 1)) return std::nullopt;
+  return *stored == 0 ? 1 : 0;
+}
+
+Status StoreFullScreen(Registry& registry, bool on) {
+  return registry::RegWrite(registry, kFullScreenPath, on ? kFullScreenOn : kFullScreenOff);
+}
+
+Status StoreEmptyCache(Registry& registry, bool on) {
+  return registry::RegWrite(registry, kKeepCachePath, on ? 0 : 1, "REG_DWORD");
+}
 
 void LoadExplorerOptionsPage(ui::Form& form, const Services& services) {
   LoadBindings(form, services.registry, kExplorerTextBindings);

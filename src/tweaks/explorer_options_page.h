@@ -3,6 +3,7 @@
 // editor and start page (saved by the tab's Apply), and the download folder, toolbar
 // bitmap, full-screen start and temporary-file setting (saved as soon as they are used).
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "platform/services.h"
@@ -24,6 +25,13 @@ inline constexpr std::string_view kFullScreenPath =
 inline constexpr std::string_view kKeepCachePath =
     "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet "
     "Settings\\Cache\\Persistent";
+
+// The full-screen start as a box shows it (the value "yes" or "no") and the cache setting
+// ("Persistent" 0 empties it, so the box is its opposite); nothing for any other value.
+std::optional<int> FullScreenBox(Registry& registry);
+std::optional<int> EmptyCacheBox(Registry& registry);
+Status StoreFullScreen(Registry& registry, bool on);
+Status StoreEmptyCache(Registry& registry, bool on);
 
 // Shows every stored setting of the tab (part of the main window's load); writes nothing.
 // A missing value leaves its control as designed.

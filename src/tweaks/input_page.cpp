@@ -12,19 +12,7 @@
 
 namespace qb::tweaks {
 
-namespace {
-
-// How a setting's value travels to the system: in uiParam or as pvParam.
-enum class Carrier { UiParam, PvParam };
-
-struct SystemSetting {
-  TweakBinding binding;  // where the system keeps the setting, read at load
-  std::string_view name;  // for the message when the system refuses it
-  uint32_t action;
-  Carrier carrier;
-};
-
-const std::array<SystemSetting, 4> kSettings{{
+const std::array<SystemSetting, 4> kInputSystemSettings{{
     {{"SpeedSlider", "HKCU\\Control Panel\\Mouse\\MouseSensitivity", BindingKind::Slider,
       BindingUse::LoadOnly},
      "Mouse pointer speed", spi::kSetMouseSpeed, Carrier::PvParam},
@@ -38,6 +26,8 @@ const std::array<SystemSetting, 4> kSettings{{
       BindingUse::LoadOnly},
      "Swap mouse buttons", spi::kSetMouseButtonSwap, Carrier::UiParam},
 }};
+
+namespace {
 
 constexpr uint32_t kSwapOn = 0xFFFFFFFF;  // TRUE as the system's -1
 constexpr uint32_t kTrailsOn = 5;
@@ -53,28 +43,8 @@ Status SetSystem(const Services& services, uint32_t action, uint32_t ui_param,
 bool ApplySetting(const ui::Form& form, const Services& services, const SystemSetting& setting,
                   UnsavedChanges& unsaved) {
   if (!BindingChanged(form, services.registry, setting.binding)) return true;
-  const int value = form[setting.binding.control].Value();
-  uint32_t ui_param = 0;
-  intptr_t pv_value = 0;
-  if (setting.action == spi::kSetMouseButtonSwap) {
-    ui_param = value == 1 ? kSwapOn : 0;
-  } else if (setting.carrier == Carrier::UiParam) {
-    ui_param = static_cast<uint32_t>(value);
-  } else {
-    pv_value = value;
-  }
-  const Status set = SetSystem(services, setting.action, ui_param, pv_value);
-  if (!unsaved.Note(std::string(setting.name), set)) return false;
-  if (setting.action == spi::kSetMouseButtonSwap) {
-    AppSettings(services.registry).Save(kMouseApp, kMouseSection, "swap", value == 1 ? "1" : "0");
-  }
-  return true;
-}
-
-std::optional<long long> StoredDoubleClick(Registry& registry) {
-  RegValue value;
-  if (registry::RegRead(registry, kDoubleClickPath, value) != status::kOk) return std::nullopt;
-  return registry::ValueNumber(value);
+  return unsaved.Note(std::string(setting.name),
+                      SetSystemSetting(services, setting, form[setting.binding.control].Value()));
 }
 
 bool ApplyDoubleClick(const ui::Control& slider, const Services& services,
@@ -83,25 +53,18 @@ bool ApplyDoubleClick(const ui::Control& slider, const Services& services,
   if (stored && DoubleClickPosition(*stored, slider.Min(), slider.Max()) == slider.Value()) {
     return true;
   }
-  const int milliseconds = DoubleClickMilliseconds(slider.Value());
-  return unsaved.Note(std::string(kDoubleClickPath),
-                      registry::RegWrite(services.registry, kDoubleClickPath,
-                                         std::to_string(milliseconds))) &&
-         unsaved.Note("Double click speed", services.system_parameters.SetDoubleClickTime(
-                                                static_cast<unsigned>(milliseconds)));
+  return StoreDoubleClick(services, DoubleClickMilliseconds(slider.Value()), unsaved);
 }
 
 // A profile without the preference does not say the trails are off: a cleared box is
 // applied there like any other change.
 bool ApplyTrails(const ui::Control& box, const Services& services, UnsavedChanges& unsaved) {
-  AppSettings settings(services.registry);
-  const std::string wanted = box.Value() == 1 ? "1" : "0";
-  if (settings.Get(kMouseApp, kMouseSection, "trails") == wanted) return true;
-  return unsaved.Note("Show pointer trails", SetSystem(services, spi::kSetMouseTrails,
-                                                       wanted == "1" ? kTrailsOn : 0, 0)) &&
-         unsaved.Note("HKEY_CURRENT_USER\\" + std::string(kAppSettingsKey) + "\\" +
-                          std::string(kMouseApp) + "\\" + std::string(kMouseSection) + "\\trails",
-                      settings.Save(kMouseApp, kMouseSection, "trails", wanted));
+  const int wanted = box.Value() == 1 ? 1 : 0;
+  if (AppSettings(services.registry).Get(kMouseApp, kMouseSection, "trails") ==
+      std::to_string(wanted)) {
+    return true;
+  }
+  return StoreTrails(services, wanted == 1, unsaved);
 }
 
 // Only what the user changed since the page was read or last applied reaches the system,
@@ -112,6 +75,53 @@ void ApplyTouched(ui::Control& control, const std::function<bool()>& apply) {
 
 }  // namespace
 
+Status SetSystemSetting(const Services& services, const SystemSetting& setting, int value) {
+  uint32_t ui_param = 0;
+  intptr_t pv_value = 0;
+  if (setting.action == spi::kSetMouseButtonSwap) {
+    ui_param = value == 1 ? kSwapOn : 0;
+  } else if (setting.carrier == Carrier::UiParam) {
+    ui_param = static_cast<uint32_t>(value);
+  } else {
+    pv_value = value;
+  }
+  const Status set = SetSystem(services, setting.action, ui_param, pv_value);
+  if (set == status::kOk && setting.action == spi::kSetMouseButtonSwap) {
+    AppSettings(services.registry).Save(kMouseApp, kMouseSection, "swap", value == 1 ? "1" : "0");
+  }
+  return set;
+}
+
+std::optional<long long> StoredDoubleClick(Registry& registry) {
+  RegValue value;
+  if (registry::RegRead(registry, kDoubleClickPath, value) != status::kOk) return std::nullopt;
+  return registry::ValueNumber(value);
+}
+
+bool StoreDoubleClick(const Services& services, int milliseconds, UnsavedChanges& unsaved) {
+  return unsaved.Note(std::string(kDoubleClickPath),
+                      registry::RegWrite(services.registry, kDoubleClickPath,
+                                         std::to_string(milliseconds))) &&
+         unsaved.Note("Double click speed", services.system_parameters.SetDoubleClickTime(
+                                                static_cast<unsigned>(milliseconds)));
+}
+
+std::optional<int> StoredTrails(Registry& registry) {
+  const auto number =
+      registry::WholeNumber(AppSettings(registry).Get(kMouseApp, kMouseSection, "trails"));
+  if (!number || (*number != 0 && *number != 1)) return std::nullopt;
+  return static_cast<int>(*number);
+}
+
+bool StoreTrails(const Services& services, bool on, UnsavedChanges& unsaved) {
+  return unsaved.Note("Show pointer trails",
+                      SetSystem(services, spi::kSetMouseTrails, on ? kTrailsOn : 0, 0)) &&
+         unsaved.Note("HKEY_CURRENT_USER\\" + std::string(kAppSettingsKey) + "\\" +
+                          std::string(kMouseApp) + "\\" + std::string(kMouseSection) + "\\trails",
+                      AppSettings(services.registry).Save(kMouseApp, kMouseSection, "trails",
+                                                          on ? "1" : "0"));
+}
+
 int DoubleClickMilliseconds(int position) { return 1100 - 100 * position; }
 
 int DoubleClickPosition(long long milliseconds, int min, int max) {
@@ -120,16 +130,12 @@ int DoubleClickPosition(long long milliseconds, int min, int max) {
 }
 
 void LoadInputPage(ui::Form& form, const Services& services) {
-  for (const auto& setting : kSettings) LoadBinding(form, services.registry, setting.binding);
+  for (const auto& setting : kInputSystemSettings) LoadBinding(form, services.registry, setting.binding);
   ui::Control& slider = form["DoubleSlider"];
   if (const auto stored = StoredDoubleClick(services.registry)) {
     slider.SetValue(DoubleClickPosition(*stored, slider.Min(), slider.Max()));
   }
-  const std::string trails =
-      AppSettings(services.registry).Get(kMouseApp, kMouseSection, "trails");
-  if (const auto number = registry::WholeNumber(trails); number && (*number == 0 || *number == 1)) {
-    form["trails"].SetValue(static_cast<int>(*number));
-  }
+  if (const auto trails = StoredTrails(services.registry)) form["trails"].SetValue(*trails);
   slider.Untouch();
   form["trails"].Untouch();
 }
@@ -153,10 +159,10 @@ void InputApply(ui::Form& form, const Services& services, const PageHooks& hooks
     ApplyTouched(form[each.binding.control],
                  [&] { return ApplySetting(form, services, each, unsaved); });
   };
-  for (int i = 0; i < 3; ++i) setting(kSettings[i]);
+  for (int i = 0; i < 3; ++i) setting(kInputSystemSettings[i]);
   ui::Control& slider = form["DoubleSlider"];
   ApplyTouched(slider, [&] { return ApplyDoubleClick(slider, services, unsaved); });
-  setting(kSettings[3]);
+  setting(kInputSystemSettings[3]);
   ui::Control& trails = form["trails"];
   ApplyTouched(trails, [&] { return ApplyTrails(trails, services, unsaved); });
   unsaved.Report(services, hooks.Owner());

@@ -2,10 +2,14 @@
 // The Input page: mouse pointer speed, keyboard repeat rate and delay, double-click speed,
 // button swap and pointer trails, applied live through the system (which stores them in the
 // user's profile itself), and emptying the Recycle Bin.
+#include <array>
+#include <optional>
 #include <string_view>
 
 #include "platform/services.h"
 #include "tweaks/page_hooks.h"
+#include "tweaks/tweak_binding.h"
+#include "tweaks/unsaved_changes.h"
 #include "ui/form.h"
 
 namespace qb::tweaks {
@@ -14,6 +18,31 @@ inline constexpr std::string_view kMouseApp = "Larkspan utilities";
 inline constexpr std::string_view kMouseSection = "mouse";
 inline constexpr std::string_view kDoubleClickPath =
     "HKEY_CURRENT_USER\\Control Panel\\Mouse\\DoubleClickSpeed";
+
+// How a setting's value travels to the system: in uiParam or as pvParam.
+enum class Carrier { UiParam, PvParam };
+
+// A setting the system applies and keeps in the user's profile itself.
+struct SystemSetting {
+  TweakBinding binding;  // where the system keeps the setting, read at load
+  std::string_view name;  // for the message when the system refuses it
+  uint32_t action;
+  Carrier carrier;
+};
+
+// Mouse speed, keyboard speed and delay, button swap.
+extern const std::array<SystemSetting, 4> kInputSystemSettings;
+
+// Hands a value to the system; the swap is also kept in the stored preferences.
+Status SetSystemSetting(const Services& services, const SystemSetting& setting, int value);
+// The double-click time the user's profile holds, in milliseconds.
+std::optional<long long> StoredDoubleClick(Registry& registry);
+// Stores the double-click time and tells the system; false with the refusal noted.
+bool StoreDoubleClick(const Services& services, int milliseconds, UnsavedChanges& unsaved);
+// Pointer trails as the stored preference says (0 or 1); nothing when it says neither.
+std::optional<int> StoredTrails(Registry& registry);
+// Tells the system and keeps the preference; false with the refusal noted.
+bool StoreTrails(const Services& services, bool on, UnsavedChanges& unsaved);
 
 // The double-click slider's position n stands for 1100 - 100 * n milliseconds.
 int DoubleClickMilliseconds(int position);

@@ -61,10 +61,10 @@ Status WriteBinding(const ui::Control& control, Registry& registry, const TweakB
   switch (binding.kind) {
     case BindingKind::CheckBox:
     case BindingKind::Slider:
-      return registry::RegWrite(registry, binding.path, control.Value(), "REG_DWORD");
+      return WriteBindingNumber(registry, binding, control.Value());
     case BindingKind::NumberCombo:
     case BindingKind::TextBox:
-      return registry::RegWrite(registry, binding.path, control.Text());
+      return WriteBindingText(registry, binding, control.Text());
   }
   return status::kInvalidParameter;
 }
@@ -89,6 +89,31 @@ int StoredCheckValue(Registry& registry, std::string_view path) {
   RegValue value;
   if (registry::RegRead(registry, path, value) != status::kOk) return kDesignCheckValue;
   return CheckValue(value).value_or(kDesignCheckValue);
+}
+
+std::optional<long long> StoredBindingNumber(Registry& registry, const TweakBinding& binding) {
+  RegValue value;
+  if (registry::RegRead(registry, binding.path, value) != status::kOk) return std::nullopt;
+  if (binding.kind == BindingKind::CheckBox) return CheckValue(value);
+  if (binding.kind == BindingKind::Slider) return registry::ValueNumber(value);
+  return registry::WholeNumber(ShownText(binding.kind, value).value_or(""));
+}
+
+std::optional<std::string> StoredBindingText(Registry& registry, const TweakBinding& binding) {
+  RegValue value;
+  if (registry::RegRead(registry, binding.path, value) != status::kOk) return std::nullopt;
+  return ShownText(binding.kind, value);
+}
+
+Status WriteBindingNumber(Registry& registry, const TweakBinding& binding, long long number) {
+  if (binding.kind == BindingKind::NumberCombo) {
+    return registry::RegWrite(registry, binding.path, std::to_string(number));
+  }
+  return registry::RegWrite(registry, binding.path, number, "REG_DWORD");
+}
+
+Status WriteBindingText(Registry& registry, const TweakBinding& binding, std::string_view text) {
+  return registry::RegWrite(registry, binding.path, text);
 }
 
 bool BindingChanged(const ui::Form& form, Registry& registry, const TweakBinding& binding) {

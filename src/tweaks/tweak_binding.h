@@ -44,6 +44,16 @@ void LoadBindings(ui::Form& form, Registry& registry, std::span<const TweakBindi
 // it, otherwise the box's design-time state (clear).
 int StoredCheckValue(Registry& registry, std::string_view path);
 
+// The stored value of a binding as its control would take it, without a control: a check
+// box's 0, 1 or 2, a slider's number, a combo's or text box's text. Nothing when the value
+// is missing or of a kind the control cannot show.
+std::optional<long long> StoredBindingNumber(Registry& registry, const TweakBinding& binding);
+std::optional<std::string> StoredBindingText(Registry& registry, const TweakBinding& binding);
+// Writes a value to one binding as its control's Apply does: numbers as REG_DWORD, text as
+// REG_SZ. The window and the console companion both write through these.
+Status WriteBindingNumber(Registry& registry, const TweakBinding& binding, long long number);
+Status WriteBindingText(Registry& registry, const TweakBinding& binding, std::string_view text);
+
 // Whether the control shows something other than the stored value (a missing value counts
 // as a clear box, an empty text or a zero).
 bool BindingChanged(const ui::Form& form, Registry& registry, const TweakBinding& binding);

@@ -23,15 +23,6 @@ const std::array<TweakBinding, 1> kOptimizeBinding{{
 constexpr int kOptimizeBuffers = 21;
 constexpr size_t kOptimizeBufferChars = 500000;
 
-// Windows keeps "2" for smoothing on (ClearType or standard), "0" for off.
-std::optional<int> StoredSmoothing(Registry& registry) {
-  RegValue value;
-  if (registry::RegRead(registry, kFontSmoothingPath, value) != status::kOk) return std::nullopt;
-  const auto number = registry::ValueNumber(value);
-  if (!number) return std::nullopt;
-  return *number != 0 ? 1 : 0;
-}
-
 void ShowWallpaper(ui::Form& form, Registry& registry) {
   const std::string wallpaper = registry::ReadValueByPath(registry, kWallpaperValuePath);
   const bool none = wallpaper == "Error" || text::ToLowerAscii(wallpaper) == "(none)";
@@ -56,16 +47,30 @@ void ApplySmoothing(ui::Form& form, const Services& services, UnsavedChanges& un
   ui::Control& control = form["fsmooth"];
   if (!control.Touched()) return;
   const int box = control.Value();
-  if (StoredSmoothing(services.registry).value_or(0) != box) {
-    const Status set = services.system_parameters.SetParameter(
-        spi::kSetFontSmoothing, box == 1 ? 1 : 0, 0, spi::kStoreAndBroadcast);
-    if (!unsaved.Note("Font Smoothing", set)) return;
-    AppSettings(services.registry).Save(kVisualApp, "visual", "smooth", box == 1 ? "1" : "0");
+  if (StoredSmoothing(services.registry).value_or(0) != box &&
+      !StoreSmoothing(services, box == 1, unsaved)) {
+    return;
   }
   control.Untouch();
 }
 
 }  // namespace
+
+std::optional<int> StoredSmoothing(Registry& registry) {
+  RegValue value;
+  if (registry::RegRead(registry, kFontSmoothingPath, value) != status::kOk) return std::nullopt;
+  const auto number = registry::ValueNumber(value);
+  if (!number) return std::nullopt;
+  return *number != 0 ? 1 : 0;
+}
+
+bool StoreSmoothing(const Services& services, bool on, UnsavedChanges& unsaved) {
+  const Status set = services.system_parameters.SetParameter(spi::kSetFontSmoothing, on ? 1 : 0,
+                                                             0, spi::kStoreAndBroadcast);
+  if (!unsaved.Note("Font Smoothing", set)) return false;
+  AppSettings(services.registry).Save(kVisualApp, "visual", "smooth", on ? "1" : "0");
+  return true;
+}
 
 void LoadVisualOptionsPage(ui::Form& form, const Services& services) {
   if (const auto smoothing = StoredSmoothing(services.registry)) form["fsmooth"].SetValue(*smoothing);

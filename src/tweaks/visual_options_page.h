@@ -2,10 +2,12 @@
 // The "Visual Options" tab of the Visual page: font smoothing, the desktop wallpaper and
 // the screen resolution, applied by one button; and, on the System Monitoring frame, the
 // memory optimisation and its option box.
+#include <optional>
 #include <string_view>
 
 #include "platform/services.h"
 #include "tweaks/page_hooks.h"
+#include "tweaks/unsaved_changes.h"
 #include "ui/form.h"
 
 namespace qb::tweaks {
@@ -17,6 +19,12 @@ inline constexpr std::string_view kFontSmoothingPath =
 inline constexpr std::string_view kOptimizePolicyPath =
     "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Mem\\Optimize";
 inline constexpr std::string_view kVisualApp = "Meadowfen utilities";
+
+// Whether the user's profile has font smoothing on (Windows keeps "2" for on, "0" for off).
+std::optional<int> StoredSmoothing(Registry& registry);
+// Tells the system, which stores the setting, and keeps the preference; false with the
+// refusal noted.
+bool StoreSmoothing(const Services& services, bool on, UnsavedChanges& unsaved);
 
 // Shows the current state of every control (part of the main window's load): smoothing,
 // the optimisation box, the wallpaper and desktop colour previews and the display's own

@@ -126,8 +126,8 @@ TEST_F(CommandLine, ADriveOrFolderThatCannotBeReadIsAFailureNotACleanResult) {
 TEST_F(CommandLine, BadUsageAndFailuresExitWithTwoAndSayWhy) {
   const struct { std::vector<std::string> args; std::string message; } cases[] = {
       {{"check", "everything"}, "unknown category \"everything\"; the categories are uninstall app-paths history help shared shortcuts and all"},
-      {{"clean", "all"}, "unknown command \"clean\"; the commands are check repair exclude history undo"},
-      {{}, "expected a command; the commands are check repair exclude history undo"},
+      {{"clean", "all"}, "unknown command \"clean\"; the commands are check repair exclude history undo settings"},
+      {{}, "expected a command; the commands are check repair exclude history undo settings"},
       {{"undo"}, "expected undo and an action: its id, last or all"},
       {{"undo", "-3"}, "expected the id of an action (see history), last or all"},
       {{"undo", "99999999999999999999999"}, "expected the id of an action (see history), last or all"},

@@ -21,7 +21,9 @@ namespace qb {
 
 class MemoryMachine {
  public:
-  explicit MemoryMachine(MemoryRegistry::Options options = {}) : registry(options) {}
+  explicit MemoryMachine(MemoryRegistry::Options options = {}) : registry(options) {
+    system_parameters.profile = &registry;
+  }
   MemoryMachine(const MemoryMachine&) = delete;
   MemoryMachine& operator=(const MemoryMachine&) = delete;
 

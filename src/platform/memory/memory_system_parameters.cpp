@@ -4,6 +4,29 @@
 
 namespace qb {
 
+namespace {
+
+// Where Windows keeps each stored setting, and the text it keeps.
+void StoreInProfile(Registry& registry, uint32_t action, uint32_t ui_param, intptr_t pv_value) {
+  const char* key = nullptr;
+  const char* name = nullptr;
+  std::string text;
+  switch (action) {
+    case spi::kSetMouseSpeed: key = "Control Panel\\Mouse"; name = "MouseSensitivity"; text = std::to_string(pv_value); break;
+    case spi::kSetKeyboardSpeed: key = "Control Panel\\Keyboard"; name = "KeyboardSpeed"; text = std::to_string(ui_param); break;
+    case spi::kSetKeyboardDelay: key = "Control Panel\\Keyboard"; name = "KeyboardDelay"; text = std::to_string(ui_param); break;
+    case spi::kSetMouseButtonSwap: key = "Control Panel\\Mouse"; name = "SwapMouseButtons"; text = ui_param ? "1" : "0"; break;
+    case spi::kSetFontSmoothing: key = "Control Panel\\Desktop"; name = "FontSmoothing"; text = ui_param ? "2" : "0"; break;
+    case spi::kSetMouseTrails: key = "Control Panel\\Mouse"; name = "MouseTrails"; text = std::to_string(ui_param); break;
+    default: return;
+  }
+  const RegKeyPath path{RegRoot::CurrentUser, key};
+  registry.CreateKey(path);
+  registry.SetValue(path, RegValue::String(name, text));
+}
+
+}  // namespace
+
 void MemorySystemParameters::BroadcastSettingChange(uint32_t action, std::string_view area) {
   calls_.push_back("BroadcastSettingChange " + std::to_string(action) + " " + std::string(area));
   if (on_broadcast) on_broadcast(action, area);
@@ -27,6 +50,9 @@ Status MemorySystemParameters::SetParameter(uint32_t action, uint32_t ui_param,
                                    spi::kSetMouseTrails, spi::kSetMouseSpeed};
   if (std::find(std::begin(kByValue), std::end(kByValue), action) == std::end(kByValue)) {
     return status::kInvalidParameter;
+  }
+  if (parameter_result == status::kOk && profile && (flags & spi::kUpdateIniFile)) {
+    StoreInProfile(*profile, action, ui_param, pv_value);
   }
   return parameter_result;
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/registry.h"
 #include "platform/system_parameters.h"
 
 namespace qb {
@@ -28,6 +29,10 @@ class MemorySystemParameters : public SystemParameters {
   std::string wallpaper;
   Status wallpaper_result = status::kOk;
   Status parameter_result = status::kOk;
+  // The registry the user's profile lives in: a setting stored with SPIF_UPDATEINIFILE is
+  // written there as Windows writes it ("Control Panel" text values), so a reader of the
+  // profile sees it. None keeps the profile as it is.
+  Registry* profile = nullptr;
 
  private:
   std::vector<std::string> calls_;
