@@ -60,7 +60,7 @@ TEST_F(ViewTest, EnterLeavesASkinnedCheckBoxAlone) {
   app_.Show(form);
   SetFocus(Hwnd(box));
   PressKey(host_, VK_RETURN);
-  EXPECT_EQ(box.Value(), 0) << "an owner-drawn check box is not a command button";
+  EXPECT_EQ(box.Value(), 0) << "a skinned check box is not a command button";
   host_.SetSkin(nullptr);
 }
 

@@ -52,6 +52,7 @@ void SkinPainter::Text(const RECT& rect, std::wstring_view text, COLORREF color,
   SetBkMode(dc_, TRANSPARENT);
   SetTextColor(dc_, color);
   RECT area = rect;
+  if (hide_access_keys_) format |= DT_HIDEPREFIX;
   if (format & DT_WORDBREAK) {
     // Centre a wrapped block vertically by measuring it first.
     RECT measured = rect;
@@ -92,13 +93,34 @@ void SkinPainter::Glass(const RECT& rect, int radius, skin::Color top, skin::Col
   graphics->DrawPath(&pen, &path);
 }
 
+// Two lines wide and opaque: the focus must be seen at a glance on the glassy face.
 void SkinPainter::FocusRing(const RECT& rect, int radius) const {
   SmoothGraphics graphics(dc_);
-  const float line = LineWidth();
+  const float line = 2 * LineWidth();
   Gdiplus::GraphicsPath path;
-  AddRoundedRect(path, ToRectF(rect, line * 1.5f), static_cast<float>(std::max(0, radius - 1)));
-  Gdiplus::Pen pen(ToGdiplus(style_.accent, 170), line);
+  AddRoundedRect(path, ToRectF(rect, line), static_cast<float>(std::max(0, radius - 2)));
+  Gdiplus::Pen pen(ToGdiplus(style_.accent), line);
   graphics->DrawPath(&pen, &path);
+}
+
+void SkinPainter::FocusDots(const RECT& rect, std::wstring_view caption) const {
+  const CaptionPlace place = PlaceFor(CaptionKind::Indicator, rect);
+  RECT text = place.area;
+  HGDIOBJ previous = SelectObject(dc_, font_);
+  DrawTextW(dc_, caption.data(), static_cast<int>(caption.size()), &text,
+            (place.format | DT_CALCRECT) & ~DT_VCENTER);
+  SelectObject(dc_, previous);
+  const int height = text.bottom - text.top;
+  const int top = place.area.top + std::max<int>(0, (place.area.bottom - place.area.top - height) / 2);
+  const int pad = dpi_.Scale(2);
+  const RECT mark{place.area.left - pad, std::max<LONG>(rect.top, top - pad),
+                  std::min<LONG>(rect.right - 1, text.right + pad),
+                  std::min<LONG>(rect.bottom - 1, top + height + pad)};
+  SmoothGraphics graphics(dc_);
+  Gdiplus::Pen pen(ToGdiplus(style_.text), LineWidth());
+  pen.SetDashStyle(Gdiplus::DashStyleDot);
+  graphics->DrawRectangle(&pen, static_cast<float>(mark.left), static_cast<float>(mark.top),
+                          static_cast<float>(mark.right - mark.left), static_cast<float>(mark.bottom - mark.top));
 }
 
 void SkinPainter::CommandButton(const RECT& rect, std::wstring_view caption, ButtonState state,
@@ -151,7 +173,7 @@ void SkinPainter::CheckBox(const RECT& rect, std::wstring_view caption, int valu
     graphics->FillRectangle(&grey, box.left + inset, box.top + inset, side - 2 * inset, side - 2 * inset);
   }
   IndicatorCaption(rect, caption, state);
-  if (focused && state != ButtonState::Disabled) FocusRing(Inset(box, -dpi_.Scale(2), -dpi_.Scale(2)), side / 3);
+  if (focused && state != ButtonState::Disabled) FocusDots(rect, caption);
 }
 
 void SkinPainter::OptionButton(const RECT& rect, std::wstring_view caption, bool selected,
@@ -168,7 +190,7 @@ void SkinPainter::OptionButton(const RECT& rect, std::wstring_view caption, bool
                           side - 2 * inset, side - 2 * inset);
   }
   IndicatorCaption(rect, caption, state);
-  if (focused && state != ButtonState::Disabled) FocusRing(Inset(circle, -dpi_.Scale(2), -dpi_.Scale(2)), side);
+  if (focused && state != ButtonState::Disabled) FocusDots(rect, caption);
 }
 
 void SkinPainter::Frame(const RECT& rect, std::wstring_view caption, bool enabled) const {

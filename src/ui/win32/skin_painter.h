@@ -41,6 +41,8 @@ class SkinPainter {
   static COLORREF BodyColor(const skin::ElementStyle& style);
 
   void Fill(const RECT& rect, COLORREF color) const;
+  // Captions' access keys are drawn without their underline (the window's keyboard cues).
+  void HideAccessKeys(bool hide) { hide_access_keys_ = hide; }
   // The room for a caption of that kind in an element drawn in rect (a frame's caption at
   // its longest, before the border line closes in).
   CaptionPlace PlaceFor(CaptionKind kind, const RECT& rect) const;
@@ -67,6 +69,8 @@ class SkinPainter {
   void Glass(const RECT& rect, int radius, skin::Color top, skin::Color bottom,
              skin::Color border) const;
   void FocusRing(const RECT& rect, int radius) const;
+  // The dotted rectangle round a check box's or option button's caption.
+  void FocusDots(const RECT& rect, std::wstring_view caption) const;
   // Check boxes and option buttons: the indicator square at the left, centred vertically,
   // and the caption to its right.
   RECT IndicatorBox(const RECT& rect) const;
@@ -80,6 +84,7 @@ class SkinPainter {
   const skin::ElementStyle& style_;
   Dpi dpi_;
   HFONT font_;
+  bool hide_access_keys_ = false;
 };
 
 }  // namespace qb::ui::win32
