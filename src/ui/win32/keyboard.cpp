@@ -82,6 +82,40 @@ bool IsCommandButton(HWND window) {
   return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW;
 }
 
+bool IsOptionButton(HWND window) {
+  const ControlView* view = ControlView::FromHandle(window);
+  return view && view->Model().Kind() == ControlKind::OptionButton;
+}
+
+// The option buttons of the focused one's container, the group the arrows move in, in
+// reading order: the ones the user can see and use.
+std::vector<HWND> OptionGroupOf(HWND option) {
+  std::vector<HWND> group;
+  for (HWND sibling = GetWindow(GetParent(option), GW_CHILD); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+    if (IsOptionButton(sibling) && IsWindowVisible(sibling) && IsWindowEnabled(sibling)) group.push_back(sibling);
+  }
+  SortInReadingOrder(group);
+  return group;
+}
+
+// An arrow on an option button chooses the next (or previous) one of its group, round the
+// group, as the arrows do in a dialog; Tab leaves the group.
+bool MoveInOptionGroup(HWND focus, bool backwards) {
+  const std::vector<HWND> group = OptionGroupOf(focus);
+  const auto at = std::find(group.begin(), group.end(), focus);
+  if (at == group.end() || group.size() < 2) return at != group.end();
+  const size_t index = static_cast<size_t>(at - group.begin());
+  const HWND next = group[backwards ? (index + group.size() - 1) % group.size() : (index + 1) % group.size()];
+  SetFocus(next);
+  SendMessageW(next, BM_CLICK, 0, 0);
+  return true;
+}
+
+// The keyboard is in use: the focus mark and the access keys' underlines are shown.
+void ShowKeyboardCues(HWND root) {
+  SendMessageW(root, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+}
+
 // A combo box whose list is open takes Enter and Escape for itself.
 bool InOpenList(HWND focus) {
   for (HWND window = focus; window; window = GetParent(window)) {
@@ -124,7 +158,15 @@ bool HandleWindowKey(HWND root, const MSG& message) {
   if (control_down || alt_down) return false;
   const HWND focus = GetFocus();
   switch (message.wParam) {
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN:
+      if (!focus || !IsChild(root, focus) || !IsOptionButton(focus)) return false;
+      ShowKeyboardCues(root);
+      return MoveInOptionGroup(focus, message.wParam == VK_LEFT || message.wParam == VK_UP);
     case VK_TAB: {
+      ShowKeyboardCues(root);
       // Taken before any control sees it: a multi-line box would keep the focus forever.
       if (HWND next = NextFocusable(root, focus, GetKeyState(VK_SHIFT) < 0)) {
         SetFocus(next);
