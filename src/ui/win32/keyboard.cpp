@@ -111,6 +111,64 @@ bool MoveInOptionGroup(HWND focus, bool backwards) {
   return true;
 }
 
+wchar_t Upper(wchar_t letter) {
+  CharUpperBuffW(&letter, 1);
+  return letter;
+}
+
+// The letter a caption marks with "&" as its access key ("&&" is an ampersand), or 0.
+wchar_t AccessKeyOf(HWND window) {
+  wchar_t text[256] = {};
+  const int length = GetWindowTextW(window, text, 256);
+  for (int i = 0; i + 1 < length; ++i) {
+    if (text[i] != L'&') continue;
+    if (text[i + 1] != L'&') return Upper(text[i + 1]);
+    ++i;
+  }
+  return 0;
+}
+
+// The buttons and labels on the screen, in reading order, which may carry access keys.
+void CollectKeyed(HWND root, HWND container, std::vector<HWND>& found) {
+  std::vector<HWND> children;
+  for (HWND child = GetWindow(container, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (IsWindowVisible(child) && IsWindowEnabled(child)) children.push_back(child);
+  }
+  SortInReadingOrder(children);
+  for (HWND child : children) {
+    if (IsClass(child, L"BUTTON") || IsClass(child, L"STATIC")) found.push_back(child);
+    if (GetWindowLongPtrW(child, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) CollectKeyed(root, child, found);
+  }
+}
+
+// Alt and a letter: the next control after the focus whose caption marks that letter (so
+// a letter used twice goes from one to the other). A button is pressed, a check box or
+// option button taken and clicked; a label hands the focus to the control it names, which
+// stands right after it in the window order.
+bool PressAccessKey(HWND root, wchar_t letter) {
+  std::vector<HWND> keyed;
+  CollectKeyed(root, root, keyed);
+  const wchar_t wanted = Upper(letter);
+  const HWND focus = GetFocus();
+  const auto at = std::find(keyed.begin(), keyed.end(), focus);
+  const size_t start = at == keyed.end() ? 0 : static_cast<size_t>(at - keyed.begin()) + 1;
+  for (size_t step = 0; step < keyed.size(); ++step) {
+    const HWND control = keyed[(start + step) % keyed.size()];
+    if (AccessKeyOf(control) != wanted) continue;
+    if (IsClass(control, L"STATIC")) {
+      const HWND named = GetWindow(control, GW_HWNDNEXT);
+      if (!named || !IsWindowVisible(named) || !IsWindowEnabled(named)) continue;
+      SetFocus(named);
+      if (IsClass(named, L"EDIT")) SendMessageW(named, EM_SETSEL, 0, -1);
+      return true;
+    }
+    if (!IsCommandButton(control)) SetFocus(control);
+    SendMessageW(control, BM_CLICK, 0, 0);
+    return true;
+  }
+  return false;
+}
+
 // The keyboard is in use: the focus mark and the access keys' underlines are shown.
 void ShowKeyboardCues(HWND root) {
   SendMessageW(root, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
@@ -152,6 +210,10 @@ void FocusFirstControl(HWND root) {
 }
 
 bool HandleWindowKey(HWND root, const MSG& message) {
+  if (message.message == WM_SYSCHAR) {
+    ShowKeyboardCues(root);
+    return PressAccessKey(root, static_cast<wchar_t>(message.wParam));
+  }
   if (message.message != WM_KEYDOWN) return false;
   const bool control_down = GetKeyState(VK_CONTROL) < 0;
   const bool alt_down = GetKeyState(VK_MENU) < 0;
