@@ -34,6 +34,15 @@ namespace {
 constexpr std::string_view kSplashFile = "\\Splash.spl";
 constexpr std::string_view kHelpFile = "\\newhelp.chm";
 
+// The navigation buttons and the page each opens.
+constexpr struct {
+  const char* button;
+  const char* frame;
+} kPageButtons[] = {
+    {"Command1", "EXPFrame"},    {"Command2", "SIFrame"},    {"Command4", "VisualFrame"},
+    {"Command5", "drivesframe"}, {"Command6", "Inputframe"}, {"Command7", "langFrame"},
+};
+
 // Every control inside the container, at any depth.
 std::vector<ui::Control*> ControlsWithin(const ui::Form& form, const ui::Control& container) {
   std::vector<ui::Control*> found = form.Children(&container);
@@ -61,11 +70,7 @@ MainWindow::MainWindow(ui::Application& app, const Services& services, ui::Splas
   };
   form.on_title_button = [this](const std::string& name) { TitleButton(name); };
 
-  const struct { const char* button; const char* frame; } pages[] = {
-      {"Command1", "EXPFrame"},    {"Command2", "SIFrame"},    {"Command4", "VisualFrame"},
-      {"Command5", "drivesframe"}, {"Command6", "Inputframe"}, {"Command7", "langFrame"},
-  };
-  for (const auto& page : pages) {
+  for (const auto& page : kPageButtons) {
     form[page.button].on_click = [this, frame = std::string(page.frame)] { ShowPage(frame); };
   }
   form["Command3"].on_click = [this] { OpenSystemHealth(); };
@@ -99,6 +104,7 @@ MainWindow::MainWindow(ui::Application& app, const Services& services, ui::Splas
   tweaks::WirePrivacyPage(form, services_, hooks);
   tweaks::WireInputPage(form, services_, hooks);
   tweaks::WireVisualOptionsPage(form, services_, hooks);
+  MarkOpenPage();
   for (PageOnShow& page : pages_on_show_) ReadBeforeItsHandlers(page);
 }
 
@@ -191,6 +197,13 @@ void MainWindow::ShowPage(std::string_view frame) {
   for (std::string_view other : kContentFrames) {
     if (other != frame) form[other].SetVisible(false);
   }
+  MarkOpenPage();
+}
+
+void MainWindow::MarkOpenPage() {
+  for (const auto& page : kPageButtons) {
+    (*form_)[page.button].SetValue((*form_)[page.frame].Visible() ? 1 : 0);
+  }
 }
 
 void MainWindow::ShowMonitor() {
@@ -200,6 +213,7 @@ void MainWindow::ShowMonitor() {
 
 void MainWindow::OpenSystemHealth() {
   for (std::string_view frame : kContentFrames) (*form_)[frame].SetVisible(false);
+  MarkOpenPage();
   cleaner::ShowSystemHealth(app_, *form_, services_);
   if (const auto reason = pending_close_) {
     pending_close_.reset();

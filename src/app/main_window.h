@@ -37,6 +37,8 @@ class MainWindow {
   void Shown();
   void Guarded(void (MainWindow::*step)());
   void ShowPage(std::string_view frame);
+  // The navigation button of the page on show is marked current, the others not.
+  void MarkOpenPage();
   void ShowMonitor();
   void OpenSystemHealth();
   void TitleButton(const std::string& name);

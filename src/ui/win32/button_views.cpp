@@ -31,7 +31,14 @@ void ButtonView::Mirror(Property property) {
     ControlView::Mirror(property);
     return;
   }
-  if (Model().Kind() == ControlKind::CommandButton || !Handle()) return;
+  if (!Handle()) return;
+  if (Model().Kind() == ControlKind::CommandButton) {
+    // The current one of a set (the navigation button of the open page) stays pushed in,
+    // which Windows' accessibility reports as pressed.
+    SendMessageW(Handle(), BM_SETSTATE, Model().Value() == 1, 0);
+    Invalidate();
+    return;
+  }
   // The window's check state is what a screen reader and BM_GETCHECK read: always the model's.
   SendMessageW(Handle(), BM_SETCHECK, static_cast<WPARAM>(Model().Value()), 0);
   if (Model().Kind() == ControlKind::OptionButton) UpdateGroupTabStops();
@@ -46,8 +53,9 @@ std::optional<LRESULT> ButtonView::OnCommand(int code) {
 
 bool ButtonView::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if (!Style()) return false;
+  const bool current = Model().Kind() == ControlKind::CommandButton && Model().Value() == 1;
   const ButtonState state = (item.itemState & ODS_DISABLED) ? ButtonState::Disabled
-                            : (item.itemState & ODS_SELECTED) ? ButtonState::Pressed
+                            : ((item.itemState & ODS_SELECTED) || current) ? ButtonState::Pressed
                             : hot_                             ? ButtonState::Hot
                                                                : ButtonState::Normal;
   PaintSkinned(item.hDC, item.rcItem, state, (item.itemState & ODS_FOCUS) != 0);

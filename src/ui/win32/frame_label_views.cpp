@@ -54,7 +54,7 @@ void FrameView::Paint(HDC dc, const RECT& client) {
               metrics.tmHeight};
     FillRect(dc, &text, background);
     text.left += CurrentDpi().Scale(2);
-    DrawPlainText(dc, Font(), text, caption, enabled, DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS);
+    DrawPlainText(dc, Font(), text, caption, enabled, DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS | DT_HIDEPREFIX);
   }
 }
 

@@ -197,8 +197,11 @@ void SkinPainter::Frame(const RECT& rect, std::wstring_view caption, bool enable
   HGDIOBJ previous = SelectObject(dc_, font_);
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc_, &metrics);
-  SIZE caption_size{};
-  GetTextExtentPoint32W(dc_, caption.data(), static_cast<int>(caption.size()), &caption_size);
+  // Measured as drawn: an access-key mark takes no room.
+  RECT measured{0, 0, 0, 0};
+  DrawTextW(dc_, caption.data(), static_cast<int>(caption.size()), &measured,
+            DT_CALCRECT | DT_SINGLELINE | DT_HIDEPREFIX);
+  const SIZE caption_size{measured.right - measured.left, measured.bottom - measured.top};
   SelectObject(dc_, previous);
 
   const int line_top = rect.top + (caption.empty() ? 0 : metrics.tmHeight / 2);
@@ -238,8 +241,10 @@ CaptionPlace SkinPainter::PlaceFor(CaptionKind kind, const RECT& rect) const {
       const int radius = dpi_.Scale(std::max(style_.corner_radius, 2));
       const int pad = dpi_.Scale(4);
       const LONG left = rect.left + radius + dpi_.Scale(4) + pad;
+      // A frame shares its caption with the button that opens it; the access key is the
+      // button's, so the frame shows no underline.
       return {{left, rect.top, std::max<LONG>(left, rect.right - radius - pad), rect.top + metrics.tmHeight},
-              DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS};
+              DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_HIDEPREFIX};
     }
     case CaptionKind::Label:
       break;
