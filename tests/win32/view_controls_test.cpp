@@ -80,7 +80,6 @@ TEST_P(ViewControls, CheckBoxClicksCycleTheModelValue) {
   box.SetValue(2);  // grey, set by the program
   Click(Hwnd(box));
   EXPECT_EQ(box.Value(), 1);
-  // Skinned or not, Windows reads a check box with the state that is drawn.
   EXPECT_EQ(GetWindowLongPtrW(Hwnd(box), GWL_STYLE) & BS_TYPEMASK, BS_3STATE);
   EXPECT_EQ(SendMessageW(Hwnd(box), BM_GETCHECK, 0, 0), BST_CHECKED);
 }
