@@ -104,7 +104,6 @@ MainWindow::MainWindow(ui::Application& app, const Services& services, ui::Splas
   tweaks::WirePrivacyPage(form, services_, hooks);
   tweaks::WireInputPage(form, services_, hooks);
   tweaks::WireVisualOptionsPage(form, services_, hooks);
-  MarkOpenPage();
   for (PageOnShow& page : pages_on_show_) ReadBeforeItsHandlers(page);
 }
 
@@ -130,6 +129,7 @@ void MainWindow::Load() {
   }
   splash_.Close();
   form["VisualFrame"].SetVisible(true);
+  MarkOpenPage();
 
   // A missing or unreadable skin leaves the window in plain system drawing.
   skin_.LoadFile(services_.files, app_folder_ + std::string(skin::kSkinFileName));
@@ -200,6 +200,7 @@ void MainWindow::ShowPage(std::string_view frame) {
   MarkOpenPage();
 }
 
+// A command button's value is otherwise unused: 1 marks it the current one of its set.
 void MainWindow::MarkOpenPage() {
   for (const auto& page : kPageButtons) {
     (*form_)[page.button].SetValue((*form_)[page.frame].Visible() ? 1 : 0);

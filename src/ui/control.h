@@ -105,9 +105,8 @@ class Control {
   void SetHeight(int height) { Move(spec_.rect.left, spec_.rect.top, spec_.rect.width, height); }
 
   // Check box 0/1/2, option button 0/1, slider, progress bar and up-down position, selected
-  // tab of a tab strip (counted from 1); 1 marks a command button as the current one of a
-  // set (the navigation button of the open page). A check box or option button raises Click
-  // when its value changes, a slider raises Change.
+  // tab of a tab strip (counted from 1). A check box or option button raises Click when its
+  // value changes, a slider raises Change.
   int Value() const { return spec_.value; }
   void SetValue(int value);
   bool ThreeState() const { return spec_.three_state; }

@@ -28,14 +28,15 @@ ControlView::Shape FrameView::WindowShape() const {
 }
 
 void FrameView::Paint(HDC dc, const RECT& client) {
-  const std::wstring caption = qb::win32::Wide(Model().Caption());
+  const std::wstring marked = qb::win32::Wide(Model().Caption());
   const bool enabled = Model().Enabled();
   if (const skin::ElementStyle* style = Style()) {
     SkinPainter painter(dc, *style, CurrentDpi(), Font());
     painter.Fill(client, Background());
-    painter.Frame(client, caption, enabled);
+    painter.Frame(client, marked, enabled);
     return;
   }
+  const std::wstring caption = SkinPainter::FrameCaption(marked);
   // The system's group box: an etched border broken by the caption.
   HBRUSH background = OwnerWindow().BrushFor(Background());
   FillRect(dc, &client, background);
@@ -54,7 +55,7 @@ void FrameView::Paint(HDC dc, const RECT& client) {
               metrics.tmHeight};
     FillRect(dc, &text, background);
     text.left += CurrentDpi().Scale(2);
-    DrawPlainText(dc, Font(), text, caption, enabled, DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS | DT_HIDEPREFIX);
+    DrawPlainText(dc, Font(), text, caption, enabled, DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
   }
 }
 

@@ -193,14 +193,24 @@ void SkinPainter::OptionButton(const RECT& rect, std::wstring_view caption, bool
   if (focused && state != ButtonState::Disabled) FocusDots(rect, caption);
 }
 
-void SkinPainter::Frame(const RECT& rect, std::wstring_view caption, bool enabled) const {
+std::wstring SkinPainter::FrameCaption(std::wstring_view caption) {
+  std::wstring shown;
+  for (size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == L'&' && i + 1 < caption.size()) ++i;  // "&x" shows x, "&&" one ampersand
+    shown += caption[i];
+  }
+  return shown;
+}
+
+void SkinPainter::Frame(const RECT& rect, std::wstring_view marked, bool enabled) const {
+  const std::wstring caption = FrameCaption(marked);
   HGDIOBJ previous = SelectObject(dc_, font_);
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc_, &metrics);
   // Measured as drawn: an access-key mark takes no room.
   RECT measured{0, 0, 0, 0};
   DrawTextW(dc_, caption.data(), static_cast<int>(caption.size()), &measured,
-            DT_CALCRECT | DT_SINGLELINE | DT_HIDEPREFIX);
+            DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
   const SIZE caption_size{measured.right - measured.left, measured.bottom - measured.top};
   SelectObject(dc_, previous);
 
@@ -242,9 +252,9 @@ CaptionPlace SkinPainter::PlaceFor(CaptionKind kind, const RECT& rect) const {
       const int pad = dpi_.Scale(4);
       const LONG left = rect.left + radius + dpi_.Scale(4) + pad;
       // A frame shares its caption with the button that opens it; the access key is the
-      // button's, so the frame shows no underline.
+      // button's, so the frame's caption comes without its mark (FrameCaption).
       return {{left, rect.top, std::max<LONG>(left, rect.right - radius - pad), rect.top + metrics.tmHeight},
-              DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_HIDEPREFIX};
+              DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX};
     }
     case CaptionKind::Label:
       break;
