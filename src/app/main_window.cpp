@@ -34,6 +34,15 @@ namespace {
 constexpr std::string_view kSplashFile = "\\Splash.spl";
 constexpr std::string_view kHelpFile = "\\newhelp.chm";
 
+// The navigation buttons and the page each opens.
+constexpr struct {
+  const char* button;
+  const char* frame;
+} kPageButtons[] = {
+    {"Command1", "EXPFrame"},    {"Command2", "SIFrame"},    {"Command4", "VisualFrame"},
+    {"Command5", "drivesframe"}, {"Command6", "Inputframe"}, {"Command7", "langFrame"},
+};
+
 // Every control inside the container, at any depth.
 std::vector<ui::Control*> ControlsWithin(const ui::Form& form, const ui::Control& container) {
   std::vector<ui::Control*> found = form.Children(&container);
@@ -61,11 +70,7 @@ MainWindow::MainWindow(ui::Application& app, const Services& services, ui::Splas
   };
   form.on_title_button = [this](const std::string& name) { TitleButton(name); };
 
-  const struct { const char* button; const char* frame; } pages[] = {
-      {"Command1", "EXPFrame"},    {"Command2", "SIFrame"},    {"Command4", "VisualFrame"},
-      {"Command5", "drivesframe"}, {"Command6", "Inputframe"}, {"Command7", "langFrame"},
-  };
-  for (const auto& page : pages) {
+  for (const auto& page : kPageButtons) {
     form[page.button].on_click = [this, frame = std::string(page.frame)] { ShowPage(frame); };
   }
   form["Command3"].on_click = [this] { OpenSystemHealth(); };
@@ -127,6 +132,7 @@ void MainWindow::Load() {
   }
   splash_.Close();
   form["VisualFrame"].SetVisible(true);
+  MarkOpenPage();
 
   // A missing or unreadable skin leaves the window in plain system drawing.
   skin_.LoadFile(services_.files, app_folder_ + std::string(skin::kSkinFileName));
@@ -195,6 +201,14 @@ void MainWindow::ShowPage(std::string_view frame) {
     if (other != frame) form[other].SetVisible(false);
   }
   FitHeightToPages();
+  MarkOpenPage();
+}
+
+// A command button's value is otherwise unused: 1 marks it the current one of its set.
+void MainWindow::MarkOpenPage() {
+  for (const auto& page : kPageButtons) {
+    (*form_)[page.button].SetValue((*form_)[page.frame].Visible() ? 1 : 0);
+  }
 }
 
 void MainWindow::ShowMonitor() {
@@ -211,6 +225,7 @@ void MainWindow::FitHeightToPages() {
 void MainWindow::OpenSystemHealth() {
   for (std::string_view frame : kContentFrames) (*form_)[frame].SetVisible(false);
   FitHeightToPages();
+  MarkOpenPage();
   cleaner::ShowSystemHealth(app_, *form_, services_);
   if (const auto reason = pending_close_) {
     pending_close_.reset();

@@ -37,6 +37,8 @@ class MainWindow {
   void Shown();
   void Guarded(void (MainWindow::*step)());
   void ShowPage(std::string_view frame);
+  // The navigation button of the page on show is marked current, the others not.
+  void MarkOpenPage();
   void ShowMonitor();
   // The window is as tall as the pages shown need: taller only while the monitor shows.
   void FitHeightToPages();

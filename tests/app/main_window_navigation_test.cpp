@@ -10,9 +10,19 @@ TEST_F(MainWindowTest, NavigationShowsExactlyOnePageAndSystemHealthNone) {
       {"Command1", "EXPFrame"},    {"Command2", "SIFrame"},    {"Command4", "VisualFrame"},
       {"Command5", "drivesframe"}, {"Command6", "Inputframe"}, {"Command7", "langFrame"},
   };
+  // The button of the page on show is marked current, and only that one.
+  const auto current = [&] {
+    std::vector<std::string> marked;
+    for (const auto& page : pages) {
+      if (Form()[page.button].Value() == 1) marked.push_back(page.button);
+    }
+    return marked;
+  };
+  EXPECT_EQ(current(), std::vector<std::string>{"Command4"});
   for (const auto& page : pages) {
     Form()[page.button].RaiseClick();
     EXPECT_EQ(VisibleFrames(), std::vector<std::string>{page.frame}) << page.button;
+    EXPECT_EQ(current(), std::vector<std::string>{page.button});
   }
   Form()["cpucmd"].RaiseClick();
   EXPECT_EQ(Form().Height(), kMainHeightExpanded);
@@ -31,6 +41,7 @@ TEST_F(MainWindowTest, NavigationShowsExactlyOnePageAndSystemHealthNone) {
   EXPECT_EQ(host.modal, std::vector<std::string>{"pchealth"});
   EXPECT_TRUE(frames_while_open.empty());
   EXPECT_TRUE(VisibleFrames().empty());
+  EXPECT_TRUE(current().empty());
 }
 
 TEST_F(MainWindowTest, FontsAndIconsButtonsOpenTheirWindowsOverTheMainWindow) {

@@ -12,16 +12,16 @@ TEST_F(MainWindowTest, StartsOnTheVisualPageInEnglishWithTheSplashDownBeforeShow
   EXPECT_EQ(Form().Height(), kMainHeight);
   EXPECT_EQ(Form().Caption(), "Quill Box");
   // Every control with a key shows its English caption after the fallback application...
-  EXPECT_EQ(Form()["Command1"].Caption(), "Explorer");
-  EXPECT_EQ(Form()["cpucmd"].Caption(), "CPU && Memory");
-  EXPECT_EQ(Form()["syscmd"].Caption(), "System");
+  EXPECT_EQ(Form()["Command1"].Caption(), "&Explorer");
+  EXPECT_EQ(Form()["cpucmd"].Caption(), "&CPU && Memory");
+  EXPECT_EQ(Form()["syscmd"].Caption(), "&System");
   EXPECT_EQ(Form()["SkinLabel2"].Caption(), "Used memory             :");
   // ...and so do the three frames captioned by code: an unset choice reads English.
   EXPECT_EQ(Form()["SMframe"].Caption(), "System Monitoring");
   EXPECT_EQ(Form()["drivesframe"].Caption(), "Drives");
   EXPECT_EQ(Form()["Inputframe"].Caption(), "Input");
-  // Controls without a key keep their design captions.
-  EXPECT_EQ(Form()["EXPFrame"].Caption(), "Explorer");
+  // The Explorer page's frame shares its navigation button's key.
+  EXPECT_EQ(Form()["EXPFrame"].Caption(), "&Explorer");
   Form()["Command7"].RaiseClick();
   EXPECT_EQ(Form()["combolng"].Items(), std::vector<std::string>{"English"});
   EXPECT_EQ(Form()["combolng"].Text(), "English");
@@ -57,7 +57,7 @@ TEST_F(MainWindowTest, MissingOrBrokenSkinLeavesPlainDrawingAndStarts) {
   EXPECT_EQ(host.shown, std::vector<std::string>{"mainform"});
   EXPECT_EQ(Form().SkinElement(), "");
   EXPECT_EQ(Form()["Command1"].SkinElement(), "");
-  EXPECT_EQ(Form()["Command1"].Caption(), "Explorer");
+  EXPECT_EQ(Form()["Command1"].Caption(), "&Explorer");
 }
 
 TEST_F(MainWindowTest, MonitorAndDriveFactsAreReadOnceTheWindowIsUp) {

@@ -104,10 +104,10 @@ TEST(Win32ShippedLanguages, AccentedCaptionsSurviveTheProfileReader) {
   win32::Win32FileSystem files;
   win32::Win32ProfileStore profile;
   const std::string folder = environment.ApplicationFolder();
-  EXPECT_EQ(LookUp(profile, folder, "1016", "German"), "\u00dcbernehmen");
+  EXPECT_EQ(LookUp(profile, folder, "1016", "German"), "\u00dc&bernehmen");
   EXPECT_EQ(LookUp(profile, folder, "5018", "German"),
             "Befehl \u201eHerunterfahren\u201c entfernen");
-  EXPECT_EQ(LookUp(profile, folder, "1007", "French"), "\u00c9tat du syst\u00e8me");
+  EXPECT_EQ(LookUp(profile, folder, "1007", "French"), "\u00c9&tat du syst\u00e8me");
   EXPECT_EQ(LookUp(profile, folder, "1020", "French"), "V\u00e9rifier && r\u00e9parer");
   const auto languages = AvailableLanguages(files, folder);
   ASSERT_FALSE(languages.empty());

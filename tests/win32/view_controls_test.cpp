@@ -80,7 +80,8 @@ TEST_P(ViewControls, CheckBoxClicksCycleTheModelValue) {
   box.SetValue(2);  // grey, set by the program
   Click(Hwnd(box));
   EXPECT_EQ(box.Value(), 1);
-  if (!GetParam()) EXPECT_EQ(SendMessageW(Hwnd(box), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(GetWindowLongPtrW(Hwnd(box), GWL_STYLE) & BS_TYPEMASK, BS_3STATE);
+  EXPECT_EQ(SendMessageW(Hwnd(box), BM_GETCHECK, 0, 0), BST_CHECKED);
 }
 
 TEST_P(ViewControls, OptionButtonClickSelectsItAndClearsItsSiblings) {
@@ -89,12 +90,15 @@ TEST_P(ViewControls, OptionButtonClickSelectsItAndClearsItsSiblings) {
                           .rect = {120, 120, 2000, 300}, .value = 1});
   auto& second = form.Add({.name = "opt", .kind = ControlKind::OptionButton, .index = 1, .caption = "Two",
                            .rect = {120, 500, 2000, 300}});
+  Skin(first, "radio");
+  Skin(second, "radio");
   app_.Show(form);
 
   Click(Hwnd(second));
   EXPECT_EQ(second.Value(), 1);
   EXPECT_EQ(first.Value(), 0);
-  if (!GetParam()) EXPECT_EQ(SendMessageW(Hwnd(first), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(SendMessageW(Hwnd(first), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(SendMessageW(Hwnd(second), BM_GETCHECK, 0, 0), BST_CHECKED);
 }
 
 TEST_P(ViewControls, EveryKindIsCreatedAndPaints) {

@@ -76,6 +76,7 @@ class ViewTest : public ::testing::Test {
     skin.elements["Form"] = form;
     skin.elements["Button"] = skin::ElementStyle{};
     skin.elements["check"] = skin::ElementStyle{};
+    skin.elements["radio"] = skin::ElementStyle{};
     skin.elements["frame"] = skin::ElementStyle{};
     return skin;
   }

@@ -11,6 +11,7 @@ void PressKey(WindowHost& host, WPARAM key, bool shift = false) {
   keys[VK_SHIFT] = shift ? 0x80 : 0;
   SetKeyboardState(keys);
   PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
+  PostMessageW(GetFocus(), WM_KEYUP, key, 0xC0000001);
   host.DoEvents();
   keys[VK_SHIFT] = 0;
   SetKeyboardState(keys);
@@ -60,7 +61,47 @@ TEST_F(ViewTest, EnterLeavesASkinnedCheckBoxAlone) {
   app_.Show(form);
   SetFocus(Hwnd(box));
   PressKey(host_, VK_RETURN);
-  EXPECT_EQ(box.Value(), 0) << "an owner-drawn check box is not a command button";
+  EXPECT_EQ(box.Value(), 0) << "a skinned check box is not a command button";
+  host_.SetSkin(nullptr);
+}
+
+TEST_F(ViewTest, SpaceTicksASkinnedCheckBoxAndArrowsChooseWithinAnOptionGroup) {
+  const skin::Skin skin = TestSkin();
+  host_.SetSkin(&skin);
+  Form& form = NewForm();
+  Control& box = form.Add({.name = "box", .kind = ControlKind::CheckBox, .caption = "Box", .rect = {120, 120, 2000, 300}});
+  Control& group = form.Add({.name = "frame", .kind = ControlKind::Frame, .rect = {120, 600, 3000, 1500}});
+  std::vector<Control*> options;
+  for (int i = 0; i < 3; ++i) {
+    options.push_back(&form.Add({.name = "opt", .kind = ControlKind::OptionButton, .container = &group,
+                                 .index = i, .caption = "Option", .rect = {120, 240 + 400 * i, 2000, 300},
+                                 .value = i == 1}));
+  }
+  box.SetSkinElement("check");
+  for (Control* option : options) option->SetSkinElement("radio");
+  app_.Show(form);
+  const auto checked = [&](const Control& control) { return SendMessageW(Hwnd(control), BM_GETCHECK, 0, 0); };
+  const auto style = [&](const Control& control) { return GetWindowLongPtrW(Hwnd(control), GWL_STYLE); };
+  EXPECT_EQ(style(*options[1]) & (BS_TYPEMASK | WS_GROUP), BS_RADIOBUTTON);
+  EXPECT_TRUE(style(*options[0]) & WS_GROUP);
+  EXPECT_EQ(style(*options[0]) & WS_TABSTOP, 0) << "only the chosen option is a stop for Tab";
+
+  SetFocus(Hwnd(box));
+  PressKey(host_, VK_SPACE);
+  EXPECT_EQ(box.Value(), 1);
+  EXPECT_EQ(checked(box), BST_CHECKED);
+  PressKey(host_, VK_TAB);
+  EXPECT_EQ(GetFocus(), Hwnd(*options[1])) << "Tab enters the group at the chosen option";
+
+  PressKey(host_, VK_DOWN);
+  EXPECT_EQ(GetFocus(), Hwnd(*options[2]));
+  EXPECT_EQ(std::vector<LRESULT>({checked(*options[0]), checked(*options[1]), checked(*options[2])}),
+            std::vector<LRESULT>({BST_UNCHECKED, BST_UNCHECKED, BST_CHECKED}));
+  EXPECT_TRUE(style(*options[2]) & WS_TABSTOP);
+  PressKey(host_, VK_RIGHT);
+  EXPECT_EQ(checked(*options[0]), BST_CHECKED) << "the arrows go round the group";
+  PressKey(host_, VK_TAB);
+  EXPECT_EQ(GetFocus(), Hwnd(box)) << "Tab leaves the group";
   host_.SetSkin(nullptr);
 }
 

@@ -3,18 +3,26 @@
 
 #include "platform/win32/wide.h"
 #include "ui/win32/double_buffer.h"
+#include "ui/win32/form_window.h"
 #include "ui/win32/skin_painter.h"
 
 namespace qb::ui::win32 {
 
+// Check boxes and option buttons are the system's own kinds whether skinned or not, so
+// Windows and a screen reader know what they are and read their state; the skin paints
+// them through custom draw. They are not automatic: the model decides the next value (a
+// box the program greyed turns checked) and the window is told. A skinned command button
+// is owner-drawn, which Windows still presents as a push button.
 ControlView::Shape ButtonView::WindowShape() const {
-  if (Style()) return {L"BUTTON", BS_OWNERDRAW | WS_TABSTOP};
   switch (Model().Kind()) {
     case ControlKind::CheckBox: return {L"BUTTON", BS_3STATE | BS_MULTILINE | WS_TABSTOP};
-    case ControlKind::OptionButton: return {L"BUTTON", BS_RADIOBUTTON | BS_MULTILINE | WS_TABSTOP};
-    default: return {L"BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP};
+    case ControlKind::OptionButton:
+      return {L"BUTTON", BS_RADIOBUTTON | BS_MULTILINE | (FirstOfGroup() ? WS_GROUP : 0u)};
+    default: return {L"BUTTON", static_cast<DWORD>(Style() ? BS_OWNERDRAW : BS_PUSHBUTTON | BS_MULTILINE) | WS_TABSTOP};
   }
 }
+
+bool ButtonView::StyledBySkin() const { return Model().Kind() == ControlKind::CommandButton; }
 
 void ButtonView::SyncContent() { Mirror(Property::Value); }
 
@@ -23,9 +31,17 @@ void ButtonView::Mirror(Property property) {
     ControlView::Mirror(property);
     return;
   }
-  if (Model().Kind() == ControlKind::CommandButton || !Handle()) return;
-  // The buttons are not automatic: the model's value is the only state there is.
-  if (!Style()) SendMessageW(Handle(), BM_SETCHECK, static_cast<WPARAM>(Model().Value()), 0);
+  if (!Handle()) return;
+  if (Model().Kind() == ControlKind::CommandButton) {
+    // The current one of a set (the navigation button of the open page) stays pushed in,
+    // which Windows' accessibility reports as pressed.
+    SendMessageW(Handle(), BM_SETSTATE, Model().Value() == 1, 0);
+    Invalidate();
+    return;
+  }
+  // The window's check state is what a screen reader and BM_GETCHECK read: always the model's.
+  SendMessageW(Handle(), BM_SETCHECK, static_cast<WPARAM>(Model().Value()), 0);
+  if (Model().Kind() == ControlKind::OptionButton) UpdateGroupTabStops();
   Invalidate();
 }
 
@@ -36,30 +52,83 @@ std::optional<LRESULT> ButtonView::OnCommand(int code) {
 }
 
 bool ButtonView::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  const skin::ElementStyle* style = Style();
-  if (!style) return false;
-  DoubleBuffer buffer(item.hDC, item.rcItem);
-  HDC dc = buffer.Dc();
-  SkinPainter painter(dc, *style, CurrentDpi(), Font());
-  painter.Fill(item.rcItem, Background());
+  if (!Style()) return false;
+  const bool current = Model().Kind() == ControlKind::CommandButton && Model().Value() == 1;
   const ButtonState state = (item.itemState & ODS_DISABLED) ? ButtonState::Disabled
-                            : (item.itemState & ODS_SELECTED) ? ButtonState::Pressed
+                            : ((item.itemState & ODS_SELECTED) || current) ? ButtonState::Pressed
                             : hot_                             ? ButtonState::Hot
                                                                : ButtonState::Normal;
-  const bool focused = (item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT);
+  PaintSkinned(item.hDC, item.rcItem, state, (item.itemState & ODS_FOCUS) != 0);
+  return true;
+}
+
+std::optional<LRESULT> ButtonView::OnNotify(NMHDR& header) {
+  if (header.code != NM_CUSTOMDRAW || !Style() || Model().Kind() == ControlKind::CommandButton) {
+    return std::nullopt;
+  }
+  auto& draw = reinterpret_cast<NMCUSTOMDRAW&>(header);
+  // A paint starts with the erase stage or, where the button sends none, the paint stage;
+  // the skin draws everything at the first and the button draws nothing of its own.
+  if (draw.dwDrawStage != CDDS_PREERASE && draw.dwDrawStage != CDDS_PREPAINT) return CDRF_DODEFAULT;
+  const ButtonState state = ((draw.uItemState & CDIS_DISABLED) || !IsWindowEnabled(Handle()))
+                                ? ButtonState::Disabled
+                            : (draw.uItemState & CDIS_SELECTED) ? ButtonState::Pressed
+                            : (hot_ || (draw.uItemState & CDIS_HOT)) ? ButtonState::Hot
+                                                                     : ButtonState::Normal;
+  PaintSkinned(draw.hdc, draw.rc, state, (draw.uItemState & CDIS_FOCUS) || GetFocus() == Handle());
+  return CDRF_SKIPDEFAULT;
+}
+
+void ButtonView::PaintSkinned(HDC target, const RECT& rect, ButtonState state, bool focused) {
+  const skin::ElementStyle* style = Style();
+  DoubleBuffer buffer(target, rect);
+  HDC dc = buffer.Dc();
+  SkinPainter painter(dc, *style, CurrentDpi(), Font());
+  painter.Fill(rect, Background());
+  // The focus mark and the access keys' underlines follow the window's keyboard cues: hidden
+  // after a mouse click until the keyboard is used, as in every dialog.
+  const LRESULT cues = SendMessageW(Handle(), WM_QUERYUISTATE, 0, 0);
+  painter.HideAccessKeys((cues & UISF_HIDEACCEL) != 0);
+  focused = focused && !(cues & UISF_HIDEFOCUS);
   const std::wstring caption = qb::win32::Wide(Model().Caption());
   switch (Model().Kind()) {
     case ControlKind::CheckBox:
-      painter.CheckBox(item.rcItem, caption, Model().Value(), state, focused);
+      painter.CheckBox(rect, caption, Model().Value(), state, focused);
       break;
     case ControlKind::OptionButton:
-      painter.OptionButton(item.rcItem, caption, Model().Value() == 1, state, focused);
+      painter.OptionButton(rect, caption, Model().Value() == 1, state, focused);
       break;
     default:
-      painter.CommandButton(item.rcItem, caption, state, focused);
+      painter.CommandButton(rect, caption, state, focused);
       break;
   }
-  return true;
+}
+
+bool ButtonView::FirstOfGroup() const {
+  for (const Control* sibling : Model().Owner().Children(Model().Container())) {
+    if (sibling->Kind() == ControlKind::OptionButton) return sibling == &Model();
+  }
+  return false;
+}
+
+void ButtonView::UpdateGroupTabStops() const {
+  // The option buttons of one container are one group and one stop for Tab: the chosen
+  // one, or the first while none is chosen. Arrows move within the group.
+  const std::vector<Control*> siblings = Model().Owner().Children(Model().Container());
+  Control* stop = nullptr;
+  for (Control* sibling : siblings) {
+    if (sibling->Kind() != ControlKind::OptionButton) continue;
+    if (!stop || sibling->Value() == 1) stop = sibling;
+    if (sibling->Value() == 1) break;
+  }
+  for (Control* sibling : siblings) {
+    if (sibling->Kind() != ControlKind::OptionButton) continue;
+    const ControlView* view = OwnerWindow().ViewOf(*sibling);
+    if (!view || !view->Handle()) continue;
+    const LONG_PTR style = GetWindowLongPtrW(view->Handle(), GWL_STYLE);
+    const LONG_PTR wanted = sibling == stop ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+    if (wanted != style) SetWindowLongPtrW(view->Handle(), GWL_STYLE, wanted);
+  }
 }
 
 std::optional<LRESULT> ButtonView::OnMouseMove(const MouseEvent&) {
@@ -80,8 +149,10 @@ std::optional<LRESULT> ButtonView::OnMouseLeave() {
 }
 
 std::optional<LRESULT> ButtonView::OnMessage(UINT message, WPARAM, LPARAM) {
-  // An owner-drawn button paints every pixel itself; erasing first would only flicker.
+  // A skinned button paints every pixel itself; erasing first would only flicker.
   if (message == WM_ERASEBKGND && Style()) return 1;
+  // A change of the keyboard cues shows or hides the focus mark and the underlines.
+  if (message == WM_UPDATEUISTATE && Style()) Invalidate();
   return std::nullopt;
 }
 

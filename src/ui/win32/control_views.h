@@ -10,6 +10,7 @@
 #include "ui/win32/control_view.h"
 #include "ui/win32/palette.h"
 #include "ui/win32/picture_file.h"
+#include "ui/win32/skin_painter.h"
 
 namespace qb::ui::win32 {
 
@@ -18,10 +19,11 @@ class ButtonView : public ControlView {
   using ControlView::ControlView;
   std::optional<LRESULT> OnCommand(int code) override;
   bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+  std::optional<LRESULT> OnNotify(NMHDR& header) override;
 
  protected:
   Shape WindowShape() const override;
-  bool StyledBySkin() const override { return true; }
+  bool StyledBySkin() const override;
   void SyncContent() override;
   void Mirror(Property property) override;
   std::optional<LRESULT> OnMouseMove(const MouseEvent&) override;
@@ -29,6 +31,10 @@ class ButtonView : public ControlView {
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
+  void PaintSkinned(HDC target, const RECT& rect, ButtonState state, bool focused);
+  // The first option button of its container, which starts the group.
+  bool FirstOfGroup() const;
+  void UpdateGroupTabStops() const;
   bool hot_ = false;
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/win32/wide.h"
+#include "ui/label_pairing.h"
 #include "ui/win32/fault_barrier.h"
 #include "ui/win32/palette.h"
 #include "ui/win32/skin_painter.h"
@@ -154,12 +155,28 @@ void FormWindow::CreateViews(const Control* container) {
     if (holds_controls) CreateViews(control);
   }
   ApplyZOrder(container, true);
+  PlaceLabels(container);
 }
 
 void FormWindow::BuildShownContainer(Control& container) {
   CreateView(container);
   CreateViews(&container);
   ApplyZOrder(container.Container(), false);
+  PlaceLabels(container.Container());
+}
+
+void FormWindow::PlaceLabels(const Control* container) {
+  for (const Control* control : form_.Children(container)) {
+    if (!NamedByLabel(control->Kind())) continue;
+    const Control* label = NamingLabel(form_, *control);
+    const ControlView* named = ViewOf(*control);
+    const ControlView* naming = label ? ViewOf(*label) : nullptr;
+    if (!named || !named->Handle() || !naming || !naming->Handle()) continue;
+    const HWND before = GetWindow(named->Handle(), GW_HWNDPREV);
+    if (before == naming->Handle()) continue;
+    SetWindowPos(naming->Handle(), before ? before : HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
 }
 
 void FormWindow::CreateTimerViews(const Control* container) {

@@ -89,6 +89,9 @@ class FormWindow : public Window, public FormObserver {
   void CreateView(Control& control);
   // Stacks the container's control windows in the model's z-order.
   void ApplyZOrder(const Control* container, bool created_in_form_order);
+  // Puts the label that names each text box, list or slider of the container just before
+  // it in the window order, where Windows looks for a control's name and access key.
+  void PlaceLabels(const Control* container);
   void ApplyFrame();
   // Sizes the window from the model at the DPI at which it fits the work area of its
   // monitor, and moves it wholly inside that area; the control views follow a new DPI

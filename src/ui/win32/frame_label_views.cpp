@@ -9,7 +9,6 @@ namespace qb::ui::win32 {
 namespace {
 
 constexpr wchar_t kFrameClass[] = L"QbFrame";
-constexpr wchar_t kLabelClass[] = L"QbLabel";
 
 void DrawPlainText(HDC dc, HFONT font, const RECT& rect, const std::wstring& text, bool enabled,
                    UINT format) {
@@ -29,14 +28,15 @@ ControlView::Shape FrameView::WindowShape() const {
 }
 
 void FrameView::Paint(HDC dc, const RECT& client) {
-  const std::wstring caption = qb::win32::Wide(Model().Caption());
+  const std::wstring marked = qb::win32::Wide(Model().Caption());
   const bool enabled = Model().Enabled();
   if (const skin::ElementStyle* style = Style()) {
     SkinPainter painter(dc, *style, CurrentDpi(), Font());
     painter.Fill(client, Background());
-    painter.Frame(client, caption, enabled);
+    painter.Frame(client, marked, enabled);
     return;
   }
+  const std::wstring caption = SkinPainter::FrameCaption(marked);
   // The system's group box: an etched border broken by the caption.
   HBRUSH background = OwnerWindow().BrushFor(Background());
   FillRect(dc, &client, background);
@@ -55,7 +55,7 @@ void FrameView::Paint(HDC dc, const RECT& client) {
               metrics.tmHeight};
     FillRect(dc, &text, background);
     text.left += CurrentDpi().Scale(2);
-    DrawPlainText(dc, Font(), text, caption, enabled, DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS);
+    DrawPlainText(dc, Font(), text, caption, enabled, DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
   }
 }
 
@@ -63,10 +63,10 @@ std::optional<LRESULT> FrameView::OnMessage(UINT message, WPARAM wparam, LPARAM 
   return ReflectToControl(message, wparam, lparam);
 }
 
-ControlView::Shape LabelView::WindowShape() const {
-  RegisterControlClass(Instance(), kLabelClass);
-  return {kLabelClass, 0};
-}
+// A label is the system's static text, so that Windows' accessibility reads it as text and
+// names the control after it by it, and an access key in it moves to that control; the view
+// paints it.
+ControlView::Shape LabelView::WindowShape() const { return {L"STATIC", SS_LEFT | SS_NOTIFY}; }
 
 void LabelView::Paint(HDC dc, const RECT& client) {
   const std::wstring text = qb::win32::Wide(Model().Caption());
@@ -86,10 +86,26 @@ std::optional<LRESULT> LabelView::OnLeftButtonUp(const MouseEvent&) {
   return 0;
 }
 
-std::optional<LRESULT> LabelView::OnMessage(UINT message, WPARAM, LPARAM) {
-  // A label nobody listens to lets the mouse through to what lies under it.
-  if (message == WM_NCHITTEST && !Model().on_click) return HTTRANSPARENT;
-  return std::nullopt;
+std::optional<LRESULT> LabelView::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_NCHITTEST:
+      // A label nobody listens to lets the mouse through to what lies under it.
+      if (!Model().on_click) return HTTRANSPARENT;
+      return std::nullopt;
+    case WM_SETTEXT:
+    case WM_ENABLE: {
+      // The static would draw the change itself at once, in the system's look; the text is
+      // kept and the view paints it.
+      const LRESULT result = DefWindowProcW(Handle(), message, wparam, lparam);
+      Invalidate();
+      return result;
+    }
+    case WM_UPDATEUISTATE:
+      Invalidate();
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
 }
 
 }  // namespace qb::ui::win32

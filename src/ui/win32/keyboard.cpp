@@ -82,6 +82,98 @@ bool IsCommandButton(HWND window) {
   return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW;
 }
 
+bool IsOptionButton(HWND window) {
+  const ControlView* view = ControlView::FromHandle(window);
+  return view && view->Model().Kind() == ControlKind::OptionButton;
+}
+
+// The option buttons of the focused one's container, the group the arrows move in, in
+// reading order: the ones the user can see and use.
+std::vector<HWND> OptionGroupOf(HWND option) {
+  std::vector<HWND> group;
+  for (HWND sibling = GetWindow(GetParent(option), GW_CHILD); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+    if (IsOptionButton(sibling) && IsWindowVisible(sibling) && IsWindowEnabled(sibling)) group.push_back(sibling);
+  }
+  SortInReadingOrder(group);
+  return group;
+}
+
+// An arrow on an option button chooses the next (or previous) one of its group, round the
+// group, as the arrows do in a dialog; Tab leaves the group.
+bool MoveInOptionGroup(HWND focus, bool backwards) {
+  const std::vector<HWND> group = OptionGroupOf(focus);
+  const auto at = std::find(group.begin(), group.end(), focus);
+  if (at == group.end() || group.size() < 2) return at != group.end();
+  const size_t index = static_cast<size_t>(at - group.begin());
+  const HWND next = group[backwards ? (index + group.size() - 1) % group.size() : (index + 1) % group.size()];
+  SetFocus(next);
+  SendMessageW(next, BM_CLICK, 0, 0);
+  return true;
+}
+
+wchar_t Upper(wchar_t letter) {
+  CharUpperBuffW(&letter, 1);
+  return letter;
+}
+
+// The letter a caption marks with "&" as its access key ("&&" is an ampersand), or 0.
+wchar_t AccessKeyOf(HWND window) {
+  wchar_t text[256] = {};
+  const int length = GetWindowTextW(window, text, 256);
+  for (int i = 0; i + 1 < length; ++i) {
+    if (text[i] != L'&') continue;
+    if (text[i + 1] != L'&') return Upper(text[i + 1]);
+    ++i;
+  }
+  return 0;
+}
+
+// The buttons and labels on the screen, in reading order, which may carry access keys.
+void CollectKeyed(HWND root, HWND container, std::vector<HWND>& found) {
+  std::vector<HWND> children;
+  for (HWND child = GetWindow(container, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (IsWindowVisible(child) && IsWindowEnabled(child)) children.push_back(child);
+  }
+  SortInReadingOrder(children);
+  for (HWND child : children) {
+    if (IsClass(child, L"BUTTON") || IsClass(child, L"STATIC")) found.push_back(child);
+    if (GetWindowLongPtrW(child, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) CollectKeyed(root, child, found);
+  }
+}
+
+// Alt and a letter: the next control after the focus whose caption marks that letter (so
+// a letter used twice goes from one to the other). A button is pressed, a check box or
+// option button taken and clicked; a label hands the focus to the control it names, which
+// stands right after it in the window order.
+bool PressAccessKey(HWND root, wchar_t letter) {
+  std::vector<HWND> keyed;
+  CollectKeyed(root, root, keyed);
+  const wchar_t wanted = Upper(letter);
+  const HWND focus = GetFocus();
+  const auto at = std::find(keyed.begin(), keyed.end(), focus);
+  const size_t start = at == keyed.end() ? 0 : static_cast<size_t>(at - keyed.begin()) + 1;
+  for (size_t step = 0; step < keyed.size(); ++step) {
+    const HWND control = keyed[(start + step) % keyed.size()];
+    if (AccessKeyOf(control) != wanted) continue;
+    if (IsClass(control, L"STATIC")) {
+      const HWND named = GetWindow(control, GW_HWNDNEXT);
+      if (!named || !IsWindowVisible(named) || !IsWindowEnabled(named)) continue;
+      SetFocus(named);
+      if (IsClass(named, L"EDIT")) SendMessageW(named, EM_SETSEL, 0, -1);
+      return true;
+    }
+    if (!IsCommandButton(control)) SetFocus(control);
+    SendMessageW(control, BM_CLICK, 0, 0);
+    return true;
+  }
+  return false;
+}
+
+// The keyboard is in use: the focus mark and the access keys' underlines are shown.
+void ShowKeyboardCues(HWND root) {
+  SendMessageW(root, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+}
+
 // A combo box whose list is open takes Enter and Escape for itself.
 bool InOpenList(HWND focus) {
   for (HWND window = focus; window; window = GetParent(window)) {
@@ -118,13 +210,25 @@ void FocusFirstControl(HWND root) {
 }
 
 bool HandleWindowKey(HWND root, const MSG& message) {
+  if (message.message == WM_SYSCHAR) {
+    ShowKeyboardCues(root);
+    return PressAccessKey(root, static_cast<wchar_t>(message.wParam));
+  }
   if (message.message != WM_KEYDOWN) return false;
   const bool control_down = GetKeyState(VK_CONTROL) < 0;
   const bool alt_down = GetKeyState(VK_MENU) < 0;
   if (control_down || alt_down) return false;
   const HWND focus = GetFocus();
   switch (message.wParam) {
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN:
+      if (!focus || !IsChild(root, focus) || !IsOptionButton(focus)) return false;
+      ShowKeyboardCues(root);
+      return MoveInOptionGroup(focus, message.wParam == VK_LEFT || message.wParam == VK_UP);
     case VK_TAB: {
+      ShowKeyboardCues(root);
       // Taken before any control sees it: a multi-line box would keep the focus forever.
       if (HWND next = NextFocusable(root, focus, GetKeyState(VK_SHIFT) < 0)) {
         SetFocus(next);

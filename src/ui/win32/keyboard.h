@@ -2,8 +2,9 @@
 // The keys every Windows window answers, for the program's own windows (which are not
 // dialogs): Tab and Shift+Tab move through the controls the user can see and use, and only
 // those, in reading order, with no control keeping the focus; Enter presses the focused
-// command button; Escape closes a window that stands over another. What is left (arrows,
-// access keys) goes to the system's dialog handling.
+// command button; Escape closes a window that stands over another; the arrows choose within
+// a group of option buttons, which Tab reaches as one stop. What is left (the arrows in
+// other controls, access keys) goes to the system's dialog handling.
 #include <windows.h>
 
 namespace qb::ui::win32 {

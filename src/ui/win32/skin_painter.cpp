@@ -52,6 +52,7 @@ void SkinPainter::Text(const RECT& rect, std::wstring_view text, COLORREF color,
   SetBkMode(dc_, TRANSPARENT);
   SetTextColor(dc_, color);
   RECT area = rect;
+  if (hide_access_keys_) format |= DT_HIDEPREFIX;
   if (format & DT_WORDBREAK) {
     // Centre a wrapped block vertically by measuring it first.
     RECT measured = rect;
@@ -92,13 +93,34 @@ void SkinPainter::Glass(const RECT& rect, int radius, skin::Color top, skin::Col
   graphics->DrawPath(&pen, &path);
 }
 
+// Two lines wide and opaque: the focus must be seen at a glance on the glassy face.
 void SkinPainter::FocusRing(const RECT& rect, int radius) const {
   SmoothGraphics graphics(dc_);
-  const float line = LineWidth();
+  const float line = 2 * LineWidth();
   Gdiplus::GraphicsPath path;
-  AddRoundedRect(path, ToRectF(rect, line * 1.5f), static_cast<float>(std::max(0, radius - 1)));
-  Gdiplus::Pen pen(ToGdiplus(style_.accent, 170), line);
+  AddRoundedRect(path, ToRectF(rect, line), static_cast<float>(std::max(0, radius - 2)));
+  Gdiplus::Pen pen(ToGdiplus(style_.accent), line);
   graphics->DrawPath(&pen, &path);
+}
+
+void SkinPainter::FocusDots(const RECT& rect, std::wstring_view caption) const {
+  const CaptionPlace place = PlaceFor(CaptionKind::Indicator, rect);
+  RECT text = place.area;
+  HGDIOBJ previous = SelectObject(dc_, font_);
+  DrawTextW(dc_, caption.data(), static_cast<int>(caption.size()), &text,
+            (place.format | DT_CALCRECT) & ~DT_VCENTER);
+  SelectObject(dc_, previous);
+  const int height = text.bottom - text.top;
+  const int top = place.area.top + std::max<int>(0, (place.area.bottom - place.area.top - height) / 2);
+  const int pad = dpi_.Scale(2);
+  const RECT mark{place.area.left - pad, std::max<LONG>(rect.top, top - pad),
+                  std::min<LONG>(rect.right - 1, text.right + pad),
+                  std::min<LONG>(rect.bottom - 1, top + height + pad)};
+  SmoothGraphics graphics(dc_);
+  Gdiplus::Pen pen(ToGdiplus(style_.text), LineWidth());
+  pen.SetDashStyle(Gdiplus::DashStyleDot);
+  graphics->DrawRectangle(&pen, static_cast<float>(mark.left), static_cast<float>(mark.top),
+                          static_cast<float>(mark.right - mark.left), static_cast<float>(mark.bottom - mark.top));
 }
 
 void SkinPainter::CommandButton(const RECT& rect, std::wstring_view caption, ButtonState state,
@@ -151,7 +173,7 @@ void SkinPainter::CheckBox(const RECT& rect, std::wstring_view caption, int valu
     graphics->FillRectangle(&grey, box.left + inset, box.top + inset, side - 2 * inset, side - 2 * inset);
   }
   IndicatorCaption(rect, caption, state);
-  if (focused && state != ButtonState::Disabled) FocusRing(Inset(box, -dpi_.Scale(2), -dpi_.Scale(2)), side / 3);
+  if (focused && state != ButtonState::Disabled) FocusDots(rect, caption);
 }
 
 void SkinPainter::OptionButton(const RECT& rect, std::wstring_view caption, bool selected,
@@ -168,15 +190,28 @@ void SkinPainter::OptionButton(const RECT& rect, std::wstring_view caption, bool
                           side - 2 * inset, side - 2 * inset);
   }
   IndicatorCaption(rect, caption, state);
-  if (focused && state != ButtonState::Disabled) FocusRing(Inset(circle, -dpi_.Scale(2), -dpi_.Scale(2)), side);
+  if (focused && state != ButtonState::Disabled) FocusDots(rect, caption);
 }
 
-void SkinPainter::Frame(const RECT& rect, std::wstring_view caption, bool enabled) const {
+std::wstring SkinPainter::FrameCaption(std::wstring_view caption) {
+  std::wstring shown;
+  for (size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == L'&' && i + 1 < caption.size()) ++i;  // "&x" shows x, "&&" one ampersand
+    shown += caption[i];
+  }
+  return shown;
+}
+
+void SkinPainter::Frame(const RECT& rect, std::wstring_view marked, bool enabled) const {
+  const std::wstring caption = FrameCaption(marked);
   HGDIOBJ previous = SelectObject(dc_, font_);
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc_, &metrics);
-  SIZE caption_size{};
-  GetTextExtentPoint32W(dc_, caption.data(), static_cast<int>(caption.size()), &caption_size);
+  // Measured as drawn: an access-key mark takes no room.
+  RECT measured{0, 0, 0, 0};
+  DrawTextW(dc_, caption.data(), static_cast<int>(caption.size()), &measured,
+            DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  const SIZE caption_size{measured.right - measured.left, measured.bottom - measured.top};
   SelectObject(dc_, previous);
 
   const int line_top = rect.top + (caption.empty() ? 0 : metrics.tmHeight / 2);
@@ -216,8 +251,10 @@ CaptionPlace SkinPainter::PlaceFor(CaptionKind kind, const RECT& rect) const {
       const int radius = dpi_.Scale(std::max(style_.corner_radius, 2));
       const int pad = dpi_.Scale(4);
       const LONG left = rect.left + radius + dpi_.Scale(4) + pad;
+      // A frame shares its caption with the button that opens it; the access key is the
+      // button's, so the frame's caption comes without its mark (FrameCaption).
       return {{left, rect.top, std::max<LONG>(left, rect.right - radius - pad), rect.top + metrics.tmHeight},
-              DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS};
+              DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX};
     }
     case CaptionKind::Label:
       break;

@@ -41,6 +41,8 @@ class SkinPainter {
   static COLORREF BodyColor(const skin::ElementStyle& style);
 
   void Fill(const RECT& rect, COLORREF color) const;
+  // Captions' access keys are drawn without their underline (the window's keyboard cues).
+  void HideAccessKeys(bool hide) { hide_access_keys_ = hide; }
   // The room for a caption of that kind in an element drawn in rect (a frame's caption at
   // its longest, before the border line closes in).
   CaptionPlace PlaceFor(CaptionKind kind, const RECT& rect) const;
@@ -52,6 +54,8 @@ class SkinPainter {
   void OptionButton(const RECT& rect, std::wstring_view caption, bool selected,
                     ButtonState state, bool focused) const;
   void Frame(const RECT& rect, std::wstring_view caption, bool enabled) const;
+  // A frame's caption as shown: no access-key mark, "&&" as one ampersand.
+  static std::wstring FrameCaption(std::wstring_view caption);
   void Label(const RECT& rect, std::wstring_view text, bool enabled) const;
   // tabs: the rectangle of each tab as the tab control lays them out.
   void TabStrip(const RECT& client, const std::vector<RECT>& tabs,
@@ -67,6 +71,8 @@ class SkinPainter {
   void Glass(const RECT& rect, int radius, skin::Color top, skin::Color bottom,
              skin::Color border) const;
   void FocusRing(const RECT& rect, int radius) const;
+  // The dotted rectangle round a check box's or option button's caption.
+  void FocusDots(const RECT& rect, std::wstring_view caption) const;
   // Check boxes and option buttons: the indicator square at the left, centred vertically,
   // and the caption to its right.
   RECT IndicatorBox(const RECT& rect) const;
@@ -80,6 +86,7 @@ class SkinPainter {
   const skin::ElementStyle& style_;
   Dpi dpi_;
   HFONT font_;
+  bool hide_access_keys_ = false;
 };
 
 }  // namespace qb::ui::win32

@@ -1,0 +1,61 @@
+#include "ui/label_pairing.h"
+
+#include <algorithm>
+
+namespace qb::ui {
+namespace {
+
+// A label this far above a control (a quarter inch) still reads as its heading; one further
+// up belongs to something else.
+constexpr int kLargestGapAbove = 360;
+// Edges may overlap a little where twips were rounded or a label was drawn generously.
+constexpr int kSlack = 60;
+
+bool IsLabel(const Control& control) {
+  return (control.Kind() == ControlKind::Label || control.Kind() == ControlKind::SkinLabel) &&
+         !control.Caption().empty();
+}
+
+int Right(const TwipRect& rect) { return rect.left + rect.width; }
+int Bottom(const TwipRect& rect) { return rect.top + rect.height; }
+
+bool SameRow(const TwipRect& label, const TwipRect& control) {
+  const int middle = control.top + control.height / 2;
+  return label.top <= middle && Bottom(label) >= middle;
+}
+
+}  // namespace
+
+bool NamedByLabel(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::TextBox:
+    case ControlKind::ComboBox:
+    case ControlKind::DriveList:
+    case ControlKind::ListBox:
+    case ControlKind::ListView:
+    case ControlKind::Slider:
+    case ControlKind::ProgressBar:
+    case ControlKind::UpDown:
+    case ControlKind::FolderTree: return true;
+    default: return false;
+  }
+}
+
+const Control* NamingLabel(const Form& form, const Control& control) {
+  const TwipRect& place = control.Rect();
+  const Control* beside = nullptr;
+  const Control* above = nullptr;
+  for (const Control* sibling : form.Children(control.Container())) {
+    if (!IsLabel(*sibling)) continue;
+    const TwipRect& label = sibling->Rect();
+    if (SameRow(label, place) && Right(label) <= place.left + kSlack) {
+      if (!beside || Right(label) > Right(beside->Rect())) beside = sibling;
+    } else if (Bottom(label) <= place.top + kSlack && Bottom(label) >= place.top - kLargestGapAbove &&
+               label.left < Right(place) && Right(label) > place.left) {
+      if (!above || Bottom(label) > Bottom(above->Rect())) above = sibling;
+    }
+  }
+  return beside ? beside : above;
+}
+
+}  // namespace qb::ui
