@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "language/wording.h"
 #include "platform/app_settings.h"
 #include "registry/registry_paths.h"
 #include "tweaks/tweak_binding.h"
@@ -19,7 +20,7 @@ enum class Carrier { UiParam, PvParam };
 
 struct SystemSetting {
   TweakBinding binding;  // where the system keeps the setting, read at load
-  std::string_view name;  // for the message when the system refuses it
+  language::Phrase name;  // for the message when the system refuses it
   uint32_t action;
   Carrier carrier;
 };
@@ -27,16 +28,16 @@ struct SystemSetting {
 const std::array<SystemSetting, 4> kSettings{{
     {{"SpeedSlider", "HKCU\\Control Panel\\Mouse\\MouseSensitivity", BindingKind::Slider,
       BindingUse::LoadOnly},
-     "Mouse pointer speed", spi::kSetMouseSpeed, Carrier::PvParam},
+     language::phrase::kPointerSpeed, spi::kSetMouseSpeed, Carrier::PvParam},
     {{"Repeatslider", "HKCU\\Control Panel\\Keyboard\\KeyboardSpeed", BindingKind::Slider,
       BindingUse::LoadOnly},
-     "Keyboard repeat rate", spi::kSetKeyboardSpeed, Carrier::UiParam},
+     language::phrase::kKeyboardRepeatRate, spi::kSetKeyboardSpeed, Carrier::UiParam},
     {{"Delayslider", "HKCU\\Control Panel\\Keyboard\\KeyboardDelay", BindingKind::Slider,
       BindingUse::LoadOnly},
-     "Keyboard repeat delay", spi::kSetKeyboardDelay, Carrier::UiParam},
+     language::phrase::kKeyboardRepeatDelay, spi::kSetKeyboardDelay, Carrier::UiParam},
     {{"swapm", "HKEY_CURRENT_USER\\Control Panel\\Mouse\\SwapMouseButtons", BindingKind::CheckBox,
       BindingUse::LoadOnly},
-     "Swap mouse buttons", spi::kSetMouseButtonSwap, Carrier::UiParam},
+     language::phrase::kSwapMouseButtons, spi::kSetMouseButtonSwap, Carrier::UiParam},
 }};
 
 constexpr uint32_t kSwapOn = 0xFFFFFFFF;  // TRUE as the system's -1
@@ -64,7 +65,7 @@ bool ApplySetting(const ui::Form& form, const Services& services, const SystemSe
     pv_value = value;
   }
   const Status set = SetSystem(services, setting.action, ui_param, pv_value);
-  if (!unsaved.Note(std::string(setting.name), set)) return false;
+  if (!unsaved.Note(language::Say(services, setting.name), set)) return false;
   if (setting.action == spi::kSetMouseButtonSwap) {
     AppSettings(services.registry).Save(kMouseApp, kMouseSection, "swap", value == 1 ? "1" : "0");
   }
@@ -87,7 +88,7 @@ bool ApplyDoubleClick(const ui::Control& slider, const Services& services,
   return unsaved.Note(std::string(kDoubleClickPath),
                       registry::RegWrite(services.registry, kDoubleClickPath,
                                          std::to_string(milliseconds))) &&
-         unsaved.Note("Double click speed", services.system_parameters.SetDoubleClickTime(
+         unsaved.Note(language::Say(services, language::phrase::kDoubleClickSpeedChange), services.system_parameters.SetDoubleClickTime(
                                                 static_cast<unsigned>(milliseconds)));
 }
 
@@ -97,7 +98,7 @@ bool ApplyTrails(const ui::Control& box, const Services& services, UnsavedChange
   AppSettings settings(services.registry);
   const std::string wanted = box.Value() == 1 ? "1" : "0";
   if (settings.Get(kMouseApp, kMouseSection, "trails") == wanted) return true;
-  return unsaved.Note("Show pointer trails", SetSystem(services, spi::kSetMouseTrails,
+  return unsaved.Note(language::Say(services, language::phrase::kPointerTrails), SetSystem(services, spi::kSetMouseTrails,
                                                        wanted == "1" ? kTrailsOn : 0, 0)) &&
          unsaved.Note("HKEY_CURRENT_USER\\" + std::string(kAppSettingsKey) + "\\" +
                           std::string(kMouseApp) + "\\" + std::string(kMouseSection) + "\\trails",
@@ -144,7 +145,7 @@ void InputApply(ui::Form& form, const Services& services, const PageHooks& hooks
   UnsavedChanges unsaved;
   ui::Control& recycle = form["recycle"];
   if (recycle.Value() == 1 &&
-      unsaved.Note("Empty Recycle Bin", services.recycle_bin.Empty(hooks.Owner()))) {
+      unsaved.Note(language::Say(services, language::phrase::kEmptyRecycleBin), services.recycle_bin.Empty(hooks.Owner()))) {
     recycle.SetValue(0);
   }
   // The order the system has always been told in: speeds and delay, double click, buttons,

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "language/wording.h"
 #include "platform/app_settings.h"
 #include "platform/text.h"
 #include "registry/registry_paths.h"
@@ -43,9 +44,7 @@ void ApplyResolution(ui::Form& form, const Services& services, const PageHooks& 
   const auto size = ParseScreenSize(typed);
   if (!size) {
     services.dialogs.ShowMessage(hooks.Owner(),
-                                 "\"" + typed +
-                                     "\" is not a screen size. Choose one from the list or "
-                                     "type a width and height such as 1024x768.",
+                                 language::Say(services, language::phrase::kNotAScreenSize, {typed}),
                                  {}, mb::kOk | mb::kIconExclamation);
     return;
   }
@@ -59,7 +58,7 @@ void ApplySmoothing(ui::Form& form, const Services& services, UnsavedChanges& un
   if (StoredSmoothing(services.registry).value_or(0) != box) {
     const Status set = services.system_parameters.SetParameter(
         spi::kSetFontSmoothing, box == 1 ? 1 : 0, 0, spi::kStoreAndBroadcast);
-    if (!unsaved.Note("Font Smoothing", set)) return;
+    if (!unsaved.Note(language::Say(services, language::phrase::kFontSmoothing), set)) return;
     AppSettings(services.registry).Save(kVisualApp, "visual", "smooth", box == 1 ? "1" : "0");
   }
   control.Untouch();
