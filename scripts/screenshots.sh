@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Takes the screenshots under docs/screenshots: the main window on each of its seven pages
-# at 96 DPI, some pages in German and French, and once at 144 DPI, on a virtual display
-# under Wine.
+# at 96 DPI, every page and System Health in German and French, and once at 144 DPI, on a
+# virtual display under Wine.
+#   QB_SHOTS=tweaks     only the tweak pages, at 96 and 144 DPI
+#   QB_SHOTS=languages  only the German and French pictures
+#   QB_SHOT_DISPLAY, QB_SHOT_PREFIX  the X display number and the Wine prefix to use
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -16,7 +19,7 @@ bin="$root/build/win64/bin"
 out="$root/docs/screenshots"
 mkdir -p "$out"
 
-export WINEPREFIX="$root/build/wineprefix-screenshots"
+export WINEPREFIX="${QB_SHOT_PREFIX:-$root/build/wineprefix-screenshots}"
 . "$root/scripts/wine-env.sh"
 . "$root/scripts/xvfb.sh"
 qb_start_xvfb "${QB_SHOT_DISPLAY:-94}" || exit 1
@@ -91,6 +94,58 @@ review_shots() {
   rm -f "$kept/Exclusions.txt"
   wine reg delete "$demo" /f >/dev/null 2>&1
 }
+
+language_key='HKCU\Software\VB and VBA Program Settings\Vorlix\Language'
+
+# The caption a language file gives a key, as the user reads it ("&&" shows as "&").
+caption() {  # language, key
+  iconv -f UTF-16 -t UTF-8 "$root/resources/data/languages/$1.ini" | tr -d '\r' |
+    sed -n "s/^$2=//p" | sed 's/&&/\&/g'
+}
+
+# Every page of the main window, its tabs, and System Health, in one shipped translation
+# stored as the user's choice: language_shots <language> <suffix>.
+language_shots() {
+  local language=$1 suffix=$2 main page health
+  wine reg add "$language_key" /v lng /d "$language" /f >/dev/null 2>&1
+  start
+  main=$(xdotool search --name '^Quill Box$' | head -n 1)
+  for page in 7003:explorer 1006:system-info 1003:drives 1004:input 1026:language \
+              1001:cpu-memory 1002:visual; do
+    probe click "Quill Box" "$(caption "$language" "${page%%:*}")" Button >/dev/null
+    shoot "${page##*:}-$suffix"
+  done
+  # Tabs are not windows of their own: click where the second and third tabs are drawn.
+  xdotool mousemove --window "$main" 300 66 click 1
+  shoot "visual-start-menu-$suffix"
+  xdotool mousemove --window "$main" 370 66 click 1
+  shoot "visual-desktop-$suffix"
+  probe click "Quill Box" "$(caption "$language" 7003)" Button >/dev/null
+  xdotool mousemove --window "$main" 305 66 click 1
+  shoot "privacy-$suffix"
+  health=$(caption "$language" 7010)
+  probe click "Quill Box" "$(caption "$language" 1007)" Button >/dev/null
+  probe wait "$health" 20 >/dev/null
+  shoot "system-health-$suffix" "$health"
+  probe close "$health" >/dev/null
+  probe gone "$health" 20 >/dev/null
+  probe close "Quill Box" >/dev/null
+  probe gone "Quill Box" 20 >/dev/null
+}
+
+all_language_shots() {
+  export LC_ALL=C.UTF-8  # the translated captions travel to Wine's programs as UTF-8
+  language_shots German german
+  language_shots French french
+  wine reg delete "$language_key" /v lng /f >/dev/null 2>&1 || true
+}
+
+if [ "${QB_SHOTS:-all}" = languages ]; then
+  set_dpi 96
+  all_language_shots
+  echo "screenshots in $out"
+  exit 0
+fi
 
 # QB_SHOTS=tweaks takes only the tweak pages' pictures.
 if [ "${QB_SHOTS:-all}" = tweaks ]; then
@@ -167,22 +222,7 @@ shoot monitor-system-info
 probe close "Quill Box" >/dev/null
 probe gone "Quill Box" 20 >/dev/null
 
-# The main window in the shipped translations: the stored choice applies from the next start.
-language_key='HKCU\Software\VB and VBA Program Settings\Vorlix\Language'
-shoot_language() {  # language, then pairs of page button caption (translated) and file name
-  local language=$1; shift
-  wine reg add "$language_key" /v lng /d "$language" /f >/dev/null 2>&1
-  start
-  for page in "$@"; do
-    [ -n "${page%%:*}" ] && probe click "Quill Box" "${page%%:*}" Button >/dev/null
-    shoot "${page##*:}"
-  done
-  probe close "Quill Box" >/dev/null
-  probe gone "Quill Box" 20 >/dev/null
-}
-shoot_language German ":visual-german" "Eingabe:input-german"
-shoot_language French "Explorateur:explorer-french" "Langue:language-french"
-wine reg delete "$language_key" /v lng /f >/dev/null 2>&1
+all_language_shots
 
 set_dpi 144
 start

@@ -11,6 +11,7 @@
 #include "cleaner/event_pacer.h"
 #include "cleaner/presence_test.h"
 #include "cleaner/progress.h"
+#include "language/phrases.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
 #include "platform/shortcuts.h"
@@ -57,6 +58,8 @@ struct ScanContext {
   std::string drive;  // the drive to search ("C:"), or a folder ("C:\Users\Public")
   std::function<void(std::string_view)> status;     // a line of what is being done now
   std::vector<std::string> keep_out;                // folders a walk never enters: the backups
+  // The status line while the shortcuts found are tested, in the reader's language.
+  std::string wait_text{language::phrase::kWaitStatus.english};
 };
 
 struct Category {

@@ -95,7 +95,7 @@ ScanResult ScanOrphanShortcuts(ScanContext& context) {
   const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(context.drive[0])));
   const std::string root = context.drive.size() > 3 ? context.drive : std::string{letter, ':', '\\'};
   CollectShortcuts(context, root, result);
-  if (context.status) context.status(kWaitStatus);
+  if (context.status) context.status(context.wait_text);
   for (const auto& shortcut : result.lists[0]) {
     if (!context.pacer.Tick()) break;
     std::string target;

@@ -12,9 +12,6 @@
 
 namespace qb::cleaner {
 
-inline constexpr std::string_view kWaitStatus = "Wait ...";
-inline constexpr std::string_view kDoneStatus = "Done ...";
-
 // Whether a file name counts as a shortcut's: it ends in "lnk", a dot or not.
 bool IsShortcutName(std::string_view name);
 

@@ -11,9 +11,4 @@ namespace qb::cleaner {
 // by every session.
 inline constexpr std::string_view kRepairLockName = "Global\\QuillBox cleaner repair";
 
-inline constexpr std::string_view kRepairWaitText =
-    "Another repair is running on this computer, in another System Health window or in "
-    "quillbox-cli. This repair starts as soon as that one has finished; close the window to "
-    "give it up.";
-
 }  // namespace qb::cleaner

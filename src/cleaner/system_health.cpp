@@ -165,6 +165,7 @@ void SystemHealthWindow::RunCategory(size_t frame, const Category& category) {
                       &services_.files, &services_.shortcuts, SelectedDrive((*form_)["ODrive"]),
                       [&status](std::string_view line) { status.SetCaption(std::string(line)); },
                       BackupFolders(services_)};
+  context.wait_text = language::Say(services_, language::phrase::kWaitStatus);
   // Read before the scan: an entry kept since the last run is never offered again.
   Status unreadable = status::kOk;
   Exclusions exclusions = LoadExclusions(services_.files, services_.environment, &unreadable);
@@ -172,7 +173,7 @@ void SystemHealthWindow::RunCategory(size_t frame, const Category& category) {
     services_.dialogs.ShowMessage(app_.HandleOf(*form_),
                                   language::Say(services_, language::phrase::kExclusionsUnreadable) + "\n" +
                                       ExclusionsPath(services_.environment),
-                                  kTitle, mb::kOk | mb::kIconStop);
+                                  form_->Caption(), mb::kOk | mb::kIconStop);
     return;
   }
   results_[frame] = category.scan(context);
@@ -197,25 +198,26 @@ void SystemHealthWindow::RunCategory(size_t frame, const Category& category) {
   const ScanResult& scan = results_[frame];
   const RepairOutcome outcome = Repair(services_, category, scan.removals, progress, pacer);
   // The bar stays where the removals left it: a last value beyond its range is refused.
-  if (category.removes_files) status.SetCaption(std::string(kDoneStatus) + (kept.empty() ? "" : "  " + kept));
+  if (category.removes_files) status.SetCaption(language::Say(services_, language::phrase::kDoneStatus) + (kept.empty() ? "" : "  " + kept));
   repaired.SetCaption(std::to_string(outcome.repaired));
   last_backup_path_ = outcome.backup_path;
   if (pacer.Closing()) return;
-  const auto notes = RunNotes(scan, outcome);
+  const auto notes = RunNotes(scan, outcome, language::InChosenLanguage(services_));
   if (notes.empty()) return;
   std::string text;
   for (const auto& note : notes) text += (text.empty() ? "" : "\n\n") + note;
   const unsigned icon = !outcome.error.empty()               ? mb::kIconStop
                         : RunLeftWork(scan, outcome)          ? mb::kIconExclamation
                                                               : mb::kIconInformation;
-  services_.dialogs.ShowMessage(app_.HandleOf(*form_), text, kTitle, mb::kOk | icon);
+  services_.dialogs.ShowMessage(app_.HandleOf(*form_), text, form_->Caption(), mb::kOk | icon);
 }
 
 std::unique_ptr<HeldLock> SystemHealthWindow::WaitForRepairTurn() {
   constexpr uint32_t kPollMs = 50;
   auto lock = services_.locks.Take(kRepairLockName, 0);
   if (lock) return lock;
-  services_.dialogs.ShowMessage(app_.HandleOf(*form_), kRepairWaitText, kTitle,
+  services_.dialogs.ShowMessage(app_.HandleOf(*form_),
+                                language::Say(services_, language::phrase::kRepairWait), form_->Caption(),
                                 mb::kOk | mb::kIconInformation);
   while (!close_requested_ && !(lock = services_.locks.Take(kRepairLockName, kPollMs))) {
     if (!app_.DoEvents()) break;

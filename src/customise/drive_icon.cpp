@@ -2,6 +2,7 @@
 
 #include "customise/ini_file_edit.h"
 #include "customise/write_failure.h"
+#include "language/wording.h"
 
 namespace qb::customise {
 
@@ -15,7 +16,8 @@ Status SetDriveIcon(FileSystem& files, std::string_view drive, std::string_view 
 }
 
 std::string DriveIconFailure(const Services& services, std::string_view drive, Status error) {
-  return "The drive icon was not changed: " + WhyNotWritten(services, AutorunFileFor(drive), error);
+  return language::Say(services, language::phrase::kDriveIconNotChanged,
+                       {WhyNotWritten(services, AutorunFileFor(drive), error)});
 }
 
 }  // namespace qb::customise

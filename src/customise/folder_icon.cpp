@@ -46,7 +46,7 @@ class FolderChange {
       : services_(services), owner_(owner), folder_(std::move(folder)) {}
 
   bool Fail(const std::string& why) {
-    services_.dialogs.ShowMessage(owner_, "The folder icon was not changed: " + why,
+    services_.dialogs.ShowMessage(owner_, language::Say(services_, language::phrase::kFolderIconNotChanged, {why}),
                                   kIconComponentTitle, mb::kIconStop);
     return false;
   }
@@ -64,7 +64,7 @@ class FolderChange {
       return std::nullopt;
     }
     if (!IsIconFile(icon)) {
-      Fail("\"" + std::string(pict_file) + "\" is not an icon file.");
+      Fail(language::Say(services_, language::phrase::kNotAnIconFile, {pict_file}));
       return std::nullopt;
     }
     return icon;
@@ -90,7 +90,7 @@ class FolderChange {
         free = name;
       }
     }
-    if (!free) Fail("every name from IconX.ico to " + IconName(kIconNames - 1) + " is taken by other files.");
+    if (!free) Fail(language::Say(services_, language::phrase::kIconNamesTaken, {IconName(kIconNames - 1)}));
     return free;
   }
 
@@ -132,7 +132,9 @@ class FolderChange {
     }
     if (result != status::kOk) {
       std::string why = language::CouldNot(services_, language::phrase::kFolderNotReadOnly, result, {folder_});
-      if (result == status::kAccessDenied) why += " Changing this folder needs an administrator.";
+      if (result == status::kAccessDenied) {
+        why += " " + language::Say(services_, language::phrase::kFolderNeedsAdministrator);
+      }
       return Fail(why);
     }
     return true;
@@ -170,7 +172,7 @@ bool ChangeFolderIcon(const Services& services, WindowHandle owner, std::string_
   uint32_t attributes = 0;
   const Status found = services.files.GetAttributes(AsFolder(folder), attributes);
   if (found != status::kOk || !(attributes & fileattr::kDirectory)) {
-    return change.Fail(folder + " is not a folder.");
+    return change.Fail(language::Say(services, language::phrase::kNotAFolder, {folder}));
   }
 
   const std::string section(kShellClassInfo);

@@ -138,19 +138,16 @@ std::string DescribeInstall(const Services& services, const FontInstall& install
       return {};
     case FontInstall::Outcome::Installed:
       if (install.scope == FontScope::CurrentUser && preferred == FontScope::AllUsers) {
-        return "The font " + font + " is installed for your account only. Installing it for "
-               "every user of this computer needs an administrator.";
+        return language::Say(services, language::phrase::kFontInstalledForYou, {font});
       }
-      return "The font " + font + " is installed.";
+      return language::Say(services, language::phrase::kFontInstalled, {font});
     case FontInstall::Outcome::AlreadyInstalled:
-      return "The font " + font + " is already installed. Nothing was changed.";
+      return language::Say(services, language::phrase::kFontAlreadyInstalled, {font});
     case FontInstall::Outcome::NotAFont:
-      return "\"" + std::string(source) + "\" is not a usable font: Windows does not accept it. "
-             "Nothing was installed.";
+      return language::Say(services, language::phrase::kNotAFont, {source});
     case FontInstall::Outcome::NameTaken:
-      return "A different font file named \"" + FileNameOf(source) + "\" is already in " +
-             FontFolder(services, install.scope) +
-             ". Nothing was installed: rename the file to install it beside the other one.";
+      return language::Say(services, language::phrase::kFontNameTaken,
+                           {FileNameOf(source), FontFolder(services, install.scope)});
     case FontInstall::Outcome::Failed:
       return language::CouldNot(services, language::phrase::kFontNotInstalled, install.error);
   }

@@ -149,7 +149,7 @@ void FontsWindow::InstallNewFont() {
   const bool done = install.outcome == FontInstall::Outcome::Installed;
   if (done) FillFontList();
   if (!message.empty()) {
-    services_.dialogs.ShowMessage(app_.HandleOf(*form_), message, "Fonts",
+    services_.dialogs.ShowMessage(app_.HandleOf(*form_), message, form_->Caption(),
                                   done ? mb::kIconInformation : mb::kIconExclamation);
   }
 }

@@ -30,8 +30,11 @@ Status CheckPicture(const Services& services, std::string_view path) {
 std::string WhyNotAPicture(const Services& services, std::string_view path, Status error) {
   const std::string quoted = "\"" + std::string(path) + "\"";
   switch (error) {
-    case status::kPictureTooLarge: return quoted + " cannot be used. " + std::string(kPictureTooLargeText);
-    case status::kInvalidData: return quoted + " is not a picture that can be made into an icon.";
+    case status::kPictureTooLarge:
+      return language::Say(services, language::phrase::kPictureCannotBeUsed,
+                           {quoted, language::Say(services, language::phrase::kPictureTooLarge)});
+    case status::kInvalidData:
+      return language::Say(services, language::phrase::kNotAPictureForIcon, {quoted});
     default: return language::CouldNot(services, language::phrase::kFileNotRead, error, {quoted});
   }
 }

@@ -7,6 +7,7 @@
 #include "customise/icon_conversion.h"
 #include "dress/small_window.h"
 #include "language/phrases.h"
+#include "language/wording.h"
 #include "registry/shell_refresh.h"
 
 namespace qb::customise {
@@ -123,7 +124,7 @@ void IconWindow::Preview() {
     // what is wrong with the file.
     const std::string message = usable == status::kPictureTooLarge
                                     ? WhyNotAPicture(services_, path, usable)
-                                    : std::string(kNotAnIcon);
+                                    : language::Say(services_, language::phrase::kNotAValidIcon);
     services_.dialogs.ShowMessage(app_.HandleOf(*form_), message, kPreviewTitle, mb::kOk);
     return;
   }
@@ -144,7 +145,7 @@ void IconWindow::NextForDrive() {
   const Status written = SetDriveIcon(services_.files, drive, (*form_)["Text1"].Text());
   if (written != status::kOk) {
     services_.dialogs.ShowMessage(app_.HandleOf(*form_), DriveIconFailure(services_, drive, written),
-                                  "Change drive icon", mb::kIconStop);
+                                  form_->Caption(), mb::kIconStop);
     return;
   }
   registry::RefreshShellIcons(services_.registry, services_.system_parameters);
@@ -153,7 +154,7 @@ void IconWindow::NextForDrive() {
 void IconWindow::NextForFolder() {
   if (ChangeFolderIcon(services_, app_.HandleOf(*form_), (*form_)["Dir1"].Text(),
                        (*form_)["Text1"].Text(), "", /*copy_icon=*/true, "", 24,
-                       kFixedDrivesOnly)) {
+                       language::Say(services_, language::phrase::kFixedDrivesOnly))) {
     registry::RefreshShellIcons(services_.registry, services_.system_parameters);
   }
 }

@@ -10,7 +10,6 @@
 
 namespace qb::customise {
 
-inline constexpr std::string_view kNotAnIcon = "Not valid icon file, try another one";
 inline constexpr std::string_view kPreviewTitle = "Larkspan task";
 inline constexpr std::string_view kIconFilter = "icon files|*.ico";
 // The folder window also takes pictures, which it converts into an icon.

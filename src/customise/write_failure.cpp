@@ -6,22 +6,16 @@ namespace qb::customise {
 
 std::string WhyNotWritten(const Services& services, std::string_view path, Status error) {
   const std::string file(path);
+  namespace phrase = language::phrase;
   switch (error) {
-    case status::kDirectory:
-      return file + " is a folder, not a file, so it was left as it is.";
-    case status::kFileReadOnly:
-      return file + " is read-only, so it was left as it is. Clear its read-only attribute to "
-             "let it be changed.";
-    case status::kInvalidData:
-      return file + " is not a text file that can be changed without damaging it, so it was "
-             "left as it is.";
-    case status::kInvalidParameter:
-      return file + " cannot hold that text as it is, so it was left as it is.";
-    default:
-      break;
+    case status::kDirectory: return language::Say(services, phrase::kIsAFolderNotAFile, {file});
+    case status::kFileReadOnly: return language::Say(services, phrase::kIsReadOnly, {file});
+    case status::kInvalidData: return language::Say(services, phrase::kNotPlainText, {file});
+    case status::kInvalidParameter: return language::Say(services, phrase::kCannotHoldText, {file});
+    default: break;
   }
-  std::string message = language::CouldNot(services, language::phrase::kFileNotWritten, error, {file});
-  if (error == status::kAccessDenied) message += " Changing it needs an administrator.";
+  std::string message = language::CouldNot(services, phrase::kFileNotWritten, error, {file});
+  if (error == status::kAccessDenied) message += " " + language::Say(services, phrase::kFileNeedsAdministrator);
   return message;
 }
 

@@ -144,10 +144,9 @@ void DrivesPage::Format() {
   const std::string drive = std::string(1, static_cast<char>('A' + index)) + ":";
   std::string text;
   if (outcome == FormatOutcome::Failed) {
-    text = "Drive " + drive + " was not formatted: the format failed or was not finished.";
+    text = language::Say(services_, language::phrase::kNotFormatted, {drive});
   } else if (outcome == FormatOutcome::CannotFormat) {
-    text = "Drive " + drive + " cannot be formatted. Windows cannot format the drive it runs "
-           "from, nor one that a program has open.";
+    text = language::Say(services_, language::phrase::kCannotFormat, {drive});
   }
   // A cancel is the user's own choice, and a finished format the dialog has shown itself.
   if (!text.empty()) {
@@ -159,7 +158,7 @@ void DrivesPage::Defragment() {
   const std::string version = GetWindowsVersion(services_.system, services_.dialogs);
   const auto candidates =
       DefragmenterCandidates(version, services_.environment.WindowsFolder());
-  std::string reason = "It was not found on this computer.";
+  std::string reason = language::Say(services_, language::phrase::kDefragmenterNotFound);
   for (const auto& program : candidates) {
     uint32_t attributes = 0;
     if (services_.files.GetAttributes(program.file, attributes) != status::kOk ||
@@ -173,9 +172,10 @@ void DrivesPage::Defragment() {
                                                      .directory = "",
                                                      .show = showmode::kMinimized});
     if (result > 32) return;
-    reason = program.file + ": " + services_.environment.ErrorText(static_cast<Status>(result)) + ".";
+    reason = language::Say(services_, language::phrase::kFailureReason,
+                           {program.file, services_.environment.ErrorText(static_cast<Status>(result))});
   }
-  services_.dialogs.ShowMessage(owner_(), "The defragmenter could not be started.\r\n" + reason,
+  services_.dialogs.ShowMessage(owner_(), language::Say(services_, language::phrase::kDefragmenterNotStarted, {reason}),
                                 kDefaultMessageTitle, mb::kOk | mb::kIconExclamation);
 }
 

@@ -141,6 +141,145 @@ inline constexpr Phrase kRemove{"8421", "&Remove"};
 inline constexpr Phrase kView64{"8422", "64-bit"};
 inline constexpr Phrase kView32{"8423", "32-bit"};
 inline constexpr Phrase kTickedCount{"8424", "Ticked: %1 of %2"};
+// System Health's run summaries and its wait for another repair.
+inline constexpr Phrase kNothingRemovedNoBackup{
+    "8240", "Nothing was removed, because the entries could not be backed up first."};
+inline constexpr Phrase kRefusedOne{
+    "8241", "Windows refused to remove 1 entry: removing them needs an administrator."};
+inline constexpr Phrase kRefusedMany{
+    "8242", "Windows refused to remove %1 entries: removing them needs an administrator."};
+inline constexpr Phrase kKeptNotBackedUpOne{
+    "8243", "1 entry was kept, because it could not be backed up."};
+inline constexpr Phrase kKeptNotBackedUpMany{
+    "8244", "%1 entries were kept, because they could not be backed up."};
+inline constexpr Phrase kLeftChangedOne{
+    "8245", "1 entry was left, because it changed since the check."};
+inline constexpr Phrase kLeftChangedMany{
+    "8246", "%1 entries were left, because they changed since the check."};
+inline constexpr Phrase kDriveUnreadable{
+    "8247", "The drive could not be read, so nothing was searched on it."};
+inline constexpr Phrase kUnreadableShortcutOne{
+    "8248", "1 file could not be read as a shortcut and stayed."};
+inline constexpr Phrase kUnreadableShortcutMany{
+    "8249", "%1 files could not be read as a shortcut and stayed."};
+inline constexpr Phrase kSkippedFolderOne{"8250", "1 folder could not be listed and was skipped."};
+inline constexpr Phrase kSkippedFolderMany{
+    "8251", "%1 folders could not be listed and were skipped."};
+inline constexpr Phrase kRunStopped{"8252", "The run was stopped before its end."};
+inline constexpr Phrase kBackupSplit{
+    "8253",
+    "The program's folder could not hold every copy: the first ones are in %1, the others "
+    "in %2"};
+inline constexpr Phrase kBackupInLocalData{
+    "8254", "The program's folder cannot hold backups, so the backup was saved in %1"};
+inline constexpr Phrase kRepairWait{
+    "8255",
+    "Another repair is running on this computer, in another System Health window or in "
+    "quillbox-cli. This repair starts as soon as that one has finished; close the window "
+    "to give it up."};
+inline constexpr Phrase kWaitStatus{"8256", "Wait ..."};
+inline constexpr Phrase kDoneStatus{"8257", "Done ..."};
+// The process manager's refusals and questions.
+inline constexpr Phrase kCannotEndItself{
+    "8260",
+    "Quill Box cannot end itself from its own process list. Use Close, then close the "
+    "program's window."};
+inline constexpr Phrase kEndCriticalQuestion{
+    "8261",
+    "%1 is a part of Windows that the system cannot run without. Ending it stops Windows "
+    "at once: every program closes without saving its work and the computer "
+    "restarts.\\n\\nEnd %1 anyway?"};
+inline constexpr Phrase kAlreadyEnded{"8262", "%1 has already ended."};
+inline constexpr Phrase kEndingNeedsAdministrator{
+    "8263", "Ending a process of another user or of Windows needs an administrator."};
+// What the user reads when a handler fails and the program carries on.
+inline constexpr Phrase kFaultCarriedOn{
+    "8265",
+    "Quill Box could not finish what it was doing and has carried on.\\n\\nWhat went "
+    "wrong: %1\\n\\nThe last action may be incomplete; try it again, or restart Quill Box "
+    "if it keeps failing."};
+// The names of changes an Apply may fail to save.
+inline constexpr Phrase kFontSmoothing{"8270", "Font Smoothing"};
+inline constexpr Phrase kDoubleClickSpeedChange{"8271", "Double click speed"};
+inline constexpr Phrase kPointerTrails{"8272", "Show pointer trails"};
+inline constexpr Phrase kEmptyRecycleBin{"8273", "Empty Recycle Bin"};
+inline constexpr Phrase kDesktopWallpaper{"8274", "Desktop wallpaper %1"};
+inline constexpr Phrase kPointerSpeed{"8275", "Mouse pointer speed"};
+inline constexpr Phrase kKeyboardRepeatRate{"8276", "Keyboard repeat rate"};
+inline constexpr Phrase kKeyboardRepeatDelay{"8277", "Keyboard repeat delay"};
+inline constexpr Phrase kSwapMouseButtons{"8278", "Swap mouse buttons"};
+// The Start Menu and Visual pages.
+inline constexpr Phrase kSavedRestartFailed{
+    "8280",
+    "The changes are saved. Windows could not be restarted (%1), so they take effect after "
+    "the next restart."};
+inline constexpr Phrase kOthersSavedRestartFailed{
+    "8281",
+    "The other changes are saved. Windows could not be restarted (%1), so they take effect "
+    "after the next restart."};
+inline constexpr Phrase kNotAScreenSize{
+    "8282",
+    "\"%1\" is not a screen size. Choose one from the list or type a width and height such "
+    "as 1024x768."};
+inline constexpr Phrase kWallpaperNotAPicture{
+    "8283", "\"%1\" could not be read as a picture (%2). The wallpaper stays as it is."};
+inline constexpr Phrase kPictureTooLarge{
+    "8284",
+    "The picture is too large: more than 16384 pixels on a side, or more than 256 MB once "
+    "opened."};
+// The icon windows and the files they write.
+inline constexpr Phrase kFolderIconNotChanged{"8290", "The folder icon was not changed: %1"};
+inline constexpr Phrase kNotAnIconFile{"8291", "\"%1\" is not an icon file."};
+inline constexpr Phrase kIconNamesTaken{
+    "8292", "every name from IconX.ico to %1 is taken by other files."};
+inline constexpr Phrase kFolderNeedsAdministrator{
+    "8293", "Changing this folder needs an administrator."};
+inline constexpr Phrase kNotAFolder{"8294", "%1 is not a folder."};
+inline constexpr Phrase kDriveIconNotChanged{"8295", "The drive icon was not changed: %1"};
+inline constexpr Phrase kIsAFolderNotAFile{
+    "8296", "%1 is a folder, not a file, so it was left as it is."};
+inline constexpr Phrase kIsReadOnly{
+    "8297",
+    "%1 is read-only, so it was left as it is. Clear its read-only attribute to let it be "
+    "changed."};
+inline constexpr Phrase kNotPlainText{
+    "8298",
+    "%1 is not a text file that can be changed without damaging it, so it was left as it "
+    "is."};
+inline constexpr Phrase kCannotHoldText{
+    "8299", "%1 cannot hold that text as it is, so it was left as it is."};
+inline constexpr Phrase kFileNeedsAdministrator{"8300", "Changing it needs an administrator."};
+inline constexpr Phrase kNotAValidIcon{"8301", "Not valid icon file, try another one"};
+inline constexpr Phrase kPictureCannotBeUsed{"8302", "%1 cannot be used. %2"};
+inline constexpr Phrase kNotAPictureForIcon{
+    "8303", "%1 is not a picture that can be made into an icon."};
+inline constexpr Phrase kFixedDrivesOnly{"8304", "This command only supports fixed drives"};
+// The Fonts window's installs.
+inline constexpr Phrase kFontInstalledForYou{
+    "8310",
+    "The font %1 is installed for your account only. Installing it for every user of this "
+    "computer needs an administrator."};
+inline constexpr Phrase kFontInstalled{"8311", "The font %1 is installed."};
+inline constexpr Phrase kFontAlreadyInstalled{
+    "8312", "The font %1 is already installed. Nothing was changed."};
+inline constexpr Phrase kNotAFont{
+    "8313", "\"%1\" is not a usable font: Windows does not accept it. Nothing was installed."};
+inline constexpr Phrase kFontNameTaken{
+    "8314",
+    "A different font file named \"%1\" is already in %2. Nothing was installed: rename "
+    "the file to install it beside the other one."};
+// The small registry routines.
+inline constexpr Phrase kCannotCreateSubKey{"8320", "Cannot Create Sub Key !!\\n%1"};
+// The Drives page's format and defragmenter.
+inline constexpr Phrase kNotFormatted{
+    "8325", "Drive %1 was not formatted: the format failed or was not finished."};
+inline constexpr Phrase kCannotFormat{
+    "8326",
+    "Drive %1 cannot be formatted. Windows cannot format the drive it runs from, nor one "
+    "that a program has open."};
+inline constexpr Phrase kDefragmenterNotStarted{
+    "8327", "The defragmenter could not be started.\\n%1"};
+inline constexpr Phrase kDefragmenterNotFound{"8328", "It was not found on this computer."};
 }  // namespace phrase
 
 // The one list of them, for the checks that every language file holds each key.
@@ -177,6 +316,26 @@ inline constexpr std::array kPhrases = {
     phrase::kWhyTargetMissing, phrase::kKeepFolderQuestion, phrase::kExclusionsNotSaved,
     phrase::kExclusionsTitle, phrase::kExclusionsIntro, phrase::kRemove, phrase::kView64,
     phrase::kView32, phrase::kTickedCount,
+    phrase::kNothingRemovedNoBackup, phrase::kRefusedOne, phrase::kRefusedMany,
+    phrase::kKeptNotBackedUpOne, phrase::kKeptNotBackedUpMany, phrase::kLeftChangedOne,
+    phrase::kLeftChangedMany, phrase::kDriveUnreadable, phrase::kUnreadableShortcutOne,
+    phrase::kUnreadableShortcutMany, phrase::kSkippedFolderOne, phrase::kSkippedFolderMany,
+    phrase::kRunStopped, phrase::kBackupSplit, phrase::kBackupInLocalData, phrase::kRepairWait,
+    phrase::kWaitStatus, phrase::kDoneStatus, phrase::kCannotEndItself,
+    phrase::kEndCriticalQuestion, phrase::kAlreadyEnded, phrase::kEndingNeedsAdministrator,
+    phrase::kFaultCarriedOn, phrase::kFontSmoothing, phrase::kDoubleClickSpeedChange,
+    phrase::kPointerTrails, phrase::kEmptyRecycleBin, phrase::kDesktopWallpaper,
+    phrase::kPointerSpeed, phrase::kKeyboardRepeatRate, phrase::kKeyboardRepeatDelay,
+    phrase::kSwapMouseButtons, phrase::kSavedRestartFailed, phrase::kOthersSavedRestartFailed,
+    phrase::kNotAScreenSize, phrase::kWallpaperNotAPicture, phrase::kPictureTooLarge,
+    phrase::kFolderIconNotChanged, phrase::kNotAnIconFile, phrase::kIconNamesTaken,
+    phrase::kFolderNeedsAdministrator, phrase::kNotAFolder, phrase::kDriveIconNotChanged,
+    phrase::kIsAFolderNotAFile, phrase::kIsReadOnly, phrase::kNotPlainText, phrase::kCannotHoldText,
+    phrase::kFileNeedsAdministrator, phrase::kNotAValidIcon, phrase::kPictureCannotBeUsed,
+    phrase::kNotAPictureForIcon, phrase::kFixedDrivesOnly, phrase::kFontInstalledForYou,
+    phrase::kFontInstalled, phrase::kFontAlreadyInstalled, phrase::kNotAFont,
+    phrase::kFontNameTaken, phrase::kCannotCreateSubKey, phrase::kNotFormatted,
+    phrase::kCannotFormat, phrase::kDefragmenterNotStarted, phrase::kDefragmenterNotFound,
 };
 
 }  // namespace qb::language

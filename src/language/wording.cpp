@@ -45,4 +45,14 @@ std::string CouldNot(const Services& services, const Phrase& what, Status error,
              {Say(services, what, values), services.environment.ErrorText(error)});
 }
 
+std::string InEnglish(const Phrase& phrase, std::initializer_list<std::string_view> values) {
+  return Fill(phrase.english, values);
+}
+
+Wording InChosenLanguage(const Services& services) {
+  return [&services](const Phrase& phrase, std::initializer_list<std::string_view> values) {
+    return Say(services, phrase, values);
+  };
+}
+
 }  // namespace qb::language

@@ -1,6 +1,7 @@
 #pragma once
 // The program's own texts in the chosen language: a phrase looked up the way a control's
 // caption is, its placeholders filled with the values of the moment.
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -27,5 +28,16 @@ std::string Say(const Services& services, const Phrase& phrase,
 // with values) and the system's own text for error, "<what>: <system text>.".
 std::string CouldNot(const Services& services, const Phrase& what, Status error,
                      std::initializer_list<std::string_view> values = {});
+
+// A phrase said one way or another: code shared by the windows and the console companion
+// takes one, so that the windows speak the user's language and the companion keeps the
+// English its scripts read.
+using Wording = std::function<std::string(const Phrase&, std::initializer_list<std::string_view>)>;
+
+// The phrase's English text, filled.
+std::string InEnglish(const Phrase& phrase, std::initializer_list<std::string_view> values = {});
+
+// Say in the language the user chose, as a Wording.
+Wording InChosenLanguage(const Services& services);
 
 }  // namespace qb::language

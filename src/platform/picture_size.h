@@ -23,11 +23,6 @@ inline constexpr std::size_t kPictureHeadLength = 256 * 1024;
 inline constexpr uint32_t kLargestPictureSide = 16384;
 inline constexpr uint64_t kLargestPictureBytes = uint64_t{256} << 20;
 
-// What the user is told about a picture beyond those bounds.
-inline constexpr std::string_view kPictureTooLargeText =
-    "The picture is too large: more than 16384 pixels on a side, or more than 256 MB once "
-    "opened.";
-
 // The size declared by the head of a BMP, PNG, GIF or JPEG file; nothing for another
 // format, or a head that ends before the size.
 std::optional<PictureSize> ReadPictureSize(const uint8_t* head, std::size_t length);

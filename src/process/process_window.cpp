@@ -121,8 +121,7 @@ void ProcessWindow::Terminate() {
 bool ProcessWindow::MayEnd(const ProcessEntry& chosen) {
   const std::string name = FileNameOf(chosen.exe_file);
   if (chosen.id == services_.processes.CurrentProcessId()) {
-    Say("Quill Box cannot end itself from its own process list. Use Close, then close the "
-        "program's window.", mb::kIconInformation);
+    Say(language::Say(services_, language::phrase::kCannotEndItself), mb::kIconInformation);
     return false;
   }
   const OpenedProcess process(services_.processes, chosen.id);
@@ -132,9 +131,7 @@ bool ProcessWindow::MayEnd(const ProcessEntry& chosen) {
   if (!critical) return true;
   const int answer = services_.dialogs.ShowMessage(
       app_.HandleOf(*form_),
-      name + " is a part of Windows that the system cannot run without. Ending it stops "
-             "Windows at once: every program closes without saving its work and the computer "
-             "restarts.\r\n\r\nEnd " + name + " anyway?",
+      language::Say(services_, language::phrase::kEndCriticalQuestion, {name}),
       kDefaultMessageTitle, mb::kYesNo | mb::kIconExclamation | mb::kDefaultButton2);
   return answer == mb::kIdYes;
 }
@@ -165,7 +162,8 @@ bool ProcessWindow::StillRuns(const ProcessEntry& chosen, const OpenedProcess& p
   }
   if (!runs) {
     listed_once_ = false;  // the next Display lists what runs now
-    Say(FileNameOf(chosen.exe_file) + " has already ended.", mb::kIconInformation);
+    Say(language::Say(services_, language::phrase::kAlreadyEnded, {FileNameOf(chosen.exe_file)}),
+        mb::kIconInformation);
   }
   return runs;
 }
@@ -173,7 +171,7 @@ bool ProcessWindow::StillRuns(const ProcessEntry& chosen, const OpenedProcess& p
 void ProcessWindow::SayNotEnded(const std::string& name, Status status) {
   std::string text = language::CouldNot(services_, language::phrase::kProcessNotEnded, status, {name});
   if (status == status::kAccessDenied) {
-    text += "\r\nEnding a process of another user or of Windows needs an administrator.";
+    text += "\n" + language::Say(services_, language::phrase::kEndingNeedsAdministrator);
   }
   Say(text, mb::kIconExclamation);
 }

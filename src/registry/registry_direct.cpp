@@ -40,12 +40,13 @@ Status DeleteRegValue(Registry& registry, RegRoot root, std::string_view key_pat
 }
 
 Status CreateSubKey(Registry& registry, Dialogs& dialogs, Environment& environment, RegRoot root,
-                    std::string_view parent_path, std::string_view name) {
+                    std::string_view parent_path, std::string_view name,
+                    const language::Wording& say) {
   std::string path(parent_path);
   if (!text::TrimBlanks(name).empty()) path += "\\" + std::string(name);
   const Status created = registry.CreateKey({root, path});
   if (created != status::kOk) {
-    dialogs.ShowMessage(0, "Cannot Create Sub Key !!\n" + environment.ErrorText(created), {},
+    dialogs.ShowMessage(0, say(language::phrase::kCannotCreateSubKey, {environment.ErrorText(created)}), {},
                         mb::kOk | mb::kIconStop);
   }
   return created;

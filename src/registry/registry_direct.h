@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "language/wording.h"
 #include "platform/dialogs.h"
 #include "platform/environment.h"
 #include "platform/registry.h"
@@ -23,8 +24,10 @@ Status DeleteRegKey(Registry& registry, RegRoot root, std::string_view key_path)
 Status DeleteRegValue(Registry& registry, RegRoot root, std::string_view key_path,
                       std::string_view value_name);
 // Creates parent\name (the parent alone when the name is blank). A failure shows
-// "Cannot Create Sub Key !!" with the system's reason and gives the system's code.
+// "Cannot Create Sub Key !!" with the system's reason, in the words say gives it, and
+// gives the system's code.
 Status CreateSubKey(Registry& registry, Dialogs& dialogs, Environment& environment, RegRoot root,
-                    std::string_view parent_path, std::string_view name);
+                    std::string_view parent_path, std::string_view name,
+                    const language::Wording& say = language::InEnglish);
 
 }  // namespace qb::registry

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "language/wording.h"
 #include "platform/app_settings.h"
 #include "registry/registry_paths.h"
 #include "tweaks/tweak_binding.h"
@@ -15,16 +16,16 @@ namespace qb::tweaks {
 const std::array<SystemSetting, 4> kInputSystemSettings{{
     {{"SpeedSlider", "HKCU\\Control Panel\\Mouse\\MouseSensitivity", BindingKind::Slider,
       BindingUse::LoadOnly},
-     "Mouse pointer speed", spi::kSetMouseSpeed, Carrier::PvParam},
+     language::phrase::kPointerSpeed, spi::kSetMouseSpeed, Carrier::PvParam},
     {{"Repeatslider", "HKCU\\Control Panel\\Keyboard\\KeyboardSpeed", BindingKind::Slider,
       BindingUse::LoadOnly},
-     "Keyboard repeat rate", spi::kSetKeyboardSpeed, Carrier::UiParam},
+     language::phrase::kKeyboardRepeatRate, spi::kSetKeyboardSpeed, Carrier::UiParam},
     {{"Delayslider", "HKCU\\Control Panel\\Keyboard\\KeyboardDelay", BindingKind::Slider,
       BindingUse::LoadOnly},
-     "Keyboard repeat delay", spi::kSetKeyboardDelay, Carrier::UiParam},
+     language::phrase::kKeyboardRepeatDelay, spi::kSetKeyboardDelay, Carrier::UiParam},
     {{"swapm", "HKEY_CURRENT_USER\\Control Panel\\Mouse\\SwapMouseButtons", BindingKind::CheckBox,
       BindingUse::LoadOnly},
-     "Swap mouse buttons", spi::kSetMouseButtonSwap, Carrier::UiParam},
+     language::phrase::kSwapMouseButtons, spi::kSetMouseButtonSwap, Carrier::UiParam},
 }};
 
 namespace {
@@ -43,7 +44,7 @@ Status SetSystem(const Services& services, uint32_t action, uint32_t ui_param,
 bool ApplySetting(const ui::Form& form, const Services& services, const SystemSetting& setting,
                   UnsavedChanges& unsaved) {
   if (!BindingChanged(form, services.registry, setting.binding)) return true;
-  return unsaved.Note(std::string(setting.name),
+  return unsaved.Note(language::Say(services, setting.name),
                       SetSystemSetting(services, setting, form[setting.binding.control].Value()));
 }
 
@@ -102,8 +103,8 @@ bool StoreDoubleClick(const Services& services, int milliseconds, UnsavedChanges
   return unsaved.Note(std::string(kDoubleClickPath),
                       registry::RegWrite(services.registry, kDoubleClickPath,
                                          std::to_string(milliseconds))) &&
-         unsaved.Note("Double click speed", services.system_parameters.SetDoubleClickTime(
-                                                static_cast<unsigned>(milliseconds)));
+         unsaved.Note(language::Say(services, language::phrase::kDoubleClickSpeedChange),
+                      services.system_parameters.SetDoubleClickTime(static_cast<unsigned>(milliseconds)));
 }
 
 std::optional<int> StoredTrails(Registry& registry) {
@@ -114,7 +115,7 @@ std::optional<int> StoredTrails(Registry& registry) {
 }
 
 bool StoreTrails(const Services& services, bool on, UnsavedChanges& unsaved) {
-  return unsaved.Note("Show pointer trails",
+  return unsaved.Note(language::Say(services, language::phrase::kPointerTrails),
                       SetSystem(services, spi::kSetMouseTrails, on ? kTrailsOn : 0, 0)) &&
          unsaved.Note("HKEY_CURRENT_USER\\" + std::string(kAppSettingsKey) + "\\" +
                           std::string(kMouseApp) + "\\" + std::string(kMouseSection) + "\\trails",
@@ -150,7 +151,7 @@ void InputApply(ui::Form& form, const Services& services, const PageHooks& hooks
   UnsavedChanges unsaved;
   ui::Control& recycle = form["recycle"];
   if (recycle.Value() == 1 &&
-      unsaved.Note("Empty Recycle Bin", services.recycle_bin.Empty(hooks.Owner()))) {
+      unsaved.Note(language::Say(services, language::phrase::kEmptyRecycleBin), services.recycle_bin.Empty(hooks.Owner()))) {
     recycle.SetValue(0);
   }
   // The order the system has always been told in: speeds and delay, double click, buttons,

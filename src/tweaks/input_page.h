@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "language/phrases.h"
 #include "platform/services.h"
 #include "tweaks/page_hooks.h"
 #include "tweaks/tweak_binding.h"
@@ -25,7 +26,7 @@ enum class Carrier { UiParam, PvParam };
 // A setting the system applies and keeps in the user's profile itself.
 struct SystemSetting {
   TweakBinding binding;  // where the system keeps the setting, read at load
-  std::string_view name;  // for the message when the system refuses it
+  language::Phrase name;  // for the message when the system refuses it
   uint32_t action;
   Carrier carrier;
 };

@@ -26,7 +26,7 @@ void ClearTypedAddresses(const Services& services, UnsavedChanges& unsaved) {
     return;
   }
   registry::CreateSubKey(services.registry, services.dialogs, services.environment,
-                         RegRoot::CurrentUser, kTypedUrlsKey, "");
+                         RegRoot::CurrentUser, kTypedUrlsKey, "", language::InChosenLanguage(services));
 }
 
 }  // namespace

@@ -108,10 +108,10 @@ void SaveAndRestart(ui::Form& form, const Services& services, const PageHooks& h
   if (const Status restarted = services.power.Restart(); restarted != status::kOk) {
     services.dialogs.ShowMessage(
         hooks.Owner(),
-        std::string(unsaved.Empty() ? "The changes are saved" : "The other changes are saved") +
-            ". Windows could not be restarted (" +
-            services.environment.ErrorText(restarted) +
-            "), so they take effect after the next restart.",
+        language::Say(services,
+                      unsaved.Empty() ? language::phrase::kSavedRestartFailed
+                                      : language::phrase::kOthersSavedRestartFailed,
+                      {services.environment.ErrorText(restarted)}),
         {}, mb::kOk | mb::kIconInformation);
   }
 }

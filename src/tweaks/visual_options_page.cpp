@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "language/wording.h"
 #include "platform/app_settings.h"
 #include "platform/text.h"
 #include "registry/registry_paths.h"
@@ -34,9 +35,7 @@ void ApplyResolution(ui::Form& form, const Services& services, const PageHooks& 
   const auto size = ParseScreenSize(typed);
   if (!size) {
     services.dialogs.ShowMessage(hooks.Owner(),
-                                 "\"" + typed +
-                                     "\" is not a screen size. Choose one from the list or "
-                                     "type a width and height such as 1024x768.",
+                                 language::Say(services, language::phrase::kNotAScreenSize, {typed}),
                                  {}, mb::kOk | mb::kIconExclamation);
     return;
   }
@@ -67,7 +66,7 @@ std::optional<int> StoredSmoothing(Registry& registry) {
 bool StoreSmoothing(const Services& services, bool on, UnsavedChanges& unsaved) {
   const Status set = services.system_parameters.SetParameter(spi::kSetFontSmoothing, on ? 1 : 0,
                                                              0, spi::kStoreAndBroadcast);
-  if (!unsaved.Note("Font Smoothing", set)) return false;
+  if (!unsaved.Note(language::Say(services, language::phrase::kFontSmoothing), set)) return false;
   AppSettings(services.registry).Save(kVisualApp, "visual", "smooth", on ? "1" : "0");
   return true;
 }

@@ -48,7 +48,7 @@ std::optional<std::string> ChoiceFolder(std::string_view picture) {
 // A picture refused for its declared size is named so: the system's text for that status
 // speaks of memory, which would send the user looking in the wrong place.
 std::string WhyNotDecoded(const Services& services, Status decoded) {
-  if (decoded == status::kPictureTooLarge) return std::string(kPictureTooLargeText);
+  if (decoded == status::kPictureTooLarge) return language::Say(services, language::phrase::kPictureTooLarge);
   return services.environment.ErrorText(decoded == status::kOk ? status::kInvalidData : decoded);
 }
 
@@ -66,8 +66,8 @@ void ChooseWallpaper(ui::Form& form, const Services& services, const PageHooks& 
   if (decoded != status::kOk || picture.Empty()) {
     services.dialogs.ShowMessage(
         hooks.Owner(),
-        "\"" + source + "\" could not be read as a picture (" + WhyNotDecoded(services, decoded) +
-            "). The wallpaper stays as it is.",
+        language::Say(services, language::phrase::kWallpaperNotAPicture,
+                      {source, WhyNotDecoded(services, decoded)}),
         {}, mb::kOk | mb::kIconExclamation);
     return;
   }
@@ -101,7 +101,7 @@ void ApplyWallpaper(ui::Form& form, const Services& services, UnsavedChanges& un
     preview.SetPicture(applied);
     picture = applied;
   }
-  unsaved.Note("Desktop wallpaper " + picture, services.system_parameters.SetWallpaper(picture));
+  unsaved.Note(language::Say(services, language::phrase::kDesktopWallpaper, {picture}), services.system_parameters.SetWallpaper(picture));
 }
 
 void DiscardWallpaperChoice(ui::Form& form, FileSystem& files) {

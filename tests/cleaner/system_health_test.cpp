@@ -147,7 +147,7 @@ TEST_F(SystemHealth, ARepairWaitsForAnotherOneToFinishAndSaysSoOnce) {
     EXPECT_EQ(form["Rlabel"].Caption(), "1");
   });
   ASSERT_EQ(machine.dialogs.Messages().size(), 1u);
-  EXPECT_EQ(machine.dialogs.Messages()[0].text, kRepairWaitText);
+  EXPECT_EQ(machine.dialogs.Messages()[0].text, language::phrase::kRepairWait.english);
 }
 
 TEST_F(SystemHealth, ACloseRequestDuringARunStopsItAfterTheEntryInHandThenCloses) {

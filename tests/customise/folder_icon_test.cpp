@@ -4,6 +4,7 @@
 
 #include "customise/ini_file_edit.h"
 #include "customise_fixture.h"
+#include "language/phrases.h"
 #include "support/picture_headers.h"
 
 namespace qb::customise {
@@ -26,7 +27,7 @@ class FolderIcon : public testing::CustomiseTest {
   }
   // As the window's "Next>>" calls it.
   bool Change(std::string_view folder, std::string_view picture) {
-    return ChangeFolderIcon(services, 0, folder, picture, "", true, "", 24, kFixedDrivesOnly);
+    return ChangeFolderIcon(services, 0, folder, picture, "", true, "", 24, language::phrase::kFixedDrivesOnly.english);
   }
   std::optional<std::string> Key(std::string_view key) {
     std::vector<uint8_t> bytes;
@@ -89,7 +90,7 @@ TEST_F(FolderIcon, RunningTwiceReplacesTheIconAndKeepsOneOfEachFile) {
 
 TEST_F(FolderIcon, AnIconNamedInPlaceAndACommentAreWrittenWithoutCopying) {
   ASSERT_TRUE(ChangeFolderIcon(services, 0, "C:\\Photos", "C:\\Windows\\shell32.dll", "My photos",
-                               false, "12", 24, kFixedDrivesOnly));
+                               false, "12", 24, language::phrase::kFixedDrivesOnly.english));
   EXPECT_EQ(Key("IconFile"), "C:\\Windows\\shell32.dll");
   EXPECT_EQ(Key("IconIndex"), "12");
   EXPECT_EQ(Key("InfoTip"), "My photos");

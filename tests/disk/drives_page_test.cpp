@@ -180,8 +180,8 @@ TEST_F(DrivesPageTest, ADefragmenterThatCannotStartIsSaidPlainly) {
   (*form)["defragmentcmd"].RaiseClick();
   ASSERT_EQ(machine.dialogs.Messages().size(), 2u);
   EXPECT_EQ(machine.dialogs.Messages()[0].text,
-            "The defragmenter could not be started.\r\nIt was not found on this computer.");
-  EXPECT_EQ(machine.dialogs.Messages()[1].text.find("The defragmenter could not be started.\r\n"
+            "The defragmenter could not be started.\nIt was not found on this computer.");
+  EXPECT_EQ(machine.dialogs.Messages()[1].text.find("The defragmenter could not be started.\n"
                                                     "C:\\Windows\\system32\\dfrgui.exe: "),
             0u);
 }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <set>
 
 #include "language/language_catalogue.h"
 #include "platform/ini_text.h"
@@ -88,6 +89,36 @@ TEST(ShippedLanguagesTest, EveryTranslationHasEveryKeyOfEnglishAndNoOther) {
     for (const auto& [key, text] : captions) {
       EXPECT_TRUE(english.count(key)) << file << " has key " << key << ", which English lacks";
       EXPECT_LT(text::Utf8ToUtf16(text).size(), kLookupBufferChars) << file << " key " << key;
+    }
+  }
+}
+
+// What a translation must keep of each text: the values a message fills in ("%1") and
+// whether a caption has an access key (one "&"; "&&" is a shown ampersand).
+std::pair<std::set<std::string>, bool> Markers(std::string_view text) {
+  std::set<std::string> placeholders;
+  bool access_key = false;
+  for (size_t i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] == '%' && text[i + 1] >= '1' && text[i + 1] <= '9') placeholders.insert(std::string(text.substr(i, 2)));
+    if (text[i] == '%' && text[i + 1] == '%') ++i;
+    if (text[i] == '&' && text[i + 1] == '&') {
+      ++i;
+    } else if (text[i] == '&') {
+      access_key = true;
+    }
+  }
+  return {placeholders, access_key};
+}
+
+TEST(ShippedLanguagesTest, EveryTranslationKeepsThePlaceholdersAndAccessKeysOfEnglish) {
+  EXPECT_EQ(Markers("%1 of %2 && 100%% &Next"), (std::pair<std::set<std::string>, bool>{{"%1", "%2"}, true}));
+  const auto english = Captions("English.ini");
+  for (const auto& file : ShippedLanguageFiles()) {
+    for (const auto& [key, text] : Captions(file)) {
+      const auto it = english.find(key);
+      if (it == english.end()) continue;
+      EXPECT_EQ(Markers(text), Markers(it->second))
+          << file << " key " << key << ": \"" << text << "\" against \"" << it->second << "\"";
     }
   }
 }

@@ -203,7 +203,7 @@ TEST_F(ProcessWindowTest, AProcessThatIsNotEndedIsLoggedSaidAndStaysListed) {
     EXPECT_EQ(machine.processes.OpenHandles(), 0u);
     ASSERT_FALSE(Messages().empty());
     EXPECT_EQ(Messages().back().text,
-              "first.exe was not ended: Access is denied.\r\nEnding a process of another user or "
+              "first.exe was not ended: Access is denied.\nEnding a process of another user or "
               "of Windows needs an administrator.");
   }
 }

@@ -7,6 +7,7 @@
 
 #include "customise/drive_icon.h"
 #include "customise/folder_icon.h"
+#include "language/phrases.h"
 #include "customise/font_install.h"
 #include "customise/ini_file_edit.h"
 #include "contract/fixtures.h"
@@ -55,7 +56,7 @@ class CustomiseWine : public ::testing::Test {
   }
   bool Change(const std::string& picture) {
     const bool changed = ChangeFolderIcon(services, 0, "\"" + folder + "\"", picture, "", true, "", 24,
-                                          kFixedDrivesOnly);
+                                          language::phrase::kFixedDrivesOnly.english);
     for (const auto& message : dialogs.Messages()) ADD_FAILURE() << message.text;
     return changed;
   }

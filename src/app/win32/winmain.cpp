@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "app/win32/startup_trace.h"
 #include "errorlog/error_log.h"
+#include "language/wording.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_machine.h"
@@ -67,6 +68,9 @@ int Run(HINSTANCE instance, qb::app::StartupTrace& trace) {
   ui.host.Faults().SetLog([&log](const std::string& where, const std::string& what) {
     qb::ui::win32::WriteFaultToDebugger(qb::ui::win32::FaultLine(where, what));
     log.LogError(0, what, "view", where);
+  });
+  ui.host.Faults().SetWording([&machine](const std::string& what) {
+    return qb::language::Say(machine.services(), qb::language::phrase::kFaultCarriedOn, {what});
   });
   Splash splash(instance);
   qb::app::MainWindow main(ui.app, machine.services(), splash);

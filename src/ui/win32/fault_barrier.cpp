@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "language/wording.h"
 #include "platform/win32/wide.h"
 
 namespace qb::ui::win32 {
@@ -34,10 +35,7 @@ std::string FaultLine(const std::string& where, const std::string& what) {
 }
 
 std::string FaultMessage(const std::string& what) {
-  return "Quill Box could not finish what it was doing and has carried on.\n\n"
-         "What went wrong: " + what + "\n\n"
-         "The last action may be incomplete; try it again, or restart Quill Box if it "
-         "keeps failing.";
+  return language::InEnglish(language::phrase::kFaultCarriedOn, {what});
 }
 
 std::string FaultPlace(const std::string& window, UINT message) {
@@ -63,7 +61,13 @@ void FaultReporter::Report(HWND owner, const std::string& where, const std::stri
   if (showing_) return;
   showing_ = true;
   try {
-    if (show_) show_(owner ? GetAncestor(owner, GA_ROOT) : nullptr, FaultMessage(what));
+    std::string text;
+    try {
+      text = wording_ ? wording_(what) : FaultMessage(what);
+    } catch (...) {
+      text = FaultMessage(what);  // the language file is out of reach: the words in code
+    }
+    if (show_) show_(owner ? GetAncestor(owner, GA_ROOT) : nullptr, text);
   } catch (...) {
     WriteFaultToDebugger(FaultLine(where, "the fault message could not be shown"));
   }
