@@ -190,7 +190,7 @@ void SystemHealthWindow::RunCategory(size_t frame, const Category& category) {
     status.SetCaption(kept);
   }
   if (!go_on) {
-    if (category.removes_files) status.SetCaption(std::string(kDoneStatus) + (kept.empty() ? "" : "  " + kept));
+    if (category.removes_files) status.SetCaption(language::Say(services_, language::phrase::kDoneStatus) + (kept.empty() ? "" : "  " + kept));
     repaired.SetCaption("0");
     return;
   }
