@@ -12,6 +12,65 @@ Decoded Journal::Load() {
   return decoded;
 }
 
+namespace {
+
+// Days since 1970-01-01 of a civil date (proleptic Gregorian calendar).
+int64_t DayNumber(const LocalTime& t) {
+  const int64_t y = t.year - (t.month <= 2 ? 1 : 0);
+  const int64_t era = (y >= 0 ? y : y - 399) / 400;
+  const int64_t yoe = y - era * 400;
+  const int64_t doy = (153 * (t.month + (t.month > 2 ? -3 : 9)) + 2) / 5 + t.day - 1;
+  const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + doe - 719468;
+}
+
+}  // namespace
+
+size_t Journal::Compact(const LocalTime& now, int max_days, uint64_t max_bytes) {
+  const Decoded decoded = Load();
+  // Each action's first time and size on disk, oldest first.
+  struct Held {
+    uint64_t id;
+    int64_t day;
+    uint64_t bytes;
+  };
+  std::vector<Held> held;
+  uint64_t total = 0;
+  for (const Record& record : decoded.records) {
+    const uint64_t size = EncodeRecord(record).size();
+    total += size;
+    auto it = std::find_if(held.begin(), held.end(), [&](const Held& h) { return h.id == record.action; });
+    if (it == held.end()) {
+      held.push_back({record.action, DayNumber(record.time), 0});
+      it = held.end() - 1;
+    }
+    it->bytes += size;
+  }
+  std::vector<uint64_t> dropped;
+  const int64_t today = DayNumber(now);
+  std::stable_sort(held.begin(), held.end(), [](const Held& a, const Held& b) { return a.id < b.id; });
+  for (const Held& h : held) {
+    if (today - h.day > max_days || total > max_bytes) {
+      dropped.push_back(h.id);
+      total -= h.bytes;
+    }
+  }
+  if (dropped.empty() && decoded.damaged == 0 && !decoded.cut_short) return 0;
+  std::vector<uint8_t> kept;
+  for (const Record& record : decoded.records) {
+    if (std::find(dropped.begin(), dropped.end(), record.action) != dropped.end()) continue;
+    const std::vector<uint8_t> bytes = EncodeRecord(record);
+    kept.insert(kept.end(), bytes.begin(), bytes.end());
+  }
+  const std::string temp = path_ + ".new";
+  if (files_.WriteFile(temp, kept) != status::kOk ||
+      files_.MoveFile(temp, path_, true) != status::kOk) {
+    files_.DeleteFile(temp);
+    return 0;
+  }
+  return dropped.size();
+}
+
 uint64_t Journal::BeginAction(const LocalTime& time, std::string category, std::string summary) {
   Record start;
   start.action = ++last_action_;
@@ -25,7 +84,71 @@ uint64_t Journal::BeginAction(const LocalTime& time, std::string category, std::
 
 Status Journal::Append(const Record& record) {
   last_action_ = std::max(last_action_, record.action);
+  for (Scope& scope : scopes_) {
+    if (scope.action == 0 || scope.action != record.action ||
+        record.kind == ItemKind::ActionStart) {
+      continue;
+    }
+    ++scope.counts.by_kind[static_cast<size_t>(record.kind)];
+    if (record.outcome == Outcome::Refused) ++scope.counts.refused;
+  }
   return files_.AppendFile(path_, EncodeRecord(record));
+}
+
+uint32_t Journal::Counts::Total() const {
+  uint32_t total = 0;
+  for (const uint32_t n : by_kind) total += n;
+  return total;
+}
+
+void Journal::OpenScope(std::function<std::string()> category, const void* owner) {
+  if (!scopes_.empty() && scopes_.back().owner == owner) {
+    ++scopes_.back().depth;
+    return;
+  }
+  scopes_.push_back({owner, 1, std::move(category), {}, 0, {}});
+}
+
+uint64_t Journal::ScopeAction(const LocalTime& now) {
+  if (scopes_.empty()) return 0;
+  Scope& scope = scopes_.back();
+  if (scope.action == 0) {
+    // A name that cannot be made must not stop the change from being recorded.
+    try {
+      if (scope.name) scope.category = scope.name();
+    } catch (...) {
+    }
+    scope.action = BeginAction(now, scope.category, scope.category);
+  }
+  return scope.action;
+}
+
+void Journal::CloseScope(const LocalTime& now, const Summariser& summarise) {
+  if (scopes_.empty() || --scopes_.back().depth > 0) return;
+  const Scope scope = std::move(scopes_.back());
+  scopes_.pop_back();
+  if (scope.action == 0) return;
+  Record start;
+  start.action = scope.action;
+  start.time = now;
+  start.target = scope.category;
+  start.detail = scope.category;
+  // A summary that cannot be made must not take the handler's own work with it.
+  try {
+    if (summarise) start.detail = summarise(scope.category, scope.counts);
+  } catch (...) {
+  }
+  Append(start);
+}
+
+ActionScope::ActionScope(Journal* journal, std::function<std::string()> category,
+                         const void* owner, Clock& clock, Journal::Summariser summarise)
+    : journal_(journal), clock_(clock), summarise_(std::move(summarise)) {
+  if (journal_) journal_->OpenScope(std::move(category), owner);
+}
+
+ActionScope::~ActionScope() {
+  if (journal_) journal_->CloseScope(clock_.Now(), summarise_);
 }
 
 }  // namespace qb::journal

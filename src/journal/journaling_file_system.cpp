@@ -41,12 +41,11 @@ Status JournalingFileSystem::Recorded(std::initializer_list<std::string_view> pa
              });
     });
   };
-  if (action_ == 0 || std::all_of(paths.begin(), paths.end(), excluded)) return change();
+  if ((action_ == 0 && !journal_.InScope()) || std::all_of(paths.begin(), paths.end(), excluded)) return change();
   std::vector<Record> records;
   for (const std::string_view path : paths) {
     if (excluded(path)) continue;
     Record record;
-    record.action = action_;
     record.kind = ItemKind::File;
     record.time = clock_.Now();
     record.target = std::string(path);
@@ -58,6 +57,8 @@ Status JournalingFileSystem::Recorded(std::initializer_list<std::string_view> pa
   for (Record& record : records) {
     record.after = FileStateOf(inner_, record.target);
     if (status::Refused(result)) record.outcome = Outcome::Refused;
+    if (!status::Refused(result) && record.before == record.after) continue;
+    record.action = action_ ? action_ : journal_.ScopeAction(record.time);
     journal_.Append(record);
   }
   return result;

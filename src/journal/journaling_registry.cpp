@@ -44,9 +44,8 @@ ItemState KeyStateOf(Registry& registry, const RegKeyPath& key) {
 template <typename State, typename Change>
 Status JournalingRegistry::Recorded(ItemKind kind, const RegKeyPath& key, std::string_view name,
                                     State state, Change change) {
-  if (action_ == 0) return change();
+  if (action_ == 0 && !journal_.InScope()) return change();
   Record record;
-  record.action = action_;
   record.kind = kind;
   record.time = clock_.Now();
   record.target = RegistryTarget(key, name);
@@ -54,10 +53,13 @@ Status JournalingRegistry::Recorded(ItemKind kind, const RegKeyPath& key, std::s
   const Status result = change();
   record.after = state();
   if (status::Refused(result)) record.outcome = Outcome::Refused;
-  // Opening a key that is there already changes nothing and would only fill the journal.
-  const bool unchanged = kind == ItemKind::RegistryKey && result == status::kOk &&
-                         record.before == record.after;
-  if ((result == status::kOk && !unchanged) || status::Refused(result)) journal_.Append(record);
+  // Writing what is there already (an Apply writes every value of its page) changes
+  // nothing and would only fill the journal.
+  const bool unchanged = result == status::kOk && record.before == record.after;
+  if ((result == status::kOk && !unchanged) || status::Refused(result)) {
+    record.action = action_ ? action_ : journal_.ScopeAction(record.time);
+    journal_.Append(record);
+  }
   return result;
 }
 

@@ -111,6 +111,37 @@ inline constexpr Phrase kExclusionsUnreadable{
     "8131", "Nothing was checked, because the list of entries to keep cannot be read:"};
 // The processor graph's name and value, for assistive technology.
 inline constexpr Phrase kProcessorUsage{"8132", "Processor usage %1 %"};
+// The journal of changes: one-line summaries of an action and the History window.
+inline constexpr Phrase kHistoryCaption{"8400", "History"};
+inline constexpr Phrase kActionSummary{"8401", "%1: %2"};
+inline constexpr Phrase kCountValues{"8402", "%1 values"};
+inline constexpr Phrase kCountKeys{"8403", "%1 keys"};
+inline constexpr Phrase kCountFiles{"8404", "%1 files"};
+inline constexpr Phrase kCountSettings{"8405", "%1 system settings"};
+inline constexpr Phrase kCountFonts{"8406", "%1 fonts"};
+inline constexpr Phrase kCountProcesses{"8407", "%1 processes ended"};
+inline constexpr Phrase kCountRefused{"8408", "%1 refused"};
+inline constexpr Phrase kLanguageCategory{"8409", "Language"};
+inline constexpr Phrase kUndo{"8410", "Undo"};
+inline constexpr Phrase kUndoAllSince{"8411", "Undo all since"};
+inline constexpr Phrase kClose{"8412", "Close"};
+inline constexpr Phrase kColumnWhen{"8413", "Date and time"};
+inline constexpr Phrase kColumnCategory{"8414", "Page or window"};
+inline constexpr Phrase kColumnSummary{"8415", "Changes"};
+inline constexpr Phrase kUndoneAction{"8416", "Undone: %1 (%2 items)."};
+inline constexpr Phrase kLeftChanged{"8417", "Left as it is, because it changed since: %1"};
+inline constexpr Phrase kNotRestored{"8418", "Could not be restored: %1"};
+inline constexpr Phrase kNotUndoable{"8419", "Cannot be undone: %1"};
+inline constexpr Phrase kChooseAction{"8420", "Choose an action in the list first."};
+inline constexpr Phrase kBadSinceDate{"8421", "\"%1\" is not a date. Type it as 2026-01-31."};
+inline constexpr Phrase kNothingSince{"8422", "Nothing was changed on or after %1."};
+inline constexpr Phrase kNoJournal{
+    "8423",
+    "The journal of changes cannot be kept: no backup folder can be created or written to."};
+inline constexpr Phrase kDamagedRecords{"8424", "%1 damaged records of the journal were skipped."};
+inline constexpr Phrase kNoActions{"8425", "No changes have been journaled."};
+inline constexpr Phrase kCompacted{
+    "8426", "%1 actions older than 90 days or beyond the size limit were dropped."};
 }  // namespace phrase
 
 // The one list of them, for the checks that every language file holds each key.
@@ -139,6 +170,13 @@ inline constexpr std::array kPhrases = {
     phrase::kResolutionNotChanged, phrase::kDisplayBadMode, phrase::kDisplayRestart,
     phrase::kDisplayNotUpdated, phrase::kDisplayRefused, phrase::kKeepDisplay,
     phrase::kKeptExcluded, phrase::kExclusionsUnreadable, phrase::kProcessorUsage,
+    phrase::kHistoryCaption, phrase::kActionSummary, phrase::kCountValues, phrase::kCountKeys,
+    phrase::kCountFiles, phrase::kCountSettings, phrase::kCountFonts, phrase::kCountProcesses,
+    phrase::kCountRefused, phrase::kLanguageCategory, phrase::kUndo, phrase::kUndoAllSince,
+    phrase::kClose, phrase::kColumnWhen, phrase::kColumnCategory, phrase::kColumnSummary,
+    phrase::kUndoneAction, phrase::kLeftChanged, phrase::kNotRestored, phrase::kNotUndoable,
+    phrase::kChooseAction, phrase::kBadSinceDate, phrase::kNothingSince, phrase::kNoJournal,
+    phrase::kDamagedRecords, phrase::kNoActions, phrase::kCompacted,
 };
 
 }  // namespace qb::language
