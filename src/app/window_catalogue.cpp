@@ -1,6 +1,7 @@
 #include "app/window_catalogue.h"
 
 #include "app/about_window.h"
+#include "app/history_window.h"
 #include "app/main_form_layout.h"
 #include "cleaner/system_health_form.h"
 #include "customise/fonts_window.h"
@@ -58,6 +59,11 @@ std::vector<WindowDesign> ProgramWindows() {
        .create = [] { return process::CreateProcessForm(); },
        .controls_translated = true,
        .title_key = process::kProcessWindowTitleKey,
+       .element = "SmallForm"},
+      {.name = "historyfrm",
+       .create = [] { return CreateHistoryForm(); },
+       .controls_translated = true,
+       .title_key = kHistoryTitleKey,
        .element = "SmallForm"},
   };
 }

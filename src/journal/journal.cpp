@@ -1,6 +1,8 @@
 #include "journal/journal.h"
 
 #include <algorithm>
+#include <map>
+#include <set>
 
 namespace qb::journal {
 
@@ -34,31 +36,26 @@ size_t Journal::Compact(const LocalTime& now, int max_days, uint64_t max_bytes) 
     int64_t day;
     uint64_t bytes;
   };
-  std::vector<Held> held;
+  std::map<uint64_t, Held> held;  // by id, which grows with time
   uint64_t total = 0;
   for (const Record& record : decoded.records) {
     const uint64_t size = EncodeRecord(record).size();
     total += size;
-    auto it = std::find_if(held.begin(), held.end(), [&](const Held& h) { return h.id == record.action; });
-    if (it == held.end()) {
-      held.push_back({record.action, DayNumber(record.time), 0});
-      it = held.end() - 1;
-    }
-    it->bytes += size;
+    const Held first{record.action, DayNumber(record.time), 0};
+    held.try_emplace(record.action, first).first->second.bytes += size;
   }
-  std::vector<uint64_t> dropped;
+  std::set<uint64_t> dropped;
   const int64_t today = DayNumber(now);
-  std::stable_sort(held.begin(), held.end(), [](const Held& a, const Held& b) { return a.id < b.id; });
-  for (const Held& h : held) {
+  for (const auto& [id, h] : held) {
     if (today - h.day > max_days || total > max_bytes) {
-      dropped.push_back(h.id);
+      dropped.insert(id);
       total -= h.bytes;
     }
   }
   if (dropped.empty() && decoded.damaged == 0 && !decoded.cut_short) return 0;
   std::vector<uint8_t> kept;
   for (const Record& record : decoded.records) {
-    if (std::find(dropped.begin(), dropped.end(), record.action) != dropped.end()) continue;
+    if (dropped.count(record.action) > 0) continue;
     const std::vector<uint8_t> bytes = EncodeRecord(record);
     kept.insert(kept.end(), bytes.begin(), bytes.end());
   }

@@ -12,7 +12,8 @@ std::string JournalPath(const Services& services) {
     const std::string path = folder + "\\" + kJournalFileName;
     uint32_t attributes = 0;
     if (services.files.GetAttributes(path, attributes) == status::kOk &&
-        !(attributes & fileattr::kDirectory) && services.files.AppendFile(path, {}) == status::kOk) {
+        !(attributes & fileattr::kDirectory) &&
+        services.files.AppendFile(path, {}) == status::kOk) {
       return path;
     }
   }

@@ -41,7 +41,10 @@ Status JournalingFileSystem::Recorded(std::initializer_list<std::string_view> pa
              });
     });
   };
-  if ((action_ == 0 && !journal_.InScope()) || std::all_of(paths.begin(), paths.end(), excluded)) return change();
+  if ((action_ == 0 && !journal_.InScope()) ||
+      std::all_of(paths.begin(), paths.end(), excluded)) {
+    return change();
+  }
   std::vector<Record> records;
   for (const std::string_view path : paths) {
     if (excluded(path)) continue;

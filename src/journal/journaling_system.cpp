@@ -11,7 +11,9 @@ std::vector<uint8_t> Bytes32(uint32_t value) {
 
 uint32_t Number32(const std::vector<uint8_t>& bytes, size_t at) {
   uint32_t value = 0;
-  for (size_t i = 0; i < 4 && at + i < bytes.size(); ++i) value |= uint32_t{bytes[at + i]} << (8 * i);
+  for (size_t i = 0; i < 4 && at + i < bytes.size(); ++i) {
+    value |= uint32_t{bytes[at + i]} << (8 * i);
+  }
   return value;
 }
 
@@ -146,8 +148,8 @@ Status JournalingProcesses::Terminate(ProcessHandle handle, uint32_t exit_code) 
   const Status ended = inner_.Terminate(handle, exit_code);
   if (recorder_.Active()) {
     const auto it = ids_.find(handle);
-    recorder_.Record(ItemKind::ProcessEnd,
-                     "process " + (it == ids_.end() ? std::string("?") : std::to_string(it->second)),
+    const std::string id = it == ids_.end() ? std::string("?") : std::to_string(it->second);
+    recorder_.Record(ItemKind::ProcessEnd, "process " + id,
                      ItemState::Of(0, {}), ItemState::Absent(), ended, Outcome::NotUndoable);
   }
   return ended;

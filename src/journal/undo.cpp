@@ -59,7 +59,9 @@ Status RestoreSystem(const Record& record, const UndoTargets& targets) {
   const ItemState& before = record.before;
   const uint32_t code = static_cast<uint32_t>(std::strtoul(record.target.c_str(), nullptr, 10));
   uint32_t value = 0;
-  for (size_t i = 0; i < 4 && i < before.bytes.size(); ++i) value |= uint32_t{before.bytes[i]} << (8 * i);
+  for (size_t i = 0; i < 4 && i < before.bytes.size(); ++i) {
+    value |= uint32_t{before.bytes[i]} << (8 * i);
+  }
   switch (record.kind) {
     case ItemKind::SystemParameter:
       if (!before.present) return status::kInvalidParameter;
