@@ -71,6 +71,27 @@ tweak_shots() {
   shoot_window "tweaks-syscolors$1" "Colors"
 }
 
+# The review before removal, over an application path made invalid for the picture (closing
+# the list cancels: nothing is removed), and the list of entries kept. System Health is open.
+review_shots() {
+  local demo='HKLM\Software\Microsoft\Windows\CurrentVersion\App Paths\OldEditor.exe'
+  wine reg add "$demo" /ve /d 'C:\Program Files\Old Editor\editor.exe' /f >/dev/null 2>&1
+  local kept
+  kept="$(winepath -u "$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')")/Quill Box"
+  mkdir -p "$kept"
+  printf '%s\r\n' 'HKEY_CURRENT_USER\Software\Old Maker\Tool' 'C:\Users\Public\Desktop\Games' \
+    'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\App Paths\Keep.exe' >"$kept/Exclusions.txt"
+  # The choice starts off in a new prefix; the click turns it on (and stores it), the last one off.
+  probe click "System Health" "Show what will be removed first" Button >/dev/null
+  probe click "System Health" "Check & Repair" Button "Application paths entries in Registry" >/dev/null
+  shoot_window system-health-review "What will be removed"
+  probe click "System Health" "Exclusions..." Button >/dev/null
+  shoot_window system-health-exclusions "Entries always kept"
+  probe click "System Health" "Show what will be removed first" Button >/dev/null
+  rm -f "$kept/Exclusions.txt"
+  wine reg delete "$demo" /f >/dev/null 2>&1
+}
+
 # QB_SHOTS=tweaks takes only the tweak pages' pictures.
 if [ "${QB_SHOTS:-all}" = tweaks ]; then
   for dpi in 96 144; do
@@ -106,6 +127,7 @@ shoot system-health "System Health"
 probe click "System Health" "Check & Repair" Button "Orphan Shortcuts" >/dev/null
 sleep 8
 shoot system-health-shortcuts "System Health"
+review_shots
 probe close "System Health" >/dev/null
 # The customisation windows, from the Visual Options tab.
 probe click "Quill Box" "Visual" Button >/dev/null

@@ -28,6 +28,8 @@
 #include "cleaner/dialog_history.h"
 #include "cleaner/repair.h"
 #include "cleaner/uninstall_entries.h"
+#include "journal/journaling_file_system.h"
+#include "journal/journaling_registry.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_machine.h"
@@ -393,8 +395,13 @@ class Bench {
                 n / plain_seconds, 100.0 * plain_seconds / scan_seconds);
     Progress progress;
     EventPacer pacer(machine_.clock, {});
+    // Backups on the corpus's disk, as for a program installed on C:; under Wine, a program
+    // folder reached through the host's drive makes each new file several times dearer.
+    machine_.files.CreateFolder(root_ + "\\Program");
+    test_support::MovedProgram environment(root_ + "\\Program");
+    const Services services = test_support::ServicesWith(machine_.services(), {.environment = &environment});
     const auto start = Stopwatch::now();
-    const RepairOutcome repair = Repair(machine_.services(), kOrphanShortcuts, scan.removals, progress, pacer);
+    const RepairOutcome repair = Repair(services, kOrphanShortcuts, scan.removals, progress, pacer);
     const double repair_seconds = Seconds(start);
     std::printf("%-22s repair %7zu shortcuts in %6.2f s: %8.0f shortcuts/s (%zu deleted, copies in %s)\n", "",
                 scan.removals.size(), repair_seconds, scan.removals.size() / repair_seconds, repair.repaired,
@@ -403,8 +410,9 @@ class Bench {
     if (!repair.backup_path.empty()) RemoveTree(repair.backup_path);
   }
 
-  // orphans orphan shortcuts, per_folder to a folder, repaired by the cleaner and by the plain
-  // copy-then-delete in turn, each over a corpus of its own made just before.
+  // orphans orphan shortcuts, per_folder to a folder, repaired by the plain copy-then-delete,
+  // by the cleaner, and by the cleaner with every change journaled (as the program and the
+  // companion run it) in turn, each over a corpus of its own made just before.
   void MeasureShortcutRepair(int orphans, int per_folder) {
     const std::string corpus = root_ + "\\Orphans";
     const std::string program = root_ + "\\Program";
@@ -415,30 +423,44 @@ class Bench {
     const Services services = test_support::ServicesWith(machine_.services(), {.environment = &environment});
     const std::string model = root_ + "\\model.lnk";
     machine_.shortcuts.Create(model, root_ + "\\gone\\program.exe");
-    std::vector<double> ours, plains;
+    journal::Journal journal(machine_.files, root_ + "\\journal.qbj");
+    journal::JournalingRegistry journaled_registry(machine_.registry, journal, machine_.clock);
+    journal::JournalingFileSystem journaled_files(machine_.files, journal, machine_.clock);
+    journaled_files.Exclude(program + "\\Backups");
+    const Services journaled = test_support::ServicesWith(
+        services, {.registry = &journaled_registry, .files = &journaled_files});
+    enum class Turn { Plain, Cleaner, Journaled };
+    std::vector<double> ours, plains, journaling;
     size_t repaired = 0;
     for (int round = 0; round < 3; ++round) {
-      for (const bool plain_turn : {true, false}) {
+      for (const Turn turn : {Turn::Plain, Turn::Cleaner, Turn::Journaled}) {
         const auto files = MakeOrphans(corpus, model, orphans, per_folder);
         const auto start = Stopwatch::now();
-        if (plain_turn) {
+        if (turn == Turn::Plain) {
           plain::RepairShortcuts(files, root_ + "\\PlainBackup");
           plains.push_back(Seconds(start));
         } else {
+          if (turn == Turn::Journaled) {
+            const uint64_t action = journal.BeginAction(machine_.clock.Now(), "Orphan shortcuts", "repair");
+            journaled_registry.SetAction(action);
+            journaled_files.SetAction(action);
+          }
           std::vector<Removal> removals;
           for (const auto& file : files) removals.push_back({.file = file});
           Progress progress;
           EventPacer pacer(machine_.clock, [] { return true; });
-          const RepairOutcome outcome = Repair(services, kOrphanShortcuts, removals, progress, pacer);
-          ours.push_back(Seconds(start));
+          const RepairOutcome outcome = Repair(turn == Turn::Journaled ? journaled : services, kOrphanShortcuts,
+                                               removals, progress, pacer);
+          (turn == Turn::Journaled ? journaling : ours).push_back(Seconds(start));
           repaired = outcome.repaired;
         }
         RemoveTree(root_ + "\\PlainBackup");
         RemoveTree(program + "\\Backups");
         RemoveTree(corpus);
+        machine_.files.DeleteFile(root_ + "\\journal.qbj");
       }
     }
-    const Spread mine = SpreadOf(ours), plain = SpreadOf(plains);
+    const Spread mine = SpreadOf(ours), plain = SpreadOf(plains), journaled_spread = SpreadOf(journaling);
     std::printf("%-22s repair %7d orphans (%d a folder), 3 rounds: median %6.2f s (%.2f to %.2f), "
                 "%6.0f shortcuts/s (%zu deleted); plain copy-then-delete median %6.2f s (%.2f to %.2f), "
                 "%6.0f/s; ratio of medians %.0f%% (plain / cleaner, spread %.0f%% to %.0f%%)\n",
@@ -446,6 +468,11 @@ class Bench {
                 orphans / mine.median, repaired, plain.median, plain.low, plain.high,
                 orphans / plain.median, 100.0 * plain.median / mine.median, 100.0 * plain.low / mine.high,
                 100.0 * plain.high / mine.low);
+    std::printf("%-22s journaled: median %6.2f s (%.2f to %.2f), %6.0f shortcuts/s; ratio of medians %.0f%% "
+                "(journaled / cleaner, spread %.0f%% to %.0f%%)\n",
+                "", journaled_spread.median, journaled_spread.low, journaled_spread.high,
+                orphans / journaled_spread.median, 100.0 * journaled_spread.median / mine.median,
+                100.0 * journaled_spread.low / mine.high, 100.0 * journaled_spread.high / mine.low);
     std::fflush(stdout);
     machine_.files.DeleteFile(model);
     machine_.files.RemoveFolder(program);

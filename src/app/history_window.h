@@ -13,7 +13,7 @@
 
 namespace qb::app {
 
-inline constexpr const char* kHistoryTitleKey = "8400";
+inline constexpr const char* kHistoryTitleKey = "8600";
 
 std::unique_ptr<ui::Form> CreateHistoryForm();
 

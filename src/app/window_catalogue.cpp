@@ -3,6 +3,8 @@
 #include "app/about_window.h"
 #include "app/history_window.h"
 #include "app/main_form_layout.h"
+#include "cleaner/exclusions_window.h"
+#include "cleaner/review_window.h"
 #include "cleaner/system_health_form.h"
 #include "customise/fonts_window.h"
 #include "customise/icon_windows.h"
@@ -24,6 +26,16 @@ std::vector<WindowDesign> ProgramWindows() {
        .create = [] { return cleaner::BuildSystemHealthForm({"C:\\", "D:\\"}, 0); },
        .controls_translated = true,
        .title_key = cleaner::kHealthTitleKey,
+       .element = "SmallForm"},
+      {.name = "reviewfrm",
+       .create = [] { return cleaner::BuildReviewForm(); },
+       .controls_translated = true,
+       .title_key = language::phrase::kReviewTitle.key,
+       .element = "SmallForm"},
+      {.name = "exclusionsfrm",
+       .create = [] { return cleaner::BuildExclusionsForm(); },
+       .controls_translated = true,
+       .title_key = language::phrase::kExclusionsTitle.key,
        .element = "SmallForm"},
       {.name = "frmabout",
        .create = [] { return CreateAboutForm(); },

@@ -33,11 +33,11 @@ class BackupRun {
   BackupRun& operator=(const BackupRun&) = delete;
   ~BackupRun() { Finish(); }
 
-  // Copies the file, which read as bytes with these attributes just now, into the run and
-  // checks the copy. Changed when the file no longer reads as bytes; NoPlace when neither
-  // place could take the copy. copy receives the copy's path.
-  Keep Copy(const std::string& file, const std::vector<uint8_t>& bytes, uint32_t attributes,
-            std::string& copy);
+  // Copies the file, which had these facts just now, into the run and checks that the copy
+  // is whole and of that version (its size, write time and attributes). Changed when the file
+  // no longer has these facts; NoPlace when neither place could take the copy. copy receives
+  // the copy's path.
+  Keep Copy(const std::string& file, const FileFacts& facts, std::string& copy);
   // The copy stays: its file is gone.
   void Kept() { ++places_[place_].kept; }
   // The copy goes again: its file stayed.
@@ -64,8 +64,7 @@ class BackupRun {
     size_t kept = 0;
   };
   bool Open(Place& place);
-  bool CopyInto(Place& place, const std::string& file, const std::vector<uint8_t>& bytes,
-                uint32_t attributes, const std::string& copy);
+  bool CopyInto(Place& place, const std::string& file, const FileFacts& facts, const std::string& copy);
   void DropFrom(const Place& place, const std::string& copy);
   static std::string MarkerPath(const Place& place);
   // Takes the marker away again and removes the folders made for the run, while empty.

@@ -1,5 +1,6 @@
 #include "cleaner/exclusions.h"
 
+#include "cleaner/selection.h"
 #include "platform/replace_file.h"
 #include "platform/text.h"
 
@@ -145,21 +146,9 @@ std::string ExclusionEntry(const Removal& removal) {
 
 void SetAsideExcluded(const Exclusions& exclusions, ScanResult& scan) {
   if (exclusions.Entries().empty()) return;
-  size_t kept = 0;
-  for (size_t i = 0; i < scan.removals.size(); ++i) {
-    if (exclusions.Keeps(scan.removals[i])) {
-      scan.excluded.push_back(std::move(scan.removals[i]));
-      scan.excluded_tested.push_back(std::move(scan.tested[i]));
-      continue;
-    }
-    if (kept != i) {
-      scan.removals[kept] = std::move(scan.removals[i]);
-      scan.tested[kept] = std::move(scan.tested[i]);
-    }
-    ++kept;
-  }
-  scan.removals.resize(kept);
-  scan.tested.resize(kept);
+  std::vector<bool> offered(scan.removals.size());
+  for (size_t i = 0; i < scan.removals.size(); ++i) offered[i] = !exclusions.Keeps(scan.removals[i]);
+  KeepOnly(scan, offered, true);
 }
 
 std::string ExclusionsPath(Environment& environment) {

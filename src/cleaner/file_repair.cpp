@@ -26,10 +26,9 @@ Status DeleteOne(FileSystem& files, const std::string& path, uint32_t attributes
 void RemoveOne(ScanContext& context, const Category& category, const Removal& removal,
                BackupRun& run, RepairOutcome& outcome) {
   FileSystem& files = *context.files;
-  uint32_t attributes = 0;
-  std::vector<uint8_t> bytes;
-  Status read = files.GetAttributes(removal.file, attributes);
-  if (read == status::kOk) read = files.ReadFile(removal.file, bytes);
+  // The facts name the version judged here: the copy must be of the same one.
+  FileFacts facts;
+  const Status read = files.GetFacts(removal.file, facts);
   if (read != status::kOk) {
     ++(Gone(read) ? outcome.changed : outcome.not_backed_up);
     return;
@@ -39,7 +38,7 @@ void RemoveOne(ScanContext& context, const Category& category, const Removal& re
     return;
   }
   std::string copy;
-  switch (run.Copy(removal.file, bytes, attributes, copy)) {
+  switch (run.Copy(removal.file, facts, copy)) {
     case BackupRun::Keep::Kept: break;
     case BackupRun::Keep::Changed: ++outcome.changed; return;
     case BackupRun::Keep::NoPlace:
@@ -47,7 +46,7 @@ void RemoveOne(ScanContext& context, const Category& category, const Removal& re
       if (!run.Nowhere()) ++outcome.not_backed_up;
       return;
   }
-  const Status deleted = DeleteOne(files, removal.file, attributes);
+  const Status deleted = DeleteOne(files, removal.file, facts.attributes);
   if (deleted == status::kOk) {
     ++outcome.repaired;
     run.Kept();

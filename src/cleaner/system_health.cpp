@@ -6,8 +6,10 @@
 #include "cleaner/backup.h"
 #include "cleaner/categories.h"
 #include "cleaner/exclusions.h"
+#include "cleaner/exclusions_window.h"
 #include "cleaner/repair.h"
 #include "cleaner/repair_lock.h"
+#include "cleaner/review_window.h"
 #include "cleaner/run_summary.h"
 #include "cleaner/system_health_form.h"
 #include "dress/form_language.h"
@@ -21,6 +23,10 @@ namespace qb::cleaner {
 namespace {
 
 constexpr std::string_view kTitle = "System Health";
+// Where the choice to review the findings first is remembered, per user.
+constexpr std::string_view kSettingsApp = "Vorlix";
+constexpr std::string_view kSettingsSection = "System Health";
+constexpr std::string_view kReviewSetting = "Review";
 
 int DriveToSelect(const std::vector<std::string>& drives, const std::string& windows_folder) {
   for (size_t i = 0; i < drives.size(); ++i) {
@@ -89,6 +95,8 @@ SystemHealthWindow::SystemHealthWindow(ui::Application& app, const Services& ser
     (*form_)[kFrames[i].button].on_click = [this, i] { Run(i); };
   }
   (*form_)["Command1"].on_click = [this] { app_.Unload(*form_); };
+  (*form_)["review"].on_click = [this] { StoreReviewChoice(); };
+  (*form_)["exclusions"].on_click = [this] { ShowExclusions(app_, *form_, services_, skin_); };
 }
 
 void SystemHealthWindow::Load() {
@@ -101,11 +109,27 @@ void SystemHealthWindow::Load() {
   skin_.LoadFile(services_.files, app_folder + std::string(skin::kSkinFileName));
   dress::SkinWindow(*form_, skin_, "SmallForm");
   dress::SkinForm(*form_, skin_);
+  const bool review = AppSettings(services_.registry).Get(kSettingsApp, kSettingsSection, kReviewSetting) == "1";
+  (*form_)["review"].SetValue(review ? 1 : 0);
+}
+
+bool SystemHealthWindow::Reviewing() const { return (*form_)["review"].Value() == 1; }
+
+void SystemHealthWindow::StoreReviewChoice() {
+  AppSettings settings(services_.registry);
+  const std::string wanted = Reviewing() ? "1" : "0";
+  if (settings.Get(kSettingsApp, kSettingsSection, kReviewSetting, "0") == wanted) return;
+  if (settings.Save(kSettingsApp, kSettingsSection, kReviewSetting, wanted) == status::kOk) return;
+  // The choice holds while the window is open; the next one starts without it.
+  services_.dialogs.ShowMessage(app_.HandleOf(*form_),
+                                language::Say(services_, language::phrase::kChangeNotSaved) + "\n" +
+                                    language::Say(services_, language::phrase::kShowReview),
+                                kTitle, mb::kOk | mb::kIconExclamation);
 }
 
 void SystemHealthWindow::SetButtonsEnabled(bool enabled) {
   for (const auto& names : kFrames) (*form_)[names.button].SetEnabled(enabled);
-  (*form_)["Command1"].SetEnabled(enabled);
+  for (const auto name : {"Command1", "review", "exclusions"}) (*form_)[name].SetEnabled(enabled);
   form_->SetBusy(!enabled);
 }
 
@@ -143,7 +167,7 @@ void SystemHealthWindow::RunCategory(size_t frame, const Category& category) {
                       BackupFolders(services_)};
   // Read before the scan: an entry kept since the last run is never offered again.
   Status unreadable = status::kOk;
-  const Exclusions exclusions = LoadExclusions(services_.files, services_.environment, &unreadable);
+  Exclusions exclusions = LoadExclusions(services_.files, services_.environment, &unreadable);
   if (unreadable != status::kOk) {
     services_.dialogs.ShowMessage(app_.HandleOf(*form_),
                                   language::Say(services_, language::phrase::kExclusionsUnreadable) + "\n" +
@@ -155,10 +179,19 @@ void SystemHealthWindow::RunCategory(size_t frame, const Category& category) {
   if (pacer.Closing()) return;
   SetAsideExcluded(exclusions, results_[frame]);
   found.SetCaption(std::to_string(results_[frame].removals.size()));
+  // The review narrows the findings to those left ticked; what it keeps always is counted
+  // with the other kept entries. Cancelled, it removes nothing and writes no backup.
+  const bool go_on = !Reviewing() || results_[frame].removals.empty() ||
+                     ReviewFindings(app_, *form_, services_, skin_, category, results_[frame], exclusions);
   std::string kept;
   if (!results_[frame].excluded.empty()) {
     kept = language::Say(services_, language::phrase::kKeptExcluded) + " " + std::to_string(results_[frame].excluded.size());
     status.SetCaption(kept);
+  }
+  if (!go_on) {
+    if (category.removes_files) status.SetCaption(std::string(kDoneStatus) + (kept.empty() ? "" : "  " + kept));
+    repaired.SetCaption("0");
+    return;
   }
 
   const ScanResult& scan = results_[frame];

@@ -1,7 +1,8 @@
 #pragma once
 // The System Health window: each frame's "Check && Repair" scans its registry area and
 // removes the invalid entries in one click, after backing them up; the window shows how
-// many were found and how many were really removed.
+// many were found and how many were really removed. With the review chosen, the findings
+// are listed first and only those the user leaves ticked go.
 #include <array>
 #include <memory>
 #include <optional>
@@ -25,6 +26,9 @@ class SystemHealthWindow {
   // category has none).
   const ScanResult& Results(size_t frame) const { return results_[frame]; }
   bool Running() const { return running_; }
+  // Whether "Show what will be removed first" is ticked: a run then lists its findings
+  // before anything is removed.
+  bool Reviewing() const;
   const std::string& LastBackupPath() const { return last_backup_path_; }
 
  private:
@@ -33,6 +37,7 @@ class SystemHealthWindow {
   void Run(size_t frame);
   void RunCategory(size_t frame, const Category& category);
   void SetButtonsEnabled(bool enabled);
+  void StoreReviewChoice();
   // The machine's repair lock, once another repair has let it go (after one message that
   // says the run waits); null when the window is closed meanwhile.
   std::unique_ptr<HeldLock> WaitForRepairTurn();

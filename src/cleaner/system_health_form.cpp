@@ -1,5 +1,6 @@
 #include "cleaner/system_health_form.h"
 
+#include "language/phrases.h"
 #include "ui/form_builder.h"
 
 namespace qb::cleaner {
@@ -65,6 +66,13 @@ std::unique_ptr<ui::Form> BuildSystemHealthForm(const std::vector<std::string>& 
     drive_list.SetListIndex(selected_drive);
   }
   b.Add("label29", ControlKind::Label, &shortcuts, {120, 1680, 6015, 615});
+  // Below the right column: the review before removal (off, so one click repairs as it
+  // always did) and the list of entries kept, beside "Close".
+  namespace phrase = language::phrase;
+  b.Check("review", &health, {6555, 4140, 6300, 300}, std::string(phrase::kShowReview.english),
+          std::string(phrase::kShowReview.key));
+  b.Button("exclusions", &health, {9960, 4920, 1455, 375}, std::string(phrase::kExclusionsButton.english),
+           std::string(phrase::kExclusionsButton.key));
   b.Add("Command1", ControlKind::CommandButton, &health, {11535, 4920, 1335, 375}, "Close", "1013");
   return form;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The layout of the System Health window: one frame per cleaner category, each with its
-// "Check && Repair" button, progress bar and found/repaired counts, and "Close".
+// "Check && Repair" button, progress bar and found/repaired counts, the choice to review
+// the findings first (`review`), "Exclusions..." and "Close".
 #include <array>
 #include <memory>
 #include <string_view>

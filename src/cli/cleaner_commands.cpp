@@ -3,6 +3,7 @@
 #include "cleaner/backup.h"
 #include "cleaner/exclusions.h"
 #include "cleaner/repair_lock.h"
+#include "cleaner/selection.h"
 #include "cli/cleaner_report.h"
 #include "cli/finding_list.h"
 #include "cli/undo_commands.h"
@@ -63,17 +64,11 @@ std::optional<std::set<std::string>> ReadChosen(const std::string& file, const S
 // Leaves in the scan only the findings the list names: a finding the list does not name is
 // not touched, and one the list names that is no longer found is not looked for.
 void KeepChosen(const std::set<std::string>& chosen, std::string_view category, cleaner::ScanResult& scan) {
-  size_t kept = 0;
+  std::vector<bool> listed(scan.removals.size());
   for (size_t i = 0; i < scan.removals.size(); ++i) {
-    if (!chosen.contains(FindingIdentity(category, scan.removals[i]))) continue;
-    if (kept != i) {  // a string moved onto itself would be left empty
-      scan.removals[kept] = std::move(scan.removals[i]);
-      scan.tested[kept] = std::move(scan.tested[i]);
-    }
-    ++kept;
+    listed[i] = chosen.contains(FindingIdentity(category, scan.removals[i]));
   }
-  scan.removals.resize(kept);
-  scan.tested.resize(kept);
+  cleaner::KeepOnly(scan, listed);
 }
 
 int Run(bool repair, const Arguments& arguments, const Services& services, Output& output) {

@@ -6,11 +6,41 @@
 
 namespace qb::journal {
 
+namespace {
+
+// Each settling record changes the last record of its action and target before it: a refused
+// change keeps its record, marked so, and a change that failed otherwise loses it.
+std::vector<Record> Settled(std::vector<Record> records) {
+  std::vector<Record> settled;
+  settled.reserve(records.size());
+  for (Record& record : records) {
+    if (record.kind != ItemKind::Settled) {
+      settled.push_back(std::move(record));
+      continue;
+    }
+    const auto change = std::find_if(settled.rbegin(), settled.rend(), [&](const Record& earlier) {
+      return earlier.action == record.action && earlier.target == record.target &&
+             earlier.kind != ItemKind::ActionStart;
+    });
+    if (change == settled.rend()) continue;
+    if (record.outcome == Outcome::Refused) {
+      change->outcome = Outcome::Refused;
+      change->after = change->before;
+    } else {
+      settled.erase(std::next(change).base());
+    }
+  }
+  return settled;
+}
+
+}  // namespace
+
 Decoded Journal::Load() {
   std::vector<uint8_t> bytes;
   if (files_.ReadFile(path_, bytes) != status::kOk) return {};
   Decoded decoded = DecodeRecords(bytes);
   for (const Record& record : decoded.records) last_action_ = std::max(last_action_, record.action);
+  decoded.records = Settled(std::move(decoded.records));
   return decoded;
 }
 
@@ -86,7 +116,15 @@ Status Journal::Append(const Record& record) {
         record.kind == ItemKind::ActionStart) {
       continue;
     }
+    // A settled change did not happen: it counts as refused, or not at all.
+    if (record.kind == ItemKind::Settled) {
+      uint32_t& last = scope.counts.by_kind[static_cast<size_t>(scope.last_kind)];
+      if (last > 0) --last;
+      if (record.outcome == Outcome::Refused) ++scope.counts.refused;
+      continue;
+    }
     ++scope.counts.by_kind[static_cast<size_t>(record.kind)];
+    scope.last_kind = record.kind;
     if (record.outcome == Outcome::Refused) ++scope.counts.refused;
   }
   return files_.AppendFile(path_, EncodeRecord(record));
@@ -146,6 +184,16 @@ ActionScope::ActionScope(Journal* journal, std::function<std::string()> category
 
 ActionScope::~ActionScope() {
   if (journal_) journal_->CloseScope(clock_.Now(), summarise_);
+}
+
+Status Journal::Settle(const Record& record, Outcome outcome) {
+  Record settling;
+  settling.action = record.action;
+  settling.kind = ItemKind::Settled;
+  settling.outcome = outcome;
+  settling.time = record.time;
+  settling.target = record.target;
+  return Append(settling);
 }
 
 }  // namespace qb::journal

@@ -21,7 +21,7 @@ class Journal {
   Journal(FileSystem& files, std::string path) : files_(files), path_(std::move(path)) {}
 
   // Reads what is on disk; a missing file is an empty journal. Ids of new actions continue
-  // after the largest one found.
+  // after the largest one found. A change that did not happen comes out refused, or not at all.
   Decoded Load();
   // Opens an action and returns its id.
   uint64_t BeginAction(const LocalTime& time, std::string category, std::string summary);
@@ -32,12 +32,15 @@ class Journal {
   size_t Compact(const LocalTime& now, int max_days = 90, uint64_t max_bytes = 50ull << 20);
   // Appends one record; the failure of the disk is returned, never thrown.
   Status Append(const Record& record);
+  // Records that the change of a record appended before it did not happen: Refused (by
+  // Windows) or NotMade.
+  Status Settle(const Record& record, Outcome outcome);
 
   const std::string& path() const { return path_; }
 
   // How many records of each kind an action wrote, and how many of them Windows refused.
   struct Counts {
-    std::array<uint32_t, 10> by_kind{};
+    std::array<uint32_t, 11> by_kind{};
     uint32_t refused = 0;
     uint32_t Of(ItemKind kind) const { return by_kind[static_cast<size_t>(kind)]; }
     uint32_t Total() const;
@@ -67,6 +70,7 @@ class Journal {
     std::string category;
     uint64_t action = 0;  // 0 until its first change
     Counts counts;
+    ItemKind last_kind = ItemKind::ActionStart;  // the kind a Settled record takes back
   };
   std::vector<Scope> scopes_;
 };

@@ -87,8 +87,8 @@ bool ParsePayload(std::span<const uint8_t> payload, Record& r) {
   uint8_t kind = 0, outcome = 0;
   uint32_t t[6] = {};
   if (!in.U64(r.action) || !in.U8(kind) || !in.U8(outcome)) return false;
-  if (kind > static_cast<uint8_t>(ItemKind::ProcessEnd) ||
-      outcome > static_cast<uint8_t>(Outcome::NotUndoable)) {
+  if (kind > static_cast<uint8_t>(ItemKind::Settled) ||
+      outcome > static_cast<uint8_t>(Outcome::NotMade)) {
     return false;
   }
   for (auto& part : t) {

@@ -25,9 +25,13 @@ enum class ItemKind : uint8_t {
   Wallpaper = 7,
   Font = 8,
   ProcessEnd = 9,  // cannot be undone; kept so the history tells the whole story
+  // The outcome of the change recorded just before it for the same target in the same action,
+  // written when that change did not happen: changes are recorded before they are made, so
+  // that a crash can never leave a change without its record.
+  Settled = 10,
 };
 
-enum class Outcome : uint8_t { Done = 0, Refused = 1, NotUndoable = 2 };
+enum class Outcome : uint8_t { Done = 0, Refused = 1, NotUndoable = 2, NotMade = 3 };
 
 // A state of an item: absent, or its bytes plus a small number (a registry value's type, a
 // file's attributes, a parameter's code).

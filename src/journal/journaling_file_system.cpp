@@ -29,31 +29,40 @@ Status RestoreFile(FileSystem& files, const std::string& path, const ItemState& 
   return files.SetAttributes(path, state.tag);
 }
 
+bool JournalingFileSystem::Excluded(std::string_view path) const {
+  return std::any_of(excluded_.begin(), excluded_.end(), [&](const std::string& folder) {
+    return path.size() > folder.size() &&
+           std::equal(folder.begin(), folder.end(), path.begin(), [](char a, char b) {
+             return std::tolower(static_cast<unsigned char>(a)) ==
+                    std::tolower(static_cast<unsigned char>(b));
+           });
+  });
+}
+
+bool JournalingFileSystem::Active() const { return action_ != 0 || journal_.InScope(); }
+
+uint64_t JournalingFileSystem::ActionFor(const LocalTime& time) {
+  return action_ ? action_ : journal_.ScopeAction(time);
+}
+
+Record JournalingFileSystem::Before(std::string_view path) {
+  Record record;
+  record.action = action_;
+  record.kind = ItemKind::File;
+  record.time = clock_.Now();
+  record.target = std::string(path);
+  record.before = FileStateOf(inner_, path);
+  return record;
+}
+
 template <typename Change>
 Status JournalingFileSystem::Recorded(std::initializer_list<std::string_view> paths,
                                       Change change) {
-  const auto excluded = [&](std::string_view path) {
-    return std::any_of(excluded_.begin(), excluded_.end(), [&](const std::string& folder) {
-      return path.size() > folder.size() &&
-             std::equal(folder.begin(), folder.end(), path.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) ==
-                      std::tolower(static_cast<unsigned char>(b));
-             });
-    });
-  };
-  if ((action_ == 0 && !journal_.InScope()) ||
-      std::all_of(paths.begin(), paths.end(), excluded)) {
-    return change();
-  }
+  const auto excluded = [&](std::string_view path) { return Excluded(path); };
+  if (!Active() || std::all_of(paths.begin(), paths.end(), excluded)) return change();
   std::vector<Record> records;
   for (const std::string_view path : paths) {
-    if (excluded(path)) continue;
-    Record record;
-    record.kind = ItemKind::File;
-    record.time = clock_.Now();
-    record.target = std::string(path);
-    record.before = FileStateOf(inner_, path);
-    records.push_back(std::move(record));
+    if (!excluded(path)) records.push_back(Before(path));
   }
   const Status result = change();
   if (result != status::kOk && !status::Refused(result)) return result;
@@ -61,7 +70,7 @@ Status JournalingFileSystem::Recorded(std::initializer_list<std::string_view> pa
     record.after = FileStateOf(inner_, record.target);
     if (status::Refused(result)) record.outcome = Outcome::Refused;
     if (!status::Refused(result) && record.before == record.after) continue;
-    record.action = action_ ? action_ : journal_.ScopeAction(record.time);
+    record.action = ActionFor(record.time);
     journal_.Append(record);
   }
   return result;
@@ -81,8 +90,22 @@ Status JournalingFileSystem::CopyFile(std::string_view from, std::string_view to
                                       bool fail_if_exists) {
   return Recorded({to}, [&] { return inner_.CopyFile(from, to, fail_if_exists); });
 }
+// A deletion's outcome is known before it: its record is written first, as the registry's
+// are, and settled when the file stays. What a write leaves (with the attributes Windows
+// adds) is known only afterwards, so those are recorded once made.
 Status JournalingFileSystem::DeleteFile(std::string_view path) {
-  return Recorded({path}, [&] { return inner_.DeleteFile(path); });
+  if (!Active() || Excluded(path)) return inner_.DeleteFile(path);
+  Record record = Before(path);
+  record.after = ItemState::Absent();
+  // Deleting what is not there changes nothing: no record.
+  if (record.before == record.after) return inner_.DeleteFile(path);
+  record.action = ActionFor(record.time);
+  journal_.Append(record);
+  const Status result = inner_.DeleteFile(path);
+  if (result != status::kOk) {
+    journal_.Settle(record, status::Refused(result) ? Outcome::Refused : Outcome::NotMade);
+  }
+  return result;
 }
 Status JournalingFileSystem::MoveFile(std::string_view from, std::string_view to,
                                       bool replace_existing) {

@@ -24,6 +24,7 @@ class JournalingFileSystem : public FileSystem {
     return inner_.GetAttributes(path, attributes);
   }
   Status SetAttributes(std::string_view path, uint32_t attributes) override;
+  Status GetFacts(std::string_view path, FileFacts& facts) override { return inner_.GetFacts(path, facts); }
   Status FindFiles(std::string_view pattern, std::vector<FileEntry>& entries) override {
     return inner_.FindFiles(pattern, entries);
   }
@@ -48,6 +49,13 @@ class JournalingFileSystem : public FileSystem {
   // Runs the change with the files' states recorded around it.
   template <typename Change>
   Status Recorded(std::initializer_list<std::string_view> paths, Change change);
+  bool Excluded(std::string_view path) const;
+  // A record of the file as it is, for the current action.
+  Record Before(std::string_view path);
+  // Whether changes are recorded now: an action is set or a scope is open.
+  bool Active() const;
+  // The action set, else the open scope's, begun on first use.
+  uint64_t ActionFor(const LocalTime& time);
 
   FileSystem& inner_;
   Journal& journal_;

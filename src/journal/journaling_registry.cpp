@@ -41,24 +41,25 @@ ItemState KeyStateOf(Registry& registry, const RegKeyPath& key) {
                                                          : ItemState::Absent();
 }
 
+// The registry keeps exactly what it is given, so the state after a change is known before
+// it: the record is written first, and settled only when the change does not happen.
 template <typename State, typename Change>
 Status JournalingRegistry::Recorded(ItemKind kind, const RegKeyPath& key, std::string_view name,
-                                    State state, Change change) {
+                                    State state, ItemState after, Change change) {
   if (action_ == 0 && !journal_.InScope()) return change();
   Record record;
   record.kind = kind;
   record.time = clock_.Now();
   record.target = RegistryTarget(key, name);
   record.before = state();
+  record.after = std::move(after);
+  // Creating a key that is there, or writing what is stored, changes nothing: no record.
+  if (record.before == record.after) return change();
+  record.action = action_ ? action_ : journal_.ScopeAction(record.time);
+  journal_.Append(record);
   const Status result = change();
-  record.after = state();
-  if (status::Refused(result)) record.outcome = Outcome::Refused;
-  // Writing what is there already (an Apply writes every value of its page) changes
-  // nothing and would only fill the journal.
-  const bool unchanged = result == status::kOk && record.before == record.after;
-  if ((result == status::kOk && !unchanged) || status::Refused(result)) {
-    record.action = action_ ? action_ : journal_.ScopeAction(record.time);
-    journal_.Append(record);
+  if (result != status::kOk) {
+    journal_.Settle(record, status::Refused(result) ? Outcome::Refused : Outcome::NotMade);
   }
   return result;
 }
@@ -66,25 +67,25 @@ Status JournalingRegistry::Recorded(ItemKind kind, const RegKeyPath& key, std::s
 Status JournalingRegistry::SetValue(const RegKeyPath& key, const RegValue& value) {
   return Recorded(
       ItemKind::RegistryValue, key, value.name, [&] { return StateOf(inner_, key, value.name); },
-      [&] { return inner_.SetValue(key, value); });
+      ItemState::Of(value.type, value.data), [&] { return inner_.SetValue(key, value); });
 }
 
 Status JournalingRegistry::DeleteValue(const RegKeyPath& key, std::string_view name) {
   return Recorded(
       ItemKind::RegistryValue, key, name, [&] { return StateOf(inner_, key, name); },
-      [&] { return inner_.DeleteValue(key, name); });
+      ItemState::Absent(), [&] { return inner_.DeleteValue(key, name); });
 }
 
 Status JournalingRegistry::CreateKey(const RegKeyPath& key) {
   return Recorded(
       ItemKind::RegistryKey, key, "", [&] { return KeyStateOf(inner_, key); },
-      [&] { return inner_.CreateKey(key); });
+      ItemState::Of(0, {}), [&] { return inner_.CreateKey(key); });
 }
 
 Status JournalingRegistry::DeleteKey(const RegKeyPath& key) {
   return Recorded(
       ItemKind::RegistryKey, key, "", [&] { return KeyStateOf(inner_, key); },
-      [&] { return inner_.DeleteKey(key); });
+      ItemState::Absent(), [&] { return inner_.DeleteKey(key); });
 }
 
 }  // namespace qb::journal

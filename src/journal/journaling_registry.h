@@ -53,7 +53,7 @@ class JournalingRegistry : public Registry {
  private:
   template <typename State, typename Change>
   Status Recorded(ItemKind kind, const RegKeyPath& key, std::string_view name, State state,
-                  Change change);
+                  ItemState after, Change change);
 
   Registry& inner_;
   Journal& journal_;

@@ -111,37 +111,65 @@ inline constexpr Phrase kExclusionsUnreadable{
     "8131", "Nothing was checked, because the list of entries to keep cannot be read:"};
 // The processor graph's name and value, for assistive technology.
 inline constexpr Phrase kProcessorUsage{"8132", "Processor usage %1 %"};
+// System Health's review before removal and its list of entries always kept.
+inline constexpr Phrase kShowReview{"8400", "Show what will be removed first"};
+inline constexpr Phrase kExclusionsButton{"8401", "Exclusions..."};
+inline constexpr Phrase kReviewTitle{"8402", "What will be removed"};
+inline constexpr Phrase kReviewIntro{
+    "8403", "Untick what you want to keep. Only the ticked entries are backed up and removed."};
+inline constexpr Phrase kColumnView{"8404", "View"};
+inline constexpr Phrase kColumnEntry{"8405", "Key or shortcut"};
+inline constexpr Phrase kColumnValue{"8406", "Value"};
+inline constexpr Phrase kColumnTested{"8407", "Path tested"};
+inline constexpr Phrase kColumnWhy{"8408", "Why"};
+inline constexpr Phrase kTickAll{"8409", "&Tick all"};
+inline constexpr Phrase kUntickAll{"8410", "&Untick all"};
+inline constexpr Phrase kAlwaysKeep{"8411", "Always &keep"};
+inline constexpr Phrase kRepairSelected{"8412", "&Repair selected"};
+inline constexpr Phrase kCancel{"8413", "Cancel"};
+inline constexpr Phrase kWhyMissing{"8414", "missing"};
+inline constexpr Phrase kWhyNoUninstallCommand{"8415", "no uninstall command"};
+inline constexpr Phrase kWhyTargetMissing{"8416", "target missing"};
+inline constexpr Phrase kKeepFolderQuestion{
+    "8417", "Keep every shortcut in the folder %1, now and later?\\n\\nYes: the whole folder. No: only %2."};
+inline constexpr Phrase kExclusionsNotSaved{"8418", "The list of entries to keep was not saved to %1"};
+inline constexpr Phrase kExclusionsTitle{"8419", "Entries always kept"};
+inline constexpr Phrase kExclusionsIntro{"8420", "The cleaner never offers these entries again. They are kept in %1"};
+inline constexpr Phrase kRemove{"8421", "&Remove"};
+inline constexpr Phrase kView64{"8422", "64-bit"};
+inline constexpr Phrase kView32{"8423", "32-bit"};
+inline constexpr Phrase kTickedCount{"8424", "Ticked: %1 of %2"};
 // The journal of changes: one-line summaries of an action and the History window.
-inline constexpr Phrase kHistoryCaption{"8400", "History"};
-inline constexpr Phrase kActionSummary{"8401", "%1: %2"};
-inline constexpr Phrase kCountValues{"8402", "%1 values"};
-inline constexpr Phrase kCountKeys{"8403", "%1 keys"};
-inline constexpr Phrase kCountFiles{"8404", "%1 files"};
-inline constexpr Phrase kCountSettings{"8405", "%1 system settings"};
-inline constexpr Phrase kCountFonts{"8406", "%1 fonts"};
-inline constexpr Phrase kCountProcesses{"8407", "%1 processes ended"};
-inline constexpr Phrase kCountRefused{"8408", "%1 refused"};
-inline constexpr Phrase kLanguageCategory{"8409", "Language"};
-inline constexpr Phrase kUndo{"8410", "Undo"};
-inline constexpr Phrase kUndoAllSince{"8411", "Undo all since"};
-inline constexpr Phrase kClose{"8412", "Close"};
-inline constexpr Phrase kColumnWhen{"8413", "Date and time"};
-inline constexpr Phrase kColumnCategory{"8414", "Page or window"};
-inline constexpr Phrase kColumnSummary{"8415", "Changes"};
-inline constexpr Phrase kUndoneAction{"8416", "Undone: %1 (%2 items)."};
-inline constexpr Phrase kLeftChanged{"8417", "Left as it is, because it changed since: %1"};
-inline constexpr Phrase kNotRestored{"8418", "Could not be restored: %1"};
-inline constexpr Phrase kNotUndoable{"8419", "Cannot be undone: %1"};
-inline constexpr Phrase kChooseAction{"8420", "Choose an action in the list first."};
-inline constexpr Phrase kBadSinceDate{"8421", "\"%1\" is not a date. Type it as 2026-01-31."};
-inline constexpr Phrase kNothingSince{"8422", "Nothing was changed on or after %1."};
+inline constexpr Phrase kHistoryCaption{"8600", "History"};
+inline constexpr Phrase kActionSummary{"8601", "%1: %2"};
+inline constexpr Phrase kCountValues{"8602", "%1 values"};
+inline constexpr Phrase kCountKeys{"8603", "%1 keys"};
+inline constexpr Phrase kCountFiles{"8604", "%1 files"};
+inline constexpr Phrase kCountSettings{"8605", "%1 system settings"};
+inline constexpr Phrase kCountFonts{"8606", "%1 fonts"};
+inline constexpr Phrase kCountProcesses{"8607", "%1 processes ended"};
+inline constexpr Phrase kCountRefused{"8608", "%1 refused"};
+inline constexpr Phrase kLanguageCategory{"8609", "Language"};
+inline constexpr Phrase kUndo{"8610", "Undo"};
+inline constexpr Phrase kUndoAllSince{"8611", "Undo all since"};
+inline constexpr Phrase kClose{"8612", "Close"};
+inline constexpr Phrase kColumnWhen{"8613", "Date and time"};
+inline constexpr Phrase kColumnCategory{"8614", "Page or window"};
+inline constexpr Phrase kColumnSummary{"8615", "Changes"};
+inline constexpr Phrase kUndoneAction{"8616", "Undone: %1 (%2 items)."};
+inline constexpr Phrase kLeftChanged{"8617", "Left as it is, because it changed since: %1"};
+inline constexpr Phrase kNotRestored{"8618", "Could not be restored: %1"};
+inline constexpr Phrase kNotUndoable{"8619", "Cannot be undone: %1"};
+inline constexpr Phrase kChooseAction{"8620", "Choose an action in the list first."};
+inline constexpr Phrase kBadSinceDate{"8621", "\"%1\" is not a date. Type it as 2026-01-31."};
+inline constexpr Phrase kNothingSince{"8622", "Nothing was changed on or after %1."};
 inline constexpr Phrase kNoJournal{
-    "8423",
+    "8623",
     "The journal of changes cannot be kept: no backup folder can be created or written to."};
-inline constexpr Phrase kDamagedRecords{"8424", "%1 damaged records of the journal were skipped."};
-inline constexpr Phrase kNoActions{"8425", "No changes have been journaled."};
+inline constexpr Phrase kDamagedRecords{"8624", "%1 damaged records of the journal were skipped."};
+inline constexpr Phrase kNoActions{"8625", "No changes have been journaled."};
 inline constexpr Phrase kCompacted{
-    "8426", "%1 actions older than 90 days or beyond the size limit were dropped."};
+    "8626", "%1 actions older than 90 days or beyond the size limit were dropped."};
 }  // namespace phrase
 
 // The one list of them, for the checks that every language file holds each key.
@@ -170,6 +198,13 @@ inline constexpr std::array kPhrases = {
     phrase::kResolutionNotChanged, phrase::kDisplayBadMode, phrase::kDisplayRestart,
     phrase::kDisplayNotUpdated, phrase::kDisplayRefused, phrase::kKeepDisplay,
     phrase::kKeptExcluded, phrase::kExclusionsUnreadable, phrase::kProcessorUsage,
+    phrase::kShowReview, phrase::kExclusionsButton, phrase::kReviewTitle, phrase::kReviewIntro,
+    phrase::kColumnView, phrase::kColumnEntry, phrase::kColumnValue, phrase::kColumnTested,
+    phrase::kColumnWhy, phrase::kTickAll, phrase::kUntickAll, phrase::kAlwaysKeep,
+    phrase::kRepairSelected, phrase::kCancel, phrase::kWhyMissing, phrase::kWhyNoUninstallCommand,
+    phrase::kWhyTargetMissing, phrase::kKeepFolderQuestion, phrase::kExclusionsNotSaved,
+    phrase::kExclusionsTitle, phrase::kExclusionsIntro, phrase::kRemove, phrase::kView64,
+    phrase::kView32, phrase::kTickedCount,
     phrase::kHistoryCaption, phrase::kActionSummary, phrase::kCountValues, phrase::kCountKeys,
     phrase::kCountFiles, phrase::kCountSettings, phrase::kCountFonts, phrase::kCountProcesses,
     phrase::kCountRefused, phrase::kLanguageCategory, phrase::kUndo, phrase::kUndoAllSince,

@@ -36,6 +36,13 @@ enum class DriveType : uint32_t {
   Unknown = 0, NoRootDir = 1, Removable = 2, Fixed = 3, Remote = 4, CdRom = 5, RamDisk = 6,
 };
 
+// What the system keeps about a file besides its bytes, asked in one question.
+struct FileFacts {
+  uint32_t attributes = 0;
+  uint64_t size = 0;
+  uint64_t written = 0;  // when it was last written, in the system's ticks; a copy keeps it
+};
+
 struct FileEntry {
   std::string name;  // the name alone, without its folder
   uint32_t attributes = 0;
@@ -49,6 +56,8 @@ class FileSystem {
   // The attributes of a file or folder, whatever they are (hidden and system included).
   virtual Status GetAttributes(std::string_view path, uint32_t& attributes) = 0;
   virtual Status SetAttributes(std::string_view path, uint32_t attributes) = 0;
+  // A file's attributes, size and last write time together, without opening it.
+  virtual Status GetFacts(std::string_view path, FileFacts& facts) = 0;
   // Every entry that the pattern ("C:\dir\*.exe", "C:\dir\name?.txt") matches, with the
   // system's wildcard rules, hidden and system entries included, "." and ".." left out.
   virtual Status FindFiles(std::string_view pattern, std::vector<FileEntry>& entries) = 0;

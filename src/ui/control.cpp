@@ -193,6 +193,20 @@ void Control::SetRows(std::vector<ListRow> rows) {
   Notify(Property::Rows);
 }
 
+void Control::SetRowChecked(int row, bool checked) {
+  if (row < 0 || row >= static_cast<int>(rows_.size()) || rows_[row].checked == checked) return;
+  rows_[row].checked = checked;
+  Notify(Property::RowChecks);
+  RaiseChange();
+}
+
+void Control::RowCheckChangedByUser(int row, bool checked) {
+  if (row < 0 || row >= static_cast<int>(rows_.size()) || rows_[row].checked == checked) return;
+  rows_[row].checked = checked;
+  touched_ = true;
+  RaiseChange();
+}
+
 void Control::SetInterval(int milliseconds) {
   if (spec_.interval == milliseconds) return;
   spec_.interval = milliseconds;

@@ -23,7 +23,7 @@ class Control;
 
 enum class Property {
   Caption, Text, Value, Visible, Enabled, Position, Items, ListIndex, ZOrder, Range,
-  Tabs, Columns, Rows, Interval, Picture, SkinElement, Points, BackColour, Font,
+  Tabs, Columns, Rows, RowChecks, Interval, Picture, SkinElement, Points, BackColour, Font,
 };
 
 enum class ComboStyle { DropDown, DropDownList };
@@ -48,6 +48,7 @@ struct ListColumn {
 struct ListRow {
   std::vector<std::string> cells;  // the first cell is the item's text, the rest sub-items
   std::string tag;
+  bool checked = false;            // its tick, in a list view with check boxes
 };
 
 // A creation description: every member has a default, so a form names only what differs.
@@ -72,6 +73,7 @@ struct ControlSpec {
   bool locked = false;             // a text box that shows text but takes no typing
   bool three_state = false;        // a check box the user may also make greyed
   std::vector<ListColumn> columns;
+  bool check_boxes = false;        // a list view whose rows each carry a tick
 };
 
 class Control {
@@ -145,6 +147,10 @@ class Control {
   const std::vector<ListRow>& Rows() const { return rows_; }
   void SetRows(std::vector<ListRow> rows);
   int SelectedRow() const { return list_index_; }
+  // A list view with check boxes: a row's tick. A change raises Change, as the system
+  // reports a tick set by the program the same way as one set by the user.
+  bool CheckBoxes() const { return spec_.check_boxes; }
+  void SetRowChecked(int row, bool checked);
 
   // Timer.
   int Interval() const { return spec_.interval; }
@@ -195,6 +201,7 @@ class Control {
   void TextChangedByUser(std::string text);
   void ListIndexChangedByUser(int index);
   void ValueChangedByUser(int value);
+  void RowCheckChangedByUser(int row, bool checked);
   // What a user's click on a button means: a check box takes its next value (checked and
   // clear alternate and a greyed box becomes checked; a three-state box goes clear, checked,
   // greyed in turn), an option button is chosen, a command button raises Click.

@@ -4,6 +4,7 @@
 #include "cleaner/run_summary.h"
 #include "cleaner_fixture.h"
 #include "cli/command_line.h"
+#include "support/services_with.h"
 
 namespace qb::cleaner::testing {
 namespace {
@@ -135,6 +136,34 @@ TEST_F(OrphanShortcuts, AShortcutPointedElsewhereOrNotCopiedFirstStays) {
   EXPECT_EQ(refused.repaired, 0u);
   EXPECT_FALSE(refused.backed_up);
   EXPECT_TRUE(FileExists(path));
+}
+
+
+// Another program rewrites the shortcut, keeping its size, while the repair judges it again:
+// the copy would be of a version nobody judged, so the file stays and no copy is kept.
+TEST_F(OrphanShortcuts, AShortcutRewrittenWhileJudgedStays) {
+  struct Rewriting : Shortcuts {
+    MemoryShortcuts& inner;
+    MemoryFileSystem& files;
+    Rewriting(MemoryShortcuts& inner, MemoryFileSystem& files) : inner(inner), files(files) {}
+    ShortcutTarget ReadTarget(std::string_view path) override {
+      files.WriteFile(path, {'N', 'E', 'W', '!', '!'});
+      return inner.ReadTarget(path);
+    }
+    Status Create(std::string_view path, std::string_view target) override { return inner.Create(path, target); }
+  } rewriting(machine.shortcuts, machine.files);
+  const std::string path = Shortcut("C:\\x\\orphan.lnk", "C:\\gone.exe");
+  last_scan = Scan(kOrphanShortcuts);
+  ASSERT_EQ(last_scan.removals.size(), 1u);
+  Progress progress;
+  EventPacer pacer(machine.clock, {});
+  const RepairOutcome outcome =
+      Repair(test_support::ServicesWith(machine.services(), {.shortcuts = &rewriting}), kOrphanShortcuts,
+             last_scan.removals, progress, pacer);
+  EXPECT_EQ(outcome.repaired, 0u);
+  EXPECT_EQ(outcome.changed, 1u);
+  EXPECT_TRUE(FileExists(path));
+  EXPECT_TRUE(FilesIn("C:\\Program Files\\Quill Box\\Backups").empty());
 }
 
 

@@ -375,5 +375,20 @@ TEST_F(FileSystemContract, MovesAndCopiesKeepNamesBytesAndAttributes) {
   EXPECT_THAT(Listed("*"), ElementsAreArray(listed));
 }
 
+// The cleaner proves a backup copy whole and of the version it judged by these facts alone.
+TEST_F(FileSystemContract, ACopyKeepsTheFactsOfItsOriginal) {
+  Write("original.lnk", "shortcut bytes", fileattr::kHidden);
+  FileFacts original, copy;
+  ASSERT_EQ(files().GetFacts(At("original.lnk"), original), status::kOk);
+  EXPECT_EQ(original.attributes, Attributes("original.lnk"));
+  EXPECT_EQ(original.size, 14u);
+  ASSERT_EQ(files().CopyFile(At("original.lnk"), At("copy.lnk"), true), status::kOk);
+  ASSERT_EQ(files().GetFacts(At("copy.lnk"), copy), status::kOk);
+  EXPECT_EQ(copy.size, original.size);
+  EXPECT_EQ(copy.written, original.written);
+  EXPECT_EQ(copy.attributes & fileattr::kHidden, fileattr::kHidden);
+  EXPECT_EQ(files().GetFacts(At("missing.lnk"), copy), status::kFileNotFound);
+}
+
 }  // namespace
 }  // namespace qb

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 #include "journal/journal.h"
@@ -123,6 +124,53 @@ TEST_F(JournalTest, RefusedWriteIsJournaledAsRefusedAndNotUndone) {
   ASSERT_EQ(loaded.records.size(), 2u);
   EXPECT_EQ(loaded.records[1].outcome, Outcome::Refused);
   EXPECT_EQ(UndoRecords(loaded.records, machine.registry, machine.files).undone, 0u);
+}
+
+// Changes are recorded before they are made: a process that dies in between leaves a record
+// whose item is still as before, which undo counts as undone; a change that fails leaves none.
+TEST_F(JournalTest, ARecordIsOnDiskBeforeItsChangeAndAFailedChangeLeavesNone) {
+  const auto on_disk = [&](std::string_view name) {
+    const Decoded now = Journal{machine.files, journal.path()}.Load();
+    return std::any_of(now.records.begin(), now.records.end(),
+                       [&](const Record& r) { return r.target.ends_with(name); });
+  };
+  struct Watching : MemoryRegistry {
+    std::function<void(std::string_view)> before_set;
+    Status SetValue(const RegKeyPath& key, const RegValue& value) override {
+      before_set(value.name);
+      return MemoryRegistry::SetValue(key, value);
+    }
+  } watched;
+  bool recorded_first = false;
+  watched.before_set = [&](std::string_view name) { recorded_first = on_disk(name); };
+  JournalingRegistry journaled{watched, journal, machine.clock};
+  watched.CreateKey(keys[0]);
+  machine.files.AddFile("C:\\Data\\kept.txt", fileattr::kReadOnly, {'x'});
+  const uint64_t action = journal.BeginAction({}, "Test", "ahead");
+  journaled.SetAction(action);
+  files.SetAction(action);
+
+  ASSERT_EQ(journaled.SetValue(keys[0], RegValue::Dword("y", 2)), status::kOk);
+  EXPECT_TRUE(recorded_first);
+  // A read-only file's deletion is refused, and stays recorded so; a value of a missing key
+  // is not written at all, and leaves no record.
+  EXPECT_TRUE(status::Refused(files.DeleteFile("C:\\Data\\kept.txt")));
+  EXPECT_NE(journaled.SetValue({RegRoot::CurrentUser, "Software\\Missing"}, RegValue::Dword("m", 1)),
+            status::kOk);
+  const Decoded settled = journal.Load();
+  ASSERT_EQ(settled.records.size(), 3u);
+  EXPECT_EQ(settled.records[2].outcome, Outcome::Refused);
+  EXPECT_FALSE(on_disk("m"));
+
+  // The record of "x" is written and the process dies before the value is.
+  journal.Append({.action = action, .kind = ItemKind::RegistryValue,
+                  .target = RegistryTarget(keys[0], "x"), .after = ItemState::Of(4, {1, 0, 0, 0})});
+  const Decoded loaded = journal.Load();
+  const UndoResult undone = UndoRecords(RecordsOf(loaded.records, action), watched, machine.files);
+  EXPECT_EQ(undone.undone, 2u);
+  EXPECT_TRUE(undone.left.empty());
+  RegValue value;
+  EXPECT_NE(watched.QueryValue(keys[0], "y", value), status::kOk);
 }
 
 TEST(JournalRecords, EveryPrefixKeepsEachWholeRecordBeforeTheCut) {

@@ -75,7 +75,11 @@ run_cleaner_from() {
     ls "$backup_dir"/*.reg >/dev/null 2>&1 && break
     sleep 0.5
   done
-  sleep 2
+  # The removal follows the backup: polled, not waited out.
+  for _ in $(seq 1 60); do
+    wine reg query "$orphan_key" >/dev/null 2>&1 || break
+    sleep 0.5
+  done
   check "the cleaner removed the broken uninstall entry" bash -c "! wine reg query '$orphan_key' >/dev/null 2>&1"
   probe close "System Health" >/dev/null 2>&1
   probe gone "System Health" 20 >/dev/null 2>&1
@@ -159,10 +163,9 @@ check "the cleaner wrote its backup beside the program ($backups file)" [ "$back
 # --- The silent uninstaller: it copies itself away and runs from there, so wait for it.
 wine "$instdir/uninstall.exe" /S >/dev/null 2>&1
 for _ in $(seq 1 120); do
-  [ -e "$instdir/uninstall.exe" ] || break
+  no_file_in "$instdir" && [ ! -e "$instdir/uninstall.exe" ] && break
   sleep 0.5
 done
-sleep 1
 check "the uninstaller removed every installed file" no_file_in "$instdir"
 check "the uninstaller removed itself" [ ! -e "$instdir/uninstall.exe" ]
 check "the uninstaller removed the languages folder" [ ! -e "$instdir/languages" ]

@@ -23,11 +23,6 @@ using path_grammar::SplitRoot;
 using path_grammar::TrimElement;
 using path_grammar::UpperRoot;
 
-uint32_t FileAttributes(uint32_t attributes) {
-  attributes &= ~fileattr::kDirectory;
-  return (attributes & ~fileattr::kNormal) == 0 ? fileattr::kNormal : attributes & ~fileattr::kNormal;
-}
-
 }  // namespace
 
 MemoryFileSystem::MemoryFileSystem() {
@@ -90,6 +85,14 @@ Status MemoryFileSystem::GetAttributes(std::string_view path, uint32_t& attribut
   if (const Status s = Locate(path, at); s != status::kOk) return s;
   if (!at.node) return status::kFileNotFound;
   attributes = at.node->attributes;
+  return status::kOk;
+}
+
+Status MemoryFileSystem::GetFacts(std::string_view path, FileFacts& facts) {
+  Location at;
+  if (const Status s = Locate(path, at); s != status::kOk) return s;
+  if (!at.node) return status::kFileNotFound;
+  facts = {.attributes = at.node->attributes, .size = at.node->bytes.size(), .written = at.node->written};
   return status::kOk;
 }
 
@@ -175,6 +178,7 @@ Status MemoryFileSystem::AddBytes(Drive& drive, Node& file, const std::vector<ui
   auto& space = drive.space;
   const size_t fits = space ? std::min<uint64_t>(*space, bytes.size()) : bytes.size();
   file.bytes.insert(file.bytes.end(), bytes.begin(), bytes.begin() + static_cast<ptrdiff_t>(fits));
+  file.written = ++drive.writes;
   if (space) *space -= fits;
   return fits < bytes.size() ? kDiskFull : status::kOk;
 }
@@ -195,6 +199,7 @@ Status MemoryFileSystem::CopyFile(std::string_view from, std::string_view to, bo
   }
   const auto bytes = source.node->bytes;
   const auto attributes = source.node->attributes;
+  const auto written = source.node->written;
   // A copy that does not fit is taken away again by the system.
   auto& space = target.drive->space;
   if (space && bytes.size() > *space) return kDiskFull;
@@ -202,6 +207,7 @@ Status MemoryFileSystem::CopyFile(std::string_view from, std::string_view to, bo
   Node* file = target.node ? target.node : target.parent->AddChild(target.parts.back(), attributes);
   file->bytes = bytes;
   file->attributes = attributes;
+  file->written = written;
   return status::kOk;
 }
 
@@ -298,97 +304,6 @@ Status MemoryFileSystem::DiskSpace(std::string_view root, uint64_t& total_bytes,
   total_bytes = drive->total_bytes;
   free_bytes = drive->free_bytes;
   return status::kOk;
-}
-
-void MemoryFileSystem::SetDiskSpace(std::string_view root, uint64_t total_bytes,
-                                    uint64_t free_bytes) {
-  if (Drive* drive = FindDrive(root)) {
-    drive->total_bytes = total_bytes;
-    drive->free_bytes = free_bytes;
-  }
-}
-
-void MemoryFileSystem::AddDrive(std::string_view root, DriveType type, bool ready) {
-  Drive* drive = FindDrive(root);
-  if (!drive) {
-    drives_.push_back(std::make_unique<Drive>());
-    drive = drives_.back().get();
-    drive->root = UpperRoot(root);
-  }
-  drive->type = type;
-  drive->ready = ready;
-}
-
-void MemoryFileSystem::SetDriveReady(std::string_view root, bool ready) {
-  if (Drive* drive = FindDrive(root)) drive->ready = ready;
-}
-
-void MemoryFileSystem::RemoveDrive(std::string_view root) {
-  const Drive* drive = FindDrive(root);
-  std::erase_if(drives_, [drive](const std::unique_ptr<Drive>& d) { return d.get() == drive; });
-}
-
-Status MemoryFileSystem::AddFolder(std::string_view path, uint32_t attributes) {
-  std::string root;
-  std::string_view rest;
-  if (!SplitRoot(path, root, rest)) return status::kPathNotFound;
-  Drive* drive = FindDrive(root);
-  if (!drive) return status::kPathNotFound;
-  Node* folder = &drive->top;
-  for (const auto& part : SplitElements(rest, false)) {
-    Node* next = folder->Child(part);
-    if (next && !next->IsFolder()) return status::kPathNotFound;
-    folder = next ? next : folder->AddChild(part, fileattr::kDirectory);
-  }
-  if (folder != &drive->top) folder->attributes = attributes | fileattr::kDirectory;
-  return status::kOk;
-}
-
-Status MemoryFileSystem::AddFile(std::string_view path, uint32_t attributes,
-                                 std::vector<uint8_t> bytes) {
-  const auto split = path.find_last_of("\\/");
-  if (split == std::string_view::npos) return status::kPathNotFound;
-  std::string root;
-  std::string_view rest;
-  if (!SplitRoot(path, root, rest)) return status::kPathNotFound;
-  Drive* drive = FindDrive(root);
-  if (!drive) return status::kPathNotFound;
-  const auto parts = SplitElements(rest, false);
-  if (parts.empty()) return status::kAccessDenied;
-  Node* folder = &drive->top;
-  for (size_t i = 0; i + 1 < parts.size(); ++i) {
-    Node* next = folder->Child(parts[i]);
-    if (next && !next->IsFolder()) return status::kPathNotFound;
-    folder = next ? next : folder->AddChild(parts[i], fileattr::kDirectory);
-  }
-  Node* file = folder->Child(parts.back());
-  if (file && file->IsFolder()) return status::kAccessDenied;
-  if (!file) file = folder->AddChild(parts.back(), 0);
-  file->attributes = FileAttributes(attributes);
-  file->bytes = std::move(bytes);
-  return status::kOk;
-}
-
-void MemoryFileSystem::DenyListing(std::string_view folder) {
-  std::string root;
-  std::string_view rest;
-  if (!SplitRoot(folder, root, rest)) return;
-  auto entry = SplitElements(rest, false);
-  entry.insert(entry.begin(), root);
-  unlistable_.push_back(std::move(entry));
-}
-
-void MemoryFileSystem::LimitSpace(std::string_view root, uint64_t bytes) {
-  if (Drive* drive = FindDrive(root)) drive->space = bytes;
-}
-
-void MemoryFileSystem::DenyWrites(std::string_view path) {
-  std::string root;
-  std::string_view rest;
-  if (!SplitRoot(path, root, rest)) return;
-  auto entry = SplitElements(rest, false);
-  entry.insert(entry.begin(), root);
-  denied_.push_back(std::move(entry));
 }
 
 }  // namespace qb

@@ -19,6 +19,7 @@ class MemoryFileSystem : public FileSystem {
   ~MemoryFileSystem() override;
 
   Status GetAttributes(std::string_view path, uint32_t& attributes) override;
+  Status GetFacts(std::string_view path, FileFacts& facts) override;
   Status SetAttributes(std::string_view path, uint32_t attributes) override;
   Status FindFiles(std::string_view pattern, std::vector<FileEntry>& entries) override;
   Status ReadFile(std::string_view path, std::vector<uint8_t>& bytes) override;

@@ -13,10 +13,17 @@
 
 namespace qb {
 
+// A file's attributes as the system keeps them: never the folder bit, and "normal" only alone.
+inline uint32_t FileAttributes(uint32_t attributes) {
+  attributes &= ~fileattr::kDirectory;
+  return (attributes & ~fileattr::kNormal) == 0 ? fileattr::kNormal : attributes & ~fileattr::kNormal;
+}
+
 struct MemoryFileSystem::Node {
   std::string name;
   uint32_t attributes = fileattr::kDirectory;
   std::vector<uint8_t> bytes;
+  uint64_t written = 0;  // the file system's write count when the bytes were last written
   std::vector<std::unique_ptr<Node>> children;  // sorted as the file system lists them
 
   bool IsFolder() const { return (attributes & fileattr::kDirectory) != 0; }
@@ -55,6 +62,7 @@ struct MemoryFileSystem::Drive {
   bool ready = true;
   uint64_t total_bytes = 64ull << 30;
   uint64_t free_bytes = 16ull << 30;
+  uint64_t writes = 0;  // stands for the clock of the files' write times
   std::optional<uint64_t> space;  // bytes later writes may still store; none: no limit
   Node top;
 };

@@ -67,6 +67,16 @@ Status Win32FileSystem::GetAttributes(std::string_view path, uint32_t& attribute
   return attributes == INVALID_FILE_ATTRIBUTES ? LastError() : status::kOk;
 }
 
+Status Win32FileSystem::GetFacts(std::string_view path, FileFacts& facts) {
+  QuietDriveErrors quiet;
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(ApiPath(path).c_str(), GetFileExInfoStandard, &data)) return LastError();
+  facts.attributes = data.dwFileAttributes;
+  facts.size = (uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+  facts.written = (uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) | data.ftLastWriteTime.dwLowDateTime;
+  return status::kOk;
+}
+
 Status Win32FileSystem::SetAttributes(std::string_view path, uint32_t attributes) {
   QuietDriveErrors quiet;
   return SetFileAttributesW(ApiPath(path).c_str(), attributes) ? status::kOk : LastError();

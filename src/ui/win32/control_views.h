@@ -107,6 +107,7 @@ class ListViewView : public ControlView {
  private:
   void FillColumns();
   void FillRows();
+  void TickRows();
   void SelectRow();
 };
 

@@ -1,4 +1,5 @@
-// The report-style list view: columns, rows of cells, one selected row.
+// The report-style list view: columns, rows of cells, one selected row, and a tick per row
+// where the model asks for check boxes (Space or a click on the box turns it).
 #include "ui/win32/control_views.h"
 
 #include "platform/win32/wide.h"
@@ -10,7 +11,8 @@ ControlView::Shape ListViewView::WindowShape() const {
 }
 
 void ListViewView::SyncContent() {
-  ListView_SetExtendedListViewStyle(Handle(), LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+  ListView_SetExtendedListViewStyle(Handle(), LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_LABELTIP |
+                                                  (Model().CheckBoxes() ? LVS_EX_CHECKBOXES : 0));
   FillColumns();
   FillRows();
 }
@@ -28,6 +30,7 @@ void ListViewView::Mirror(Property property) {
   switch (property) {
     case Property::Columns: FillColumns(); break;
     case Property::Rows: FillRows(); break;
+    case Property::RowChecks: TickRows(); break;
     case Property::ListIndex: SelectRow(); break;
     default: ControlView::Mirror(property);
   }
@@ -65,8 +68,20 @@ void ListViewView::FillRows() {
       ListView_SetItemText(Handle(), index, static_cast<int>(cell), text.data());
     }
   }
+  TickRows();
   SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
   SelectRow();
+}
+
+void ListViewView::TickRows() {
+  if (!Model().CheckBoxes()) return;
+  const auto& rows = Model().Rows();
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    const int index = static_cast<int>(row);
+    if ((ListView_GetCheckState(Handle(), index) != 0) != rows[row].checked) {
+      ListView_SetCheckState(Handle(), index, rows[row].checked);
+    }
+  }
 }
 
 void ListViewView::SelectRow() {
@@ -85,6 +100,11 @@ std::optional<LRESULT> ListViewView::OnNotify(NMHDR& header) {
     if ((change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) &&
         !(change.uOldState & LVIS_SELECTED)) {
       Model().ListIndexChangedByUser(change.iItem);
+    }
+    // The tick is the row's state image: 1 clear, 2 ticked.
+    if ((change.uChanged & LVIF_STATE) && Model().CheckBoxes() && change.iItem >= 0 &&
+        ((change.uNewState ^ change.uOldState) & LVIS_STATEIMAGEMASK)) {
+      Model().RowCheckChangedByUser(change.iItem, (change.uNewState & LVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2));
     }
     return 0;
   }
