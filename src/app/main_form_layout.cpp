@@ -36,7 +36,7 @@ constexpr int kNavTop = 270;
 constexpr int kNavWidth = 2040;
 constexpr int kNavButtonHeight = 420;
 constexpr int kNavGap = 50;
-constexpr int kColumnHeight = 3600;
+constexpr int kColumnHeight = 4080;
 // Where the folded column is kept, hidden.
 constexpr int kFoldedColumnLeft = 240;
 constexpr int kFoldedColumnTop = 3400;
@@ -55,7 +55,7 @@ void AddNavigation(Builder& b) {
       {"Command1", "Explorer", "7003"},     {"Command2", "System info", "1006"},
       {"Command3", "System Health", "1007"}, {"Command4", "Visual", "1002"},
       {"Command5", "Drives", "1003"},       {"Command6", "Input", "1004"},
-      {"Command7", "Language", "1026"},
+      {"Command7", "Language", "1026"},    {"historycmd", "History", "8600"},
   };
   int top = 240;
   for (const auto& button : buttons) {

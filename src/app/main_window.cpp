@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "app/about_window.h"
+#include "app/history_window.h"
 #include "app/main_form_language.h"
 #include "app/main_form_layout.h"
 #include "app/main_form_names.h"
@@ -13,6 +14,7 @@
 #include "dress/skin_form.h"
 #include "language/language_catalogue.h"
 #include "language/language_choice.h"
+#include "language/wording.h"
 #include "monitor/system_info_page.h"
 #include "platform/app_settings.h"
 #include "platform/profile_read_cache.h"
@@ -54,8 +56,10 @@ std::vector<ui::Control*> ControlsWithin(const ui::Form& form, const ui::Control
 
 }  // namespace
 
-MainWindow::MainWindow(ui::Application& app, const Services& services, ui::SplashScreen& splash)
-    : app_(app), services_(services), splash_(splash), form_(CreateMainForm()),
+MainWindow::MainWindow(ui::Application& app, const Services& services, ui::SplashScreen& splash,
+                       journal::JournaledServices* journaled)
+    : app_(app), services_(services), splash_(splash), journaled_(journaled),
+      form_(CreateMainForm()),
       drives_(*form_, services_, [this] { return app_.HandleOf(*form_); }) {
   ui::Form& form = *form_;
   form.on_load = [this] { Load(); };
@@ -95,6 +99,7 @@ MainWindow::MainWindow(ui::Application& app, const Services& services, ui::Splas
   };
   form["fontcmd"].on_click = [this] { OpenFonts(); };
   form["iconcmd"].on_click = [this] { OpenIcons(); };
+  form["historycmd"].on_click = [this] { OpenHistory(); };
 
   const tweaks::PageHooks hooks{
       .owner = [this] { return app_.HandleOf(*form_); },
@@ -255,6 +260,16 @@ void MainWindow::OpenAbout() {
 void MainWindow::OpenFonts() { customise::ShowFonts(app_, *form_, services_, skin_); }
 
 void MainWindow::OpenIcons() { customise::ShowIcons(app_, *form_, services_, skin_); }
+
+void MainWindow::OpenHistory() {
+  if (journaled_) {
+    ShowHistory(app_, *form_, *journaled_, skin_);
+    return;
+  }
+  services_.dialogs.ShowMessage(app_.HandleOf(*form_),
+                                language::Say(services_, language::phrase::kNoJournal), {},
+                                mb::kOk | mb::kIconExclamation);
+}
 
 bool MainWindow::CloseEveryOtherWindow() {
   const auto windows = app_.Loaded();

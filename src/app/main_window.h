@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "disk/drives_page.h"
+#include "journal/journal_place.h"
 #include "monitor/monitor_page.h"
 #include "platform/services.h"
 #include "skin/skin_instance.h"
@@ -21,7 +22,9 @@ inline constexpr std::string_view kInstanceName = "VantorelQuillbox";
 
 class MainWindow {
  public:
-  MainWindow(ui::Application& app, const Services& services, ui::SplashScreen& splash);
+  // The journal, when changes are journaled, is what the History window shows and undoes.
+  MainWindow(ui::Application& app, const Services& services, ui::SplashScreen& splash,
+             journal::JournaledServices* journaled = nullptr);
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
@@ -48,6 +51,7 @@ class MainWindow {
   void OpenAbout();
   void OpenFonts();
   void OpenIcons();
+  void OpenHistory();
   // False when a window asked to finish its work first: it closes once done.
   bool CloseEveryOtherWindow();
 
@@ -75,6 +79,7 @@ class MainWindow {
   ui::Application& app_;
   Services services_;
   ui::SplashScreen& splash_;
+  journal::JournaledServices* journaled_;
   std::unique_ptr<ui::Form> form_;
   std::unique_ptr<monitor::MonitorPage> monitor_;
   skin::SkinInstance skin_;

@@ -1,6 +1,7 @@
 #include "app/window_catalogue.h"
 
 #include "app/about_window.h"
+#include "app/history_window.h"
 #include "app/main_form_layout.h"
 #include "cleaner/exclusions_window.h"
 #include "cleaner/review_window.h"
@@ -70,6 +71,11 @@ std::vector<WindowDesign> ProgramWindows() {
        .create = [] { return process::CreateProcessForm(); },
        .controls_translated = true,
        .title_key = process::kProcessWindowTitleKey,
+       .element = "SmallForm"},
+      {.name = "historyfrm",
+       .create = [] { return CreateHistoryForm(); },
+       .controls_translated = true,
+       .title_key = kHistoryTitleKey,
        .element = "SmallForm"},
   };
 }

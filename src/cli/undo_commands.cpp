@@ -8,6 +8,7 @@
 #include "cleaner/reg_file.h"
 #include "cleaner/repair_lock.h"
 #include "cli/json_text.h"
+#include "journal/journal_place.h"
 #include "journal/undo.h"
 
 namespace qb::cli {
@@ -101,28 +102,7 @@ std::string Readable(const std::string& target) {
 
 }  // namespace
 
-std::string JournalPath(const Services& services) {
-  const std::vector<std::string> folders = cleaner::BackupFolders(services);
-  // A journal already kept stays the one: a run as an administrator that may now write to
-  // the program folder must not start a second history beside the one in local data.
-  for (const std::string& folder : folders) {
-    const std::string path = folder + "\\" + journal::kJournalFileName;
-    uint32_t attributes = 0;
-    if (services.files.GetAttributes(path, attributes) == status::kOk &&
-        !(attributes & fileattr::kDirectory) && services.files.AppendFile(path, {}) == status::kOk) {
-      return path;
-    }
-  }
-  for (const std::string& folder : folders) {
-    const std::string path = folder + "\\" + journal::kJournalFileName;
-    // Appending nothing creates the file where it is missing and proves the folder writable.
-    if (cleaner::EnsureFolder(services.files, folder) &&
-        services.files.AppendFile(path, {}) == status::kOk) {
-      return path;
-    }
-  }
-  return {};
-}
+std::string JournalPath(const Services& services) { return journal::JournalPath(services); }
 
 JournaledRun::JournaledRun(const Services& services, std::string journal_path)
     : plain_(services),

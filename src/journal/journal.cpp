@@ -1,6 +1,10 @@
 #include "journal/journal.h"
 
 #include <algorithm>
+#include <map>
+#include <set>
+
+#include "platform/replace_file.h"
 
 namespace qb::journal {
 
@@ -42,6 +46,57 @@ Decoded Journal::Load() {
   return decoded;
 }
 
+namespace {
+
+// Days since 1970-01-01 of a civil date (proleptic Gregorian calendar).
+int64_t DayNumber(const LocalTime& t) {
+  const int64_t y = t.year - (t.month <= 2 ? 1 : 0);
+  const int64_t era = (y >= 0 ? y : y - 399) / 400;
+  const int64_t yoe = y - era * 400;
+  const int64_t doy = (153 * (t.month + (t.month > 2 ? -3 : 9)) + 2) / 5 + t.day - 1;
+  const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + doe - 719468;
+}
+
+}  // namespace
+
+size_t Journal::Compact(const LocalTime& now, int max_days, uint64_t max_bytes) {
+  const Decoded decoded = Load();
+  // Each action's first time and size on disk, oldest first.
+  struct Held {
+    uint64_t id;
+    int64_t day;
+    uint64_t bytes;
+  };
+  std::map<uint64_t, Held> held;  // by id, which grows with time
+  uint64_t total = 0;
+  for (const Record& record : decoded.records) {
+    const uint64_t size = EncodeRecord(record).size();
+    total += size;
+    const Held first{record.action, DayNumber(record.time), 0};
+    held.try_emplace(record.action, first).first->second.bytes += size;
+  }
+  std::set<uint64_t> dropped;
+  const int64_t today = DayNumber(now);
+  for (const auto& [id, h] : held) {
+    if (today - h.day > max_days || total > max_bytes) {
+      dropped.insert(id);
+      total -= h.bytes;
+    }
+  }
+  if (dropped.empty() && decoded.damaged == 0 && !decoded.cut_short) return 0;
+  std::vector<uint8_t> kept;
+  for (const Record& record : decoded.records) {
+    if (dropped.count(record.action) > 0) continue;
+    const std::vector<uint8_t> bytes = EncodeRecord(record);
+    kept.insert(kept.end(), bytes.begin(), bytes.end());
+  }
+  // The held file would go on receiving records after the rename: it is let go first.
+  appender_.reset();
+  if (ReplaceWholeFile(files_, path_, kept) != status::kOk) return 0;
+  return dropped.size();
+}
+
 uint64_t Journal::BeginAction(const LocalTime& time, std::string category, std::string summary) {
   Record start;
   start.action = ++last_action_;
@@ -55,6 +110,22 @@ uint64_t Journal::BeginAction(const LocalTime& time, std::string category, std::
 
 Status Journal::Append(const Record& record) {
   last_action_ = std::max(last_action_, record.action);
+  for (Scope& scope : scopes_) {
+    if (scope.action == 0 || scope.action != record.action ||
+        record.kind == ItemKind::ActionStart) {
+      continue;
+    }
+    // A settled change did not happen: it counts as refused, or not at all.
+    if (record.kind == ItemKind::Settled) {
+      uint32_t& last = scope.counts.by_kind[static_cast<size_t>(scope.last_kind)];
+      if (last > 0) --last;
+      if (record.outcome == Outcome::Refused) ++scope.counts.refused;
+      continue;
+    }
+    ++scope.counts.by_kind[static_cast<size_t>(record.kind)];
+    scope.last_kind = record.kind;
+    if (record.outcome == Outcome::Refused) ++scope.counts.refused;
+  }
   if (!appender_) {
     Status opened = status::kOk;
     appender_ = files_.OpenAppender(path_, opened);
@@ -64,6 +135,62 @@ Status Journal::Append(const Record& record) {
   // A full disk or a lost drive: the next record tries a fresh open.
   if (appended != status::kOk) appender_.reset();
   return appended;
+}
+
+uint32_t Journal::Counts::Total() const {
+  uint32_t total = 0;
+  for (const uint32_t n : by_kind) total += n;
+  return total;
+}
+
+void Journal::OpenScope(std::function<std::string()> category, const void* owner) {
+  if (!scopes_.empty() && scopes_.back().owner == owner) {
+    ++scopes_.back().depth;
+    return;
+  }
+  scopes_.push_back({owner, 1, std::move(category), {}, 0, {}});
+}
+
+uint64_t Journal::ScopeAction(const LocalTime& now) {
+  if (scopes_.empty()) return 0;
+  Scope& scope = scopes_.back();
+  if (scope.action == 0) {
+    // A name that cannot be made must not stop the change from being recorded.
+    try {
+      if (scope.name) scope.category = scope.name();
+    } catch (...) {
+    }
+    scope.action = BeginAction(now, scope.category, scope.category);
+  }
+  return scope.action;
+}
+
+void Journal::CloseScope(const LocalTime& now, const Summariser& summarise) {
+  if (scopes_.empty() || --scopes_.back().depth > 0) return;
+  const Scope scope = std::move(scopes_.back());
+  scopes_.pop_back();
+  if (scope.action == 0) return;
+  Record start;
+  start.action = scope.action;
+  start.time = now;
+  start.target = scope.category;
+  start.detail = scope.category;
+  // A summary that cannot be made must not take the handler's own work with it.
+  try {
+    if (summarise) start.detail = summarise(scope.category, scope.counts);
+  } catch (...) {
+  }
+  Append(start);
+}
+
+ActionScope::ActionScope(Journal* journal, std::function<std::string()> category,
+                         const void* owner, Clock& clock, Journal::Summariser summarise)
+    : journal_(journal), clock_(clock), summarise_(std::move(summarise)) {
+  if (journal_) journal_->OpenScope(std::move(category), owner);
+}
+
+ActionScope::~ActionScope() {
+  if (journal_) journal_->CloseScope(clock_.Now(), summarise_);
 }
 
 Status Journal::Settle(const Record& record, Outcome outcome) {

@@ -2,10 +2,13 @@
 // The journal of changes, kept beside the cleaner's backups as one append-only file. Records
 // are written as they happen; an action is the records sharing one id, opened by its
 // ActionStart record.
+#include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "journal/journal_record.h"
+#include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/status.h"
 
@@ -22,6 +25,11 @@ class Journal {
   Decoded Load();
   // Opens an action and returns its id.
   uint64_t BeginAction(const LocalTime& time, std::string category, std::string summary);
+  // Keeps the journal bounded: the actions begun more than max_days before now go, and then
+  // the oldest ones while the file is larger than max_bytes. Whole actions go, never part
+  // of one, and the file is written anew beside the old one before it replaces it, so that
+  // a crash leaves one or the other. Returns how many actions went.
+  size_t Compact(const LocalTime& now, int max_days = 90, uint64_t max_bytes = 50ull << 20);
   // Appends one record; the failure of the disk is returned, never thrown.
   Status Append(const Record& record);
   // Records that the change of a record appended before it did not happen: Refused (by
@@ -30,6 +38,27 @@ class Journal {
 
   const std::string& path() const { return path_; }
 
+  // How many records of each kind an action wrote, and how many of them Windows refused.
+  struct Counts {
+    std::array<uint32_t, 11> by_kind{};
+    uint32_t refused = 0;
+    uint32_t Of(ItemKind kind) const { return by_kind[static_cast<size_t>(kind)]; }
+    uint32_t Total() const;
+  };
+  using Summariser = std::function<std::string(const std::string& category, const Counts&)>;
+
+  // A user action that is opened around a handler and begins with its first recorded change,
+  // so that a click that changes nothing leaves no trace. A scope opened inside another of
+  // the same owner (a window) joins it: one Apply is one action whatever it calls. One of
+  // another owner (a window opened by the handler) is an action of its own.
+  void OpenScope(std::function<std::string()> category, const void* owner);
+  // Ends the innermost scope; when it recorded anything, its final start record carries the
+  // one-line summary made of its counts.
+  void CloseScope(const LocalTime& now, const Summariser& summarise);
+  bool InScope() const { return !scopes_.empty(); }
+  // The action a change made now belongs to: the scope's, begun on first use.
+  uint64_t ScopeAction(const LocalTime& now);
+
  private:
   FileSystem& files_;
   std::string path_;
@@ -37,6 +66,32 @@ class Journal {
   // files writes thousands of records.
   std::unique_ptr<FileAppender> appender_;
   uint64_t last_action_ = 0;
+  struct Scope {
+    const void* owner = nullptr;
+    int depth = 0;
+    std::function<std::string()> name;  // asked once the first change is made
+    std::string category;
+    uint64_t action = 0;  // 0 until its first change
+    Counts counts;
+    ItemKind last_kind = ItemKind::ActionStart;  // the kind a Settled record takes back
+  };
+  std::vector<Scope> scopes_;
+};
+
+// Opens a scope for the length of a handler; the summary is made when it closes.
+class ActionScope {
+ public:
+  ActionScope(Journal* journal, std::function<std::string()> category, const void* owner,
+              Clock& clock,
+              Journal::Summariser summarise);
+  ActionScope(const ActionScope&) = delete;
+  ActionScope& operator=(const ActionScope&) = delete;
+  ~ActionScope();
+
+ private:
+  Journal* journal_;
+  Clock& clock_;
+  Journal::Summariser summarise_;
 };
 
 }  // namespace qb::journal

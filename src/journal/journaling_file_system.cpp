@@ -39,6 +39,12 @@ bool JournalingFileSystem::Excluded(std::string_view path) const {
   });
 }
 
+bool JournalingFileSystem::Active() const { return action_ != 0 || journal_.InScope(); }
+
+uint64_t JournalingFileSystem::ActionFor(const LocalTime& time) {
+  return action_ ? action_ : journal_.ScopeAction(time);
+}
+
 Record JournalingFileSystem::Before(std::string_view path) {
   Record record;
   record.action = action_;
@@ -53,7 +59,7 @@ template <typename Change>
 Status JournalingFileSystem::Recorded(std::initializer_list<std::string_view> paths,
                                       Change change) {
   const auto excluded = [&](std::string_view path) { return Excluded(path); };
-  if (action_ == 0 || std::all_of(paths.begin(), paths.end(), excluded)) return change();
+  if (!Active() || std::all_of(paths.begin(), paths.end(), excluded)) return change();
   std::vector<Record> records;
   for (const std::string_view path : paths) {
     if (!excluded(path)) records.push_back(Before(path));
@@ -63,6 +69,8 @@ Status JournalingFileSystem::Recorded(std::initializer_list<std::string_view> pa
   for (Record& record : records) {
     record.after = FileStateOf(inner_, record.target);
     if (status::Refused(result)) record.outcome = Outcome::Refused;
+    if (!status::Refused(result) && record.before == record.after) continue;
+    record.action = ActionFor(record.time);
     journal_.Append(record);
   }
   return result;
@@ -86,9 +94,12 @@ Status JournalingFileSystem::CopyFile(std::string_view from, std::string_view to
 // are, and settled when the file stays. What a write leaves (with the attributes Windows
 // adds) is known only afterwards, so those are recorded once made.
 Status JournalingFileSystem::DeleteFile(std::string_view path) {
-  if (action_ == 0 || Excluded(path)) return inner_.DeleteFile(path);
+  if (!Active() || Excluded(path)) return inner_.DeleteFile(path);
   Record record = Before(path);
   record.after = ItemState::Absent();
+  // Deleting what is not there changes nothing: no record.
+  if (record.before == record.after) return inner_.DeleteFile(path);
+  record.action = ActionFor(record.time);
   journal_.Append(record);
   const Status result = inner_.DeleteFile(path);
   if (result != status::kOk) {

@@ -52,6 +52,10 @@ class JournalingFileSystem : public FileSystem {
   bool Excluded(std::string_view path) const;
   // A record of the file as it is, for the current action.
   Record Before(std::string_view path);
+  // Whether changes are recorded now: an action is set or a scope is open.
+  bool Active() const;
+  // The action set, else the open scope's, begun on first use.
+  uint64_t ActionFor(const LocalTime& time);
 
   FileSystem& inner_;
   Journal& journal_;

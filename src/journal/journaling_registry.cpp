@@ -46,9 +46,8 @@ ItemState KeyStateOf(Registry& registry, const RegKeyPath& key) {
 template <typename State, typename Change>
 Status JournalingRegistry::Recorded(ItemKind kind, const RegKeyPath& key, std::string_view name,
                                     State state, ItemState after, Change change) {
-  if (action_ == 0) return change();
+  if (action_ == 0 && !journal_.InScope()) return change();
   Record record;
-  record.action = action_;
   record.kind = kind;
   record.time = clock_.Now();
   record.target = RegistryTarget(key, name);
@@ -56,6 +55,7 @@ Status JournalingRegistry::Recorded(ItemKind kind, const RegKeyPath& key, std::s
   record.after = std::move(after);
   // Creating a key that is there, or writing what is stored, changes nothing: no record.
   if (record.before == record.after) return change();
+  record.action = action_ ? action_ : journal_.ScopeAction(record.time);
   journal_.Append(record);
   const Status result = change();
   if (result != status::kOk) {

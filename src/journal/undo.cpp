@@ -1,10 +1,12 @@
 #include "journal/undo.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <tuple>
 
 #include "journal/journaling_file_system.h"
 #include "journal/journaling_registry.h"
+#include "journal/journaling_system.h"
 
 namespace qb::journal {
 namespace {
@@ -20,17 +22,97 @@ Status RestoreKey(Registry& registry, const RegKeyPath& key, const ItemState& st
   return state.present ? registry.CreateKey(key) : registry.DeleteKey(key);
 }
 
+// The state now of a system item, and putting it back; false where the targets lack the
+// service. A loaded font cannot be asked about, so it is taken to be as the action left it.
+bool SystemStateOf(const Record& record, const UndoTargets& targets, ItemState& now) {
+  const uint32_t code = static_cast<uint32_t>(std::strtoul(record.target.c_str(), nullptr, 10));
+  switch (record.kind) {
+    case ItemKind::SystemParameter:
+      if (!targets.parameters) return false;
+      now = NumberState(code, targets.parameters->ReadParameter(code));
+      return true;
+    case ItemKind::Wallpaper:
+      if (!targets.parameters) return false;
+      now = ItemState::Of(0, [&] {
+        const std::string path = targets.parameters->Wallpaper();
+        return std::vector<uint8_t>(path.begin(), path.end());
+      }());
+      return true;
+    case ItemKind::SystemColour:
+      if (!targets.colours) return false;
+      now = NumberState(0, targets.colours->Get(static_cast<int>(code)));
+      return true;
+    case ItemKind::DisplayMode:
+      if (!targets.display) return false;
+      now = ModeState(targets.display->Current());
+      return true;
+    case ItemKind::Font:
+      if (!targets.fonts) return false;
+      now = record.after;
+      return true;
+    default:
+      return false;
+  }
+}
+
+Status RestoreSystem(const Record& record, const UndoTargets& targets) {
+  const ItemState& before = record.before;
+  const uint32_t code = static_cast<uint32_t>(std::strtoul(record.target.c_str(), nullptr, 10));
+  uint32_t value = 0;
+  for (size_t i = 0; i < 4 && i < before.bytes.size(); ++i) {
+    value |= uint32_t{before.bytes[i]} << (8 * i);
+  }
+  switch (record.kind) {
+    case ItemKind::SystemParameter:
+      if (!before.present) return status::kInvalidParameter;
+      if (code == spi::kSetDoubleClickTime) return targets.parameters->SetDoubleClickTime(value);
+      return targets.parameters->SetParameter(code, value,
+                                              code == spi::kSetMouseSpeed ? value : 0,
+                                              spi::kStoreAndBroadcast);
+    case ItemKind::Wallpaper:
+      return targets.parameters->SetWallpaper(
+          std::string(before.bytes.begin(), before.bytes.end()));
+    case ItemKind::SystemColour:
+      return targets.colours->Set(static_cast<int>(code), value);
+    case ItemKind::DisplayMode: {
+      const auto mode = ModeOf(before);
+      if (!mode) return status::kInvalidParameter;
+      return targets.display->Restore(*mode) == dispchange::kSuccessful ? status::kOk
+                                                                        : status::kInvalidParameter;
+    }
+    case ItemKind::Font:
+      if (before.present) {
+        return targets.fonts->LoadFontFile(record.target) ? status::kOk
+                                                          : status::kInvalidParameter;
+      }
+      targets.fonts->UnloadFontFile(record.target);
+      return status::kOk;
+    default:
+      return status::kInvalidParameter;
+  }
+}
+
 }  // namespace
 
 UndoResult UndoRecords(const std::vector<Record>& records, Registry& registry,
                        FileSystem& files) {
+  return UndoRecords(records, UndoTargets{registry, files});
+}
+
+UndoResult UndoRecords(const std::vector<Record>& records, const UndoTargets& targets) {
+  Registry& registry = targets.registry;
+  FileSystem& files = targets.files;
   UndoResult result;
   for (auto it = records.rbegin(); it != records.rend(); ++it) {
     const Record& record = *it;
+    if (record.outcome == Outcome::NotUndoable) result.not_undoable.push_back(record.target);
     if (record.outcome != Outcome::Done) continue;
     RegKeyPath key;
     std::string name;
     ItemState now;
+    const bool system = record.kind != ItemKind::RegistryValue &&
+                        record.kind != ItemKind::RegistryKey && record.kind != ItemKind::File &&
+                        record.kind != ItemKind::ActionStart;
     if (record.kind == ItemKind::RegistryValue && ParseRegistryTarget(record.target, key, name)) {
       now = StateOf(registry, key, name);
     } else if (record.kind == ItemKind::RegistryKey &&
@@ -38,10 +120,14 @@ UndoResult UndoRecords(const std::vector<Record>& records, Registry& registry,
       now = KeyStateOf(registry, key);
     } else if (record.kind == ItemKind::File) {
       now = FileStateOf(files, record.target);
-    } else {
+    } else if (system && !SystemStateOf(record, targets, now)) {
+      result.failed.push_back(record.target);
+      continue;
+    } else if (!system) {
       continue;
     }
     const auto restore = [&] {
+      if (system) return RestoreSystem(record, targets);
       if (record.kind == ItemKind::File) return RestoreFile(files, record.target, record.before);
       if (record.kind == ItemKind::RegistryKey) return RestoreKey(registry, key, record.before);
       return Restore(registry, key, name, record.before);

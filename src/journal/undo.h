@@ -7,8 +7,12 @@
 #include <vector>
 
 #include "journal/journal_record.h"
+#include "platform/display_modes.h"
 #include "platform/file_system.h"
+#include "platform/fonts.h"
 #include "platform/registry.h"
+#include "platform/system_colours.h"
+#include "platform/system_parameters.h"
 
 namespace qb::journal {
 
@@ -16,9 +20,21 @@ struct UndoResult {
   uint32_t undone = 0;
   std::vector<std::string> left;    // targets changed since the action
   std::vector<std::string> failed;  // targets the system would not restore
+  std::vector<std::string> not_undoable;  // ended processes, which nothing gives back
+};
+
+// What an undo puts back; a service left out leaves its items as they are, listed as failed.
+struct UndoTargets {
+  Registry& registry;
+  FileSystem& files;
+  SystemParameters* parameters = nullptr;
+  SystemColours* colours = nullptr;
+  DisplayModes* display = nullptr;
+  Fonts* fonts = nullptr;
 };
 
 // Undoes the given records (those of one action, in the order written).
+UndoResult UndoRecords(const std::vector<Record>& records, const UndoTargets& targets);
 UndoResult UndoRecords(const std::vector<Record>& records, Registry& registry,
                        FileSystem& files);
 

@@ -280,6 +280,37 @@ inline constexpr Phrase kCannotFormat{
 inline constexpr Phrase kDefragmenterNotStarted{
     "8327", "The defragmenter could not be started.\\n%1"};
 inline constexpr Phrase kDefragmenterNotFound{"8328", "It was not found on this computer."};
+// The journal of changes: one-line summaries of an action and the History window.
+inline constexpr Phrase kHistoryCaption{"8600", "History"};
+inline constexpr Phrase kActionSummary{"8601", "%1: %2"};
+inline constexpr Phrase kCountValues{"8602", "%1 values"};
+inline constexpr Phrase kCountKeys{"8603", "%1 keys"};
+inline constexpr Phrase kCountFiles{"8604", "%1 files"};
+inline constexpr Phrase kCountSettings{"8605", "%1 system settings"};
+inline constexpr Phrase kCountFonts{"8606", "%1 fonts"};
+inline constexpr Phrase kCountProcesses{"8607", "%1 processes ended"};
+inline constexpr Phrase kCountRefused{"8608", "%1 refused"};
+inline constexpr Phrase kLanguageCategory{"8609", "Language"};
+inline constexpr Phrase kUndo{"8610", "Undo"};
+inline constexpr Phrase kUndoAllSince{"8611", "Undo all since"};
+inline constexpr Phrase kClose{"8612", "Close"};
+inline constexpr Phrase kColumnWhen{"8613", "Date and time"};
+inline constexpr Phrase kColumnCategory{"8614", "Page or window"};
+inline constexpr Phrase kColumnSummary{"8615", "Changes"};
+inline constexpr Phrase kUndoneAction{"8616", "Undone: %1 (%2 items)."};
+inline constexpr Phrase kLeftChanged{"8617", "Left as it is, because it changed since: %1"};
+inline constexpr Phrase kNotRestored{"8618", "Could not be restored: %1"};
+inline constexpr Phrase kNotUndoable{"8619", "Cannot be undone: %1"};
+inline constexpr Phrase kChooseAction{"8620", "Choose an action in the list first."};
+inline constexpr Phrase kBadSinceDate{"8621", "\"%1\" is not a date. Type it as 2026-01-31."};
+inline constexpr Phrase kNothingSince{"8622", "Nothing was changed on or after %1."};
+inline constexpr Phrase kNoJournal{
+    "8623",
+    "The journal of changes cannot be kept: no backup folder can be created or written to."};
+inline constexpr Phrase kDamagedRecords{"8624", "%1 damaged records of the journal were skipped."};
+inline constexpr Phrase kNoActions{"8625", "No changes have been journaled."};
+inline constexpr Phrase kCompacted{
+    "8626", "%1 actions older than 90 days or beyond the size limit were dropped."};
 }  // namespace phrase
 
 // The one list of them, for the checks that every language file holds each key.
@@ -336,6 +367,13 @@ inline constexpr std::array kPhrases = {
     phrase::kFontInstalled, phrase::kFontAlreadyInstalled, phrase::kNotAFont,
     phrase::kFontNameTaken, phrase::kCannotCreateSubKey, phrase::kNotFormatted,
     phrase::kCannotFormat, phrase::kDefragmenterNotStarted, phrase::kDefragmenterNotFound,
+    phrase::kHistoryCaption, phrase::kActionSummary, phrase::kCountValues, phrase::kCountKeys,
+    phrase::kCountFiles, phrase::kCountSettings, phrase::kCountFonts, phrase::kCountProcesses,
+    phrase::kCountRefused, phrase::kLanguageCategory, phrase::kUndo, phrase::kUndoAllSince,
+    phrase::kClose, phrase::kColumnWhen, phrase::kColumnCategory, phrase::kColumnSummary,
+    phrase::kUndoneAction, phrase::kLeftChanged, phrase::kNotRestored, phrase::kNotUndoable,
+    phrase::kChooseAction, phrase::kBadSinceDate, phrase::kNothingSince, phrase::kNoJournal,
+    phrase::kDamagedRecords, phrase::kNoActions, phrase::kCompacted,
 };
 
 }  // namespace qb::language

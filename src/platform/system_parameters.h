@@ -3,6 +3,8 @@
 // tells every top-level window a setting has changed.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "platform/status.h"
@@ -15,6 +17,7 @@ constexpr uint32_t kNone = 0;
 constexpr uint32_t kSetKeyboardSpeed = 11;
 constexpr uint32_t kSetDeskWallpaper = 20;
 constexpr uint32_t kSetKeyboardDelay = 23;
+constexpr uint32_t kSetDoubleClickTime = 32;
 constexpr uint32_t kSetMouseButtonSwap = 33;
 constexpr uint32_t kSetNonClientMetrics = 42;
 constexpr uint32_t kSetFontSmoothing = 75;
@@ -44,6 +47,12 @@ class SystemParameters {
                               uint32_t flags) = 0;
   // The time between two clicks that makes a double click, for every program at once.
   virtual Status SetDoubleClickTime(unsigned milliseconds) = 0;
+
+  // The value now of the setting a SetParameter action (or kSetDoubleClickTime) changes, as
+  // that action takes it; none when the system cannot say.
+  virtual std::optional<uint32_t> ReadParameter(uint32_t set_action) = 0;
+  // The desktop wallpaper's file now; empty for none.
+  virtual std::string Wallpaper() = 0;
 };
 
 }  // namespace qb

@@ -8,6 +8,7 @@ void Application::Load(Form& form) {
   if (IsLoaded(form)) return;
   loaded_.push_back(&form);
   if (form.on_load) form.on_load();
+  if (on_loaded && IsLoaded(form)) on_loaded(form);
 }
 
 void Application::Show(Form& form) {

@@ -54,6 +54,10 @@ class Application {
   FormHost& Host() { return host_; }
   WindowHandle HandleOf(const Form& form) const { return host_.HandleOf(form); }
 
+  // Raised once for each window right after its Load event, when its handlers are set: the
+  // entry point puts every handler inside an action of the journal of changes here.
+  std::function<void(Form& form)> on_loaded;
+
  private:
   FormHost& host_;
   std::vector<Form*> loaded_;

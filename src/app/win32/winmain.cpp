@@ -4,10 +4,12 @@
 
 #include <memory>
 
+#include "app/action_scopes.h"
 #include "app/main_window.h"
 #include "app/win32/startup_trace.h"
 #include "errorlog/error_log.h"
 #include "language/wording.h"
+#include "journal/journal_place.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_machine.h"
@@ -62,8 +64,21 @@ int Run(HINSTANCE instance, qb::app::StartupTrace& trace) {
 
   qb::win32::Win32Machine machine;
   qb::errorlog::ErrorLog log(machine.services());
+  // Every change is journaled before it is made, so that it can be undone. Without a folder
+  // to keep the journal in, the program runs on with its changes unrecorded.
+  const std::string journal_path = qb::journal::JournalPath(machine.services());
+  std::unique_ptr<qb::journal::JournaledServices> journaled;
+  if (!journal_path.empty()) {
+    journaled = std::make_unique<qb::journal::JournaledServices>(machine.services(), journal_path);
+  }
+  const qb::Services services = journaled ? journaled->services() : machine.services();
   trace.Step("services");
   Ui ui(instance);
+  if (journaled) {
+    ui.app.on_loaded = [&journaled, &services](qb::ui::Form& form) {
+      qb::app::ScopeHandlers(form, journaled->journal(), services);
+    };
+  }
   // A handler's fault goes to the program log as well as to a debugger.
   ui.host.Faults().SetLog([&log](const std::string& where, const std::string& what) {
     qb::ui::win32::WriteFaultToDebugger(qb::ui::win32::FaultLine(where, what));
@@ -73,7 +88,8 @@ int Run(HINSTANCE instance, qb::app::StartupTrace& trace) {
     return qb::language::Say(machine.services(), qb::language::phrase::kFaultCarriedOn, {what});
   });
   Splash splash(instance);
-  qb::app::MainWindow main(ui.app, machine.services(), splash);
+  qb::app::MainWindow main(ui.app, services, splash,
+                           journaled.get());
   const ViewBeforeForms teardown(ui.host);
   trace.Step("forms-built");
 

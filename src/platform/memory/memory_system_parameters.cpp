@@ -51,14 +51,23 @@ Status MemorySystemParameters::SetParameter(uint32_t action, uint32_t ui_param,
   if (std::find(std::begin(kByValue), std::end(kByValue), action) == std::end(kByValue)) {
     return status::kInvalidParameter;
   }
+  if (parameter_result == status::kOk) {
+    parameters[action] = action == spi::kSetMouseSpeed ? static_cast<uint32_t>(pv_value) : ui_param;
+  }
   if (parameter_result == status::kOk && profile && (flags & spi::kUpdateIniFile)) {
     StoreInProfile(*profile, action, ui_param, pv_value);
   }
   return parameter_result;
 }
 
+std::optional<uint32_t> MemorySystemParameters::ReadParameter(uint32_t set_action) {
+  const auto it = parameters.find(set_action);
+  return it == parameters.end() ? 0u : it->second;
+}
+
 Status MemorySystemParameters::SetDoubleClickTime(unsigned milliseconds) {
   calls_.push_back("SetDoubleClickTime " + std::to_string(milliseconds));
+  parameters[spi::kSetDoubleClickTime] = milliseconds;
   return status::kOk;
 }
 

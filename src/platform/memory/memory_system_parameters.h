@@ -1,6 +1,7 @@
 #pragma once
 // System parameters of the in-memory machine: every call is recorded, nothing is drawn.
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,8 @@ class MemorySystemParameters : public SystemParameters {
   Status SetParameter(uint32_t action, uint32_t ui_param, intptr_t pv_value,
                       uint32_t flags) override;
   Status SetDoubleClickTime(unsigned milliseconds) override;
+  std::optional<uint32_t> ReadParameter(uint32_t set_action) override;
+  std::string Wallpaper() override { return wallpaper; }
 
   // Test controls.
   // One line per call, in order: "BroadcastSettingChange 42 WindowMetrics",
@@ -33,6 +36,8 @@ class MemorySystemParameters : public SystemParameters {
   // written there as Windows writes it ("Control Panel" text values), so a reader of the
   // profile sees it. None keeps the profile as it is.
   Registry* profile = nullptr;
+  // The settings as SetParameter and SetDoubleClickTime left them, by set action.
+  std::map<uint32_t, uint32_t> parameters;
 
  private:
   std::vector<std::string> calls_;

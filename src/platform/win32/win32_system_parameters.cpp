@@ -56,4 +56,30 @@ Status Win32SystemParameters::SetDoubleClickTime(unsigned milliseconds) {
   return status::kOk;
 }
 
+std::optional<uint32_t> Win32SystemParameters::ReadParameter(uint32_t set_action) {
+  if (set_action == spi::kSetDoubleClickTime) return GetDoubleClickTime();
+  if (set_action == spi::kSetMouseButtonSwap) {
+    return GetSystemMetrics(SM_SWAPBUTTON) ? 1u : 0u;
+  }
+  // Each setting's reading action, all of which answer into a 32-bit number.
+  UINT get = 0;
+  switch (set_action) {
+    case spi::kSetKeyboardSpeed: get = SPI_GETKEYBOARDSPEED; break;
+    case spi::kSetKeyboardDelay: get = SPI_GETKEYBOARDDELAY; break;
+    case spi::kSetFontSmoothing: get = SPI_GETFONTSMOOTHING; break;
+    case spi::kSetMouseTrails: get = SPI_GETMOUSETRAILS; break;
+    case spi::kSetMouseSpeed: get = SPI_GETMOUSESPEED; break;
+    default: return std::nullopt;
+  }
+  DWORD value = 0;
+  if (!SystemParametersInfoW(get, 0, &value, 0)) return std::nullopt;
+  return static_cast<uint32_t>(value);
+}
+
+std::string Win32SystemParameters::Wallpaper() {
+  wchar_t path[MAX_PATH] = {};
+  if (!SystemParametersInfoW(SPI_GETDESKWALLPAPER, MAX_PATH, path, 0)) return {};
+  return Narrow(path);
+}
+
 }  // namespace qb::win32

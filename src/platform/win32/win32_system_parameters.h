@@ -11,6 +11,8 @@ class Win32SystemParameters : public SystemParameters {
   Status SetParameter(uint32_t action, uint32_t ui_param, intptr_t pv_value,
                       uint32_t flags) override;
   Status SetDoubleClickTime(unsigned milliseconds) override;
+  std::optional<uint32_t> ReadParameter(uint32_t set_action) override;
+  std::string Wallpaper() override;
 };
 
 }  // namespace qb::win32

@@ -1,0 +1,77 @@
+// What the journal of changes costs an Apply: the Start Menu page's seven restrictions, every
+// box changed, applied to the real registry through the plain registry and through the
+// journaled one inside an action, alternately, round after round. Prints the median of each,
+// their spread (the quartiles) and the ratio of the medians; the budget is 1.10.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/main_form_layout.h"
+#include "journal/journal_place.h"
+#include "platform/win32/win32_machine.h"
+#include "tweaks/start_menu_page.h"
+#include "tweaks/unsaved_changes.h"
+
+namespace {
+
+double NowMs() {
+  LARGE_INTEGER count, frequency;
+  QueryPerformanceCounter(&count);
+  QueryPerformanceFrequency(&frequency);
+  return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+struct Spread {
+  double low, median, high;
+};
+
+Spread SpreadOf(std::vector<double> times) {
+  std::sort(times.begin(), times.end());
+  const auto at = [&](double q) { return times[static_cast<size_t>(q * (times.size() - 1))]; };
+  return {at(0.25), at(0.5), at(0.75)};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace qb;
+  const int rounds = argc > 1 ? std::max(5, std::atoi(argv[1])) : 200;
+  win32::Win32Machine machine;
+  char temp[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, temp);
+  const std::string journal_path = std::string(temp) + "qb_bench_journal.qbj";
+  DeleteFileA(journal_path.c_str());
+  journal::JournaledServices journaled(machine.services(), journal_path);
+  auto form = app::CreateMainForm();
+  tweaks::LoadStartMenuPage(*form, machine.services());
+
+  // One Apply with every box turned over, so that each one writes all seven values.
+  const auto apply = [&](Registry& registry) {
+    for (const auto& binding : tweaks::kStartMenuRestrictionBindings) {
+      ui::Control& box = (*form)[binding.control];
+      box.SetValue(box.Value() == 1 ? 0 : 1);
+    }
+    tweaks::UnsavedChanges unsaved;
+    const double start = NowMs();
+    tweaks::ApplyBindings(*form, registry, tweaks::kStartMenuRestrictionBindings, unsaved);
+    return NowMs() - start;
+  };
+  // Two turns over each box a round leave the values as they were found.
+  std::vector<double> plain, recorded;
+  for (int round = 0; round < rounds; ++round) {
+    plain.push_back(apply(machine.registry));
+    const journal::ActionScope scope(&journaled.journal(), [] { return "Start Menu"; },
+                                     form.get(), machine.clock, nullptr);
+    recorded.push_back(apply(journaled.registry()));
+  }
+  const Spread a = SpreadOf(plain), b = SpreadOf(recorded);
+  std::printf("Apply of 7 values, %d rounds each, alternating\n", rounds);
+  std::printf("  plain:     median %.3f ms (quartiles %.3f .. %.3f)\n", a.median, a.low, a.high);
+  std::printf("  journaled: median %.3f ms (quartiles %.3f .. %.3f)\n", b.median, b.low, b.high);
+  std::printf("  ratio of medians: %.3f (budget 1.10)\n", b.median / a.median);
+  DeleteFileA(journal_path.c_str());
+  return 0;
+}

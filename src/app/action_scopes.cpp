@@ -1,0 +1,98 @@
+#include "app/action_scopes.h"
+
+#include <string_view>
+
+#include "language/wording.h"
+
+namespace qb::app {
+
+namespace {
+
+using language::Phrase;
+
+// The main window's pages by the frame that holds them (and its index in a frame array).
+struct PageFrame {
+  std::string_view frame;
+  int index;
+  Phrase name;
+};
+constexpr PageFrame kPageFrames[] = {
+    {"OptionsFrame", 0, {"7016", "Explorer Options"}},
+    {"OptionsFrame", 1, {"4002", "Privacy"}},
+    {"VoptionsFrame", 0, language::phrase::kTabVisualOptions},
+    {"VoptionsFrame", 1, language::phrase::kTabStartMenu},
+    {"VoptionsFrame", 2, language::phrase::kTabDesktop},
+    {"Inputframe", -1, {"7008", "Input"}},
+    {"drivesframe", -1, {"7001", "Drives"}},
+    {"EXPFrame", -1, {"7003", "Explorer"}},
+    {"langFrame", -1, language::phrase::kLanguageCategory},
+};
+
+template <typename Handler>
+void Wrap(Handler& handler, journal::Journal& journal, const Services& services,
+          const ui::Form& form, const ui::Control* control) {
+  if (!handler) return;
+  handler = [&journal, services, &form, control, inner = std::move(handler)](auto&&... args) {
+    const journal::ActionScope scope(
+        &journal, [services, &form, control] { return CategoryOf(form, control, services); },
+        &form, services.clock,
+        [services](const std::string& category, const journal::Journal::Counts& counts) {
+          return ActionSummary(services, category, counts);
+        });
+    inner(args...);
+  };
+}
+
+}  // namespace
+
+std::string CategoryOf(const ui::Form& form, const ui::Control* control,
+                       const Services& services) {
+  for (const ui::Control* c = control; c; c = c->Container()) {
+    for (const PageFrame& page : kPageFrames) {
+      if (c->Name() == page.frame && c->Index() == page.index) {
+        return language::Say(services, page.name);
+      }
+    }
+  }
+  return form.Caption();
+}
+
+std::string ActionSummary(const Services& services, const std::string& category,
+                          const journal::Journal::Counts& counts) {
+  using journal::ItemKind;
+  const struct {
+    uint32_t count;
+    const Phrase& phrase;
+  } parts[] = {
+      {counts.Of(ItemKind::RegistryValue), language::phrase::kCountValues},
+      {counts.Of(ItemKind::RegistryKey), language::phrase::kCountKeys},
+      {counts.Of(ItemKind::File), language::phrase::kCountFiles},
+      {counts.Of(ItemKind::SystemParameter) + counts.Of(ItemKind::SystemColour) +
+           counts.Of(ItemKind::DisplayMode) + counts.Of(ItemKind::Wallpaper),
+       language::phrase::kCountSettings},
+      {counts.Of(ItemKind::Font), language::phrase::kCountFonts},
+      {counts.Of(ItemKind::ProcessEnd), language::phrase::kCountProcesses},
+      {counts.refused, language::phrase::kCountRefused},
+  };
+  std::string list;
+  for (const auto& part : parts) {
+    if (part.count == 0) continue;
+    if (!list.empty()) list += ", ";
+    list += language::Say(services, part.phrase, {std::to_string(part.count)});
+  }
+  return language::Say(services, language::phrase::kActionSummary, {category, list});
+}
+
+void ScopeHandlers(ui::Form& form, journal::Journal& journal, const Services& services) {
+  for (const auto& owned : form.Controls()) {
+    ui::Control* control = owned.get();
+    Wrap(control->on_click, journal, services, form, control);
+    Wrap(control->on_dbl_click, journal, services, form, control);
+    Wrap(control->on_change, journal, services, form, control);
+    Wrap(control->on_key_press, journal, services, form, control);
+  }
+  Wrap(form.on_query_unload, journal, services, form, nullptr);
+  Wrap(form.on_title_button, journal, services, form, nullptr);
+}
+
+}  // namespace qb::app

@@ -1,0 +1,24 @@
+#pragma once
+// Every handler of a window runs inside an action of the journal of changes, named for the
+// page or window it belongs to, so that the changes of one Apply, one immediate write or
+// one run of a small window are undone together. Pages never see the journal.
+#include <string>
+
+#include "journal/journal.h"
+#include "platform/services.h"
+#include "ui/form.h"
+
+namespace qb::app {
+
+// Wraps the click, change and key handlers of the window's controls, and its closing
+// question, in action scopes.
+void ScopeHandlers(ui::Form& form, journal::Journal& journal, const Services& services);
+
+// The page or window a control belongs to, as the history names it.
+std::string CategoryOf(const ui::Form& form, const ui::Control* control, const Services& services);
+
+// "Start Menu: 3 values, 1 files" in the chosen language.
+std::string ActionSummary(const Services& services, const std::string& category,
+                          const journal::Journal::Counts& counts);
+
+}  // namespace qb::app

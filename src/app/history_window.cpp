@@ -1,0 +1,184 @@
+#include "app/history_window.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "cleaner/reg_file.h"
+#include "dress/small_window.h"
+#include "journal/journaling_registry.h"
+#include "journal/undo.h"
+#include "language/wording.h"
+
+namespace qb::app {
+
+namespace {
+
+namespace phrase = language::phrase;
+
+std::string TimeText(const LocalTime& t) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", t.year, t.month, t.day, t.hour,
+                t.minute);
+  return text;
+}
+
+// "2026-01-31" as the start of that day.
+bool ParseDay(const std::string& text, LocalTime& day) {
+  int year = 0, month = 0, date = 0;
+  char rest = 0;
+  if (text.size() != 10 ||
+      std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &year, &month, &date, &rest) != 3 ||
+      month < 1 || month > 12 || date < 1 || date > 31) {
+    return false;
+  }
+  day = {year, month, date, 0, 0, 0};
+  return true;
+}
+
+// A registry target as a person reads it; files and settings are their names already.
+std::string Readable(const std::string& target) {
+  RegKeyPath key;
+  std::string name;
+  if (!journal::ParseRegistryTarget(target, key, name)) return target;
+  std::string text = std::string(cleaner::RootFileName(key.root)) + "\\" + key.path;
+  if (!name.empty()) text += " [" + name + "]";
+  return text;
+}
+
+}  // namespace
+
+std::unique_ptr<ui::Form> CreateHistoryForm() {
+  auto form = std::make_unique<ui::Form>("historyfrm", "History", 8040, 5400);
+  using ui::ControlKind;
+  const auto key = [](const language::Phrase& p) { return std::string(p.key); };
+  form->Add({.name = "actions", .kind = ControlKind::ListView, .rect = {240, 480, 7560, 3600},
+             .columns = {{"Date and time", 1700, key(phrase::kColumnWhen)},
+                         {"Page or window", 1900, key(phrase::kColumnCategory)},
+                         {"Changes", 3800, key(phrase::kColumnSummary)}}});
+  form->Add({.name = "undocmd", .kind = ControlKind::CommandButton, .caption = "Undo",
+             .tag = key(phrase::kUndo), .rect = {240, 4440, 1500, 380}});
+  form->Add({.name = "undosincecmd", .kind = ControlKind::CommandButton,
+             .caption = "Undo all since", .tag = key(phrase::kUndoAllSince),
+             .rect = {1980, 4440, 2100, 380}});
+  form->Add({.name = "sincetext", .kind = ControlKind::TextBox, .rect = {4200, 4440, 1500, 380}});
+  form->Add({.name = "closecmd", .kind = ControlKind::CommandButton, .caption = "Close",
+             .tag = key(phrase::kClose), .rect = {6300, 4440, 1500, 380}});
+  return form;
+}
+
+std::vector<ActionLine> ActionLines(const std::vector<journal::Record>& records) {
+  std::vector<ActionLine> lines;
+  for (const journal::Record& record : records) {
+    auto found = std::find_if(lines.begin(), lines.end(),
+                              [&](const ActionLine& l) { return l.id == record.action; });
+    if (found == lines.end()) {
+      lines.push_back({record.action, record.time, {}, {}});
+      found = lines.end() - 1;
+    }
+    if (record.kind == journal::ItemKind::ActionStart) {
+      found->category = record.target;
+      found->summary = record.detail;
+    }
+  }
+  return lines;
+}
+
+HistoryWindow::HistoryWindow(ui::Application& app, journal::JournaledServices& journaled,
+                             const skin::SkinInstance& main_skin)
+    : app_(app), journaled_(journaled), main_skin_(main_skin), form_(CreateHistoryForm()) {
+  ui::Form& form = *form_;
+  form["undocmd"].on_click = [this] { UndoSelected(); };
+  form["undosincecmd"].on_click = [this] { UndoSince(); };
+  form["closecmd"].on_click = [this] { app_.Unload(*form_); };
+  form.on_load = [this] { Load(); };
+}
+
+void HistoryWindow::Load() {
+  dress::LoadSmallWindow(*form_, journaled_.services(), own_skin_, main_skin_, kHistoryTitleKey,
+                         form_->Caption());
+  const LocalTime now = journaled_.services().clock.Now();
+  (*form_)["sincetext"].SetText(TimeText(now).substr(0, 10));
+  Fill();
+  if (journaled_.Dropped() > 0) {
+    Tell(language::Say(journaled_.services(), phrase::kCompacted,
+                       {std::to_string(journaled_.Dropped())}));
+  }
+}
+
+void HistoryWindow::Fill() {
+  const journal::Decoded decoded = journaled_.journal().Load();
+  records_ = decoded.records;
+  lines_ = ActionLines(records_);
+  std::reverse(lines_.begin(), lines_.end());
+  std::vector<ui::ListRow> rows;
+  for (const ActionLine& line : lines_) {
+    rows.push_back({{TimeText(line.time), line.category, line.summary}, {}});
+  }
+  (*form_)["actions"].SetRows(std::move(rows));
+  if (decoded.damaged > 0) {
+    Tell(language::Say(journaled_.services(), phrase::kDamagedRecords,
+                       {std::to_string(decoded.damaged)}));
+  }
+}
+
+void HistoryWindow::UndoSelected() {
+  const int row = (*form_)["actions"].SelectedRow();
+  if (row < 0 || row >= static_cast<int>(lines_.size())) {
+    Tell(language::Say(journaled_.services(), phrase::kChooseAction));
+    return;
+  }
+  Undo({lines_[row].id});
+}
+
+void HistoryWindow::UndoSince() {
+  const std::string typed = (*form_)["sincetext"].Text();
+  LocalTime since;
+  if (!ParseDay(typed, since)) {
+    Tell(language::Say(journaled_.services(), phrase::kBadSinceDate, {typed}));
+    return;
+  }
+  const std::vector<uint64_t> ids = journal::ActionsSince(records_, since);
+  if (ids.empty()) {
+    Tell(language::Say(journaled_.services(), phrase::kNothingSince, {typed}));
+    return;
+  }
+  Undo(ids);
+}
+
+void HistoryWindow::Undo(const std::vector<uint64_t>& ids) {
+  const Services& services = journaled_.services();
+  std::string report;
+  for (const uint64_t id : ids) {
+    const auto line = std::find_if(lines_.begin(), lines_.end(),
+                                   [id](const ActionLine& l) { return l.id == id; });
+    const journal::UndoResult result =
+        journal::UndoRecords(journal::RecordsOf(records_, id), journaled_.UndoThrough());
+    report += language::Say(services, phrase::kUndoneAction,
+                            {line == lines_.end() ? std::to_string(id) : line->summary,
+                             std::to_string(result.undone)}) + "\n";
+    for (const std::string& target : result.left) {
+      report += "  " + language::Say(services, phrase::kLeftChanged, {Readable(target)}) + "\n";
+    }
+    for (const std::string& target : result.failed) {
+      report += "  " + language::Say(services, phrase::kNotRestored, {Readable(target)}) + "\n";
+    }
+    for (const std::string& target : result.not_undoable) {
+      report += "  " + language::Say(services, phrase::kNotUndoable, {target}) + "\n";
+    }
+  }
+  Fill();
+  Tell(report);
+}
+
+void HistoryWindow::Tell(const std::string& text) {
+  journaled_.services().dialogs.ShowMessage(app_.HandleOf(*form_), text, form_->Caption(),
+                                            mb::kOk | mb::kIconInformation);
+}
+
+void ShowHistory(ui::Application& app, ui::Form& owner, journal::JournaledServices& journaled,
+                 const skin::SkinInstance& main_skin) {
+  HistoryWindow window(app, journaled, main_skin);
+  app.ShowModal(window.Form(), &owner);
+}
+
+}  // namespace qb::app

@@ -1,0 +1,54 @@
+#pragma once
+// Where the journal of changes is kept, and the services with every change journaled for
+// the length of a run of the program or the companion.
+#include <string>
+
+#include "journal/journal.h"
+#include "journal/journaling_file_system.h"
+#include "journal/journaling_registry.h"
+#include "journal/journaling_system.h"
+#include "journal/undo.h"
+#include "platform/services.h"
+
+namespace qb::journal {
+
+// The journal's file, beside the cleaner's backups: in the first of their folders that can
+// be created and written to; empty when none can.
+std::string JournalPath(const Services& services);
+
+// The services with every change journaled: the registry, the files, system parameters
+// and colours, the display mode, fonts and ended processes. The journal is written through
+// the plain files, and the backup folders (the journal's own among them) are left
+// unrecorded.
+class JournaledServices {
+ public:
+  JournaledServices(const Services& plain, std::string journal_path);
+  JournaledServices(const JournaledServices&) = delete;
+  JournaledServices& operator=(const JournaledServices&) = delete;
+
+  const Services& services() const { return journaled_; }
+  const Services& plain() const { return plain_; }
+  Journal& journal() { return journal_; }
+  JournalingRegistry& registry() { return registry_; }
+  JournalingFileSystem& files() { return files_; }
+  // What an undo puts back, through the journaled services so that it is an action too.
+  UndoTargets UndoThrough();
+  // How many old actions the start dropped to keep the journal within its bounds.
+  size_t Dropped() const { return dropped_; }
+
+ private:
+  Services plain_;
+  Journal journal_;
+  JournalingRegistry registry_;
+  JournalingFileSystem files_;
+  Recorder recorder_;
+  JournalingSystemParameters parameters_;
+  JournalingSystemColours colours_;
+  JournalingDisplayModes display_;
+  JournalingFonts fonts_;
+  JournalingProcesses processes_;
+  Services journaled_;
+  size_t dropped_ = 0;
+};
+
+}  // namespace qb::journal

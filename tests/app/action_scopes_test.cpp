@@ -1,0 +1,65 @@
+// Changes made through the window are journaled as one action per handler and undo exactly.
+#include "app/action_scopes.h"
+#include "app/main_window_fixture.h"
+#include "journal/journal_place.h"
+#include "journal/undo.h"
+
+namespace qb::app {
+namespace {
+
+const RegKeyPath kPolicies{RegRoot::CurrentUser,
+                           "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer"};
+
+class ActionScopesTest : public MainWindowTest {
+ protected:
+  void StartJournaled() {
+    machine.files.AddFolder("C:\\Journal");
+    journaled = std::make_unique<journal::JournaledServices>(machine.services(),
+                                                             "C:\\Journal\\journal.qbj");
+    app.on_loaded = [this](ui::Form& form) {
+      ScopeHandlers(form, journaled->journal(), journaled->services());
+    };
+    window = std::make_unique<MainWindow>(app, journaled->services(), splash,
+                                          journaled.get());
+    app.Show(window->Form());
+  }
+  std::vector<journal::Record> Records() {
+    return journal::Journal(machine.files, "C:\\Journal\\journal.qbj").Load().records;
+  }
+
+  std::unique_ptr<journal::JournaledServices> journaled;
+};
+
+TEST_F(ActionScopesTest, OneApplyIsOneSummarisedActionAndItsUndoGivesBackValuesAndTypes) {
+  machine.registry.CreateKey(kPolicies);
+  // Stored as text by some other program: the undo must bring back the type too.
+  machine.registry.SetValue(kPolicies, RegValue::String("NoRun", "0"));
+  StartJournaled();
+  Form()["TabStrip1"].SelectTab(2);
+  Form()["Command1"].RaiseClick();  // looking around changes nothing and is not an action
+  EXPECT_TRUE(Records().empty());
+
+  Form()["runchk"].SetValue(1);
+  Form()["shutchk"].SetValue(1);
+  machine.dialogs.ScriptAnswer(mb::kIdYes);
+  Form()["applymenu"].RaiseClick();
+
+  const std::vector<journal::Record> records = Records();
+  const std::vector<uint64_t> ids = journal::ActionIds(records);
+  ASSERT_EQ(ids.size(), 1u);
+  const journal::Record& summary = records.back();
+  EXPECT_EQ(summary.kind, journal::ItemKind::ActionStart);
+  EXPECT_EQ(summary.target, "Start Menu");
+  EXPECT_EQ(summary.detail, "Start Menu: 2 values");
+
+  const journal::UndoResult undone =
+      journal::UndoRecords(journal::RecordsOf(records, ids[0]), machine.registry, machine.files);
+  EXPECT_EQ(undone.undone, 2u);
+  RegValue value;
+  ASSERT_EQ(machine.registry.QueryValue(kPolicies, "NoRun", value), status::kOk);
+  EXPECT_EQ(value, RegValue::String("NoRun", "0"));
+  EXPECT_NE(machine.registry.QueryValue(kPolicies, "NoClose", value), status::kOk);
+}
+
+}  // namespace
+}  // namespace qb::app

@@ -1,0 +1,84 @@
+// The system's settings journaled and undone, and the journal kept within its bounds.
+#include <gtest/gtest.h>
+
+#include "journal/journal_place.h"
+#include "journal/undo.h"
+#include "platform/memory/memory_machine.h"
+
+namespace qb::journal {
+namespace {
+
+class JournalSystemTest : public ::testing::Test {
+ protected:
+  JournalSystemTest() { machine.files.AddFolder("C:\\Journal"); }
+
+  std::vector<Record> Records() { return Journal(machine.files, kPath).Load().records; }
+
+  static constexpr const char* kPath = "C:\\Journal\\journal.qbj";
+  MemoryMachine machine;
+};
+
+TEST_F(JournalSystemTest, ParametersColoursAndDisplayModeGoBackAndAnEndedProcessIsOnlyListed) {
+  machine.system_parameters.parameters[spi::kSetMouseSpeed] = 10;
+  machine.system_parameters.wallpaper = "C:\\old.bmp";
+  JournaledServices journaled(machine.services(), kPath);
+  const Services& s = journaled.services();
+  {
+    const ActionScope scope(&journaled.journal(), [] { return "Input"; }, this, machine.clock,
+                            nullptr);
+    s.system_parameters.SetParameter(spi::kSetMouseSpeed, 0, 17, spi::kStoreAndBroadcast);
+    s.system_parameters.SetDoubleClickTime(900);
+    s.system_parameters.SetWallpaper("C:\\new.bmp");
+    s.system_colours.Set(syscolour::kHighlight, 0x0000FF);
+    s.display_modes.ChangeSize(800, 600);
+    // The same value again changes nothing and is not recorded.
+    s.system_colours.Set(syscolour::kHighlight, 0x0000FF);
+    machine.processes.Add({.id = 42, .exe_file = "notepad.exe"});
+    ProcessHandle handle = 0;
+    s.processes.Open(42, handle);
+    s.processes.Terminate(handle, 0);
+    s.processes.Close(handle);
+  }
+  const std::vector<Record> records = Records();
+  ASSERT_EQ(ActionIds(records).size(), 1u);
+  EXPECT_EQ(records.size(), 8u);  // its start, six changes and its summary
+
+  const UndoResult result = UndoRecords(records, journaled.UndoThrough());
+  EXPECT_EQ(result.undone, 5u);
+  EXPECT_TRUE(result.left.empty());
+  EXPECT_TRUE(result.failed.empty());
+  ASSERT_EQ(result.not_undoable.size(), 1u);
+  EXPECT_EQ(machine.system_parameters.ReadParameter(spi::kSetMouseSpeed), 10u);
+  EXPECT_EQ(machine.system_parameters.ReadParameter(spi::kSetDoubleClickTime), 0u);
+  EXPECT_EQ(machine.system_parameters.wallpaper, "C:\\old.bmp");
+  EXPECT_EQ(machine.system_colours.Get(syscolour::kHighlight), 0x00C0C0C0u);
+  EXPECT_EQ(machine.display_modes.current, (DisplayMode{1920, 1080, 32, 60}));
+}
+
+TEST_F(JournalSystemTest, StartDropsWholeActionsOlderThanNinetyDaysOrBeyondTheSizeLimit) {
+  Journal journal(machine.files, kPath);
+  const auto add = [&](LocalTime time, size_t bytes) {
+    Record record;
+    record.action = journal.BeginAction(time, "Test", "t");
+    record.kind = ItemKind::File;
+    record.time = time;
+    record.target = "C:\\f";
+    record.after = ItemState::Of(0, std::vector<uint8_t>(bytes, 'x'));
+    journal.Append(record);
+    return record.action;
+  };
+  add({2026, 1, 1, 9, 0, 0}, 10);                      // 100 days old: goes
+  add({2026, 4, 1, 9, 0, 0}, 3000);  // the oldest within the days, and beyond the size
+  const uint64_t recent = add({2026, 4, 10, 9, 0, 0}, 10);
+  const uint64_t today = add({2026, 4, 11, 9, 0, 0}, 10);
+
+  EXPECT_EQ(journal.Compact({2026, 4, 11, 12, 0, 0}, 90, 1000), 2u);
+  const std::vector<uint64_t> ids = ActionIds(Records());
+  EXPECT_EQ(ids, (std::vector<uint64_t>{recent, today}));
+  // Within the bounds nothing is written again, and new ids follow the old ones.
+  EXPECT_EQ(journal.Compact({2026, 4, 11, 12, 0, 0}, 90, 1000), 0u);
+  EXPECT_GT(journal.BeginAction({2026, 4, 11, 12, 0, 0}, "Test", "t"), today);
+}
+
+}  // namespace
+}  // namespace qb::journal
