@@ -53,16 +53,16 @@ TEST_F(MainWindowTest, SystemButtonTogglesItsMarkerAndAlwaysHidesTheMonitor) {
   EXPECT_EQ(button.Caption(), "System <<");
   // Open: the column under "System" where it was designed, "CPU && Memory" right under it.
   EXPECT_TRUE(column.Visible());
-  EXPECT_EQ(column.Rect(), (ui::TwipRect{160, 790, 2040, 3600}));
-  EXPECT_EQ(Form()["cpucmd"].Rect().top, 4390);
+  EXPECT_EQ(column.Rect(), (ui::TwipRect{160, 850, 2040, 4050}));
+  EXPECT_EQ(Form()["cpucmd"].Rect().top, 4900);
   EXPECT_FALSE(Form()["SMframe"].Visible());
-  // Folded: "CPU && Memory" moves up to just under "System" (270 + 420 twips).
+  // Folded: "CPU && Memory" moves up to just under "System" (270 + 480 twips).
   button.RaiseClick();
   EXPECT_EQ(button.Caption(), "System >>");
   EXPECT_FALSE(column.Visible());
-  EXPECT_EQ(Form()["cpucmd"].Rect().top, 740);
+  EXPECT_EQ(Form()["cpucmd"].Rect().top, 800);
   button.RaiseClick();
-  EXPECT_EQ(Form()["cpucmd"].Rect().top, 4390);
+  EXPECT_EQ(Form()["cpucmd"].Rect().top, 4900);
   button.RaiseClick();
   // Without a marker the click only hides the monitor.
   button.SetCaption("System");
