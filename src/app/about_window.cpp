@@ -21,16 +21,16 @@ std::string VersionNumber(int major, int minor, int revision) {
 }
 
 std::unique_ptr<ui::Form> CreateAboutForm() {
-  auto form = std::make_unique<ui::Form>("frmabout", std::string(language::phrase::kAboutTitle.english), 6000, 3960);
+  auto form = std::make_unique<ui::Form>("frmabout", std::string(language::phrase::kAboutTitle.english), 6720, 4080);
   using ui::ControlKind;
-  form->Add({.name = "lblTitle", .kind = ControlKind::SkinLabel, .rect = {360, 600, 5280, 360}});
-  form->Add({.name = "lblVersion", .kind = ControlKind::SkinLabel, .rect = {360, 1000, 5280, 300}});
+  form->Add({.name = "lblTitle", .kind = ControlKind::SkinLabel, .rect = {360, 600, 6000, 360}});
+  form->Add({.name = "lblVersion", .kind = ControlKind::SkinLabel, .rect = {360, 1000, 6000, 300}});
   form->Add({.name = "SkinLabel1", .kind = ControlKind::SkinLabel, .caption = language::Fill(kAboutContact.english), .tag = std::string(kAboutContact.key),
-             .rect = {360, 1400, 5280, 540}});
+             .rect = {360, 1400, 6000, 600}});
   form->Add({.name = "lblDisclaimer", .kind = ControlKind::SkinLabel, .caption = std::string(kAboutDisclaimer.english), .tag = std::string(kAboutDisclaimer.key),
-             .rect = {360, 2040, 5280, 900}});
+             .rect = {360, 2080, 6000, 1020}});
   form->Add({.name = "cmdOK", .kind = ControlKind::CommandButton, .caption = std::string(kAboutOk.english), .tag = std::string(kAboutOk.key),
-             .rect = {4440, 3120, 1200, 380}});
+             .rect = {5160, 3240, 1200, 380}});
   return form;
 }
 

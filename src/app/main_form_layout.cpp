@@ -31,12 +31,18 @@ struct Builder : ui::FormBuilder {
 
 // The navigation column: "System" on top, the page buttons in Frame1 below it, "CPU && Memory"
 // right under the column. "System" folds the column away and "CPU && Memory" moves up.
+// The column cannot grow wider without pushing the pages out of the window, so its buttons
+// are tall enough for a caption on two lines: longer translations wrap instead of clipping.
 constexpr int kNavLeft = 160;
 constexpr int kNavTop = 270;
 constexpr int kNavWidth = 2040;
-constexpr int kNavButtonHeight = 420;
+constexpr int kNavButtonHeight = 480;
 constexpr int kNavGap = 50;
-constexpr int kColumnHeight = 4080;
+// Eight buttons two text lines tall, and "CPU && Memory" below them, end with the page.
+constexpr int kColumnTopMargin = 120;
+constexpr int kColumnButtons = 8;
+constexpr int kColumnHeight =
+    kColumnTopMargin + kColumnButtons * (kNavButtonHeight + kNavGap) + 2 * kNavGap;
 // Where the folded column is kept, hidden.
 constexpr int kFoldedColumnLeft = 240;
 constexpr int kFoldedColumnTop = 3400;
@@ -57,10 +63,10 @@ void AddNavigation(Builder& b) {
       {"Command5", "Drives", "1003"},       {"Command6", "Input", "1004"},
       {"Command7", "Language", "1026"},    {"historycmd", "History", "8600"},
   };
-  int top = 240;
+  int top = kColumnTopMargin;
   for (const auto& button : buttons) {
-    b.Button(button.name, &column, {100, top, 1840, 420}, button.caption, button.tag);
-    top += 470;
+    b.Button(button.name, &column, {100, top, 1840, kNavButtonHeight}, button.caption, button.tag);
+    top += kNavButtonHeight + kNavGap;
   }
   b.Button("cpucmd", nullptr, {kNavLeft, Bottom(column), kNavWidth, kNavButtonHeight},
            "CPU && Memory", "1001");
@@ -71,24 +77,26 @@ void AddExplorerPage(Builder& b) {
   b.Add({.name = "ExpTab", .kind = ControlKind::TabStrip, .container = &page,
          .rect = kTabStripRect, .items = {"Explorer Options", "Privacy"}});
   auto& options = b.Frame("OptionsFrame", &page, kTabPageRect, "Explorer Options", "7016", 0);
+  // The rows sit close enough that the wallpaper label and the last check box below them
+  // have room for a second line, which longer translations need.
   b.Label("TitleSkinLabel", &options, {240, 300, 5000, 255},
           "Change window title (IE 5.0 or higher)", "3013");
   b.Text("changetxt", &options, {240, 560, 4800, 315});
-  b.Label("EditorSkinLabel", &options, {240, 990, 5000, 255}, "Source code editor", "3014");
-  b.Text("editortxt", &options, {240, 1250, 4800, 315});
-  b.Button("browse3cmd", &options, {5280, 1220, 1200, kButtonHeight}, "Browse", "1014");
-  b.Label("homeSkinLabel", &options, {240, 1680, 5000, 255}, "Home page", "3015");
-  b.Text("hometxt", &options, {240, 1940, 4800, 315});
-  b.Label("DownloadSkinLabel", &options, {240, 2370, 5000, 255}, "Change download directory",
+  b.Label("EditorSkinLabel", &options, {240, 940, 5000, 255}, "Source code editor", "3014");
+  b.Text("editortxt", &options, {240, 1200, 4800, 315});
+  b.Button("browse3cmd", &options, {5280, 1170, 1200, kButtonHeight}, "Browse", "1014");
+  b.Label("homeSkinLabel", &options, {240, 1580, 5000, 255}, "Home page", "3015");
+  b.Text("hometxt", &options, {240, 1840, 4800, 315});
+  b.Label("DownloadSkinLabel", &options, {240, 2220, 5000, 255}, "Change download directory",
           "3011");
-  b.Text("txtDownloadFolder", &options, {240, 2630, 4800, 315});
-  b.Button("browsecmd", &options, {5280, 2600, 1200, kButtonHeight}, "Browse", "1014");
-  b.Label("backSkinLabel", &options, {240, 3120, 3800, 255},
+  b.Text("txtDownloadFolder", &options, {240, 2480, 4800, 315});
+  b.Button("browsecmd", &options, {5280, 2450, 1200, kButtonHeight}, "Browse", "1014");
+  b.Label("backSkinLabel", &options, {240, 2920, 3660, 420},
           "Change toolbar background wallpaper", "3012");
-  b.Button("browse2cmd", &options, {4020, 3060, 1200, kButtonHeight}, "Browse", "1014");
-  b.Button("nonecmd", &options, {5280, 3060, 1200, kButtonHeight}, "None", "1015");
-  b.Check("FullCheck", &options, {240, 3560, 3000, 300}, "Full Screen", "5001");
-  b.Check("EmptyCheck", &options, {240, 3900, 6300, 300},
+  b.Button("browse2cmd", &options, {4020, 2860, 1200, kButtonHeight}, "Browse", "1014");
+  b.Button("nonecmd", &options, {5280, 2860, 1200, kButtonHeight}, "None", "1015");
+  b.Check("FullCheck", &options, {240, 3380, 3000, 300}, "Full Screen", "5001");
+  b.Check("EmptyCheck", &options, {240, 3700, 6300, 420},
           "Empty temporary internet files folder when browser is closed", "5002");
   b.ApplyButton("applycmd", &options);
 
@@ -118,8 +126,8 @@ void AddSystemInfoPage(Builder& b) {
   };
   int top = 380;
   for (const auto& row : rows) {
-    b.Label(row.label, &page, {240, top + 30, 2400, 255}, row.caption, row.tag);
-    b.Text(row.box, &page, {2760, top, 4200, 315}, "", /*locked=*/true);
+    b.Label(row.label, &page, {240, top + 30, 2880, 255}, row.caption, row.tag);
+    b.Text(row.box, &page, {3240, top, 3720, 315}, "", /*locked=*/true);
     top += 450;
   }
 }
@@ -130,19 +138,22 @@ void AddVisualOptionsTab(Builder& b, ui::Control& tab) {
   b.Add({.name = "RCombo", .kind = ControlKind::ComboBox, .container = &tab,
          .rect = {480, 1080, 2520, 315}, .enabled = false, .text = "Select resolution",
          .items = {"800x600", "1024x768", "1152x864"}});
-  b.Check("wallpaperCheck", &tab, {240, 1560, 2700, 300}, "Change windows wallpaper", "5012");
-  b.Button("wallpapercmd", &tab, {480, 1920, 600, kButtonHeight}, "...", "1023")
+  b.Check("wallpaperCheck", &tab, {240, 1500, 3000, 420}, "Change windows wallpaper", "5012");
+  b.Button("wallpapercmd", &tab, {480, 1980, 600, kButtonHeight}, "...", "1023")
       .SetEnabled(false);
-  auto& preview = b.Frame("Frame3", &tab, {3480, 240, 3000, 2640}, "Curent desktop background",
-                          std::string(language::phrase::kCurrentBackground.key));
+  // The preview's title is a label above an untitled frame: a frame's caption stays on one
+  // line on its border, and the preview is too narrow for the longer translations of it.
+  b.Label("previewlbl", &tab, {3480, 240, 3000, 420}, "Curent desktop background",
+          std::string(language::phrase::kCurrentBackground.key));
+  auto& preview = b.Frame("Frame3", &tab, {3480, 660, 3000, 2520}, "");
   auto& screen = b.Add({.name = "Picture2", .kind = ControlKind::Picture, .container = &preview,
-                        .rect = {240, 360, 2520, 2040}});
+                        .rect = {240, 240, 2520, 2040}});
   b.Add({.name = "Image1", .kind = ControlKind::Image, .container = &screen,
          .rect = {0, 0, 2520, 2040}});
-  b.Button("fontcmd", &tab, {240, kApplyTop, 1500, kButtonHeight}, "Fonts", "1021");
-  b.Button("systemcolorcmd", &tab, {1860, kApplyTop, 1800, kButtonHeight}, "System Colors",
+  b.Button("fontcmd", &tab, {240, kApplyTop, 1440, kButtonHeight}, "Fonts", "1021");
+  b.Button("systemcolorcmd", &tab, {1800, kApplyTop, 2160, kButtonHeight}, "System Colors",
            "1022");
-  b.Button("iconcmd", &tab, {3780, kApplyTop, 1320, kButtonHeight}, "Icons", "1041");
+  b.Button("iconcmd", &tab, {4080, kApplyTop, 1080, kButtonHeight}, "Icons", "1041");
   b.ApplyButton("applyvisualcmd", &tab);
 }
 
@@ -190,17 +201,17 @@ void AddDrivesPage(Builder& b) {
 void AddInputPage(Builder& b) {
   auto& page = b.Frame("Inputframe", nullptr, kPageRect, "Input", "");
   auto& mouse = b.Frame("MouseFrame", &page, {240, 300, 6720, 2220}, "Mouse", "2003");
-  b.Label("MouseSkinLabel", &mouse, {240, 360, 2400, 255}, "Mouse Pointer Speed", "3021");
-  b.Slider("SpeedSlider", &mouse, {2640, 300, 3840, 420}, 1, 20, 10);
-  b.Label("SpeedSkinLabel", &mouse, {240, 900, 2400, 255}, "Double click speed", "7017");
-  b.Slider("DoubleSlider", &mouse, {2640, 840, 3840, 420}, 1, 10, 6);
+  b.Label("MouseSkinLabel", &mouse, {240, 360, 2760, 255}, "Mouse Pointer Speed", "3021");
+  b.Slider("SpeedSlider", &mouse, {3000, 300, 3480, 420}, 1, 20, 10);
+  b.Label("SpeedSkinLabel", &mouse, {240, 900, 2760, 255}, "Double click speed", "7017");
+  b.Slider("DoubleSlider", &mouse, {3000, 840, 3480, 420}, 1, 10, 6);
   b.Check("swapm", &mouse, {240, 1380, 3000, 300}, "Swap mouse buttons", "5009");
   b.Check("trails", &mouse, {240, 1740, 3000, 300}, "Show pointer trails", "5010");
   auto& keyboard = b.Frame("KeyboardFrame", &page, {240, 2640, 6720, 1320}, "Keyboard", "2004");
-  b.Label("RSkinLabel", &keyboard, {240, 360, 2400, 255}, "Repeat Rate", "3023");
-  b.Slider("Repeatslider", &keyboard, {2640, 300, 3840, 420}, 0, 31, 31);
-  b.Label("DSkinLabel", &keyboard, {240, 840, 2400, 255}, "Repeat Delay", "3024");
-  b.Slider("Delayslider", &keyboard, {2640, 780, 3840, 420}, 0, 3, 1);
+  b.Label("RSkinLabel", &keyboard, {240, 360, 2760, 255}, "Repeat Rate", "3023");
+  b.Slider("Repeatslider", &keyboard, {3000, 300, 3480, 420}, 0, 31, 31);
+  b.Label("DSkinLabel", &keyboard, {240, 840, 2760, 255}, "Repeat Delay", "3024");
+  b.Slider("Delayslider", &keyboard, {3000, 780, 3480, 420}, 0, 3, 1);
   auto& recycle = b.Frame("RecycleFrame", &page, {240, 4080, 4680, 720}, "");
   b.Check("recycle", &recycle, {240, 300, 4200, 300}, "Empty Recycle Bin", "5008");
   b.Button("inputcmd", &page, {kApplyLeft + 240, 4400, 1200, kButtonHeight}, "Apply", "1016");
@@ -226,14 +237,14 @@ void AddMonitoringPage(Builder& b) {
   b.Label("SkinLabel4", &cpu, {3480, 3180, 800, 255}, "Speed", "3001");
   b.Slider("Slider2", &cpu, {4240, 3060, 2240, 420}, 300, 1000, 300);
   auto& memory = b.Frame("Frame2", &page, {240, 3960, 6720, 3840}, "Memory usage", "2001");
-  b.Label("SkinLabel1", &memory, {240, 360, 2400, 255}, "Free Physical Memory:", "3003");
-  b.Label("label2", &memory, {2760, 360, 3600, 255}, "");
+  b.Label("SkinLabel1", &memory, {240, 360, 3120, 255}, "Free Physical Memory:", "3003");
+  b.Label("label2", &memory, {3480, 360, 3000, 255}, "");
   b.Bar("ProgressBar1", &memory, {240, 700, 6240, 300});
-  b.Label("SkinLabel2", &memory, {240, 1140, 2400, 255}, "Used memory             :", "3004");
-  b.Label("label4", &memory, {2760, 1140, 3600, 255}, "");
+  b.Label("SkinLabel2", &memory, {240, 1140, 3120, 255}, "Used memory             :", "3004");
+  b.Label("label4", &memory, {3480, 1140, 3000, 255}, "");
   b.Bar("ProgressBar2", &memory, {240, 1480, 6240, 300});
-  b.Label("Label3", &memory, {240, 1920, 2400, 255}, "Total Size:", "3002", ControlKind::Label);
-  b.Label("Label5", &memory, {2760, 1920, 3600, 255}, "", "", ControlKind::Label);
+  b.Label("Label3", &memory, {240, 1920, 3120, 255}, "Total Size:", "3002", ControlKind::Label);
+  b.Label("Label5", &memory, {3480, 1920, 3000, 255}, "", "", ControlKind::Label);
   b.Check("Check1", &memory, {240, 2400, 5400, 300}, "Optimize automatically when necessary",
           "5000");
   b.Button("cmdEnum", &memory, {240, 3000, 1800, kButtonHeight}, "Tasks", "1008");

@@ -32,12 +32,13 @@ TwipRect FramePlace(size_t index) {
 void AddCategoryFrame(ui::Form& form, ui::Control& health, const FrameNames& names, size_t index) {
   ui::FormBuilder b{form};
   ui::Control& frame = b.Add(names.frame, ControlKind::Frame, &health, FramePlace(index), names.caption, names.tag);
-  b.Add(names.found_caption_label, ControlKind::SkinLabel, &frame, {120, 300, 1935, 255},
+  // The counts stand right of room for captions half as long again as the English ones.
+  b.Add(names.found_caption_label, ControlKind::SkinLabel, &frame, {120, 300, 2790, 255},
         "Total Errors Found :", "3025");
-  b.Add(names.found, ControlKind::Label, &frame, {2100, 300, 900, 255});
-  b.Add(names.repaired_caption_label, ControlKind::SkinLabel, &frame, {120, 600, 1935, 255},
+  b.Add(names.found, ControlKind::Label, &frame, {2940, 300, 900, 255});
+  b.Add(names.repaired_caption_label, ControlKind::SkinLabel, &frame, {120, 600, 2790, 255},
         "Repaired                :", "3026");
-  b.Add(names.repaired, ControlKind::Label, &frame, {2100, 600, 900, 255});
+  b.Add(names.repaired, ControlKind::Label, &frame, {2940, 600, 900, 255});
   // As wide as the room beside the counts allows, for the longer translations.
   b.Add(names.button, ControlKind::CommandButton, &frame, {3960, 300, 2175, 375},
         "Check && Repair", "1020");
@@ -71,7 +72,7 @@ std::unique_ptr<ui::Form> BuildSystemHealthForm(const std::vector<std::string>& 
   namespace phrase = language::phrase;
   b.Check("review", &health, {6555, 4140, 6300, 300}, std::string(phrase::kShowReview.english),
           std::string(phrase::kShowReview.key));
-  b.Button("exclusions", &health, {9960, 4920, 1455, 375}, std::string(phrase::kExclusionsButton.english),
+  b.Button("exclusions", &health, {9615, 4920, 1800, 375}, std::string(phrase::kExclusionsButton.english),
            std::string(phrase::kExclusionsButton.key));
   b.Add("Command1", ControlKind::CommandButton, &health, {11535, 4920, 1335, 375}, "Close", "1013");
   return form;

@@ -66,17 +66,17 @@ TEST_F(MainWindowTest, SystemButtonTogglesItsMarkerAndAlwaysHidesTheMonitor) {
   EXPECT_EQ(button.Caption(), "System <<");
   // Open: the column under "System" where it was designed, "CPU && Memory" right under it.
   EXPECT_TRUE(column.Visible());
-  EXPECT_EQ(column.Rect(), (ui::TwipRect{160, 790, 2040, 4080}));
-  EXPECT_EQ(Form()["cpucmd"].Rect().top, 4870);
+  EXPECT_EQ(column.Rect(), (ui::TwipRect{160, 850, 2040, 4460}));
+  EXPECT_EQ(Form()["cpucmd"].Rect().top, 5310);
   EXPECT_FALSE(Form()["SMframe"].Visible());
   EXPECT_EQ(Form().Height(), kMainHeight);
-  // Folded: "CPU && Memory" moves up to just under "System" (270 + 420 twips).
+  // Folded: "CPU && Memory" moves up to just under "System" (270 + 480 twips).
   button.RaiseClick();
   EXPECT_EQ(button.Caption(), "System >>");
   EXPECT_FALSE(column.Visible());
-  EXPECT_EQ(Form()["cpucmd"].Rect().top, 740);
+  EXPECT_EQ(Form()["cpucmd"].Rect().top, 800);
   button.RaiseClick();
-  EXPECT_EQ(Form()["cpucmd"].Rect().top, 4870);
+  EXPECT_EQ(Form()["cpucmd"].Rect().top, 5310);
   button.RaiseClick();
   // Without a marker the click only hides the monitor.
   button.SetCaption("System");

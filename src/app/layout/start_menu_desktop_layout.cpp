@@ -28,17 +28,21 @@ struct Placer {
     builder.Add(std::move(name), kind, &container, {kLeft, kHeadingTop, kWidth, kRowHeight}, "", "3042");
   }
   // A check box on row `row` of the list that starts at `top`.
-  void Check(std::string name, int top, int row, std::string caption, std::string tag) {
-    builder.Check(std::move(name), &container, {kLeft, top + row * kRowPitch, kWidth, kRowHeight},
+  // `rows` > 1 lets a long caption wrap onto the rows below it.
+  void Check(std::string name, int top, int row, std::string caption, std::string tag, int rows = 1) {
+    const int height = kRowHeight + (rows - 1) * kRowPitch;
+    builder.Check(std::move(name), &container, {kLeft, top + row * kRowPitch, kWidth, height},
                   std::move(caption), std::move(tag));
   }
   // A label and its combo on one line; the label's text sits level with the combo's.
   void LabelledCombo(std::string label, std::string caption, std::string tag, std::string combo,
                      int left, int top) {
-    constexpr int kLabelWidth = 1560;
+    constexpr int kLabelWidth = 1860;
     constexpr int kComboWidth = 1080;
     constexpr int kComboHeight = 315;
-    builder.Label(std::move(label), &container, {left, top + 45, kLabelWidth, kRowHeight}, std::move(caption),
+    // Room for a second line below the combo's for the longer translations.
+    constexpr int kLabelHeight = kRowHeight + 165;
+    builder.Label(std::move(label), &container, {left, top + 45, kLabelWidth, kLabelHeight}, std::move(caption),
                   std::move(tag));
     builder.Add({.name = std::move(combo), .kind = ControlKind::ComboBox, .container = &container,
               .rect = {left + kLabelWidth + 60, top, kComboWidth, kComboHeight},
@@ -58,7 +62,8 @@ void AddStartMenuControls(ui::Form& form, ui::Control& container) {
   p.Heading("visuallbl", ControlKind::Label);
   constexpr int kCombosTop = 480;
   p.LabelledCombo("delaylbl", "Show menu Delay", "3040", "mdelaycombo", kLeft, kCombosTop);
-  p.LabelledCombo("scrolllbl", "Wheel Scroll", "3041", "wheelcombo", 3360, kCombosTop);
+  // The second pair ends at the right margin.
+  p.LabelledCombo("scrolllbl", "Wheel Scroll", "3041", "wheelcombo", 3480, kCombosTop);
 
   constexpr int kBoxesTop = 1020;
   p.Check("expandcp", kBoxesTop, 0, "Add an Expanding Control Panel to Start Menu", "5016");
@@ -83,7 +88,7 @@ void AddDesktopControls(ui::Form& form, ui::Control& container) {
   p.Check("hideall", kBoxesTop, 0, "Hide all Desktop items", "5023");
   p.Check("ieiconchk", kBoxesTop, 1, "Remove Internet Explorer icon from desktop", "5024");
   p.Check("dskrightchk", kBoxesTop, 2,
-          "Disable the Ability to Right Click on the Desktop && Explorer", "5025");
+          "Disable the Ability to Right Click on the Desktop && Explorer", "5025", 2);
   p.Apply("applydesktop");
   // The tab has two Apply buttons that do the same; one is enough on screen.
   p.Apply("desktopCommand", false);
