@@ -66,34 +66,41 @@ class HighContrastTest : public ViewTest {
     return NewForm();
   }
 
-  // The first label with a caption the screen shows (no other window over its middle): the
-  // colours it is painted with, most frequent first.
-  std::multimap<int, COLORREF, std::greater<>> LabelColours(const Form& form) {
-    RedrawWindow(Hwnd(form), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  using Ranked = std::multimap<int, COLORREF, std::greater<>>;
+
+  // The colours a window is painted with, most frequent first.
+  static Ranked Colours(HWND window) {
+    RedrawWindow(GetAncestor(window, GA_ROOT), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RECT client{};
+    GetClientRect(window, &client);
+    const qb::win32::ScopedWindowDc dc(window);
+    std::map<COLORREF, int> counts;
+    for (int y = 0; y < client.bottom; ++y) {
+      for (int x = 0; x < client.right; ++x) ++counts[GetPixel(dc.Get(), x, y)];
+    }
+    Ranked ranked;
+    for (const auto& [colour, count] : counts) ranked.emplace(count, colour);
+    return ranked;
+  }
+
+  // The first label with a caption the screen shows: no other window over its middle (a
+  // label lets the mouse through to its frame; another window over it would take it).
+  HWND ShownLabel(const Form& form) const {
     for (const auto& control : form.Controls()) {
       const bool label = control->Kind() == ControlKind::Label || control->Kind() == ControlKind::SkinLabel;
       HWND window = Hwnd(*control);
       if (!label || control->Caption().empty() || !IsWindowVisible(window)) continue;
-      RECT client{}, place{};
-      GetClientRect(window, &client);
+      RECT place{};
       GetWindowRect(window, &place);
-      // A label lets the mouse through to its frame; another window over it would take it.
       const HWND hit = WindowFromPoint({(place.left + place.right) / 2, (place.top + place.bottom) / 2});
-      if (hit != window && !IsChild(hit, window)) continue;
-      const qb::win32::ScopedWindowDc dc(window);
-      std::map<COLORREF, int> counts;
-      for (int y = 0; y < client.bottom; ++y) {
-        for (int x = 0; x < client.right; ++x) ++counts[GetPixel(dc.Get(), x, y)];
-      }
-      std::multimap<int, COLORREF, std::greater<>> ranked;
-      for (const auto& [colour, count] : counts) ranked.emplace(count, colour);
-      return ranked;
+      if (hit == window || IsChild(hit, window)) return window;
     }
     ADD_FAILURE() << form.Name() << " shows no label";
-    return {};
+    return nullptr;
   }
 
-  static bool Has(const std::multimap<int, COLORREF, std::greater<>>& colours, COLORREF wanted) {
+  static bool Has(const Ranked& colours, COLORREF wanted) {
     for (const auto& [count, colour] : colours) {
       if (colour == wanted) return true;
     }
@@ -109,29 +116,31 @@ class HighContrastTest : public ViewTest {
 };
 
 TEST_F(HighContrastTest, OpenWindowsTakeTheSchemeWhenItIsSwitchedOnAndTheSkinBackAfter) {
-  const Form* forms[] = {&Open("mainform"), &Open("frmabout")};
+  Form& main = Open("mainform");
+  Form& about = Open("frmabout");
+  const HWND labels[] = {ShownLabel(main), ShownLabel(about)};
+  const HWND graph = Hwnd(main["cpuhist"]);
+  ASSERT_TRUE(labels[0] && labels[1] && IsWindowVisible(graph));
+  const COLORREF graph_face = Colours(graph).begin()->second;
   std::vector<COLORREF> skin_faces;
-  for (const Form* form : forms) {
-    const auto colours = LabelColours(*form);
-    ASSERT_FALSE(colours.empty());
-    skin_faces.push_back(colours.begin()->second);
-    EXPECT_NE(skin_faces.back(), kScheme[2]) << form->Name() << ": the skin is black already";
+  for (HWND label : labels) {
+    skin_faces.push_back(Colours(label).begin()->second);
+    EXPECT_NE(skin_faces.back(), kScheme[2]) << "the skin is black already";
   }
 
   Switch(true);
-  for (const Form* form : forms) {
-    const auto colours = LabelColours(*form);
-    ASSERT_FALSE(colours.empty());
-    EXPECT_EQ(colours.begin()->second, kScheme[2]) << form->Name() << ": the label's face is not the scheme's";
-    EXPECT_TRUE(Has(colours, kScheme[3])) << form->Name() << ": the label's text is not in the scheme's colour";
+  for (HWND label : labels) {
+    const Ranked colours = Colours(label);
+    EXPECT_EQ(colours.begin()->second, kScheme[2]) << TextOf(label) << ": the face is not the scheme's";
+    EXPECT_TRUE(Has(colours, kScheme[3])) << TextOf(label) << ": the text is not in the scheme's colour";
   }
+  EXPECT_EQ(Colours(graph).begin()->second, kScheme[0]) << "the graph keeps its own screen";
 
   Switch(false);
-  for (size_t i = 0; i < std::size(forms); ++i) {
-    const auto colours = LabelColours(*forms[i]);
-    ASSERT_FALSE(colours.empty());
-    EXPECT_EQ(colours.begin()->second, skin_faces[i]) << forms[i]->Name() << ": the skin did not come back";
+  for (size_t i = 0; i < std::size(labels); ++i) {
+    EXPECT_EQ(Colours(labels[i]).begin()->second, skin_faces[i]) << TextOf(labels[i]) << ": the skin did not come back";
   }
+  EXPECT_EQ(Colours(graph).begin()->second, graph_face);
 }
 
 }  // namespace

@@ -44,6 +44,7 @@ class WindowHost : public FormHost {
   // Stands in for Windows' high-contrast setting where it cannot be switched (Wine keeps it
   // off); taken up at the next change of settings or colours. nullopt: Windows' own again.
   void SetHighContrastOverride(std::optional<bool> on) { high_contrast_override_ = on; }
+  skin::GraphColours GraphColours() const { return skin::GraphColoursFor(high_contrast_, system_colours_); }
   DpiSource& Dpi() { return dpi_; }
   const DpiSource& Dpi() const { return dpi_; }
   FontCache& Fonts() { return fonts_; }
