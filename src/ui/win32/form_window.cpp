@@ -70,6 +70,8 @@ const skin::ElementStyle* FormWindow::StyleOf(std::string_view element) const {
   return found == skin->elements.end() ? nullptr : &found->second;
 }
 
+skin::GraphColours FormWindow::GraphColours() const { return host_.GraphColours(); }
+
 HFONT FormWindow::FontFor(const skin::ElementStyle* style) const {
   const FontSpec font_spec = style ? FontSpec{qb::win32::Wide(style->font_face), style->font_points, style->bold}
                               : host_.Fonts().MessageFont();

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/win32/scoped.h"
+#include "skin/high_contrast.h"
 #include "skin/skin.h"
 #include "ui/form.h"
 #include "ui/view_geometry.h"
@@ -39,6 +40,8 @@ class FormWindow : public Window, public FormObserver {
   HINSTANCE Instance() const;
   Dpi CurrentDpi() const;
   const skin::ElementStyle* StyleOf(std::string_view element) const;
+  // The processor graph's colours, which no skin element describes: the scheme's in high contrast.
+  skin::GraphColours GraphColours() const;
   HFONT FontFor(const skin::ElementStyle* style) const;
   // The font the program chose for a control's text (a font preview).
   HFONT FontFor(const TextFont& chosen) const;

@@ -18,7 +18,5 @@ using GraphColors = skin::GraphColours;
 // Whether Windows' high-contrast mode is on, and the scheme's colours, asked afresh.
 bool HighContrastOn();
 skin::SystemColours ReadSystemColours();
-// The graph's colours for the scheme in force now.
-GraphColors CurrentGraphColors();
 
 }  // namespace qb::ui::win32

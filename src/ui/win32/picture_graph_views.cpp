@@ -91,7 +91,7 @@ void GraphView::Paint(HDC dc, const RECT& client) {
   const int height = client.bottom - client.top;
   if (width <= 0 || height <= 0) return;
   const int cell = std::max(4, CurrentDpi().Scale(12));
-  const GraphColors colors = CurrentGraphColors();
+  const GraphColors colors = OwnerWindow().GraphColours();
   if (!grid_bitmap_ || grid_size_.cx != width || grid_size_.cy != height || grid_cell_ != cell ||
       !(grid_colours_ == colors)) {
     BuildGrid(dc, width, height, cell, colors);

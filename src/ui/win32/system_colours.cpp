@@ -22,9 +22,4 @@ skin::SystemColours ReadSystemColours() {
           Sys(COLOR_GRAYTEXT),        Sys(COLOR_ACTIVECAPTION),       Sys(COLOR_CAPTIONTEXT)};
 }
 
-GraphColors CurrentGraphColors() {
-  const bool high_contrast = HighContrastOn();
-  return skin::GraphColoursFor(high_contrast, high_contrast ? ReadSystemColours() : skin::SystemColours{});
-}
-
 }  // namespace qb::ui::win32

@@ -31,17 +31,21 @@ void WindowHost::CloseAll() {
 
 void WindowHost::SetSkin(const skin::Skin* skin) {
   skin_ = skin;
-  high_contrast_ = HighContrastOn();
+  high_contrast_ = AskHighContrast();
   system_colours_ = ReadSystemColours();
   high_contrast_skin_.reset();
   if (skin_ && high_contrast_) high_contrast_skin_ = skin::HighContrastSkin(*skin_, system_colours_);
   for (const auto& window : windows_) window->SkinChanged();
 }
 
+bool WindowHost::AskHighContrast() const {
+  return high_contrast_override_ ? *high_contrast_override_ : HighContrastOn();
+}
+
 void WindowHost::SystemColoursChanged() {
   // One change reaches every top-level window; only the first finds anything new.
   const skin::SystemColours colours = ReadSystemColours();
-  const bool high_contrast = HighContrastOn();
+  const bool high_contrast = AskHighContrast();
   if (high_contrast == high_contrast_ && (!high_contrast || colours == system_colours_)) return;
   SetSkin(skin_);
 }

@@ -41,6 +41,10 @@ class WindowHost : public FormHost {
   // Windows announced a change of settings or colours: high contrast is asked afresh and
   // open windows redraw when the look changed.
   void SystemColoursChanged();
+  // Stands in for Windows' high-contrast setting where it cannot be switched (Wine keeps it
+  // off); taken up at the next change of settings or colours. nullopt: Windows' own again.
+  void SetHighContrastOverride(std::optional<bool> on) { high_contrast_override_ = on; }
+  skin::GraphColours GraphColours() const { return skin::GraphColoursFor(high_contrast_, system_colours_); }
   DpiSource& Dpi() { return dpi_; }
   const DpiSource& Dpi() const { return dpi_; }
   FontCache& Fonts() { return fonts_; }
@@ -87,6 +91,7 @@ class WindowHost : public FormHost {
   void Dispatch(MSG& message);
   void Retire(FormWindow& window);
   void DeleteRetired();
+  bool AskHighContrast() const;
   void EndModal(FormWindow& window);
 
   HINSTANCE instance_;
@@ -94,6 +99,7 @@ class WindowHost : public FormHost {
   const skin::Skin* skin_;
   std::optional<skin::Skin> high_contrast_skin_;
   bool high_contrast_ = false;
+  std::optional<bool> high_contrast_override_;
   skin::SystemColours system_colours_;
   FaultReporter faults_;
   GdiplusSession gdiplus_;
