@@ -222,6 +222,7 @@ void AddLanguagePage(Builder& b) {
   b.Add({.name = "combolng", .kind = ControlKind::ComboBox, .container = &page,
          .rect = {240, 480, 3600, 315}, .combo_style = ui::ComboStyle::DropDownList});
   b.Button("Applylangcmd", &page, {4080, 450, 1200, kButtonHeight}, "Apply", "1016");
+  b.Button("profilecmd", &page, {240, 1080, 3600, kButtonHeight}, "Settings profiles...", "8519");
 }
 
 void AddMonitoringPage(Builder& b) {

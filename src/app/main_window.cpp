@@ -24,6 +24,7 @@
 #include "tweaks/explorer_options_page.h"
 #include "tweaks/input_page.h"
 #include "tweaks/privacy_page.h"
+#include "tweaks/settings_profile_window.h"
 #include "tweaks/start_menu_page.h"
 #include "tweaks/system_colours_window.h"
 #include "tweaks/visual_options_page.h"
@@ -96,6 +97,9 @@ MainWindow::MainWindow(ui::Application& app, const Services& services, ui::Splas
   };
   form["systemcolorcmd"].on_click = [this] {
     tweaks::ShowSystemColours(app_, *form_, services_, skin_);
+  };
+  form["profilecmd"].on_click = [this] {
+    tweaks::ShowSettingsProfiles(app_, *form_, services_, skin_, [this] { RereadPages(); });
   };
   form["fontcmd"].on_click = [this] { OpenFonts(); };
   form["iconcmd"].on_click = [this] { OpenIcons(); };
@@ -193,6 +197,15 @@ void MainWindow::ReadBeforeItsHandlers(PageOnShow& page) {
         handler(key);
       };
     }
+  }
+}
+
+// After settings were imported: the pages read so far show the machine again; the others
+// read it when first shown, as always.
+void MainWindow::RereadPages() {
+  Guarded(&MainWindow::ReadVisualPage);
+  for (PageOnShow& page : pages_on_show_) {
+    if (page.read_done) Guarded(page.read);
   }
 }
 

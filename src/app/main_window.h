@@ -62,6 +62,7 @@ class MainWindow {
     bool read_done = false;
   };
   void ReadOnce(PageOnShow& page);
+  void RereadPages();
   void ReadBeforeItsHandlers(PageOnShow& page);
 
   // Pages read their first state in steps of their own: during the start-up, once the

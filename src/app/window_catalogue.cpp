@@ -11,6 +11,7 @@
 #include "customise/icons_window.h"
 #include "language/phrases.h"
 #include "process/process_window.h"
+#include "tweaks/settings_profile_window.h"
 #include "tweaks/system_colours_window.h"
 
 namespace qb::app {
@@ -46,6 +47,11 @@ std::vector<WindowDesign> ProgramWindows() {
        .create = [] { return tweaks::CreateSystemColoursForm(); },
        .controls_translated = true,
        .title_key = tweaks::kSystemColoursTitleKey,
+       .element = "SmallForm"},
+      {.name = "settingsprofile",
+       .create = [] { return tweaks::CreateSettingsProfileForm(); },
+       .controls_translated = true,
+       .title_key = tweaks::kProfileWindowTitleKey,
        .element = "SmallForm"},
       {.name = "Fontsfrm",
        .create = [] { return customise::BuildFontsForm(); },

@@ -1,11 +1,13 @@
 #include "cli/settings_commands.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "cli/json_text.h"
 #include "cli/undo_commands.h"
 #include "platform/replace_file.h"
 #include "platform/status.h"
+#include "tweaks/settings_import.h"
 #include "tweaks/settings_profile.h"
 
 namespace qb::cli {
@@ -57,18 +59,10 @@ std::optional<tweaks::Profile> ReadProfile(const std::string& file, const Servic
   return profile;
 }
 
-struct Difference {
-  const tweaks::ProfileEntry* entry;
-  std::optional<std::string> current;
-};
+using Difference = tweaks::PendingChange;
 
 std::vector<Difference> Differences(const tweaks::Profile& profile, const Services& services) {
-  std::vector<Difference> differ;
-  for (const auto& entry : profile.entries) {
-    auto current = tweaks::ReadSetting(services, *entry.setting);
-    if (current != entry.value) differ.push_back({&entry, std::move(current)});
-  }
-  return differ;
+  return tweaks::PendingChanges(profile, services);
 }
 
 std::string DifferenceJson(const Difference& difference) {
@@ -119,30 +113,28 @@ int Apply(const tweaks::Profile& profile, bool json, const Services& services, O
   }
   const Services& writer = journaled ? journaled->services() : services;
   const uint64_t action = journaled ? journaled->Begin("settings", "settings being applied") : 0;
-  std::vector<std::string> changed;
+  const tweaks::ImportResult result = tweaks::ApplyChanges(differ, writer, services);
   std::vector<std::string> refused;
-  bool administrator = false;
-  for (const auto& difference : differ) {
-    const Setting& setting = *difference.entry->setting;
-    tweaks::UnsavedChanges unsaved;
-    tweaks::WriteSetting(writer, setting, difference.entry->value, unsaved);
-    const bool took = tweaks::ReadSetting(services, setting) == difference.entry->value;
-    for (const auto& failure : unsaved.Failures()) {
-      const std::string reason = services.environment.ErrorText(failure.status);
-      output.err += "quillbox-cli: " + std::string(setting.name) + " was not saved (" + failure.what + "): " + reason + "\n";
-      refused.push_back("{\"name\": " + JsonString(setting.name) + ", \"reason\": " + JsonString(reason) + "}");
-      administrator = administrator || status::Refused(failure.status);
-    }
-    if (unsaved.Empty() && !took) {
-      output.err += "quillbox-cli: " + std::string(setting.name) + " was written but the machine does not hold " +
-                    difference.entry->value + " now\n";
-      refused.push_back("{\"name\": " + JsonString(setting.name) + ", \"reason\": \"not taken\"}");
-    }
-    if (unsaved.Empty() && took) {
-      changed.push_back(std::string(setting.name));
-      if (!json) output.out += "Set " + std::string(setting.name) + " = " + difference.entry->value + "\n";
+  for (const auto& refusal : result.refused) {
+    if (refusal.reason.empty()) {
+      output.err += "quillbox-cli: " + refusal.name + " was written but the machine does not hold " +
+                    refusal.what + " now\n";
+      refused.push_back("{\"name\": " + JsonString(refusal.name) + ", \"reason\": \"not taken\"}");
+    } else {
+      output.err += "quillbox-cli: " + refusal.name + " was not saved (" + refusal.what + "): " + refusal.reason + "\n";
+      refused.push_back("{\"name\": " + JsonString(refusal.name) + ", \"reason\": " + JsonString(refusal.reason) + "}");
     }
   }
+  const std::vector<std::string>& changed = result.applied;
+  if (!json) {
+    for (const auto& difference : differ) {
+      const std::string_view name = difference.entry->setting->name;
+      if (std::find(changed.begin(), changed.end(), name) != changed.end()) {
+        output.out += "Set " + std::string(name) + " = " + difference.entry->value + "\n";
+      }
+    }
+  }
+  const bool administrator = result.needs_administrator;
   if (journaled) journaled->Finish(action, "settings", std::to_string(changed.size()) + " settings applied");
   if (administrator) {
     output.err += "quillbox-cli: the settings not saved for lack of rights need an administrator; run the command "

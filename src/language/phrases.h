@@ -311,6 +311,22 @@ inline constexpr Phrase kDamagedRecords{"8624", "%1 damaged records of the journ
 inline constexpr Phrase kNoActions{"8625", "No changes have been journaled."};
 inline constexpr Phrase kCompacted{
     "8626", "%1 actions older than 90 days or beyond the size limit were dropped."};
+// Settings profiles in the window.
+inline constexpr Phrase kProfileChoose{"8504", "Choose a profile to see what it would change; nothing is written before Apply."};
+inline constexpr Phrase kProfileWouldChange{"8505", "Apply would change these %1 settings:"};
+inline constexpr Phrase kProfileMatches{"8506", "This computer already has every setting of the profile: nothing would change."};
+inline constexpr Phrase kProfileFaults{"8507", "The profile has faults, so nothing can be applied from it:"};
+inline constexpr Phrase kProfileFaultLine{"8508", "line %1: %2"};
+inline constexpr Phrase kProfileChangeLine{"8509", "%1:  %2  ->  %3"};
+inline constexpr Phrase kProfileNotSet{"8510", "(not set)"};
+inline constexpr Phrase kProfileFiles{"8511", "Settings profiles"};
+inline constexpr Phrase kAllFiles{"8512", "All files"};
+inline constexpr Phrase kProfileApplied{"8513", "%1 of %2 settings were applied."};
+inline constexpr Phrase kProfileNotTaken{"8514", "written, but the computer does not show the new value"};
+inline constexpr Phrase kProfileExported{"8515", "The settings were exported to %1."};
+inline constexpr Phrase kProfileNotRead{"8516", "The profile %1 could not be read"};
+inline constexpr Phrase kProfileNotWritten{"8517", "The settings could not be exported to %1"};
+inline constexpr Phrase kProfileCancelled{"8518", "Nothing was changed."};
 }  // namespace phrase
 
 // The one list of them, for the checks that every language file holds each key.
@@ -374,6 +390,11 @@ inline constexpr std::array kPhrases = {
     phrase::kUndoneAction, phrase::kLeftChanged, phrase::kNotRestored, phrase::kNotUndoable,
     phrase::kChooseAction, phrase::kBadSinceDate, phrase::kNothingSince, phrase::kNoJournal,
     phrase::kDamagedRecords, phrase::kNoActions, phrase::kCompacted,
+    phrase::kProfileChoose, phrase::kProfileWouldChange, phrase::kProfileMatches,
+    phrase::kProfileFaults, phrase::kProfileFaultLine, phrase::kProfileChangeLine,
+    phrase::kProfileNotSet, phrase::kProfileFiles, phrase::kAllFiles, phrase::kProfileApplied,
+    phrase::kProfileNotTaken, phrase::kProfileExported, phrase::kProfileNotRead,
+    phrase::kProfileNotWritten, phrase::kProfileCancelled,
 };
 
 }  // namespace qb::language

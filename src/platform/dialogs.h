@@ -48,6 +48,9 @@ class Dialogs {
   // The system's file-open dialog for one existing file. True with its full path; false
   // when the user cancelled.
   virtual bool ChooseOpenFile(WindowHandle owner, const FileChoice& choice, std::string& path) = 0;
+  // The system's file-save dialog; asks before replacing a file that is there. True with the
+  // full path; false when the user cancelled. choice.initial_folder may end in a file name.
+  virtual bool ChooseSaveFile(WindowHandle owner, const FileChoice& choice, std::string& path) = 0;
   // The system's folder browser, file-system folders only. True with the folder's path.
   virtual bool ChooseFolder(WindowHandle owner, std::string_view title, std::string& path) = 0;
   // The system's colour dialog, opened on `colour` (0x00BBGGRR). True with the choice;

@@ -38,6 +38,10 @@ bool MemoryDialogs::ChooseOpenFile(WindowHandle, const FileChoice& choice, std::
   return answer.has_value();
 }
 
+bool MemoryDialogs::ChooseSaveFile(WindowHandle owner, const FileChoice& choice, std::string& path) {
+  return ChooseOpenFile(owner, choice, path);
+}
+
 bool MemoryDialogs::ChooseFolder(WindowHandle, std::string_view title, std::string& path) {
   choosers_.push_back({Chooser::Kind::Folder, std::string(title)});
   const auto answer = NextAnswer(folders_);

@@ -63,7 +63,9 @@ int Win32Dialogs::ShowMessage(WindowHandle owner, std::string_view text, std::st
                      Wide(title.empty() ? kDefaultMessageTitle : title).c_str(), style);
 }
 
-bool Win32Dialogs::ChooseOpenFile(WindowHandle owner, const FileChoice& choice, std::string& path) {
+namespace {
+
+bool ChooseFile(WindowHandle owner, const FileChoice& choice, std::string& path, bool save) {
   const std::wstring filter = FilterText(choice.filter);
   const std::wstring title = Wide(choice.title);
   const std::wstring folder = Wide(choice.initial_folder);
@@ -78,13 +80,23 @@ bool Win32Dialogs::ChooseOpenFile(WindowHandle owner, const FileChoice& choice, 
   dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
   dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
   // The program's current folder stays where it was: relative names elsewhere keep meaning.
-  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
-                 OFN_EXPLORER;
+  dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_EXPLORER |
+                 (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
   const CommonDialogs dialogs;
-  const auto open = dialogs.Get<decltype(GetOpenFileNameW)>("GetOpenFileNameW");
+  const auto open = dialogs.Get<decltype(GetOpenFileNameW)>(save ? "GetSaveFileNameW" : "GetOpenFileNameW");
   if (!open || !open(&dialog)) return false;
   path = Narrow(file.data());
   return true;
+}
+
+}  // namespace
+
+bool Win32Dialogs::ChooseOpenFile(WindowHandle owner, const FileChoice& choice, std::string& path) {
+  return ChooseFile(owner, choice, path, false);
+}
+
+bool Win32Dialogs::ChooseSaveFile(WindowHandle owner, const FileChoice& choice, std::string& path) {
+  return ChooseFile(owner, choice, path, true);
 }
 
 bool Win32Dialogs::ChooseFolder(WindowHandle owner, std::string_view title, std::string& path) {

@@ -10,6 +10,7 @@ class Win32Dialogs : public Dialogs {
   int ShowTimedMessage(WindowHandle owner, std::string_view text, std::string_view title,
                        unsigned style, unsigned timeout_ms) override;
   bool ChooseOpenFile(WindowHandle owner, const FileChoice& choice, std::string& path) override;
+  bool ChooseSaveFile(WindowHandle owner, const FileChoice& choice, std::string& path) override;
   bool ChooseFolder(WindowHandle owner, std::string_view title, std::string& path) override;
   bool ChooseColour(WindowHandle owner, uint32_t& colour) override;
 };

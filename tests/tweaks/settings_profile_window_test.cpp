@@ -1,0 +1,103 @@
+// The window's export and import on in-memory machines: the preview before anything is
+// written, Cancel, Apply, and a faulty profile.
+#include "tweaks/settings_profile_window.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/memory/memory_machine.h"
+#include "ui/headless_host.h"
+
+namespace qb::tweaks {
+namespace {
+
+constexpr const char* kFile = "C:\\profile.ini";
+
+struct Window {
+  Window() { host.Attach(app); }
+  void WhileOpen(std::function<void(ui::Form&)> steps) {
+    host.on_modal = std::move(steps);
+    SettingsProfileWindow window(app, machine.services(), main_skin, [this] { ++refreshed; });
+    app.ShowModal(window.Form(), nullptr);
+  }
+  void Import(ui::Form& form) {
+    machine.dialogs.ScriptFile(kFile);
+    form["Command2"].RaiseClick();
+  }
+  std::string Read() {
+    std::vector<uint8_t> bytes;
+    EXPECT_EQ(machine.files.ReadFile(kFile, bytes), status::kOk);
+    return {bytes.begin(), bytes.end()};
+  }
+  MemoryMachine machine;
+  ui::HeadlessHost host;
+  ui::Application app{host};
+  skin::SkinInstance main_skin;
+  int refreshed = 0;
+};
+
+void Set(Window& window, std::string_view name, std::string_view value) {
+  UnsavedChanges unsaved;
+  ASSERT_TRUE(WriteSetting(window.machine.services(), *FindSetting(name), value, unsaved));
+}
+
+TEST(SettingsProfileWindow, ImportPreviewsExactlyWhatDiffersAndOnlyApplyWritesIt) {
+  Window source;
+  Set(source, "input.mouse-speed", "15");
+  Set(source, "startmenu.no-run", "on");
+  source.machine.dialogs.ScriptFile(kFile);
+  source.WhileOpen([](ui::Form& form) { form["Command1"].RaiseClick(); });
+  const std::string exported = source.Read();
+  ASSERT_EQ(exported, ExportProfile(source.machine.services()));
+
+  Window target;
+  target.machine.files.AddFile(kFile, fileattr::kArchive, std::vector<uint8_t>(exported.begin(), exported.end()));
+  const std::string before = ExportProfile(target.machine.services());
+  target.WhileOpen([&](ui::Form& form) {
+    target.Import(form);
+    const auto& rows = form["List1"].Items();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].rfind("startmenu.no-run:", 0), 0u) << rows[0];
+    EXPECT_NE(rows[1].find("input.mouse-speed:"), std::string::npos);
+    EXPECT_NE(rows[1].find("->  15"), std::string::npos) << rows[1];
+    EXPECT_TRUE(form["Command3"].Enabled());
+    form["Command4"].RaiseClick();  // Cancel
+    EXPECT_TRUE(form["List1"].Items().empty());
+    EXPECT_FALSE(form["Command3"].Enabled());
+    EXPECT_EQ(ExportProfile(target.machine.services()), before);
+
+    target.Import(form);
+    form["Command3"].RaiseClick();  // Apply
+    EXPECT_FALSE(form["Command3"].Enabled());
+  });
+  EXPECT_EQ(ExportProfile(target.machine.services()), exported);
+  EXPECT_EQ(target.refreshed, 1);
+  ASSERT_FALSE(target.machine.dialogs.Messages().empty());
+  EXPECT_EQ(target.machine.dialogs.Messages().back().text, "2 of 2 settings were applied.");
+
+  // Imported again, the profile changes nothing, and says so.
+  target.WhileOpen([&](ui::Form& form) {
+    target.Import(form);
+    EXPECT_TRUE(form["List1"].Items().empty());
+    EXPECT_FALSE(form["Command3"].Enabled());
+  });
+}
+
+TEST(SettingsProfileWindow, AFaultyProfileShowsItsLinesAndCannotBeApplied) {
+  Window window;
+  const std::string text = "startmenu.no-run = on\ninput.mouse-speed = 99\n";
+  window.machine.files.AddFile(kFile, fileattr::kArchive, std::vector<uint8_t>(text.begin(), text.end()));
+  const std::string before = ExportProfile(window.machine.services());
+  window.WhileOpen([&](ui::Form& form) {
+    window.Import(form);
+    const auto& rows = form["List1"].Items();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].rfind("line 2: ", 0), 0u) << rows[0];
+    EXPECT_FALSE(form["Command3"].Enabled());
+    form["Command3"].RaiseClick();
+  });
+  EXPECT_EQ(ExportProfile(window.machine.services()), before);
+  EXPECT_EQ(window.refreshed, 0);
+}
+
+}  // namespace
+}  // namespace qb::tweaks
