@@ -58,7 +58,9 @@ TEST(JournalOnWine, InputApplyIsOneActionAndItsUndoGivesBackTheRegistryAndTheSys
   EXPECT_EQ(machine.registry.QueryValue({RegRoot::CurrentUser, mouse_key}, "MouseSensitivity",
                                         sensitivity),
             had);
-  if (had == status::kOk) EXPECT_EQ(sensitivity, sensitivity_before);
+  if (had == status::kOk) {
+    EXPECT_EQ(sensitivity, sensitivity_before);
+  }
   test_support::RemoveTree(win32::Wide(folder));
 }
 
