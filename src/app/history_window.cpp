@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "cleaner/reg_file.h"
 #include "dress/small_window.h"
 #include "journal/journaling_registry.h"
 #include "journal/undo.h"
@@ -19,29 +18,6 @@ std::string TimeText(const LocalTime& t) {
   char text[32];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", t.year, t.month, t.day, t.hour,
                 t.minute);
-  return text;
-}
-
-// "2026-01-31" as the start of that day.
-bool ParseDay(const std::string& text, LocalTime& day) {
-  int year = 0, month = 0, date = 0;
-  char rest = 0;
-  if (text.size() != 10 ||
-      std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &year, &month, &date, &rest) != 3 ||
-      month < 1 || month > 12 || date < 1 || date > 31) {
-    return false;
-  }
-  day = {year, month, date, 0, 0, 0};
-  return true;
-}
-
-// A registry target as a person reads it; files and settings are their names already.
-std::string Readable(const std::string& target) {
-  RegKeyPath key;
-  std::string name;
-  if (!journal::ParseRegistryTarget(target, key, name)) return target;
-  std::string text = std::string(cleaner::RootFileName(key.root)) + "\\" + key.path;
-  if (!name.empty()) text += " [" + name + "]";
   return text;
 }
 
@@ -133,7 +109,7 @@ void HistoryWindow::UndoSelected() {
 void HistoryWindow::UndoSince() {
   const std::string typed = (*form_)["sincetext"].Text();
   LocalTime since;
-  if (!ParseDay(typed, since)) {
+  if (!journal::ParseDay(typed, since)) {
     Tell(language::Say(journaled_.services(), phrase::kBadSinceDate, {typed}));
     return;
   }
@@ -157,10 +133,10 @@ void HistoryWindow::Undo(const std::vector<uint64_t>& ids) {
                             {line == lines_.end() ? std::to_string(id) : line->summary,
                              std::to_string(result.undone)}) + "\n";
     for (const std::string& target : result.left) {
-      report += "  " + language::Say(services, phrase::kLeftChanged, {Readable(target)}) + "\n";
+      report += "  " + language::Say(services, phrase::kLeftChanged, {journal::ReadableTarget(target)}) + "\n";
     }
     for (const std::string& target : result.failed) {
-      report += "  " + language::Say(services, phrase::kNotRestored, {Readable(target)}) + "\n";
+      report += "  " + language::Say(services, phrase::kNotRestored, {journal::ReadableTarget(target)}) + "\n";
     }
     for (const std::string& target : result.not_undoable) {
       report += "  " + language::Say(services, phrase::kNotUndoable, {target}) + "\n";

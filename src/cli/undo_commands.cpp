@@ -74,32 +74,6 @@ bool Load(const Services& services, std::string& path, journal::Decoded& decoded
   return true;
 }
 
-// "2026-01-02": the start of that day; false when the text is no such date.
-bool ParseDate(std::string_view text, LocalTime& day) {
-  int year = 0, month = 0, date = 0;
-  char rest = 0;
-  if (text.size() != 10 ||
-      std::sscanf(std::string(text).c_str(), "%4d-%2d-%2d%c", &year, &month, &date, &rest) != 3 ||
-      month < 1 || month > 12 || date < 1 || date > 31) {
-    return false;
-  }
-  day = {year, month, date, 0, 0, 0};
-  return true;
-}
-
-// A target as a person reads it: a registry key with the value's name and the view, the
-// way check and repair print them; a file is its path already.
-std::string Readable(const std::string& target) {
-  RegKeyPath key;
-  std::string name;
-  if (!journal::ParseRegistryTarget(target, key, name)) return target;
-  std::string text = std::string(cleaner::RootFileName(key.root)) + "\\" + key.path;
-  if (!name.empty()) text += " [" + name + "]";
-  if (key.view == RegView::Force64) text += " (64-bit)";
-  if (key.view == RegView::Force32) text += " (32-bit)";
-  return text;
-}
-
 }  // namespace
 
 std::string JournalPath(const Services& services) { return journal::JournalPath(services); }
@@ -169,7 +143,7 @@ int RunUndo(const Arguments& arguments, const Services& services, Output& output
   if (arguments.Has("--since") && which != "all") {
     return UsageError("--since applies to undo all", output);
   }
-  if (arguments.Has("--since") && !ParseDate(arguments.Value("--since"), since)) {
+  if (arguments.Has("--since") && !journal::ParseDay(arguments.Value("--since"), since)) {
     return UsageError("--since needs a date such as 2026-01-31", output);
   }
   uint64_t id = 0;
@@ -238,12 +212,12 @@ int RunUndo(const Arguments& arguments, const Services& services, Output& output
                     ",\"left\":[";
       for (size_t i = 0; i < result.left.size(); ++i) {
         if (i > 0) output.out += ",";
-        output.out += JsonString(Readable(result.left[i]));
+        output.out += JsonString(journal::ReadableTarget(result.left[i]));
       }
       output.out += "],\"failed\":" + std::to_string(result.failed.size()) + "}";
     } else {
       output.out += "Undone " + summary + ".\n";
-      for (const std::string& target : result.left) output.out += "  left: " + Readable(target) + "\n";
+      for (const std::string& target : result.left) output.out += "  left: " + journal::ReadableTarget(target) + "\n";
     }
   }
   if (json) output.out += "]}\n";

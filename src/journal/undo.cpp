@@ -1,9 +1,11 @@
 #include "journal/undo.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <tuple>
 
+#include "cleaner/reg_file.h"
 #include "journal/journaling_file_system.h"
 #include "journal/journaling_registry.h"
 #include "journal/journaling_system.h"
@@ -174,6 +176,29 @@ std::vector<uint64_t> ActionsSince(const std::vector<Record>& all, const LocalTi
   }
   std::reverse(ids.begin(), ids.end());
   return ids;
+}
+
+bool ParseDay(std::string_view text, LocalTime& day) {
+  int year = 0, month = 0, date = 0;
+  char rest = 0;
+  if (text.size() != 10 ||
+      std::sscanf(std::string(text).c_str(), "%4d-%2d-%2d%c", &year, &month, &date, &rest) != 3 ||
+      month < 1 || month > 12 || date < 1 || date > 31) {
+    return false;
+  }
+  day = {year, month, date, 0, 0, 0};
+  return true;
+}
+
+std::string ReadableTarget(const std::string& target) {
+  RegKeyPath key;
+  std::string name;
+  if (!ParseRegistryTarget(target, key, name)) return target;
+  std::string text = std::string(cleaner::RootFileName(key.root)) + "\\" + key.path;
+  if (!name.empty()) text += " [" + name + "]";
+  if (key.view == RegView::Force64) text += " (64-bit)";
+  if (key.view == RegView::Force32) text += " (32-bit)";
+  return text;
 }
 
 }  // namespace qb::journal

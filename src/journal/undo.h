@@ -4,6 +4,7 @@
 // and listed; an item already back at its earlier state counts as undone. Refused changes
 // changed nothing and process ends cannot be reversed, so both are passed over.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "journal/journal_record.h"
@@ -45,5 +46,12 @@ std::vector<uint64_t> ActionIds(const std::vector<Record>& all);
 // The ids of the actions begun at or after the time, newest first: the order "undo all
 // since" takes them back in, so that each item ends in its state before the earliest one.
 std::vector<uint64_t> ActionsSince(const std::vector<Record>& all, const LocalTime& since);
+
+// "2026-01-31" as the start of that day; false for anything else.
+bool ParseDay(std::string_view text, LocalTime& day);
+
+// A target as a person reads it: a registry key with the value's name and its view, the way
+// the cleaner prints keys; a file or a setting is its name already.
+std::string ReadableTarget(const std::string& target);
 
 }  // namespace qb::journal
