@@ -49,7 +49,7 @@ std::unique_ptr<ui::Form> BuildIconForm(IconWindow::Target target) {
   // The last step: its button names what it does rather than leading on.
   using language::phrase::kChangeIcon;
   form->Add({.name = "Command1", .kind = ControlKind::CommandButton, .caption = std::string(kChangeIcon.english),
-             .tag = std::string(kChangeIcon.key), .rect = {3720, top + 1860, 1440, 380}});
+             .tag = std::string(kChangeIcon.key), .rect = {3120, top + 1860, 2040, 380}});
   return form;
 }
 

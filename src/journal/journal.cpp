@@ -91,8 +91,6 @@ size_t Journal::Compact(const LocalTime& now, int max_days, uint64_t max_bytes) 
     const std::vector<uint8_t> bytes = EncodeRecord(record);
     kept.insert(kept.end(), bytes.begin(), bytes.end());
   }
-  // The held file would go on receiving records after the rename: it is let go first.
-  appender_.reset();
   if (ReplaceWholeFile(files_, path_, kept) != status::kOk) return 0;
   return dropped.size();
 }
@@ -126,15 +124,7 @@ Status Journal::Append(const Record& record) {
     scope.last_kind = record.kind;
     if (record.outcome == Outcome::Refused) ++scope.counts.refused;
   }
-  if (!appender_) {
-    Status opened = status::kOk;
-    appender_ = files_.OpenAppender(path_, opened);
-    if (!appender_) return opened;
-  }
-  const Status appended = appender_->Append(EncodeRecord(record));
-  // A full disk or a lost drive: the next record tries a fresh open.
-  if (appended != status::kOk) appender_.reset();
-  return appended;
+  return files_.AppendFile(path_, EncodeRecord(record));
 }
 
 uint32_t Journal::Counts::Total() const {

@@ -62,9 +62,6 @@ class Journal {
  private:
   FileSystem& files_;
   std::string path_;
-  // Opened at the first record and kept for the journal's life: a repair of thousands of
-  // files writes thousands of records.
-  std::unique_ptr<FileAppender> appender_;
   uint64_t last_action_ = 0;
   struct Scope {
     const void* owner = nullptr;

@@ -1,7 +1,6 @@
 #pragma once
 // Files, folders and drives. Paths are full Windows paths ("C:\dir\file.exe") in UTF-8.
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,15 +49,6 @@ struct FileEntry {
   uint64_t size = 0;
 };
 
-// A file held open for appending, for a log written record by record: each append lands at
-// the end, even when another program appended in between, and others may read, copy or
-// delete the file meanwhile.
-class FileAppender {
- public:
-  virtual ~FileAppender() = default;
-  virtual Status Append(const std::vector<uint8_t>& bytes) = 0;
-};
-
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -78,10 +68,6 @@ class FileSystem {
   // Adds the bytes at the end of the file, creating it when missing; the file is open only
   // for this call, so others may read, copy or delete it between two appends.
   virtual Status AppendFile(std::string_view path, const std::vector<uint8_t>& bytes) = 0;
-  // The file, created when missing, opened for many appends: one open instead of one per
-  // append. Null, with the reason in status, when it cannot be opened. Unless a file system
-  // keeps files open, each append is an AppendFile of its own.
-  virtual std::unique_ptr<FileAppender> OpenAppender(std::string_view path, Status& status);
   virtual Status CopyFile(std::string_view from, std::string_view to, bool fail_if_exists) = 0;
   virtual Status DeleteFile(std::string_view path) = 0;
   // Renames or moves a file or folder. Within one folder the rename is atomic: a reader

@@ -24,9 +24,9 @@ std::unique_ptr<ui::Form> CreateSettingsProfileForm() {
   auto form = std::make_unique<ui::Form>("settingsprofile", "Settings profiles", 7800, 5400);
   using ui::ControlKind;
   form->Add({.name = "Command1", .kind = ControlKind::CommandButton, .caption = "Export settings...",
-             .tag = "8500", .rect = {240, 360, 2400, 380}});
+             .tag = "8500", .rect = {240, 360, 3300, 380}});
   form->Add({.name = "Command2", .kind = ControlKind::CommandButton, .caption = "Import settings...",
-             .tag = "8501", .rect = {2880, 360, 2400, 380}});
+             .tag = "8501", .rect = {3660, 360, 3300, 380}});
   form->Add({.name = "SkinLabel1", .kind = ControlKind::SkinLabel, .caption = "", .rect = {240, 960, 7320, 480}});
   form->Add({.name = "List1", .kind = ControlKind::ListBox, .rect = {240, 1500, 7320, 2940}});
   // Nothing to apply until a profile without faults has been read.

@@ -375,20 +375,6 @@ TEST_F(FileSystemContract, MovesAndCopiesKeepNamesBytesAndAttributes) {
   EXPECT_THAT(Listed("*"), ElementsAreArray(listed));
 }
 
-// The journal keeps its file open for appends while others read it and append to it.
-TEST_F(FileSystemContract, AHeldAppenderWritesAtTheEndBesideOtherWriters) {
-  Status opened = status::kOk;
-  auto held = files().OpenAppender(At("log.qbj"), opened);
-  ASSERT_EQ(opened, status::kOk);
-  ASSERT_NE(held, nullptr);
-  EXPECT_EQ(held->Append(Bytes("one ")), status::kOk);
-  ASSERT_EQ(files().AppendFile(At("log.qbj"), Bytes("two ")), status::kOk);
-  EXPECT_EQ(held->Append(Bytes("three")), status::kOk);
-  EXPECT_EQ(Text("log.qbj"), "one two three");
-  EXPECT_EQ(files().OpenAppender(At("missing\\log.qbj"), opened), nullptr);
-  EXPECT_EQ(opened, status::kPathNotFound);
-}
-
 // The cleaner proves a backup copy whole and of the version it judged by these facts alone.
 TEST_F(FileSystemContract, ACopyKeepsTheFactsOfItsOriginal) {
   Write("original.lnk", "shortcut bytes", fileattr::kHidden);

@@ -145,17 +145,6 @@ ScopedFile OpenForAppends(std::string_view path) {
                                 OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
-class HeldAppender : public FileAppender {
- public:
-  explicit HeldAppender(ScopedFile file) : file_(std::move(file)) {}
-  Status Append(const std::vector<uint8_t>& bytes) override {
-    QuietDriveErrors quiet;
-    return WriteAll(file_.Get(), bytes);
-  }
-
- private:
-  ScopedFile file_;
-};
 
 }  // namespace
 
@@ -166,13 +155,6 @@ Status Win32FileSystem::AppendFile(std::string_view path, const std::vector<uint
   return WriteAll(file.Get(), bytes);
 }
 
-std::unique_ptr<FileAppender> Win32FileSystem::OpenAppender(std::string_view path, Status& status) {
-  QuietDriveErrors quiet;
-  ScopedFile file = OpenForAppends(path);
-  status = file ? status::kOk : LastError();
-  if (!file) return nullptr;
-  return std::make_unique<HeldAppender>(std::move(file));
-}
 
 Status Win32FileSystem::CopyFile(std::string_view from, std::string_view to, bool fail_if_exists) {
   QuietDriveErrors quiet;
