@@ -15,6 +15,7 @@ struct Replacements {
   Shortcuts* shortcuts = nullptr;
   Images* images = nullptr;
   DisplayModes* display_modes = nullptr;
+  Power* power = nullptr;
 };
 
 inline Services ServicesWith(const Services& base, const Replacements& put) {
@@ -24,7 +25,7 @@ inline Services ServicesWith(const Services& base, const Replacements& put) {
   return Services{pick(put.registry, base.registry), base.profile, base.instance,
                   pick(put.environment, base.environment), base.shell,
                   pick(put.dialogs, base.dialogs), base.clock, pick(put.files, base.files),
-                  pick(put.system_parameters, base.system_parameters), base.power,
+                  pick(put.system_parameters, base.system_parameters), pick(put.power, base.power),
                   pick(put.shortcuts, base.shortcuts), base.system, base.formatter,
                   pick(put.images, base.images), pick(put.display_modes, base.display_modes),
                   base.system_colours, base.recycle_bin, base.fonts, base.processes,
