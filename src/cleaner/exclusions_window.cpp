@@ -1,5 +1,6 @@
 #include "cleaner/exclusions_window.h"
 
+#include "cleaner/exclusions_saving.h"
 #include "dress/small_window.h"
 #include "language/wording.h"
 
@@ -63,13 +64,7 @@ void ExclusionsWindow::RemoveSelected() {
   if (!readable_ || index < 0 || index >= static_cast<int>(exclusions_.Entries().size())) return;
   Exclusions wanted = exclusions_;
   wanted.Remove(exclusions_.Entries()[index]);
-  if (const Status saved = SaveExclusions(services_.files, services_.environment, wanted); saved != status::kOk) {
-    services_.dialogs.ShowMessage(
-        app_.HandleOf(*form_),
-        language::CouldNot(services_, phrase::kExclusionsNotSaved, saved, {ExclusionsPath(services_.environment)}),
-        form_->Caption(), mb::kOk | mb::kIconStop);
-    return;
-  }
+  if (!SaveExclusionsOrSay(services_, app_.HandleOf(*form_), form_->Caption(), wanted)) return;
   exclusions_ = std::move(wanted);
   ShowEntries(index);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cleaner/exclusions_saving.h"
 #include "cleaner/selection.h"
 #include "dress/small_window.h"
 #include "language/wording.h"
@@ -42,7 +43,8 @@ std::unique_ptr<ui::Form> BuildReviewForm() {
                          {std::string(phrase::kColumnValue.english), 1300, Key(phrase::kColumnValue)},
                          {std::string(phrase::kColumnTested.english), 2600, Key(phrase::kColumnTested)},
                          {std::string(phrase::kColumnWhy.english), 1100, Key(phrase::kColumnWhy)}},
-             .check_boxes = true});
+             .check_boxes = true,
+             .multi_select = true});
   form->Add({.name = "ticked", .kind = ControlKind::Label, .rect = {120, 4400, 5000, 255}});
   const auto button = [&](std::string name, const language::Phrase& caption, int left, int width) {
     form->Add({.name = std::move(name), .kind = ControlKind::CommandButton, .caption = std::string(caption.english),
@@ -83,6 +85,7 @@ void ReviewWindow::FillRows() {
   const std::string why = language::Say(services_, Why(category_));
   const std::string view64 = language::Say(services_, phrase::kView64);
   const std::string view32 = language::Say(services_, phrase::kView32);
+  const std::string default_value = language::Say(services_, phrase::kDefaultValueName);
   std::vector<ui::ListRow> rows;
   rows.reserve(scan_.removals.size());
   for (size_t i = 0; i < scan_.removals.size(); ++i) {
@@ -93,7 +96,10 @@ void ReviewWindow::FillRows() {
                              : removal.key.view == RegView::Force32 ? view32
                                                                     : std::string();
     const std::string entry = file ? removal.file : ExclusionEntry(Removal{removal.key, std::nullopt, {}});
-    rows.push_back({{view, entry, removal.value_name.value_or(""), scan_.tested[i], why}, {}, true});
+    const std::string value = !removal.value_name       ? std::string()
+                              : removal.value_name->empty() ? default_value
+                                                            : *removal.value_name;
+    rows.push_back({{view, entry, value, scan_.tested[i], why}, {}, true});
   }
   ui::Control& list = (*form_)["findings"];
   list.SetRows(std::move(rows));
@@ -134,18 +140,18 @@ std::string ReviewWindow::EntryToKeep(const Removal& removal) {
 
 void ReviewWindow::AlwaysKeep() {
   ui::Control& list = (*form_)["findings"];
-  const int row = list.SelectedRow();
-  if (row < 0 || row >= static_cast<int>(scan_.removals.size())) return;
-  const std::string entry = EntryToKeep(scan_.removals[row]);
+  const std::vector<int> chosen = list.SelectedRows();
   Exclusions wanted = exclusions_;
-  if (!wanted.Add(entry) && !wanted.Keeps(scan_.removals[row])) return;
-  if (const Status saved = SaveExclusions(services_.files, services_.environment, wanted); saved != status::kOk) {
-    services_.dialogs.ShowMessage(
-        app_.HandleOf(*form_),
-        language::CouldNot(services_, phrase::kExclusionsNotSaved, saved, {ExclusionsPath(services_.environment)}),
-        form_->Caption(), mb::kOk | mb::kIconStop);
-    return;
+  bool keeps_any = false;
+  for (int row : chosen) {
+    if (row < 0 || row >= static_cast<int>(scan_.removals.size())) continue;
+    const Removal& removal = scan_.removals[row];
+    // A folder kept for an earlier row may keep this one as well: no second question.
+    if (!wanted.Keeps(removal)) wanted.Add(EntryToKeep(removal));
+    keeps_any = keeps_any || wanted.Keeps(removal);
   }
+  if (!keeps_any) return;
+  if (!SaveExclusionsOrSay(services_, app_.HandleOf(*form_), form_->Caption(), wanted)) return;
   exclusions_ = std::move(wanted);
   // Every row the new entry keeps leaves the list (a folder may keep several), the others
   // keep their ticks.
@@ -157,7 +163,7 @@ void ReviewWindow::AlwaysKeep() {
   }
   KeepOnly(scan_, offered, true);
   list.SetRows(std::move(rows));
-  if (!list.Rows().empty()) list.SetListIndex(std::min(row, static_cast<int>(list.Rows().size()) - 1));
+  if (!list.Rows().empty()) list.SetListIndex(std::min(chosen.front(), static_cast<int>(list.Rows().size()) - 1));
   ShowCount();
 }
 

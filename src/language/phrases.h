@@ -141,6 +141,7 @@ inline constexpr Phrase kRemove{"8421", "&Remove"};
 inline constexpr Phrase kView64{"8422", "64-bit"};
 inline constexpr Phrase kView32{"8423", "32-bit"};
 inline constexpr Phrase kTickedCount{"8424", "Ticked: %1 of %2"};
+inline constexpr Phrase kDefaultValueName{"8740", "(default)"};  // the value with the empty name
 // System Health's run summaries and its wait for another repair.
 inline constexpr Phrase kNothingRemovedNoBackup{
     "8240", "Nothing was removed, because the entries could not be backed up first."};
@@ -362,7 +363,7 @@ inline constexpr std::array kPhrases = {
     phrase::kRepairSelected, phrase::kWhyMissing, phrase::kWhyNoUninstallCommand,
     phrase::kWhyTargetMissing, phrase::kKeepFolderQuestion, phrase::kExclusionsNotSaved,
     phrase::kExclusionsTitle, phrase::kExclusionsIntro, phrase::kRemove, phrase::kView64,
-    phrase::kView32, phrase::kTickedCount,
+    phrase::kView32, phrase::kTickedCount, phrase::kDefaultValueName,
     phrase::kNothingRemovedNoBackup, phrase::kRefusedOne, phrase::kRefusedMany,
     phrase::kKeptNotBackedUpOne, phrase::kKeptNotBackedUpMany, phrase::kLeftChangedOne,
     phrase::kLeftChangedMany, phrase::kDriveUnreadable, phrase::kUnreadableShortcutOne,

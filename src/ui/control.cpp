@@ -169,7 +169,13 @@ void Control::SetListIndex(int index) {
                                                   : spec_.items.size())) {
     index = -1;
   }
-  if (list_index_ == index) return;
+  if (spec_.multi_select) {
+    for (size_t row = 0; row < rows_.size(); ++row) rows_[row].selected = static_cast<int>(row) == index;
+  }
+  if (list_index_ == index) {
+    if (spec_.multi_select) Notify(Property::ListIndex);  // the other rows are no longer chosen
+    return;
+  }
   list_index_ = index;
   touched_ = true;
   if (index >= 0 && (spec_.kind == ControlKind::ComboBox || spec_.kind == ControlKind::DriveList)) {
@@ -198,6 +204,25 @@ void Control::SetRowChecked(int row, bool checked) {
   rows_[row].checked = checked;
   Notify(Property::RowChecks);
   RaiseChange();
+}
+
+std::vector<int> Control::SelectedRows() const {
+  std::vector<int> chosen;
+  if (!spec_.multi_select) {
+    if (list_index_ >= 0) chosen.push_back(list_index_);
+    return chosen;
+  }
+  for (size_t row = 0; row < rows_.size(); ++row) {
+    if (rows_[row].selected) chosen.push_back(static_cast<int>(row));
+  }
+  return chosen;
+}
+
+void Control::RowSelectionChangedByUser(int row, bool selected) {
+  if (row < -1 || row >= static_cast<int>(rows_.size())) return;
+  for (size_t i = 0; i < rows_.size(); ++i) {
+    if (row == -1 || static_cast<int>(i) == row) rows_[i].selected = selected;
+  }
 }
 
 void Control::RowCheckChangedByUser(int row, bool checked) {

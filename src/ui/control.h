@@ -49,6 +49,7 @@ struct ListRow {
   std::vector<std::string> cells;  // the first cell is the item's text, the rest sub-items
   std::string tag;
   bool checked = false;            // its tick, in a list view with check boxes
+  bool selected = false;           // chosen, in a list view where several rows may be
 };
 
 // A creation description: every member has a default, so a form names only what differs.
@@ -74,6 +75,7 @@ struct ControlSpec {
   bool three_state = false;        // a check box the user may also make greyed
   std::vector<ListColumn> columns;
   bool check_boxes = false;        // a list view whose rows each carry a tick
+  bool multi_select = false;       // a list view where Shift and Ctrl choose several rows
 };
 
 class Control {
@@ -147,6 +149,10 @@ class Control {
   const std::vector<ListRow>& Rows() const { return rows_; }
   void SetRows(std::vector<ListRow> rows);
   int SelectedRow() const { return list_index_; }
+  // Every chosen row, in order: in a list view where several may be chosen the rows marked
+  // selected, otherwise the selected row alone. SetListIndex chooses that one row only.
+  bool MultiSelect() const { return spec_.multi_select; }
+  std::vector<int> SelectedRows() const;
   // A list view with check boxes: a row's tick. A change raises Change, as the system
   // reports a tick set by the program the same way as one set by the user.
   bool CheckBoxes() const { return spec_.check_boxes; }
@@ -202,6 +208,8 @@ class Control {
   void ListIndexChangedByUser(int index);
   void ValueChangedByUser(int value);
   void RowCheckChangedByUser(int row, bool checked);
+  // row -1: every row, as the system reports a change to all of them at once.
+  void RowSelectionChangedByUser(int row, bool selected);
   // What a user's click on a button means: a check box takes its next value (checked and
   // clear alternate and a greyed box becomes checked; a three-state box goes clear, checked,
   // greyed in turn), an option button is chosen, a command button raises Click.

@@ -118,6 +118,28 @@ TEST_F(Review, AlwaysKeepAddsTheKeyValueOrFolderAndTakesTheRowsOut) {
   EXPECT_EQ(written.Entries().back(), "C:\\Else\\three.lnk");
 }
 
+TEST_F(Review, AlwaysKeepTakesEverySelectedRowAndTheDefaultValueIsNamed) {
+  const RegKeyPath a = Uninstall("A"), b = Uninstall("B"), c = Uninstall("C");
+  RunReviewed("checkcmd", [](ui::Form& form) {
+    ui::Control& list = form["findings"];
+    list.SetListIndex(0);
+    list.RowSelectionChangedByUser(2, true);  // Ctrl and a click on the third row
+    form["keep"].RaiseClick();
+    ASSERT_EQ(list.Rows().size(), 1u);
+    EXPECT_TRUE(list.Rows()[0].cells[1].ends_with("\\B"));
+    form["cancel"].RaiseClick();
+  });
+  EXPECT_EQ(LoadExclusions(machine.files, machine.environment).Entries(),
+            (std::vector<std::string>{"HKEY_LOCAL_MACHINE\\" + a.path, "HKEY_LOCAL_MACHINE\\" + c.path}));
+
+  Set(History("txt"), RegValue::String("", "C:\\gone.txt"));
+  RunReviewed("check4cmd", [](ui::Form& form) {
+    ASSERT_EQ(form["findings"].Rows().size(), 1u);
+    EXPECT_EQ(form["findings"].Rows()[0].cells[2], "(default)");
+    form["cancel"].RaiseClick();
+  });
+}
+
 TEST_F(Review, AKeepThatCannotBeSavedSaysSoAndLeavesTheRow) {
   Uninstall("A");
   machine.files.DenyWrites("C:\\Users\\user\\AppData\\Local");

@@ -1,5 +1,6 @@
-// The report-style list view: columns, rows of cells, one selected row, and a tick per row
-// where the model asks for check boxes (Space or a click on the box turns it).
+// The report-style list view: columns, rows of cells, one selected row (or several where the
+// model allows), and a tick per row where the model asks for check boxes (Space or a click
+// on the box turns it).
 #include "ui/win32/control_views.h"
 
 #include "platform/win32/wide.h"
@@ -7,7 +8,9 @@
 namespace qb::ui::win32 {
 
 ControlView::Shape ListViewView::WindowShape() const {
-  return {WC_LISTVIEWW, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP, WS_EX_CLIENTEDGE};
+  return {WC_LISTVIEWW,
+          LVS_REPORT | (Model().MultiSelect() ? 0 : LVS_SINGLESEL) | LVS_SHOWSELALWAYS | WS_TABSTOP,
+          WS_EX_CLIENTEDGE};
 }
 
 void ListViewView::SyncContent() {
@@ -87,6 +90,9 @@ void ListViewView::TickRows() {
 void ListViewView::SelectRow() {
   const int row = Model().SelectedRow();
   ListView_SetItemState(Handle(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  if (Model().MultiSelect()) {
+    for (int chosen : Model().SelectedRows()) ListView_SetItemState(Handle(), chosen, LVIS_SELECTED, LVIS_SELECTED);
+  }
   if (row >= 0) {
     ListView_SetItemState(Handle(), row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     ListView_EnsureVisible(Handle(), row, FALSE);
@@ -97,6 +103,9 @@ std::optional<LRESULT> ListViewView::OnNotify(NMHDR& header) {
   if (Syncing()) return std::nullopt;
   if (header.code == LVN_ITEMCHANGED) {
     const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+    if ((change.uChanged & LVIF_STATE) && ((change.uNewState ^ change.uOldState) & LVIS_SELECTED)) {
+      Model().RowSelectionChangedByUser(change.iItem, (change.uNewState & LVIS_SELECTED) != 0);
+    }
     if ((change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) &&
         !(change.uOldState & LVIS_SELECTED)) {
       Model().ListIndexChangedByUser(change.iItem);
