@@ -97,10 +97,10 @@ review_shots() {
 
 language_key='HKCU\Software\VB and VBA Program Settings\Vorlix\Language'
 
-# The caption a language file gives a key, as the user reads it ("&&" shows as "&").
+# The caption a language file gives a key, as the control holds it (with its "&" marks).
 caption() {  # language, key
   iconv -f UTF-16 -t UTF-8 "$root/resources/data/languages/$1.ini" | tr -d '\r' |
-    sed -n "s/^$2=//p" | sed 's/&&/\&/g'
+    sed -n "s/^$2=//p"
 }
 
 # Every page of the main window, its tabs, and System Health, in one shipped translation
@@ -115,13 +115,14 @@ language_shots() {
     probe click "Quill Box" "$(caption "$language" "${page%%:*}")" Button >/dev/null
     shoot "${page##*:}-$suffix"
   done
-  # Tabs are not windows of their own: click where the second and third tabs are drawn.
-  xdotool mousemove --window "$main" 300 66 click 1
+  # Tabs are not windows of their own: click where the second and third tabs are drawn,
+  # a place inside them in both translations (their longer captions move the tabs).
+  xdotool mousemove --window "$main" 340 66 click 1
   shoot "visual-start-menu-$suffix"
-  xdotool mousemove --window "$main" 370 66 click 1
+  xdotool mousemove --window "$main" 420 66 click 1
   shoot "visual-desktop-$suffix"
   probe click "Quill Box" "$(caption "$language" 7003)" Button >/dev/null
-  xdotool mousemove --window "$main" 305 66 click 1
+  xdotool mousemove --window "$main" 340 66 click 1
   shoot "privacy-$suffix"
   health=$(caption "$language" 7010)
   probe click "Quill Box" "$(caption "$language" 1007)" Button >/dev/null

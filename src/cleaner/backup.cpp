@@ -8,8 +8,11 @@ namespace qb::cleaner {
 
 namespace {
 
-std::string ErrorIn(std::string_view what, const std::string& path, Status status) {
-  return std::string(what) + " " + path + " (error " + std::to_string(status) + ")";
+namespace phrase = language::phrase;
+
+std::string ErrorIn(const language::Wording& say, const language::Phrase& what,
+                    const std::string& path, Status status) {
+  return say(what, {path, std::to_string(status)});
 }
 
 bool Taken(FileSystem& files, const std::string& path) {
@@ -28,16 +31,16 @@ std::string FreePath(FileSystem& files, const std::string& folder, const std::st
 }
 
 bool ReadsBackAs(FileSystem& files, const std::string& path, const std::vector<RegFileKey>& sections,
-                 std::string& error) {
+                 const language::Wording& say, std::string& error) {
   std::vector<uint8_t> read_back;
   std::vector<RegFileKey> parsed;
   std::string parse_error;
   if (const Status read = files.ReadFile(path, read_back); read != status::kOk) {
-    error = ErrorIn("cannot read back", path, read);
+    error = ErrorIn(say, phrase::kBackupNotReadBack, path, read);
   } else if (!ParseRegFile(read_back, parsed, parse_error)) {
-    error = "the backup " + path + " does not read back: " + parse_error;
+    error = say(phrase::kBackupDoesNotParse, {path, parse_error});
   } else if (parsed != sections) {
-    error = "the backup " + path + " does not hold what it should";
+    error = say(phrase::kBackupNotWhole, {path});
   } else {
     return true;
   }
@@ -47,13 +50,14 @@ bool ReadsBackAs(FileSystem& files, const std::string& path, const std::vector<R
 // Writes the file under a temporary name, reads it back and compares, then gives it its
 // name. On any failure the temporary file goes again.
 bool WriteWhole(FileSystem& files, const std::string& path, const std::vector<uint8_t>& bytes,
-                const std::vector<RegFileKey>& sections, std::string& error) {
+                const std::vector<RegFileKey>& sections, const language::Wording& say,
+                std::string& error) {
   Replacement backup(files, path);
   if (const Status written = backup.Write(bytes); written != status::kOk) {
-    error = ErrorIn("cannot write", path, written);
-  } else if (ReadsBackAs(files, backup.TemporaryPath(), sections, error)) {
+    error = ErrorIn(say, phrase::kBackupNotWritten, path, written);
+  } else if (ReadsBackAs(files, backup.TemporaryPath(), sections, say, error)) {
     if (const Status named = backup.CommitNew(); named != status::kOk) {
-      error = ErrorIn("cannot name", path, named);
+      error = ErrorIn(say, phrase::kBackupNotNamed, path, named);
     } else {
       return true;
     }
@@ -89,7 +93,7 @@ std::string BackupFileName(const LocalTime& time, std::string_view category) {
 }
 
 BackupOutcome WriteBackup(const Services& services, std::string_view category,
-                          const std::vector<RegFileKey>& sections) {
+                          const std::vector<RegFileKey>& sections, const language::Wording& say) {
   BackupOutcome outcome;
   const auto bytes = EncodeRegFile(sections);
   const auto name = BackupFileName(services.clock.Now(), category);
@@ -98,10 +102,10 @@ BackupOutcome WriteBackup(const Services& services, std::string_view category,
   for (size_t i = 0; i < folders.size(); ++i) {
     std::string error;
     if (!EnsureFolder(services.files, folders[i])) {
-      error = "cannot create the folder " + folders[i];
+      error = say(phrase::kBackupFolderNotCreated, {folders[i]});
     } else {
       const auto path = FreePath(services.files, folders[i], name);
-      if (WriteWhole(services.files, path, bytes, sections, error)) {
+      if (WriteWhole(services.files, path, bytes, sections, say, error)) {
         outcome.written = true;
         outcome.path = path;
         outcome.in_local_data = i > 0;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cleaner/reg_file.h"
+#include "language/wording.h"
 #include "platform/services.h"
 
 namespace qb::cleaner {
@@ -17,7 +18,7 @@ struct BackupOutcome {
   bool written = false;
   std::string path;             // the file, once written
   bool in_local_data = false;   // the program's own folder could not hold it
-  std::string error;            // why there is no backup
+  std::string error;            // why there is no backup, in the words it was asked in
 };
 
 // Where backups go, in the order they are tried: "Backups" beside the program, then the
@@ -33,6 +34,7 @@ bool EnsureFolder(FileSystem& files, const std::string& folder,
 std::string BackupFileName(const LocalTime& time, std::string_view category);
 
 BackupOutcome WriteBackup(const Services& services, std::string_view category,
-                          const std::vector<RegFileKey>& sections);
+                          const std::vector<RegFileKey>& sections,
+                          const language::Wording& say = language::InEnglish);
 
 }  // namespace qb::cleaner

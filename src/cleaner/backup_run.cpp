@@ -65,8 +65,8 @@ std::string BackupFolderName(const LocalTime& time, std::string_view category) {
   return name.substr(0, name.size() - 4);
 }
 
-BackupRun::BackupRun(const Services& services, std::string_view category)
-    : files_(services.files), name_(BackupFolderName(services.clock.Now(), category)) {
+BackupRun::BackupRun(const Services& services, std::string_view category, language::Wording say)
+    : files_(services.files), say_(std::move(say)), name_(BackupFolderName(services.clock.Now(), category)) {
   for (auto& base : BackupFolders(services)) places_.push_back({.base = std::move(base)});
 }
 
@@ -124,8 +124,11 @@ BackupRun::Keep BackupRun::Copy(const std::string& file, const FileFacts& facts,
     if (!HasFacts(files_, file, facts)) return Keep::Changed;
   }
   if (Nowhere()) {
-    error_ = "cannot create a backup folder in " + places_[0].base;
-    for (size_t i = 1; i < places_.size(); ++i) error_ += " or " + places_[i].base;
+    std::string folders = places_[0].base;
+    for (size_t i = 1; i < places_.size(); ++i) {
+      folders = say_(language::phrase::kEitherFolder, {folders, places_[i].base});
+    }
+    error_ = say_(language::phrase::kNoBackupFolder, {folders});
   }
   return Keep::NoPlace;
 }

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "language/wording.h"
 #include "platform/services.h"
 
 namespace qb::cleaner {
@@ -28,7 +29,9 @@ class BackupRun {
  public:
   enum class Keep { Kept, Changed, NoPlace };
 
-  BackupRun(const Services& services, std::string_view category);
+  // say words the reason when no place can be opened.
+  BackupRun(const Services& services, std::string_view category,
+            language::Wording say = language::InEnglish);
   BackupRun(const BackupRun&) = delete;
   BackupRun& operator=(const BackupRun&) = delete;
   ~BackupRun() { Finish(); }
@@ -71,6 +74,7 @@ class BackupRun {
   void Close(Place& place);
 
   FileSystem& files_;
+  language::Wording say_;
   std::string name_;
   std::vector<Place> places_;
   size_t place_ = 0;

@@ -60,14 +60,14 @@ void RemoveOne(ScanContext& context, const Category& category, const Removal& re
 
 RepairOutcome RepairFiles(const Services& services, const Category& category,
                           const std::vector<Removal>& removals, Progress& progress,
-                          EventPacer& pacer) {
+                          EventPacer& pacer, const language::Wording& say) {
   RepairOutcome outcome;
   if (removals.empty()) return outcome;
   const registry::RegistryRoutines routines(services.registry, services.environment);
   PresenceTest presence(services.files, services.environment.WindowsFolder());
   ScanContext context{services.registry, services.environment, routines, presence, progress, pacer,
                       &services.files, &services.shortcuts};
-  BackupRun run(services, category.name);
+  BackupRun run(services, category.name, say);
   progress.StartLoop(removals.size());
   for (size_t i = 0; i < removals.size() && !run.Nowhere(); ++i) {
     progress.SetValue(i);

@@ -11,6 +11,6 @@ namespace qb::cleaner {
 
 RepairOutcome RepairFiles(const Services& services, const Category& category,
                           const std::vector<Removal>& removals, Progress& progress,
-                          EventPacer& pacer);
+                          EventPacer& pacer, const language::Wording& say = language::InEnglish);
 
 }  // namespace qb::cleaner

@@ -77,8 +77,9 @@ void AddOrderLists(Registry& registry, const std::vector<EntrySnapshot>& entries
 }  // namespace
 
 RepairOutcome Repair(const Services& services, const Category& category,
-                     const std::vector<Removal>& removals, Progress& progress, EventPacer& pacer) {
-  if (category.removes_files) return RepairFiles(services, category, removals, progress, pacer);
+                     const std::vector<Removal>& removals, Progress& progress, EventPacer& pacer,
+                     const language::Wording& say) {
+  if (category.removes_files) return RepairFiles(services, category, removals, progress, pacer, say);
   RepairOutcome outcome;
   Registry& registry = services.registry;
   const std::vector<EntrySnapshot> entries = ReadEntries(registry, removals, outcome);
@@ -86,7 +87,7 @@ RepairOutcome Repair(const Services& services, const Category& category,
 
   auto sections = BackupSections(entries, registry.HasSeparateViews());
   if (category.keeps_order_lists) AddOrderLists(registry, entries, sections);
-  const BackupOutcome backup = WriteBackup(services, category.name, sections);
+  const BackupOutcome backup = WriteBackup(services, category.name, sections, say);
   if (!backup.written) {
     outcome.error = backup.error;
     return outcome;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cleaner/category.h"
+#include "language/wording.h"
 #include "platform/services.h"
 
 namespace qb::cleaner {
@@ -26,7 +27,9 @@ struct RepairOutcome {
   std::string error;         // why nothing was removed
 };
 
+// say words the reason a backup could not be written.
 RepairOutcome Repair(const Services& services, const Category& category,
-                     const std::vector<Removal>& removals, Progress& progress, EventPacer& pacer);
+                     const std::vector<Removal>& removals, Progress& progress, EventPacer& pacer,
+                     const language::Wording& say = language::InEnglish);
 
 }  // namespace qb::cleaner

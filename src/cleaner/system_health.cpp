@@ -124,7 +124,7 @@ void SystemHealthWindow::StoreReviewChoice() {
   services_.dialogs.ShowMessage(app_.HandleOf(*form_),
                                 language::Say(services_, language::phrase::kChangeNotSaved) + "\n" +
                                     language::Say(services_, language::phrase::kShowReview),
-                                kTitle, mb::kOk | mb::kIconExclamation);
+                                form_->Caption(), mb::kOk | mb::kIconExclamation);
 }
 
 void SystemHealthWindow::SetButtonsEnabled(bool enabled) {
@@ -196,7 +196,8 @@ void SystemHealthWindow::RunCategory(size_t frame, const Category& category) {
   }
 
   const ScanResult& scan = results_[frame];
-  const RepairOutcome outcome = Repair(services_, category, scan.removals, progress, pacer);
+  const RepairOutcome outcome = Repair(services_, category, scan.removals, progress, pacer,
+                                       language::InChosenLanguage(services_));
   // The bar stays where the removals left it: a last value beyond its range is refused.
   if (category.removes_files) status.SetCaption(language::Say(services_, language::phrase::kDoneStatus) + (kept.empty() ? "" : "  " + kept));
   repaired.SetCaption(std::to_string(outcome.repaired));

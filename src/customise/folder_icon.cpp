@@ -47,7 +47,8 @@ class FolderChange {
 
   bool Fail(const std::string& why) {
     services_.dialogs.ShowMessage(owner_, language::Say(services_, language::phrase::kFolderIconNotChanged, {why}),
-                                  kIconComponentTitle, mb::kIconStop);
+                                  language::Say(services_, language::phrase::kIconComponentTitle),
+                                  mb::kIconStop);
     return false;
   }
   bool FailWriting(const std::string& path, Status error) {
@@ -165,7 +166,9 @@ bool ChangeFolderIcon(const Services& services, WindowHandle owner, std::string_
                       std::string_view error_msg) {
   const std::string folder = CleanFolderPath(target_folder);
   if (!OnFixedDrive(services.files, folder)) {
-    services.dialogs.ShowMessage(owner, error_msg, kIconComponentTitle, mb::kIconStop);
+    services.dialogs.ShowMessage(owner, error_msg,
+                                 language::Say(services, language::phrase::kIconComponentTitle),
+                                 mb::kIconStop);
     return false;
   }
   FolderChange change(services, owner, folder);

@@ -11,7 +11,6 @@ namespace qb::customise {
 
 inline constexpr std::string_view kShellClassInfo = ".ShellClassInfo";
 inline constexpr std::string_view kCopiedIconName = "IconX.ico";
-inline constexpr std::string_view kIconComponentTitle = "IconX";
 
 // The folder as the user gave it: double quotes and blanks around it dropped, no trailing
 // backslash ("C:" for the root of C:).

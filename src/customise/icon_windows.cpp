@@ -106,8 +106,11 @@ void IconWindow::DriveChosen() {
 
 void IconWindow::Browse() {
   std::string chosen;
-  if (!services_.dialogs.ChooseOpenFile(app_.HandleOf(*form_), {.filter = std::string(target_ == Target::Folder ? kFolderIconFilter : kIconFilter)},
-                                        chosen)) {
+  std::string filter = language::Say(services_, language::phrase::kIconFiles) + "|" + std::string(kIconPatterns);
+  if (target_ == Target::Folder) {
+    filter += "|" + language::Say(services_, language::phrase::kPictureFiles) + "|" + std::string(kPicturePatterns);
+  }
+  if (!services_.dialogs.ChooseOpenFile(app_.HandleOf(*form_), {.filter = filter}, chosen)) {
     return;
   }
   (*form_)["Text1"].SetText(chosen);
@@ -125,7 +128,8 @@ void IconWindow::Preview() {
     const std::string message = usable == status::kPictureTooLarge
                                     ? WhyNotAPicture(services_, path, usable)
                                     : language::Say(services_, language::phrase::kNotAValidIcon);
-    services_.dialogs.ShowMessage(app_.HandleOf(*form_), message, kPreviewTitle, mb::kOk);
+    services_.dialogs.ShowMessage(app_.HandleOf(*form_), message,
+                                  language::Say(services_, language::phrase::kPreviewTitle), mb::kOk);
     return;
   }
   picture.SetPicture(path);

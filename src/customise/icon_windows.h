@@ -10,11 +10,9 @@
 
 namespace qb::customise {
 
-inline constexpr std::string_view kPreviewTitle = "Larkspan task";
-inline constexpr std::string_view kIconFilter = "icon files|*.ico";
+inline constexpr std::string_view kIconPatterns = "*.ico";
 // The folder window also takes pictures, which it converts into an icon.
-inline constexpr std::string_view kFolderIconFilter =
-    "icon files|*.ico|Pictures|*.png;*.jpg;*.jpeg;*.gif;*.bmp";
+inline constexpr std::string_view kPicturePatterns = "*.png;*.jpg;*.jpeg;*.gif;*.bmp";
 
 inline constexpr std::string_view kDriveTitleKey = "7005";
 inline constexpr std::string_view kFolderTitleKey = "7006";

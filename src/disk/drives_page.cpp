@@ -155,7 +155,8 @@ void DrivesPage::Format() {
 }
 
 void DrivesPage::Defragment() {
-  const std::string version = GetWindowsVersion(services_.system, services_.dialogs);
+  const std::string version = GetWindowsVersion(services_.system, services_.dialogs,
+                                                language::Say(services_, language::phrase::kVersionUnknown));
   const auto candidates =
       DefragmenterCandidates(version, services_.environment.WindowsFolder());
   std::string reason = language::Say(services_, language::phrase::kDefragmenterNotFound);

@@ -328,6 +328,31 @@ inline constexpr Phrase kProfileExported{"8515", "The settings were exported to 
 inline constexpr Phrase kProfileNotRead{"8516", "The profile %1 could not be read"};
 inline constexpr Phrase kProfileNotWritten{"8517", "The settings could not be exported to %1"};
 inline constexpr Phrase kProfileCancelled{"8518", "Nothing was changed."};
+// Why a repair found no place for its backup.
+inline constexpr Phrase kBackupFolderNotCreated{"8800", "cannot create the folder %1"};
+inline constexpr Phrase kBackupNotWritten{"8801", "cannot write %1 (error %2)"};
+inline constexpr Phrase kBackupNotReadBack{"8802", "cannot read back %1 (error %2)"};
+inline constexpr Phrase kBackupDoesNotParse{"8803", "the backup %1 does not read back: %2"};
+inline constexpr Phrase kBackupNotWhole{"8804", "the backup %1 does not hold what it should"};
+inline constexpr Phrase kBackupNotNamed{"8805", "cannot name %1 (error %2)"};
+inline constexpr Phrase kNoBackupFolder{"8806", "cannot create a backup folder in %1"};
+inline constexpr Phrase kEitherFolder{"8807", "%1 or %2"};
+// File kinds of the icon and wallpaper dialogs, and the icon windows' message titles.
+inline constexpr Phrase kIconFiles{"8810", "icon files"};
+inline constexpr Phrase kPictureFiles{"8811", "Pictures"};
+inline constexpr Phrase kAllImageFiles{"8812", "All Image Files"};
+inline constexpr Phrase kIconComponentTitle{"8813", "IconX"};
+inline constexpr Phrase kPreviewTitle{"8814", "Larkspan task"};
+// Failures told in a box of their own.
+inline constexpr Phrase kVersionUnknown{
+    "8820",
+    "Error Occurred while Getting Windows Version !!\\nFunction : GetWindowsVersion \\nThe "
+    "system did not report its version."};
+inline constexpr Phrase kShortcutNotRead{"8821", "%1\\nfGetShortcutTarget"};
+inline constexpr Phrase kErrorNumber{"8822", "Error: %1"};
+inline constexpr Phrase kFaultMustClose{
+    "8823",
+    "Quill Box met a fault it cannot recover from and has to close.\\n\\nWhat went wrong: %1"};
 }  // namespace phrase
 
 // The one list of them, for the checks that every language file holds each key.
@@ -396,6 +421,12 @@ inline constexpr std::array kPhrases = {
     phrase::kProfileNotSet, phrase::kProfileFiles, phrase::kAllFiles, phrase::kProfileApplied,
     phrase::kProfileNotTaken, phrase::kProfileExported, phrase::kProfileNotRead,
     phrase::kProfileNotWritten, phrase::kProfileCancelled,
+    phrase::kBackupFolderNotCreated, phrase::kBackupNotWritten, phrase::kBackupNotReadBack,
+    phrase::kBackupDoesNotParse, phrase::kBackupNotWhole, phrase::kBackupNotNamed,
+    phrase::kNoBackupFolder, phrase::kEitherFolder, phrase::kIconFiles, phrase::kPictureFiles,
+    phrase::kAllImageFiles, phrase::kIconComponentTitle, phrase::kPreviewTitle,
+    phrase::kVersionUnknown, phrase::kShortcutNotRead, phrase::kErrorNumber,
+    phrase::kFaultMustClose,
 };
 
 }  // namespace qb::language

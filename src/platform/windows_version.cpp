@@ -88,14 +88,11 @@ std::string WindowsVersionText(const OsVersion& version) {
   return text;
 }
 
-std::string GetWindowsVersion(SystemInformation& system, Dialogs& dialogs) {
+std::string GetWindowsVersion(SystemInformation& system, Dialogs& dialogs,
+                              std::string_view failure_text) {
   OsVersion version;
   if (!system.TrueVersion(version)) {
-    dialogs.ShowMessage(0,
-                        "Error Occurred while Getting Windows Version !!\r\n"
-                        "Function : GetWindowsVersion \r\n"
-                        "The system did not report its version.",
-                        kDefaultMessageTitle, mb::kOk | mb::kIconStop);
+    dialogs.ShowMessage(0, failure_text, kDefaultMessageTitle, mb::kOk | mb::kIconStop);
     return {};
   }
   return WindowsVersionText(version);

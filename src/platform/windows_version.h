@@ -2,6 +2,7 @@
 // Which Windows this is, as text. The drive tools choose their defragmenter from it and the
 // System information page shows it.
 #include <string>
+#include <string_view>
 
 #include "platform/dialogs.h"
 #include "platform/system_information.h"
@@ -17,7 +18,9 @@ std::string WindowsProductName(const OsVersion& version);
 std::string WindowsVersionText(const OsVersion& version);
 
 // The text above for the running system: its true version, never the one a compatibility
-// setting makes up. When the system cannot say, an error box tells so and the text is empty.
-std::string GetWindowsVersion(SystemInformation& system, Dialogs& dialogs);
+// setting makes up. When the system cannot say, an error box shows failure_text (in the
+// user's language, which this layer cannot read) and the text is empty.
+std::string GetWindowsVersion(SystemInformation& system, Dialogs& dialogs,
+                              std::string_view failure_text);
 
 }  // namespace qb

@@ -57,7 +57,8 @@ std::string WhyNotDecoded(const Services& services, Status decoded) {
 void ChooseWallpaper(ui::Form& form, const Services& services, const PageHooks& hooks) {
   std::string source;
   const FileChoice choice{.title = language::Say(services, language::phrase::kChooseWallpaper),
-                          .filter = std::string(kWallpaperFilter)};
+                          .filter = language::Say(services, language::phrase::kAllImageFiles) +
+                                    "|" + std::string(kWallpaperPatterns)};
   if (!services.dialogs.ChooseOpenFile(hooks.Owner(), choice, source)) return;
 
   Picture picture;

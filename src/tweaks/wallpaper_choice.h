@@ -14,8 +14,8 @@ namespace qb::tweaks {
 
 inline constexpr std::string_view kWallpaperFileName = "wallpaper.bmp";
 inline constexpr std::string_view kChosenWallpaperFileName = "wallpaper.chosen.bmp";
-inline constexpr std::string_view kWallpaperFilter =
-    "All Image Files|*.jpg;*.jpeg;*.gif;*.png;*.bmp";
+// The patterns of the pictures offered; their description is a phrase.
+inline constexpr std::string_view kWallpaperPatterns = "*.jpg;*.jpeg;*.gif;*.png;*.bmp";
 
 // Asks for a picture, converts it to the chosen bitmap in the Windows folder, or in the
 // user's local application-data folder when the Windows folder may not be written, and

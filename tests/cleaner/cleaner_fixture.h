@@ -59,7 +59,8 @@ class CleanerTest : public ::testing::Test {
   }
   // between_entries, when given, runs before each removal and inside long ones (at each
   // of the pacer's turns), as another program working on the registry at the same time.
-  RepairOutcome ScanAndRepair(const Category& category, std::function<bool()> between_entries = {}) {
+  RepairOutcome ScanAndRepair(const Category& category, std::function<bool()> between_entries = {},
+                              const language::Wording& say = language::InEnglish) {
     last_scan = Scan(category);
     Progress progress;
     std::function<bool()> turn;
@@ -70,7 +71,7 @@ class CleanerTest : public ::testing::Test {
       };
     }
     EventPacer pacer(machine.clock, turn);
-    return Repair(machine.services(), category, last_scan.removals, progress, pacer);
+    return Repair(machine.services(), category, last_scan.removals, progress, pacer, say);
   }
   // The names in a folder; empty when it is missing or empty.
   std::vector<std::string> FilesIn(std::string_view folder) {

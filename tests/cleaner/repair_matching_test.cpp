@@ -78,10 +78,15 @@ TEST_F(MatchedRemoval, ABackupThatDoesNotFitLeavesNoFileAnywhere) {
   machine.files.AddFolder("C:\\Program Files\\Quill Box\\Backups");
   machine.files.AddFolder("C:\\Users\\user\\AppData\\Local\\Quill Box\\Backups");
   machine.files.LimitSpace("C:\\", 1000);
-  const RepairOutcome outcome = ScanAndRepair(kUninstallEntries);
+  // Each folder's reason is said in the window's words, here English in brackets.
+  const RepairOutcome outcome =
+      ScanAndRepair(kUninstallEntries, {}, [](const language::Phrase& phrase, auto values) {
+        return "[" + language::InEnglish(phrase, values) + "]";
+      });
   EXPECT_FALSE(outcome.backed_up);
   EXPECT_EQ(outcome.repaired, 0u);
-  EXPECT_NE(outcome.error.find("error 112"), std::string::npos) << outcome.error;
+  EXPECT_EQ(outcome.error.rfind("[cannot write C:\\Program Files\\Quill Box\\Backups\\", 0), 0u) << outcome.error;
+  EXPECT_NE(outcome.error.find("(error 112)]; [cannot write C:\\Users\\"), std::string::npos) << outcome.error;
   EXPECT_TRUE(Exists(tool));
   EXPECT_TRUE(FilesIn("C:\\Program Files\\Quill Box\\Backups").empty());
   EXPECT_TRUE(FilesIn("C:\\Users\\user\\AppData\\Local\\Quill Box\\Backups").empty());

@@ -4,6 +4,7 @@
 // A generated pseudo-language (every text of English.ini 40% longer, accented, in brackets)
 // is chosen like any other: a caption it does not reach has no language key, and a caption
 // it makes too long shows a layout with no room for longer translations; both fail the test.
+// The same language says every message the program composes, its values in their places.
 // And every window fits the screen: inside the work area at every DPI on common screens
 // (pinned through the view's override) and on the real monitor, never below its 96 DPI size.
 #include <windows.h>
@@ -18,6 +19,7 @@
 #include "dress/skin_form.h"
 #include "language/language_catalogue.h"
 #include "language/language_list.h"
+#include "language/wording.h"
 #include "platform/ini_text.h"
 #include "platform/text.h"
 #include "platform/win32/scoped.h"
@@ -252,6 +254,24 @@ TEST_F(CaptionFitTest, ThePseudoLanguageReachesEveryCaption) {
                                       << ::testing::PrintToString(untranslated);
   }
   EXPECT_GT(measured_, 2 * 100u);
+}
+
+// Messages are composed at run time, so no window shows them to the caption pass: each one
+// is said through the real profile reader, as a message box would get it.
+TEST_F(CaptionFitTest, ThePseudoLanguageSaysEveryComposedMessageWithItsValues) {
+  WritePseudoLanguage();
+  const std::vector<std::string> values{"<v1>", "<v2>", "<v3>"};
+  for (const auto& phrase : language::kPhrases) {
+    const std::string said =
+        language::Say(profile_, folder_, kPseudo, phrase, {values[0], values[1], values[2]});
+    const std::string where = std::string(phrase.key) + " \"" + said + "\"";
+    EXPECT_TRUE(IsPseudo(said) || NeedsNoTranslation(phrase.english)) << where;
+    for (size_t i = 0; i < values.size(); ++i) {
+      const bool placed = phrase.english.find("%" + std::to_string(i + 1)) != std::string_view::npos;
+      EXPECT_EQ(said.find(values[i]) != std::string::npos, placed) << where;
+    }
+    EXPECT_EQ(said.find("\\n"), std::string::npos) << where << ": a line break left as written";
+  }
 }
 
 TEST_F(CaptionFitTest, EveryWindowAndControlLiesInTheWorkAreaAtEveryDpiAndScreen) {

@@ -48,7 +48,7 @@ TEST(Win32SystemInformation, VersionNamesAndTimesAreThere) {
   EXPECT_EQ(reported.major, actual.major);
   EXPECT_EQ(reported.minor, actual.minor);
   MemoryDialogs dialogs;
-  EXPECT_EQ(GetWindowsVersion(system, dialogs).rfind("Windows NT, version: ", 0), 0u);
+  EXPECT_EQ(GetWindowsVersion(system, dialogs, "unknown").rfind("Windows NT, version: ", 0), 0u);
   EXPECT_TRUE(dialogs.Messages().empty());
 
   EXPECT_GE(system.ProcessorCount(), 1);

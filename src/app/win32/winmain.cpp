@@ -122,8 +122,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // Outside every window procedure: the last place a fault can be told.
     const std::string what = qb::ui::win32::CurrentFaultText();
     qb::ui::win32::WriteFaultToDebugger(qb::ui::win32::FaultLine("wWinMain", what));
-    const std::string text = "Quill Box met a fault it cannot recover from and has to close.\n\n"
-                             "What went wrong: " + what;
+    std::string text;
+    try {
+      qb::win32::Win32Machine machine;
+      text = qb::language::Say(machine.services(), qb::language::phrase::kFaultMustClose, {what});
+    } catch (...) {
+      // The language is out of reach (no memory, no registry): the words in the code.
+      text = qb::language::InEnglish(qb::language::phrase::kFaultMustClose, {what});
+    }
     MessageBoxW(nullptr, qb::win32::Wide(text).c_str(), L"Quill Box", MB_OK | MB_ICONERROR);
     return 1;
   }
