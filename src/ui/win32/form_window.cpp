@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "platform/win32/wide.h"
-#include "ui/label_pairing.h"
 #include "ui/win32/fault_barrier.h"
 #include "ui/win32/palette.h"
 #include "ui/win32/skin_painter.h"
@@ -167,20 +166,6 @@ void FormWindow::BuildShownContainer(Control& container) {
   PlaceLabels(container.Container());
 }
 
-void FormWindow::PlaceLabels(const Control* container) {
-  for (const Control* control : form_.Children(container)) {
-    if (!NamedByLabel(control->Kind())) continue;
-    const Control* label = NamingLabel(form_, *control);
-    const ControlView* named = ViewOf(*control);
-    const ControlView* naming = label ? ViewOf(*label) : nullptr;
-    if (!named || !named->Handle() || !naming || !naming->Handle()) continue;
-    const HWND before = GetWindow(named->Handle(), GW_HWNDPREV);
-    if (before == naming->Handle()) continue;
-    SetWindowPos(naming->Handle(), before ? before : HWND_TOP, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  }
-}
-
 void FormWindow::CreateTimerViews(const Control* container) {
   for (Control* control : form_.Children(container)) {
     if (control->Kind() == ControlKind::Timer && !ViewOf(*control)) CreateView(*control);
@@ -257,6 +242,7 @@ void FormWindow::ControlChanged(Control& control, Property property) {
     return;
   }
   if (ControlView* view = ViewOf(control)) view->Sync(property);
+  if (property == Property::Caption && !hidden_names_.empty()) RenameHidden();
 }
 
 void FormWindow::FormChanged(Form& form, FormProperty property) {

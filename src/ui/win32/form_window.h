@@ -93,8 +93,12 @@ class FormWindow : public Window, public FormObserver {
   // Stacks the container's control windows in the model's z-order.
   void ApplyZOrder(const Control* container, bool created_in_form_order);
   // Puts the label that names each text box, list or slider of the container just before
-  // it in the window order, where Windows looks for a control's name and access key.
+  // it in the window order, where Windows looks for a control's name and access key. One
+  // that no label names gets a hidden static text there with the name the screen implies.
   void PlaceLabels(const Control* container);
+  void PlaceBefore(HWND label, HWND named);
+  // A caption changed (another language): the hidden names follow.
+  void RenameHidden();
   void ApplyFrame();
   // Sizes the window from the model at the DPI at which it fits the work area of its
   // monitor, and moves it wholly inside that area; the control views follow a new DPI
@@ -111,6 +115,9 @@ class FormWindow : public Window, public FormObserver {
   std::map<const Control*, ControlView*> view_of_;
   // Hidden containers that have no windows yet, nor their controls.
   std::set<const Control*> unbuilt_;
+  // The hidden static texts naming controls no label names; children of this window's
+  // containers, they go with them.
+  std::map<const Control*, HWND> hidden_names_;
   std::map<Control*, UINT_PTR> timer_ids_;
   std::map<COLORREF, qb::win32::ScopedGdiObject> brushes_;
   // The DPI the window is drawn at; 0 until it is first fitted.
