@@ -208,9 +208,10 @@ void FormWindow::Fit(bool rescale_views) {
     rescale_views = true;
   }
   const SIZE body = BodySize(full);
+  const SIZE wanted = scrolls ? ScrollingSize(body, area) : full;
   const PixelRect now = RectOf(Handle());
   const PixelRect placed = KeepInside(
-      {now.left, now.top, std::min<int>(full.cx, area.width), std::min<int>(full.cy, area.height)}, area);
+      {now.left, now.top, std::min<int>(wanted.cx, area.width), std::min<int>(wanted.cy, area.height)}, area);
   SetWindowPos(Handle(), nullptr, placed.left, placed.top, placed.width, placed.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
   rescale_views = SetScrollExtent(scrolls ? body : SIZE{}) || rescale_views;

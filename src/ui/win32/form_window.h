@@ -113,6 +113,9 @@ class FormWindow : public Window, public FormObserver {
   void Fit(bool rescale_views = false);
   // The client size the content needs below any painted title, at the window's full size.
   SIZE BodySize(SIZE full) const;
+  // The window that shows that content with the system's frame and the scroll bars it
+  // needs in the area: a bar in one direction only where the other has room for it.
+  SIZE ScrollingSize(SIZE body, const PixelRect& area) const;
   // Sets the scroll bars for content of that size (none to scroll: empty), keeping the
   // position inside it; true when the position had to move, and the controls with it.
   bool SetScrollExtent(SIZE content);

@@ -29,6 +29,17 @@ SIZE FormWindow::BodySize(SIZE full) const {
   return {full.cx - (frame.right - frame.left), full.cy - (frame.bottom - frame.top) - title};
 }
 
+SIZE FormWindow::ScrollingSize(SIZE body, const PixelRect& area) const {
+  RECT frame{};
+  AdjustWindowRectEx(&frame, FrameStyle(), FALSE, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)));
+  SIZE size{body.cx + (frame.right - frame.left), body.cy + (frame.bottom - frame.top)};
+  const bool tall = size.cy > area.height;
+  if (tall) size.cx += GetSystemMetrics(SM_CXVSCROLL);
+  if (size.cx > area.width) size.cy += GetSystemMetrics(SM_CYHSCROLL);
+  if (!tall && size.cy > area.height) size.cx += GetSystemMetrics(SM_CXVSCROLL);
+  return size;
+}
+
 bool FormWindow::SetScrollExtent(SIZE content) {
   content_ = content;
   RECT client{};
