@@ -15,8 +15,8 @@ bool IsLabel(const Control& control) {
   return control.Kind() == ControlKind::Label || control.Kind() == ControlKind::SkinLabel;
 }
 
-// A command button this close on the left of a control, in its row, reads as its name
-// ("Undo all since" [date]).
+// A command button or check box this close on the left of a control, in its row, reads as
+// its name ("Undo all since" [date]).
 constexpr int kLargestGapBeside = 240;
 
 int Right(const TwipRect& rect) { return rect.left + rect.width; }
@@ -75,9 +75,16 @@ const Control* NamingLabel(const Form& form, const Control& control) {
 std::string ImpliedName(const Form& form, const Control& control) {
   const TwipRect& place = control.Rect();
   for (const Control* sibling : form.Children(control.Container())) {
-    if (sibling->Kind() != ControlKind::CommandButton || sibling->Caption().empty()) continue;
-    const int gap = place.left - Right(sibling->Rect());
-    if (SameRow(sibling->Rect(), place) && gap >= -kSlack && gap <= kLargestGapBeside) return sibling->Caption();
+    const bool names = sibling->Kind() == ControlKind::CommandButton || sibling->Kind() == ControlKind::CheckBox;
+    if (!names || sibling->Caption().empty()) continue;
+    const TwipRect& other = sibling->Rect();
+    const int gap = place.left - Right(other);
+    if (SameRow(other, place) && gap >= -kSlack && gap <= kLargestGapBeside) return sibling->Caption();
+    // A check box just above that turns the control on ("Change resolution" over its list).
+    if (sibling->Kind() == ControlKind::CheckBox && Bottom(other) <= place.top + kSlack &&
+        Bottom(other) >= place.top - kLargestGapAbove && other.left < Right(place) && Right(other) > place.left) {
+      return sibling->Caption();
+    }
   }
   const Control* frame = control.Container();
   return frame && frame->Kind() == ControlKind::Frame ? frame->Caption() : std::string();

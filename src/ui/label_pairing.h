@@ -18,7 +18,8 @@ bool NamedByLabel(ControlKind kind);
 const Control* NamingLabel(const Form& form, const Control& control);
 
 // The name of a control that no label names, from what stands for one on the screen: a
-// command button just on its left in its row, else the caption of the frame it is in;
+// command button or check box just on its left in its row, a check box just above it,
+// else the caption of the frame it is in;
 // empty when there is neither.
 std::string ImpliedName(const Form& form, const Control& control);
 

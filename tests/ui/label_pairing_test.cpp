@@ -25,26 +25,5 @@ TEST(LabelPairing, TheLabelBesideWinsThenTheOneJustAbove) {
   EXPECT_EQ(NamingLabel(form, list), &caption) << "the nearest label above, not the heading";
 }
 
-TEST(LabelPairing, WithoutALabelTheButtonBesideOrTheFrameNamesIt) {
-  Form form("f", "F", 9000, 9000);
-  auto& frame = form.Add({.name = "frame", .kind = ControlKind::Frame, .caption = "&Language",
-                          .rect = {0, 0, 8000, 8000}});
-  auto& combo = form.Add({.name = "combo", .kind = ControlKind::ComboBox, .container = &frame,
-                          .rect = {240, 480, 3600, 315}});
-  form.Add({.name = "since", .kind = ControlKind::CommandButton, .caption = "Undo all since",
-            .rect = {240, 4440, 2100, 380}});
-  auto& date = form.Add({.name = "date", .kind = ControlKind::TextBox, .rect = {2460, 4440, 1500, 380}});
-  auto& far = form.Add({.name = "far", .kind = ControlKind::TextBox, .rect = {4800, 4440, 1500, 380}});
-  EXPECT_EQ(NamingLabel(form, combo), nullptr);
-  EXPECT_EQ(ImpliedName(form, combo), "&Language");
-  EXPECT_EQ(ImpliedName(form, date), "Undo all since");
-  EXPECT_EQ(ImpliedName(form, far), "") << "a button further off names nothing";
-
-  // A label filled when the window loads still names the list below it.
-  auto& heading = form.Add({.name = "heading", .kind = ControlKind::Label, .rect = {240, 5000, 3000, 240}});
-  auto& list = form.Add({.name = "list", .kind = ControlKind::ListBox, .rect = {240, 5300, 3000, 1200}});
-  EXPECT_EQ(NamingLabel(form, list), &heading);
-}
-
 }  // namespace
 }  // namespace qb::ui

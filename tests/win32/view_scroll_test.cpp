@@ -1,6 +1,5 @@
-// A screen too small for a window even at 96 DPI: the window stays inside the work area and
-// its content scrolls, with the bars, the wheel and the focus; on a larger screen it is
-// whole again, with its painted title.
+// A screen too small for the monitor page even at 96 DPI: the window stays inside the work
+// area and its content scrolls, by the bar, the wheel and the focus; whole on a larger one.
 #include "app/main_form_names.h"
 #include "app/window_catalogue.h"
 #include "dress/skin_form.h"
@@ -11,98 +10,55 @@
 namespace qb::ui::win32::testing {
 namespace {
 
-class ViewScrollTest : public ViewTest {
- protected:
-  void SetUp() override {
-    const std::string folder = environment_.ApplicationFolder();
-    ASSERT_TRUE(skin_.LoadFile(files_, folder + std::string(skin::kSkinFileName))) << skin_.Error();
-    host_.SetSkin(skin_.Get());
-    host_.Dpi().SetOverride(96);
+TEST_F(ViewTest, TheMonitorPageScrollsOnAScreenTooSmallAndIsWholeOnALargerOne) {
+  qb::win32::Win32FileSystem files;
+  skin::SkinInstance skin;
+  ASSERT_TRUE(skin.LoadFile(files, qb::win32::Win32Environment().ApplicationFolder() + std::string(skin::kSkinFileName)));
+  host_.SetSkin(skin.Get());
+  host_.Dpi().SetOverride(96);
+  host_.Dpi().SetWorkAreaOverride(PixelRect{0, 0, 800, 520});
+  const auto design = app::ProgramWindows().front();
+  Form& form = *forms_.emplace_back(design.create());
+  dress::SkinWindow(form, skin, design.element);
+  dress::SkinForm(form, skin);
+  app_.Show(form);
+  const HWND window = Hwnd(form);
+  for (const auto& control : form.Controls()) {
+    if (!form.Children(control.get()).empty() && !control->Container()) control->SetVisible(control->Name() == "SMframe");
   }
-  void TearDown() override {
-    host_.Dpi().SetOverride(0);
-    host_.Dpi().SetWorkAreaOverride(std::nullopt);
-  }
-  void ScreenChanged(HWND window, const PixelRect& area) {
-    host_.Dpi().SetWorkAreaOverride(area);
-    SendMessageW(window, WM_DISPLAYCHANGE, 32, MAKELPARAM(area.width, area.height));
-  }
-  static int Position(HWND window) { return GetScrollPos(window, SB_VERT); }
-  // Whether the control is wholly inside the window's client area.
-  static bool InView(HWND window, HWND control) {
+  form.SetHeight(app::kMainHeightExpanded);
+  const auto in_view = [&](HWND control) {
     RECT client{}, place{};
     GetClientRect(window, &client);
     GetWindowRect(control, &place);
     MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
     return place.top >= 0 && place.left >= 0 && place.bottom <= client.bottom && place.right <= client.right;
-  }
-
-  qb::win32::Win32Environment environment_;
-  qb::win32::Win32FileSystem files_;
-  skin::SkinInstance skin_;
-};
-
-TEST_F(ViewScrollTest, TheMonitorPageScrollsOnAScreenTooSmallAndIsWholeOnALargerOne) {
-  const auto designs = app::ProgramWindows();
-  const auto& design = designs.front();
-  ASSERT_EQ(design.name, "mainform");
-  Form& form = *forms_.emplace_back(design.create());
-  dress::SkinWindow(form, skin_, design.element);
-  dress::SkinForm(form, skin_);
-  const PixelRect small{0, 0, 800, 520};
-  host_.Dpi().SetWorkAreaOverride(small);
-  app_.Show(form);
-  const HWND window = Hwnd(form);
-  for (const auto& control : form.Controls()) {
-    const bool page = !form.Children(control.get()).empty() && !control->Container();
-    if (page) control->SetVisible(control->Name() == "SMframe");
-  }
-  form.SetHeight(app::kMainHeightExpanded);
-  host_.DoEvents();
-
+  };
   RECT rect{};
   GetWindowRect(window, &rect);
-  EXPECT_TRUE(rect.left >= 0 && rect.top >= 0 && rect.right <= small.width && rect.bottom <= small.height)
-      << rect.right << "x" << rect.bottom;
-  ASSERT_TRUE(GetWindowLongPtrW(window, GWL_STYLE) & WS_VSCROLL);
+  EXPECT_TRUE(rect.left >= 0 && rect.top >= 0 && rect.right <= 800 && rect.bottom <= 520) << rect.right << "x" << rect.bottom;
   SCROLLINFO info{sizeof(info), SIF_ALL};
-  GetScrollInfo(window, SB_VERT, &info);
-  RECT client{};
-  GetClientRect(window, &client);
-  EXPECT_EQ(static_cast<int>(info.nPage), client.bottom);
+  ASSERT_TRUE(GetScrollInfo(window, SB_VERT, &info));
   EXPECT_GT(info.nMax + 1, static_cast<int>(info.nPage)) << "a range to scroll through";
+  EXPECT_FALSE(GetWindowLongPtrW(window, GWL_STYLE) & WS_HSCROLL) << "the width fits";
 
-  // The lowest control of the page, out of view, comes into view with the focus.
-  HWND lowest = nullptr;
-  for (const auto& control : form.Controls()) {
-    const HWND handle = Hwnd(*control);
-    if (!handle || !IsWindowVisible(handle) || !IsChild(Hwnd(form["SMframe"]), handle)) continue;
-    RECT place{}, best{};
-    GetWindowRect(handle, &place);
-    if (lowest) GetWindowRect(lowest, &best);
-    if (!lowest || place.bottom > best.bottom) lowest = handle;
-  }
-  ASSERT_NE(lowest, nullptr);
-  EXPECT_FALSE(InView(window, lowest));
+  const HWND lowest = Hwnd(form["optimizecmd"]);  // the page's last row
+  EXPECT_FALSE(in_view(lowest));
   SetFocus(lowest);
-  EXPECT_TRUE(InView(window, lowest));
-  EXPECT_GT(Position(window), 0);
-
-  // The wheel turned away from the user goes back up, to the page's top.
+  EXPECT_TRUE(in_view(lowest));
   SendMessageW(window, WM_MOUSEWHEEL, MAKEWPARAM(0, 10 * WHEEL_DELTA), 0);
-  EXPECT_EQ(Position(window), 0);
+  EXPECT_EQ(GetScrollPos(window, SB_VERT), 0);
   EXPECT_EQ(PlaceOf(Hwnd(form["SMframe"])).top, TwipsToPixels(form["SMframe"].Rect().top, 96));
-  // A scroll bar's arrow moves one step down.
   SendMessageW(window, WM_VSCROLL, SB_LINEDOWN, 0);
-  EXPECT_GT(Position(window), 0);
+  EXPECT_GT(GetScrollPos(window, SB_VERT), 0);
 
-  // A larger screen: the whole window, its painted title, no bar, the controls in place.
-  ScreenChanged(window, {0, 0, 1280, 1024});
-  EXPECT_FALSE(GetWindowLongPtrW(window, GWL_STYLE) & WS_VSCROLL);
-  EXPECT_TRUE(GetWindowLongPtrW(window, GWL_STYLE) & WS_POPUP);
-  EXPECT_TRUE(InView(window, lowest));
-  GetWindowRect(window, &rect);
-  EXPECT_EQ(rect.bottom - rect.top, TwipsToPixels(app::kMainHeightExpanded, 96));
+  // A larger screen: the whole window with its painted title, the controls back in place.
+  host_.Dpi().SetWorkAreaOverride(PixelRect{0, 0, 1280, 1024});
+  SendMessageW(window, WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024));
+  EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) & (WS_VSCROLL | WS_POPUP), WS_POPUP);
+  EXPECT_TRUE(in_view(lowest));
+  host_.Dpi().SetOverride(0);
+  host_.Dpi().SetWorkAreaOverride(std::nullopt);
 }
 
 }  // namespace
