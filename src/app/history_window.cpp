@@ -27,6 +27,8 @@ std::unique_ptr<ui::Form> CreateHistoryForm() {
   auto form = std::make_unique<ui::Form>("historyfrm", "History", 8040, 5400);
   using ui::ControlKind;
   const auto key = [](const language::Phrase& p) { return std::string(p.key); };
+  form->Add({.name = "actionslbl", .kind = ControlKind::Label, .caption = "Changes made", .tag = "8852",
+             .rect = {240, 180, 7560, 255}});
   form->Add({.name = "actions", .kind = ControlKind::ListView, .rect = {240, 480, 7560, 3600},
              .columns = {{"Date and time", 1700, key(phrase::kColumnWhen)},
                          {"Page or window", 1900, key(phrase::kColumnCategory)},

@@ -20,7 +20,11 @@ constexpr int kFirstSize = 8;
 std::unique_ptr<ui::Form> BuildFontsForm() {
   auto form = std::make_unique<ui::Form>("Fontsfrm", "Fonts", kWidth, kHeight);
   using ui::ControlKind;
+  form->Add({.name = "fontslbl", .kind = ControlKind::Label, .caption = "Installed fonts", .tag = "8850",
+             .rect = {240, 180, 2880, 255}});
   form->Add({.name = "lstSystemFonts", .kind = ControlKind::ListBox, .rect = {240, 480, 2880, 3600}});
+  form->Add({.name = "previewlbl", .kind = ControlKind::Label, .caption = "Preview", .tag = "8851",
+             .rect = {3360, 180, 3240, 255}});
   form->Add({.name = "Label1", .kind = ControlKind::TextBox, .rect = {3360, 480, 3240, 1320},
              .text = std::string(kPreviewText), .multiline = true});
   auto& frame = form->Add({.name = "FontFrame1", .kind = ControlKind::Frame,

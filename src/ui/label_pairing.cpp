@@ -12,9 +12,12 @@ constexpr int kLargestGapAbove = 360;
 constexpr int kSlack = 60;
 
 bool IsLabel(const Control& control) {
-  return (control.Kind() == ControlKind::Label || control.Kind() == ControlKind::SkinLabel) &&
-         !control.Caption().empty();
+  return control.Kind() == ControlKind::Label || control.Kind() == ControlKind::SkinLabel;
 }
+
+// A command button or check box this close on the left of a control, in its row, reads as
+// its name ("Undo all since" [date]).
+constexpr int kLargestGapBeside = 240;
 
 int Right(const TwipRect& rect) { return rect.left + rect.width; }
 int Bottom(const TwipRect& rect) { return rect.top + rect.height; }
@@ -41,12 +44,14 @@ bool NamedByLabel(ControlKind kind) {
   }
 }
 
-const Control* NamingLabel(const Form& form, const Control& control) {
+namespace {
+
+const Control* NearestLabel(const Form& form, const Control& control, bool captioned) {
   const TwipRect& place = control.Rect();
   const Control* beside = nullptr;
   const Control* above = nullptr;
   for (const Control* sibling : form.Children(control.Container())) {
-    if (!IsLabel(*sibling)) continue;
+    if (!IsLabel(*sibling) || (captioned && sibling->Caption().empty())) continue;
     const TwipRect& label = sibling->Rect();
     if (SameRow(label, place) && Right(label) <= place.left + kSlack) {
       if (!beside || Right(label) > Right(beside->Rect())) beside = sibling;
@@ -56,6 +61,33 @@ const Control* NamingLabel(const Form& form, const Control& control) {
     }
   }
   return beside ? beside : above;
+}
+
+}  // namespace
+
+const Control* NamingLabel(const Form& form, const Control& control) {
+  // A label whose text the window fills when it loads (a heading naming a path) names the
+  // control too, when no label with a caption of its own does.
+  const Control* label = NearestLabel(form, control, true);
+  return label ? label : NearestLabel(form, control, false);
+}
+
+std::string ImpliedName(const Form& form, const Control& control) {
+  const TwipRect& place = control.Rect();
+  for (const Control* sibling : form.Children(control.Container())) {
+    const bool names = sibling->Kind() == ControlKind::CommandButton || sibling->Kind() == ControlKind::CheckBox;
+    if (!names || sibling->Caption().empty()) continue;
+    const TwipRect& other = sibling->Rect();
+    const int gap = place.left - Right(other);
+    if (SameRow(other, place) && gap >= -kSlack && gap <= kLargestGapBeside) return sibling->Caption();
+    // A check box just above that turns the control on ("Change resolution" over its list).
+    if (sibling->Kind() == ControlKind::CheckBox && Bottom(other) <= place.top + kSlack &&
+        Bottom(other) >= place.top - kLargestGapAbove && other.left < Right(place) && Right(other) > place.left) {
+      return sibling->Caption();
+    }
+  }
+  const Control* frame = control.Container();
+  return frame && frame->Kind() == ControlKind::Frame ? frame->Caption() : std::string();
 }
 
 }  // namespace qb::ui

@@ -141,9 +141,9 @@ RECT ControlView::Placement() const {
   const Dpi dpi = CurrentDpi();
   const TwipRect& rect = control_.Rect();
   // Edges, not sizes, are rounded, so controls that touch in twips touch in pixels.
-  const int left = dpi.FromTwips(rect.left);
+  const int left = dpi.FromTwips(rect.left) + window_.ContainerLeftOffset(control_.Container());
   const int top = dpi.FromTwips(rect.top) + window_.ContainerTopOffset(control_.Container());
-  const int right = dpi.FromTwips(rect.left + rect.width);
+  const int right = dpi.FromTwips(rect.left + rect.width) + window_.ContainerLeftOffset(control_.Container());
   const int bottom = dpi.FromTwips(rect.top + rect.height) + window_.ContainerTopOffset(control_.Container());
   return {left, top, right, bottom + ExtraHeight()};
 }
@@ -213,6 +213,8 @@ LRESULT CALLBACK ControlView::SubclassProcedure(HWND window, UINT message, WPARA
   // The view's own window classes keep no font: they answer with the one they draw with,
   // as the system's controls answer with the font they were given.
   if (message == WM_GETFONT) return reinterpret_cast<LRESULT>(view->Font());
+  // A control reached with Tab on a window that scrolls comes into view.
+  if (message == WM_SETFOCUS) view->window_.ScrollIntoView(window);
   DepthScope depth(view->window_.DispatchDepthCounter());
   try {
     if (auto result = view->Dispatch(window, message, wparam, lparam)) return *result;

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "platform/win32/wide.h"
-#include "ui/label_pairing.h"
 #include "ui/win32/fault_barrier.h"
 #include "ui/win32/palette.h"
 #include "ui/win32/skin_painter.h"
@@ -103,8 +102,10 @@ COLORREF FormWindow::ContainerBackground(const Control* container) const {
 }
 
 int FormWindow::ContainerTopOffset(const Control* container) const {
-  return container ? 0 : TitleHeight();
+  return container ? 0 : TitleHeight() - scroll_.y;
 }
+
+int FormWindow::ContainerLeftOffset(const Control* container) const { return container ? 0 : -scroll_.x; }
 
 HBRUSH FormWindow::BrushFor(COLORREF color) {
   auto& brush = brushes_[color];
@@ -128,11 +129,6 @@ ControlView* FormWindow::ViewOf(const Control& control) const {
 }
 
 const skin::ElementStyle* FormWindow::FormStyle() const { return StyleOf(form_.SkinElement()); }
-
-DWORD FormWindow::FrameStyle() const {
-  const DWORD common = WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;
-  return HasSkinTitle() ? WS_POPUP | common : WS_OVERLAPPED | WS_CAPTION | common;
-}
 
 void FormWindow::CreateView(Control& control) {
   auto view = ControlView::Make(*this, control);
@@ -167,20 +163,6 @@ void FormWindow::BuildShownContainer(Control& container) {
   PlaceLabels(container.Container());
 }
 
-void FormWindow::PlaceLabels(const Control* container) {
-  for (const Control* control : form_.Children(container)) {
-    if (!NamedByLabel(control->Kind())) continue;
-    const Control* label = NamingLabel(form_, *control);
-    const ControlView* named = ViewOf(*control);
-    const ControlView* naming = label ? ViewOf(*label) : nullptr;
-    if (!named || !named->Handle() || !naming || !naming->Handle()) continue;
-    const HWND before = GetWindow(named->Handle(), GW_HWNDPREV);
-    if (before == naming->Handle()) continue;
-    SetWindowPos(naming->Handle(), before ? before : HWND_TOP, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  }
-}
-
 void FormWindow::CreateTimerViews(const Control* container) {
   for (Control* control : form_.Children(container)) {
     if (control->Kind() == ControlKind::Timer && !ViewOf(*control)) CreateView(*control);
@@ -206,7 +188,8 @@ void FormWindow::ApplyZOrder(const Control* container, bool created_in_form_orde
 void FormWindow::Fit(bool rescale_views) {
   // A window larger than the work area is drawn at a lower DPI, every control, font and
   // skin metric alike, rather than cut or scrolled: the whole layout stays in view and
-  // keeps its proportions, and the floor keeps its text legible.
+  // keeps its proportions, and the floor keeps its text legible. Only a window too large
+  // even at the floor scrolls its content.
   // A minimised window's rectangle is its icon's: it is fitted when it is restored.
   if (IsIconic(Handle())) {
     refit_when_restored_ = true;
@@ -217,11 +200,21 @@ void FormWindow::Fit(bool rescale_views) {
   const int dpi = FittingDpi(form_.Width(), form_.Height(), monitor_dpi, area, Dpi::kStandard);
   rescale_views = rescale_views || dpi != fitted_dpi_;
   fitted_dpi_ = dpi;
+  const SIZE full{Dpi(dpi).FromTwips(form_.Width()), Dpi(dpi).FromTwips(form_.Height())};
+  const bool scrolls = full.cx > area.width || full.cy > area.height;
+  if (scrolls != scrolls_) {
+    scrolls_ = scrolls;
+    ApplyFrame();
+    rescale_views = true;
+  }
+  const SIZE body = BodySize(full);
+  const SIZE wanted = scrolls ? ScrollingSize(body, area) : full;
   const PixelRect now = RectOf(Handle());
-  const PixelRect placed =
-      KeepInside({now.left, now.top, Dpi(dpi).FromTwips(form_.Width()), Dpi(dpi).FromTwips(form_.Height())}, area);
+  const PixelRect placed = KeepInside(
+      {now.left, now.top, std::min<int>(wanted.cx, area.width), std::min<int>(wanted.cy, area.height)}, area);
   SetWindowPos(Handle(), nullptr, placed.left, placed.top, placed.width, placed.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
+  rescale_views = SetScrollExtent(scrolls ? body : SIZE{}) || rescale_views;
   if (rescale_views) {
     // Every control moves and takes a new font: drawn once at the end, not once per move.
     // (Turning drawing back on shows a window, so a hidden one is left as it is.)
@@ -257,6 +250,7 @@ void FormWindow::ControlChanged(Control& control, Property property) {
     return;
   }
   if (ControlView* view = ViewOf(control)) view->Sync(property);
+  if (property == Property::Caption && !hidden_names_.empty()) RenameHidden();
 }
 
 void FormWindow::FormChanged(Form& form, FormProperty property) {
@@ -341,6 +335,12 @@ std::optional<LRESULT> FormWindow::OnMessage(UINT message, WPARAM wparam, LPARAM
     case WM_DISPLAYCHANGE:
       Fit();
       return std::nullopt;
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+      return OnScrollBar(message == WM_VSCROLL ? SB_VERT : SB_HORZ, LOWORD(wparam));
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL:
+      return OnWheel(message == WM_MOUSEWHEEL ? SB_VERT : SB_HORZ, GET_WHEEL_DELTA_WPARAM(wparam));
     case WM_SETTINGCHANGE:
       // A task bar moved or grew: the work area is not what the window was fitted to.
       if (wparam == SPI_SETWORKAREA) Fit();

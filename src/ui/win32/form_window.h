@@ -50,6 +50,11 @@ class FormWindow : public Window, public FormObserver {
   // Pixels between a container's top edge and the origin of its controls' positions: the
   // painted title bar for controls placed on the form.
   int ContainerTopOffset(const Control* container) const;
+  // Pixels between a container's left edge and its controls' origin: the scrolled part.
+  int ContainerLeftOffset(const Control* container) const;
+  // Scrolls a window too large for the screen so that the control is in view, as when it
+  // takes the focus.
+  void ScrollIntoView(HWND control);
   HBRUSH BrushFor(COLORREF color);
   // Runs the control's timer every interval milliseconds; 0 stops it.
   void SetControlTimer(Control& control, int interval);
@@ -75,7 +80,9 @@ class FormWindow : public Window, public FormObserver {
 
  private:
   const skin::ElementStyle* FormStyle() const;
-  // The form's element has a title bar of its own: the window is drawn without a frame.
+  // The form's element has a title bar of its own: the window is drawn without a frame,
+  // unless it scrolls.
+  bool SkinHasTitle() const;
   bool HasSkinTitle() const;
   int TitleHeight() const;
   DWORD FrameStyle() const;
@@ -93,13 +100,28 @@ class FormWindow : public Window, public FormObserver {
   // Stacks the container's control windows in the model's z-order.
   void ApplyZOrder(const Control* container, bool created_in_form_order);
   // Puts the label that names each text box, list or slider of the container just before
-  // it in the window order, where Windows looks for a control's name and access key.
+  // it in the window order, where Windows looks for a control's name and access key. One
+  // that no label names gets a hidden static text there with the name the screen implies.
   void PlaceLabels(const Control* container);
+  void PlaceBefore(HWND label, HWND named);
+  // A caption changed (another language): the hidden names follow.
+  void RenameHidden();
   void ApplyFrame();
   // Sizes the window from the model at the DPI at which it fits the work area of its
   // monitor, and moves it wholly inside that area; the control views follow a new DPI
   // (always when asked to, as after the monitor's DPI changed).
   void Fit(bool rescale_views = false);
+  // The client size the content needs below any painted title, at the window's full size.
+  SIZE BodySize(SIZE full) const;
+  // The window that shows that content with the system's frame and the scroll bars it
+  // needs in the area: a bar in one direction only where the other has room for it.
+  SIZE ScrollingSize(SIZE body, const PixelRect& area) const;
+  // Sets the scroll bars for content of that size (none to scroll: empty), keeping the
+  // position inside it; true when the position had to move, and the controls with it.
+  bool SetScrollExtent(SIZE content);
+  void ScrollTo(POINT target);
+  std::optional<LRESULT> OnScrollBar(int bar, int code);
+  std::optional<LRESULT> OnWheel(int bar, int delta);
   std::optional<LRESULT> OnHitTest(LPARAM lparam);
   std::optional<LRESULT> OnDpiChanged(WPARAM wparam, LPARAM lparam);
   void InvalidateTitle();
@@ -111,10 +133,18 @@ class FormWindow : public Window, public FormObserver {
   std::map<const Control*, ControlView*> view_of_;
   // Hidden containers that have no windows yet, nor their controls.
   std::set<const Control*> unbuilt_;
+  // The hidden static texts naming controls no label names; children of this window's
+  // containers, they go with them.
+  std::map<const Control*, HWND> hidden_names_;
   std::map<Control*, UINT_PTR> timer_ids_;
   std::map<COLORREF, qb::win32::ScopedGdiObject> brushes_;
   // The DPI the window is drawn at; 0 until it is first fitted.
   int fitted_dpi_ = 0;
+  // Too large for the work area even at the lowest DPI: the content scrolls, by scroll_
+  // pixels, within content_.
+  bool scrolls_ = false;
+  SIZE content_{};
+  POINT scroll_{};
   // The screen changed while the window was minimised.
   bool refit_when_restored_ = false;
   int hot_button_ = -1;

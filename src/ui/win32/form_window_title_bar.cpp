@@ -13,13 +13,22 @@
 
 namespace qb::ui::win32 {
 
-bool FormWindow::HasSkinTitle() const {
+bool FormWindow::SkinHasTitle() const {
   const skin::ElementStyle* style = FormStyle();
   return style && style->title_height > 0;
 }
 
+// A window that scrolls takes the system's caption: a painted title would scroll away with
+// the page, and the controls would slide over it.
+bool FormWindow::HasSkinTitle() const { return SkinHasTitle() && !scrolls_; }
+
 int FormWindow::TitleHeight() const {
   return HasSkinTitle() ? CurrentDpi().Scale(FormStyle()->title_height) : 0;
+}
+
+DWORD FormWindow::FrameStyle() const {
+  const DWORD common = WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;
+  return HasSkinTitle() ? WS_POPUP | common : WS_OVERLAPPED | WS_CAPTION | common;
 }
 
 std::vector<std::string> FormWindow::TitleButtonNames() const {
