@@ -3,6 +3,8 @@
 #include "app/main_window_fixture.h"
 #include "journal/journal_place.h"
 #include "journal/undo.h"
+#include "tweaks/setting_table.h"
+#include "tweaks/settings_profile.h"
 
 namespace qb::app {
 namespace {
@@ -59,6 +61,36 @@ TEST_F(ActionScopesTest, OneApplyIsOneSummarisedActionAndItsUndoGivesBackValuesA
   ASSERT_EQ(machine.registry.QueryValue(kPolicies, "NoRun", value), status::kOk);
   EXPECT_EQ(value, RegValue::String("NoRun", "0"));
   EXPECT_NE(machine.registry.QueryValue(kPolicies, "NoClose", value), status::kOk);
+}
+
+// The settings profiles window's Apply is one action of the history, whatever it touched
+// (a registry value and a setting handed to the system), and its undo puts both back.
+TEST_F(ActionScopesTest, AProfileAppliedFromItsWindowIsOneActionThatUndoesWhole) {
+  const std::string profile = "startmenu.no-run = on\ninput.mouse-speed = 17\n";
+  machine.files.AddFile("C:\\profile.ini", fileattr::kArchive,
+                        std::vector<uint8_t>(profile.begin(), profile.end()));
+  tweaks::UnsavedChanges unsaved;
+  ASSERT_TRUE(tweaks::WriteSetting(machine.services(), *tweaks::FindSetting("input.mouse-speed"), "10", unsaved));
+  StartJournaled();
+  const std::string before = tweaks::ExportProfile(machine.services());
+  host.on_modal = [this](ui::Form& form) {
+    machine.dialogs.ScriptFile("C:\\profile.ini");
+    form["Command2"].RaiseClick();  // import: only read
+    EXPECT_TRUE(Records().empty());
+    form["Command3"].RaiseClick();  // apply
+  };
+  Form()["profilecmd"].RaiseClick();
+  host.on_modal = nullptr;
+  ASSERT_NE(tweaks::ExportProfile(machine.services()), before);
+
+  const std::vector<journal::Record> records = Records();
+  const std::vector<uint64_t> ids = journal::ActionIds(records);
+  ASSERT_EQ(ids.size(), 1u);
+  EXPECT_NE(records.back().detail.find("1 value"), std::string::npos) << records.back().detail;
+  const journal::UndoResult undone =
+      journal::UndoRecords(journal::RecordsOf(records, ids[0]), journaled->UndoThrough());
+  EXPECT_TRUE(undone.left.empty() && undone.failed.empty());
+  EXPECT_EQ(tweaks::ExportProfile(machine.services()), before);
 }
 
 }  // namespace
