@@ -14,6 +14,8 @@
 //   qb_gui_probe message <title> [seconds]     waits for a message box with that title,
 //                                              prints its text and presses its first button
 //   qb_gui_probe demo [plain] [dpi]            shows the demonstration window
+//   qb_gui_probe system                        prints the mouse speed and font smoothing as
+//                                              SystemParametersInfo reads them
 #include <windows.h>
 
 #include <cstdio>
@@ -165,7 +167,7 @@ int AnswerMessage(const std::wstring& title, int seconds) {
 }
 
 int Usage() {
-  std::fwprintf(stderr, L"usage: qb_gui_probe wait|gone|list|click|visible|close|focus|message|demo ...\n");
+  std::fwprintf(stderr, L"usage: qb_gui_probe wait|gone|list|click|visible|close|focus|message|demo|system ...\n");
   return 64;
 }
 
@@ -178,6 +180,16 @@ int wmain(int argc, wchar_t** argv) {
     const bool plain = argc > 2 && std::wstring(argv[2]) == L"plain";
     const int dpi = argc > 3 ? _wtoi(argv[3]) : 0;
     return RunDemo(!plain, dpi);
+  }
+  if (command == L"system") {
+    int speed = 0;
+    BOOL smoothing = FALSE;
+    if (!SystemParametersInfoW(SPI_GETMOUSESPEED, 0, &speed, 0) ||
+        !SystemParametersInfoW(SPI_GETFONTSMOOTHING, 0, &smoothing, 0)) {
+      return 1;
+    }
+    std::wprintf(L"mouse-speed %d\nfont-smoothing %d\n", speed, smoothing ? 1 : 0);
+    return 0;
   }
   if (argc < 3) return Usage();
   const std::wstring title = argv[2];
