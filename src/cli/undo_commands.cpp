@@ -192,9 +192,12 @@ int RunUndo(const Arguments& arguments, const Services& services, Output& output
   if (json) output.out += "{\"undone\":[";
   for (const Action* action : chosen) {
     const uint64_t undo = run.Begin("Undo", "undo of action " + std::to_string(action->id));
-    const journal::UndoResult result =
-        journal::UndoRecords(journal::RecordsOf(decoded.records, action->id),
-                             run.services().registry, run.services().files);
+    // The window journals the system's settings, colours, display mode and fonts too; they
+    // go back through the system, as the History window puts them back.
+    const journal::UndoResult result = journal::UndoRecords(
+        journal::RecordsOf(decoded.records, action->id),
+        {run.services().registry, run.services().files, &services.system_parameters,
+         &services.system_colours, &services.display_modes, &services.fonts});
     const std::string summary = "action " + std::to_string(action->id) + " (" +
                                 action->category + "): " + std::to_string(result.undone) +
                                 " undone, " + std::to_string(result.left.size()) +

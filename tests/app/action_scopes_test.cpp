@@ -1,8 +1,11 @@
 // Changes made through the window are journaled as one action per handler and undo exactly.
 #include "app/action_scopes.h"
 #include "app/main_window_fixture.h"
+#include "cli/command_line.h"
 #include "journal/journal_place.h"
 #include "journal/undo.h"
+#include "tweaks/setting_table.h"
+#include "tweaks/settings_profile.h"
 
 namespace qb::app {
 namespace {
@@ -13,9 +16,9 @@ const RegKeyPath kPolicies{RegRoot::CurrentUser,
 class ActionScopesTest : public MainWindowTest {
  protected:
   void StartJournaled() {
-    machine.files.AddFolder("C:\\Journal");
-    journaled = std::make_unique<journal::JournaledServices>(machine.services(),
-                                                             "C:\\Journal\\journal.qbj");
+    // Where the companion finds it too.
+    path = journal::JournalPath(machine.services());
+    journaled = std::make_unique<journal::JournaledServices>(machine.services(), path);
     app.on_loaded = [this](ui::Form& form) {
       ScopeHandlers(form, journaled->journal(), journaled->services());
     };
@@ -24,9 +27,10 @@ class ActionScopesTest : public MainWindowTest {
     app.Show(window->Form());
   }
   std::vector<journal::Record> Records() {
-    return journal::Journal(machine.files, "C:\\Journal\\journal.qbj").Load().records;
+    return journal::Journal(machine.files, path).Load().records;
   }
 
+  std::string path;
   std::unique_ptr<journal::JournaledServices> journaled;
 };
 
@@ -59,6 +63,36 @@ TEST_F(ActionScopesTest, OneApplyIsOneSummarisedActionAndItsUndoGivesBackValuesA
   ASSERT_EQ(machine.registry.QueryValue(kPolicies, "NoRun", value), status::kOk);
   EXPECT_EQ(value, RegValue::String("NoRun", "0"));
   EXPECT_NE(machine.registry.QueryValue(kPolicies, "NoClose", value), status::kOk);
+}
+
+// The settings profiles window's Apply is one action of the history, whatever it touched
+// (a registry value and a setting handed to the system), and the companion's undo puts both
+// back, the system's setting through the system.
+TEST_F(ActionScopesTest, AProfileAppliedFromItsWindowIsOneActionThatUndoesWhole) {
+  const std::string profile = "startmenu.no-run = on\ninput.mouse-speed = 17\n";
+  machine.files.AddFile("C:\\profile.ini", fileattr::kArchive,
+                        std::vector<uint8_t>(profile.begin(), profile.end()));
+  tweaks::UnsavedChanges unsaved;
+  ASSERT_TRUE(tweaks::WriteSetting(machine.services(), *tweaks::FindSetting("input.mouse-speed"), "10", unsaved));
+  StartJournaled();
+  const std::string before = tweaks::ExportProfile(machine.services());
+  host.on_modal = [this](ui::Form& form) {
+    machine.dialogs.ScriptFile("C:\\profile.ini");
+    form["Command2"].RaiseClick();  // import: only read
+    EXPECT_TRUE(Records().empty());
+    form["Command3"].RaiseClick();  // apply
+  };
+  Form()["profilecmd"].RaiseClick();
+  host.on_modal = nullptr;
+  ASSERT_EQ(machine.system_parameters.ReadParameter(spi::kSetMouseSpeed), 17u);
+
+  const std::vector<journal::Record> records = Records();
+  ASSERT_EQ(journal::ActionIds(records).size(), 1u);
+  EXPECT_EQ(records.back().detail, "Settings profiles: 1 values, 1 keys, 1 system settings") << records.back().detail;
+  cli::Output output;
+  EXPECT_EQ(cli::RunCommandLine({"undo", "last"}, machine.services(), output), 0) << output.err << output.out;
+  EXPECT_EQ(tweaks::ExportProfile(machine.services()), before);
+  EXPECT_EQ(machine.system_parameters.ReadParameter(spi::kSetMouseSpeed), 10u);
 }
 
 }  // namespace

@@ -99,5 +99,27 @@ TEST(SettingsProfileWindow, AFaultyProfileShowsItsLinesAndCannotBeApplied) {
   EXPECT_EQ(window.refreshed, 0);
 }
 
+// A standard user: the per-user setting is saved, the machine-wide one Windows refuses is
+// named, and the one message says once that it needs an administrator.
+TEST(SettingsProfileWindow, ARefusedMachineWideSettingIsNamedInOnePlainMessage) {
+  Window window;
+  window.machine.registry.DenyWrites({RegRoot::LocalMachine, "SOFTWARE"});
+  const std::string text = "explorer.view-source-editor = C:\\edit.exe\nstartmenu.no-run = on\n";
+  window.machine.files.AddFile(kFile, fileattr::kArchive, std::vector<uint8_t>(text.begin(), text.end()));
+  window.WhileOpen([&](ui::Form& form) {
+    window.Import(form);
+    form["Command3"].RaiseClick();
+  });
+  ASSERT_EQ(window.machine.dialogs.Messages().size(), 1u);
+  const std::string& said = window.machine.dialogs.Messages().back().text;
+  EXPECT_EQ(said.rfind("1 of 2 settings were applied.\n\nThis change was not saved:\nexplorer.view-source-editor: ", 0), 0u)
+      << said;
+  const size_t administrator = said.find("needs an administrator");
+  ASSERT_NE(administrator, std::string::npos) << said;
+  EXPECT_EQ(said.find("needs an administrator", administrator + 1), std::string::npos);
+  EXPECT_EQ(ReadSetting(window.machine.services(), *FindSetting("startmenu.no-run")), "on");
+  EXPECT_EQ(window.refreshed, 1);
+}
+
 }  // namespace
 }  // namespace qb::tweaks

@@ -14,6 +14,10 @@
 //   qb_gui_probe message <title> [seconds]     waits for a message box with that title,
 //                                              prints its text and presses its first button
 //   qb_gui_probe demo [plain] [dpi]            shows the demonstration window
+//   qb_gui_probe file <title> <path> [seconds] waits for a file dialog with that title, types
+//                                              the path as the file name and presses OK
+//   qb_gui_probe system                        prints the mouse speed and font smoothing as
+//                                              SystemParametersInfo reads them
 #include <windows.h>
 
 #include <cstdio>
@@ -164,8 +168,28 @@ int AnswerMessage(const std::wstring& title, int seconds) {
   return 1;
 }
 
+// A file dialog: the file name goes into its first edit box (the one of its name box), as
+// typed, and OK takes it as Enter would.
+int AnswerFileDialog(const std::wstring& title, const wchar_t* path, int seconds) {
+  for (int tenth = 0; tenth <= seconds * 10; ++tenth) {
+    if (HWND box = FindMessageBox(title)) {
+      for (HWND child : Descendants(box)) {
+        if (ClassOf(child) != L"Edit") continue;
+        SendMessageW(child, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path));
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        return 0;
+      }
+      std::fwprintf(stderr, L"the dialog \"%ls\" has no edit box\n", title.c_str());
+      return 1;
+    }
+    Sleep(100);
+  }
+  std::fwprintf(stderr, L"no file dialog titled \"%ls\"\n", title.c_str());
+  return 1;
+}
+
 int Usage() {
-  std::fwprintf(stderr, L"usage: qb_gui_probe wait|gone|list|click|visible|close|focus|message|demo ...\n");
+  std::fwprintf(stderr, L"usage: qb_gui_probe wait|gone|list|click|visible|close|focus|message|file|demo|system ...\n");
   return 64;
 }
 
@@ -179,12 +203,23 @@ int wmain(int argc, wchar_t** argv) {
     const int dpi = argc > 3 ? _wtoi(argv[3]) : 0;
     return RunDemo(!plain, dpi);
   }
+  if (command == L"system") {
+    int speed = 0;
+    BOOL smoothing = FALSE;
+    if (!SystemParametersInfoW(SPI_GETMOUSESPEED, 0, &speed, 0) ||
+        !SystemParametersInfoW(SPI_GETFONTSMOOTHING, 0, &smoothing, 0)) {
+      return 1;
+    }
+    std::wprintf(L"mouse-speed %d\nfont-smoothing %d\n", speed, smoothing ? 1 : 0);
+    return 0;
+  }
   if (argc < 3) return Usage();
   const std::wstring title = argv[2];
   const int seconds = argc > 3 ? _wtoi(argv[3]) : 30;
   if (command == L"wait") return WaitFor(true, title, seconds) ? 0 : 1;
   if (command == L"gone") return WaitFor(false, title, seconds) ? 0 : 1;
   if (command == L"message") return AnswerMessage(title, seconds);
+  if (command == L"file") return argc > 3 ? AnswerFileDialog(title, argv[3], argc > 4 ? _wtoi(argv[4]) : 30) : Usage();
 
   HWND top = FindTopLevel(title);
   if (!top) {
