@@ -17,7 +17,7 @@ class ActionScopesTest : public MainWindowTest {
     journaled = std::make_unique<journal::JournaledServices>(machine.services(),
                                                              "C:\\Journal\\journal.qbj");
     app.on_loaded = [this](ui::Form& form) {
-      ScopeHandlers(form, journaled->journal(), journaled->services());
+      ScopeHandlers(app, form, journaled->journal(), journaled->services());
     };
     window = std::make_unique<MainWindow>(app, journaled->services(), splash,
                                           journaled.get());
@@ -59,6 +59,26 @@ TEST_F(ActionScopesTest, OneApplyIsOneSummarisedActionAndItsUndoGivesBackValuesA
   ASSERT_EQ(machine.registry.QueryValue(kPolicies, "NoRun", value), status::kOk);
   EXPECT_EQ(value, RegValue::String("NoRun", "0"));
   EXPECT_NE(machine.registry.QueryValue(kPolicies, "NoClose", value), status::kOk);
+}
+
+TEST_F(ActionScopesTest, AJournalTheDiskRefusesIsToldOnceAndTheApplyStillWrites) {
+  machine.registry.CreateKey(kPolicies);
+  StartJournaled();
+  machine.files.LimitSpace("C:\\", 0);
+  Form()["TabStrip1"].SelectTab(2);
+  const auto told = [&] {
+    return std::count_if(machine.dialogs.Messages().begin(), machine.dialogs.Messages().end(),
+                         [](const auto& m) { return m.text.find("journal") != std::string::npos; });
+  };
+  for (const char* box : {"runchk", "shutchk"}) {
+    Form()[box].SetValue(1);
+    machine.dialogs.ScriptAnswer(mb::kIdYes);
+    Form()["applymenu"].RaiseClick();
+  }
+  EXPECT_EQ(told(), 1);
+  EXPECT_TRUE(Records().empty());
+  RegValue value;
+  EXPECT_EQ(machine.registry.QueryValue(kPolicies, "NoClose", value), status::kOk);
 }
 
 }  // namespace
