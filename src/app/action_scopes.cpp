@@ -29,17 +29,26 @@ constexpr PageFrame kPageFrames[] = {
 };
 
 template <typename Handler>
-void Wrap(Handler& handler, journal::Journal& journal, const Services& services,
-          const ui::Form& form, const ui::Control* control) {
+void Wrap(Handler& handler, ui::Application& app, journal::Journal& journal,
+          const Services& services, const ui::Form& form, const ui::Control* control) {
   if (!handler) return;
-  handler = [&journal, services, &form, control, inner = std::move(handler)](auto&&... args) {
-    const journal::ActionScope scope(
-        &journal, [services, &form, control] { return CategoryOf(form, control, services); },
-        &form, services.clock,
-        [services](const std::string& category, const journal::Journal::Counts& counts) {
-          return ActionSummary(services, category, counts);
-        });
-    inner(args...);
+  handler = [&app, &journal, services, &form, control,
+             inner = std::move(handler)](auto&&... args) {
+    {
+      const journal::ActionScope scope(
+          &journal, [services, &form, control] { return CategoryOf(form, control, services); },
+          &form, services.clock,
+          [services](const std::string& category, const journal::Journal::Counts& counts) {
+            return ActionSummary(services, category, counts);
+          });
+      inner(args...);
+    }
+    // Said once the action is closed, so that its summary record has been tried too.
+    if (journal.TakeFailureNotice()) {
+      services.dialogs.ShowMessage(app.HandleOf(form),
+                                   JournalFailureText(services, journal.Failure()),
+                                   form.Caption(), mb::kOk | mb::kIconExclamation);
+    }
   };
 }
 
@@ -83,16 +92,22 @@ std::string ActionSummary(const Services& services, const std::string& category,
   return language::Say(services, language::phrase::kActionSummary, {category, list});
 }
 
-void ScopeHandlers(ui::Form& form, journal::Journal& journal, const Services& services) {
+std::string JournalFailureText(const Services& services, Status failure) {
+  return language::CouldNot(services, language::phrase::kJournalNotWritten, failure) + "\n" +
+         language::Say(services, language::phrase::kJournalNotWrittenMeans);
+}
+
+void ScopeHandlers(ui::Application& app, ui::Form& form, journal::Journal& journal,
+                   const Services& services) {
   for (const auto& owned : form.Controls()) {
     ui::Control* control = owned.get();
-    Wrap(control->on_click, journal, services, form, control);
-    Wrap(control->on_dbl_click, journal, services, form, control);
-    Wrap(control->on_change, journal, services, form, control);
-    Wrap(control->on_key_press, journal, services, form, control);
+    Wrap(control->on_click, app, journal, services, form, control);
+    Wrap(control->on_dbl_click, app, journal, services, form, control);
+    Wrap(control->on_change, app, journal, services, form, control);
+    Wrap(control->on_key_press, app, journal, services, form, control);
   }
-  Wrap(form.on_query_unload, journal, services, form, nullptr);
-  Wrap(form.on_title_button, journal, services, form, nullptr);
+  Wrap(form.on_query_unload, app, journal, services, form, nullptr);
+  Wrap(form.on_title_button, app, journal, services, form, nullptr);
 }
 
 }  // namespace qb::app

@@ -6,13 +6,19 @@
 
 #include "journal/journal.h"
 #include "platform/services.h"
+#include "ui/application.h"
 #include "ui/form.h"
 
 namespace qb::app {
 
 // Wraps the click, change and key handlers of the window's controls, and its closing
-// question, in action scopes.
-void ScopeHandlers(ui::Form& form, journal::Journal& journal, const Services& services);
+// question, in action scopes. When the journal cannot be written, the handler that met it
+// says so once, over its window.
+void ScopeHandlers(ui::Application& app, ui::Form& form, journal::Journal& journal,
+                   const Services& services);
+
+// The one plain sentence for a journal that could not be written, with the system's reason.
+std::string JournalFailureText(const Services& services, Status failure);
 
 // The page or window a control belongs to, as the history names it.
 std::string CategoryOf(const ui::Form& form, const ui::Control* control, const Services& services);

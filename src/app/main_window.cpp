@@ -244,7 +244,7 @@ void MainWindow::OpenSystemHealth() {
   for (std::string_view frame : kContentFrames) (*form_)[frame].SetVisible(false);
   FitHeightToPages();
   MarkOpenPage();
-  cleaner::ShowSystemHealth(app_, *form_, services_);
+  cleaner::ShowSystemHealth(app_, *form_, journaled_ ? journaled_->cleaner() : services_);
   if (const auto reason = pending_close_) {
     pending_close_.reset();
     app_.Unload(*form_, *reason);

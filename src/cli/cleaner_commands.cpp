@@ -104,6 +104,7 @@ int Run(bool repair, const Arguments& arguments, const Services& services, Outpu
   if (request->repair) {
     if (const std::string path = JournalPath(services); !path.empty()) {
       journaled = std::make_unique<JournaledRun>(services, path);
+      journaled->GuardRemovals();
     } else {
       output.err += "quillbox-cli: no backup folder can be written to, so this repair is not "
                     "journaled and cannot be undone with quillbox-cli undo.\n";
@@ -156,6 +157,13 @@ int Run(bool repair, const Arguments& arguments, const Services& services, Outpu
     }
     if (!json) AppendText(run, output.out);
     runs.push_back(std::move(run));
+  }
+  if (journaled && journaled->journal().Failure() != status::kOk) {
+    output.err += "quillbox-cli: the journal of changes (" + journaled->journal().path() +
+                  ") could not be written: " +
+                  services.environment.ErrorText(journaled->journal().Failure()) +
+                  "; the entries whose removal it could not record were left.\n";
+    failed = true;
   }
   if (json) AppendJson(runs, request->repair, output.out);
   return failed ? kFailed : found ? kFound : kNothingFound;

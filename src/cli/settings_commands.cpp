@@ -136,6 +136,11 @@ int Apply(const tweaks::Profile& profile, bool json, const Services& services, O
   }
   const bool administrator = result.needs_administrator;
   if (journaled) journaled->Finish(action, "settings", std::to_string(changed.size()) + " settings applied");
+  if (journaled && journaled->journal().Failure() != status::kOk) {
+    output.err += "quillbox-cli: the journal of changes (" + journaled->journal().path() +
+                  ") could not be written: " + services.environment.ErrorText(journaled->journal().Failure()) +
+                  "; these changes are not all recorded and cannot all be undone.\n";
+  }
   if (administrator) {
     output.err += "quillbox-cli: the settings not saved for lack of rights need an administrator; run the command "
                   "again as one to save them.\n";

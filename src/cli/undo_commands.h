@@ -30,6 +30,11 @@ class JournaledRun {
   uint64_t Begin(std::string category, std::string summary);
   // The action's final one-line summary, once its changes are known.
   void Finish(uint64_t action, std::string category, std::string summary);
+  // Removals whose records cannot be written are not made (the cleaner's).
+  void GuardRemovals() {
+    registry_.GuardRemovals(true);
+    files_.GuardRemovals(true);
+  }
 
  private:
   const Services& plain_;

@@ -108,6 +108,11 @@ uint64_t Journal::BeginAction(const LocalTime& time, std::string category, std::
 
 Status Journal::Append(const Record& record) {
   last_action_ = std::max(last_action_, record.action);
+  const Status written = files_.AppendFile(path_, EncodeRecord(record));
+  if (written != status::kOk) {
+    if (failure_ == status::kOk) failure_ = written;
+    return written;
+  }
   for (Scope& scope : scopes_) {
     if (scope.action == 0 || scope.action != record.action ||
         record.kind == ItemKind::ActionStart) {
@@ -124,7 +129,13 @@ Status Journal::Append(const Record& record) {
     scope.last_kind = record.kind;
     if (record.outcome == Outcome::Refused) ++scope.counts.refused;
   }
-  return files_.AppendFile(path_, EncodeRecord(record));
+  return status::kOk;
+}
+
+bool Journal::TakeFailureNotice() {
+  if (failure_ == status::kOk || failure_told_) return false;
+  failure_told_ = true;
+  return true;
 }
 
 uint32_t Journal::Counts::Total() const {

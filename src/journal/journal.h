@@ -30,8 +30,14 @@ class Journal {
   // of one, and the file is written anew beside the old one before it replaces it, so that
   // a crash leaves one or the other. Returns how many actions went.
   size_t Compact(const LocalTime& now, int max_days = 90, uint64_t max_bytes = 50ull << 20);
-  // Appends one record; the failure of the disk is returned, never thrown.
+  // Appends one record; the failure of the disk is returned, never thrown. A record that
+  // could not be written is not counted in its action's summary.
   Status Append(const Record& record);
+  // The first append of this run that failed (a full disk, a folder made read-only), or kOk:
+  // the changes since may be unrecorded and cannot be undone.
+  Status Failure() const { return failure_; }
+  // True once after the first failed append, so that the user is told once, not per change.
+  bool TakeFailureNotice();
   // Records that the change of a record appended before it did not happen: Refused (by
   // Windows) or NotMade.
   Status Settle(const Record& record, Outcome outcome);
@@ -63,6 +69,8 @@ class Journal {
   FileSystem& files_;
   std::string path_;
   uint64_t last_action_ = 0;
+  Status failure_ = status::kOk;
+  bool failure_told_ = false;
   struct Scope {
     const void* owner = nullptr;
     int depth = 0;

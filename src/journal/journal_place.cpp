@@ -43,9 +43,21 @@ JournaledServices::JournaledServices(const Services& plain, std::string journal_
                  plain.shell,   plain.dialogs,   plain.clock,     files_,
                  parameters_,   plain.power,     plain.shortcuts, plain.system,
                  plain.formatter, plain.images,  display_,        colours_,
-                 plain.recycle_bin, fonts_,      processes_,      plain.locks} {
+                 plain.recycle_bin, fonts_,      processes_,      plain.locks},
+      guarded_registry_(plain.registry, journal_, plain.clock),
+      guarded_files_(plain.files, journal_, plain.clock),
+      cleaner_{guarded_registry_, plain.profile,   plain.instance,  plain.environment,
+               plain.shell,       plain.dialogs,   plain.clock,     guarded_files_,
+               parameters_,       plain.power,     plain.shortcuts, plain.system,
+               plain.formatter,   plain.images,    display_,        colours_,
+               plain.recycle_bin, fonts_,          processes_,      plain.locks} {
+  guarded_registry_.GuardRemovals(true);
+  guarded_files_.GuardRemovals(true);
   dropped_ = journal_.Compact(plain.clock.Now());
-  for (const std::string& folder : cleaner::BackupFolders(plain)) files_.Exclude(folder);
+  for (const std::string& folder : cleaner::BackupFolders(plain)) {
+    files_.Exclude(folder);
+    guarded_files_.Exclude(folder);
+  }
 }
 
 UndoTargets JournaledServices::UndoThrough() {

@@ -27,6 +27,9 @@ class JournaledServices {
   JournaledServices& operator=(const JournaledServices&) = delete;
 
   const Services& services() const { return journaled_; }
+  // The same for the cleaner, whose removals are not made when their records cannot be
+  // written: a removal nobody can undo is worse than an entry left.
+  const Services& cleaner() const { return cleaner_; }
   const Services& plain() const { return plain_; }
   Journal& journal() { return journal_; }
   JournalingRegistry& registry() { return registry_; }
@@ -48,6 +51,9 @@ class JournaledServices {
   JournalingFonts fonts_;
   JournalingProcesses processes_;
   Services journaled_;
+  JournalingRegistry guarded_registry_;
+  JournalingFileSystem guarded_files_;
+  Services cleaner_;
   size_t dropped_ = 0;
 };
 

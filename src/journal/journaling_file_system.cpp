@@ -100,9 +100,10 @@ Status JournalingFileSystem::DeleteFile(std::string_view path) {
   // Deleting what is not there changes nothing: no record.
   if (record.before == record.after) return inner_.DeleteFile(path);
   record.action = ActionFor(record.time);
-  journal_.Append(record);
+  const Status recorded = journal_.Append(record);
+  if (recorded != status::kOk && guard_removals_) return recorded;
   const Status result = inner_.DeleteFile(path);
-  if (result != status::kOk) {
+  if (result != status::kOk && recorded == status::kOk) {
     journal_.Settle(record, status::Refused(result) ? Outcome::Refused : Outcome::NotMade);
   }
   return result;

@@ -16,6 +16,9 @@ class JournalingFileSystem : public FileSystem {
       : inner_(inner), journal_(journal), clock_(clock) {}
 
   void SetAction(uint64_t action) { action_ = action; }
+  // A deletion whose record cannot be written is then not made, and the journal's failure
+  // is returned for it, as the registry's removals are.
+  void GuardRemovals(bool on) { guard_removals_ = on; }
   // Files below the folder are the program's own bookkeeping (the journal, the backups):
   // changed unrecorded, and never taken away by an undo.
   void Exclude(std::string folder) { excluded_.push_back(std::move(folder) + "\\"); }
@@ -62,6 +65,7 @@ class JournalingFileSystem : public FileSystem {
   Clock& clock_;
   uint64_t action_ = 0;
   std::vector<std::string> excluded_;
+  bool guard_removals_ = false;
 };
 
 // Puts a file back into a journaled state: deleted when absent, otherwise rewritten with

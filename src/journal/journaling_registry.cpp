@@ -56,9 +56,10 @@ Status JournalingRegistry::Recorded(ItemKind kind, const RegKeyPath& key, std::s
   // Creating a key that is there, or writing what is stored, changes nothing: no record.
   if (record.before == record.after) return change();
   record.action = action_ ? action_ : journal_.ScopeAction(record.time);
-  journal_.Append(record);
+  const Status recorded = journal_.Append(record);
+  if (recorded != status::kOk && guard_removals_ && !record.after.present) return recorded;
   const Status result = change();
-  if (result != status::kOk) {
+  if (result != status::kOk && recorded == status::kOk) {
     journal_.Settle(record, status::Refused(result) ? Outcome::Refused : Outcome::NotMade);
   }
   return result;

@@ -23,6 +23,9 @@ class JournalingRegistry : public Registry {
 
   // The action later changes belong to; 0 ends it.
   void SetAction(uint64_t action) { action_ = action; }
+  // A removal whose record cannot be written is then not made, and the journal's failure is
+  // returned for it: the cleaner's removals are never made unrecorded.
+  void GuardRemovals(bool on) { guard_removals_ = on; }
 
   Status OpenKey(const RegKeyPath& key, uint32_t access) override {
     return inner_.OpenKey(key, access);
@@ -59,6 +62,7 @@ class JournalingRegistry : public Registry {
   Journal& journal_;
   Clock& clock_;
   uint64_t action_ = 0;
+  bool guard_removals_ = false;
 };
 
 }  // namespace qb::journal

@@ -312,6 +312,11 @@ inline constexpr Phrase kDamagedRecords{"8624", "%1 damaged records of the journ
 inline constexpr Phrase kNoActions{"8625", "No changes have been journaled."};
 inline constexpr Phrase kCompacted{
     "8626", "%1 actions older than 90 days or beyond the size limit were dropped."};
+inline constexpr Phrase kJournalNotWritten{"8700", "The journal of changes could not be written"};
+inline constexpr Phrase kJournalNotWrittenMeans{
+    "8701",
+    "Changes made since are not recorded and cannot be undone. System Health removes nothing "
+    "while its removals cannot be recorded."};
 // Settings profiles in the window.
 inline constexpr Phrase kProfileChoose{"8504", "Choose a profile to see what it would change; nothing is written before Apply."};
 inline constexpr Phrase kProfileWouldChange{"8505", "Apply would change these %1 settings:"};
@@ -416,6 +421,7 @@ inline constexpr std::array kPhrases = {
     phrase::kUndoneAction, phrase::kLeftChanged, phrase::kNotRestored, phrase::kNotUndoable,
     phrase::kChooseAction, phrase::kBadSinceDate, phrase::kNothingSince, phrase::kNoJournal,
     phrase::kDamagedRecords, phrase::kNoActions, phrase::kCompacted,
+    phrase::kJournalNotWritten, phrase::kJournalNotWrittenMeans,
     phrase::kProfileChoose, phrase::kProfileWouldChange, phrase::kProfileMatches,
     phrase::kProfileFaults, phrase::kProfileFaultLine, phrase::kProfileChangeLine,
     phrase::kProfileNotSet, phrase::kProfileFiles, phrase::kAllFiles, phrase::kProfileApplied,

@@ -20,7 +20,7 @@ class ActionScopesTest : public MainWindowTest {
     path = journal::JournalPath(machine.services());
     journaled = std::make_unique<journal::JournaledServices>(machine.services(), path);
     app.on_loaded = [this](ui::Form& form) {
-      ScopeHandlers(form, journaled->journal(), journaled->services());
+      ScopeHandlers(app, form, journaled->journal(), journaled->services());
     };
     window = std::make_unique<MainWindow>(app, journaled->services(), splash,
                                           journaled.get());
@@ -93,6 +93,23 @@ TEST_F(ActionScopesTest, AProfileAppliedFromItsWindowIsOneActionThatUndoesWhole)
   EXPECT_EQ(cli::RunCommandLine({"undo", "last"}, machine.services(), output), 0) << output.err << output.out;
   EXPECT_EQ(tweaks::ExportProfile(machine.services()), before);
   EXPECT_EQ(machine.system_parameters.ReadParameter(spi::kSetMouseSpeed), 10u);
+}
+
+TEST_F(ActionScopesTest, AJournalTheDiskRefusesIsToldOnceAndTheApplyStillWrites) {
+  machine.registry.CreateKey(kPolicies);
+  StartJournaled();
+  machine.files.LimitSpace("C:\\", 0);
+  Form()["TabStrip1"].SelectTab(2);
+  for (const char* box : {"runchk", "shutchk"}) {
+    Form()[box].SetValue(1);
+    machine.dialogs.ScriptAnswer(mb::kIdYes);
+    Form()["applymenu"].RaiseClick();
+  }
+  const auto& shown = machine.dialogs.Messages();
+  EXPECT_EQ(std::count_if(shown.begin(), shown.end(),
+                          [](const auto& m) { return m.text.find("journal") != std::string::npos; }), 1);
+  EXPECT_TRUE(Records().empty());
+  EXPECT_TRUE(journal::StateOf(machine.registry, kPolicies, "NoClose").present);
 }
 
 }  // namespace

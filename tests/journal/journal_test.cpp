@@ -173,6 +173,33 @@ TEST_F(JournalTest, ARecordIsOnDiskBeforeItsChangeAndAFailedChangeLeavesNone) {
   EXPECT_NE(watched.QueryValue(keys[0], "y", value), status::kOk);
 }
 
+// A journal the disk stops taking: tweaks go on unrecorded and uncounted, the guarded
+// (cleaner's) removals are not made at all, and the failure is told once.
+TEST_F(JournalTest, AFailedAppendIsNotCountedAndStopsGuardedRemovals) {
+  machine.registry.CreateKey(keys[0]);
+  machine.registry.SetValue(keys[0], RegValue::Dword("old", 1));
+  machine.files.AddFile("C:\\Data\\old.lnk", fileattr::kArchive, {'x'});
+  JournalingRegistry guarded{machine.registry, journal, machine.clock};
+  guarded.GuardRemovals(true);
+  files.GuardRemovals(true);
+  Journal::Counts counted;
+  counted.by_kind[1] = 99;
+  {
+    const ActionScope scope(&journal, [] { return "Test"; }, this, machine.clock,
+                            [&](const std::string&, const Journal::Counts& c) { counted = c; return ""; });
+    machine.files.DenyWrites("C:\\Backups");
+    EXPECT_EQ(registry.SetValue(keys[0], RegValue::Dword("new", 2)), status::kOk);
+    EXPECT_EQ(guarded.DeleteValue(keys[0], "old"), status::kAccessDenied);
+    EXPECT_EQ(files.DeleteFile("C:\\Data\\old.lnk"), status::kAccessDenied);
+  }
+  EXPECT_EQ(counted.Total(), 0u);
+  EXPECT_TRUE(StateOf(machine.registry, keys[0], "new").present && StateOf(machine.registry, keys[0], "old").present);
+  EXPECT_TRUE(FileStateOf(machine.files, "C:\\Data\\old.lnk").present);
+  EXPECT_EQ(journal.Failure(), status::kAccessDenied);
+  EXPECT_TRUE(journal.TakeFailureNotice());
+  EXPECT_FALSE(journal.TakeFailureNotice());
+}
+
 TEST(JournalRecords, EveryPrefixKeepsEachWholeRecordBeforeTheCut) {
   std::vector<Record> written;
   std::vector<uint8_t> file;

@@ -14,9 +14,7 @@
 namespace qb::journal {
 namespace {
 
-// Off until mended: on the real services the Input page's Apply inside an action scope leaves
-// no action in the journal (the memory machine's version of this flow passes).
-TEST(JournalOnWine, DISABLED_InputApplyIsOneActionAndItsUndoGivesBackTheRegistryAndTheSystem) {
+TEST(JournalOnWine, InputApplyIsOneActionAndItsUndoGivesBackTheRegistryAndTheSystem) {
   win32::Win32Machine machine;
   test_support::RegistryKeeper keeper{machine.registry};
   for (const char* path : {"HKCU\\Control Panel\\Mouse\\MouseSensitivity",

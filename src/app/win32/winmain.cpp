@@ -75,8 +75,8 @@ int Run(HINSTANCE instance, qb::app::StartupTrace& trace) {
   trace.Step("services");
   Ui ui(instance);
   if (journaled) {
-    ui.app.on_loaded = [&journaled, &services](qb::ui::Form& form) {
-      qb::app::ScopeHandlers(form, journaled->journal(), services);
+    ui.app.on_loaded = [&ui, &journaled, &services](qb::ui::Form& form) {
+      qb::app::ScopeHandlers(ui.app, form, journaled->journal(), services);
     };
   }
   // A handler's fault goes to the program log as well as to a debugger.
