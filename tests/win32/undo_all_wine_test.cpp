@@ -102,7 +102,7 @@ class ProgramRun {
       : journaled_(real, journal_path) {
     host_.Attach(app_);
     app_.on_loaded = [this](ui::Form& form) {
-      ScopeHandlers(form, journaled_.journal(), journaled_.services());
+      ScopeHandlers(app_, form, journaled_.journal(), journaled_.services());
     };
     window_ = std::make_unique<MainWindow>(app_, journaled_.services(), splash_, &journaled_);
     app_.Show(window_->Form());
