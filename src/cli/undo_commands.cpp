@@ -15,9 +15,10 @@ namespace qb::cli {
 
 namespace {
 
-Services With(const Services& s, Registry& registry, FileSystem& files) {
+Services With(const Services& s, Registry& registry, FileSystem& files,
+              SystemParameters& system_parameters) {
   return {registry,   s.profile,  s.instance,     s.environment, s.shell,
-          s.dialogs,  s.clock,    files,          s.system_parameters,
+          s.dialogs,  s.clock,    files,          system_parameters,
           s.power,    s.shortcuts, s.system,      s.formatter,   s.images,
           s.display_modes, s.system_colours, s.recycle_bin, s.fonts, s.processes, s.locks};
 }
@@ -83,7 +84,9 @@ JournaledRun::JournaledRun(const Services& services, std::string journal_path)
       journal_(services.files, std::move(journal_path)),
       registry_(services.registry, journal_, services.clock),
       files_(services.files, journal_, services.clock),
-      journaled_(With(services, registry_, files_)) {
+      recorder_(journal_, services.clock),
+      system_parameters_(services.system_parameters, recorder_),
+      journaled_(With(services, registry_, files_, system_parameters_)) {
   journal_.Load();
   for (const std::string& folder : cleaner::BackupFolders(services)) files_.Exclude(folder);
 }
@@ -93,6 +96,7 @@ uint64_t JournaledRun::Begin(std::string category, std::string summary) {
       journal_.BeginAction(plain_.clock.Now(), std::move(category), std::move(summary));
   registry_.SetAction(action);
   files_.SetAction(action);
+  recorder_.SetAction(action);
   return action;
 }
 

@@ -8,6 +8,7 @@
 #include "cli/command_line.h"
 #include "journal/journal.h"
 #include "journal/journaling_file_system.h"
+#include "journal/journaling_system.h"
 #include "journal/journaling_registry.h"
 
 namespace qb::cli {
@@ -41,6 +42,10 @@ class JournaledRun {
   journal::Journal journal_;
   journal::JournalingRegistry registry_;
   journal::JournalingFileSystem files_;
+  // Settings handed to the system (mouse speed, font smoothing) are journaled as the
+  // window's are, so that an undo sets them back live.
+  journal::Recorder recorder_;
+  journal::JournalingSystemParameters system_parameters_;
   Services journaled_;
 };
 

@@ -108,14 +108,19 @@ TEST(SettingsProfile, AProfileWithAnyFaultNamesItsLineAndChangesNothing) {
   EXPECT_EQ(machine.Run({"settings", "frobnicate"}), kFailed);
 }
 
-TEST(SettingsProfile, AnApplyIsJournaledAndUndoTakesItsRegistryChangesBack) {
+// The system's live settings come back too, not only their stored copies.
+TEST(SettingsProfile, AnApplyIsJournaledAndUndoTakesItsRegistryAndSystemChangesBack) {
   Machine machine;
-  EXPECT_EQ(machine.Run({"settings", "set", "startmenu.no-run", "on"}), kNothingFound) << machine.output.err;
+  const auto speed = machine.memory.system_parameters.ReadParameter(spi::kSetMouseSpeed);
+  machine.Write("startmenu.no-run = on\ninput.mouse-speed = 17\n");
+  EXPECT_EQ(machine.Run({"settings", "apply", kProfile}), kNothingFound) << machine.output.err;
+  ASSERT_EQ(machine.memory.system_parameters.ReadParameter(spi::kSetMouseSpeed), 17u);
   EXPECT_EQ(machine.Run({"history"}), kNothingFound);
   EXPECT_NE(machine.output.out.find("settings"), std::string::npos) << machine.output.out;
-  EXPECT_EQ(machine.Run({"undo", "last"}), kNothingFound) << machine.output.err;
+  EXPECT_EQ(machine.Run({"undo", "last"}), kNothingFound) << machine.output.err << machine.output.out;
   EXPECT_EQ(machine.Run({"settings", "get", "startmenu.no-run"}), kNothingFound);
   EXPECT_EQ(machine.output.out, "off\n");
+  EXPECT_EQ(machine.memory.system_parameters.ReadParameter(spi::kSetMouseSpeed), speed);
 }
 
 TEST(SettingsProfile, AStandardUserSavesWhatTheyMayAndHearsOnceWhatNeedsAnAdministrator) {
