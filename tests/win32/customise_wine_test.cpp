@@ -17,6 +17,7 @@
 #include "platform/win32/win32_machine.h"
 #include "support/font_bytes.h"
 #include "support/services_with.h"
+#include "win32/small_png.h"
 #include "win32/temp_path.h"
 
 namespace qb::customise {
@@ -24,14 +25,6 @@ namespace {
 
 using ::testing::Contains;
 using ::testing::UnorderedElementsAre;
-
-constexpr uint8_t kPng[] = {
-    0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A, 0x00, 0x00, 0x00, 0x0D, 0x49, 0x48, 0x44, 0x52,
-    0x00, 0x00, 0x00, 0x08, 0x00, 0x00, 0x00, 0x08, 0x08, 0x06, 0x00, 0x00, 0x00, 0xC4, 0x0F, 0xBE,
-    0x8B, 0x00, 0x00, 0x00, 0x1B, 0x49, 0x44, 0x41, 0x54, 0x78, 0xDA, 0x63, 0xF8, 0xCF, 0xF0, 0xFF,
-    0x3F, 0x32, 0x66, 0x40, 0xC7, 0x74, 0x51, 0x80, 0x2A, 0xC2, 0x80, 0x8E, 0x69, 0xAF, 0x00, 0x00,
-    0xBA, 0x5E, 0x7F, 0x81, 0x90, 0x6C, 0xB1, 0x51, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4E, 0x44,
-    0xAE, 0x42, 0x60, 0x82};
 
 class CustomiseWine : public ::testing::Test {
  protected:
@@ -79,7 +72,7 @@ TEST_F(CustomiseWine, APngBecomesALoadableFolderIconAndASecondRunReplacesIt) {
       "[.ShellClassInfo]\r\nInfoTip=Holidays\r\nIconFile=IconX.ico\r\nIconIndex=0\r\n"
       "IconResource=IconX.ico,0\r\n[ViewState]\r\nMode=4\r\n";
   ASSERT_EQ(machine.files.WriteFile(ini, {before.begin(), before.end()}), status::kOk);
-  ASSERT_TRUE(Change(Put("picture.png", std::vector<uint8_t>(kPng, kPng + sizeof kPng))));
+  ASSERT_TRUE(Change(Put("picture.png", test_support::SmallPng())));
   EXPECT_THAT(Names(folder), UnorderedElementsAre("Desktop.ini", "IconX.ico"));
   EXPECT_EQ(Read(ini), after);
   EXPECT_EQ(Attributes(ini) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM), DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM});
