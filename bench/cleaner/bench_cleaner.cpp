@@ -252,6 +252,15 @@ Spread SpreadOf(std::vector<double> values) {
   return {values[values.size() / 2], values.front(), values.back()};
 }
 
+// The plain reference's speed as a share of ours: the ratio of the medians, and its spread from
+// our slowest against its fastest to our fastest against its slowest.
+std::string SpeedRatio(const Spread& plain, const Spread& ours) {
+  char text[64];
+  std::snprintf(text, sizeof text, "ratio %.0f%% (spread %.0f%% to %.0f%%)", 100.0 * plain.median / ours.median,
+                100.0 * plain.low / ours.high, 100.0 * plain.high / ours.low);
+  return text;
+}
+
 // Seconds "cmd /c dir /s /b" takes to list the same tree, its output thrown away.
 double DirSeconds(const std::string& root) {
   std::wstring command = L"cmd.exe /c dir /s /b \"" + win32::Wide(root) + L"\" >nul";
@@ -376,23 +385,30 @@ class Bench {
       work();
       return Seconds(start);
     };
+    // Each takes turns with its plain reference; the walk lasts a tenth of a second, so it
+    // gets more rounds than the scan.
     ScanResult walk, scan;
-    const double dir_before = DirSeconds(links);
-    const double walk_seconds = scan_with(none, walk);
-    const double plain_walk = timed([&] { plain::ScanShortcuts(links, false); });
-    const double dir_seconds = (dir_before + DirSeconds(links)) / 2;
-    const double plain_before = timed([&] { plain::ScanShortcuts(links, true); });
-    const double scan_seconds = scan_with(machine_.shortcuts, scan);
-    const double plain_seconds = (plain_before + timed([&] { plain::ScanShortcuts(links, true); })) / 2;
+    std::vector<double> walks, plain_walks, scans, plain_scans, dirs;
+    for (int round = 0; round < 7; ++round) {
+      plain_walks.push_back(timed([&] { plain::ScanShortcuts(links, false); }));
+      walks.push_back(scan_with(none, walk));
+    }
+    for (int round = 0; round < 5; ++round) {
+      dirs.push_back(DirSeconds(links));
+      plain_scans.push_back(timed([&] { plain::ScanShortcuts(links, true); }));
+      scans.push_back(scan_with(machine_.shortcuts, scan));
+    }
+    const Spread walked = SpreadOf(walks), scanned = SpreadOf(scans), dir = SpreadOf(dirs);
     const double n = static_cast<double>(walk.lists[0].size());
-    std::printf("%-22s walk   %7zu shortcuts in %6.2f s: %8.0f shortcuts/s; plain walk %8.0f/s, "
-                "ratio %.0f%%; dir /s /b %.2f s, %.0f%% of its time\n",
-                "Orphan shortcuts", walk.lists[0].size(), walk_seconds, n / walk_seconds, n / plain_walk,
-                100.0 * plain_walk / walk_seconds, dir_seconds, 100.0 * walk_seconds / dir_seconds);
-    std::printf("%-22s scan   %7zu shortcuts in %6.2f s: %8.0f shortcuts/s (%zu orphans); plain scanner "
-                "%8.0f shortcuts/s, ratio %.0f%%\n",
-                "", scan.lists[0].size(), scan_seconds, n / scan_seconds, scan.removals.size(),
-                n / plain_seconds, 100.0 * plain_seconds / scan_seconds);
+    std::printf("%-22s walk   %7zu shortcuts, median %6.3f s: %8.0f shortcuts/s; plain walk %8.0f/s, "
+                "%s; dir /s /b %.2f s, %.0f%% of its time\n",
+                "Orphan shortcuts", walk.lists[0].size(), walked.median, n / walked.median,
+                n / Median(plain_walks), SpeedRatio(SpreadOf(plain_walks), walked).c_str(), dir.median,
+                100.0 * walked.median / dir.median);
+    std::printf("%-22s scan   %7zu shortcuts, median %6.2f s: %8.0f shortcuts/s (%zu orphans); plain scanner "
+                "%8.0f shortcuts/s, %s\n",
+                "", scan.lists[0].size(), scanned.median, n / scanned.median, scan.removals.size(),
+                n / Median(plain_scans), SpeedRatio(SpreadOf(plain_scans), scanned).c_str());
     Progress progress;
     EventPacer pacer(machine_.clock, {});
     // Backups on the corpus's disk, as for a program installed on C:; under Wine, a program
@@ -501,11 +517,11 @@ class Bench {
     Progress progress;
     EventPacer pacer(machine_.clock, {});
     ScanContext context{machine_.registry, machine_.environment, routines, presence, progress, pacer};
-    // The scan and the plain scanner take turns, three times each, and the medians are
+    // The scan and the plain scanner take turns, five times each, and the medians are
     // compared: scans of a few hundred milliseconds move with every other process.
     ScanResult scan;
     std::vector<double> scans, plains;
-    for (int round = 0; round < 3; ++round) {
+    for (int round = 0; round < 5; ++round) {
       plains.push_back(PlainSeconds(category));
       const auto at = Stopwatch::now();
       scan = category.scan(context);
@@ -513,6 +529,7 @@ class Bench {
     }
     const double scan_seconds = Median(scans);
     const double plain_seconds = Median(plains);
+    const std::string ratio = SpeedRatio(SpreadOf(plains), SpreadOf(scans));
     const auto start = Stopwatch::now();
     const RepairOutcome repair =
         Repair(machine_.services(), category, scan.removals, progress, pacer);
@@ -521,11 +538,11 @@ class Bench {
                                ? scan.lists[1].size()
                            : category.scan == &ScanHelpFiles ? static_cast<size_t>(entries_)
                                                              : scan.lists[0].size();
-    std::printf("%-22s scan   %7zu %s in %6.2f s: %8.0f %s/s (%zu invalid); plain scanner %8.0f %s/s, "
-                "ratio %.0f%%\n",
+    std::printf("%-22s scan   %7zu %s, median %6.2f s: %8.0f %s/s (%zu invalid); plain scanner %8.0f %s/s, "
+                "%s\n",
                 std::string(category.name).c_str(), scanned, unit, scan_seconds,
                 scanned / scan_seconds, unit, scan.removals.size(), scanned / plain_seconds, unit,
-                100.0 * plain_seconds / scan_seconds);
+                ratio.c_str());
     std::printf("%-22s repair %7zu %s in %6.2f s: %8.0f %s/s (%zu removed%s%s)\n", "",
                 scan.removals.size(), unit, repair_seconds, scan.removals.size() / repair_seconds,
                 unit, repair.repaired, repair.backed_up ? ", backup " : ", NO BACKUP: ",
