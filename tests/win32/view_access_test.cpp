@@ -53,7 +53,7 @@ TEST_F(ViewTest, AFramesAccessKeyMovesTheFocusToItsFirstUsableControlUnlessItsBu
             .rect = {1500, 120, 1200, 360}});
   Control& page = form.Add({.name = "page", .kind = ControlKind::Frame, .caption = "&Page", .tag = "9",
                             .rect = {120, 600, 5000, 3000}});
-  Control& frame = form.Add({.name = "frame", .kind = ControlKind::Frame, .container = &page, .caption = "O&ptions",
+  Control& frame = form.Add({.name = "frame", .kind = ControlKind::Frame, .container = &page, .caption = "&Options",
                              .rect = {120, 300, 4000, 2000}});
   form.Add({.name = "off", .kind = ControlKind::CheckBox, .container = &frame, .caption = "Off", .rect = {120, 300, 2000, 300}})
       .SetEnabled(false);
@@ -66,11 +66,11 @@ TEST_F(ViewTest, AFramesAccessKeyMovesTheFocusToItsFirstUsableControlUnlessItsBu
     return info.hwndFocus;
   };
   EXPECT_EQ(TextOf(Hwnd(page)), L"Page");  // the letter is the button's alone
-  EXPECT_EQ(TextOf(Hwnd(frame)), L"O&ptions");
+  EXPECT_EQ(TextOf(Hwnd(frame)), L"&Options");
   // Alt and the letter, then the letter alone from a button, which takes no typing.
   for (const UINT message : {WM_SYSCHAR, WM_CHAR}) {
     SetFocus(Hwnd(ok));
-    PostMessageW(Hwnd(ok), message, 'p', message == WM_SYSCHAR ? 1 << 29 : 0);
+    PostMessageW(Hwnd(ok), message, 'o', message == WM_SYSCHAR ? 1 << 29 : 0);
     EXPECT_TRUE(PumpUntil([&] { return focus() == Hwnd(on); })) << message;
     EXPECT_EQ(on.Value(), 0);  // reached, not ticked
   }
