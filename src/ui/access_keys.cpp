@@ -11,12 +11,16 @@ bool RepeatsButtonCaption(const Control& frame) {
 }
 
 std::string WithoutAccessKey(std::string_view caption) {
-  std::string shown;
+  std::string kept;
   for (size_t i = 0; i < caption.size(); ++i) {
-    if (caption[i] == '&' && i + 1 < caption.size()) ++i;
-    shown += caption[i];
+    if (caption[i] != '&' || i + 1 == caption.size()) {
+      kept += caption[i];
+    } else if (caption[i + 1] == '&') {
+      kept += "&&";
+      ++i;
+    }
   }
-  return shown;
+  return kept;
 }
 
 std::string FrameCaptionShown(const Control& frame) {

@@ -13,7 +13,8 @@ namespace qb::ui {
 // Whether the frame carries the language key of a command button of its window.
 bool RepeatsButtonCaption(const Control& frame);
 
-// The caption without its access-key mark: "&x" shows x, "&&" one ampersand.
+// The caption without its access-key mark, still written for a control that reads marks:
+// "&x" becomes x, "&&" (one ampersand shown) stays.
 std::string WithoutAccessKey(std::string_view caption);
 
 // The caption a frame shows and answers to: its own, or without the mark when the letter

@@ -86,5 +86,10 @@ TEST(AccessKeys, NoLetterMarksTwoCaptionsShownTogetherAndTheMainCommandsHaveOne)
   }
 }
 
+TEST(AccessKeys, AFrameRepeatingAButtonDropsOnlyItsMarkKeepingAShownAmpersand) {
+  EXPECT_EQ(ui::WithoutAccessKey("&CPU && Memory"), "CPU && Memory");
+  EXPECT_EQ(ui::WithoutAccessKey("Defra&gment &&"), "Defragment &&");
+}
+
 }  // namespace
 }  // namespace qb::app
