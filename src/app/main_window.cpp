@@ -83,6 +83,7 @@ MainWindow::MainWindow(ui::Application& app, const Services& services, ui::Splas
   form["syscmd"].on_click = [this] {
     ToggleNavigationColumn(*form_);
     FitHeightToPages();
+    MarkOpenPage();
   };
   form["cpucmd"].on_click = [this] { ShowMonitor(); };
   monitor_ = std::make_unique<monitor::MonitorPage>(form, services_);
@@ -222,16 +223,23 @@ void MainWindow::ShowPage(std::string_view frame) {
   MarkOpenPage();
 }
 
-// A command button's value is otherwise unused: 1 marks it the current one of its set.
+// A command button's value is otherwise unused: 1 marks it the current one of its set. The
+// monitor is shown over the page that was open, which stays beneath it: while it is up, its
+// button is the current one, and the covered page is neither marked nor reached by Tab or
+// an access key.
 void MainWindow::MarkOpenPage() {
+  const bool monitor = (*form_)["SMframe"].Visible();
   for (const auto& page : kPageButtons) {
-    (*form_)[page.button].SetValue((*form_)[page.frame].Visible() ? 1 : 0);
+    (*form_)[page.button].SetValue(!monitor && (*form_)[page.frame].Visible() ? 1 : 0);
+    (*form_)[page.frame].SetEnabled(!monitor);
   }
+  (*form_)["cpucmd"].SetValue(monitor ? 1 : 0);
 }
 
 void MainWindow::ShowMonitor() {
   (*form_)["SMframe"].SetVisible(true);
   FitHeightToPages();
+  MarkOpenPage();
 }
 
 void MainWindow::FitHeightToPages() {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/access_keys.h"
+
 namespace qb::ui {
 namespace {
 
@@ -86,8 +88,9 @@ std::string ImpliedName(const Form& form, const Control& control) {
       return sibling->Caption();
     }
   }
+  // The frame's letter moves to its first control, which need not be this one.
   const Control* frame = control.Container();
-  return frame && frame->Kind() == ControlKind::Frame ? frame->Caption() : std::string();
+  return frame && frame->Kind() == ControlKind::Frame ? WithoutAccessKey(frame->Caption()) : std::string();
 }
 
 }  // namespace qb::ui

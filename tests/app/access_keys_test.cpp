@@ -1,5 +1,6 @@
 // Access keys of the shipped languages: no letter marks two captions that one window shows
-// at a time, so Alt and a letter never picks the wrong one; the main commands have one.
+// at a time (frames included), so Alt and a letter never picks the wrong one; the main
+// commands and the frames of the pages and small windows have one.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -8,6 +9,7 @@
 #include "platform/ini_text.h"
 #include "platform/text.h"
 #include "support/source_files.h"
+#include "ui/access_keys.h"
 
 namespace qb::app {
 namespace {
@@ -52,18 +54,21 @@ TEST(AccessKeys, NoLetterMarksTwoCaptionsShownTogetherAndTheMainCommandsHaveOne)
   for (const char* language : {"English", "German", "French"}) {
     const auto captions = Captions(language);
     for (const char* key : {"1000", "1001", "1002", "1003", "1004", "1006", "1007", "1026", "7003", "1013",
-                            "1016", "1018", "1019"}) {
+                            "1016", "1018", "1019", "2000", "2001", "2002", "2003", "2004", "2005", "2006", "2008",
+                            "2009", "2010", "2011", "8850", "8851", "8852"}) {
       EXPECT_NE(AccessKey(captions.at(key)), 0) << language << " " << key << "=" << captions.at(key);
     }
     for (const auto& window : ProgramWindows()) {
       const auto form = window.create();
       std::vector<std::pair<const ui::Control*, std::string>> keyed;
       for (const auto& control : form->Controls()) {
-        // A button kept hidden (a second Apply that does the same) is never on the screen.
+        // A button kept hidden (a second Apply that does the same) is never on the screen; a
+        // page repeating its button's caption leaves the letter to the button.
         const ControlKind kind = control->Kind();
         if (!control->Visible() || !(kind == ControlKind::CommandButton || kind == ControlKind::CheckBox ||
                                      kind == ControlKind::OptionButton || kind == ControlKind::Label ||
-                                     kind == ControlKind::SkinLabel)) {
+                                     kind == ControlKind::SkinLabel || kind == ControlKind::Frame) ||
+            (kind == ControlKind::Frame && ui::RepeatsButtonCaption(*control))) {
           continue;
         }
         const auto found = captions.find(control->Tag());
@@ -79,6 +84,11 @@ TEST(AccessKeys, NoLetterMarksTwoCaptionsShownTogetherAndTheMainCommandsHaveOne)
       }
     }
   }
+}
+
+TEST(AccessKeys, AFrameRepeatingAButtonDropsOnlyItsMarkKeepingAShownAmpersand) {
+  EXPECT_EQ(ui::WithoutAccessKey("&CPU && Memory"), "CPU && Memory");
+  EXPECT_EQ(ui::WithoutAccessKey("Defra&gment &&"), "Defragment &&");
 }
 
 }  // namespace

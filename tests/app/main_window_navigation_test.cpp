@@ -16,6 +16,7 @@ TEST_F(MainWindowTest, NavigationShowsExactlyOnePageAndSystemHealthNone) {
     for (const auto& page : pages) {
       if (Form()[page.button].Value() == 1) marked.push_back(page.button);
     }
+    if (Form()["cpucmd"].Value() == 1) marked.push_back("cpucmd");
     return marked;
   };
   EXPECT_EQ(current(), std::vector<std::string>{"Command4"});
@@ -27,6 +28,11 @@ TEST_F(MainWindowTest, NavigationShowsExactlyOnePageAndSystemHealthNone) {
   Form()["cpucmd"].RaiseClick();
   EXPECT_EQ(Form().Height(), kMainHeightExpanded);
   EXPECT_TRUE(Form()["SMframe"].Visible());
+  EXPECT_EQ(current(), std::vector<std::string>{"cpucmd"});  // over the page it covers
+  EXPECT_FALSE(Form()["langFrame"].Enabled());
+  Form()["syscmd"].RaiseClick();
+  EXPECT_EQ(current(), std::vector<std::string>{"Command7"});
+  EXPECT_TRUE(Form()["langFrame"].Enabled());
   Form()["Command1"].RaiseClick();
   EXPECT_EQ(VisibleFrames(), std::vector<std::string>{"EXPFrame"});
   EXPECT_EQ(Form().Height(), kMainHeight);  // the monitor's room given back, here and below

@@ -46,5 +46,35 @@ TEST_F(ViewTest, ATextBoxIsNamedByItsLabelWhateverTheOrderTheyWereMadeIn) {
   if (SUCCEEDED(com)) CoUninitialize();
 }
 
+TEST_F(ViewTest, AFramesAccessKeyMovesTheFocusToItsFirstUsableControlUnlessItsButtonHasTheLetter) {
+  Form& form = NewForm();
+  Control& ok = form.Add({.name = "ok", .kind = ControlKind::CommandButton, .caption = "OK", .rect = {120, 120, 1200, 360}});
+  form.Add({.name = "pagecmd", .kind = ControlKind::CommandButton, .caption = "&Page", .tag = "9",
+            .rect = {1500, 120, 1200, 360}});
+  Control& page = form.Add({.name = "page", .kind = ControlKind::Frame, .caption = "&Page", .tag = "9",
+                            .rect = {120, 600, 5000, 3000}});
+  Control& frame = form.Add({.name = "frame", .kind = ControlKind::Frame, .container = &page, .caption = "&Options",
+                             .rect = {120, 300, 4000, 2000}});
+  form.Add({.name = "off", .kind = ControlKind::CheckBox, .container = &frame, .caption = "Off", .rect = {120, 300, 2000, 300}})
+      .SetEnabled(false);
+  Control& on = form.Add({.name = "on", .kind = ControlKind::CheckBox, .container = &frame, .caption = "On",
+                          .rect = {120, 700, 2000, 300}});
+  app_.Show(form);
+  const auto focus = [] {
+    GUITHREADINFO info{.cbSize = sizeof(GUITHREADINFO)};
+    GetGUIThreadInfo(GetCurrentThreadId(), &info);
+    return info.hwndFocus;
+  };
+  EXPECT_EQ(TextOf(Hwnd(page)), L"Page");  // the letter is the button's alone
+  EXPECT_EQ(TextOf(Hwnd(frame)), L"&Options");
+  // Alt and the letter, then the letter alone from a button, which takes no typing.
+  for (const UINT message : {WM_SYSCHAR, WM_CHAR}) {
+    SetFocus(Hwnd(ok));
+    PostMessageW(Hwnd(ok), message, 'o', message == WM_SYSCHAR ? 1 << 29 : 0);
+    EXPECT_TRUE(PumpUntil([&] { return focus() == Hwnd(on); })) << message;
+    EXPECT_EQ(on.Value(), 0);  // reached, not ticked
+  }
+}
+
 }  // namespace
 }  // namespace qb::ui::win32::testing

@@ -1,4 +1,5 @@
 // The keys of the program's windows on real windows: what Tab reaches, Enter and Escape.
+#include "app/window_catalogue.h"
 #include "win32/view_fixture.h"
 
 namespace qb::ui::win32::testing {
@@ -124,6 +125,45 @@ TEST_F(ViewTest, EscapeClosesAWindowOverAnotherButNotTheMainWindow) {
   PostMessageW(Hwnd(owner), WM_KEYDOWN, VK_ESCAPE, 1);
   host_.DoEvents();
   EXPECT_TRUE(app_.IsLoaded(owner));
+}
+
+// Every window of the program over the main one, as designed: Tab goes round the controls one
+// can see and use, in reading order within each frame, back to the first; Escape closes it.
+TEST_F(ViewTest, TabGoesRoundEveryWindowInReadingOrderAndEscapeClosesEachSmallOne) {
+  const auto designs = app::ProgramWindows();
+  Form& owner = *forms_.emplace_back(designs.front().create());
+  app_.Show(owner);
+  for (const auto& design : designs) {
+    Form& form = design.name == owner.Name() ? owner : *forms_.emplace_back(design.create());
+    const auto walk = [&] {
+      std::vector<HWND> stops{GetFocus()};
+      while (stops.size() < 300) {
+        PressKey(host_, VK_TAB);
+        if (GetFocus() == stops.front()) break;
+        const HWND stop = GetFocus(), before = stops.back();
+        for (HWND up = stop; up && up != Hwnd(form); up = GetParent(up)) {
+          EXPECT_TRUE(IsWindowVisible(up) && IsWindowEnabled(up)) << design.name << " reaches a hidden or disabled control";
+        }
+        const RECT a = PlaceOf(before), b = PlaceOf(stop);
+        EXPECT_TRUE(GetParent(stop) != GetParent(before) || b.top > a.top - (a.bottom - a.top) / 2 && (b.left > a.left || b.top > a.top))
+            << design.name << ": Tab goes up or left within a frame";
+        stops.push_back(stop);
+      }
+      EXPECT_EQ(GetFocus(), stops.front()) << design.name << ": Tab never comes back round";
+      if (&form != &owner) PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+    };
+    if (&form == &owner) {
+      walk();
+      continue;
+    }
+    auto& timer = form.Add({.name = "walk", .kind = ControlKind::Timer, .interval = 10});
+    timer.on_timer = [&] {
+      timer.SetEnabled(false);
+      walk();
+    };
+    app_.ShowModal(form, &owner);
+    EXPECT_FALSE(app_.IsLoaded(form)) << design.name << " stays open after Escape";
+  }
 }
 
 }  // namespace

@@ -44,6 +44,8 @@ class FrameView : public ControlView {
 
  protected:
   Shape WindowShape() const override;
+  void SyncContent() override;
+  void Mirror(Property property) override;
   bool Paints() const override { return true; }
   void Paint(HDC dc, const RECT& client) override;
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;

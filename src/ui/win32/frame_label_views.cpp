@@ -2,6 +2,7 @@
 #include "ui/win32/control_views.h"
 
 #include "platform/win32/wide.h"
+#include "ui/access_keys.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/skin_painter.h"
 
@@ -20,6 +21,12 @@ void DrawPlainText(HDC dc, HFONT font, const RECT& rect, const std::wstring& tex
   SelectObject(dc, previous);
 }
 
+// The access keys' underlines follow the window's keyboard cues: hidden after a mouse
+// click until the keyboard is used, as in every dialog.
+bool AccessKeysHidden(HWND window) {
+  return (SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) != 0;
+}
+
 }  // namespace
 
 ControlView::Shape FrameView::WindowShape() const {
@@ -27,24 +34,37 @@ ControlView::Shape FrameView::WindowShape() const {
   return {kFrameClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
 }
 
+// The window's text is the caption as shown, so that the keyboard and Windows'
+// accessibility find the access key where the frame underlines one, and only there.
+void FrameView::SyncContent() {
+  if (Handle()) SetWindowTextW(Handle(), qb::win32::Wide(FrameCaptionShown(Model())).c_str());
+}
+
+void FrameView::Mirror(Property property) {
+  ControlView::Mirror(property);
+  if (property == Property::Caption) SyncContent();
+}
+
 void FrameView::Paint(HDC dc, const RECT& client) {
-  const std::wstring marked = qb::win32::Wide(Model().Caption());
+  const std::wstring caption = qb::win32::Wide(FrameCaptionShown(Model()));
   const bool enabled = Model().Enabled();
+  const bool hide_keys = AccessKeysHidden(Handle());
   if (const skin::ElementStyle* style = Style()) {
     SkinPainter painter(dc, *style, CurrentDpi(), Font());
+    painter.HideAccessKeys(hide_keys);
     painter.Fill(client, Background());
-    painter.Frame(client, marked, enabled);
+    painter.Frame(client, caption, enabled);
     return;
   }
-  const std::wstring caption = SkinPainter::FrameCaption(marked);
   // The system's group box: an etched border broken by the caption.
   HBRUSH background = OwnerWindow().BrushFor(Background());
   FillRect(dc, &client, background);
   HGDIOBJ previous = SelectObject(dc, Font());
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);
-  SIZE extent{};
-  GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+  RECT measured{0, 0, 0, 0};
+  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &measured, DT_CALCRECT | DT_SINGLELINE);
+  const SIZE extent{measured.right - measured.left, measured.bottom - measured.top};
   SelectObject(dc, previous);
   RECT border = client;
   border.top += caption.empty() ? 0 : metrics.tmHeight / 2;
@@ -55,11 +75,15 @@ void FrameView::Paint(HDC dc, const RECT& client) {
               metrics.tmHeight};
     FillRect(dc, &text, background);
     text.left += CurrentDpi().Scale(2);
-    DrawPlainText(dc, Font(), text, caption, enabled, DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    DrawPlainText(dc, Font(), text, caption, enabled,
+                  DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS | (hide_keys ? DT_HIDEPREFIX : 0u));
   }
 }
 
 std::optional<LRESULT> FrameView::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  // A change of the keyboard cues shows or hides the underline; the system passes it on to
+  // the controls inside.
+  if (message == WM_UPDATEUISTATE) Invalidate();
   return ReflectToControl(message, wparam, lparam);
 }
 
@@ -71,14 +95,17 @@ ControlView::Shape LabelView::WindowShape() const { return {L"STATIC", SS_LEFT |
 void LabelView::Paint(HDC dc, const RECT& client) {
   const std::wstring text = qb::win32::Wide(Model().Caption());
   const bool enabled = Model().Enabled();
+  const bool hide_keys = AccessKeysHidden(Handle());
   if (const skin::ElementStyle* style = Style()) {
     SkinPainter painter(dc, *style, CurrentDpi(), Font());
+    painter.HideAccessKeys(hide_keys);
     painter.Fill(client, Background());
     painter.Label(client, text, enabled);
     return;
   }
   FillRect(dc, &client, OwnerWindow().BrushFor(Background()));
-  DrawPlainText(dc, Font(), client, text, enabled, DT_LEFT | DT_TOP | DT_WORDBREAK);
+  DrawPlainText(dc, Font(), client, text, enabled,
+                DT_LEFT | DT_TOP | DT_WORDBREAK | (hide_keys ? DT_HIDEPREFIX : 0u));
 }
 
 std::optional<LRESULT> LabelView::OnLeftButtonUp(const MouseEvent&) {

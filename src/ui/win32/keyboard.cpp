@@ -128,7 +128,13 @@ wchar_t AccessKeyOf(HWND window) {
   return 0;
 }
 
-// The buttons and labels on the screen, in reading order, which may carry access keys.
+bool IsFrame(HWND window) {
+  const ControlView* view = ControlView::FromHandle(window);
+  return view && view->Model().Kind() == ControlKind::Frame;
+}
+
+// The buttons, labels and frames on the screen, in reading order, which may carry access
+// keys; a frame comes before the controls inside it.
 void CollectKeyed(HWND root, HWND container, std::vector<HWND>& found) {
   std::vector<HWND> children;
   for (HWND child = GetWindow(container, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -136,7 +142,7 @@ void CollectKeyed(HWND root, HWND container, std::vector<HWND>& found) {
   }
   SortInReadingOrder(children);
   for (HWND child : children) {
-    if (IsClass(child, L"BUTTON") || IsClass(child, L"STATIC")) found.push_back(child);
+    if (IsClass(child, L"BUTTON") || IsClass(child, L"STATIC") || IsFrame(child)) found.push_back(child);
     if (GetWindowLongPtrW(child, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) CollectKeyed(root, child, found);
   }
 }
@@ -144,7 +150,8 @@ void CollectKeyed(HWND root, HWND container, std::vector<HWND>& found) {
 // Alt and a letter: the next control after the focus whose caption marks that letter (so
 // a letter used twice goes from one to the other). A button is pressed, a check box or
 // option button taken and clicked; a label hands the focus to the control it names, which
-// stands right after it in the window order.
+// stands right after it in the window order; a frame to the first control inside it that
+// the user can reach, as a group box does in a dialog.
 bool PressAccessKey(HWND root, wchar_t letter) {
   std::vector<HWND> keyed;
   CollectKeyed(root, root, keyed);
@@ -155,15 +162,21 @@ bool PressAccessKey(HWND root, wchar_t letter) {
   for (size_t step = 0; step < keyed.size(); ++step) {
     const HWND control = keyed[(start + step) % keyed.size()];
     if (AccessKeyOf(control) != wanted) continue;
-    if (IsClass(control, L"STATIC")) {
-      const HWND named = GetWindow(control, GW_HWNDNEXT);
-      if (!named || !IsWindowVisible(named) || !IsWindowEnabled(named)) continue;
-      SetFocus(named);
-      if (IsClass(named, L"EDIT")) SendMessageW(named, EM_SETSEL, 0, -1);
+    HWND target = nullptr;
+    if (IsFrame(control)) {
+      std::vector<HWND> inside;
+      CollectReachable(root, control, inside);
+      target = inside.empty() ? nullptr : inside.front();
+    } else if (IsClass(control, L"STATIC")) {
+      target = GetWindow(control, GW_HWNDNEXT);
+    } else {
+      if (!IsCommandButton(control)) SetFocus(control);
+      SendMessageW(control, BM_CLICK, 0, 0);
       return true;
     }
-    if (!IsCommandButton(control)) SetFocus(control);
-    SendMessageW(control, BM_CLICK, 0, 0);
+    if (!target || !IsWindowVisible(target) || !IsWindowEnabled(target)) continue;
+    SetFocus(target);
+    if (IsClass(target, L"EDIT")) SendMessageW(target, EM_SETSEL, 0, -1);
     return true;
   }
   return false;
@@ -212,6 +225,17 @@ void FocusFirstControl(HWND root) {
 bool HandleWindowKey(HWND root, const MSG& message) {
   if (message.message == WM_SYSCHAR) {
     ShowKeyboardCues(root);
+    return PressAccessKey(root, static_cast<wchar_t>(message.wParam));
+  }
+  // The letter alone is an access key too while the focus is on a control that takes no
+  // typing (a button, a slider), as in a dialog.
+  if (message.message == WM_CHAR && message.wParam > L' ' && GetKeyState(VK_CONTROL) >= 0) {
+    const HWND focus = GetFocus();
+    MSG copy = message;
+    const LRESULT wants = focus ? SendMessageW(focus, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&copy)) : 0;
+    if (!focus || !IsChild(root, focus) || (wants & (DLGC_WANTCHARS | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE | DLGC_HASSETSEL))) {
+      return false;
+    }
     return PressAccessKey(root, static_cast<wchar_t>(message.wParam));
   }
   if (message.message != WM_KEYDOWN) return false;

@@ -193,24 +193,13 @@ void SkinPainter::OptionButton(const RECT& rect, std::wstring_view caption, bool
   if (focused && state != ButtonState::Disabled) FocusDots(rect, caption);
 }
 
-std::wstring SkinPainter::FrameCaption(std::wstring_view caption) {
-  std::wstring shown;
-  for (size_t i = 0; i < caption.size(); ++i) {
-    if (caption[i] == L'&' && i + 1 < caption.size()) ++i;  // "&x" shows x, "&&" one ampersand
-    shown += caption[i];
-  }
-  return shown;
-}
-
-void SkinPainter::Frame(const RECT& rect, std::wstring_view marked, bool enabled) const {
-  const std::wstring caption = FrameCaption(marked);
+void SkinPainter::Frame(const RECT& rect, std::wstring_view caption, bool enabled) const {
   HGDIOBJ previous = SelectObject(dc_, font_);
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc_, &metrics);
   // Measured as drawn: an access-key mark takes no room.
   RECT measured{0, 0, 0, 0};
-  DrawTextW(dc_, caption.data(), static_cast<int>(caption.size()), &measured,
-            DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  DrawTextW(dc_, caption.data(), static_cast<int>(caption.size()), &measured, DT_CALCRECT | DT_SINGLELINE);
   const SIZE caption_size{measured.right - measured.left, measured.bottom - measured.top};
   SelectObject(dc_, previous);
 
@@ -251,10 +240,10 @@ CaptionPlace SkinPainter::PlaceFor(CaptionKind kind, const RECT& rect) const {
       const int radius = dpi_.Scale(std::max(style_.corner_radius, 2));
       const int pad = dpi_.Scale(4);
       const LONG left = rect.left + radius + dpi_.Scale(4) + pad;
-      // A frame shares its caption with the button that opens it; the access key is the
-      // button's, so the frame's caption comes without its mark (FrameCaption).
+      // The caption's access key is underlined; a frame that repeats a button's caption
+      // comes without its mark (FrameCaptionShown).
       return {{left, rect.top, std::max<LONG>(left, rect.right - radius - pad), rect.top + metrics.tmHeight},
-              DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX};
+              DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS};
     }
     case CaptionKind::Label:
       break;

@@ -53,9 +53,8 @@ class SkinPainter {
                 bool focused) const;
   void OptionButton(const RECT& rect, std::wstring_view caption, bool selected,
                     ButtonState state, bool focused) const;
+  // caption: with its access-key mark, underlined unless the keyboard cues are hidden.
   void Frame(const RECT& rect, std::wstring_view caption, bool enabled) const;
-  // A frame's caption as shown: no access-key mark, "&&" as one ampersand.
-  static std::wstring FrameCaption(std::wstring_view caption);
   void Label(const RECT& rect, std::wstring_view text, bool enabled) const;
   // tabs: the rectangle of each tab as the tab control lays them out.
   void TabStrip(const RECT& client, const std::vector<RECT>& tabs,
