@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "language/numbers.h"
 #include "language/wording.h"
 
 namespace qb::app {
@@ -87,7 +88,7 @@ std::string ActionSummary(const Services& services, const std::string& category,
   for (const auto& part : parts) {
     if (part.count == 0) continue;
     if (!list.empty()) list += ", ";
-    list += language::Say(services, part.phrase, {std::to_string(part.count)});
+    list += language::Say(services, part.phrase, {language::ShownNumber(services, static_cast<int64_t>(part.count))});
   }
   return language::Say(services, language::phrase::kActionSummary, {category, list});
 }

@@ -6,6 +6,7 @@
 #include "dress/small_window.h"
 #include "journal/journaling_registry.h"
 #include "journal/undo.h"
+#include "language/numbers.h"
 #include "language/wording.h"
 
 namespace qb::app {
@@ -79,7 +80,7 @@ void HistoryWindow::Load() {
   Fill();
   if (journaled_.Dropped() > 0) {
     Tell(language::Say(journaled_.services(), phrase::kCompacted,
-                       {std::to_string(journaled_.Dropped())}));
+                       {language::ShownNumber(journaled_.services(), static_cast<int64_t>(journaled_.Dropped()))}));
   }
 }
 
@@ -95,7 +96,7 @@ void HistoryWindow::Fill() {
   (*form_)["actions"].SetRows(std::move(rows));
   if (decoded.damaged > 0) {
     Tell(language::Say(journaled_.services(), phrase::kDamagedRecords,
-                       {std::to_string(decoded.damaged)}));
+                       {language::ShownNumber(journaled_.services(), static_cast<int64_t>(decoded.damaged))}));
   }
 }
 
@@ -133,7 +134,7 @@ void HistoryWindow::Undo(const std::vector<uint64_t>& ids) {
         journal::UndoRecords(journal::RecordsOf(records_, id), journaled_.UndoThrough());
     report += language::Say(services, phrase::kUndoneAction,
                             {line == lines_.end() ? std::to_string(id) : line->summary,
-                             std::to_string(result.undone)}) + "\n";
+                             language::ShownNumber(services, static_cast<int64_t>(result.undone))}) + "\n";
     for (const std::string& target : result.left) {
       report += "  " + language::Say(services, phrase::kLeftChanged, {journal::ReadableTarget(target)}) + "\n";
     }

@@ -37,7 +37,7 @@ bool ReadsBackAs(FileSystem& files, const std::string& path, const std::vector<R
   std::string parse_error;
   if (const Status read = files.ReadFile(path, read_back); read != status::kOk) {
     error = ErrorIn(say, phrase::kBackupNotReadBack, path, read);
-  } else if (!ParseRegFile(read_back, parsed, parse_error)) {
+  } else if (!ParseRegFile(read_back, parsed, parse_error, say)) {
     error = say(phrase::kBackupDoesNotParse, {path, parse_error});
   } else if (parsed != sections) {
     error = say(phrase::kBackupNotWhole, {path});

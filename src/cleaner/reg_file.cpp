@@ -153,30 +153,32 @@ bool ParseData(std::string_view data, RegValue& value) {
   return false;
 }
 
-bool ParseValueLine(std::string_view line, RegValue& value, std::string& error) {
+bool ParseValueLine(std::string_view line, RegValue& value, const language::Wording& say,
+                    std::string& error) {
   size_t at = 0;
   value = RegValue{};
   if (line.starts_with('@')) {
     at = 1;
   } else if (!ReadQuoted(line, at, value.name)) {
-    error = "a value name is not closed: " + std::string(line);
+    error = say(language::phrase::kRegFileNameNotClosed, {line});
     return false;
   }
   if (at >= line.size() || line[at] != '=') {
-    error = "a value line has no \"=\": " + std::string(line);
+    error = say(language::phrase::kRegFileNoEquals, {line});
     return false;
   }
   if (!ParseData(line.substr(at + 1), value)) {
-    error = "unreadable value data: " + std::string(line);
+    error = say(language::phrase::kRegFileBadData, {line});
     return false;
   }
   return true;
 }
 
-bool ParseKeyLine(std::string_view line, RegFileKey& key, std::string& error) {
+bool ParseKeyLine(std::string_view line, RegFileKey& key, const language::Wording& say,
+                  std::string& error) {
   const auto inner = line.substr(1, line.size() - 2);
   if (inner.starts_with('-')) {
-    error = "a key deletion is not a backup: " + std::string(line);
+    error = say(language::phrase::kRegFileKeyDeletion, {line});
     return false;
   }
   const auto slash = inner.find('\\');
@@ -188,7 +190,7 @@ bool ParseKeyLine(std::string_view line, RegFileKey& key, std::string& error) {
       return true;
     }
   }
-  error = "unknown root: " + std::string(root_name);
+  error = say(language::phrase::kRegFileUnknownRoot, {root_name});
   return false;
 }
 
@@ -235,17 +237,17 @@ std::vector<uint8_t> EncodeRegFile(const std::vector<RegFileKey>& keys) {
 }
 
 bool ParseRegFile(const std::vector<uint8_t>& bytes, std::vector<RegFileKey>& keys,
-                  std::string& error) {
+                  std::string& error, const language::Wording& say) {
   keys.clear();
   if (!text::HasUtf16LeMark(bytes)) {
-    error = "not a UTF-16 registry file (no byte-order mark)";
+    error = say(language::phrase::kRegFileNoMark, {});
     return false;
   }
   const auto lines = SplitLines(text::Utf16ToUtf8(text::Utf16LeUnits(bytes, 2)));
   size_t i = 0;
   while (i < lines.size() && lines[i].empty()) ++i;
   if (i == lines.size() || lines[i] != kRegFileHeader) {
-    error = "the file does not start with \"" + std::string(kRegFileHeader) + "\"";
+    error = say(language::phrase::kRegFileNoHeader, {kRegFileHeader});
     return false;
   }
   for (++i; i < lines.size(); ++i) {
@@ -259,15 +261,15 @@ bool ParseRegFile(const std::vector<uint8_t>& bytes, std::vector<RegFileKey>& ke
     if (line.empty() || line.starts_with(';')) continue;
     if (line.starts_with('[') && line.ends_with(']')) {
       keys.emplace_back();
-      if (!ParseKeyLine(line, keys.back(), error)) return false;
+      if (!ParseKeyLine(line, keys.back(), say, error)) return false;
       continue;
     }
     if (keys.empty()) {
-      error = "a value comes before any key: " + line;
+      error = say(language::phrase::kRegFileValueBeforeKey, {line});
       return false;
     }
     RegValue value;
-    if (!ParseValueLine(line, value, error)) return false;
+    if (!ParseValueLine(line, value, say, error)) return false;
     keys.back().values.push_back(std::move(value));
   }
   return true;

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "language/wording.h"
 #include "platform/registry.h"
 
 namespace qb::cleaner {
@@ -40,8 +41,8 @@ std::vector<uint8_t> EncodeRegFile(const std::vector<RegFileKey>& keys);
 
 // Reads a file written by EncodeRegFile (or by the editor). False, with a reason in
 // error, for anything that is not a version 5.00 file of keys and values (deletions
-// included, which a backup never holds).
+// included, which a backup never holds), said by say.
 bool ParseRegFile(const std::vector<uint8_t>& bytes, std::vector<RegFileKey>& keys,
-                  std::string& error);
+                  std::string& error, const language::Wording& say = language::InEnglish);
 
 }  // namespace qb::cleaner

@@ -5,6 +5,7 @@
 #include "cleaner/exclusions_saving.h"
 #include "cleaner/selection.h"
 #include "dress/small_window.h"
+#include "language/numbers.h"
 #include "language/wording.h"
 
 namespace qb::cleaner {
@@ -123,7 +124,8 @@ void ReviewWindow::ShowCount() {
   const std::vector<bool> ticked = Ticked();
   const auto count = static_cast<size_t>(std::count(ticked.begin(), ticked.end(), true));
   (*form_)["ticked"].SetCaption(language::Say(services_, phrase::kTickedCount,
-                                              {std::to_string(count), std::to_string(ticked.size())}));
+                                              {language::ShownNumber(services_, static_cast<int64_t>(count)),
+                                               language::ShownNumber(services_, static_cast<int64_t>(ticked.size()))}));
   (*form_)["repair"].SetEnabled(count > 0);
   (*form_)["keep"].SetEnabled(!ticked.empty());
 }

@@ -15,6 +15,7 @@
 #include "dress/form_language.h"
 #include "dress/skin_form.h"
 #include "language/language_catalogue.h"
+#include "language/numbers.h"
 #include "language/wording.h"
 #include "platform/app_settings.h"
 
@@ -179,14 +180,15 @@ void SystemHealthWindow::RunCategory(size_t frame, const Category& category) {
   results_[frame] = category.scan(context);
   if (pacer.Closing()) return;
   SetAsideExcluded(exclusions, results_[frame]);
-  found.SetCaption(std::to_string(results_[frame].removals.size()));
+  found.SetCaption(language::ShownNumber(services_, static_cast<int64_t>(results_[frame].removals.size())));
   // The review narrows the findings to those left ticked; what it keeps always is counted
   // with the other kept entries. Cancelled, it removes nothing and writes no backup.
   const bool go_on = !Reviewing() || results_[frame].removals.empty() ||
                      ReviewFindings(app_, *form_, services_, skin_, category, results_[frame], exclusions);
   std::string kept;
   if (!results_[frame].excluded.empty()) {
-    kept = language::Say(services_, language::phrase::kKeptExcluded) + " " + std::to_string(results_[frame].excluded.size());
+    kept = language::Say(services_, language::phrase::kKeptExcluded) + " " +
+           language::ShownNumber(services_, static_cast<int64_t>(results_[frame].excluded.size()));
     status.SetCaption(kept);
   }
   if (!go_on) {
@@ -200,7 +202,7 @@ void SystemHealthWindow::RunCategory(size_t frame, const Category& category) {
                                        language::InChosenLanguage(services_));
   // The bar stays where the removals left it: a last value beyond its range is refused.
   if (category.removes_files) status.SetCaption(language::Say(services_, language::phrase::kDoneStatus) + (kept.empty() ? "" : "  " + kept));
-  repaired.SetCaption(std::to_string(outcome.repaired));
+  repaired.SetCaption(language::ShownNumber(services_, static_cast<int64_t>(outcome.repaired)));
   last_backup_path_ = outcome.backup_path;
   if (pacer.Closing()) return;
   const auto notes = RunNotes(scan, outcome, language::InChosenLanguage(services_));

@@ -4,6 +4,7 @@
 
 #include "disk/defragmenter.h"
 #include "disk/size_text.h"
+#include "language/numbers.h"
 #include "language/wording.h"
 #include "platform/windows_version.h"
 #include "platform/text.h"
@@ -21,6 +22,12 @@ constexpr NoMedium kNoMediumMessages[] = {
     {DriveType::Removable, language::phrase::kNoDisk, language::phrase::kInsertDisk},
     {DriveType::CdRom, language::phrase::kNoCd, language::phrase::kInsertCd},
 };
+
+// A byte count as the page writes it, in the user's language.
+std::string ShownSize(const Services& services, double bytes) {
+  const SizeParts size = SizeIn(bytes);
+  return language::ShownSize(services, size.number, size.unit, language::phrase::kDriveBytes);
+}
 
 int Percent(double ratio) { return static_cast<int>(std::nearbyint(ratio * 100)); }
 
@@ -109,9 +116,9 @@ void DrivesPage::Fill(Mode mode) {
   }
   const double total = static_cast<double>(total_bytes);
   const double free = static_cast<double>(free_bytes);
-  form_["lblTotal"].SetCaption(SizeText(total));
-  form_["lblFree"].SetCaption(SizeText(free));
-  form_["lblUsed"].SetCaption(SizeText(total - free));
+  form_["lblTotal"].SetCaption(ShownSize(services_, total));
+  form_["lblFree"].SetCaption(ShownSize(services_, free));
+  form_["lblUsed"].SetCaption(ShownSize(services_, total - free));
   if (total <= 0) {
     if (mode == Mode::Load) return;
     for (const auto& message : kNoMediumMessages) {
@@ -123,8 +130,8 @@ void DrivesPage::Fill(Mode mode) {
     }
     return;
   }
-  form_["lblPercentFree"].SetCaption(PercentText(free / total));
-  form_["lblPercentUsed"].SetCaption(PercentText((total - free) / total));
+  form_["lblPercentFree"].SetCaption(language::ShownNumber(services_, PercentNumber(free / total)) + "%");
+  form_["lblPercentUsed"].SetCaption(language::ShownNumber(services_, PercentNumber((total - free) / total)) + "%");
   form_["usedbar"].SetValue(Percent((total - free) / total));
   form_["freebar"].SetValue(Percent(free / total));
 }

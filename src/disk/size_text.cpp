@@ -26,18 +26,26 @@ std::string ShortNumber(double value) {
   return Printed("%.2f", value);
 }
 
-std::string SizeText(double bytes) {
-  if (bytes <= 999) return Printed("%.0f", std::nearbyint(bytes)) + " bytes";
+SizeParts SizeIn(double bytes) {
+  if (bytes <= 999) return {Printed("%.0f", std::nearbyint(bytes)), 0};
   // Each unit takes the counts up to 999 of itself; a larger disk than the last bound is
   // still written in the last unit rather than as nothing.
-  static constexpr const char* kUnits[] = {" KB", " MB", " GB", " TB", " PB"};
+  constexpr int kLastUnit = 5;
   double unit = 1024;
-  for (size_t i = 0; i + 1 < std::size(kUnits); ++i, unit *= 1024) {
-    if (bytes <= 999 * unit) return ShortNumber(bytes / unit) + kUnits[i];
+  for (int i = 1; i < kLastUnit; ++i, unit *= 1024) {
+    if (bytes <= 999 * unit) return {ShortNumber(bytes / unit), i};
   }
-  return ShortNumber(bytes / unit) + kUnits[std::size(kUnits) - 1];
+  return {ShortNumber(bytes / unit), kLastUnit};
 }
 
-std::string PercentText(double ratio) { return Printed("%.2f", ratio * 100) + "%"; }
+std::string SizeText(double bytes) {
+  static constexpr const char* kUnits[] = {" bytes", " KB", " MB", " GB", " TB", " PB"};
+  const SizeParts size = SizeIn(bytes);
+  return size.number + kUnits[size.unit];
+}
+
+std::string PercentNumber(double ratio) { return Printed("%.2f", ratio * 100); }
+
+std::string PercentText(double ratio) { return PercentNumber(ratio) + "%"; }
 
 }  // namespace qb::disk

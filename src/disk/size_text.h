@@ -16,7 +16,17 @@ std::string ShortNumber(double value);
 // "500 bytes", "1.50 KB", "24.4 MB", "112 GB", "1.82 TB"; a unit holds up to 999 of itself.
 std::string SizeText(double bytes);
 
+// The same as its plain number and unit (0 bytes, 1 KB .. 5 PB), for the page to say in
+// the user's language: 25600000 -> {"24.4", 2}.
+struct SizeParts {
+  std::string number;
+  int unit = 0;
+};
+SizeParts SizeIn(double bytes);
+
 // A share as a percentage with two decimals: 0.4567 -> "45.67%".
 std::string PercentText(double ratio);
+// Its number alone: 0.4567 -> "45.67".
+std::string PercentNumber(double ratio);
 
 }  // namespace qb::disk

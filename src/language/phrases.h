@@ -358,6 +358,26 @@ inline constexpr Phrase kErrorNumber{"8822", "Error: %1"};
 inline constexpr Phrase kFaultMustClose{
     "8823",
     "Quill Box met a fault it cannot recover from and has to close.\\n\\nWhat went wrong: %1"};
+// Why a registry file cannot be read back: what the parser found, and the line it found it on.
+inline constexpr Phrase kRegFileNoMark{"8824", "not a UTF-16 registry file (no byte-order mark)"};
+inline constexpr Phrase kRegFileNoHeader{"8825", "the file does not start with \"%1\""};
+inline constexpr Phrase kRegFileValueBeforeKey{"8826", "a value comes before any key: %1"};
+inline constexpr Phrase kRegFileKeyDeletion{"8827", "a key deletion is not a backup: %1"};
+inline constexpr Phrase kRegFileUnknownRoot{"8828", "unknown root: %1"};
+inline constexpr Phrase kRegFileNameNotClosed{"8829", "a value name is not closed: %1"};
+inline constexpr Phrase kRegFileNoEquals{"8830", "a value line has no \"=\": %1"};
+inline constexpr Phrase kRegFileBadData{"8831", "unreadable value data: %1"};
+// How the language writes numbers: the mark between groups of three digits and the one
+// before decimals; and the size units, each with its number.
+inline constexpr Phrase kThousandsSeparator{"8832", ","};
+inline constexpr Phrase kDecimalSeparator{"8833", "."};
+inline constexpr Phrase kSizeBytes{"8834", "%1 Bytes"};
+inline constexpr Phrase kSizeKilobytes{"8835", "%1 KB"};
+inline constexpr Phrase kMegabytes{"8836", "%1 MB"};
+inline constexpr Phrase kSizeGigabytes{"8837", "%1 GB"};
+inline constexpr Phrase kSizeTerabytes{"8838", "%1 TB"};
+inline constexpr Phrase kSizePetabytes{"8839", "%1 PB"};
+inline constexpr Phrase kDriveBytes{"8840", "%1 bytes"};
 }  // namespace phrase
 
 // The one list of them, for the checks that every language file holds each key.
@@ -432,7 +452,12 @@ inline constexpr std::array kPhrases = {
     phrase::kNoBackupFolder, phrase::kEitherFolder, phrase::kIconFiles, phrase::kPictureFiles,
     phrase::kAllImageFiles, phrase::kIconComponentTitle, phrase::kPreviewTitle,
     phrase::kVersionUnknown, phrase::kShortcutNotRead, phrase::kErrorNumber,
-    phrase::kFaultMustClose,
+    phrase::kFaultMustClose, phrase::kRegFileNoMark, phrase::kRegFileNoHeader,
+    phrase::kRegFileValueBeforeKey, phrase::kRegFileKeyDeletion, phrase::kRegFileUnknownRoot,
+    phrase::kRegFileNameNotClosed, phrase::kRegFileNoEquals, phrase::kRegFileBadData,
+    phrase::kThousandsSeparator, phrase::kDecimalSeparator, phrase::kSizeBytes,
+    phrase::kSizeKilobytes, phrase::kMegabytes, phrase::kSizeGigabytes, phrase::kSizeTerabytes,
+    phrase::kSizePetabytes, phrase::kDriveBytes,
 };
 
 }  // namespace qb::language

@@ -66,9 +66,7 @@ int64_t ShownTotalMegabytes(uint64_t total_bytes) {
   return LeadingNumber(FormatThousands(static_cast<double>(total_bytes) / kBytesPerMegabyte)) + 1;
 }
 
-std::string SizeText(uint64_t bytes, int largest_unit) {
-  // Index 5 is named too: a count shown without a unit would be read wrongly.
-  static constexpr const char* kUnits[] = {" Bytes", " KB", " MB", " GB", " TB", " PB"};
+SizeParts SizeIn(uint64_t bytes, int largest_unit) {
   // Counts beyond the fixed-point range (over 900 TB) start one unit up.
   int unit = 0;
   constexpr uint64_t kLargestExact = std::numeric_limits<int64_t>::max() / kFixedOne;
@@ -83,8 +81,14 @@ std::string SizeText(uint64_t bytes, int largest_unit) {
     value = DivideBy1024(value);
     look = DivideBy1024(value);
   }
-  const char* name = unit >= 0 && unit < 6 ? kUnits[unit] : "";
-  return FixedText(value) + name;
+  return {FixedText(value), unit};
+}
+
+std::string SizeText(uint64_t bytes, int largest_unit) {
+  // Index 5 is named too: a count shown without a unit would be read wrongly.
+  static constexpr const char* kUnits[] = {" Bytes", " KB", " MB", " GB", " TB", " PB"};
+  const SizeParts size = SizeIn(bytes, largest_unit);
+  return size.number + (size.unit >= 0 && size.unit < 6 ? kUnits[size.unit] : "");
 }
 
 }  // namespace qb::monitor

@@ -24,4 +24,12 @@ int64_t ShownTotalMegabytes(uint64_t total_bytes);
 // more than 1 of it (up to 5, PB), with up to four decimals: 1,536 -> "1.5 KB", 268,435,456 -> "256 MB".
 std::string SizeText(uint64_t bytes, int largest_unit);
 
+// The same as its plain number and its unit (0 bytes .. 5 PB), for the page to say in the
+// user's language: 1,536 -> {"1.5", 1}.
+struct SizeParts {
+  std::string number;
+  int unit = 0;
+};
+SizeParts SizeIn(uint64_t bytes, int largest_unit);
+
 }  // namespace qb::monitor

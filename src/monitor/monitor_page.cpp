@@ -1,11 +1,10 @@
 #include "monitor/monitor_page.h"
 
-#include "language/wording.h"
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
+#include "language/numbers.h"
 #include "language/wording.h"
 #include "monitor/figures.h"
 #include "monitor/performance_data.h"
@@ -62,7 +61,8 @@ void MonitorPage::Load() {
 
   if (services_.system.Memory(memory_)) {
     const int64_t total = ShownTotalMegabytes(memory_.total_physical);
-    form_["Label5"].SetCaption(std::to_string(total) + " MB");
+    form_["Label5"].SetCaption(
+        language::Say(services_, language::phrase::kMegabytes, {language::ShownNumber(services_, total)}));
     const int max = static_cast<int>(std::min<int64_t>(total, std::numeric_limits<int>::max()));
     form_["ProgressBar1"].SetRange(0, max);
     form_["ProgressBar2"].SetRange(0, max);
@@ -137,11 +137,14 @@ void MonitorPage::SpeedChanged() {
 void MonitorPage::MemoryTick() {
   services_.system.Memory(memory_);
   ui::Control& free_label = form_["label2"];
+  // Written plainly first: the bar reads the figure from that, and the caption gets the
+  // language's separators, in which "1.234" may be a thousand or a decimal.
   const std::string free_text =
-      FormatThousands(static_cast<double>(memory_.available_physical) / kBytesPerMegabyte);
+      FormatWhole(static_cast<double>(memory_.available_physical) / kBytesPerMegabyte);
+  const int64_t total = ShownTotalMegabytes(memory_.total_physical);
   free_label.SetCaption(language::Say(services_, language::phrase::kMegabytesOf,
-                                      {free_text, std::to_string(ShownTotalMegabytes(memory_.total_physical))}));
-  // The figure is read from the number, not the caption: a translation may put words first.
+                                      {language::ShownNumber(services_, free_text),
+                                       language::ShownNumber(services_, total)}));
   const auto free_megabytes = LeadingNumber(free_text);
   if (free_megabytes == 0) free_label.SetCaption("0 " + free_label.Caption());
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "language/numbers.h"
 #include "language/wording.h"
 #include "monitor/figures.h"
 #include "monitor/firmware_info.h"
@@ -15,7 +16,6 @@ namespace qb::monitor {
 
 namespace {
 
-constexpr int kLargestUnit = 5;
 const RegKeyPath kCurrentVersion{RegRoot::LocalMachine,
                                  "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
                                  RegView::Force64};
@@ -27,6 +27,13 @@ std::optional<std::string> StoredText(Registry& registry, std::string_view name)
   if (registry.QueryValue(kCurrentVersion, name, value) != status::kOk) return std::string();
   if (value.type != regtype::kSz && value.type != regtype::kExpandSz) return std::nullopt;
   return value.AsString();
+}
+
+// A byte count in the largest unit that leaves more than one of it, as the user's language
+// writes it.
+std::string ShownSize(const Services& services, uint64_t bytes) {
+  const SizeParts size = SizeIn(bytes, language::kLargestSizeUnit);
+  return language::ShownSize(services, size.number, size.unit);
 }
 
 void SetIfKnown(ui::Form& form, std::string_view box, const std::string& text) {
@@ -80,12 +87,12 @@ void FillSystemInformation(ui::Form& form, const Services& services) {
   Step([&] {
     MemoryFigures memory;
     if (!system.Memory(memory)) return;
-    form["txtRAM"].SetText(SizeText(memory.total_physical, kLargestUnit));
+    form["txtRAM"].SetText(ShownSize(services, memory.total_physical));
     // The commit limit counts the memory and the paging files together.
     const uint64_t paging = memory.total_commit > memory.total_physical
                                 ? memory.total_commit - memory.total_physical
                                 : 0;
-    form["txtPagingFile"].SetText(SizeText(paging, kLargestUnit));
+    form["txtPagingFile"].SetText(ShownSize(services, paging));
   });
   Step([&] {
     OsVersion actual, reported;

@@ -136,10 +136,10 @@ TEST_F(MonitorPageTest, MemoryPanelFigures) {
   } cases[] = {
       {static_cast<uint64_t>(255.6 * kMegabyte), 97 * kMegabyte, "257 MB", "97 MB of 257 MB",
        "62%", 97, 159},
-      {4096 * kMegabyte, 1234 * kMegabyte, "4097 MB", "1,234 MB of 4097 MB", "70%", 1234, 2868},
+      {4096 * kMegabyte, 1234 * kMegabyte, "4,097 MB", "1,234 MB of 4,097 MB", "70%", 1234, 2868},
       {256 * kMegabyte, kMegabyte / 3, "257 MB", "0  MB of 257 MB", "100%", 0, 257},
       // Beyond what the old 32-bit status could report.
-      {64ull << 30, 40ull << 30, "65537 MB", "40,960 MB of 65537 MB", "38%", 40960, 24904},
+      {64ull << 30, 40ull << 30, "65,537 MB", "40,960 MB of 65,537 MB", "38%", 40960, 24904},
   };
   for (const auto& c : cases) {
     MemoryMachine machine;
