@@ -333,6 +333,19 @@ inline constexpr Phrase kProfileExported{"8515", "The settings were exported to 
 inline constexpr Phrase kProfileNotRead{"8516", "The profile %1 could not be read"};
 inline constexpr Phrase kProfileNotWritten{"8517", "The settings could not be exported to %1"};
 inline constexpr Phrase kProfileCancelled{"8518", "Nothing was changed."};
+// What is wrong with a line of a profile.
+inline constexpr Phrase kProfileNoEquals{"8520", "expected name = value, found %1"};
+inline constexpr Phrase kProfileUnknownSetting{"8521", "unknown setting %1; quillbox-cli settings list names them"};
+inline constexpr Phrase kProfileSetTwice{"8522", "%1 is set twice (first on line %2)"};
+inline constexpr Phrase kProfileNotUtf8{"8523", "%1: the value is not UTF-8 text"};
+inline constexpr Phrase kProfileUnknownSection{"8524", "unknown section %1; only %2 is known"};
+inline constexpr Phrase kProfileHeaderFirst{"8525", "%1 must be the first line"};
+inline constexpr Phrase kProfileFormatPlace{"8526", "format belongs right below %1"};
+inline constexpr Phrase kProfileFormatUnknown{"8527", "format %1 is not known; this version reads format %2"};
+inline constexpr Phrase kExpectedOnOff{"8528", "expected on or off"};
+inline constexpr Phrase kExpectedNumber{"8529", "expected a whole number from %1 to %2"};
+inline constexpr Phrase kTextOneLine{"8530", "a text must stay on one line"};
+inline constexpr Phrase kExpectedColour{"8531", "expected a colour as #RRGGBB"};
 // Why a repair found no place for its backup.
 inline constexpr Phrase kBackupFolderNotCreated{"8800", "cannot create the folder %1"};
 inline constexpr Phrase kBackupNotWritten{"8801", "cannot write %1 (error %2)"};
@@ -457,7 +470,11 @@ inline constexpr std::array kPhrases = {
     phrase::kRegFileNameNotClosed, phrase::kRegFileNoEquals, phrase::kRegFileBadData,
     phrase::kThousandsSeparator, phrase::kDecimalSeparator, phrase::kSizeBytes,
     phrase::kSizeKilobytes, phrase::kMegabytes, phrase::kSizeGigabytes, phrase::kSizeTerabytes,
-    phrase::kSizePetabytes, phrase::kDriveBytes,
+    phrase::kSizePetabytes, phrase::kDriveBytes, phrase::kProfileNoEquals,
+    phrase::kProfileUnknownSetting, phrase::kProfileSetTwice, phrase::kProfileNotUtf8,
+    phrase::kProfileUnknownSection, phrase::kProfileHeaderFirst, phrase::kProfileFormatPlace,
+    phrase::kProfileFormatUnknown, phrase::kExpectedOnOff, phrase::kExpectedNumber,
+    phrase::kTextOneLine, phrase::kExpectedColour,
 };
 
 }  // namespace qb::language

@@ -224,12 +224,12 @@ std::optional<std::string> ReadSetting(const Services& services, const Setting& 
 }
 
 std::optional<std::string> NormaliseValue(const Setting& setting, std::string_view value,
-                                          std::string& why) {
+                                          std::string& why, const language::Wording& say) {
   switch (setting.type) {
     case T::OnOff:
       if (value == "on" || value == "1") return "on";
       if (value == "off" || value == "0") return "off";
-      why = "expected on or off";
+      why = say(language::phrase::kExpectedOnOff, {});
       return std::nullopt;
     case T::Number:
       if (const auto number = registry::WholeNumber(value);
@@ -237,15 +237,15 @@ std::optional<std::string> NormaliseValue(const Setting& setting, std::string_vi
           value.find_first_not_of("-0123456789") == std::string_view::npos) {
         return std::to_string(*number);
       }
-      why = "expected a whole number from " + std::to_string(setting.min) + " to " + std::to_string(setting.max);
+      why = say(language::phrase::kExpectedNumber, {std::to_string(setting.min), std::to_string(setting.max)});
       return std::nullopt;
     case T::Text:
       if (value.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos) return std::string(value);
-      why = "a text must stay on one line";
+      why = say(language::phrase::kTextOneLine, {});
       return std::nullopt;
     case T::Colour:
       if (const auto colour = ParseColour(value)) return ColourText(*colour);
-      why = "expected a colour as #RRGGBB";
+      why = say(language::phrase::kExpectedColour, {});
       return std::nullopt;
   }
   return std::nullopt;

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "language/wording.h"
 #include "platform/services.h"
 #include "tweaks/input_page.h"
 #include "tweaks/tweak_binding.h"
@@ -60,7 +61,8 @@ std::optional<std::string> ReadSetting(const Services& services, const Setting& 
 // The written form of a value, or nothing with the reason in why: on/off accept 1/0, numbers
 // their range, colours #RRGGBB; text is any text of one line.
 std::optional<std::string> NormaliseValue(const Setting& setting, std::string_view value,
-                                          std::string& why);
+                                          std::string& why,
+                                          const language::Wording& say = language::InEnglish);
 // Writes a normalised value through the page's own steps; every refusal is noted (a twin
 // refused as well) and the result says whether all of it was saved.
 bool WriteSetting(const Services& services, const Setting& setting, std::string_view value,

@@ -6,6 +6,8 @@ namespace qb::tweaks {
 
 namespace {
 
+namespace phrase = language::phrase;
+
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 constexpr std::string_view kBlanks = " \t";
 constexpr size_t kShownChars = 60;  // of a name or value quoted in a message
@@ -40,26 +42,28 @@ bool ValidUtf8(std::string_view text) {
 
 class Parser {
  public:
+  explicit Parser(const language::Wording& say) : say_(say) {}
+
   void Line(int number, std::string_view line) {
     line = Trim(line);
     if (line.empty() || line.front() == '#') return;
     if (line.front() == '[') return Header(number, line);
     const size_t equals = line.find('=');
-    if (equals == std::string_view::npos) return Error(number, "expected name = value, found " + Shown(line));
+    if (equals == std::string_view::npos) return Error(number, say_(phrase::kProfileNoEquals, {Shown(line)}));
     const std::string_view name = Trim(line.substr(0, equals));
     const std::string_view value = Trim(line.substr(equals + 1));
     seen_setting_ = true;
     if (name == "format") return Format(number, value);
     const Setting* setting = FindSetting(name);
-    if (!setting) return Error(number, "unknown setting " + Shown(name) + "; quillbox-cli settings list names them");
+    if (!setting) return Error(number, say_(phrase::kProfileUnknownSetting, {Shown(name)}));
     if (const auto before = std::find_if(profile_.entries.begin(), profile_.entries.end(),
                                          [&](const ProfileEntry& e) { return e.setting == setting; });
         before != profile_.entries.end()) {
-      return Error(number, std::string(name) + " is set twice (first on line " + std::to_string(before->line) + ")");
+      return Error(number, say_(phrase::kProfileSetTwice, {name, std::to_string(before->line)}));
     }
-    if (!ValidUtf8(value)) return Error(number, std::string(name) + ": the value is not UTF-8 text");
+    if (!ValidUtf8(value)) return Error(number, say_(phrase::kProfileNotUtf8, {name}));
     std::string why;
-    if (auto normal = NormaliseValue(*setting, value, why)) {
+    if (auto normal = NormaliseValue(*setting, value, why, say_)) {
       profile_.entries.push_back({setting, std::move(*normal), number});
     } else {
       // Still counted, so that a second line for it is named as a duplicate.
@@ -78,19 +82,20 @@ class Parser {
   void Error(int line, std::string message) { profile_.errors.push_back({line, std::move(message)}); }
 
   void Header(int number, std::string_view line) {
-    if (line != kProfileHeader) return Error(number, "unknown section " + Shown(line) + "; only " + std::string(kProfileHeader) + " is known");
-    if (seen_setting_ || seen_header_) return Error(number, std::string(kProfileHeader) + " must be the first line");
+    if (line != kProfileHeader) return Error(number, say_(phrase::kProfileUnknownSection, {Shown(line), kProfileHeader}));
+    if (seen_setting_ || seen_header_) return Error(number, say_(phrase::kProfileHeaderFirst, {kProfileHeader}));
     seen_header_ = true;
   }
 
   void Format(int number, std::string_view value) {
-    if (!seen_header_ || seen_format_) return Error(number, "format belongs right below " + std::string(kProfileHeader));
+    if (!seen_header_ || seen_format_) return Error(number, say_(phrase::kProfileFormatPlace, {kProfileHeader}));
     seen_format_ = true;
     if (value != std::to_string(kProfileFormat)) {
-      Error(number, "format " + Shown(value) + " is not known; this version reads format " + std::to_string(kProfileFormat));
+      Error(number, say_(phrase::kProfileFormatUnknown, {Shown(value), std::to_string(kProfileFormat)}));
     }
   }
 
+  const language::Wording& say_;
   Profile profile_;
   bool seen_header_ = false;
   bool seen_format_ = false;
@@ -99,9 +104,9 @@ class Parser {
 
 }  // namespace
 
-Profile ParseProfile(std::string_view text) {
+Profile ParseProfile(std::string_view text, const language::Wording& say) {
   if (text.starts_with(kBom)) text.remove_prefix(kBom.size());
-  Parser parser;
+  Parser parser(say);
   int number = 1;
   while (!text.empty()) {
     const size_t end = text.find('\n');

@@ -31,7 +31,8 @@ struct Profile {
   std::vector<ProfileError> errors;   // in the order of the lines
 };
 
-Profile ParseProfile(std::string_view text);
+// Faults are worded by say: the window's in the user's language, the companion's in English.
+Profile ParseProfile(std::string_view text, const language::Wording& say = language::InEnglish);
 // "line 4: ..." per error, one a line.
 std::string ErrorLines(const Profile& profile);
 

@@ -97,7 +97,8 @@ void SettingsProfileWindow::Import() {
     Tell(language::CouldNot(services_, phrase::kProfileNotRead, read, {path}), mb::kIconExclamation);
     return;
   }
-  profile_ = ParseProfile(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  profile_ = ParseProfile(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                          language::InChosenLanguage(services_));
   std::vector<std::string> lines;
   if (!profile_.errors.empty()) {
     for (const auto& error : profile_.errors) {

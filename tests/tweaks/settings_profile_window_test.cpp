@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "language/language_catalogue.h"
+#include "platform/app_settings.h"
 #include "platform/memory/memory_machine.h"
 #include "ui/headless_host.h"
 
@@ -82,8 +84,14 @@ TEST(SettingsProfileWindow, ImportPreviewsExactlyWhatDiffersAndOnlyApplyWritesIt
   });
 }
 
+// The faults are told in the user's language (a bracketed one here), the parser's words too.
 TEST(SettingsProfileWindow, AFaultyProfileShowsItsLinesAndCannotBeApplied) {
   Window window;
+  const std::string pseudo = window.machine.environment.application_folder + "\\languages\\Pseudo.ini";
+  window.machine.files.AddFile(pseudo);
+  window.machine.profile.SetFile(pseudo, "[Vorlix]\n8508=[line %1: %2]\n8529=[%1 to %2 expected]\n");
+  AppSettings settings(window.machine.registry);
+  language::StoreChoice(settings, "Pseudo");
   const std::string text = "startmenu.no-run = on\ninput.mouse-speed = 99\n";
   window.machine.files.AddFile(kFile, fileattr::kArchive, std::vector<uint8_t>(text.begin(), text.end()));
   const std::string before = ExportProfile(window.machine.services());
@@ -91,7 +99,7 @@ TEST(SettingsProfileWindow, AFaultyProfileShowsItsLinesAndCannotBeApplied) {
     window.Import(form);
     const auto& rows = form["List1"].Items();
     ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0].rfind("line 2: ", 0), 0u) << rows[0];
+    EXPECT_EQ(rows[0], "[line 2: input.mouse-speed = \"99\": [1 to 20 expected]]");
     EXPECT_FALSE(form["Command3"].Enabled());
     form["Command3"].RaiseClick();
   });
