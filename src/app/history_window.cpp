@@ -31,14 +31,14 @@ std::unique_ptr<ui::Form> CreateHistoryForm() {
   form->Add({.name = "actionslbl", .kind = ControlKind::Label, .caption = "Changes made", .tag = "8852",
              .rect = {240, 180, 7560, 255}});
   form->Add({.name = "actions", .kind = ControlKind::ListView, .rect = {240, 480, 7560, 2400},
-             .columns = {{"Date and time", 1700, key(phrase::kColumnWhen)},
-                         {"Page or window", 1900, key(phrase::kColumnCategory)},
-                         {"Changes", 3800, key(phrase::kColumnSummary)}}});
+             .columns = {{"Date and time", 1900, key(phrase::kColumnWhen)},
+                         {"Page or window", 1800, key(phrase::kColumnCategory)},
+                         {"Changes", 3700, key(phrase::kColumnSummary)}}});
   // The items of the action chosen above, each with its state before and after.
   form->Add({.name = "items", .kind = ControlKind::ListView, .rect = {240, 3000, 7560, 2040},
-             .columns = {{"Changed item", 3500, key(phrase::kColumnItem)},
-                         {"Before", 1950, key(phrase::kColumnBefore)},
-                         {"After", 1950, key(phrase::kColumnAfter)}}});
+             .columns = {{"Changed item", 4300, key(phrase::kColumnItem)},
+                         {"Before", 1550, key(phrase::kColumnBefore)},
+                         {"After", 1550, key(phrase::kColumnAfter)}}});
   form->Add({.name = "undocmd", .kind = ControlKind::CommandButton, .caption = "&Undo",
              .tag = key(phrase::kUndo), .rect = {240, 5220, 1500, 380}});
   form->Add({.name = "undosincecmd", .kind = ControlKind::CommandButton,
