@@ -4,13 +4,14 @@
 # virtual display under Wine.
 #   QB_SHOTS=tweaks     only the tweak pages, at 96 and 144 DPI
 #   QB_SHOTS=languages  only the German and French pictures
+#   QB_SHOTS=history    only the History window, in the three languages at 96 and 144 DPI
 #   QB_SHOT_DISPLAY, QB_SHOT_PREFIX  the X display number and the Wine prefix to use
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 "$root/scripts/install-deps.sh"
 # Build output is shown only when the build fails.
-if ! log=$(scripts/build.sh win64 QuillBox qb_gui_probe qb_data_files 2>&1); then
+if ! log=$(scripts/build.sh win64 QuillBox quillbox-cli qb_gui_probe qb_data_files 2>&1); then
   echo "$log" >&2
   echo "The build failed; see the errors above." >&2
   exit 1
@@ -99,8 +100,10 @@ language_key='HKCU\Software\VB and VBA Program Settings\Vorlix\Language'
 
 # The caption a language file gives a key, as the control holds it (with its "&" marks).
 caption() {  # language, key
-  iconv -f UTF-16 -t UTF-8 "$root/resources/data/languages/$1.ini" | tr -d '\r' |
-    sed -n "s/^$2=//p"
+  local file="$root/resources/data/languages/$1.ini"
+  # English is kept as plain text, the translations as UTF-16.
+  { if [ "$1" = English ]; then cat "$file"; else iconv -f UTF-16 -t UTF-8 "$file"; fi; } |
+    tr -d '\r' | sed -n "s/^$2=//p"
 }
 
 # Every page of the main window, its tabs, and System Health, in one shipped translation
@@ -140,6 +143,55 @@ all_language_shots() {
   language_shots French french
   wine reg delete "$language_key" /v lng /f >/dev/null 2>&1 || true
 }
+
+# The History window over a journal of a few actions: one Apply of the Explorer Options page,
+# two settings of the companion and an undo of the last, the newest action chosen so that its
+# items show below. history_shots <suffix> <dpi>, in the language stored as the user's choice.
+history_journal() {
+  start
+  probe click "Quill Box" "Explorer" Button >/dev/null
+  probe click "Quill Box" "Full Screen" Button >/dev/null
+  probe click "Quill Box" "Apply" Button "Explorer Options" >/dev/null
+  probe close "Quill Box" >/dev/null
+  probe gone "Quill Box" 20 >/dev/null
+  wine "$bin/quillbox-cli.exe" settings set input.mouse-speed 14 >/dev/null 2>&1
+  wine "$bin/quillbox-cli.exe" settings set startmenu.no-run on >/dev/null 2>&1
+  wine "$bin/quillbox-cli.exe" undo last >/dev/null 2>&1
+}
+
+history_shots() {
+  local title
+  title=$(caption "$3" 8600)
+  start
+  probe click "Quill Box" "$title" Button >/dev/null
+  probe wait "$title" 20 >/dev/null
+  # The first row of the list of actions, under its header.
+  xdotool mousemove --window "$(xdotool search --name "^$title\$" | head -n 1)" \
+    $((120 * $2 / 96)) $((88 * $2 / 96)) click 1
+  shoot "history$1" "$title"
+  probe close "$title" >/dev/null
+  probe gone "$title" 20 >/dev/null
+  probe close "Quill Box" >/dev/null
+  probe gone "Quill Box" 20 >/dev/null
+}
+
+if [ "${QB_SHOTS:-all}" = history ]; then
+  export LC_ALL=C.UTF-8
+  set_dpi 96
+  history_journal
+  for dpi in 96 144; do
+    set_dpi "$dpi"
+    for language in English German French; do
+      wine reg add "$language_key" /v lng /d "$language" /f >/dev/null 2>&1
+      suffix=$([ "$language" = English ] || echo "-${language,,}")$([ "$dpi" = 96 ] || echo "-${dpi}dpi")
+      history_shots "$suffix" "$dpi" "$language"
+    done
+  done
+  wine reg delete "$language_key" /v lng /f >/dev/null 2>&1 || true
+  set_dpi 96
+  echo "screenshots in $out"
+  exit 0
+fi
 
 if [ "${QB_SHOTS:-all}" = languages ]; then
   set_dpi 96

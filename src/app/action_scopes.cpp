@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "language/numbers.h"
+#include "language/stored_phrase.h"
 #include "language/wording.h"
 
 namespace qb::app {
@@ -37,11 +37,8 @@ void Wrap(Handler& handler, ui::Application& app, journal::Journal& journal,
              inner = std::move(handler)](auto&&... args) {
     {
       const journal::ActionScope scope(
-          &journal, [services, &form, control] { return CategoryOf(form, control, services); },
-          &form, services.clock,
-          [services](const std::string& category, const journal::Journal::Counts& counts) {
-            return ActionSummary(services, category, counts);
-          });
+          &journal, [&form, control] { return CategoryOf(form, control); }, &form, services.clock,
+          [](const std::string&, const journal::Journal::Counts& counts) { return ActionSummary(counts); });
       inner(args...);
     }
     // Said once the action is closed, so that its summary record has been tried too.
@@ -55,20 +52,17 @@ void Wrap(Handler& handler, ui::Application& app, journal::Journal& journal,
 
 }  // namespace
 
-std::string CategoryOf(const ui::Form& form, const ui::Control* control,
-                       const Services& services) {
+std::string CategoryOf(const ui::Form& form, const ui::Control* control) {
   for (const ui::Control* c = control; c; c = c->Container()) {
     for (const PageFrame& page : kPageFrames) {
-      if (c->Name() == page.frame && c->Index() == page.index) {
-        return language::Say(services, page.name);
-      }
+      // Kept by its key, so that the history names the page in the language of the moment.
+      if (c->Name() == page.frame && c->Index() == page.index) return language::StorePhrase(page.name);
     }
   }
   return form.Caption();
 }
 
-std::string ActionSummary(const Services& services, const std::string& category,
-                          const journal::Journal::Counts& counts) {
+std::string ActionSummary(const journal::Journal::Counts& counts) {
   using journal::ItemKind;
   const struct {
     uint32_t count;
@@ -86,11 +80,9 @@ std::string ActionSummary(const Services& services, const std::string& category,
   };
   std::string list;
   for (const auto& part : parts) {
-    if (part.count == 0) continue;
-    if (!list.empty()) list += ", ";
-    list += language::Say(services, part.phrase, {language::ShownNumber(services, static_cast<int64_t>(part.count))});
+    if (part.count != 0) list += language::StorePhrase(part.phrase, {std::to_string(part.count)});
   }
-  return language::Say(services, language::phrase::kActionSummary, {category, list});
+  return list;
 }
 
 std::string JournalFailureText(const Services& services, Status failure) {

@@ -20,11 +20,11 @@ void ScopeHandlers(ui::Application& app, ui::Form& form, journal::Journal& journ
 // The one plain sentence for a journal that could not be written, with the system's reason.
 std::string JournalFailureText(const Services& services, Status failure);
 
-// The page or window a control belongs to, as the history names it.
-std::string CategoryOf(const ui::Form& form, const ui::Control* control, const Services& services);
+// The page or window a control belongs to, as the history names it: a page by its phrase
+// (language::StorePhrase), a window by its caption.
+std::string CategoryOf(const ui::Form& form, const ui::Control* control);
 
-// "Start Menu: 3 values, 1 files" in the chosen language.
-std::string ActionSummary(const Services& services, const std::string& category,
-                          const journal::Journal::Counts& counts);
+// "3 values, 1 files" as stored phrases, put into words when the history is shown.
+std::string ActionSummary(const journal::Journal::Counts& counts);
 
 }  // namespace qb::app

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "dress/small_window.h"
+#include "journal/action_text.h"
 #include "journal/journaling_registry.h"
 #include "journal/undo.h"
 #include "language/numbers.h"
@@ -25,23 +26,31 @@ std::string TimeText(const LocalTime& t) {
 }  // namespace
 
 std::unique_ptr<ui::Form> CreateHistoryForm() {
-  auto form = std::make_unique<ui::Form>("historyfrm", "History", 8040, 5400);
+  auto form = std::make_unique<ui::Form>("historyfrm", "History", 8040, 6600);
   using ui::ControlKind;
   const auto key = [](const language::Phrase& p) { return std::string(p.key); };
   form->Add({.name = "actionslbl", .kind = ControlKind::Label, .caption = "Changes made", .tag = "8852",
              .rect = {240, 180, 7560, 255}});
-  form->Add({.name = "actions", .kind = ControlKind::ListView, .rect = {240, 480, 7560, 3600},
-             .columns = {{"Date and time", 1700, key(phrase::kColumnWhen)},
-                         {"Page or window", 1900, key(phrase::kColumnCategory)},
-                         {"Changes", 3800, key(phrase::kColumnSummary)}}});
-  form->Add({.name = "undocmd", .kind = ControlKind::CommandButton, .caption = "Undo",
-             .tag = key(phrase::kUndo), .rect = {240, 4440, 1500, 380}});
+  form->Add({.name = "actions", .kind = ControlKind::ListView, .rect = {240, 480, 7560, 2400},
+             .columns = {{"Date and time", 1900, key(phrase::kColumnWhen)},
+                         {"Page or window", 1800, key(phrase::kColumnCategory)},
+                         {"Changes", 3700, key(phrase::kColumnSummary)}}});
+  // The items of the action chosen above, each with its state before and after.
+  form->Add({.name = "items", .kind = ControlKind::ListView, .rect = {240, 3000, 7560, 2040},
+             .columns = {{"Changed item", 4300, key(phrase::kColumnItem)},
+                         {"Before", 1550, key(phrase::kColumnBefore)},
+                         {"After", 1550, key(phrase::kColumnAfter)}}});
+  form->Add({.name = "undocmd", .kind = ControlKind::CommandButton, .caption = "&Undo",
+             .tag = key(phrase::kUndo), .rect = {240, 5220, 1500, 380}});
   form->Add({.name = "undosincecmd", .kind = ControlKind::CommandButton,
-             .caption = "Undo all since", .tag = key(phrase::kUndoAllSince),
-             .rect = {1980, 4440, 2100, 380}});
-  form->Add({.name = "sincetext", .kind = ControlKind::TextBox, .rect = {4200, 4440, 1500, 380}});
-  form->Add({.name = "closecmd", .kind = ControlKind::CommandButton, .caption = "Close",
-             .tag = key(phrase::kClose), .rect = {6300, 4440, 1500, 380}});
+             .caption = "Undo &all since", .tag = key(phrase::kUndoAllSince),
+             .rect = {1860, 5220, 2400, 380}});
+  form->Add({.name = "sincetext", .kind = ControlKind::TextBox, .rect = {4380, 5220, 1500, 380}});
+  form->Add({.name = "foldercmd", .kind = ControlKind::CommandButton,
+             .caption = "&Open backup folder", .tag = key(phrase::kOpenBackupFolder),
+             .rect = {240, 5760, 4020, 380}});
+  form->Add({.name = "closecmd", .kind = ControlKind::CommandButton, .caption = "&Close",
+             .tag = key(phrase::kClose), .rect = {6300, 5760, 1500, 380}});
   return form;
 }
 
@@ -68,7 +77,9 @@ HistoryWindow::HistoryWindow(ui::Application& app, journal::JournaledServices& j
   ui::Form& form = *form_;
   form["undocmd"].on_click = [this] { UndoSelected(); };
   form["undosincecmd"].on_click = [this] { UndoSince(); };
+  form["foldercmd"].on_click = [this] { OpenBackupFolder(); };
   form["closecmd"].on_click = [this] { app_.Unload(*form_); };
+  form["actions"].on_click = [this] { ShowItems(); };
   form.on_load = [this] { Load(); };
 }
 
@@ -89,14 +100,49 @@ void HistoryWindow::Fill() {
   records_ = decoded.records;
   lines_ = ActionLines(records_);
   std::reverse(lines_.begin(), lines_.end());
+  const language::Wording say = language::InChosenLanguage(journaled_.services());
   std::vector<ui::ListRow> rows;
   for (const ActionLine& line : lines_) {
-    rows.push_back({{TimeText(line.time), line.category, line.summary}, {}});
+    const journal::ActionText text = journal::ShowAction(line.category, line.summary, say);
+    rows.push_back({{TimeText(line.time), text.category, text.summary}, {}});
   }
   (*form_)["actions"].SetRows(std::move(rows));
+  ShowItems();
   if (decoded.damaged > 0) {
     Tell(language::Say(journaled_.services(), phrase::kDamagedRecords,
                        {language::ShownNumber(journaled_.services(), static_cast<int64_t>(decoded.damaged))}));
+  }
+}
+
+void HistoryWindow::ShowItems() {
+  const int row = (*form_)["actions"].SelectedRow();
+  std::vector<ui::ListRow> rows;
+  if (row >= 0 && row < static_cast<int>(lines_.size())) {
+    const language::Wording say = language::InChosenLanguage(journaled_.services());
+    for (const journal::Record& record : journal::RecordsOf(records_, lines_[row].id)) {
+      if (record.kind == journal::ItemKind::ActionStart) continue;
+      const auto cells = journal::ItemCells(record, say);
+      rows.push_back({{cells.begin(), cells.end()}, {}});
+    }
+  }
+  (*form_)["items"].SetRows(std::move(rows));
+}
+
+void HistoryWindow::OpenBackupFolder() {
+  const Services& services = journaled_.services();
+  const std::string& path = journaled_.journal().path();
+  const size_t slash = path.find_last_of('\\');
+  if (slash == std::string::npos) {
+    Tell(language::Say(services, phrase::kNoJournal));
+    return;
+  }
+  const std::string folder = path.substr(0, slash);
+  const intptr_t result = services.shell.Execute(
+      {.owner = app_.HandleOf(*form_), .verb = "open", .file = folder, .directory = folder});
+  // The shell's codes up to 32 are its failures, and share their numbers with the system's.
+  if (result <= 32) {
+    Tell(language::CouldNot(services, phrase::kBackupFolderNotOpened, static_cast<Status>(result),
+                            {folder}));
   }
 }
 
@@ -132,9 +178,15 @@ void HistoryWindow::Undo(const std::vector<uint64_t>& ids) {
                                    [id](const ActionLine& l) { return l.id == id; });
     const journal::UndoResult result =
         journal::UndoRecords(journal::RecordsOf(records_, id), journaled_.UndoThrough());
+    std::string what = std::to_string(id);
+    if (line != lines_.end()) {
+      const journal::ActionText text =
+          journal::ShowAction(line->category, line->summary, language::InChosenLanguage(services));
+      what = language::Say(services, phrase::kActionSummary, {text.category, text.summary});
+    }
     report += language::Say(services, phrase::kUndoneAction,
-                            {line == lines_.end() ? std::to_string(id) : line->summary,
-                             language::ShownNumber(services, static_cast<int64_t>(result.undone))}) + "\n";
+                            {what, language::ShownNumber(services, static_cast<int64_t>(result.undone))}) +
+              "\n";
     for (const std::string& target : result.left) {
       report += "  " + language::Say(services, phrase::kLeftChanged, {journal::ReadableTarget(target)}) + "\n";
     }

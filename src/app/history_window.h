@@ -1,8 +1,10 @@
 #pragma once
 // "History": every journaled action, newest first, with its time, page or window and what
 // it changed; "Undo" takes back the selected action, "Undo all since" every action on or
-// after a date, newest first. What an undo left because it changed since, and why, is said
-// plainly afterwards. The undo goes through the journaled services, so it is an action too.
+// after a date, newest first. The chosen action's items are listed below it with their
+// states before and after, and "Open backup folder" shows where the journal is kept. What
+// an undo left because it changed since, and why, is said plainly afterwards. The undo
+// goes through the journaled services, so it is an action too.
 #include <memory>
 #include <vector>
 
@@ -39,6 +41,9 @@ class HistoryWindow {
  private:
   void Load();
   void Fill();
+  // The items of the chosen action in the list below it.
+  void ShowItems();
+  void OpenBackupFolder();
   void UndoSelected();
   void UndoSince();
   // Undoes the actions in the order given and says what came of it.

@@ -8,8 +8,10 @@
 #include "cleaner/reg_file.h"
 #include "cleaner/repair_lock.h"
 #include "cli/json_text.h"
+#include "journal/action_text.h"
 #include "journal/journal_place.h"
 #include "journal/undo.h"
+#include "language/stored_phrase.h"
 
 namespace qb::cli {
 
@@ -50,8 +52,11 @@ std::vector<Action> Actions(const std::vector<journal::Record>& records) {
       found = actions.end() - 1;
     }
     if (record.kind == journal::ItemKind::ActionStart) {
-      found->category = record.target;
-      found->summary = record.detail;
+      // Stored phrases in the companion's English, whichever language the window spoke.
+      const journal::ActionText text =
+          journal::ShowAction(record.target, record.detail, language::InEnglish);
+      found->category = text.category;
+      found->summary = text.summary;
     } else {
       ++found->items;
     }
@@ -195,7 +200,8 @@ int RunUndo(const Arguments& arguments, const Services& services, Output& output
   bool failed = false;
   if (json) output.out += "{\"undone\":[";
   for (const Action* action : chosen) {
-    const uint64_t undo = run.Begin("Undo", "undo of action " + std::to_string(action->id));
+    const std::string category = language::StorePhrase(language::phrase::kUndoCategory);
+    const uint64_t undo = run.Begin(category, "undo of action " + std::to_string(action->id));
     // The window journals the system's settings, colours, display mode and fonts too; they
     // go back through the system, as the History window puts them back.
     const journal::UndoResult result = journal::UndoRecords(
@@ -209,7 +215,12 @@ int RunUndo(const Arguments& arguments, const Services& services, Output& output
                                 (result.failed.empty() ? std::string()
                                                        : ", " + std::to_string(result.failed.size()) +
                                                              " could not be restored");
-    run.Finish(undo, "Undo", "Undo of " + summary);
+    // Stored as a phrase, so that the History window says it in the user's language.
+    run.Finish(undo, category,
+               language::StorePhrase(language::phrase::kUndoSummary,
+                                     {std::to_string(action->id), std::to_string(result.undone),
+                                      std::to_string(result.left.size()),
+                                      std::to_string(result.failed.size())}));
     left = left || !result.left.empty();
     failed = failed || !result.failed.empty();
     if (json) {

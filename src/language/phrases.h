@@ -292,9 +292,9 @@ inline constexpr Phrase kCountFonts{"8606", "%1 fonts"};
 inline constexpr Phrase kCountProcesses{"8607", "%1 processes ended"};
 inline constexpr Phrase kCountRefused{"8608", "%1 refused"};
 inline constexpr Phrase kLanguageCategory{"8609", "Language"};
-inline constexpr Phrase kUndo{"8610", "Undo"};
-inline constexpr Phrase kUndoAllSince{"8611", "Undo all since"};
-inline constexpr Phrase kClose{"8612", "Close"};
+inline constexpr Phrase kUndo{"8610", "&Undo"};
+inline constexpr Phrase kUndoAllSince{"8611", "Undo &all since"};
+inline constexpr Phrase kClose{"8612", "&Close"};
 inline constexpr Phrase kColumnWhen{"8613", "Date and time"};
 inline constexpr Phrase kColumnCategory{"8614", "Page or window"};
 inline constexpr Phrase kColumnSummary{"8615", "Changes"};
@@ -317,6 +317,25 @@ inline constexpr Phrase kJournalNotWrittenMeans{
     "8701",
     "Changes made since are not recorded and cannot be undone. System Health removes nothing "
     "while its removals cannot be recorded."};
+// The History window's items of an action: what each was before and after, as a person reads it.
+inline constexpr Phrase kStateAbsent{"8702", "absent"};
+inline constexpr Phrase kStatePresent{"8703", "present"};
+inline constexpr Phrase kStateBytes{"8704", "%1 bytes"};
+inline constexpr Phrase kStateFile{"8705", "%1 bytes, attributes %2"};
+inline constexpr Phrase kStateDisplayMode{"8706", "%1 x %2, %3 bits, %4 Hz"};
+inline constexpr Phrase kStateEmpty{"8707", "empty"};
+inline constexpr Phrase kStateRefused{"8708", "refused by Windows, unchanged"};
+inline constexpr Phrase kColumnItem{"8709", "Changed item"};
+inline constexpr Phrase kColumnBefore{"8710", "Before"};
+inline constexpr Phrase kColumnAfter{"8711", "After"};
+inline constexpr Phrase kOpenBackupFolder{"8712", "&Open backup folder"};
+inline constexpr Phrase kBackupFolderNotOpened{"8713", "The backup folder %1 could not be opened"};
+inline constexpr Phrase kUndoCategory{"8714", "Undo"};
+inline constexpr Phrase kUndoSummary{"8715", "action %1: %2 undone, %3 left because they changed since, %4 not restored"};
+inline constexpr Phrase kItemSetting{"8716", "System setting %1"};
+inline constexpr Phrase kItemColour{"8717", "System colour %1"};
+inline constexpr Phrase kItemDisplayMode{"8718", "Display mode"};
+inline constexpr Phrase kItemWallpaper{"8719", "Desktop wallpaper"};
 // Settings profiles in the window.
 inline constexpr Phrase kProfileChoose{"8504", "Choose a profile to see what it would change; nothing is written before Apply."};
 inline constexpr Phrase kProfileWouldChange{"8505", "Apply would change these %1 settings:"};
@@ -455,6 +474,11 @@ inline constexpr std::array kPhrases = {
     phrase::kChooseAction, phrase::kBadSinceDate, phrase::kNothingSince, phrase::kNoJournal,
     phrase::kDamagedRecords, phrase::kNoActions, phrase::kCompacted,
     phrase::kJournalNotWritten, phrase::kJournalNotWrittenMeans,
+    phrase::kStateAbsent, phrase::kStatePresent, phrase::kStateBytes, phrase::kStateFile,
+    phrase::kStateDisplayMode, phrase::kStateEmpty, phrase::kStateRefused, phrase::kColumnItem,
+    phrase::kColumnBefore, phrase::kColumnAfter, phrase::kOpenBackupFolder,
+    phrase::kBackupFolderNotOpened, phrase::kUndoCategory, phrase::kUndoSummary,
+    phrase::kItemSetting, phrase::kItemColour, phrase::kItemDisplayMode, phrase::kItemWallpaper,
     phrase::kProfileChoose, phrase::kProfileWouldChange, phrase::kProfileMatches,
     phrase::kProfileFaults, phrase::kProfileFaultLine, phrase::kProfileChangeLine,
     phrase::kProfileNotSet, phrase::kProfileFiles, phrase::kAllFiles, phrase::kProfileApplied,

@@ -221,7 +221,7 @@ TEST_F(CommandLine, RepairIsJournaledAndUndoLastPutsEveryEntryBack) {
   EXPECT_EQ(Run({"undo", "last"}), kNothingFound) << output.err;
   EXPECT_EQ(Dump(machine), repaired);
   EXPECT_EQ(Run({"history", "--json"}), kNothingFound);
-  EXPECT_NE(output.out.find("\"category\":\"Undo\",\"summary\":\"Undo of action "), std::string::npos);
+  EXPECT_NE(output.out.find("\"category\":\"Undo\",\"summary\":\"action "), std::string::npos);
 
   // all takes every action back, newest first, undos included.
   EXPECT_EQ(Run({"undo", "all", "--since", "2000-01-01", "--json"}), kNothingFound) << output.err;

@@ -183,6 +183,15 @@ TEST(UndoAllOnWine, FourPagesAFolderIconAndACleanerRunComeBackAfterARestart) {
     again.Host().on_modal = [&](ui::Form& form) {
       if (form.Name() != "historyfrm") return;
       EXPECT_EQ(form["actions"].Rows().size(), 7u);
+      // The cleaner run's items read as the registry held them: the entry it removed was there.
+      std::string removed;
+      for (int row = 0; row < static_cast<int>(form["actions"].Rows().size()); ++row) {
+        form["actions"].SetListIndex(row);
+        for (const ui::ListRow& item : form["items"].Rows()) {
+          if (item.cells[0].find("QbUndoAllGone.exe") != std::string::npos) removed = item.cells[1] + " -> " + item.cells[2];
+        }
+      }
+      EXPECT_EQ(removed, "present -> absent");
       form["sincetext"].SetText("2000-01-01");
       form["undosincecmd"].RaiseClick();
     };
