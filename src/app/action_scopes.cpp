@@ -98,6 +98,7 @@ void ScopeHandlers(ui::Application& app, ui::Form& form, journal::Journal& journ
     Wrap(control->on_dbl_click, app, journal, services, form, control);
     Wrap(control->on_change, app, journal, services, form, control);
     Wrap(control->on_key_press, app, journal, services, form, control);
+    Wrap(control->on_key_down, app, journal, services, form, control);
   }
   Wrap(form.on_query_unload, app, journal, services, form, nullptr);
   Wrap(form.on_title_button, app, journal, services, form, nullptr);

@@ -196,6 +196,10 @@ void HistoryWindow::Undo(const std::vector<uint64_t>& ids) {
     for (const std::string& target : result.not_undoable) {
       report += "  " + language::Say(services, phrase::kNotUndoable, {target}) + "\n";
     }
+    for (const auto& copy : result.unusable_copies) {
+      report += "  " + language::Say(services, copy.missing ? phrase::kBackupCopyMissing : phrase::kBackupCopyAltered,
+                                     {copy.target, copy.copy}) + "\n";
+    }
   }
   Fill();
   Tell(report);

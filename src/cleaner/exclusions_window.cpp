@@ -11,6 +11,8 @@ namespace {
 namespace phrase = language::phrase;
 using ui::ControlKind;
 
+constexpr int kDeleteKey = 0x2E;  // the virtual-key code of Delete
+
 }  // namespace
 
 std::unique_ptr<ui::Form> BuildExclusionsForm() {
@@ -32,6 +34,13 @@ ExclusionsWindow::ExclusionsWindow(ui::Application& app, const Services& service
   form.on_load = [this] { Load(); };
   form["entries"].on_click = [this] { (*form_)["remove"].SetEnabled(readable_ && (*form_)["entries"].ListIndex() >= 0); };
   form["remove"].on_click = [this] { RemoveSelected(); };
+  // Delete in the list removes the selected entry, as in the system's own lists; the focus
+  // stays in the list, on the entry that took its place.
+  form["entries"].on_key_down = [this](int& key) {
+    if (key != kDeleteKey) return;
+    key = 0;
+    RemoveSelected();
+  };
   form["close"].on_click = [this] { app_.Unload(*form_); };
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The window that lists the entries the cleaner always keeps, one a row, where the user
-// takes back an entry with "Remove". The file is written whole after each change, so what
-// the window shows is what the next run reads.
+// takes back an entry with "Remove" (or Delete in the list). The file is written whole
+// after each change, so what the window shows is what the next run reads.
 #include <memory>
 
 #include "cleaner/exclusions.h"

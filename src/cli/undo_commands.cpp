@@ -236,6 +236,10 @@ int RunUndo(const Arguments& arguments, const Services& services, Output& output
     } else {
       output.out += "Undone " + summary + ".\n";
       for (const std::string& target : result.left) output.out += "  left: " + journal::ReadableTarget(target) + "\n";
+      for (const auto& copy : result.unusable_copies) {
+        output.out += "  not restored: " + copy.target + ": its backup copy " + copy.copy +
+                      (copy.missing ? " is missing\n" : " was changed since and was not used\n");
+      }
     }
   }
   if (json) output.out += "]}\n";

@@ -23,7 +23,21 @@ void PutBytes(std::vector<uint8_t>& out, std::span<const uint8_t> bytes) {
 void PutText(std::vector<uint8_t>& out, const std::string& text) {
   PutBytes(out, {reinterpret_cast<const uint8_t*>(text.data()), text.size()});
 }
+// The presence byte: 0 absent, 1 present with its bytes, 2 present with its bytes held in a
+// copy, whose path, size and checksum then take the place of the bytes.
+constexpr uint8_t kHeldInCopy = 2;
+
 void PutState(std::vector<uint8_t>& out, const ItemState& state) {
+  if (state.present && state.copy) {
+    out.push_back(kHeldInCopy);
+    PutU32(out, state.tag);
+    std::vector<uint8_t> held;
+    PutText(held, state.copy->path);
+    PutU64(held, state.copy->size);
+    PutU32(held, state.copy->checksum);
+    PutBytes(out, held);
+    return;
+  }
   out.push_back(state.present ? 1 : 0);
   PutU32(out, state.tag);
   PutBytes(out, state.bytes);
@@ -71,8 +85,16 @@ class Reader {
   }
   bool State(ItemState& s) {
     uint8_t present = 0;
-    if (!U8(present) || present > 1 || !U32(s.tag) || !Bytes(s.bytes)) return false;
-    s.present = present == 1;
+    if (!U8(present) || present > kHeldInCopy || !U32(s.tag) || !Bytes(s.bytes)) return false;
+    s.present = present != 0;
+    if (present != kHeldInCopy) return true;
+    HeldCopy copy;
+    Reader held(s.bytes);
+    if (!held.Text(copy.path) || !held.U64(copy.size) || !held.U32(copy.checksum) || !held.AtEnd()) {
+      return false;
+    }
+    s.bytes.clear();
+    s.copy = std::move(copy);
     return true;
   }
   bool AtEnd() const { return at_ == bytes_.size(); }
@@ -113,12 +135,20 @@ bool Record::operator==(const Record& o) const {
          before == o.before && after == o.after;
 }
 
+// A byte at a time from a table: every record and every file kept by reference is summed.
+constexpr std::array<uint32_t, 256> kCrcTable = [] {
+  std::array<uint32_t, 256> table{};
+  for (uint32_t n = 0; n < 256; ++n) {
+    uint32_t crc = n;
+    for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    table[n] = crc;
+  }
+  return table;
+}();
+
 uint32_t Crc32(std::span<const uint8_t> bytes) {
   uint32_t crc = 0xFFFFFFFFu;
-  for (const uint8_t byte : bytes) {
-    crc ^= byte;
-    for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-  }
+  for (const uint8_t byte : bytes) crc = kCrcTable[(crc ^ byte) & 0xFFu] ^ (crc >> 8);
   return ~crc;
 }
 

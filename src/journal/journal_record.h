@@ -33,17 +33,29 @@ enum class ItemKind : uint8_t {
 
 enum class Outcome : uint8_t { Done = 0, Refused = 1, NotUndoable = 2, NotMade = 3 };
 
+// A copy that holds a file's bytes in place of the record: a backup the cleaner made and
+// checked before it deleted the file. Its size and checksum let undo tell that the copy is
+// still the file as it was before it uses it.
+struct HeldCopy {
+  std::string path;
+  uint64_t size = 0;
+  uint32_t checksum = 0;
+  bool operator==(const HeldCopy&) const = default;
+};
+
 // A state of an item: absent, or its bytes plus a small number (a registry value's type, a
-// file's attributes, a parameter's code).
+// file's attributes, a parameter's code). A file's bytes may be held in a copy instead.
 struct ItemState {
   bool present = false;
   uint32_t tag = 0;
   std::vector<uint8_t> bytes;
+  std::optional<HeldCopy> copy;  // set: bytes is empty and the copy holds them
 
   static ItemState Absent() { return {}; }
   static ItemState Of(uint32_t tag, std::vector<uint8_t> bytes) {
-    return {true, tag, std::move(bytes)};
+    return {true, tag, std::move(bytes), std::nullopt};
   }
+  static ItemState InCopy(uint32_t tag, HeldCopy copy) { return {true, tag, {}, std::move(copy)}; }
   bool operator==(const ItemState&) const = default;
 };
 

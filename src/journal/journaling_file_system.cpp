@@ -23,19 +23,29 @@ Status RestoreFile(FileSystem& files, const std::string& path, const ItemState& 
     files.SetAttributes(path, attributes & ~fileattr::kReadOnly);
   }
   if (!state.present) return files.DeleteFile(path);
+  // Bytes held in a backup copy come back through undo, which checks the copy first.
+  if (state.copy) return status::kInvalidData;
   if (const Status written = files.WriteFile(path, state.bytes); written != status::kOk) {
     return written;
   }
   return files.SetAttributes(path, state.tag);
 }
 
+namespace {
+
+bool SameLetters(char a, char b) {
+  return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+}
+
+bool SamePath(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), SameLetters);
+}
+
+}  // namespace
+
 bool JournalingFileSystem::Excluded(std::string_view path) const {
   return std::any_of(excluded_.begin(), excluded_.end(), [&](const std::string& folder) {
-    return path.size() > folder.size() &&
-           std::equal(folder.begin(), folder.end(), path.begin(), [](char a, char b) {
-             return std::tolower(static_cast<unsigned char>(a)) ==
-                    std::tolower(static_cast<unsigned char>(b));
-           });
+    return path.size() > folder.size() && std::equal(folder.begin(), folder.end(), path.begin(), SameLetters);
   });
 }
 
@@ -45,13 +55,28 @@ uint64_t JournalingFileSystem::ActionFor(const LocalTime& time) {
   return action_ ? action_ : journal_.ScopeAction(time);
 }
 
+std::optional<ItemState> JournalingFileSystem::HeldInCopy(std::string_view path) {
+  if (copied_to_.empty() || !SamePath(copied_from_, path)) return std::nullopt;
+  // The copy holds the file's bytes while both are the same size and were last written at
+  // the same time (a copy keeps its original's), and its checksum is taken from what it holds.
+  FileFacts file, copy;
+  std::vector<uint8_t> bytes;
+  if (inner_.GetFacts(path, file) != status::kOk || inner_.GetFacts(copied_to_, copy) != status::kOk ||
+      file.size != copy.size || file.written != copy.written || (file.attributes & fileattr::kDirectory) != 0 ||
+      inner_.ReadFile(copied_to_, bytes) != status::kOk || bytes.size() != file.size) {
+    return std::nullopt;
+  }
+  return ItemState::InCopy(file.attributes, {copied_to_, bytes.size(), Crc32(bytes)});
+}
+
 Record JournalingFileSystem::Before(std::string_view path) {
   Record record;
   record.action = action_;
   record.kind = ItemKind::File;
   record.time = clock_.Now();
   record.target = std::string(path);
-  record.before = FileStateOf(inner_, path);
+  std::optional<ItemState> held = HeldInCopy(path);
+  record.before = held ? std::move(*held) : FileStateOf(inner_, path);
   return record;
 }
 
@@ -88,7 +113,12 @@ Status JournalingFileSystem::AppendFile(std::string_view path,
 }
 Status JournalingFileSystem::CopyFile(std::string_view from, std::string_view to,
                                       bool fail_if_exists) {
-  return Recorded({to}, [&] { return inner_.CopyFile(from, to, fail_if_exists); });
+  const Status copied = Recorded({to}, [&] { return inner_.CopyFile(from, to, fail_if_exists); });
+  if (copied == status::kOk && Excluded(to) && !Excluded(from)) {
+    copied_from_ = from;
+    copied_to_ = to;
+  }
+  return copied;
 }
 // A deletion's outcome is known before it: its record is written first, as the registry's
 // are, and settled when the file stays. What a write leaves (with the attributes Windows
@@ -103,6 +133,7 @@ Status JournalingFileSystem::DeleteFile(std::string_view path) {
   const Status recorded = journal_.Append(record);
   if (recorded != status::kOk && guard_removals_) return recorded;
   const Status result = inner_.DeleteFile(path);
+  if (result == status::kOk && SamePath(copied_from_, path)) copied_to_.clear();
   if (result != status::kOk && recorded == status::kOk) {
     journal_.Settle(record, status::Refused(result) ? Outcome::Refused : Outcome::NotMade);
   }

@@ -1,7 +1,10 @@
 #pragma once
 // A file system that journals each file it changes (bytes and attributes before and after)
-// and passes the call on. The journal itself must be written through the inner service, or
+// and passes the call on. A file deleted right after it was copied into the program's own
+// folders (the cleaner's backup) is recorded with its bytes held in that copy instead. The journal itself must be written through the inner service, or
 // every record would record its own writing.
+#include <optional>
+
 #include "journal/journal.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
@@ -55,6 +58,9 @@ class JournalingFileSystem : public FileSystem {
   bool Excluded(std::string_view path) const;
   // A record of the file as it is, for the current action.
   Record Before(std::string_view path);
+  // The state of a file just copied into the program's own folders (a backup) and unchanged
+  // since, with its bytes held in that copy; nothing when there is no such copy.
+  std::optional<ItemState> HeldInCopy(std::string_view path);
   // Whether changes are recorded now: an action is set or a scope is open.
   bool Active() const;
   // The action set, else the open scope's, begun on first use.
@@ -65,6 +71,10 @@ class JournalingFileSystem : public FileSystem {
   Clock& clock_;
   uint64_t action_ = 0;
   std::vector<std::string> excluded_;
+  // The last file copied into an excluded folder, and where: the cleaner copies each file it
+  // deletes into its backup first, and the journal then refers to that copy.
+  std::string copied_from_;
+  std::string copied_to_;
   bool guard_removals_ = false;
 };
 

@@ -94,6 +94,31 @@ Status RestoreSystem(const Record& record, const UndoTargets& targets) {
   }
 }
 
+// Whether a file as it is now is the state a record keeps, whose bytes may be held in a copy.
+bool SameFile(const ItemState& now, const ItemState& kept) {
+  if (!kept.copy) return now == kept;
+  return now.present && now.tag == kept.tag && now.bytes.size() == kept.copy->size &&
+         Crc32(now.bytes) == kept.copy->checksum;
+}
+
+// A file whose bytes are held in a backup copy comes back from that copy, once the copy is
+// found to be the file as it was; a copy that is gone or altered is named and nothing changes.
+void RestoreFromCopy(FileSystem& files, const Record& record, UndoResult& result) {
+  const HeldCopy& copy = *record.before.copy;
+  std::vector<uint8_t> bytes;
+  const Status read = files.ReadFile(copy.path, bytes);
+  const bool missing = read == status::kFileNotFound || read == status::kPathNotFound;
+  if (missing || (read == status::kOk && (bytes.size() != copy.size || Crc32(bytes) != copy.checksum))) {
+    result.failed.push_back(record.target);
+    result.unusable_copies.push_back({record.target, copy.path, missing});
+  } else if (read == status::kOk &&
+             RestoreFile(files, record.target, ItemState::Of(record.before.tag, std::move(bytes))) == status::kOk) {
+    ++result.undone;
+  } else {
+    result.failed.push_back(record.target);
+  }
+}
+
 }  // namespace
 
 UndoResult UndoRecords(const std::vector<Record>& records, Registry& registry,
@@ -134,10 +159,12 @@ UndoResult UndoRecords(const std::vector<Record>& records, const UndoTargets& ta
       if (record.kind == ItemKind::RegistryKey) return RestoreKey(registry, key, record.before);
       return Restore(registry, key, name, record.before);
     };
-    if (now == record.before) {
+    if (record.kind == ItemKind::File ? SameFile(now, record.before) : now == record.before) {
       ++result.undone;
     } else if (now != record.after) {
       result.left.push_back(record.target);
+    } else if (record.kind == ItemKind::File && record.before.copy) {
+      RestoreFromCopy(files, record, result);
     } else if (restore() == status::kOk) {
       ++result.undone;
     } else {

@@ -22,6 +22,14 @@ struct UndoResult {
   std::vector<std::string> left;    // targets changed since the action
   std::vector<std::string> failed;  // targets the system would not restore
   std::vector<std::string> not_undoable;  // ended processes, which nothing gives back
+  // Of the failed, the files whose bytes were held in a backup copy that is gone or no longer
+  // holds them: they are left as they are, and the copy is named.
+  struct UnusableCopy {
+    std::string target;
+    std::string copy;
+    bool missing = false;  // otherwise altered
+  };
+  std::vector<UnusableCopy> unusable_copies;
 };
 
 // What an undo puts back; a service left out leaves its items as they are, listed as failed.

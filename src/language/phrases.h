@@ -142,6 +142,10 @@ inline constexpr Phrase kView64{"8422", "64-bit"};
 inline constexpr Phrase kView32{"8423", "32-bit"};
 inline constexpr Phrase kTickedCount{"8424", "Ticked: %1 of %2"};
 inline constexpr Phrase kDefaultValueName{"8740", "(default)"};  // the value with the empty name
+// Why undo left a file the cleaner removed: the backup copy that holds it cannot be used.
+inline constexpr Phrase kBackupCopyMissing{"8741", "Its backup copy %2 is missing: %1"};
+inline constexpr Phrase kBackupCopyAltered{
+    "8742", "Its backup copy %2 was changed since and was not used: %1"};
 // System Health's run summaries and its wait for another repair.
 inline constexpr Phrase kNothingRemovedNoBackup{
     "8240", "Nothing was removed, because the entries could not be backed up first."};
@@ -446,6 +450,7 @@ inline constexpr std::array kPhrases = {
     phrase::kWhyTargetMissing, phrase::kKeepFolderQuestion, phrase::kExclusionsNotSaved,
     phrase::kExclusionsTitle, phrase::kExclusionsIntro, phrase::kRemove, phrase::kView64,
     phrase::kView32, phrase::kTickedCount, phrase::kDefaultValueName,
+    phrase::kBackupCopyMissing, phrase::kBackupCopyAltered,
     phrase::kNothingRemovedNoBackup, phrase::kRefusedOne, phrase::kRefusedMany,
     phrase::kKeptNotBackedUpOne, phrase::kKeptNotBackedUpMany, phrase::kLeftChangedOne,
     phrase::kLeftChangedMany, phrase::kDriveUnreadable, phrase::kUnreadableShortcutOne,

@@ -284,6 +284,9 @@ void Control::RaiseChange() {
 void Control::RaiseKeyPress(int& key_ascii) {
   if (on_key_press) on_key_press(key_ascii);
 }
+void Control::RaiseKeyDown(int& key_code) {
+  if (on_key_down) on_key_down(key_code);
+}
 void Control::RaiseTimer() {
   if (spec_.enabled && spec_.interval > 0 && on_timer) on_timer();
 }

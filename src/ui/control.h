@@ -196,12 +196,16 @@ class Control {
   std::function<void()> on_dbl_click;
   std::function<void()> on_change;
   std::function<void(int& key_ascii)> on_key_press;
+  // A key that types nothing (Delete, the arrows), by its virtual-key code; a handler that
+  // sets it to 0 takes it, so the control does not act on it too.
+  std::function<void(int& key_code)> on_key_down;
   std::function<void()> on_timer;
 
   void RaiseClick();
   void RaiseDblClick();
   void RaiseChange();
   void RaiseKeyPress(int& key_ascii);
+  void RaiseKeyDown(int& key_code);
   void RaiseTimer();
   // The view reports what the user typed or chose without being told to redraw it.
   void TextChangedByUser(std::string text);

@@ -200,6 +200,45 @@ TEST_F(JournalTest, AFailedAppendIsNotCountedAndStopsGuardedRemovals) {
   EXPECT_FALSE(journal.TakeFailureNotice());
 }
 
+// A file deleted once its backup copy is made is journaled by reference to that copy, and
+// comes back from it, byte for byte with its attributes, only while the copy is as made; a
+// record of an older journal, with the bytes inside, still comes back from those.
+TEST_F(JournalTest, AFileDeletedAfterItsBackupComesBackFromTheCopyOnlyWhileTheCopyIsWhole) {
+  files.Exclude("C:\\Backups");
+  machine.files.CreateFolder("C:\\Data");
+  const std::vector<uint8_t> bytes(3000, 'L');
+  const uint64_t action = journal.BeginAction({}, "Orphan shortcuts", "repair");
+  files.SetAction(action);
+  for (const char* name : {"0.lnk", "1.lnk", "2.lnk"}) {
+    machine.files.AddFile(std::string("C:\\Data\\") + name, fileattr::kHidden | fileattr::kArchive, bytes);
+    ASSERT_EQ(files.CopyFile(std::string("C:\\Data\\") + name, std::string("C:\\Backups\\") + name, true), status::kOk);
+    ASSERT_EQ(files.DeleteFile(std::string("C:\\Data\\") + name), status::kOk);
+  }
+  files.SetAction(0);
+  journal.Append({.action = action, .kind = ItemKind::File, .target = "C:\\Data\\old.lnk",
+                  .before = ItemState::Of(fileattr::kSystem, {'o', 'l', 'd'}), .after = ItemState::Absent()});
+  const Decoded loaded = journal.Load();
+  ASSERT_EQ(loaded.records.size(), 5u);
+  EXPECT_EQ(loaded.records[1].before, ItemState::InCopy(fileattr::kHidden | fileattr::kArchive,
+                                                       {"C:\\Backups\\0.lnk", bytes.size(), Crc32(bytes)}));
+  machine.files.DeleteFile("C:\\Backups\\1.lnk");
+  std::vector<uint8_t> altered = bytes;
+  altered[1500] = 'X';
+  machine.files.WriteFile("C:\\Backups\\2.lnk", altered);
+
+  const UndoResult result = UndoRecords(RecordsOf(loaded.records, action), machine.registry, machine.files);
+  EXPECT_EQ(result.undone, 2u);
+  EXPECT_EQ(FileStateOf(machine.files, "C:\\Data\\0.lnk"), ItemState::Of(fileattr::kHidden | fileattr::kArchive, bytes));
+  EXPECT_EQ(FileStateOf(machine.files, "C:\\Data\\old.lnk"), ItemState::Of(fileattr::kSystem, {'o', 'l', 'd'}));
+  EXPECT_FALSE(FileStateOf(machine.files, "C:\\Data\\1.lnk").present || FileStateOf(machine.files, "C:\\Data\\2.lnk").present);
+  ASSERT_EQ(result.unusable_copies.size(), 2u);
+  EXPECT_EQ(result.unusable_copies[0].copy + (result.unusable_copies[0].missing ? " missing" : " altered"),
+            "C:\\Backups\\2.lnk altered");
+  EXPECT_EQ(result.unusable_copies[1].copy + (result.unusable_copies[1].missing ? " missing" : " altered"),
+            "C:\\Backups\\1.lnk missing");
+  EXPECT_EQ(result.failed, (std::vector<std::string>{"C:\\Data\\2.lnk", "C:\\Data\\1.lnk"}));
+}
+
 TEST(JournalRecords, EveryPrefixKeepsEachWholeRecordBeforeTheCut) {
   std::vector<Record> written;
   std::vector<uint8_t> file;

@@ -1,6 +1,7 @@
 // The review list and the entries kept always, with nothing but keys on real windows: Tab
 // walks every button in order and comes back round, Space turns the tick of the row in
-// focus, Enter on "Remove" takes an entry back from the file, and Escape closes.
+// focus, Enter on "Remove" or Delete in the list takes an entry back from the file (the
+// entry after it selected in its place), and Escape closes.
 #include "cleaner/application_paths.h"
 #include "cleaner/exclusions.h"
 #include "cleaner/exclusions_window.h"
@@ -103,7 +104,7 @@ TEST_F(KeysOnWine, ReviewListTicksWithSpaceTabsRoundAndClosesWithEscape) {
   EXPECT_EQ(form["ticked"].Caption(), "Ticked: 2 of 3");
 }
 
-TEST_F(KeysOnWine, ExclusionsWindowTabsRoundRemovesWithEnterAndClosesWithEscape) {
+TEST_F(KeysOnWine, ExclusionsWindowTabsRoundRemovesWithEnterOrDeleteAndClosesWithEscape) {
   cleaner::Exclusions start;
   for (const char* entry : {"C:\\QbKeysOld", "HKEY_CURRENT_USER\\Software\\QbKeysTool", "C:\\QbKeys.lnk"}) {
     start.Add(entry);
@@ -119,13 +120,18 @@ TEST_F(KeysOnWine, ExclusionsWindowTabsRoundRemovesWithEnterAndClosesWithEscape)
   steps.push_back([&] { return form["entries"].SetListIndex(1), Press(VK_TAB), true; });
   steps.push_back([&] { return Focused() == Hwnd(form["remove"]) && (Press(VK_RETURN), true); });
   steps.push_back([&] { return count() == 2; });
+  steps.push_back([&] { return SetFocus(Hwnd(form["entries"])), form["entries"].SetListIndex(0), Press(VK_DELETE), true; });
+  steps.push_back([&] {
+    return count() == 1 && Focused() == Hwnd(form["entries"]) && form["entries"].ListIndex() == 0 &&
+           SendMessageW(Hwnd(form["entries"]), LB_GETCURSEL, 0, 0) == 0;
+  });
   steps.push_back([] { return Press(VK_ESCAPE), true; });
   steps.push_back([] { return false; });
   const size_t reached = Drive(form, steps);
   EXPECT_EQ(reached, steps.size() - 1) << "the step that never finished";
   EXPECT_FALSE(Loaded("exclusionsfrm"));
   EXPECT_EQ(cleaner::LoadExclusions(machine.files, machine.environment).Entries(),
-            (std::vector<std::string>{"C:\\QbKeysOld", "C:\\QbKeys.lnk"}));
+            (std::vector<std::string>{"C:\\QbKeys.lnk"}));
 }
 
 }  // namespace

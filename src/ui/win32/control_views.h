@@ -99,6 +99,7 @@ class ListBoxView : public ControlView {
   Shape WindowShape() const override;
   void SyncContent() override;
   void Mirror(Property property) override;
+  std::optional<LRESULT> OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 };
 
 class ListViewView : public ControlView {

@@ -146,4 +146,12 @@ std::optional<LRESULT> ListBoxView::OnCommand(int code) {
   return std::nullopt;
 }
 
+std::optional<LRESULT> ListBoxView::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message != WM_KEYDOWN || Syncing()) return std::nullopt;
+  int key = static_cast<int>(wparam);
+  Model().RaiseKeyDown(key);
+  if (key == 0) return 0;
+  return std::nullopt;
+}
+
 }  // namespace qb::ui::win32
