@@ -72,8 +72,10 @@ std::string FileState(const ItemState& state, const language::Wording& say) {
                                      {fileattr::kSystem, 'S'}, {fileattr::kArchive, 'A'}}) {
     if (state.tag & flag) letters += letter;
   }
-  if (letters.empty()) return Bytes(state.bytes.size(), say);
-  return say(phrase::kStateFile, {std::to_string(state.bytes.size()), letters});
+  // A file the cleaner deleted after copying it is held by its backup copy, not by the record.
+  const size_t size = state.copy ? static_cast<size_t>(state.copy->size) : state.bytes.size();
+  if (letters.empty()) return Bytes(size, say);
+  return say(phrase::kStateFile, {std::to_string(size), letters});
 }
 
 }  // namespace

@@ -31,6 +31,9 @@ TEST(ActionText, EachKindOfItemReadsBeforeAndAfterInAFewWords) {
        {"3 bytes", "2 bytes"}},
       {ItemKind::File, ItemState::Of(fileattr::kHidden | fileattr::kSystem, std::vector<uint8_t>(12)),
        ItemState::Of(fileattr::kNormal, {}), Outcome::Done, {"12 bytes, attributes HS", "0 bytes"}},
+      // A file deleted by the cleaner is held by its backup copy.
+      {ItemKind::File, ItemState::InCopy(fileattr::kArchive, {"C:\\B\\a.lnk", 700, 1}), ItemState::Absent(),
+       Outcome::Done, {"700 bytes, attributes A", "absent"}},
       {ItemKind::SystemColour, NumberState(0, 0x00336699u), NumberState(0, 0xFFu), Outcome::Done, {"#996633", "#FF0000"}},
       {ItemKind::DisplayMode, ModeState(DisplayMode{1024, 768, 32, 60}), ItemState::Of(0, {1}), Outcome::Done,
        {"1024 x 768, 32 bits, 60 Hz", "1 bytes"}},
