@@ -107,6 +107,7 @@ UndoResult UndoRecords(const std::vector<Record>& records, const UndoTargets& ta
   UndoResult result;
   for (auto it = records.rbegin(); it != records.rend(); ++it) {
     const Record& record = *it;
+    if (record.kind == ItemKind::Note) continue;
     if (record.outcome == Outcome::NotUndoable) result.not_undoable.push_back(record.target);
     if (record.outcome != Outcome::Done) continue;
     RegKeyPath key;
