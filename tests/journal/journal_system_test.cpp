@@ -41,7 +41,7 @@ TEST_F(JournalSystemTest, ParametersColoursAndDisplayModeGoBackAndAnEndedProcess
   }
   const std::vector<Record> records = Records();
   ASSERT_EQ(ActionIds(records).size(), 1u);
-  EXPECT_EQ(records.size(), 8u);  // its start, six changes and its summary
+  EXPECT_EQ(records.size(), 9u);  // its start, the restore point, six changes and its summary
 
   const UndoResult result = UndoRecords(records, journaled.UndoThrough());
   EXPECT_EQ(result.undone, 5u);
