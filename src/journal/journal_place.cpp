@@ -2,6 +2,7 @@
 
 #include "cleaner/backup.h"
 #include "journal/restore_point_note.h"
+#include "tweaks/display_resolution.h"
 
 namespace qb::journal {
 
@@ -96,7 +97,13 @@ void JournaledServices::SetAction(uint64_t action) {
 }
 
 UndoTargets JournaledServices::UndoThrough() {
-  return {registry_, files_, &parameters_, &colours_, &display_, &fonts_};
+  const auto keep_display = [this] {
+    const std::string timeout = std::to_string(tweaks::kKeepDisplayTimeoutMs / 1000);
+    return plain_.dialogs.ShowTimedMessage(0, say_(language::phrase::kKeepDisplay, {timeout}), {},
+                                           mb::kYesNo | mb::kIconQuestion,
+                                           tweaks::kKeepDisplayTimeoutMs) == mb::kIdYes;
+  };
+  return {registry_, files_, &parameters_, &colours_, &display_, &fonts_, keep_display};
 }
 
 }  // namespace qb::journal

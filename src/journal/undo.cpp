@@ -78,9 +78,14 @@ Status RestoreSystem(const Record& record, const UndoTargets& targets) {
       return targets.colours->Set(static_cast<int>(code), value);
     case ItemKind::DisplayMode: {
       const auto mode = ModeOf(before);
-      if (!mode) return status::kInvalidParameter;
-      return targets.display->Restore(*mode) == dispchange::kSuccessful ? status::kOk
-                                                                        : status::kInvalidParameter;
+      if (!mode || targets.display->Restore(*mode) != dispchange::kSuccessful) {
+        return status::kInvalidParameter;
+      }
+      if (targets.keep_display && !targets.keep_display()) {
+        if (const auto after = ModeOf(record.after)) targets.display->Restore(*after);
+        return status::kInvalidParameter;
+      }
+      return status::kOk;
     }
     case ItemKind::Font:
       if (before.present) {
