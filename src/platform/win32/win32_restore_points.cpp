@@ -41,6 +41,9 @@ Status Win32RestorePoints::Create(std::string_view description, int64_t& sequenc
   wcsncpy(begin.szDescription, text.c_str(), MAX_DESC_W - 1);
   STATEMGRSTATUS answer{};
   if (!set(&begin, &answer) || answer.nStatus != ERROR_SUCCESS) return Refusal(answer);
+  // Sequence numbers start at 1: a "success" without one (a stand-in library that only
+  // answers yes) made no point, and is a system without System Restore.
+  if (answer.llSequenceNumber <= 0) return status::kModNotFound;
   sequence = answer.llSequenceNumber;
 
   // The snapshot is taken when the set of changes begins. Ending the set at once means a
