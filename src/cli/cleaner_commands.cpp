@@ -100,11 +100,10 @@ int Run(bool repair, const Arguments& arguments, const Services& services, Outpu
   }
 
   // A repair is journaled, one action per category, so that history and undo can take it back.
-  std::unique_ptr<JournaledRun> journaled;
+  std::unique_ptr<journal::JournaledServices> journaled;
   if (request->repair) {
     if (const std::string path = JournalPath(services); !path.empty()) {
-      journaled = std::make_unique<JournaledRun>(services, path);
-      journaled->GuardRemovals();
+      journaled = Journaled(services, path);
     } else {
       output.err += "quillbox-cli: no backup folder can be written to, so this repair is not "
                     "journaled and cannot be undone with quillbox-cli undo.\n";
@@ -139,7 +138,7 @@ int Run(bool repair, const Arguments& arguments, const Services& services, Outpu
     if (request->repair) {
       const std::string category(named.category->name);
       const uint64_t action = journaled ? journaled->Begin(category, "repair running") : 0;
-      run.repair = cleaner::Repair(journaled ? journaled->services() : services, *named.category,
+      run.repair = cleaner::Repair(journaled ? journaled->cleaner() : services, *named.category,
                                    run.scan.removals, progress, pacer);
       if (journaled) {
         journaled->Finish(action, category,

@@ -102,10 +102,10 @@ int Check(const std::string& file, bool json, const Services& services, Output& 
 // the profile says, so nothing is reported as applied that was not.
 int Apply(const tweaks::Profile& profile, bool json, const Services& services, Output& output) {
   const auto differ = Differences(profile, services);
-  std::unique_ptr<JournaledRun> journaled;
+  std::unique_ptr<journal::JournaledServices> journaled;
   if (!differ.empty()) {
     if (const std::string path = JournalPath(services); !path.empty()) {
-      journaled = std::make_unique<JournaledRun>(services, path);
+      journaled = Journaled(services, path);
     } else {
       output.err += "quillbox-cli: no backup folder can be written to, so these changes are not journaled "
                     "and cannot be undone with quillbox-cli undo.\n";

@@ -17,14 +17,6 @@ namespace qb::cli {
 
 namespace {
 
-Services With(const Services& s, Registry& registry, FileSystem& files,
-              SystemParameters& system_parameters) {
-  return {registry,   s.profile,  s.instance,     s.environment, s.shell,
-          s.dialogs,  s.clock,    files,          system_parameters,
-          s.power,    s.shortcuts, s.system,      s.formatter,   s.images,
-          s.display_modes, s.system_colours, s.recycle_bin, s.fonts, s.processes, s.locks};
-}
-
 std::string TimeText(const LocalTime& t) {
   char text[32];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day,
@@ -57,7 +49,7 @@ std::vector<Action> Actions(const std::vector<journal::Record>& records) {
           journal::ShowAction(record.target, record.detail, language::InEnglish);
       found->category = text.category;
       found->summary = text.summary;
-    } else {
+    } else if (record.kind != journal::ItemKind::Note) {
       ++found->items;
     }
   }
@@ -83,38 +75,6 @@ bool Load(const Services& services, std::string& path, journal::Decoded& decoded
 }  // namespace
 
 std::string JournalPath(const Services& services) { return journal::JournalPath(services); }
-
-JournaledRun::JournaledRun(const Services& services, std::string journal_path)
-    : plain_(services),
-      journal_(services.files, std::move(journal_path)),
-      registry_(services.registry, journal_, services.clock),
-      files_(services.files, journal_, services.clock),
-      recorder_(journal_, services.clock),
-      system_parameters_(services.system_parameters, recorder_),
-      journaled_(With(services, registry_, files_, system_parameters_)) {
-  journal_.Load();
-  for (const std::string& folder : cleaner::BackupFolders(services)) files_.Exclude(folder);
-}
-
-uint64_t JournaledRun::Begin(std::string category, std::string summary) {
-  const uint64_t action =
-      journal_.BeginAction(plain_.clock.Now(), std::move(category), std::move(summary));
-  registry_.SetAction(action);
-  files_.SetAction(action);
-  recorder_.SetAction(action);
-  return action;
-}
-
-void JournaledRun::Finish(uint64_t action, std::string category, std::string summary) {
-  journal::Record start;
-  start.action = action;
-  start.time = plain_.clock.Now();
-  start.target = std::move(category);
-  start.detail = std::move(summary);
-  journal_.Append(start);
-  registry_.SetAction(0);
-  files_.SetAction(0);
-}
 
 int RunHistory(const Arguments& arguments, const Services& services, Output& output) {
   if (arguments.words.size() != 1) return UsageError("history takes no operands", output);
@@ -194,20 +154,18 @@ int RunUndo(const Arguments& arguments, const Services& services, Output& output
     return kFailed;
   }
   // Each undo is an action of its own, so that it can be undone in turn.
-  JournaledRun run(services, path);
+  const std::unique_ptr<journal::JournaledServices> run = Journaled(services, path);
   const bool json = arguments.Has("--json");
   bool left = false;
   bool failed = false;
   if (json) output.out += "{\"undone\":[";
   for (const Action* action : chosen) {
     const std::string category = language::StorePhrase(language::phrase::kUndoCategory);
-    const uint64_t undo = run.Begin(category, "undo of action " + std::to_string(action->id));
-    // The window journals the system's settings, colours, display mode and fonts too; they
-    // go back through the system, as the History window puts them back.
-    const journal::UndoResult result = journal::UndoRecords(
-        journal::RecordsOf(decoded.records, action->id),
-        {run.services().registry, run.services().files, &services.system_parameters,
-         &services.system_colours, &services.display_modes, &services.fonts});
+    const uint64_t undo = run->Begin(category, "undo of action " + std::to_string(action->id));
+    // Registry, files, system settings, colours, display mode and fonts go back as the
+    // History window puts them back.
+    const journal::UndoResult result =
+        journal::UndoRecords(journal::RecordsOf(decoded.records, action->id), run->UndoThrough());
     const std::string summary = "action " + std::to_string(action->id) + " (" +
                                 action->category + "): " + std::to_string(result.undone) +
                                 " undone, " + std::to_string(result.left.size()) +
@@ -216,7 +174,7 @@ int RunUndo(const Arguments& arguments, const Services& services, Output& output
                                                        : ", " + std::to_string(result.failed.size()) +
                                                              " could not be restored");
     // Stored as a phrase, so that the History window says it in the user's language.
-    run.Finish(undo, category,
+    run->Finish(undo, category,
                language::StorePhrase(language::phrase::kUndoSummary,
                                      {std::to_string(action->id), std::to_string(result.undone),
                                       std::to_string(result.left.size()),

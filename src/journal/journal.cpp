@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <utility>
 
 #include "platform/replace_file.h"
 
@@ -41,7 +42,10 @@ Decoded Journal::Load() {
   std::vector<uint8_t> bytes;
   if (files_.ReadFile(path_, bytes) != status::kOk) return {};
   Decoded decoded = DecodeRecords(bytes);
-  for (const Record& record : decoded.records) last_action_ = std::max(last_action_, record.action);
+  for (const Record& record : decoded.records) {
+    last_action_ = std::max(last_action_, record.action);
+    if (record.kind == ItemKind::Note && record.after.present) last_numbered_note_ = record;
+  }
   decoded.records = Settled(std::move(decoded.records));
   return decoded;
 }
@@ -108,6 +112,9 @@ uint64_t Journal::BeginAction(const LocalTime& time, std::string category, std::
 
 Status Journal::Append(const Record& record) {
   last_action_ = std::max(last_action_, record.action);
+  const bool change = record.kind != ItemKind::ActionStart && record.kind != ItemKind::Settled &&
+                      record.kind != ItemKind::Note;
+  if (change && before_first_) std::exchange(before_first_, nullptr)(record.action);
   const Status written = files_.AppendFile(path_, EncodeRecord(record));
   if (written != status::kOk) {
     if (failure_ == status::kOk) failure_ = written;
@@ -115,7 +122,7 @@ Status Journal::Append(const Record& record) {
   }
   for (Scope& scope : scopes_) {
     if (scope.action == 0 || scope.action != record.action ||
-        record.kind == ItemKind::ActionStart) {
+        record.kind == ItemKind::ActionStart || record.kind == ItemKind::Note) {
       continue;
     }
     // A settled change did not happen: it counts as refused, or not at all.

@@ -4,6 +4,7 @@
 // ActionStart record.
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,12 @@ class Journal {
 
   const std::string& path() const { return path_; }
 
+  // Runs once, before the record of the first change of this run is appended, with that
+  // change's action: where the run asks Windows for a restore point and notes its answer.
+  void BeforeFirstChange(std::function<void(uint64_t action)> ask) { before_first_ = std::move(ask); }
+  // The newest note that carries a number, as the last Load found it.
+  const std::optional<Record>& LastNumberedNote() const { return last_numbered_note_; }
+
   // How many records of each kind an action wrote, and how many of them Windows refused.
   struct Counts {
     std::array<uint32_t, 11> by_kind{};
@@ -71,6 +78,8 @@ class Journal {
   uint64_t last_action_ = 0;
   Status failure_ = status::kOk;
   bool failure_told_ = false;
+  std::function<void(uint64_t)> before_first_;
+  std::optional<Record> last_numbered_note_;
   struct Scope {
     const void* owner = nullptr;
     int depth = 0;

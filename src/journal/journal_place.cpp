@@ -1,6 +1,8 @@
 #include "journal/journal_place.h"
 
 #include "cleaner/backup.h"
+#include "journal/restore_point_note.h"
+#include "tweaks/display_resolution.h"
 
 namespace qb::journal {
 
@@ -28,8 +30,10 @@ std::string JournalPath(const Services& services) {
   return {};
 }
 
-JournaledServices::JournaledServices(const Services& plain, std::string journal_path)
+JournaledServices::JournaledServices(const Services& plain, std::string journal_path,
+                                     language::Wording say)
     : plain_(plain),
+      say_(say ? std::move(say) : language::InChosenLanguage(plain_)),
       journal_(plain.files, std::move(journal_path)),
       registry_(plain.registry, journal_, plain.clock),
       files_(plain.files, journal_, plain.clock),
@@ -43,25 +47,63 @@ JournaledServices::JournaledServices(const Services& plain, std::string journal_
                  plain.shell,   plain.dialogs,   plain.clock,     files_,
                  parameters_,   plain.power,     plain.shortcuts, plain.system,
                  plain.formatter, plain.images,  display_,        colours_,
-                 plain.recycle_bin, fonts_,      processes_,      plain.locks},
+                 plain.recycle_bin, fonts_,      processes_,      plain.locks,
+                 plain.restore_points},
       guarded_registry_(plain.registry, journal_, plain.clock),
       guarded_files_(plain.files, journal_, plain.clock),
       cleaner_{guarded_registry_, plain.profile,   plain.instance,  plain.environment,
                plain.shell,       plain.dialogs,   plain.clock,     guarded_files_,
                parameters_,       plain.power,     plain.shortcuts, plain.system,
                plain.formatter,   plain.images,    display_,        colours_,
-               plain.recycle_bin, fonts_,          processes_,      plain.locks} {
+               plain.recycle_bin, fonts_,          processes_,      plain.locks,
+               plain.restore_points} {
   guarded_registry_.GuardRemovals(true);
   guarded_files_.GuardRemovals(true);
   dropped_ = journal_.Compact(plain.clock.Now());
+  // Compacting read the journal: the last point it noted is known before the first change.
+  journal_.BeforeFirstChange([this](uint64_t action) {
+    journal_.Append(RestorePointNote(plain_, say_, action, plain_.clock.Now(),
+                                     journal_.LastNumberedNote()));
+  });
   for (const std::string& folder : cleaner::BackupFolders(plain)) {
     files_.Exclude(folder);
     guarded_files_.Exclude(folder);
   }
 }
 
+uint64_t JournaledServices::Begin(std::string category, std::string summary) {
+  const uint64_t action =
+      journal_.BeginAction(plain_.clock.Now(), std::move(category), std::move(summary));
+  SetAction(action);
+  return action;
+}
+
+void JournaledServices::Finish(uint64_t action, std::string category, std::string summary) {
+  Record start;
+  start.action = action;
+  start.time = plain_.clock.Now();
+  start.target = std::move(category);
+  start.detail = std::move(summary);
+  journal_.Append(start);
+  SetAction(0);
+}
+
+void JournaledServices::SetAction(uint64_t action) {
+  registry_.SetAction(action);
+  files_.SetAction(action);
+  guarded_registry_.SetAction(action);
+  guarded_files_.SetAction(action);
+  recorder_.SetAction(action);
+}
+
 UndoTargets JournaledServices::UndoThrough() {
-  return {registry_, files_, &parameters_, &colours_, &display_, &fonts_};
+  const auto keep_display = [this] {
+    const std::string timeout = std::to_string(tweaks::kKeepDisplayTimeoutMs / 1000);
+    return plain_.dialogs.ShowTimedMessage(0, say_(language::phrase::kKeepDisplay, {timeout}), {},
+                                           mb::kYesNo | mb::kIconQuestion,
+                                           tweaks::kKeepDisplayTimeoutMs) == mb::kIdYes;
+  };
+  return {registry_, files_, &parameters_, &colours_, &display_, &fonts_, keep_display};
 }
 
 }  // namespace qb::journal

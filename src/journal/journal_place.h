@@ -8,6 +8,7 @@
 #include "journal/journaling_registry.h"
 #include "journal/journaling_system.h"
 #include "journal/undo.h"
+#include "language/wording.h"
 #include "platform/services.h"
 
 namespace qb::journal {
@@ -16,13 +17,16 @@ namespace qb::journal {
 // be created and written to; empty when none can.
 std::string JournalPath(const Services& services);
 
-// The services with every change journaled: the registry, the files, system parameters
-// and colours, the display mode, fonts and ended processes. The journal is written through
-// the plain files, and the backup folders (the journal's own among them) are left
-// unrecorded.
+// The services with every change journaled for the length of a run of the program or the
+// companion: the registry, the files, system parameters and colours, the display mode,
+// fonts and ended processes. The journal is written through the plain files, and the
+// backup folders (the journal's own among them) are left unrecorded. Before the run's first
+// change a restore point is asked for, and the answer noted in words said by say (the
+// user's language when none is given).
 class JournaledServices {
  public:
-  JournaledServices(const Services& plain, std::string journal_path);
+  JournaledServices(const Services& plain, std::string journal_path,
+                    language::Wording say = nullptr);
   JournaledServices(const JournaledServices&) = delete;
   JournaledServices& operator=(const JournaledServices&) = delete;
 
@@ -38,9 +42,16 @@ class JournaledServices {
   UndoTargets UndoThrough();
   // How many old actions the start dropped to keep the journal within its bounds.
   size_t Dropped() const { return dropped_; }
+  // For a caller without action scopes (the companion): later changes belong to a new
+  // action, whose id is returned, until Finish gives it its one-line summary.
+  uint64_t Begin(std::string category, std::string summary);
+  void Finish(uint64_t action, std::string category, std::string summary);
 
  private:
+  void SetAction(uint64_t action);
+
   Services plain_;
+  language::Wording say_;
   Journal journal_;
   JournalingRegistry registry_;
   JournalingFileSystem files_;

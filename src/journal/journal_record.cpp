@@ -109,7 +109,7 @@ bool ParsePayload(std::span<const uint8_t> payload, Record& r) {
   uint8_t kind = 0, outcome = 0;
   uint32_t t[6] = {};
   if (!in.U64(r.action) || !in.U8(kind) || !in.U8(outcome)) return false;
-  if (kind > static_cast<uint8_t>(ItemKind::Settled) ||
+  if (kind > static_cast<uint8_t>(ItemKind::Note) ||
       outcome > static_cast<uint8_t>(Outcome::NotMade)) {
     return false;
   }

@@ -29,6 +29,10 @@ enum class ItemKind : uint8_t {
   // written when that change did not happen: changes are recorded before they are made, so
   // that a crash can never leave a change without its record.
   Settled = 10,
+  // What the run was told before its first change (the restore point Windows made, or why
+  // none was made), kept in the action of that change: detail holds the sentence, target
+  // its heading, after the point's sequence number when there is one. Nothing to undo.
+  Note = 11,
 };
 
 enum class Outcome : uint8_t { Done = 0, Refused = 1, NotUndoable = 2, NotMade = 3 };

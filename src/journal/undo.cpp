@@ -78,9 +78,14 @@ Status RestoreSystem(const Record& record, const UndoTargets& targets) {
       return targets.colours->Set(static_cast<int>(code), value);
     case ItemKind::DisplayMode: {
       const auto mode = ModeOf(before);
-      if (!mode) return status::kInvalidParameter;
-      return targets.display->Restore(*mode) == dispchange::kSuccessful ? status::kOk
-                                                                        : status::kInvalidParameter;
+      if (!mode || targets.display->Restore(*mode) != dispchange::kSuccessful) {
+        return status::kInvalidParameter;
+      }
+      if (targets.keep_display && !targets.keep_display()) {
+        if (const auto after = ModeOf(record.after)) targets.display->Restore(*after);
+        return status::kInvalidParameter;
+      }
+      return status::kOk;
     }
     case ItemKind::Font:
       if (before.present) {
@@ -132,6 +137,7 @@ UndoResult UndoRecords(const std::vector<Record>& records, const UndoTargets& ta
   UndoResult result;
   for (auto it = records.rbegin(); it != records.rend(); ++it) {
     const Record& record = *it;
+    if (record.kind == ItemKind::Note) continue;
     if (record.outcome == Outcome::NotUndoable) result.not_undoable.push_back(record.target);
     if (record.outcome != Outcome::Done) continue;
     RegKeyPath key;

@@ -3,6 +3,7 @@
 // changed by something else since (its state now is not what the action left) is left alone
 // and listed; an item already back at its earlier state counts as undone. Refused changes
 // changed nothing and process ends cannot be reversed, so both are passed over.
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,9 @@ struct UndoTargets {
   SystemColours* colours = nullptr;
   DisplayModes* display = nullptr;
   Fonts* fonts = nullptr;
+  // Asked once a display mode is set back, as when it was changed: false (no answer in
+  // time) puts the mode of the action back, and the item counts as not restored.
+  std::function<bool()> keep_display;
 };
 
 // Undoes the given records (those of one action, in the order written).

@@ -340,6 +340,25 @@ inline constexpr Phrase kItemSetting{"8716", "System setting %1"};
 inline constexpr Phrase kItemColour{"8717", "System colour %1"};
 inline constexpr Phrase kItemDisplayMode{"8718", "Display mode"};
 inline constexpr Phrase kItemWallpaper{"8719", "Desktop wallpaper"};
+// What the run was told of its restore point, noted in the journal before its first change.
+inline constexpr Phrase kRestorePointHeading{"8720", "Restore point"};
+inline constexpr Phrase kRestorePointMade{
+    "8721", "Windows made the restore point \"%1\" (number %2) before the first change of this run."};
+inline constexpr Phrase kRestorePointKeptFrom{
+    "8722", "Windows made no new restore point, because it makes at most one a day: its restore point "
+            "number %1 of %2 stands for this run."};
+inline constexpr Phrase kRestorePointKept{
+    "8723", "Windows made no new restore point, because it makes at most one a day: its restore point "
+            "number %1 stands for this run."};
+inline constexpr Phrase kRestorePointOff{
+    "8724", "No restore point was made: System Restore is turned off on this computer."};
+inline constexpr Phrase kRestorePointNeedsAdministrator{
+    "8725", "No restore point was made: that needs an administrator."};
+inline constexpr Phrase kRestorePointNone{
+    "8726", "No restore point was made: this system has no System Restore."};
+inline constexpr Phrase kRestorePointRefused{"8727", "No restore point was made"};
+inline constexpr Phrase kRestorePointJournalStill{
+    "8728", "The changes of this run can still be undone one by one from the history."};
 // Settings profiles in the window.
 inline constexpr Phrase kProfileChoose{"8504", "Choose a profile to see what it would change; nothing is written before Apply."};
 inline constexpr Phrase kProfileWouldChange{"8505", "Apply would change these %1 settings:"};
@@ -484,6 +503,9 @@ inline constexpr std::array kPhrases = {
     phrase::kColumnBefore, phrase::kColumnAfter, phrase::kOpenBackupFolder,
     phrase::kBackupFolderNotOpened, phrase::kUndoCategory, phrase::kUndoSummary,
     phrase::kItemSetting, phrase::kItemColour, phrase::kItemDisplayMode, phrase::kItemWallpaper,
+    phrase::kRestorePointHeading, phrase::kRestorePointMade, phrase::kRestorePointKeptFrom,
+    phrase::kRestorePointKept, phrase::kRestorePointOff, phrase::kRestorePointNeedsAdministrator,
+    phrase::kRestorePointNone, phrase::kRestorePointRefused, phrase::kRestorePointJournalStill,
     phrase::kProfileChoose, phrase::kProfileWouldChange, phrase::kProfileMatches,
     phrase::kProfileFaults, phrase::kProfileFaultLine, phrase::kProfileChangeLine,
     phrase::kProfileNotSet, phrase::kProfileFiles, phrase::kAllFiles, phrase::kProfileApplied,

@@ -15,6 +15,7 @@
 #include "platform/profile.h"
 #include "platform/recycle_bin.h"
 #include "platform/registry.h"
+#include "platform/restore_points.h"
 #include "platform/shell.h"
 #include "platform/shortcuts.h"
 #include "platform/single_instance.h"
@@ -45,6 +46,7 @@ struct Services {
   Fonts& fonts;
   Processes& processes;
   NamedLocks& locks;
+  RestorePoints& restore_points;
 };
 
 }  // namespace qb

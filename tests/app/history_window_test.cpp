@@ -34,6 +34,7 @@ TEST(HistoryWindow, TheChosenActionsItemsShowBelowItAndTheBackupFolderOpensOrItI
   };
   app.ShowModal(window.Form(), nullptr);
   EXPECT_EQ(items, (std::vector<std::vector<std::string>>{
+                       {"Restore point", "", "Windows made the restore point \"Quill Box\" (number 1) before the first change of this run."},
                        {"HKEY_CURRENT_USER\\Software\\Qb", "absent", "present"},
                        {"HKEY_CURRENT_USER\\Software\\Qb [n]", "absent", "5"}}));
   const std::string& path = journaled.journal().path();

@@ -270,6 +270,8 @@ TEST_F(CommandLine, UndoAllSinceADateTakesBackOnlyTheActionsFromThatDayOn) {
   EXPECT_EQ(output.out, "Undone action 2 (Open and save history): 1 undone, 0 left because they changed since.\n");
   EXPECT_EQ(Run({"check", "shared"}), kNothingFound);
   EXPECT_EQ(Run({"check", "history"}), kFound);
+  // Each run that changed something asked for its restore point once; the checks did not.
+  EXPECT_EQ(machine.restore_points.asked.size(), 3u);
 }
 
 }  // namespace

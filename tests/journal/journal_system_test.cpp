@@ -41,9 +41,16 @@ TEST_F(JournalSystemTest, ParametersColoursAndDisplayModeGoBackAndAnEndedProcess
   }
   const std::vector<Record> records = Records();
   ASSERT_EQ(ActionIds(records).size(), 1u);
-  EXPECT_EQ(records.size(), 8u);  // its start, six changes and its summary
+  EXPECT_EQ(records.size(), 9u);  // its start, the restore point, six changes and its summary
 
+  // The display mode set back is kept only when the user says so, as when it was changed:
+  // unanswered, the mode of the action comes back; answered Yes, the undo stands.
+  const UndoResult unanswered = UndoRecords(records, journaled.UndoThrough());
+  EXPECT_EQ(unanswered.failed, std::vector<std::string>{"display"});
+  EXPECT_EQ(machine.display_modes.current, (DisplayMode{800, 600, 32, 60}));
+  machine.dialogs.ScriptAnswer(mb::kIdYes);
   const UndoResult result = UndoRecords(records, journaled.UndoThrough());
+  EXPECT_EQ(machine.dialogs.Messages().back().timeout_ms, 15000u);
   EXPECT_EQ(result.undone, 5u);
   EXPECT_TRUE(result.left.empty());
   EXPECT_TRUE(result.failed.empty());

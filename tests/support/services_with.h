@@ -29,7 +29,7 @@ inline Services ServicesWith(const Services& base, const Replacements& put) {
                   pick(put.shortcuts, base.shortcuts), base.system, base.formatter,
                   pick(put.images, base.images), pick(put.display_modes, base.display_modes),
                   base.system_colours, base.recycle_bin, base.fonts, base.processes,
-                  base.locks};
+                  base.locks, base.restore_points};
 }
 
 }  // namespace qb::test_support

@@ -10,6 +10,7 @@
 #include "platform/memory/memory_profile.h"
 #include "platform/memory/memory_recycle_bin.h"
 #include "platform/memory/memory_registry.h"
+#include "platform/memory/memory_restore_points.h"
 #include "platform/memory/memory_services.h"
 #include "platform/memory/memory_shortcuts.h"
 #include "platform/memory/memory_system_information.h"
@@ -32,7 +33,8 @@ class MemoryMachine {
     return Services{registry, profile, instance, environment, shell, dialogs, clock, files,
                     system_parameters, power, shortcuts, system, formatter,
                     images,
-                    display_modes, system_colours, recycle_bin, fonts, processes, locks};
+                    display_modes, system_colours, recycle_bin, fonts, processes, locks,
+                    restore_points};
   }
   Services services() { return ServicesFor(instance); }
 
@@ -57,6 +59,7 @@ class MemoryMachine {
   MemoryFonts fonts{files};
   MemoryProcesses processes;
   MemoryNamedLocks locks;
+  MemoryRestorePoints restore_points;
 };
 
 }  // namespace qb

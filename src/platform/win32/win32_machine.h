@@ -16,6 +16,7 @@
 #include "platform/win32/win32_profile.h"
 #include "platform/win32/win32_recycle_bin.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_restore_points.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_shortcuts.h"
 #include "platform/win32/win32_single_instance.h"
@@ -35,7 +36,8 @@ class Win32Machine {
     return Services{registry, profile, instance, environment, shell, dialogs, clock, files,
                     system_parameters, power, shortcuts, system, formatter,
                     images,
-                    display_modes, system_colours, recycle_bin, fonts, processes, locks};
+                    display_modes, system_colours, recycle_bin, fonts, processes, locks,
+                    restore_points};
   }
 
   Win32Registry registry;
@@ -58,6 +60,7 @@ class Win32Machine {
   Win32Fonts fonts;
   Win32Processes processes;
   Win32NamedLocks locks;
+  Win32RestorePoints restore_points;
 };
 
 }  // namespace qb::win32
