@@ -59,6 +59,9 @@ std::string CategoryOf(const ui::Form& form, const ui::Control* control) {
       if (c->Name() == page.frame && c->Index() == page.index) return language::StorePhrase(page.name);
     }
   }
+  if (!form.TitleKey().empty()) {
+    return language::StorePhrase(Phrase{form.TitleKey(), form.TitleEnglish()});
+  }
   return form.Caption();
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #include "dress/small_window.h"
 #include "journal/action_text.h"
@@ -36,7 +37,9 @@ std::unique_ptr<ui::Form> CreateHistoryForm() {
                          {"Page or window", 1800, key(phrase::kColumnCategory)},
                          {"Changes", 3700, key(phrase::kColumnSummary)}}});
   // The items of the action chosen above, each with its state before and after.
-  form->Add({.name = "items", .kind = ControlKind::ListView, .rect = {240, 3000, 7560, 2040},
+  form->Add({.name = "itemslbl", .kind = ControlKind::Label, .caption = std::string(phrase::kItemsLabel.english),
+             .tag = key(phrase::kItemsLabel), .rect = {240, 2940, 7560, 255}});
+  form->Add({.name = "items", .kind = ControlKind::ListView, .rect = {240, 3240, 7560, 1800},
              .columns = {{"Changed item", 4300, key(phrase::kColumnItem)},
                          {"Before", 1550, key(phrase::kColumnBefore)},
                          {"After", 1550, key(phrase::kColumnAfter)}}});
@@ -173,6 +176,8 @@ void HistoryWindow::UndoSince() {
 void HistoryWindow::Undo(const std::vector<uint64_t>& ids) {
   const Services& services = journaled_.services();
   std::string report;
+  // Undoing a cleaner run puts back thousands of entries: the wait cursor says it is busy.
+  std::optional<ui::BusyScope> busy(std::in_place, *form_);
   for (const uint64_t id : ids) {
     const auto line = std::find_if(lines_.begin(), lines_.end(),
                                    [id](const ActionLine& l) { return l.id == id; });
@@ -202,6 +207,7 @@ void HistoryWindow::Undo(const std::vector<uint64_t>& ids) {
     }
   }
   Fill();
+  busy.reset();
   Tell(report);
 }
 

@@ -106,6 +106,7 @@ void SystemHealthWindow::Load() {
   const std::string title =
       language::LookUp(services_.profile, app_folder, kHealthTitleKey, language);
   form_->SetCaption(title.empty() ? std::string(kTitle) : title);
+  form_->SetTitlePhrase(std::string(kHealthTitleKey), std::string(kTitle));
   dress::ApplyLanguage(*form_, services_.profile, app_folder, language);
   skin_.LoadFile(services_.files, app_folder + std::string(skin::kSkinFileName));
   dress::SkinWindow(*form_, skin_, "SmallForm");

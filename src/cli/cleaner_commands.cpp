@@ -4,13 +4,25 @@
 #include "cleaner/exclusions.h"
 #include "cleaner/repair_lock.h"
 #include "cleaner/selection.h"
+#include "cleaner/system_health_form.h"
 #include "cli/cleaner_report.h"
 #include "cli/finding_list.h"
 #include "cli/undo_commands.h"
+#include "language/phrases.h"
+#include "language/stored_phrase.h"
 
 namespace qb::cli {
 
 namespace {
+
+// The category's name as the System Health window's frame shows it.
+language::Phrase FramePhrase(const cleaner::Category& category) {
+  static_assert(cleaner::kCategories.size() == cleaner::kFrames.size());
+  for (size_t i = 0; i < cleaner::kCategories.size(); ++i) {
+    if (cleaner::kCategories[i].category == &category) return {cleaner::kFrames[i].tag, cleaner::kFrames[i].caption};
+  }
+  return {"", category.name};
+}
 
 struct Request {
   bool repair = false;
@@ -136,16 +148,19 @@ int Run(bool repair, const Arguments& arguments, const Services& services, Outpu
     if (chosen) KeepChosen(*chosen, named.command_name, run.scan);
     found = found || !run.scan.removals.empty();
     if (request->repair) {
-      const std::string category(named.category->name);
-      const uint64_t action = journaled ? journaled->Begin(category, "repair running") : 0;
+      // Named as the System Health window names the category, by key, so that the History
+      // window shows it in the language of the moment.
+      const std::string category = language::StorePhrase(FramePhrase(*named.category));
+      const uint64_t action = journaled ? journaled->Begin(category, category) : 0;
       run.repair = cleaner::Repair(journaled ? journaled->cleaner() : services, *named.category,
                                    run.scan.removals, progress, pacer);
       if (journaled) {
-        journaled->Finish(action, category,
-                          std::to_string(run.repair->repaired) + " entries removed" +
-                              (run.repair->backup_path.empty()
-                                   ? std::string()
-                                   : ", backup " + run.repair->backup_path));
+        std::string summary =
+            language::StorePhrase(language::phrase::kRepairSummary, {std::to_string(run.repair->repaired)});
+        if (!run.repair->backup_path.empty()) {
+          summary += language::StorePhrase(language::phrase::kBackupSummary, {run.repair->backup_path});
+        }
+        journaled->Finish(action, category, summary);
       }
       if (!run.scan.removals.empty() && !run.repair->error.empty()) {
         output.err += "quillbox-cli: " + std::string(named.category->name) +

@@ -5,10 +5,13 @@
 
 #include "cli/json_text.h"
 #include "cli/undo_commands.h"
+#include "language/phrases.h"
+#include "language/stored_phrase.h"
 #include "platform/replace_file.h"
 #include "platform/status.h"
 #include "tweaks/settings_import.h"
 #include "tweaks/settings_profile.h"
+#include "tweaks/settings_profile_window.h"
 
 namespace qb::cli {
 
@@ -112,7 +115,9 @@ int Apply(const tweaks::Profile& profile, bool json, const Services& services, O
     }
   }
   const Services& writer = journaled ? journaled->services() : services;
-  const uint64_t action = journaled ? journaled->Begin("settings", "settings being applied") : 0;
+  // Named as the Settings profiles window names its Apply, by key, for the History window.
+  const std::string category = language::StorePhrase({tweaks::kProfileWindowTitleKey, "Settings profiles"});
+  const uint64_t action = journaled ? journaled->Begin(category, category) : 0;
   const tweaks::ImportResult result = tweaks::ApplyChanges(differ, writer, services);
   std::vector<std::string> refused;
   for (const auto& refusal : result.refused) {
@@ -135,7 +140,10 @@ int Apply(const tweaks::Profile& profile, bool json, const Services& services, O
     }
   }
   const bool administrator = result.needs_administrator;
-  if (journaled) journaled->Finish(action, "settings", std::to_string(changed.size()) + " settings applied");
+  if (journaled) {
+    journaled->Finish(action, category,
+                      language::StorePhrase(language::phrase::kSettingsAppliedSummary, {std::to_string(changed.size())}));
+  }
   if (journaled && journaled->journal().Failure() != status::kOk) {
     output.err += "quillbox-cli: the journal of changes (" + journaled->journal().path() +
                   ") could not be written: " + services.environment.ErrorText(journaled->journal().Failure()) +

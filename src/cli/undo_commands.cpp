@@ -25,13 +25,15 @@ std::string TimeText(const LocalTime& t) {
 }
 
 // An action as the history shows it: its opening record (the last one written for the id,
-// which carries the final summary) and how many items it changed.
+// which carries the final summary), how many items it changed and its notes (the run's
+// restore point).
 struct Action {
   uint64_t id = 0;
   LocalTime time;
   std::string category;
   std::string summary;
   size_t items = 0;
+  std::vector<std::string> notes;
 };
 
 std::vector<Action> Actions(const std::vector<journal::Record>& records) {
@@ -40,7 +42,7 @@ std::vector<Action> Actions(const std::vector<journal::Record>& records) {
     auto found = std::find_if(actions.begin(), actions.end(),
                               [&](const Action& a) { return a.id == record.action; });
     if (found == actions.end()) {
-      actions.push_back({record.action, record.time, {}, {}, 0});
+      actions.push_back({record.action, record.time, {}, {}, 0, {}});
       found = actions.end() - 1;
     }
     if (record.kind == journal::ItemKind::ActionStart) {
@@ -49,7 +51,10 @@ std::vector<Action> Actions(const std::vector<journal::Record>& records) {
           journal::ShowAction(record.target, record.detail, language::InEnglish);
       found->category = text.category;
       found->summary = text.summary;
-    } else if (record.kind != journal::ItemKind::Note) {
+    } else if (record.kind == journal::ItemKind::Note) {
+      const auto cells = journal::ItemCells(record, language::InEnglish);
+      found->notes.push_back(cells[0] + ": " + cells[2]);
+    } else {
       ++found->items;
     }
   }
@@ -91,10 +96,13 @@ int RunHistory(const Arguments& arguments, const Services& services, Output& out
       output.out += std::string(first ? "" : ",") + "{\"id\":" + std::to_string(a.id) +
                     ",\"time\":" + JsonString(TimeText(a.time)) + ",\"category\":" +
                     JsonString(a.category) + ",\"summary\":" + JsonString(a.summary) +
-                    ",\"items\":" + std::to_string(a.items) + "}";
+                    ",\"items\":" + std::to_string(a.items) + ",\"notes\":[";
+      for (size_t i = 0; i < a.notes.size(); ++i) output.out += (i ? "," : "") + JsonString(a.notes[i]);
+      output.out += "]}";
     } else {
       output.out += std::to_string(a.id) + "  " + TimeText(a.time) + "  " + a.category + ": " +
                     a.summary + "\n";
+      for (const std::string& note : a.notes) output.out += "    " + note + "\n";
     }
     first = false;
   }

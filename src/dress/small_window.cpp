@@ -13,6 +13,7 @@ void LoadSmallWindow(ui::Form& form, const Services& services, skin::SkinInstanc
   const std::string app_folder = services.environment.ApplicationFolder();
   const std::string language = language::StoredChoice(AppSettings(services.registry));
   form.SetCaption(language::LookUp(services.profile, app_folder, title_key, language, fallback_title));
+  form.SetTitlePhrase(std::string(title_key), std::string(fallback_title));
   ApplyLanguage(form, services.profile, app_folder, language);
   own_skin.LoadFile(services.files, app_folder + std::string(skin::kSkinFileName));
   SkinWindow(form, own_skin, "SmallForm");

@@ -138,7 +138,9 @@ std::string ReadableState(const Record& record, const ItemState& state,
 
 std::array<std::string, 3> ItemCells(const Record& record, const language::Wording& say) {
   // A note (the run's restore point) changed nothing: it says what the system answered.
-  if (record.kind == ItemKind::Note) return {record.target, "", record.detail};
+  if (record.kind == ItemKind::Note) {
+    return {language::ShowStored(record.target, say), "", language::ShowStored(record.detail, say)};
+  }
   return {ReadableItem(record, say), ReadableState(record, record.before, say),
           record.outcome == Outcome::Refused ? say(phrase::kStateRefused, {})
                                              : ReadableState(record, record.after, say)};

@@ -62,7 +62,7 @@ JournaledServices::JournaledServices(const Services& plain, std::string journal_
   dropped_ = journal_.Compact(plain.clock.Now());
   // Compacting read the journal: the last point it noted is known before the first change.
   journal_.BeforeFirstChange([this](uint64_t action) {
-    journal_.Append(RestorePointNote(plain_, say_, action, plain_.clock.Now(),
+    journal_.Append(RestorePointNote(plain_, action, plain_.clock.Now(),
                                      journal_.LastNumberedNote()));
   });
   for (const std::string& folder : cleaner::BackupFolders(plain)) {

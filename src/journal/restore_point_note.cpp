@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "language/stored_phrase.h"
+
 namespace qb::journal {
 
 namespace {
@@ -28,44 +30,44 @@ std::string DayText(const LocalTime& t) {
 
 }  // namespace
 
-Record RestorePointNote(const Services& services, const language::Wording& say, uint64_t action,
+Record RestorePointNote(const Services& services, uint64_t action,
                         const LocalTime& now, const std::optional<Record>& earlier) {
   Record note;
   note.action = action;
   note.kind = ItemKind::Note;
   note.time = now;
-  note.target = say(phrase::kRestorePointHeading, {});
+  note.target = language::StorePhrase(phrase::kRestorePointHeading);
   int64_t number = 0;
   const Status answer = services.restore_points.Create(kRestorePointDescription, number);
   if (answer == status::kOk) {
     const std::string shown = std::to_string(number);
     if (!earlier || number > NumberOf(earlier->after)) {
-      note.detail = say(phrase::kRestorePointMade, {kRestorePointDescription, shown});
+      note.detail = language::StorePhrase(phrase::kRestorePointMade, {kRestorePointDescription, shown});
       note.after = ItemState::Of(0, NumberBytes(number));
     } else if (number == NumberOf(earlier->after)) {
-      note.detail = say(phrase::kRestorePointKeptFrom, {shown, DayText(earlier->time)});
+      note.detail = language::StorePhrase(phrase::kRestorePointKeptFrom, {shown, DayText(earlier->time)});
     } else {
-      note.detail = say(phrase::kRestorePointKept, {shown});
+      note.detail = language::StorePhrase(phrase::kRestorePointKept, {shown});
     }
     return note;
   }
   switch (answer) {
     case status::kServiceDisabled:
-      note.detail = say(phrase::kRestorePointOff, {});
+      note.detail = language::StorePhrase(phrase::kRestorePointOff);
       break;
     case status::kAccessDenied:
     case status::kPrivilegeNotHeld:
-      note.detail = say(phrase::kRestorePointNeedsAdministrator, {});
+      note.detail = language::StorePhrase(phrase::kRestorePointNeedsAdministrator);
       break;
     case status::kModNotFound:
     case status::kProcNotFound:
-      note.detail = say(phrase::kRestorePointNone, {});
+      note.detail = language::StorePhrase(phrase::kRestorePointNone);
       break;
     default:
-      note.detail = say(phrase::kFailureReason, {say(phrase::kRestorePointRefused, {}),
-                                                 services.environment.ErrorText(answer)});
+      note.detail = language::StorePhrase(phrase::kRestorePointRefusedBecause,
+                                          {services.environment.ErrorText(answer)});
   }
-  note.detail += " " + say(phrase::kRestorePointJournalStill, {});
+  note.detail += language::StorePhrase(phrase::kRestorePointJournalStill);
   return note;
 }
 

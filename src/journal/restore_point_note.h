@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "journal/journal_record.h"
-#include "language/wording.h"
 #include "platform/services.h"
 
 namespace qb::journal {
@@ -14,11 +13,12 @@ namespace qb::journal {
 // What the restore points are asked for by.
 inline constexpr const char* kRestorePointDescription = "Quill Box";
 
-// Asks services.restore_points for the point and words the answer. Windows answers a request within its interval
+// Asks services.restore_points for the point and keeps the answer as stored phrases, to be
+// worded in the language of whoever reads the history. Windows answers a request within its interval
 // with the number of the point it made earlier: a number no newer than the last point this
 // journal saw made (earlier, a numbered note) is that point, named with its date when it
 // is the same one, and never reported as made.
-Record RestorePointNote(const Services& services, const language::Wording& say, uint64_t action,
+Record RestorePointNote(const Services& services, uint64_t action,
                         const LocalTime& now, const std::optional<Record>& earlier);
 
 }  // namespace qb::journal

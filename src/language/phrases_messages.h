@@ -230,6 +230,12 @@ inline constexpr Phrase kItemSetting{"8716", "System setting %1"};
 inline constexpr Phrase kItemColour{"8717", "System colour %1"};
 inline constexpr Phrase kItemDisplayMode{"8718", "Display mode"};
 inline constexpr Phrase kItemWallpaper{"8719", "Desktop wallpaper"};
+inline constexpr Phrase kItemsLabel{"8743", "&Items of the chosen action"};
+// What a run of the console program did, as the History window shows it.
+inline constexpr Phrase kRepairSummary{"8744", "%1 entries removed"};
+inline constexpr Phrase kBackupSummary{"8745", "backup %1"};
+inline constexpr Phrase kSettingsAppliedSummary{"8746", "%1 settings applied"};
+inline constexpr Phrase kWindowNotCreated{"8747", "Windows could not create the window \"%1\" (%2, error %3)."};
 // What the run was told of its restore point, noted in the journal before its first change.
 inline constexpr Phrase kRestorePointHeading{"8720", "Restore point"};
 inline constexpr Phrase kRestorePointMade{
@@ -246,7 +252,7 @@ inline constexpr Phrase kRestorePointNeedsAdministrator{
     "8725", "No restore point was made: that needs an administrator."};
 inline constexpr Phrase kRestorePointNone{
     "8726", "No restore point was made: this system has no System Restore."};
-inline constexpr Phrase kRestorePointRefused{"8727", "No restore point was made"};
+inline constexpr Phrase kRestorePointRefusedBecause{"8729", "No restore point was made: %1."};
 inline constexpr Phrase kRestorePointJournalStill{
     "8728", "The changes of this run can still be undone one by one from the history."};
 // Settings profiles in the window.

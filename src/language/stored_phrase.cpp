@@ -53,7 +53,8 @@ std::string ShowStored(std::string_view stored, const Wording& say) {
   size_t at = 1;
   while (at <= stored.size()) {
     const size_t end = std::min(stored.find(kStart, at), stored.size());
-    if (!shown.empty()) shown += ", ";
+    // A list goes on after a comma, a sentence after a space.
+    if (!shown.empty()) shown += shown.back() == '.' ? " " : ", ";
     shown += SayOne(stored.substr(at, end - at), say);
     at = end + 1;
   }

@@ -13,7 +13,8 @@ namespace qb::language {
 // One phrase as stored; several stored one after another make a list.
 std::string StorePhrase(const Phrase& phrase, std::initializer_list<std::string_view> values = {});
 
-// The stored text in the wording given: a list of phrases joined by ", ".
+// The stored text in the wording given: a list of phrases joined by ", ", or by a space after
+// one that ends a sentence.
 std::string ShowStored(std::string_view stored, const Wording& say);
 
 }  // namespace qb::language

@@ -66,6 +66,7 @@ void ProcessWindow::Load() {
   const std::string title =
       language::LookUp(services_.profile, app_folder, kProcessWindowTitleKey, language);
   form_->SetCaption(title.empty() ? std::string(kTitle) : title);
+  form_->SetTitlePhrase(kProcessWindowTitleKey, std::string(kTitle));
   dress::ApplyLanguage(*form_, services_.profile, app_folder, language);
   listed_.clear();
   listed_once_ = false;

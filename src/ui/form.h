@@ -48,6 +48,14 @@ class Form {
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);
+  // The language key of a translated title and its English words: a record kept for later,
+  // perhaps read in another language, names the window by these rather than by its caption.
+  const std::string& TitleKey() const { return title_key_; }
+  const std::string& TitleEnglish() const { return title_english_; }
+  void SetTitlePhrase(std::string key, std::string english) {
+    title_key_ = std::move(key);
+    title_english_ = std::move(english);
+  }
   int Width() const { return width_; }
   int Height() const { return height_; }
   void Resize(int width, int height);
@@ -80,6 +88,8 @@ class Form {
 
   std::string name_;
   std::string caption_;
+  std::string title_key_;
+  std::string title_english_;
   int width_;
   int height_;
   std::string skin_element_;
@@ -88,6 +98,18 @@ class Form {
   std::vector<std::unique_ptr<Control>> controls_;
   FormObserver* observer_ = nullptr;
   int z_counter_ = 0;
+};
+
+// The wait cursor over a window for as long as this lives, whatever way the work ends.
+class BusyScope {
+ public:
+  explicit BusyScope(Form& form) : form_(form) { form_.SetBusy(true); }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+  ~BusyScope() { form_.SetBusy(false); }
+
+ private:
+  Form& form_;
 };
 
 }  // namespace qb::ui

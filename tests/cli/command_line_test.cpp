@@ -211,9 +211,13 @@ TEST_F(CommandLine, RepairIsJournaledAndUndoLastPutsEveryEntryBack) {
   const auto repaired = Dump(machine);
   ASSERT_NE(repaired, before);
   EXPECT_EQ(Run({"history"}), kNothingFound);
-  EXPECT_NE(output.out.find("Uninstall entries: 1 entries removed, backup "), std::string::npos)
+  EXPECT_NE(output.out.find("Software removal entries in Registry: 1 entries removed, backup "), std::string::npos)
       << output.out;
-  EXPECT_NE(output.out.find("Orphan shortcuts: 1 entries removed"), std::string::npos) << output.out;
+  EXPECT_NE(output.out.find("Orphan Shortcuts: 1 entries removed"), std::string::npos) << output.out;
+  // The run's restore point is noted under the action of its first change.
+  EXPECT_NE(output.out.find("\n    Restore point: Windows made the restore point \"Quill Box\" (number 1)"),
+            std::string::npos)
+      << output.out;
 
   // An undo is an action itself: undoing the last one removes the shortcut again.
   EXPECT_EQ(Run({"undo", "last"}), kNothingFound) << output.err;
@@ -240,7 +244,7 @@ TEST_F(CommandLine, AJournalAlreadyKeptStaysTheOne) {
   uint32_t attributes = 0;
   EXPECT_NE(machine.files.GetAttributes(folders[0] + "\\" + journal::kJournalFileName, attributes), status::kOk);
   EXPECT_EQ(Run({"history"}), kNothingFound);
-  EXPECT_NE(output.out.find("Uninstall entries: 1 entries removed"), std::string::npos) << output.out;
+  EXPECT_NE(output.out.find("Software removal entries in Registry: 1 entries removed"), std::string::npos) << output.out;
 }
 
 TEST_F(CommandLine, UndoLeavesAnEntryChangedSinceAndSaysSo) {
@@ -267,7 +271,7 @@ TEST_F(CommandLine, UndoAllSinceADateTakesBackOnlyTheActionsFromThatDayOn) {
   machine.clock.SetNow({2026, 2, 1, 0, 0, 0});
   EXPECT_EQ(Run({"repair", "history"}), kFound);
   EXPECT_EQ(Run({"undo", "all", "--since", "2026-02-01"}), kNothingFound) << output.err;
-  EXPECT_EQ(output.out, "Undone action 2 (Open and save history): 1 undone, 0 left because they changed since.\n");
+  EXPECT_EQ(output.out, "Undone action 2 (Histories): 1 undone, 0 left because they changed since.\n");
   EXPECT_EQ(Run({"check", "shared"}), kNothingFound);
   EXPECT_EQ(Run({"check", "history"}), kFound);
   // Each run that changed something asked for its restore point once; the checks did not.

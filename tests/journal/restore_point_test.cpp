@@ -4,6 +4,7 @@
 
 #include "journal/journal_place.h"
 #include "journal/undo.h"
+#include "language/stored_phrase.h"
 #include "platform/memory/memory_machine.h"
 
 namespace qb::journal {
@@ -22,6 +23,9 @@ std::vector<Record> RunOnce(MemoryMachine& machine, int first_value) {
   }
   return journaled.journal().Load().records;
 }
+
+// A note as the companion words it.
+std::string Said(const Record& note) { return language::ShowStored(note.detail, language::InEnglish); }
 
 std::vector<Record> NotesOf(const std::vector<Record>& records) {
   std::vector<Record> notes;
@@ -46,7 +50,7 @@ TEST(RestorePoint, AskedOncePerRunBeforeItsFirstChangeAndEveryAnswerToldOnce) {
   EXPECT_EQ(records[1].kind, ItemKind::Note);
   EXPECT_EQ(records[2].kind, ItemKind::RegistryValue);
   EXPECT_EQ(notes[0].action, records[2].action);
-  EXPECT_EQ(notes[0].detail,
+  EXPECT_EQ(Said(notes[0]),
             "Windows made the restore point \"Quill Box\" (number 1) before the first change of this run.");
   EXPECT_EQ(UndoRecords(RecordsOf(records, notes[0].action), machine.registry, machine.files).failed.size(), 0u);
 
@@ -55,7 +59,7 @@ TEST(RestorePoint, AskedOncePerRunBeforeItsFirstChangeAndEveryAnswerToldOnce) {
   machine.clock.SetNow({2026, 1, 2, 9, 30, 0});
   notes = NotesOf(RunOnce(machine, 10));
   ASSERT_EQ(notes.size(), 2u);
-  EXPECT_EQ(notes[1].detail,
+  EXPECT_EQ(Said(notes[1]),
             "Windows made no new restore point, because it makes at most one a day: its restore point "
             "number 1 of 2026-01-02 03:04 stands for this run.");
 
@@ -75,8 +79,8 @@ TEST(RestorePoint, AskedOncePerRunBeforeItsFirstChangeAndEveryAnswerToldOnce) {
     records = RunOnce(machine, value);
     EXPECT_EQ(machine.restore_points.asked.size(), asked + 1);
     notes = NotesOf(records);
-    EXPECT_NE(notes.back().detail.find(refusal.said), std::string::npos) << notes.back().detail;
-    EXPECT_NE(notes.back().detail.find("can still be undone"), std::string::npos);
+    EXPECT_NE(Said(notes.back()).find(refusal.said), std::string::npos) << Said(notes.back());
+    EXPECT_NE(Said(notes.back()).find("can still be undone"), std::string::npos);
     EXPECT_FALSE(notes.back().after.present);
     // The change is made and journaled all the same.
     RegValue now;

@@ -84,9 +84,7 @@ int Run(HINSTANCE instance, qb::app::StartupTrace& trace) {
     qb::ui::win32::WriteFaultToDebugger(qb::ui::win32::FaultLine(where, what));
     log.LogError(0, what, "view", where);
   });
-  ui.host.Faults().SetWording([&machine](const std::string& what) {
-    return qb::language::Say(machine.services(), qb::language::phrase::kFaultCarriedOn, {what});
-  });
+  ui.host.Faults().SetWording(qb::language::InChosenLanguage(services));
   Splash splash(instance);
   qb::app::MainWindow main(ui.app, services, splash,
                            journaled.get());

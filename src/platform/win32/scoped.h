@@ -71,6 +71,12 @@ struct LibraryTraits {
   static void Close(HMODULE library) { FreeLibrary(library); }
 };
 
+// Memory the system allocated with LocalAlloc for the caller (an ACL, a message buffer).
+struct LocalMemoryTraits {
+  static HLOCAL Invalid() { return nullptr; }
+  static void Close(HLOCAL memory) { LocalFree(memory); }
+};
+
 using ScopedHandle = Scoped<HANDLE, HandleTraits>;
 using ScopedFile = Scoped<HANDLE, FileHandleTraits>;
 using ScopedFind = Scoped<HANDLE, FindHandleTraits>;
@@ -79,6 +85,7 @@ using ScopedGdiObject = Scoped<HGDIOBJ, GdiTraits>;
 using ScopedMemoryDc = Scoped<HDC, MemoryDcTraits>;
 using ScopedIcon = Scoped<HICON, IconTraits>;
 using ScopedLibrary = Scoped<HMODULE, LibraryTraits>;
+using ScopedLocalMemory = Scoped<HLOCAL, LocalMemoryTraits>;
 
 // Selects an object into a device context and puts the previous one back.
 class ScopedSelect {

@@ -34,10 +34,6 @@ std::string FaultLine(const std::string& where, const std::string& what) {
   return "ERROR: 0 at view\\" + where + " >>> " + what;
 }
 
-std::string FaultMessage(const std::string& what) {
-  return language::InEnglish(language::phrase::kFaultCarriedOn, {what});
-}
-
 std::string FaultPlace(const std::string& window, UINT message) {
   char code[16];
   std::snprintf(code, sizeof(code), "0x%04X", message);
@@ -52,6 +48,20 @@ FaultReporter::FaultReporter()
         MessageBoxW(owner, qb::win32::Wide(text).c_str(), L"Quill Box", MB_OK | MB_ICONERROR);
       }) {}
 
+std::string FaultReporter::Say(const language::Phrase& phrase,
+                               std::initializer_list<std::string_view> values) const noexcept {
+  try {
+    if (wording_) return wording_(phrase, values);
+  } catch (...) {
+    // The language file is out of reach: the words in code.
+  }
+  try {
+    return language::InEnglish(phrase, values);
+  } catch (...) {
+    return std::string(phrase.english);
+  }
+}
+
 void FaultReporter::Report(HWND owner, const std::string& where, const std::string& what) noexcept {
   try {
     if (log_) log_(where, what);
@@ -61,12 +71,7 @@ void FaultReporter::Report(HWND owner, const std::string& where, const std::stri
   if (showing_) return;
   showing_ = true;
   try {
-    std::string text;
-    try {
-      text = wording_ ? wording_(what) : FaultMessage(what);
-    } catch (...) {
-      text = FaultMessage(what);  // the language file is out of reach: the words in code
-    }
+    const std::string text = Say(language::phrase::kFaultCarriedOn, {what});
     if (show_) show_(owner ? GetAncestor(owner, GA_ROOT) : nullptr, text);
   } catch (...) {
     WriteFaultToDebugger(FaultLine(where, "the fault message could not be shown"));

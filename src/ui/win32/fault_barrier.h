@@ -9,6 +9,8 @@
 #include <functional>
 #include <string>
 
+#include "language/wording.h"
+
 namespace qb::ui::win32 {
 
 // The text of the exception being handled; call only inside a catch block.
@@ -20,22 +22,21 @@ void WriteFaultToDebugger(const std::string& line) noexcept;
 // "ERROR: 0 at view\<where> >>> <what>", the shape of the program log's lines.
 std::string FaultLine(const std::string& where, const std::string& what);
 
-// The plain message a user sees for a fault, in English.
-std::string FaultMessage(const std::string& what);
 
 class FaultReporter {
  public:
   using Log = std::function<void(const std::string& where, const std::string& what)>;
   using Show = std::function<void(HWND owner, const std::string& text)>;
-  using Wording = std::function<std::string(const std::string& what)>;
 
   // By default the fault goes to the debugger output and into a message box.
   FaultReporter();
 
   void SetLog(Log log) { log_ = std::move(log); }
   void SetShow(Show show) { show_ = std::move(show); }
-  // The message in the user's language; the English of FaultMessage when unset or failing.
-  void SetWording(Wording wording) { wording_ = std::move(wording); }
+  // The messages in the user's language; English when unset or failing.
+  void SetWording(language::Wording wording) { wording_ = std::move(wording); }
+  // A phrase of a fault's message in that wording.
+  std::string Say(const language::Phrase& phrase, std::initializer_list<std::string_view> values) const noexcept;
 
   // Logs the fault and shows it over owner. A fault raised while the message is up (a
   // repaint under the message box failing again) is logged but not shown a second time.
@@ -44,7 +45,7 @@ class FaultReporter {
  private:
   Log log_;
   Show show_;
-  Wording wording_;
+  language::Wording wording_;
   bool showing_ = false;
 };
 

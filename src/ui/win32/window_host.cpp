@@ -74,8 +74,8 @@ FormWindow* WindowHost::Open(Form& form, HWND owner) {
     const DWORD error = GetLastError();
     window->Close();
     faults_.Report(owner, "CreateWindowEx " + form.Name(),
-                   "Windows could not create the window \"" + form.Caption() + "\" (" +
-                       qb::win32::ErrorText(error) + ", error " + std::to_string(error) + ").");
+                   faults_.Say(language::phrase::kWindowNotCreated,
+                               {form.Caption(), qb::win32::ErrorText(error), std::to_string(error)}));
     return nullptr;
   }
   windows_.push_back(std::move(window));
