@@ -40,7 +40,7 @@ std::vector<Record> Settled(std::vector<Record> records) {
 
 Decoded Journal::Load() {
   std::vector<uint8_t> bytes;
-  if (files_.ReadFile(path_, bytes) != status::kOk) return {};
+  if (files_.ReadGrowingFile(path_, bytes) != status::kOk) return {};
   Decoded decoded = DecodeRecords(bytes);
   for (const Record& record : decoded.records) {
     last_action_ = std::max(last_action_, record.action);
@@ -65,6 +65,7 @@ int64_t DayNumber(const LocalTime& t) {
 }  // namespace
 
 size_t Journal::Compact(const LocalTime& now, int max_days, uint64_t max_bytes) {
+  appender_.reset();  // the file may be replaced below
   const Decoded decoded = Load();
   // Each action's first time and size on disk, oldest first.
   struct Held {
@@ -115,7 +116,7 @@ Status Journal::Append(const Record& record) {
   const bool change = record.kind != ItemKind::ActionStart && record.kind != ItemKind::Settled &&
                       record.kind != ItemKind::Note;
   if (change && before_first_) std::exchange(before_first_, nullptr)(record.action);
-  const Status written = files_.AppendFile(path_, EncodeRecord(record));
+  const Status written = Write(EncodeRecord(record));
   if (written != status::kOk) {
     if (failure_ == status::kOk) failure_ = written;
     return written;
@@ -137,6 +138,26 @@ Status Journal::Append(const Record& record) {
     if (record.outcome == Outcome::Refused) ++scope.counts.refused;
   }
   return status::kOk;
+}
+
+// Within an action the file stays open from its first record to its last, so that an Apply
+// of many values opens it once; outside one, each record opens the file for itself. Either
+// way each record is written whole before the change it describes is made.
+Status Journal::Write(const std::vector<uint8_t>& bytes) {
+  if (scopes_.empty() && held_ == 0) return files_.AppendFile(path_, bytes);
+  if (!appender_) appender_ = files_.OpenAppender(path_);
+  const Status written = appender_->Append(bytes);
+  if (written != status::kOk) appender_.reset();  // opened anew for the next record
+  return written;
+}
+
+void Journal::Release() {
+  if (held_ > 0) --held_;
+  LetGoWhenIdle();
+}
+
+void Journal::LetGoWhenIdle() {
+  if (scopes_.empty() && held_ == 0) appender_.reset();
 }
 
 bool Journal::TakeFailureNotice() {
@@ -177,7 +198,10 @@ void Journal::CloseScope(const LocalTime& now, const Summariser& summarise) {
   if (scopes_.empty() || --scopes_.back().depth > 0) return;
   const Scope scope = std::move(scopes_.back());
   scopes_.pop_back();
-  if (scope.action == 0) return;
+  if (scope.action == 0) {
+    LetGoWhenIdle();
+    return;
+  }
   Record start;
   start.action = scope.action;
   start.time = now;
@@ -189,6 +213,7 @@ void Journal::CloseScope(const LocalTime& now, const Summariser& summarise) {
   } catch (...) {
   }
   Append(start);
+  LetGoWhenIdle();
 }
 
 ActionScope::ActionScope(Journal* journal, std::function<std::string()> category,

@@ -4,6 +4,7 @@
 // ActionStart record.
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -69,12 +70,22 @@ class Journal {
   // one-line summary made of its counts.
   void CloseScope(const LocalTime& now, const Summariser& summarise);
   bool InScope() const { return !scopes_.empty(); }
+  // Keeps the file open from here to Release, for an action begun and finished by hand (the
+  // console companion's): its records are written without the file being opened for each.
+  void Hold() { ++held_; }
+  void Release();
   // The action a change made now belongs to: the scope's, begun on first use.
   uint64_t ScopeAction(const LocalTime& now);
 
  private:
+  Status Write(const std::vector<uint8_t>& bytes);
+  void LetGoWhenIdle();
+
   FileSystem& files_;
   std::string path_;
+  // Open while a scope is open or the file is held, from the first record written.
+  std::unique_ptr<FileAppender> appender_;
+  int held_ = 0;
   uint64_t last_action_ = 0;
   Status failure_ = status::kOk;
   bool failure_told_ = false;

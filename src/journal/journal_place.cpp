@@ -72,6 +72,7 @@ JournaledServices::JournaledServices(const Services& plain, std::string journal_
 }
 
 uint64_t JournaledServices::Begin(std::string category, std::string summary) {
+  journal_.Hold();
   const uint64_t action =
       journal_.BeginAction(plain_.clock.Now(), std::move(category), std::move(summary));
   SetAction(action);
@@ -85,6 +86,7 @@ void JournaledServices::Finish(uint64_t action, std::string category, std::strin
   start.target = std::move(category);
   start.detail = std::move(summary);
   journal_.Append(start);
+  journal_.Release();
   SetAction(0);
 }
 

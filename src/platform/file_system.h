@@ -1,6 +1,7 @@
 #pragma once
 // Files, folders and drives. Paths are full Windows paths ("C:\dir\file.exe") in UTF-8.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +50,14 @@ struct FileEntry {
   uint64_t size = 0;
 };
 
+// A file held open for appends in a row: each lands at the end of the file, as AppendFile's
+// does, without the file being opened again for it.
+class FileAppender {
+ public:
+  virtual ~FileAppender() = default;
+  virtual Status Append(const std::vector<uint8_t>& bytes) = 0;
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -63,11 +72,19 @@ class FileSystem {
   virtual Status FindFiles(std::string_view pattern, std::vector<FileEntry>& entries) = 0;
 
   virtual Status ReadFile(std::string_view path, std::vector<uint8_t>& bytes) = 0;
+  // Reads a file that others may be appending to (a journal held open by another run): what
+  // is there is read, a record being written perhaps cut short at its end.
+  virtual Status ReadGrowingFile(std::string_view path, std::vector<uint8_t>& bytes) {
+    return ReadFile(path, bytes);
+  }
   // Creates or replaces the file.
   virtual Status WriteFile(std::string_view path, const std::vector<uint8_t>& bytes) = 0;
   // Adds the bytes at the end of the file, creating it when missing; the file is open only
   // for this call, so others may read, copy or delete it between two appends.
   virtual Status AppendFile(std::string_view path, const std::vector<uint8_t>& bytes) = 0;
+  // Holds the file open for appends in a row, for as long as the appender lives (others
+  // may still read it meanwhile). By default each append is an AppendFile of its own.
+  virtual std::unique_ptr<FileAppender> OpenAppender(std::string_view path);
   virtual Status CopyFile(std::string_view from, std::string_view to, bool fail_if_exists) = 0;
   virtual Status DeleteFile(std::string_view path) = 0;
   // Renames or moves a file or folder. Within one folder the rename is atomic: a reader

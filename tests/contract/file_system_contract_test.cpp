@@ -375,6 +375,21 @@ TEST_F(FileSystemContract, MovesAndCopiesKeepNamesBytesAndAttributes) {
   EXPECT_THAT(Listed("*"), ElementsAreArray(listed));
 }
 
+// The journal holds its file open through an action: appends through the held file and
+// AppendFile's own interleave in order, and the file can be read as it grows.
+TEST_F(FileSystemContract, AHeldFileTakesAppendsInOrderAndCanBeReadMeanwhile) {
+  {
+    const std::unique_ptr<FileAppender> held = files().OpenAppender(At("journal.qbj"));
+    ASSERT_EQ(held->Append(Bytes("one ")), status::kOk);
+    ASSERT_EQ(files().AppendFile(At("journal.qbj"), Bytes("two ")), status::kOk);
+    ASSERT_EQ(held->Append(Bytes("three")), status::kOk);
+    std::vector<uint8_t> bytes;
+    ASSERT_EQ(files().ReadGrowingFile(At("journal.qbj"), bytes), status::kOk);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "one two three");
+  }
+  ASSERT_EQ(files().DeleteFile(At("journal.qbj")), status::kOk);
+}
+
 // The cleaner proves a backup copy whole and of the version it judged by these facts alone.
 TEST_F(FileSystemContract, ACopyKeepsTheFactsOfItsOriginal) {
   Write("original.lnk", "shortcut bytes", fileattr::kHidden);

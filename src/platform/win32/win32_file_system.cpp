@@ -100,10 +100,12 @@ Status Win32FileSystem::FindFiles(std::string_view pattern, std::vector<FileEntr
   return entries.empty() ? status::kFileNotFound : status::kOk;
 }
 
-Status Win32FileSystem::ReadFile(std::string_view path, std::vector<uint8_t>& bytes) {
+namespace {
+
+Status ReadWhole(std::string_view path, DWORD share, std::vector<uint8_t>& bytes) {
   bytes.clear();
   QuietDriveErrors quiet;
-  ScopedFile file(CreateFileW(ApiPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+  ScopedFile file(CreateFileW(ApiPath(path).c_str(), GENERIC_READ, share, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return LastError();
   LARGE_INTEGER size{};
@@ -122,6 +124,17 @@ Status Win32FileSystem::ReadFile(std::string_view path, std::vector<uint8_t>& by
   }
   bytes.resize(done);
   return status::kOk;
+}
+
+}  // namespace
+
+// Refused while another program writes the file: a reader never takes half of a write.
+Status Win32FileSystem::ReadFile(std::string_view path, std::vector<uint8_t>& bytes) {
+  return ReadWhole(path, FILE_SHARE_READ, bytes);
+}
+
+Status Win32FileSystem::ReadGrowingFile(std::string_view path, std::vector<uint8_t>& bytes) {
+  return ReadWhole(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, bytes);
 }
 
 Status Win32FileSystem::WriteFile(std::string_view path, const std::vector<uint8_t>& bytes) {
@@ -153,6 +166,30 @@ Status Win32FileSystem::AppendFile(std::string_view path, const std::vector<uint
   ScopedFile file = OpenForAppends(path);
   if (!file) return LastError();
   return WriteAll(file.Get(), bytes);
+}
+
+namespace {
+
+class HeldAppender final : public FileAppender {
+ public:
+  explicit HeldAppender(ScopedFile file) : file_(std::move(file)) {}
+  Status Append(const std::vector<uint8_t>& bytes) override {
+    QuietDriveErrors quiet;
+    return WriteAll(file_.Get(), bytes);
+  }
+
+ private:
+  ScopedFile file_;
+};
+
+}  // namespace
+
+std::unique_ptr<FileAppender> Win32FileSystem::OpenAppender(std::string_view path) {
+  QuietDriveErrors quiet;
+  ScopedFile file = OpenForAppends(path);
+  // A file that cannot be held now is opened again at each append, which says why it fails.
+  if (!file) return FileSystem::OpenAppender(path);
+  return std::make_unique<HeldAppender>(std::move(file));
 }
 
 

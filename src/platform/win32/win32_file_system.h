@@ -13,6 +13,8 @@ class Win32FileSystem : public FileSystem {
   Status ReadFile(std::string_view path, std::vector<uint8_t>& bytes) override;
   Status WriteFile(std::string_view path, const std::vector<uint8_t>& bytes) override;
   Status AppendFile(std::string_view path, const std::vector<uint8_t>& bytes) override;
+  std::unique_ptr<FileAppender> OpenAppender(std::string_view path) override;
+  Status ReadGrowingFile(std::string_view path, std::vector<uint8_t>& bytes) override;
   Status CopyFile(std::string_view from, std::string_view to, bool fail_if_exists) override;
   Status DeleteFile(std::string_view path) override;
   Status MoveFile(std::string_view from, std::string_view to, bool replace_existing) override;
