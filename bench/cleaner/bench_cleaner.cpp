@@ -5,6 +5,8 @@
 // repairs (backup and removal). Meant for a throwaway machine or Wine prefix:
 // it writes to the machine-wide registry and leaves nothing of its corpus behind.
 //
+// The history and application-path repairs are timed again with every change journaled.
+//
 // Then it times the shortcut repair on its own: ORPHANS orphan shortcuts (default 20,000, in
 // folders of PER_FOLDER, default 1,000) repaired through the path the window and the
 // console program take, against a plain copy-then-delete on the wide API over the same
@@ -28,6 +30,7 @@
 #include "cleaner/dialog_history.h"
 #include "cleaner/repair.h"
 #include "cleaner/uninstall_entries.h"
+#include "journal/journal_place.h"
 #include "journal/journaling_file_system.h"
 #include "journal/journaling_registry.h"
 #include "platform/win32/scoped.h"
@@ -457,6 +460,7 @@ class Bench {
           plains.push_back(Seconds(start));
         } else {
           if (turn == Turn::Journaled) {
+            journal.Hold();  // as the program and the companion hold it through an action
             const uint64_t action = journal.BeginAction(machine_.clock.Now(), "Orphan shortcuts", "repair");
             journaled_registry.SetAction(action);
             journaled_files.SetAction(action);
@@ -468,6 +472,7 @@ class Bench {
           const RepairOutcome outcome = Repair(turn == Turn::Journaled ? journaled : services, kOrphanShortcuts,
                                                removals, progress, pacer);
           (turn == Turn::Journaled ? journaling : ours).push_back(Seconds(start));
+          if (turn == Turn::Journaled) journal.Release();
           repaired = outcome.repaired;
         }
         RemoveTree(root_ + "\\PlainBackup");
@@ -549,6 +554,42 @@ class Bench {
                 repair.backed_up ? repair.backup_path.c_str() : repair.error.c_str());
     std::fflush(stdout);
     if (!repair.backup_path.empty()) machine_.files.DeleteFile(repair.backup_path);
+  }
+
+  // A registry category filled again before each repair, repaired by the cleaner and by the
+  // cleaner with every change journaled (as the program and the companion run it), three
+  // rounds in turn: what the journal adds to a repair of the category's removals.
+  void MeasureJournaledRepair(const Category& category, void (Bench::*fill)(), const char* unit) {
+    const registry::RegistryRoutines routines(machine_.registry, machine_.environment);
+    PresenceTest presence(machine_.files, machine_.environment.WindowsFolder());
+    Progress progress;
+    EventPacer pacer(machine_.clock, {});
+    ScanContext context{machine_.registry, machine_.environment, routines, presence, progress, pacer};
+    const std::string journal_path = root_ + "\\journal.qbj";
+    journal::JournaledServices journaled(machine_.services(), journal_path);
+    std::vector<double> plain, recorded;
+    size_t removals = 0;
+    for (int round = 0; round < 3; ++round) {
+      for (const bool journaling : {false, true}) {
+        (this->*fill)();
+        const ScanResult scan = category.scan(context);
+        removals = scan.removals.size();
+        const auto start = Stopwatch::now();
+        const uint64_t action = journaling ? journaled.Begin(std::string(category.name), "repair") : 0;
+        const RepairOutcome repair = Repair(journaling ? journaled.cleaner() : machine_.services(), category,
+                                            scan.removals, progress, pacer);
+        if (journaling) journaled.Finish(action, std::string(category.name), "repaired");
+        (journaling ? recorded : plain).push_back(Seconds(start));
+        if (!repair.backup_path.empty()) machine_.files.DeleteFile(repair.backup_path);
+      }
+    }
+    machine_.files.DeleteFile(journal_path);
+    const Spread mine = SpreadOf(plain), with = SpreadOf(recorded);
+    std::printf("%-22s journaled repair of %zu %s, 3 rounds: median %6.2f s (%.2f to %.2f) against %6.2f s "
+                "(%.2f to %.2f); ratio of medians %.0f%% (journaled / cleaner, spread %.0f%% to %.0f%%)\n",
+                "", removals, unit, with.median, with.low, with.high, mine.median, mine.low, mine.high,
+                100.0 * with.median / mine.median, 100.0 * with.low / mine.high, 100.0 * with.high / mine.low);
+    std::fflush(stdout);
   }
 
   void CleanUp() {
@@ -652,7 +693,9 @@ int main(int argc, char** argv) {
   std::fflush(stdout);
   bench.Measure(kUninstallEntries, "keys");
   bench.Measure(kApplicationPaths, "keys");
+  bench.MeasureJournaledRepair(kApplicationPaths, &Bench::FillAppPaths, "keys");
   bench.Measure(kDialogHistory, "values");
+  bench.MeasureJournaledRepair(kDialogHistory, &Bench::FillHistory, "values");
   bench.Measure(kHelpFiles, "values");
   bench.Measure(kSharedLibraries, "values");
   bench.MeasureShortcuts();

@@ -78,11 +78,27 @@ std::string FileState(const ItemState& state, const language::Wording& say) {
   return say(phrase::kStateFile, {std::to_string(size), letters});
 }
 
+
+// A caption as a list shows it: the access-key mark gone, a doubled ampersand shown once.
+std::string PlainCaption(std::string_view caption) {
+  std::string plain;
+  for (size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&' && i + 1 < caption.size()) ++i;
+    plain += caption[i];
+  }
+  return plain;
+}
+
 }  // namespace
 
 ActionText ShowAction(const std::string& category, const std::string& summary,
                       const language::Wording& say) {
-  ActionText text{language::ShowStored(category, say), language::ShowStored(summary, say)};
+  // Pages, frames and windows are stored by their captions' keys, marks and all.
+  const language::Wording caption = [&say](const language::Phrase& phrase,
+                                            std::initializer_list<std::string_view> values) {
+    return PlainCaption(say(phrase, values));
+  };
+  ActionText text{language::ShowStored(category, caption), language::ShowStored(summary, say)};
   const std::string head = text.category + ": ";
   if (!text.category.empty() && text.summary.starts_with(head)) text.summary.erase(0, head.size());
   return text;

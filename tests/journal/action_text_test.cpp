@@ -67,6 +67,10 @@ TEST(ActionText, StoredPhrasesAreSaidInTheReadersWordingAndOldSummariesLoseTheir
   EXPECT_EQ(text.summary, "<8602:3>, <8608:1 >");
   const ActionText old = ShowAction("Start Menu", "Start Menu: 2 values", language::InEnglish);
   EXPECT_EQ(old.category + "|" + old.summary, "Start Menu|2 values");
+  // A frame's caption keeps its access-key mark in the language file; a list shows none.
+  const ActionText frame = ShowAction(language::StorePhrase({"2011", "&Orphan && Broken Shortcuts"}), "",
+                                      language::InEnglish);
+  EXPECT_EQ(frame.category, "Orphan & Broken Shortcuts");
 }
 
 }  // namespace
