@@ -5,16 +5,15 @@
 // when no language file has the key. "%1", "%2" mark the values a message carries, so a
 // translation may place them where its grammar wants them; "\n" in a file stands for a line
 // break, since an INI value is one line.
-#include <array>
-
 #include "language/phrase.h"
 #include "language/phrases_captions.h"
 #include "language/phrases_messages.h"
 
 namespace qb::language {
 
-// The one list of them, for the checks that every language file holds each key.
-inline constexpr std::array kPhrases = {
+// The one list of them, for the checks that every language file holds each key. An array of
+// the language, not std::array: deducing one of this length is beyond some compilers' limits.
+inline constexpr Phrase kPhrases[] = {
     phrase::kSystemInformation, phrase::kCurrentBackground, phrase::kTabVisualOptions,
     phrase::kTabStartMenu, phrase::kTabDesktop, phrase::kSelectResolution,
     phrase::kFloppyDrive, phrase::kFixedDrive, phrase::kCdRomDrive, phrase::kNotReported,
