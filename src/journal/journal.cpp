@@ -152,6 +152,7 @@ Status Journal::Write(const std::vector<uint8_t>& bytes) {
 }
 
 void Journal::Release() {
+  ++epoch_;
   if (held_ > 0) --held_;
   LetGoWhenIdle();
 }
@@ -173,6 +174,7 @@ uint32_t Journal::Counts::Total() const {
 }
 
 void Journal::OpenScope(std::function<std::string()> category, const void* owner) {
+  ++epoch_;
   if (!scopes_.empty() && scopes_.back().owner == owner) {
     ++scopes_.back().depth;
     return;
@@ -195,6 +197,7 @@ uint64_t Journal::ScopeAction(const LocalTime& now) {
 }
 
 void Journal::CloseScope(const LocalTime& now, const Summariser& summarise) {
+  ++epoch_;
   if (scopes_.empty() || --scopes_.back().depth > 0) return;
   const Scope scope = std::move(scopes_.back());
   scopes_.pop_back();

@@ -72,8 +72,14 @@ class Journal {
   bool InScope() const { return !scopes_.empty(); }
   // Keeps the file open from here to Release, for an action begun and finished by hand (the
   // console companion's): its records are written without the file being opened for each.
-  void Hold() { ++held_; }
+  void Hold() {
+    ++held_;
+    ++epoch_;
+  }
   void Release();
+  // Changes at every opening and closing of a scope or a hold: what was read under one
+  // number was read within the action that is still open.
+  uint64_t Epoch() const { return epoch_; }
   // The action a change made now belongs to: the scope's, begun on first use.
   uint64_t ScopeAction(const LocalTime& now);
 
@@ -86,6 +92,7 @@ class Journal {
   // Open while a scope is open or the file is held, from the first record written.
   std::unique_ptr<FileAppender> appender_;
   int held_ = 0;
+  uint64_t epoch_ = 0;
   uint64_t last_action_ = 0;
   Status failure_ = status::kOk;
   bool failure_told_ = false;

@@ -41,17 +41,41 @@ ItemState KeyStateOf(Registry& registry, const RegKeyPath& key) {
                                                          : ItemState::Absent();
 }
 
+Status JournalingRegistry::QueryValue(const RegKeyPath& key, std::string_view name, RegValue& value) {
+  const Status read = inner_.QueryValue(key, name, value);
+  // Only a value found is kept: a failed read may be a refusal rather than an absence.
+  if (read == status::kOk && (action_ != 0 || journal_.InScope())) {
+    last_read_ = LastRead{key, std::string(name), ItemState::Of(value.type, value.data), journal_.Epoch()};
+  } else {
+    last_read_.reset();
+  }
+  return read;
+}
+
+ItemState JournalingRegistry::ValueBefore(const RegKeyPath& key, std::string_view name) {
+  if (last_read_ && last_read_->epoch == journal_.Epoch() && last_read_->name == name &&
+      last_read_->key.root == key.root &&
+      last_read_->key.view == key.view && last_read_->key.path == key.path) {
+    return last_read_->state;
+  }
+  return StateOf(inner_, key, name);
+}
+
 // The registry keeps exactly what it is given, so the state after a change is known before
 // it: the record is written first, and settled only when the change does not happen.
 template <typename State, typename Change>
 Status JournalingRegistry::Recorded(ItemKind kind, const RegKeyPath& key, std::string_view name,
                                     State state, ItemState after, Change change) {
-  if (action_ == 0 && !journal_.InScope()) return change();
+  if (action_ == 0 && !journal_.InScope()) {
+    last_read_.reset();
+    return change();
+  }
   Record record;
   record.kind = kind;
   record.time = clock_.Now();
   record.target = RegistryTarget(key, name);
   record.before = state();
+  last_read_.reset();  // what was read last may change now
   record.after = std::move(after);
   // Creating a key that is there, or writing what is stored, changes nothing: no record.
   if (record.before == record.after) return change();
@@ -67,13 +91,13 @@ Status JournalingRegistry::Recorded(ItemKind kind, const RegKeyPath& key, std::s
 
 Status JournalingRegistry::SetValue(const RegKeyPath& key, const RegValue& value) {
   return Recorded(
-      ItemKind::RegistryValue, key, value.name, [&] { return StateOf(inner_, key, value.name); },
+      ItemKind::RegistryValue, key, value.name, [&] { return ValueBefore(key, value.name); },
       ItemState::Of(value.type, value.data), [&] { return inner_.SetValue(key, value); });
 }
 
 Status JournalingRegistry::DeleteValue(const RegKeyPath& key, std::string_view name) {
   return Recorded(
-      ItemKind::RegistryValue, key, name, [&] { return StateOf(inner_, key, name); },
+      ItemKind::RegistryValue, key, name, [&] { return ValueBefore(key, name); },
       ItemState::Absent(), [&] { return inner_.DeleteValue(key, name); });
 }
 

@@ -3,6 +3,8 @@
 // as it was, the outcome, and the value as it is afterwards. Pages keep using the Registry
 // interface and never see the journal. Records go to the action the app has opened; changes
 // outside any action are passed on unrecorded.
+#include <optional>
+
 #include "journal/journal.h"
 #include "platform/clock.h"
 #include "platform/registry.h"
@@ -33,9 +35,10 @@ class JournalingRegistry : public Registry {
   // Keys are journaled too: a removed key with no values must come back on undo.
   Status CreateKey(const RegKeyPath& key) override;
   Status DeleteKey(const RegKeyPath& key) override;
-  Status QueryValue(const RegKeyPath& key, std::string_view name, RegValue& value) override {
-    return inner_.QueryValue(key, name, value);
-  }
+  // The value read last within an open action is kept: the cleaner reads each value again
+  // just before removing it, and that read is the state before, with no second read for the
+  // journal. A read from before the action (a page read when it was shown) is never used.
+  Status QueryValue(const RegKeyPath& key, std::string_view name, RegValue& value) override;
   Status QueryValueInto(const RegKeyPath& key, std::string_view name, std::span<uint8_t> buffer,
                         uint32_t& length) override {
     return inner_.QueryValueInto(key, name, buffer, length);
@@ -57,6 +60,15 @@ class JournalingRegistry : public Registry {
   template <typename State, typename Change>
   Status Recorded(ItemKind kind, const RegKeyPath& key, std::string_view name, State state,
                   ItemState after, Change change);
+  ItemState ValueBefore(const RegKeyPath& key, std::string_view name);
+
+  struct LastRead {
+    RegKeyPath key;
+    std::string name;
+    ItemState state;
+    uint64_t epoch;  // the journal's, when it was read
+  };
+  std::optional<LastRead> last_read_;  // forgotten at every change
 
   Registry& inner_;
   Journal& journal_;

@@ -115,6 +115,35 @@ TEST_F(JournalTest, ItemChangedSinceIsLeftAndListedWhileTheRestIsUndone) {
   EXPECT_EQ(value.AsDword(), 2u);
 }
 
+// A value read within an action is its state before; one read before the action (a page
+// read when shown, minutes before its Apply) is not, since someone may have changed it since.
+TEST_F(JournalTest, TheStateBeforeIsReadWithinTheActionThatChangesIt) {
+  machine.registry.CreateKey(keys[0]);
+  machine.registry.SetValue(keys[0], RegValue::Dword("v", 1));
+  RegValue value;
+  ASSERT_EQ(registry.QueryValue(keys[0], "v", value), status::kOk);  // read outside any action
+  machine.registry.SetValue(keys[0], RegValue::Dword("v", 2));       // someone else's change
+  {
+    const ActionScope apply(&journal, [] { return "Apply"; }, this, machine.clock, nullptr);
+    registry.SetValue(keys[0], RegValue::Dword("v", 3));
+  }
+  {
+    const ActionScope earlier(&journal, [] { return "Read"; }, this, machine.clock, nullptr);
+    ASSERT_EQ(registry.QueryValue(keys[0], "v", value), status::kOk);
+  }
+  machine.registry.SetValue(keys[0], RegValue::Dword("v", 4));
+  {
+    const ActionScope later(&journal, [] { return "Remove"; }, this, machine.clock, nullptr);
+    registry.DeleteValue(keys[0], "v");
+  }
+  std::vector<uint32_t> before;
+  for (const Record& record : journal.Load().records) {
+    // A DWORD's low byte is its value here.
+    if (record.kind == ItemKind::RegistryValue) before.push_back(record.before.bytes.at(0));
+  }
+  EXPECT_EQ(before, (std::vector<uint32_t>{2, 4}));
+}
+
 TEST_F(JournalTest, RefusedWriteIsJournaledAsRefusedAndNotUndone) {
   machine.registry.CreateKey(keys[0]);
   machine.registry.DenyWrites(keys[0]);
