@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <optional>
 
 #include "dress/small_window.h"
 #include "journal/action_text.h"
@@ -174,41 +173,46 @@ void HistoryWindow::UndoSince() {
 }
 
 void HistoryWindow::Undo(const std::vector<uint64_t>& ids) {
-  const Services& services = journaled_.services();
   std::string report;
-  // Undoing a cleaner run puts back thousands of entries: the wait cursor says it is busy.
-  std::optional<ui::BusyScope> busy(std::in_place, *form_);
-  for (const uint64_t id : ids) {
-    const auto line = std::find_if(lines_.begin(), lines_.end(),
-                                   [id](const ActionLine& l) { return l.id == id; });
-    const journal::UndoResult result =
-        journal::UndoRecords(journal::RecordsOf(records_, id), journaled_.UndoThrough());
-    std::string what = std::to_string(id);
-    if (line != lines_.end()) {
-      const journal::ActionText text =
-          journal::ShowAction(line->category, line->summary, language::InChosenLanguage(services));
-      what = language::Say(services, phrase::kActionSummary, {text.category, text.summary});
-    }
-    report += language::Say(services, phrase::kUndoneAction,
-                            {what, language::ShownNumber(services, static_cast<int64_t>(result.undone))}) +
-              "\n";
-    for (const std::string& target : result.left) {
-      report += "  " + language::Say(services, phrase::kLeftChanged, {journal::ReadableTarget(target)}) + "\n";
-    }
-    for (const std::string& target : result.failed) {
-      report += "  " + language::Say(services, phrase::kNotRestored, {journal::ReadableTarget(target)}) + "\n";
-    }
-    for (const std::string& target : result.not_undoable) {
-      report += "  " + language::Say(services, phrase::kNotUndoable, {target}) + "\n";
-    }
-    for (const auto& copy : result.unusable_copies) {
-      report += "  " + language::Say(services, copy.missing ? phrase::kBackupCopyMissing : phrase::kBackupCopyAltered,
-                                     {copy.target, copy.copy}) + "\n";
-    }
+  {
+    // Undoing a cleaner run puts back thousands of entries: the wait cursor says it is busy.
+    const ui::BusyScope busy(*form_);
+    for (const uint64_t id : ids) report += UndoOne(id);
+    Fill();
   }
-  Fill();
-  busy.reset();
   Tell(report);
+}
+
+// Undoes one action and says how it went, with a line for each item it left.
+std::string HistoryWindow::UndoOne(uint64_t id) {
+  const Services& services = journaled_.services();
+  const auto line = std::find_if(lines_.begin(), lines_.end(),
+                                 [id](const ActionLine& l) { return l.id == id; });
+  const journal::UndoResult result =
+      journal::UndoRecords(journal::RecordsOf(records_, id), journaled_.UndoThrough());
+  std::string what = std::to_string(id);
+  if (line != lines_.end()) {
+    const journal::ActionText text =
+        journal::ShowAction(line->category, line->summary, language::InChosenLanguage(services));
+    what = language::Say(services, phrase::kActionSummary, {text.category, text.summary});
+  }
+  std::string report = language::Say(services, phrase::kUndoneAction,
+                                     {what, language::ShownNumber(services, static_cast<int64_t>(result.undone))}) +
+                       "\n";
+  for (const std::string& target : result.left) {
+    report += "  " + language::Say(services, phrase::kLeftChanged, {journal::ReadableTarget(target)}) + "\n";
+  }
+  for (const std::string& target : result.failed) {
+    report += "  " + language::Say(services, phrase::kNotRestored, {journal::ReadableTarget(target)}) + "\n";
+  }
+  for (const std::string& target : result.not_undoable) {
+    report += "  " + language::Say(services, phrase::kNotUndoable, {target}) + "\n";
+  }
+  for (const auto& copy : result.unusable_copies) {
+    report += "  " + language::Say(services, copy.missing ? phrase::kBackupCopyMissing : phrase::kBackupCopyAltered,
+                                   {copy.target, copy.copy}) + "\n";
+  }
+  return report;
 }
 
 void HistoryWindow::Tell(const std::string& text) {

@@ -48,6 +48,7 @@ class HistoryWindow {
   void UndoSince();
   // Undoes the actions in the order given and says what came of it.
   void Undo(const std::vector<uint64_t>& ids);
+  std::string UndoOne(uint64_t id);
   void Tell(const std::string& text);
 
   ui::Application& app_;
