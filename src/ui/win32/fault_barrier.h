@@ -22,7 +22,6 @@ void WriteFaultToDebugger(const std::string& line) noexcept;
 // "ERROR: 0 at view\<where> >>> <what>", the shape of the program log's lines.
 std::string FaultLine(const std::string& where, const std::string& what);
 
-
 class FaultReporter {
  public:
   using Log = std::function<void(const std::string& where, const std::string& what)>;
