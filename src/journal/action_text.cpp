@@ -78,7 +78,6 @@ std::string FileState(const ItemState& state, const language::Wording& say) {
   return say(phrase::kStateFile, {std::to_string(size), letters});
 }
 
-
 // A caption as a list shows it: the access-key mark gone, a doubled ampersand shown once.
 std::string PlainCaption(std::string_view caption) {
   std::string plain;

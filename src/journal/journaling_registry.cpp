@@ -66,10 +66,7 @@ ItemState JournalingRegistry::ValueBefore(const RegKeyPath& key, std::string_vie
 template <typename State, typename Change>
 Status JournalingRegistry::Recorded(ItemKind kind, const RegKeyPath& key, std::string_view name,
                                     State state, ItemState after, Change change) {
-  if (action_ == 0 && !journal_.InScope()) {
-    last_read_.reset();
-    return change();
-  }
+  if (action_ == 0 && !journal_.InScope()) return change();
   Record record;
   record.kind = kind;
   record.time = clock_.Now();
