@@ -23,18 +23,25 @@ void PutBytes(std::vector<uint8_t>& out, std::span<const uint8_t> bytes) {
 void PutText(std::vector<uint8_t>& out, const std::string& text) {
   PutBytes(out, {reinterpret_cast<const uint8_t*>(text.data()), text.size()});
 }
-// The presence byte: 0 absent, 1 present with its bytes, 2 present with its bytes held in a
-// copy, whose path, size and checksum then take the place of the bytes.
+// The presence byte: 0 absent, 1 present with its bytes, 2 or 3 present with its bytes held
+// in a copy, whose path, size and then checksum (2) or write time (3) take the place of the
+// bytes.
 constexpr uint8_t kHeldInCopy = 2;
+constexpr uint8_t kHeldInCopyOfTime = 3;
 
 void PutState(std::vector<uint8_t>& out, const ItemState& state) {
   if (state.present && state.copy) {
-    out.push_back(kHeldInCopy);
+    const HeldCopy& copy = *state.copy;
+    out.push_back(copy.checksum ? kHeldInCopy : kHeldInCopyOfTime);
     PutU32(out, state.tag);
     std::vector<uint8_t> held;
-    PutText(held, state.copy->path);
-    PutU64(held, state.copy->size);
-    PutU32(held, state.copy->checksum);
+    PutText(held, copy.path);
+    PutU64(held, copy.size);
+    if (copy.checksum) {
+      PutU32(held, *copy.checksum);
+    } else {
+      PutU64(held, copy.written);
+    }
     PutBytes(out, held);
     return;
   }
@@ -85,14 +92,16 @@ class Reader {
   }
   bool State(ItemState& s) {
     uint8_t present = 0;
-    if (!U8(present) || present > kHeldInCopy || !U32(s.tag) || !Bytes(s.bytes)) return false;
+    if (!U8(present) || present > kHeldInCopyOfTime || !U32(s.tag) || !Bytes(s.bytes)) return false;
     s.present = present != 0;
-    if (present != kHeldInCopy) return true;
+    if (present < kHeldInCopy) return true;
     HeldCopy copy;
     Reader held(s.bytes);
-    if (!held.Text(copy.path) || !held.U64(copy.size) || !held.U32(copy.checksum) || !held.AtEnd()) {
-      return false;
-    }
+    uint32_t checksum = 0;
+    if (!held.Text(copy.path) || !held.U64(copy.size)) return false;
+    const bool proof = present == kHeldInCopy ? held.U32(checksum) : held.U64(copy.written);
+    if (!proof || !held.AtEnd()) return false;
+    if (present == kHeldInCopy) copy.checksum = checksum;
     s.bytes.clear();
     s.copy = std::move(copy);
     return true;

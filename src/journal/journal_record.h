@@ -38,12 +38,15 @@ enum class ItemKind : uint8_t {
 enum class Outcome : uint8_t { Done = 0, Refused = 1, NotUndoable = 2, NotMade = 3 };
 
 // A copy that holds a file's bytes in place of the record: a backup the cleaner made and
-// checked before it deleted the file. Its size and checksum let undo tell that the copy is
-// still the file as it was before it uses it.
+// checked before it deleted the file. Undo uses it only while it is still the file as it was:
+// of the same size and last written when the file was (a copy keeps its original's write
+// time, and any change to it moves that time), so recording it reads none of its bytes.
+// Journals of earlier versions prove a copy by a checksum of its bytes instead.
 struct HeldCopy {
   std::string path;
   uint64_t size = 0;
-  uint32_t checksum = 0;
+  uint64_t written = 0;
+  std::optional<uint32_t> checksum;
   bool operator==(const HeldCopy&) const = default;
 };
 

@@ -58,15 +58,13 @@ uint64_t JournalingFileSystem::ActionFor(const LocalTime& time) {
 std::optional<ItemState> JournalingFileSystem::HeldInCopy(std::string_view path) {
   if (copied_to_.empty() || !SamePath(copied_from_, path)) return std::nullopt;
   // The copy holds the file's bytes while both are the same size and were last written at
-  // the same time (a copy keeps its original's), and its checksum is taken from what it holds.
+  // the same time: a copy keeps its original's time, and a change to either moves it.
   FileFacts file, copy;
-  std::vector<uint8_t> bytes;
   if (inner_.GetFacts(path, file) != status::kOk || inner_.GetFacts(copied_to_, copy) != status::kOk ||
-      file.size != copy.size || file.written != copy.written || (file.attributes & fileattr::kDirectory) != 0 ||
-      inner_.ReadFile(copied_to_, bytes) != status::kOk || bytes.size() != file.size) {
+      file.size != copy.size || file.written != copy.written || (file.attributes & fileattr::kDirectory) != 0) {
     return std::nullopt;
   }
-  return ItemState::InCopy(file.attributes, {copied_to_, bytes.size(), Crc32(bytes)});
+  return ItemState::InCopy(file.attributes, {copied_to_, file.size, file.written, std::nullopt});
 }
 
 Record JournalingFileSystem::Before(std::string_view path) {

@@ -99,11 +99,25 @@ Status RestoreSystem(const Record& record, const UndoTargets& targets) {
   }
 }
 
+// The bytes of a copy while it is still the file as it was; otherwise the copy's status, or
+// kInvalidData when it was changed since.
+Status ReadHeldCopy(FileSystem& files, const HeldCopy& copy, std::vector<uint8_t>& bytes) {
+  if (!copy.checksum) {
+    FileFacts facts;
+    if (const Status found = files.GetFacts(copy.path, facts); found != status::kOk) return found;
+    if (facts.size != copy.size || facts.written != copy.written) return status::kInvalidData;
+  }
+  if (const Status read = files.ReadFile(copy.path, bytes); read != status::kOk) return read;
+  const bool whole = bytes.size() == copy.size && (!copy.checksum || Crc32(bytes) == *copy.checksum);
+  return whole ? status::kOk : status::kInvalidData;
+}
+
 // Whether a file as it is now is the state a record keeps, whose bytes may be held in a copy.
-bool SameFile(const ItemState& now, const ItemState& kept) {
+bool SameFile(FileSystem& files, const ItemState& now, const ItemState& kept) {
   if (!kept.copy) return now == kept;
-  return now.present && now.tag == kept.tag && now.bytes.size() == kept.copy->size &&
-         Crc32(now.bytes) == kept.copy->checksum;
+  if (!now.present || now.tag != kept.tag || now.bytes.size() != kept.copy->size) return false;
+  std::vector<uint8_t> held;
+  return ReadHeldCopy(files, *kept.copy, held) == status::kOk && held == now.bytes;
 }
 
 // A file whose bytes are held in a backup copy comes back from that copy, once the copy is
@@ -111,9 +125,9 @@ bool SameFile(const ItemState& now, const ItemState& kept) {
 void RestoreFromCopy(FileSystem& files, const Record& record, UndoResult& result) {
   const HeldCopy& copy = *record.before.copy;
   std::vector<uint8_t> bytes;
-  const Status read = files.ReadFile(copy.path, bytes);
+  const Status read = ReadHeldCopy(files, copy, bytes);
   const bool missing = read == status::kFileNotFound || read == status::kPathNotFound;
-  if (missing || (read == status::kOk && (bytes.size() != copy.size || Crc32(bytes) != copy.checksum))) {
+  if (missing || read == status::kInvalidData) {
     result.failed.push_back(record.target);
     result.unusable_copies.push_back({record.target, copy.path, missing});
   } else if (read == status::kOk &&
@@ -165,7 +179,7 @@ UndoResult UndoRecords(const std::vector<Record>& records, const UndoTargets& ta
       if (record.kind == ItemKind::RegistryKey) return RestoreKey(registry, key, record.before);
       return Restore(registry, key, name, record.before);
     };
-    if (record.kind == ItemKind::File ? SameFile(now, record.before) : now == record.before) {
+    if (record.kind == ItemKind::File ? SameFile(files, now, record.before) : now == record.before) {
       ++result.undone;
     } else if (now != record.after) {
       result.left.push_back(record.target);

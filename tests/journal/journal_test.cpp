@@ -230,8 +230,8 @@ TEST_F(JournalTest, AFailedAppendIsNotCountedAndStopsGuardedRemovals) {
 }
 
 // A file deleted once its backup copy is made is journaled by reference to that copy, and
-// comes back from it, byte for byte with its attributes, only while the copy is as made; a
-// record of an older journal, with the bytes inside, still comes back from those.
+// comes back from it, byte for byte with its attributes, only while the copy is as made; records
+// of older journals, with the bytes inside or a copy proved by its checksum, still come back.
 TEST_F(JournalTest, AFileDeletedAfterItsBackupComesBackFromTheCopyOnlyWhileTheCopyIsWhole) {
   files.Exclude("C:\\Backups");
   machine.files.CreateFolder("C:\\Data");
@@ -246,18 +246,27 @@ TEST_F(JournalTest, AFileDeletedAfterItsBackupComesBackFromTheCopyOnlyWhileTheCo
   files.SetAction(0);
   journal.Append({.action = action, .kind = ItemKind::File, .target = "C:\\Data\\old.lnk",
                   .before = ItemState::Of(fileattr::kSystem, {'o', 'l', 'd'}), .after = ItemState::Absent()});
+  machine.files.AddFile("C:\\Backups\\summed.lnk", fileattr::kArchive, bytes);
+  journal.Append({.action = action, .kind = ItemKind::File, .target = "C:\\Data\\summed.lnk",
+                  .before = ItemState::InCopy(fileattr::kReadOnly, {"C:\\Backups\\summed.lnk", bytes.size(), 0, Crc32(bytes)}),
+                  .after = ItemState::Absent()});
   const Decoded loaded = journal.Load();
-  ASSERT_EQ(loaded.records.size(), 5u);
-  EXPECT_EQ(loaded.records[1].before, ItemState::InCopy(fileattr::kHidden | fileattr::kArchive,
-                                                       {"C:\\Backups\\0.lnk", bytes.size(), Crc32(bytes)}));
+  ASSERT_EQ(loaded.records.size(), 6u);
+  const ItemState& held = loaded.records[1].before;
+  ASSERT_TRUE(held.copy.has_value());
+  EXPECT_EQ(held.tag, fileattr::kHidden | fileattr::kArchive);
+  EXPECT_EQ(held.copy->path, "C:\\Backups\\0.lnk");
+  EXPECT_EQ(held.copy->size, bytes.size());
+  EXPECT_TRUE(held.bytes.empty());
   machine.files.DeleteFile("C:\\Backups\\1.lnk");
   std::vector<uint8_t> altered = bytes;
   altered[1500] = 'X';
   machine.files.WriteFile("C:\\Backups\\2.lnk", altered);
 
   const UndoResult result = UndoRecords(RecordsOf(loaded.records, action), machine.registry, machine.files);
-  EXPECT_EQ(result.undone, 2u);
+  EXPECT_EQ(result.undone, 3u);
   EXPECT_EQ(FileStateOf(machine.files, "C:\\Data\\0.lnk"), ItemState::Of(fileattr::kHidden | fileattr::kArchive, bytes));
+  EXPECT_EQ(FileStateOf(machine.files, "C:\\Data\\summed.lnk"), ItemState::Of(fileattr::kReadOnly, bytes));
   EXPECT_EQ(FileStateOf(machine.files, "C:\\Data\\old.lnk"), ItemState::Of(fileattr::kSystem, {'o', 'l', 'd'}));
   EXPECT_FALSE(FileStateOf(machine.files, "C:\\Data\\1.lnk").present || FileStateOf(machine.files, "C:\\Data\\2.lnk").present);
   ASSERT_EQ(result.unusable_copies.size(), 2u);
