@@ -19,6 +19,36 @@ bool WalkInto(const FileEntry& entry) {
   return (entry.attributes & fileattr::kDirectory) && !(entry.attributes & fileattr::kReparsePoint);
 }
 
+enum class Target { Missing, Stays, Unreadable };
+
+// The shortcut's file target, trimmed and with its quotes made blanks; what is judged.
+Target Judge(ScanContext& context, const std::string& shortcut, std::string& target) {
+  const ShortcutTarget read = context.shortcuts->ReadTarget(shortcut);
+  if (read.error != 0) return Target::Unreadable;
+  target = QuotesToBlanks(text::TrimBlanks(read.path));
+  // No file target (a web address, a shell item): nothing to find missing.
+  if (text::TrimBlanks(target).empty()) return Target::Stays;
+  return context.presence.Test(target, Wanted::FileOrFolder) == Presence::Missing ? Target::Missing
+                                                                                   : Target::Stays;
+}
+
+// Each shortcut of a folder is judged once the folder's subfolders are done, in the walk's
+// order, while the folder is fresh in the file system's caches: reading every target only
+// after the whole walk was a tenth to a fifth slower under Wine.
+void JudgeShortcut(ScanContext& context, const std::string& shortcut, ScanResult& result) {
+  result.lists[0].push_back(shortcut);
+  std::string target;
+  switch (Judge(context, shortcut, target)) {
+    case Target::Missing:
+      result.lists[1].push_back(shortcut);
+      result.removals.push_back({.file = shortcut});
+      result.tested.push_back(target);
+      break;
+    case Target::Unreadable: ++result.unreadable; break;
+    case Target::Stays: break;
+  }
+}
+
 struct Folder {
   std::string path;
   std::vector<FileEntry> entries;
@@ -26,7 +56,7 @@ struct Folder {
 };
 
 // Depth first, with a stack of its own: a tree of any depth cannot exhaust the thread's.
-void CollectShortcuts(ScanContext& context, const std::string& root, ScanResult& result) {
+void JudgeShortcutsIn(ScanContext& context, const std::string& root, ScanResult& result) {
   std::vector<Folder> open;
   const auto enter = [&](std::string path) {
     if (!context.pacer.Tick()) return false;
@@ -62,24 +92,12 @@ void CollectShortcuts(ScanContext& context, const std::string& root, ScanResult&
     if (entered) continue;
     for (const auto& entry : folder.entries) {
       if (!(entry.attributes & fileattr::kDirectory) && IsShortcutName(entry.name)) {
-        result.lists[0].push_back(Join(folder.path, entry.name));
+        if (!context.pacer.Tick()) return;
+        JudgeShortcut(context, Join(folder.path, entry.name), result);
       }
     }
     open.pop_back();
   }
-}
-
-enum class Target { Missing, Stays, Unreadable };
-
-// The shortcut's file target, trimmed and with its quotes made blanks; what is judged.
-Target Judge(ScanContext& context, const std::string& shortcut, std::string& target) {
-  const ShortcutTarget read = context.shortcuts->ReadTarget(shortcut);
-  if (read.error != 0) return Target::Unreadable;
-  target = QuotesToBlanks(text::TrimBlanks(read.path));
-  // No file target (a web address, a shell item): nothing to find missing.
-  if (text::TrimBlanks(target).empty()) return Target::Stays;
-  return context.presence.Test(target, Wanted::FileOrFolder) == Presence::Missing ? Target::Missing
-                                                                                   : Target::Stays;
 }
 
 }  // namespace
@@ -94,21 +112,8 @@ ScanResult ScanOrphanShortcuts(ScanContext& context) {
   // A drive ("c:") is searched from its root; a longer path names the folder to search.
   const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(context.drive[0])));
   const std::string root = context.drive.size() > 3 ? context.drive : std::string{letter, ':', '\\'};
-  CollectShortcuts(context, root, result);
+  JudgeShortcutsIn(context, root, result);
   if (context.status) context.status(context.wait_text);
-  for (const auto& shortcut : result.lists[0]) {
-    if (!context.pacer.Tick()) break;
-    std::string target;
-    switch (Judge(context, shortcut, target)) {
-      case Target::Missing:
-        result.lists[1].push_back(shortcut);
-        result.removals.push_back({.file = shortcut});
-        result.tested.push_back(target);
-        break;
-      case Target::Unreadable: ++result.unreadable; break;
-      case Target::Stays: break;
-    }
-  }
   return result;
 }
 

@@ -35,7 +35,7 @@ TEST_F(OrphanShortcuts, WalksDeeperFoldersFirstAndTakesEveryNameEndingInLnk) {
   EXPECT_EQ(scan.lists[0], (std::vector<std::string>{"C:\\A\\B\\deep.lnk", "C:\\A\\B\\filelnk",
                                                      "C:\\A\\report.LNK", "C:\\Z\\z.lnk", "C:\\top.lnk"}));
   EXPECT_EQ(scan.lists[1], scan.lists[0]);
-  // The status line showed each folder, then the wait for the targets.
+  // The status line showed each folder, then the wait.
   EXPECT_EQ(statuses.front(), "C:\\");
   EXPECT_NE(std::find(statuses.begin(), statuses.end(), "C:\\A\\B"), statuses.end());
   EXPECT_EQ(statuses.back(), "Wait ...");
