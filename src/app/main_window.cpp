@@ -158,13 +158,10 @@ void MainWindow::Load() {
   Guarded(&MainWindow::DisableStartMenuApply);
 }
 
-// The window is up: the monitor and the drive facts, which the first picture does not show,
-// are read now, in the order the start-up always read them. The monitor's timers first tick
-// after this.
+// The window is up: the monitor, which the first picture does not show, starts now; its
+// timers first tick after this.
 void MainWindow::Shown() {
   Guarded(&MainWindow::InitialiseMonitor);
-  Guarded(&MainWindow::FillDriveFacts);
-  Guarded(&MainWindow::RefreshDriveFacts);
 }
 
 void MainWindow::Guarded(void (MainWindow::*step)()) {
@@ -310,7 +307,10 @@ void MainWindow::DisableStartMenuApply() {
 // Pages whose reading belongs to the monitor, drive, input, system information and
 // visual code; each is one step of the start-up sequence.
 void MainWindow::InitialiseMonitor() { monitor_->Load(); }
-void MainWindow::FillDriveFacts() { drives_.FillAtLoad(); }
+void MainWindow::ReadDrivesPage() {
+  drives_.FillAtLoad();
+  drives_.Refresh();
+}
 void MainWindow::ReadExplorerPage() {
   tweaks::LoadExplorerOptionsPage(*form_, services_);
   tweaks::LoadPrivacyPage(*form_, services_);
@@ -322,7 +322,5 @@ void MainWindow::ReadVisualPage() {
   tweaks::LoadStartMenuPage(*form_, services_);
   tweaks::LoadDesktopPage(*form_, services_);
 }
-
-void MainWindow::RefreshDriveFacts() { drives_.Refresh(); }
 
 }  // namespace qb::app

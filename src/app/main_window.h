@@ -68,13 +68,12 @@ class MainWindow {
   // Pages read their first state in steps of their own: during the start-up, once the
   // window is up, or when first shown.
   void InitialiseMonitor();
-  void FillDriveFacts();
+  void ReadDrivesPage();
   void ReadExplorerPage();
   void ReadInputPage();
   void ReadSystemInformation();
   void ReadVisualPage();
   void FillLanguageList();
-  void RefreshDriveFacts();
   void DisableStartMenuApply();
 
   ui::Application& app_;
@@ -87,7 +86,8 @@ class MainWindow {
   std::string app_folder_;
   disk::DrivesPage drives_;
   bool second_instance_ = false;
-  std::array<PageOnShow, 4> pages_on_show_{{
+  std::array<PageOnShow, 5> pages_on_show_{{
+      {"drivesframe", &MainWindow::ReadDrivesPage},
       {"EXPFrame", &MainWindow::ReadExplorerPage},
       {"Inputframe", &MainWindow::ReadInputPage},
       {"SIFrame", &MainWindow::ReadSystemInformation},

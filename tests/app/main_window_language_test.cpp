@@ -48,6 +48,7 @@ TEST_F(MainWindowTest, LanguageApplyTranslatesTheOpenWindowAtOnce) {
                           "[Vorlix]\n1026=Sprache\n8000=Systeminformationen\n8003=Startmen\xc3\xbc\n"
                           "8011=Festplatte\n8051=Gespeichert: %1.\n");
   Start();
+  Form()["Command5"].RaiseClick();  // the drive facts are read, the type shown in English
   Form()["Command7"].RaiseClick();
   ui::Control& tabs = Form()["TabStrip1"];
   tabs.SetListIndex(1);
