@@ -79,10 +79,26 @@ std::optional<LRESULT> ButtonView::OnNotify(NMHDR& header) {
   return CDRF_SKIPDEFAULT;
 }
 
+// A skinned button answers its paint messages itself: the system's button would paint only
+// to ask for the same picture through owner-draw or custom-draw messages, which under Wine
+// costs as much as the picture. Its repaints on a change of state still come that way.
+void ButtonView::Paint(HDC dc, const RECT& client) {
+  const LRESULT state = SendMessageW(Handle(), BM_GETSTATE, 0, 0);
+  const bool current = Model().Kind() == ControlKind::CommandButton && Model().Value() == 1;
+  const ButtonState look = !IsWindowEnabled(Handle())             ? ButtonState::Disabled
+                           : ((state & BST_PUSHED) || current)    ? ButtonState::Pressed
+                           : (hot_ || (state & BST_HOT))          ? ButtonState::Hot
+                                                                  : ButtonState::Normal;
+  DrawSkinned(dc, client, look, GetFocus() == Handle());
+}
+
 void ButtonView::PaintSkinned(HDC target, const RECT& rect, ButtonState state, bool focused) {
-  const skin::ElementStyle* style = Style();
   DoubleBuffer buffer(target, rect);
-  HDC dc = buffer.Dc();
+  DrawSkinned(buffer.Dc(), rect, state, focused);
+}
+
+void ButtonView::DrawSkinned(HDC dc, const RECT& rect, ButtonState state, bool focused) {
+  const skin::ElementStyle* style = Style();
   SkinPainter painter(dc, *style, CurrentDpi(), Font());
   painter.Fill(rect, Background());
   // The focus mark and the access keys' underlines follow the window's keyboard cues: hidden
@@ -149,8 +165,13 @@ std::optional<LRESULT> ButtonView::OnMouseLeave() {
 }
 
 std::optional<LRESULT> ButtonView::OnMessage(UINT message, WPARAM, LPARAM) {
-  // A skinned button paints every pixel itself; erasing first would only flicker.
-  if (message == WM_ERASEBKGND && Style()) return 1;
+  // A button without a border has no frame to paint; the system would still prepare one.
+  constexpr LONG_PTR kFramed = WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_VSCROLL | WS_HSCROLL;
+  constexpr LONG_PTR kEdged = WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE | WS_EX_DLGMODALFRAME;
+  if (message == WM_NCPAINT && !(GetWindowLongPtrW(Handle(), GWL_STYLE) & kFramed) &&
+      !(GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & kEdged)) {
+    return 0;
+  }
   // A change of the keyboard cues shows or hides the focus mark and the underlines.
   if (message == WM_UPDATEUISTATE && Style()) Invalidate();
   return std::nullopt;

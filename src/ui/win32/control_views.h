@@ -29,9 +29,12 @@ class ButtonView : public ControlView {
   std::optional<LRESULT> OnMouseMove(const MouseEvent&) override;
   std::optional<LRESULT> OnMouseLeave() override;
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  bool Paints() const override { return Style() != nullptr; }
+  void Paint(HDC dc, const RECT& client) override;
 
  private:
   void PaintSkinned(HDC target, const RECT& rect, ButtonState state, bool focused);
+  void DrawSkinned(HDC dc, const RECT& rect, ButtonState state, bool focused);
   // The first option button of its container, which starts the group.
   bool FirstOfGroup() const;
   void UpdateGroupTabStops() const;
