@@ -99,7 +99,7 @@ void ButtonView::PaintSkinned(HDC target, const RECT& rect, ButtonState state, b
 
 void ButtonView::DrawSkinned(HDC dc, const RECT& rect, ButtonState state, bool focused) {
   const skin::ElementStyle* style = Style();
-  SkinPainter painter(dc, *style, CurrentDpi(), Font());
+  SkinPainter painter(dc, *style, CurrentDpi(), Font(), &OwnerWindow().Faces());
   painter.Fill(rect, Background());
   // The focus mark and the access keys' underlines follow the window's keyboard cues: hidden
   // after a mouse click until the keyboard is used, as in every dialog.

@@ -279,6 +279,8 @@ void FormWindow::FormChanged(Form& form, FormProperty property) {
   }
 }
 
+FaceCache& FormWindow::Faces() const { return host_.Faces(); }
+
 void FormWindow::Paint(HDC dc, const RECT& client) {
   const skin::ElementStyle* style = FormStyle();
   if (!style) {

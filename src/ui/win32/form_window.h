@@ -18,6 +18,7 @@
 #include "ui/view_geometry.h"
 #include "ui/win32/control_view.h"
 #include "ui/win32/dpi.h"
+#include "ui/win32/face_cache.h"
 #include "ui/win32/window.h"
 
 namespace qb::ui::win32 {
@@ -45,6 +46,8 @@ class FormWindow : public Window, public FormObserver {
   HFONT FontFor(const skin::ElementStyle* style) const;
   // The font the program chose for a control's text (a font preview).
   HFONT FontFor(const TextFont& chosen) const;
+  // The glassy faces painted so far, kept for the windows of the host.
+  FaceCache& Faces() const;
   HWND ContainerHandle(const Control* container) const;
   COLORREF ContainerBackground(const Control* container) const;
   // Pixels between a container's top edge and the origin of its controls' positions: the

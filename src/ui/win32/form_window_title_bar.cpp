@@ -76,7 +76,7 @@ void FormWindow::PaintTitleBar(HDC dc, const RECT& client) {
   }
   // The caption in the bold face of the element's font.
   const FontSpec bold{qb::win32::Wide(look.font_face), look.font_points + 1, true};
-  SkinPainter title_painter(dc, look, dpi, host_.Fonts().Get(bold, dpi.Value()));
+  SkinPainter title_painter(dc, look, dpi, host_.Fonts().Get(bold, dpi.Value()), &host_.Faces());
   title_painter.TitleBar(RECT{client.left, client.top, client.right, client.top + TitleHeight()},
                          qb::win32::Wide(form_.Caption()), buttons, active_);
 }

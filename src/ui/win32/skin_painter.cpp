@@ -24,10 +24,36 @@ RECT Inset(RECT rect, int dx, int dy) {
   return rect;
 }
 
+// A rounded face with a vertical gradient, a white sheen over its upper half that fades
+// downwards, and its border.
+void DrawGlass(Gdiplus::Graphics& graphics, const RECT& rect, int radius, float line, Colors face,
+               skin::Color border) {
+  const Gdiplus::RectF shape = ToRectF(rect, line / 2);
+  Gdiplus::GraphicsPath path;
+  AddRoundedRect(path, shape, static_cast<float>(radius));
+  Gdiplus::LinearGradientBrush fill(Gdiplus::PointF(0, shape.Y - 1),
+                                    Gdiplus::PointF(0, shape.Y + shape.Height + 1),
+                                    ToGdiplus(face.top), ToGdiplus(face.bottom));
+  graphics.FillPath(&fill, &path);
+  Gdiplus::Region clip(&path);
+  graphics.SetClip(&clip);
+  const float half = shape.Height / 2;
+  Gdiplus::LinearGradientBrush sheen(Gdiplus::PointF(0, shape.Y - 1), Gdiplus::PointF(0, shape.Y + half + 1),
+                                     ToGdiplus(kWhite, 150), ToGdiplus(kWhite, 25));
+  Gdiplus::GraphicsPath upper;
+  AddRoundedRect(upper, Gdiplus::RectF(shape.X + line, shape.Y + line, shape.Width - 2 * line, half),
+                 static_cast<float>(std::max(0, radius - 1)));
+  graphics.FillPath(&sheen, &upper);
+  graphics.ResetClip();
+  Gdiplus::Pen pen(ToGdiplus(border), line);
+  graphics.DrawPath(&pen, &path);
+}
+
 }  // namespace
 
-SkinPainter::SkinPainter(HDC dc, const skin::ElementStyle& style, Dpi dpi, HFONT font)
-    : dc_(dc), style_(style), dpi_(dpi), font_(font) {}
+SkinPainter::SkinPainter(HDC dc, const skin::ElementStyle& style, Dpi dpi, HFONT font,
+                         FaceCache* faces)
+    : dc_(dc), style_(style), dpi_(dpi), font_(font), faces_(faces) {}
 
 COLORREF SkinPainter::BodyColor(const skin::ElementStyle& style) {
   return ToColorRef(style.face_top);
@@ -69,28 +95,17 @@ void SkinPainter::Text(const RECT& rect, std::wstring_view text, COLORREF color,
 
 void SkinPainter::Glass(const RECT& rect, int radius, skin::Color top, skin::Color bottom,
                         skin::Color border) const {
-  SmoothGraphics graphics(dc_);
   const float line = LineWidth();
-  const Gdiplus::RectF shape = ToRectF(rect, line / 2);
-  Gdiplus::GraphicsPath path;
-  AddRoundedRect(path, shape, static_cast<float>(radius));
-  Gdiplus::LinearGradientBrush face(Gdiplus::PointF(0, shape.Y - 1),
-                                    Gdiplus::PointF(0, shape.Y + shape.Height + 1),
-                                    ToGdiplus(top), ToGdiplus(bottom));
-  graphics->FillPath(&face, &path);
-  // The gloss: a white sheen over the upper half that fades downwards.
-  Gdiplus::Region clip(&path);
-  graphics->SetClip(&clip);
-  const float half = shape.Height / 2;
-  Gdiplus::LinearGradientBrush sheen(Gdiplus::PointF(0, shape.Y - 1), Gdiplus::PointF(0, shape.Y + half + 1),
-                                     ToGdiplus(kWhite, 150), ToGdiplus(kWhite, 25));
-  Gdiplus::GraphicsPath upper;
-  AddRoundedRect(upper, Gdiplus::RectF(shape.X + line, shape.Y + line, shape.Width - 2 * line, half),
-                 static_cast<float>(std::max(0, radius - 1)));
-  graphics->FillPath(&sheen, &upper);
-  graphics->ResetClip();
-  Gdiplus::Pen pen(ToGdiplus(border), line);
-  graphics->DrawPath(&pen, &path);
+  const auto paint = [&](Gdiplus::Graphics& graphics, const RECT& place) {
+    DrawGlass(graphics, place, radius, line, {top, bottom}, border);
+  };
+  if (faces_) {
+    const FaceKey key{rect.right - rect.left, rect.bottom - rect.top, radius, line, top, bottom, border};
+    const auto at_origin = [&](Gdiplus::Graphics& graphics) { paint(graphics, {0, 0, key.width, key.height}); };
+    if (faces_->Draw(dc_, {rect.left, rect.top}, key, at_origin)) return;
+  }
+  SmoothGraphics graphics(dc_);
+  paint(graphics.Get(), rect);
 }
 
 // Two lines wide and opaque: the focus must be seen at a glance on the glassy face.

@@ -12,6 +12,7 @@
 #include "skin/skin.h"
 #include "ui/view_geometry.h"
 #include "ui/win32/dpi.h"
+#include "ui/win32/face_cache.h"
 
 namespace qb::ui::win32 {
 
@@ -35,7 +36,9 @@ struct TitleButtonLook {
 
 class SkinPainter {
  public:
-  SkinPainter(HDC dc, const skin::ElementStyle& style, Dpi dpi, HFONT font);
+  // faces: where glassy faces already painted are kept; none paints each one afresh.
+  SkinPainter(HDC dc, const skin::ElementStyle& style, Dpi dpi, HFONT font,
+              FaceCache* faces = nullptr);
 
   // The solid colour inside a window or frame of this element; children paint on it.
   static COLORREF BodyColor(const skin::ElementStyle& style);
@@ -85,6 +88,7 @@ class SkinPainter {
   const skin::ElementStyle& style_;
   Dpi dpi_;
   HFONT font_;
+  FaceCache* faces_;
   bool hide_access_keys_ = false;
 };
 

@@ -51,6 +51,7 @@ class SmoothGraphics {
     graphics_.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
   }
   Gdiplus::Graphics* operator->() { return &graphics_; }
+  Gdiplus::Graphics& Get() { return graphics_; }
 
  private:
   Gdiplus::Graphics graphics_;

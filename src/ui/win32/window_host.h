@@ -20,6 +20,7 @@
 #include "ui/application.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/fault_barrier.h"
+#include "ui/win32/face_cache.h"
 #include "ui/win32/font_cache.h"
 #include "ui/win32/gdiplus_session.h"
 
@@ -48,6 +49,7 @@ class WindowHost : public FormHost {
   DpiSource& Dpi() { return dpi_; }
   const DpiSource& Dpi() const { return dpi_; }
   FontCache& Fonts() { return fonts_; }
+  FaceCache& Faces() { return faces_; }
   HINSTANCE Instance() const { return instance_; }
 
   // Where a handler's fault is logged and shown.
@@ -105,6 +107,7 @@ class WindowHost : public FormHost {
   GdiplusSession gdiplus_;
   DpiSource dpi_;
   FontCache fonts_;
+  FaceCache faces_;
   std::vector<std::unique_ptr<FormWindow>> windows_;
   std::vector<std::unique_ptr<FormWindow>> retired_;
   std::vector<Modal> modals_;
