@@ -51,13 +51,17 @@ std::optional<LRESULT> ButtonView::OnCommand(int code) {
   return 0;
 }
 
+// The current one of a set (the navigation button of the open page) looks pressed.
+ButtonState ButtonView::Look(bool disabled, bool pressed, bool hot) const {
+  const bool current = Model().Kind() == ControlKind::CommandButton && Model().Value() == 1;
+  if (disabled) return ButtonState::Disabled;
+  if (pressed || current) return ButtonState::Pressed;
+  return hot || hot_ ? ButtonState::Hot : ButtonState::Normal;
+}
+
 bool ButtonView::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if (!Style()) return false;
-  const bool current = Model().Kind() == ControlKind::CommandButton && Model().Value() == 1;
-  const ButtonState state = (item.itemState & ODS_DISABLED) ? ButtonState::Disabled
-                            : ((item.itemState & ODS_SELECTED) || current) ? ButtonState::Pressed
-                            : hot_                             ? ButtonState::Hot
-                                                               : ButtonState::Normal;
+  const ButtonState state = Look(item.itemState & ODS_DISABLED, item.itemState & ODS_SELECTED, false);
   PaintSkinned(item.hDC, item.rcItem, state, (item.itemState & ODS_FOCUS) != 0);
   return true;
 }
@@ -70,11 +74,8 @@ std::optional<LRESULT> ButtonView::OnNotify(NMHDR& header) {
   // A paint starts with the erase stage or, where the button sends none, the paint stage;
   // the skin draws everything at the first and the button draws nothing of its own.
   if (draw.dwDrawStage != CDDS_PREERASE && draw.dwDrawStage != CDDS_PREPAINT) return CDRF_DODEFAULT;
-  const ButtonState state = ((draw.uItemState & CDIS_DISABLED) || !IsWindowEnabled(Handle()))
-                                ? ButtonState::Disabled
-                            : (draw.uItemState & CDIS_SELECTED) ? ButtonState::Pressed
-                            : (hot_ || (draw.uItemState & CDIS_HOT)) ? ButtonState::Hot
-                                                                     : ButtonState::Normal;
+  const ButtonState state = Look((draw.uItemState & CDIS_DISABLED) || !IsWindowEnabled(Handle()),
+                                 draw.uItemState & CDIS_SELECTED, draw.uItemState & CDIS_HOT);
   PaintSkinned(draw.hdc, draw.rc, state, (draw.uItemState & CDIS_FOCUS) || GetFocus() == Handle());
   return CDRF_SKIPDEFAULT;
 }
@@ -84,12 +85,8 @@ std::optional<LRESULT> ButtonView::OnNotify(NMHDR& header) {
 // costs as much as the picture. Its repaints on a change of state still come that way.
 void ButtonView::Paint(HDC dc, const RECT& client) {
   const LRESULT state = SendMessageW(Handle(), BM_GETSTATE, 0, 0);
-  const bool current = Model().Kind() == ControlKind::CommandButton && Model().Value() == 1;
-  const ButtonState look = !IsWindowEnabled(Handle())             ? ButtonState::Disabled
-                           : ((state & BST_PUSHED) || current)    ? ButtonState::Pressed
-                           : (hot_ || (state & BST_HOT))          ? ButtonState::Hot
-                                                                  : ButtonState::Normal;
-  DrawSkinned(dc, client, look, GetFocus() == Handle());
+  DrawSkinned(dc, client, Look(!IsWindowEnabled(Handle()), state & BST_PUSHED, state & BST_HOT),
+              GetFocus() == Handle());
 }
 
 void ButtonView::PaintSkinned(HDC target, const RECT& rect, ButtonState state, bool focused) {

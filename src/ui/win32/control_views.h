@@ -33,6 +33,7 @@ class ButtonView : public ControlView {
   void Paint(HDC dc, const RECT& client) override;
 
  private:
+  ButtonState Look(bool disabled, bool pressed, bool hot) const;
   void PaintSkinned(HDC target, const RECT& rect, ButtonState state, bool focused);
   void DrawSkinned(HDC dc, const RECT& rect, ButtonState state, bool focused);
   // The first option button of its container, which starts the group.
