@@ -52,13 +52,21 @@ Status JournalingRegistry::QueryValue(const RegKeyPath& key, std::string_view na
   return read;
 }
 
+bool JournalingRegistry::ReadWithinAction(const RegKeyPath& key) const {
+  return last_read_ && last_read_->epoch == journal_.Epoch() && last_read_->key.root == key.root &&
+         last_read_->key.view == key.view && last_read_->key.path == key.path;
+}
+
 ItemState JournalingRegistry::ValueBefore(const RegKeyPath& key, std::string_view name) {
-  if (last_read_ && last_read_->epoch == journal_.Epoch() && last_read_->name == name &&
-      last_read_->key.root == key.root &&
-      last_read_->key.view == key.view && last_read_->key.path == key.path) {
-    return last_read_->state;
-  }
+  if (ReadWithinAction(key) && last_read_->name == name) return last_read_->state;
   return StateOf(inner_, key, name);
+}
+
+// A value just read from the key within the action shows the key is there: writing a value
+// creates its key first, and that needs no second look.
+ItemState JournalingRegistry::KeyBefore(const RegKeyPath& key) {
+  if (ReadWithinAction(key)) return ItemState::Of(0, {});
+  return KeyStateOf(inner_, key);
 }
 
 // The registry keeps exactly what it is given, so the state after a change is known before
@@ -72,10 +80,11 @@ Status JournalingRegistry::Recorded(ItemKind kind, const RegKeyPath& key, std::s
   record.time = clock_.Now();
   record.target = RegistryTarget(key, name);
   record.before = state();
-  last_read_.reset();  // what was read last may change now
   record.after = std::move(after);
-  // Creating a key that is there, or writing what is stored, changes nothing: no record.
+  // Creating a key that is there, or writing what is stored, changes nothing: no record,
+  // and what was read last still holds.
   if (record.before == record.after) return change();
+  last_read_.reset();
   record.action = action_ ? action_ : journal_.ScopeAction(record.time);
   const Status recorded = journal_.Append(record);
   if (recorded != status::kOk && guard_removals_ && !record.after.present) return recorded;
@@ -100,8 +109,8 @@ Status JournalingRegistry::DeleteValue(const RegKeyPath& key, std::string_view n
 
 Status JournalingRegistry::CreateKey(const RegKeyPath& key) {
   return Recorded(
-      ItemKind::RegistryKey, key, "", [&] { return KeyStateOf(inner_, key); },
-      ItemState::Of(0, {}), [&] { return inner_.CreateKey(key); });
+      ItemKind::RegistryKey, key, "", [&] { return KeyBefore(key); }, ItemState::Of(0, {}),
+      [&] { return inner_.CreateKey(key); });
 }
 
 Status JournalingRegistry::DeleteKey(const RegKeyPath& key) {

@@ -60,7 +60,9 @@ class JournalingRegistry : public Registry {
   template <typename State, typename Change>
   Status Recorded(ItemKind kind, const RegKeyPath& key, std::string_view name, State state,
                   ItemState after, Change change);
+  bool ReadWithinAction(const RegKeyPath& key) const;
   ItemState ValueBefore(const RegKeyPath& key, std::string_view name);
+  ItemState KeyBefore(const RegKeyPath& key);
 
   struct LastRead {
     RegKeyPath key;
@@ -68,7 +70,7 @@ class JournalingRegistry : public Registry {
     ItemState state;
     uint64_t epoch;  // the journal's, when it was read
   };
-  std::optional<LastRead> last_read_;  // forgotten at every change
+  std::optional<LastRead> last_read_;  // forgotten at every change made
 
   Registry& inner_;
   Journal& journal_;

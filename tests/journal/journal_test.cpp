@@ -144,6 +144,37 @@ TEST_F(JournalTest, TheStateBeforeIsReadWithinTheActionThatChangesIt) {
   EXPECT_EQ(before, (std::vector<uint32_t>{2, 4}));
 }
 
+// A value read within the action shows that its key is there (writing a value creates its
+// key first) and stands for that value's state before until a change is made; it says
+// nothing of another value or another key.
+TEST_F(JournalTest, AReadWithinTheActionStandsOnlyForItsKeyAndItsValue) {
+  machine.registry.CreateKey(keys[0]);
+  machine.registry.SetValue(keys[0], RegValue::Dword("v", 1));
+  machine.registry.SetValue(keys[0], RegValue::Dword("w", 5));
+  {
+    const ActionScope apply(&journal, [] { return "Apply"; }, this, machine.clock, nullptr);
+    RegValue value;
+    ASSERT_EQ(registry.QueryValue(keys[0], "v", value), status::kOk);
+    registry.CreateKey(keys[0]);
+    registry.SetValue(keys[0], RegValue::Dword("v", 1));
+    registry.SetValue(keys[0], RegValue::Dword("w", 6));
+    ASSERT_EQ(registry.QueryValue(keys[0], "v", value), status::kOk);
+    registry.CreateKey(keys[1]);
+    registry.SetValue(keys[0], RegValue::Dword("v", 2));
+  }
+  std::vector<std::pair<ItemKind, bool>> kinds;
+  std::vector<uint32_t> before;
+  for (const Record& record : journal.Load().records) {
+    if (record.kind != ItemKind::RegistryValue && record.kind != ItemKind::RegistryKey) continue;
+    kinds.emplace_back(record.kind, record.before.present);
+    if (record.before.present && !record.before.bytes.empty()) before.push_back(record.before.bytes[0]);
+  }
+  EXPECT_EQ(kinds, (std::vector<std::pair<ItemKind, bool>>{{ItemKind::RegistryValue, true},
+                                                           {ItemKind::RegistryKey, false},
+                                                           {ItemKind::RegistryValue, true}}));
+  EXPECT_EQ(before, (std::vector<uint32_t>{5, 1}));
+}
+
 TEST_F(JournalTest, RefusedWriteIsJournaledAsRefusedAndNotUndone) {
   machine.registry.CreateKey(keys[0]);
   machine.registry.DenyWrites(keys[0]);
