@@ -14,6 +14,7 @@
 //
 // Usage: qb_bench_cleaner [entries per category, default 20000] [ORPHANS] [PER_FOLDER]
 //        qb_bench_cleaner --repair-only [ORPHANS] [PER_FOLDER]
+//        qb_bench_cleaner --journaled-only [ENTRIES]  (the journal's cost on the registry repairs)
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
@@ -672,13 +673,24 @@ class Bench {
 
 int main(int argc, char** argv) {
   const bool repair_only = argc > 1 && std::string(argv[1]) == "--repair-only";
-  const int entries = argc > 1 && !repair_only ? std::max(2, std::atoi(argv[1])) : 20000;
+  const bool journaled_only = argc > 1 && std::string(argv[1]) == "--journaled-only";
+  const int entries =
+      argc > 1 && !repair_only ? std::max(2, std::atoi(argv[journaled_only ? 2 : 1])) : 20000;
   const int orphans = argc > 2 ? std::max(1, std::atoi(argv[2])) : 20000;
   const int per_folder = argc > 3 ? std::max(1, std::atoi(argv[3])) : 1000;
   win32::ComApartment com;
   Bench bench(entries);
   if (repair_only) {
     bench.MeasureShortcutRepair(orphans, per_folder);
+    return 0;
+  }
+  if (journaled_only) {
+    bench.MakeFiles();
+    bench.FillAppPaths();
+    bench.MeasureJournaledRepair(kApplicationPaths, &Bench::FillAppPaths, "keys");
+    bench.FillHistory();
+    bench.MeasureJournaledRepair(kDialogHistory, &Bench::FillHistory, "values");
+    bench.CleanUp();
     return 0;
   }
   std::printf("Cleaner benchmark: %d entries per category, half of them invalid\n", entries);

@@ -41,31 +41,33 @@ ItemState KeyStateOf(Registry& registry, const RegKeyPath& key) {
                                                          : ItemState::Absent();
 }
 
+bool JournalingRegistry::Watching() const { return action_ != 0 || journal_.InScope(); }
+
 Status JournalingRegistry::QueryValue(const RegKeyPath& key, std::string_view name, RegValue& value) {
   const Status read = inner_.QueryValue(key, name, value);
-  // Only a value found is kept: a failed read may be a refusal rather than an absence.
-  if (read == status::kOk && (action_ != 0 || journal_.InScope())) {
-    last_read_ = LastRead{key, std::string(name), ItemState::Of(value.type, value.data), journal_.Epoch()};
+  if (read == status::kOk && Watching()) {
+    reads_.Saw(journal_.Epoch(), key, name, ItemState::Of(value.type, value.data));
   } else {
-    last_read_.reset();
+    reads_.Forget(journal_.Epoch(), key, name);
   }
   return read;
 }
 
-bool JournalingRegistry::ReadWithinAction(const RegKeyPath& key) const {
-  return last_read_ && last_read_->epoch == journal_.Epoch() && last_read_->key.root == key.root &&
-         last_read_->key.view == key.view && last_read_->key.path == key.path;
+Status JournalingRegistry::EnumValues(const RegKeyPath& key, std::vector<RegValue>& values) {
+  const Status read = inner_.EnumValues(key, values);
+  if (read == status::kOk && Watching()) reads_.SawAll(journal_.Epoch(), key, values);
+  return read;
 }
 
 ItemState JournalingRegistry::ValueBefore(const RegKeyPath& key, std::string_view name) {
-  if (ReadWithinAction(key) && last_read_->name == name) return last_read_->state;
+  if (auto known = reads_.Value(journal_.Epoch(), key, name)) return std::move(*known);
   return StateOf(inner_, key, name);
 }
 
-// A value just read from the key within the action shows the key is there: writing a value
-// creates its key first, and that needs no second look.
+// Writing a value creates its key first: a key read from within the action is there, with
+// no second look.
 ItemState JournalingRegistry::KeyBefore(const RegKeyPath& key) {
-  if (ReadWithinAction(key)) return ItemState::Of(0, {});
+  if (reads_.KeyIsThere(journal_.Epoch(), key)) return ItemState::Of(0, {});
   return KeyStateOf(inner_, key);
 }
 
@@ -81,10 +83,8 @@ Status JournalingRegistry::Recorded(ItemKind kind, const RegKeyPath& key, std::s
   record.target = RegistryTarget(key, name);
   record.before = state();
   record.after = std::move(after);
-  // Creating a key that is there, or writing what is stored, changes nothing: no record,
-  // and what was read last still holds.
+  // Creating a key that is there, or writing what is stored, changes nothing: no record.
   if (record.before == record.after) return change();
-  last_read_.reset();
   record.action = action_ ? action_ : journal_.ScopeAction(record.time);
   const Status recorded = journal_.Append(record);
   if (recorded != status::kOk && guard_removals_ && !record.after.present) return recorded;
@@ -95,16 +95,31 @@ Status JournalingRegistry::Recorded(ItemKind kind, const RegKeyPath& key, std::s
   return result;
 }
 
+// What a change made is known; what a failed change left is not.
+void JournalingRegistry::Changed(const RegKeyPath& key, std::string_view name, Status result,
+                                 ItemState after) {
+  if (result == status::kOk && Watching()) {
+    reads_.Saw(journal_.Epoch(), key, name, std::move(after));
+  } else {
+    reads_.Forget(journal_.Epoch(), key, name);
+  }
+}
+
 Status JournalingRegistry::SetValue(const RegKeyPath& key, const RegValue& value) {
-  return Recorded(
+  ItemState after = ItemState::Of(value.type, value.data);
+  const Status result = Recorded(
       ItemKind::RegistryValue, key, value.name, [&] { return ValueBefore(key, value.name); },
-      ItemState::Of(value.type, value.data), [&] { return inner_.SetValue(key, value); });
+      after, [&] { return inner_.SetValue(key, value); });
+  Changed(key, value.name, result, std::move(after));
+  return result;
 }
 
 Status JournalingRegistry::DeleteValue(const RegKeyPath& key, std::string_view name) {
-  return Recorded(
+  const Status result = Recorded(
       ItemKind::RegistryValue, key, name, [&] { return ValueBefore(key, name); },
       ItemState::Absent(), [&] { return inner_.DeleteValue(key, name); });
+  Changed(key, name, result, ItemState::Absent());
+  return result;
 }
 
 Status JournalingRegistry::CreateKey(const RegKeyPath& key) {
@@ -114,9 +129,11 @@ Status JournalingRegistry::CreateKey(const RegKeyPath& key) {
 }
 
 Status JournalingRegistry::DeleteKey(const RegKeyPath& key) {
-  return Recorded(
-      ItemKind::RegistryKey, key, "", [&] { return KeyStateOf(inner_, key); },
-      ItemState::Absent(), [&] { return inner_.DeleteKey(key); });
+  const Status result = Recorded(
+      ItemKind::RegistryKey, key, "", [&] { return KeyBefore(key); }, ItemState::Absent(),
+      [&] { return inner_.DeleteKey(key); });
+  reads_.ForgetAll();  // the key's subkeys went with it
+  return result;
 }
 
 }  // namespace qb::journal

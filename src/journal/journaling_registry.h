@@ -3,9 +3,8 @@
 // as it was, the outcome, and the value as it is afterwards. Pages keep using the Registry
 // interface and never see the journal. Records go to the action the app has opened; changes
 // outside any action are passed on unrecorded.
-#include <optional>
-
 #include "journal/journal.h"
+#include "journal/reads_within_action.h"
 #include "platform/clock.h"
 #include "platform/registry.h"
 
@@ -35,9 +34,9 @@ class JournalingRegistry : public Registry {
   // Keys are journaled too: a removed key with no values must come back on undo.
   Status CreateKey(const RegKeyPath& key) override;
   Status DeleteKey(const RegKeyPath& key) override;
-  // The value read last within an open action is kept: the cleaner reads each value again
-  // just before removing it, and that read is the state before, with no second read for the
-  // journal. A read from before the action (a page read when it was shown) is never used.
+  // Reads within an open action are kept as the state before a change: the cleaner reads
+  // each entry once more just before removing it, and that read serves the journal too. A
+  // read from before the action (a page read when it was shown) is never used.
   Status QueryValue(const RegKeyPath& key, std::string_view name, RegValue& value) override;
   Status QueryValueInto(const RegKeyPath& key, std::string_view name, std::span<uint8_t> buffer,
                         uint32_t& length) override {
@@ -48,9 +47,7 @@ class JournalingRegistry : public Registry {
   Status EnumKeys(const RegKeyPath& key, std::vector<std::string>& names) override {
     return inner_.EnumKeys(key, names);
   }
-  Status EnumValues(const RegKeyPath& key, std::vector<RegValue>& values) override {
-    return inner_.EnumValues(key, values);
-  }
+  Status EnumValues(const RegKeyPath& key, std::vector<RegValue>& values) override;
   Status ConnectRemote(std::string_view machine, std::unique_ptr<Registry>& remote) override {
     return inner_.ConnectRemote(machine, remote);
   }
@@ -60,18 +57,12 @@ class JournalingRegistry : public Registry {
   template <typename State, typename Change>
   Status Recorded(ItemKind kind, const RegKeyPath& key, std::string_view name, State state,
                   ItemState after, Change change);
-  bool ReadWithinAction(const RegKeyPath& key) const;
+  bool Watching() const;
   ItemState ValueBefore(const RegKeyPath& key, std::string_view name);
   ItemState KeyBefore(const RegKeyPath& key);
+  void Changed(const RegKeyPath& key, std::string_view name, Status result, ItemState after);
 
-  struct LastRead {
-    RegKeyPath key;
-    std::string name;
-    ItemState state;
-    uint64_t epoch;  // the journal's, when it was read
-  };
-  std::optional<LastRead> last_read_;  // forgotten at every change made
-
+  ReadsWithinAction reads_;
   Registry& inner_;
   Journal& journal_;
   Clock& clock_;

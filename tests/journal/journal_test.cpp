@@ -175,6 +175,32 @@ TEST_F(JournalTest, AReadWithinTheActionStandsOnlyForItsKeyAndItsValue) {
   EXPECT_EQ(before, (std::vector<uint32_t>{5, 1}));
 }
 
+// The cleaner lists a key's values just before removing the key: each value's state before
+// comes from that list, then from the changes made since, and undo brings the whole key back.
+TEST_F(JournalTest, AListingWithinTheActionStandsForEachValueUntilItChanges) {
+  machine.registry.CreateKey(keys[0]);
+  machine.registry.SetValue(keys[0], RegValue::Dword("v", 1));
+  machine.registry.SetValue(keys[0], RegValue::Dword("w", 5));
+  const std::vector<std::string> at_start = Dump();
+  {
+    const ActionScope remove(&journal, [] { return "Remove"; }, this, machine.clock, nullptr);
+    std::vector<RegValue> listed;
+    ASSERT_EQ(registry.EnumValues(keys[0], listed), status::kOk);
+    registry.DeleteValue(keys[0], "v");
+    registry.SetValue(keys[0], RegValue::Dword("w", 7));
+    registry.SetValue(keys[0], RegValue::Dword("w", 8));
+    registry.DeleteValue(keys[0], "w");
+    registry.DeleteKey(keys[0]);
+  }
+  std::vector<uint32_t> before;
+  for (const Record& record : journal.Load().records) {
+    if (record.kind == ItemKind::RegistryValue) before.push_back(record.before.bytes.at(0));
+  }
+  EXPECT_EQ(before, (std::vector<uint32_t>{1, 5, 7, 8}));
+  EXPECT_EQ(UndoAll().left.size(), 0u);
+  EXPECT_EQ(Dump(), at_start);
+}
+
 TEST_F(JournalTest, RefusedWriteIsJournaledAsRefusedAndNotUndone) {
   machine.registry.CreateKey(keys[0]);
   machine.registry.DenyWrites(keys[0]);
