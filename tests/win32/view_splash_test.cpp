@@ -11,7 +11,7 @@
 
 #include "platform/win32/wide.h"
 #include "ui/win32/picture_file.h"
-#include "ui/win32/splash_window.h"
+#include "ui/win32/splash_thread.h"
 
 namespace qb::ui::win32 {
 namespace {
@@ -96,6 +96,25 @@ TEST(SplashWindow, MissingEmptyOrBrokenFilesShowNothing) {
 
   DeleteFileW(qb::win32::Wide(text).c_str());
   DeleteFileW(qb::win32::Wide(cut).c_str());
+}
+
+// At start the picture is painted on a thread of its own while the main window is built.
+TEST(SplashWindow, OnItsOwnThreadItStaysUntilClosedAndIsGoneOnceWaitedFor) {
+  const std::string path = TempPath("qb_splash_thread_test.bmp");
+  WriteFile(path, Bmp(40, 30));
+  SplashThread splash(GetModuleHandleW(nullptr), path);
+  HWND window = nullptr;
+  for (int tries = 0; tries < 1000; ++tries) {  // ten seconds at most
+    window = FindWindowW(L"QbSplash", nullptr);
+    if (window && IsWindowVisible(window)) break;
+    Sleep(10);
+  }
+  ASSERT_TRUE(window && IsWindowVisible(window));
+  EXPECT_NE(GetWindowThreadProcessId(window, nullptr), GetCurrentThreadId());
+  splash.Close();
+  splash.WaitGone();
+  EXPECT_FALSE(IsWindow(window));
+  DeleteFileW(qb::win32::Wide(path).c_str());
 }
 
 TEST(PictureFile, ReadsTheSizeOfABmpWhateverItsName) {

@@ -14,23 +14,29 @@
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_machine.h"
 #include "ui/win32/fault_barrier.h"
-#include "ui/win32/splash_window.h"
+#include "ui/win32/splash_thread.h"
 #include "ui/win32/window_host.h"
 
 namespace {
 
-// The start-up picture as the main window's start-up sequence asks for it.
+// The start-up picture as the main window's start-up sequence asks for it, painted on a
+// thread of its own while the window is built.
 class Splash : public qb::ui::SplashScreen {
  public:
   explicit Splash(HINSTANCE instance) : instance_(instance) {}
   void Show(const std::string& path) override {
-    window_ = std::make_unique<qb::ui::win32::SplashWindow>(instance_, path);
+    shown_ = std::make_unique<qb::ui::win32::SplashThread>(instance_, path);
   }
-  void Close() override { window_.reset(); }
+  void Close() override {
+    if (shown_) shown_->Close();
+  }
+  void WaitGone() {
+    if (shown_) shown_->WaitGone();
+  }
 
  private:
   HINSTANCE instance_;
-  std::unique_ptr<qb::ui::win32::SplashWindow> window_;
+  std::unique_ptr<qb::ui::win32::SplashThread> shown_;
 };
 
 // The host and the application refer to each other, so they live and die together.
@@ -102,11 +108,13 @@ int Run(HINSTANCE instance, qb::app::StartupTrace& trace) {
   trace.Step("loaded");
   if (main.EndedAsSecondInstance()) return 0;
   ui.host.SetSkin(main.Skin().Get());
+  // The window is built while the splash may still be on the screen, and shown once it is
+  // gone. A main window that Windows refused has been reported: end, and free the
+  // single-instance name for the next start, rather than wait for a window that never comes.
+  if (!ui.host.Build(main.Form())) return 1;
+  splash.WaitGone();
   ui.app.Show(main.Form());
   trace.Step("shown");
-  // A main window that Windows refused has been reported: end, and free the single-instance
-  // name for the next start, rather than wait for a window that will never close.
-  if (!ui.host.HandleOf(main.Form())) return 1;
   return ui.host.Run();
 }
 

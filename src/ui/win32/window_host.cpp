@@ -82,6 +82,10 @@ FormWindow* WindowHost::Open(Form& form, HWND owner) {
   return windows_.back().get();
 }
 
+bool WindowHost::Build(Form& form) {
+  return WindowOf(form) || Open(form, nullptr);
+}
+
 bool WindowHost::Show(Form& form) {
   FormWindow* window = WindowOf(form);
   if (!window) window = Open(form, nullptr);

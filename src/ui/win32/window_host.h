@@ -58,6 +58,9 @@ class WindowHost : public FormHost {
   // Shows the form; when Windows cannot create its window, the failure is reported and the
   // form has no window (HandleOf is 0).
   bool Show(Form& form) override;
+  // Makes the form's window and its controls without showing it yet; false (reported as
+  // Show reports it) when Windows refused the window.
+  bool Build(Form& form);
   void ShowModal(Form& form, Form* owner) override;
   void Destroy(Form& form) override;
   void Minimize(Form& form) override;
