@@ -145,7 +145,7 @@ TEST_F(ViewTest, TabGoesRoundEveryWindowInReadingOrderAndEscapeClosesEachSmallOn
           EXPECT_TRUE(IsWindowVisible(up) && IsWindowEnabled(up)) << design.name << " reaches a hidden or disabled control";
         }
         const RECT a = PlaceOf(before), b = PlaceOf(stop);
-        EXPECT_TRUE(GetParent(stop) != GetParent(before) || b.top > a.top - (a.bottom - a.top) / 2 && (b.left > a.left || b.top > a.top))
+        EXPECT_TRUE(GetParent(stop) != GetParent(before) || (b.top > a.top - (a.bottom - a.top) / 2 && (b.left > a.left || b.top > a.top)))
             << design.name << ": Tab goes up or left within a frame";
         stops.push_back(stop);
       }
