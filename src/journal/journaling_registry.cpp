@@ -55,7 +55,11 @@ Status JournalingRegistry::QueryValue(const RegKeyPath& key, std::string_view na
 
 Status JournalingRegistry::EnumValues(const RegKeyPath& key, std::vector<RegValue>& values) {
   const Status read = inner_.EnumValues(key, values);
-  if (read == status::kOk && Watching()) reads_.SawAll(journal_.Epoch(), key, values);
+  if (read == status::kOk && Watching()) {
+    reads_.SawAll(journal_.Epoch(), key, values);
+  } else {
+    reads_.ForgetKey(journal_.Epoch(), key);
+  }
   return read;
 }
 

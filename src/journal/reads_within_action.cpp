@@ -52,6 +52,10 @@ void ReadsWithinAction::SawAll(uint64_t epoch, const RegKeyPath& key,
   }
 }
 
+void ReadsWithinAction::ForgetKey(uint64_t epoch, const RegKeyPath& key) {
+  if (const Key* known = Find(epoch, key)) keys_.erase(keys_.begin() + (known - keys_.data()));
+}
+
 std::optional<ItemState> ReadsWithinAction::Value(uint64_t epoch, const RegKeyPath& key,
                                                   std::string_view name) {
   const Key* known = Find(epoch, key);

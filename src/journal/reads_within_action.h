@@ -22,8 +22,10 @@ class ReadsWithinAction {
   // refusal rather than an absence.
   void Saw(uint64_t epoch, const RegKeyPath& key, std::string_view name, ItemState state);
   void Forget(uint64_t epoch, const RegKeyPath& key, std::string_view name);
-  // Every value of a key, as an enumeration listed them.
+  // Every value of a key, as an enumeration listed them; a key that could not be listed is
+  // not known to be there any more.
   void SawAll(uint64_t epoch, const RegKeyPath& key, const std::vector<RegValue>& values);
+  void ForgetKey(uint64_t epoch, const RegKeyPath& key);
   // A removed key takes its subkeys with it: nothing is kept.
   void ForgetAll() { keys_.clear(); }
 

@@ -173,6 +173,19 @@ TEST_F(JournalTest, AReadWithinTheActionStandsOnlyForItsKeyAndItsValue) {
                                                            {ItemKind::RegistryKey, false},
                                                            {ItemKind::RegistryValue, true}}));
   EXPECT_EQ(before, (std::vector<uint32_t>{5, 1}));
+
+  // A key that can no longer be listed is not taken to be there on the word of an earlier read.
+  const size_t records = journal.Load().records.size();
+  {
+    const ActionScope later(&journal, [] { return "Remove"; }, this, machine.clock, nullptr);
+    RegValue value;
+    ASSERT_EQ(registry.QueryValue(keys[0], "v", value), status::kOk);
+    machine.registry.DeleteKey(keys[0]);  // someone else's removal
+    std::vector<RegValue> listed;
+    EXPECT_NE(registry.EnumValues(keys[0], listed), status::kOk);
+    registry.DeleteKey(keys[0]);
+  }
+  EXPECT_EQ(journal.Load().records.size(), records);
 }
 
 // The cleaner lists a key's values just before removing the key: each value's state before
