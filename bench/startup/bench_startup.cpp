@@ -1,12 +1,16 @@
-// Start-up of QuillBox.exe against the plainest Win32 program (qb_bench_minimal_window.exe),
-// started alternately in one run on one machine after one unmeasured warm-up start of each.
+// Start-up of QuillBox.exe against two references, started in turn in one run on one machine
+// after one unmeasured warm-up start of each: the plainest Win32 program
+// (qb_bench_minimal_window.exe, one window) and the windows of Quill Box's first picture made
+// the plainest way (qb_bench_controls_window.exe: the same classes and number of child
+// windows, drawn by the system). The first ratio is the start-up goal's; the second tells
+// Quill Box's own cost from the cost of the windows themselves.
 // For every start: the time from CreateProcess until the program's main window is shown,
 // until the program is idle after that window's first paint, the peak working set then, and
 // the peak two seconds later (past the first ticks of the program's timers, which may load
 // more), read before the window is asked to close. Each program is closed with WM_CLOSE and has
 // ended before the next start (Quill Box lets one instance run at a time). Prints every
 // start, the medians with their spread (lowest to highest) and the ratios of the medians
-// Quill Box / plain window, then where Quill Box's time goes: each start-up step the program
+// Quill Box / each reference, then where Quill Box's time goes: each start-up step the program
 // traces (QB_STARTUP_TRACE), in milliseconds after CreateProcess.
 // Usage: qb_bench_startup.exe [warm starts of each, default 5]
 #include <windows.h>
@@ -201,7 +205,10 @@ std::string Figure(const Spread& spread) {
   return text;
 }
 
-void PrintSummary(const Program (&programs)[2], const std::vector<Start> (&results)[2]) {
+constexpr size_t kPrograms = 3;
+constexpr size_t kQuillBox = kPrograms - 1;
+
+void PrintSummary(const Program (&programs)[kPrograms], const std::vector<Start> (&results)[kPrograms]) {
   const auto figures = [](const std::vector<Start>& starts, double Start::*field) {
     std::vector<double> values;
     for (const Start& start : starts) values.push_back(start.*field);
@@ -213,10 +220,17 @@ void PrintSummary(const Program (&programs)[2], const std::vector<Start> (&resul
   std::printf("\nmedians of %zu warm starts each (lowest-highest); ratio of the medians and its "
               "spread (lowest / highest to highest / lowest)\n", results[0].size());
   for (const auto& [title, field] : columns) {
-    const Spread plain = figures(results[0], field), quill = figures(results[1], field);
-    std::printf("%-14s %s: %s, %s: %s, ratio %.2f (%.2f-%.2f)\n", title, programs[0].name,
-                Figure(plain).c_str(), programs[1].name, Figure(quill).c_str(), quill.median / plain.median,
-                quill.low / plain.high, quill.high / plain.low);
+    std::printf("%s\n", title);
+    const Spread quill = figures(results[kQuillBox], field);
+    for (size_t which = 0; which < kPrograms; ++which) {
+      const Spread spread = figures(results[which], field);
+      std::printf("  %-16s %s", programs[which].name, Figure(spread).c_str());
+      if (which != kQuillBox) {
+        std::printf("   Quill Box / this: %.2f (%.2f-%.2f)", quill.median / spread.median,
+                    quill.low / spread.high, quill.high / spread.low);
+      }
+      std::printf("\n");
+    }
   }
 }
 
@@ -250,13 +264,15 @@ std::wstring ProgramFolder() {
 int wmain(int argc, wchar_t** argv) {
   const int starts = argc > 1 ? std::max(1, _wtoi(argv[1])) : 5;
   const std::wstring folder = ProgramFolder();
-  const Program programs[] = {
+  const Program programs[kPrograms] = {
       {"plain window", folder + L"\\qb_bench_minimal_window.exe", L"QbMinimalWindow", L"Minimal window"},
+      {"plain controls", folder + L"\\qb_bench_controls_window.exe", L"QbControlsWindow",
+       L"Controls window"},
       {"QuillBox.exe", folder + L"\\QuillBox.exe", L"QbForm", L"Quill Box"},
   };
   const Clock clock;
   std::string error;
-  // Inherited by both programs; only Quill Box writes to it.
+  // Inherited by every program; only Quill Box writes to it.
   wchar_t temp[MAX_PATH] = {};
   GetTempPathW(MAX_PATH, temp);
   const std::wstring trace = std::wstring(temp) + L"qb-startup-trace.txt";
@@ -269,17 +285,17 @@ int wmain(int argc, wchar_t** argv) {
     }
   }
 
-  std::vector<Start> results[2];
-  std::printf("%-14s %5s %10s %10s %10s %10s\n", "program", "start", "shown ms", "idle ms", "peak MiB",
+  std::vector<Start> results[kPrograms];
+  std::printf("%-16s %5s %10s %10s %10s %10s\n", "program", "start", "shown ms", "idle ms", "peak MiB",
               "2 s later");
   for (int round = 1; round <= starts; ++round) {
-    for (int which = 0; which < 2; ++which) {
+    for (size_t which = 0; which < kPrograms; ++which) {
       const auto start = StartOnce(programs[which], clock, trace, error);
       if (!start) {
         std::printf("%s: start %d failed: %s\n", programs[which].name, round, error.c_str());
         return 1;
       }
-      std::printf("%-14s %5d %10.1f %10.1f %10.1f %10.1f\n", programs[which].name, round,
+      std::printf("%-16s %5d %10.1f %10.1f %10.1f %10.1f\n", programs[which].name, round,
                   start->shown_ms, start->idle_ms, start->peak_mib, start->later_peak_mib);
       std::fflush(stdout);
       results[which].push_back(*start);
@@ -287,6 +303,6 @@ int wmain(int argc, wchar_t** argv) {
   }
 
   PrintSummary(programs, results);
-  PrintSteps(programs[1].name, results[1]);
+  PrintSteps(programs[kQuillBox].name, results[kQuillBox]);
   return 0;
 }
