@@ -58,33 +58,38 @@ bool SameText(const std::wstring& window_text, const std::wstring& wanted) {
   return window_text == wanted || Shown(window_text) == wanted || Shown(window_text) == Shown(wanted);
 }
 
-HWND FindTopLevel(const std::wstring& title) {
-  struct Search {
-    const std::wstring& title;
-    HWND found = nullptr;
-  } search{title};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* search = reinterpret_cast<Search*>(data);
-        if (IsWindowVisible(window) && TextOf(window) == search->title) {
-          search->found = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+// A visible top-level window with the title, and of the class when one is named.
+struct TopLevelSearch {
+  const std::wstring& title;
+  const wchar_t* class_name;
+  HWND found = nullptr;
+};
+
+// Named rather than a lambda: a 32-bit callback has to be stdcall.
+BOOL CALLBACK MatchTopLevel(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<TopLevelSearch*>(data);
+  if (IsWindowVisible(window) && (!search->class_name || ClassOf(window) == search->class_name) &&
+      TextOf(window) == search->title) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND FindTopLevel(const std::wstring& title, const wchar_t* class_name = nullptr) {
+  TopLevelSearch search{title, class_name};
+  EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM data) {
+  reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
+  return TRUE;
 }
 
 std::vector<HWND> Descendants(HWND top) {
   std::vector<HWND> all;
-  EnumChildWindows(
-      top,
-      [](HWND window, LPARAM data) -> BOOL {
-        reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&all));
+  EnumChildWindows(top, CollectWindow, reinterpret_cast<LPARAM>(&all));
   return all;
 }
 
@@ -130,23 +135,7 @@ void Click(HWND control) {
 }
 
 // A message box: a dialog whose caption is title, with a static text.
-HWND FindMessageBox(const std::wstring& title) {
-  struct Search {
-    const std::wstring& title;
-    HWND found = nullptr;
-  } search{title};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* search = reinterpret_cast<Search*>(data);
-        if (IsWindowVisible(window) && ClassOf(window) == L"#32770" && TextOf(window) == search->title) {
-          search->found = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+HWND FindMessageBox(const std::wstring& title) { return FindTopLevel(title, L"#32770"); }
 
 int AnswerMessage(const std::wstring& title, int seconds) {
   for (int tenth = 0; tenth <= seconds * 10; ++tenth) {
