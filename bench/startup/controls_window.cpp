@@ -78,7 +78,9 @@ void Fill(HWND made, const Child& child) {
   } else if (std::wcscmp(child.window_class, L"COMBOBOX") == 0) {
     const wchar_t* modes[] = {L"640 x 480",   L"800 x 600",  L"1024 x 768", L"1280 x 720",
                               L"1280 x 1024", L"1366 x 768", L"1600 x 900", L"1920 x 1080"};
-    for (const wchar_t* mode : modes) SendMessageW(made, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(mode));
+    for (const wchar_t* mode : modes) {
+      SendMessageW(made, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(mode));
+    }
     SetWindowTextW(made, L"Select resolution");
   } else if (std::wcscmp(child.text, L"Font Smoothing") == 0) {
     SendMessageW(made, BM_SETCHECK, BST_CHECKED, 0);
@@ -100,10 +102,10 @@ void MakeChildren(HWND window, HINSTANCE instance) {
   for (int index = ARRAYSIZE(kChildren) - 1; index >= kPanels; --index) {
     const Child& child = kChildren[index];
     const HWND parent = child.parent < 0 ? window : panels[child.parent];
-    const HWND made = CreateWindowExW(0, child.window_class, child.text,
-                                      WS_CHILD | (child.shown ? WS_VISIBLE : 0u) | WS_CLIPSIBLINGS | child.style,
-                                      child.place.left, child.place.top, child.place.right,
-                                      child.place.bottom, parent, nullptr, instance, nullptr);
+    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (child.shown ? WS_VISIBLE : 0u) | child.style;
+    const HWND made = CreateWindowExW(0, child.window_class, child.text, style, child.place.left,
+                                      child.place.top, child.place.right, child.place.bottom, parent,
+                                      nullptr, instance, nullptr);
     SendMessageW(made, WM_SETFONT, font, FALSE);
     Fill(made, child);
   }
