@@ -17,6 +17,7 @@
 #include "platform/win32/win32_machine.h"
 #include "support/services_with.h"
 #include "win32/moved_program.h"
+#include "win32/poll.h"
 #include "win32/temp_path.h"
 
 namespace qb::cleaner::testing {
@@ -70,8 +71,7 @@ TEST_F(HostileCleaner, AnotherProgramAddingSubkeysDuringARepairLosesNothing) {
       L"cmd.exe /c for /L %i in (1,1," + std::to_wstring(kAdded) + L") do @reg add \"" + key +
       L"%i\" /v n /d x /f >nul");
   ASSERT_TRUE(adder);
-  for (int wait = 0; wait < 600 && !Exists(busy.Child("Added1")); ++wait) Sleep(50);
-  ASSERT_TRUE(Exists(busy.Child("Added1")));
+  ASSERT_TRUE(test_support::PollUntil([&] { return Exists(busy.Child("Added1")); }, 30000));
 
   const RepairOutcome outcome = Clean(machine.services());
   EXPECT_EQ(WaitForExit(adder), 0u);

@@ -11,6 +11,7 @@
 #include "process/process_window.h"
 #include "ui/headless_host.h"
 #include "win32/cleaner_wine_support.h"
+#include "win32/poll.h"
 
 namespace qb::process {
 namespace {
@@ -25,13 +26,10 @@ int RowOf(ui::Control& list, DWORD id) {
 // Refreshes the window as its timer does until the condition holds; false when it still
 // does not after a generous limit (a loaded machine starts a program slowly).
 bool RefreshUntil(ui::Form& form, const std::function<bool()>& done) {
-  const ULONGLONG limit = GetTickCount64() + 30000;
-  while (!done()) {
-    if (GetTickCount64() >= limit) return false;
-    Sleep(50);
+  return done() || test_support::PollUntil([&] {
     form["Timer1"].RaiseTimer();
-  }
-  return true;
+    return done();
+  }, 30000, 50);
 }
 
 TEST(ProcessWineTest, AStartedProgramIsListedEndedAndDropped) {

@@ -10,6 +10,7 @@
 #include "platform/windows_version.h"
 #include "platform/memory/memory_services.h"
 #include "platform/win32/win32_system_information.h"
+#include "win32/poll.h"
 
 namespace qb {
 namespace {
@@ -59,11 +60,9 @@ TEST(Win32SystemInformation, VersionNamesAndTimesAreThere) {
   // host's counters): wait for a change rather than for a fixed time.
   ProcessorTimes first, second;
   ASSERT_TRUE(system.Times(first));
-  for (int wait = 0; wait < 300; ++wait) {
-    ASSERT_TRUE(system.Times(second));
-    if (second.kernel + second.user != first.kernel + first.user) break;
-    Sleep(10);
-  }
+  test_support::PollUntil([&] {
+    return system.Times(second) && second.kernel + second.user != first.kernel + first.user;
+  }, 3000);
   EXPECT_GT(second.kernel + second.user, first.kernel + first.user);
   EXPECT_GE(second.idle, first.idle);
 }

@@ -12,6 +12,7 @@
 #include "platform/win32/wide.h"
 #include "ui/win32/picture_file.h"
 #include "ui/win32/splash_thread.h"
+#include "win32/poll.h"
 
 namespace qb::ui::win32 {
 namespace {
@@ -104,12 +105,10 @@ TEST(SplashWindow, OnItsOwnThreadItStaysUntilClosedAndIsGoneOnceWaitedFor) {
   WriteFile(path, Bmp(40, 30));
   SplashThread splash(GetModuleHandleW(nullptr), path);
   HWND window = nullptr;
-  for (int tries = 0; tries < 1000; ++tries) {  // ten seconds at most
+  ASSERT_TRUE(test_support::PollUntil([&] {
     window = FindWindowW(L"QbSplash", nullptr);
-    if (window && IsWindowVisible(window)) break;
-    Sleep(10);
-  }
-  ASSERT_TRUE(window && IsWindowVisible(window));
+    return window && IsWindowVisible(window);
+  }));
   EXPECT_NE(GetWindowThreadProcessId(window, nullptr), GetCurrentThreadId());
   splash.Close();
   splash.WaitGone();
