@@ -98,6 +98,18 @@ TEST_F(FileSystemContract, AttributesReadBackAsTheSystemKeepsThem) {
   EXPECT_EQ(entries[0].attributes, fileattr::kDirectory | fileattr::kHidden);
 }
 
+// As Desktop.ini and autorun.inf are kept: Windows itself refuses a plain overwrite of them.
+TEST_F(FileSystemContract, HiddenAndSystemFilesTakeNewBytesAndKeepTheirMarks) {
+  Write("desktop.ini", "old", fileattr::kHidden | fileattr::kSystem);
+  Write("autorun.inf", "old", fileattr::kHidden);
+  for (const char* name : {"desktop.ini", "autorun.inf"}) {
+    const uint32_t marks = Attributes(name) & (fileattr::kHidden | fileattr::kSystem);
+    ASSERT_EQ(files().WriteFile(At(name), Bytes("new")), status::kOk) << name;
+    EXPECT_EQ(Text(name), "new") << name;
+    EXPECT_EQ(Attributes(name) & (fileattr::kHidden | fileattr::kSystem), marks) << name;
+  }
+}
+
 TEST_F(FileSystemContract, ReadOnlyFilesRefuseChanges) {
   // Wine keeps read-only as the file's Unix write permission, which does not hold back the
   // superuser that test machines often run as.

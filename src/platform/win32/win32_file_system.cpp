@@ -139,8 +139,15 @@ Status Win32FileSystem::ReadGrowingFile(std::string_view path, std::vector<uint8
 
 Status Win32FileSystem::WriteFile(std::string_view path, const std::vector<uint8_t>& bytes) {
   QuietDriveErrors quiet;
-  ScopedFile file(CreateFileW(ApiPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  const std::wstring api_path = ApiPath(path);
+  // Windows refuses to overwrite a hidden or system file unless it is asked for the same
+  // marks (Desktop.ini, autorun.inf): the file keeps them and takes the new bytes.
+  DWORD marks = FILE_ATTRIBUTE_NORMAL;
+  if (const DWORD existing = GetFileAttributesW(api_path.c_str());
+      existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+    if (const DWORD kept = existing & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) marks = kept;
+  }
+  ScopedFile file(CreateFileW(api_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, marks, nullptr));
   if (!file) return LastError();
   if (const Status s = WriteAll(file.Get(), bytes); s != status::kOk) return s;
   // A write that the disk could not keep shows at flush time, not at write time.
