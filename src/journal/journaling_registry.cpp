@@ -132,7 +132,17 @@ Status JournalingRegistry::CreateKey(const RegKeyPath& key) {
       [&] { return inner_.CreateKey(key); });
 }
 
+// The key's values go one by one first, each recorded, so that undo brings them back with
+// the key. A key with subkeys is refused whole by the registry, values and all, as before.
 Status JournalingRegistry::DeleteKey(const RegKeyPath& key) {
+  std::vector<std::string> subkeys;
+  std::vector<RegValue> values;
+  if (Watching() && inner_.EnumKeys(key, subkeys) == status::kOk && subkeys.empty() &&
+      inner_.EnumValues(key, values) == status::kOk) {
+    for (const RegValue& value : values) {
+      if (const Status deleted = DeleteValue(key, value.name); deleted != status::kOk) return deleted;
+    }
+  }
   const Status result = Recorded(
       ItemKind::RegistryKey, key, "", [&] { return KeyBefore(key); }, ItemState::Absent(),
       [&] { return inner_.DeleteKey(key); });

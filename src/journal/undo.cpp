@@ -24,6 +24,16 @@ Status RestoreKey(Registry& registry, const RegKeyPath& key, const ItemState& st
   return state.present ? registry.CreateKey(key) : registry.DeleteKey(key);
 }
 
+// A key holding values or subkeys now. The action's own values in a key it made are undone
+// before the key itself; what is still there was written since, by this program or another,
+// and deleting the key would take it along.
+bool HoldsAnything(Registry& registry, const RegKeyPath& key) {
+  std::vector<std::string> subkeys;
+  std::vector<RegValue> values;
+  return registry.EnumKeys(key, subkeys) != status::kOk || !subkeys.empty() ||
+         registry.EnumValues(key, values) != status::kOk || !values.empty();
+}
+
 // The state now of a system item, and putting it back; false where the targets lack the
 // service. A loaded font cannot be asked about, so it is taken to be as the action left it.
 bool SystemStateOf(const Record& record, const UndoTargets& targets, ItemState& now) {
@@ -165,6 +175,10 @@ UndoResult UndoRecords(const std::vector<Record>& records, const UndoTargets& ta
     } else if (record.kind == ItemKind::RegistryKey &&
                ParseRegistryTarget(record.target, key, name)) {
       now = KeyStateOf(registry, key);
+      if (!record.before.present && now.present && HoldsAnything(registry, key)) {
+        result.left.push_back(record.target);
+        continue;
+      }
     } else if (record.kind == ItemKind::File) {
       now = FileStateOf(files, record.target);
     } else if (system && !SystemStateOf(record, targets, now)) {

@@ -115,6 +115,45 @@ TEST_F(JournalTest, ItemChangedSinceIsLeftAndListedWhileTheRestIsUndone) {
   EXPECT_EQ(value.AsDword(), 2u);
 }
 
+TEST_F(JournalTest, AKeyTheActionMadeStaysWhileItHoldsWhatWasWrittenSince) {
+  const uint64_t made = journal.BeginAction({}, "Test", "makes the key");
+  registry.SetAction(made);
+  registry.CreateKey(keys[0]);
+  registry.SetValue(keys[0], RegValue::Dword("first", 1));
+  registry.SetAction(journal.BeginAction({}, "Test", "writes into it"));
+  registry.SetValue(keys[0], RegValue::Dword("later", 2));
+  registry.SetAction(0);
+  machine.registry.SetValue(keys[0], RegValue::Dword("foreign", 3));
+
+  const UndoResult result = UndoRecords(RecordsOf(journal.Load().records, made), machine.registry, machine.files);
+  EXPECT_EQ(result.undone, 1u);
+  EXPECT_EQ(result.left, std::vector<std::string>{RegistryTarget(keys[0], "")});
+  RegValue value;
+  EXPECT_NE(machine.registry.QueryValue(keys[0], "first", value), status::kOk);
+  EXPECT_EQ(machine.registry.QueryValue(keys[0], "later", value), status::kOk);
+  EXPECT_EQ(machine.registry.QueryValue(keys[0], "foreign", value), status::kOk);
+}
+
+TEST_F(JournalTest, ADeletedKeyComesBackWithItsValuesAndAKeyWithSubkeysStaysWhole) {
+  machine.registry.CreateKey(keys[0]);
+  machine.registry.SetValue(keys[0], RegValue::String("url1", "http://a"));
+  machine.registry.SetValue(keys[0], RegValue::String("url2", "http://b"));
+  const RegKeyPath parent{RegRoot::CurrentUser, "Software"};
+  machine.registry.SetValue(parent, RegValue::String("own", "x"));
+  const auto before = Dump();
+  registry.SetAction(journal.BeginAction({}, "Test", "emptied"));
+  EXPECT_EQ(registry.DeleteKey(parent), status::kAccessDenied);
+  RegValue own;
+  EXPECT_EQ(machine.registry.QueryValue(parent, "own", own), status::kOk);
+  ASSERT_EQ(registry.DeleteKey(keys[0]), status::kOk);
+  registry.CreateKey(keys[0]);
+  registry.SetAction(0);
+  ASSERT_NE(Dump(), before);
+
+  EXPECT_TRUE(UndoAll().left.empty());
+  EXPECT_EQ(Dump(), before);
+}
+
 // A value read within an action is its state before; one read before the action (a page
 // read when shown, minutes before its Apply) is not, since someone may have changed it since.
 TEST_F(JournalTest, TheStateBeforeIsReadWithinTheActionThatChangesIt) {
