@@ -375,7 +375,7 @@ class Bench {
     NoShortcuts none;
     const auto scan_with = [&](Shortcuts& shortcuts, ScanResult& scan) {
       const registry::RegistryRoutines routines(machine_.registry, machine_.environment);
-      PresenceTest presence(machine_.files, machine_.environment.WindowsFolder());
+      PresenceTest presence(machine_.files, machine_.environment);
       Progress progress;
       EventPacer pacer(machine_.clock, {});
       ScanContext context{machine_.registry, machine_.environment, routines, presence, progress, pacer,
@@ -519,7 +519,7 @@ class Bench {
 
   void Measure(const Category& category, const char* unit) {
     const registry::RegistryRoutines routines(machine_.registry, machine_.environment);
-    PresenceTest presence(machine_.files, machine_.environment.WindowsFolder());
+    PresenceTest presence(machine_.files, machine_.environment);
     Progress progress;
     EventPacer pacer(machine_.clock, {});
     ScanContext context{machine_.registry, machine_.environment, routines, presence, progress, pacer};
@@ -562,7 +562,7 @@ class Bench {
   // rounds in turn: what the journal adds to a repair of the category's removals.
   void MeasureJournaledRepair(const Category& category, void (Bench::*fill)(), const char* unit) {
     const registry::RegistryRoutines routines(machine_.registry, machine_.environment);
-    PresenceTest presence(machine_.files, machine_.environment.WindowsFolder());
+    PresenceTest presence(machine_.files, machine_.environment);
     Progress progress;
     EventPacer pacer(machine_.clock, {});
     ScanContext context{machine_.registry, machine_.environment, routines, presence, progress, pacer};

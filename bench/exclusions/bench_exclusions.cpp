@@ -89,7 +89,7 @@ Exclusions LongList(Machine& machine, int entries) {
 size_t Run(Machine& machine, double& list_seconds) {
   const Services services = machine.services();
   const registry::RegistryRoutines routines(services.registry, services.environment);
-  PresenceTest presence(services.files, services.environment.WindowsFolder());
+  PresenceTest presence(services.files, services.environment);
   Progress progress;
   EventPacer pacer(services.clock, {});
   ScanContext context{services.registry, services.environment, routines, presence, progress, pacer};

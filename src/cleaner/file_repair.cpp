@@ -64,7 +64,7 @@ RepairOutcome RepairFiles(const Services& services, const Category& category,
   RepairOutcome outcome;
   if (removals.empty()) return outcome;
   const registry::RegistryRoutines routines(services.registry, services.environment);
-  PresenceTest presence(services.files, services.environment.WindowsFolder());
+  PresenceTest presence(services.files, services.environment);
   ScanContext context{services.registry, services.environment, routines, presence, progress, pacer,
                       &services.files, &services.shortcuts};
   BackupRun run(services, category.name, say);

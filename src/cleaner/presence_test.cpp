@@ -1,5 +1,6 @@
 #include "cleaner/presence_test.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "cleaner/path_text.h"
@@ -22,13 +23,42 @@ Presence Combine(Presence a, Presence b) {
   return Presence::Missing;
 }
 
+// The forms of the programs folder this machine has: on a 32-bit machine only the one, as
+// the other variables are not set and stay as written.
+std::vector<std::string> ProgramFolderForms(Environment& environment) {
+  std::vector<std::string> forms;
+  for (const char* variable : {"%ProgramFiles%", "%ProgramW6432%", "%ProgramFiles(x86)%"}) {
+    std::string folder = environment.ExpandVariables(variable);
+    if (!folder.empty() && folder.find('%') == std::string::npos) forms.push_back(std::move(folder));
+  }
+  return forms;
+}
+
 }  // namespace
 
-PresenceTest::PresenceTest(FileSystem& files, std::string windows_folder) : files_(files) {
+PresenceTest::PresenceTest(FileSystem& files, Environment& environment)
+    : PresenceTest(files, environment.WindowsFolder(), ProgramFolderForms(environment)) {}
+
+PresenceTest::PresenceTest(FileSystem& files, std::string windows_folder,
+                           std::vector<std::string> program_folders)
+    : files_(files) {
+  const auto with_separator = [](std::string folder) {
+    if (folder.back() != '\\') folder += '\\';
+    return folder;
+  };
   if (!windows_folder.empty()) {
-    if (windows_folder.back() != '\\') windows_folder += '\\';
-    system_folder_ = windows_folder + "System32\\";
+    const std::string windows = with_separator(std::move(windows_folder));
+    twin_folders_.push_back({windows + "System32\\", windows + "SysWOW64\\", windows + "Sysnative\\"});
   }
+  std::vector<std::string> programs;
+  for (std::string& folder : program_folders) {
+    if (folder.empty()) continue;
+    folder = with_separator(std::move(folder));
+    const bool known = std::any_of(programs.begin(), programs.end(),
+                                   [&](const std::string& form) { return EqualsIgnoringCase(form, folder); });
+    if (!known) programs.push_back(std::move(folder));
+  }
+  if (programs.size() > 1) twin_folders_.push_back(std::move(programs));
 }
 
 bool PresenceTest::DriveCanAnswer(std::string_view path) {
@@ -68,17 +98,18 @@ Presence PresenceTest::Test(std::string_view path, Wanted wanted) {
     return Presence::Unknown;
   }
   Presence verdict = TestOnce(path, wanted);
-  if (verdict != Presence::Missing || system_folder_.empty() ||
-      !StartsWithIgnoringCase(path, system_folder_)) {
-    return verdict;
-  }
-  // The system folder of the other bitness: the 32-bit one, and the real one as a 32-bit
-  // program reaches it.
-  const auto rest = path.substr(system_folder_.size());
-  const auto windows = system_folder_.substr(0, system_folder_.size() - 9);
-  for (const char* other : {"SysWOW64\\", "Sysnative\\"}) {
-    verdict = Combine(verdict, TestOnce(windows + other + std::string(rest), wanted));
-    if (verdict == Presence::Present) break;
+  if (verdict != Presence::Missing) return verdict;
+  for (const auto& forms : twin_folders_) {
+    const auto named = std::find_if(forms.begin(), forms.end(),
+                                    [&](const std::string& form) { return StartsWithIgnoringCase(path, form); });
+    if (named == forms.end()) continue;
+    const std::string rest(path.substr(named->size()));
+    for (const std::string& other : forms) {
+      if (&other == &*named) continue;
+      verdict = Combine(verdict, TestOnce(other + rest, wanted));
+      if (verdict == Presence::Present) break;
+    }
+    break;
   }
   return verdict;
 }

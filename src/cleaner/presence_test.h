@@ -7,7 +7,9 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "platform/environment.h"
 #include "platform/file_system.h"
 
 namespace qb::cleaner {
@@ -20,9 +22,14 @@ enum class Wanted { File, FileOrFolder };
 
 class PresenceTest {
  public:
-  // windows_folder lets a path in the system folder be looked up in its 32-bit and 64-bit
-  // forms, which a 32-bit program on a 64-bit machine sees in different places.
-  PresenceTest(FileSystem& files, std::string windows_folder);
+  // A 64-bit machine shows the system folder and the programs folder to 32-bit programs
+  // under other names ("SysWOW64", "Program Files (x86)"), and rewrites the paths that such
+  // a program reads from shortcuts and expands from the registry the same way. A path
+  // missing in one form is looked up in the others and is missing only when all of them are.
+  PresenceTest(FileSystem& files, Environment& environment);
+  // program_folders: every form of the programs folder, e.g. "C:\Program Files" and
+  // "C:\Program Files (x86)".
+  PresenceTest(FileSystem& files, std::string windows_folder, std::vector<std::string> program_folders = {});
 
   // A plain path is one attribute query; a path whose last element holds "*" or "?" is
   // listed, and any file it matches makes it present.
@@ -36,7 +43,8 @@ class PresenceTest {
   bool DriveCanAnswer(std::string_view path);
 
   FileSystem& files_;
-  std::string system_folder_;             // "<windows>\System32\"
+  // Each group holds the forms of one place, each ending in a separator.
+  std::vector<std::vector<std::string>> twin_folders_;
   std::map<char, bool> drive_answers_;    // by upper-case drive letter, for this test's life
 };
 

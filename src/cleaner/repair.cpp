@@ -97,7 +97,7 @@ RepairOutcome Repair(const Services& services, const Category& category,
   outcome.backup_in_local_data = backup.in_local_data;
 
   const registry::RegistryRoutines routines(registry, services.environment);
-  PresenceTest presence(services.files, services.environment.WindowsFolder());
+  PresenceTest presence(services.files, services.environment);
   ScanContext context{registry, services.environment, routines, presence, progress, pacer};
   std::map<KeyId, std::pair<RegKeyPath, std::vector<std::string>>> removed_values;
   bool touched = false;

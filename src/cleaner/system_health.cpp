@@ -162,7 +162,7 @@ void SystemHealthWindow::RunCategory(size_t frame, const Category& category) {
   Progress progress(&(*form_)[names.bar]);
   EventPacer pacer(services_.clock, [this] { return app_.DoEvents() && !close_requested_; });
   const registry::RegistryRoutines routines(services_.registry, services_.environment);
-  PresenceTest presence(services_.files, services_.environment.WindowsFolder());
+  PresenceTest presence(services_.files, services_.environment);
   ScanContext context{services_.registry, services_.environment, routines, presence, progress, pacer,
                       &services_.files, &services_.shortcuts, SelectedDrive((*form_)["ODrive"]),
                       [&status](std::string_view line) { status.SetCaption(std::string(line)); },

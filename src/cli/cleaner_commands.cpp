@@ -128,7 +128,7 @@ int Run(bool repair, const Arguments& arguments, const Services& services, Outpu
   bool failed = false;
   for (const auto& named : request->categories) {
     const registry::RegistryRoutines routines(services.registry, services.environment);
-    cleaner::PresenceTest presence(services.files, services.environment.WindowsFolder());
+    cleaner::PresenceTest presence(services.files, services.environment);
     cleaner::Progress progress;
     cleaner::EventPacer pacer(services.clock, {});
     cleaner::ScanContext context{services.registry, services.environment, routines, presence,

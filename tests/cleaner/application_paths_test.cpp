@@ -40,6 +40,21 @@ TEST_F(ApplicationPaths, KeepsRegistrationsOfProgramsThatExist) {
             last_scan.lists[2].end());
 }
 
+// A 32-bit program on a 64-bit machine expands %ProgramFiles% to the 32-bit programs folder,
+// whichever view the registration is in.
+TEST_F(ApplicationPaths, KeepsA64BitRegistrationAsA32BitProgramExpandsIt) {
+  machine.environment.variables["ProgramFiles"] = "C:\\Program Files (x86)";
+  machine.environment.variables["ProgramW6432"] = "C:\\Program Files";
+  machine.files.AddFile("C:\\Program Files\\Tool\\tool.exe");
+  Set(AppPath("tool.exe"), RegValue::String("", "%ProgramFiles%\\Tool\\tool.exe", regtype::kExpandSz));
+  const RegKeyPath gone = Registration("gone.exe", "C:\\Program Files (x86)\\Gone\\gone.exe");
+
+  ScanAndRepair(kApplicationPaths);
+  ASSERT_EQ(last_scan.removals.size(), 1u);
+  EXPECT_FALSE(Exists(gone));
+  EXPECT_TRUE(Exists(AppPath("tool.exe")));
+}
+
 TEST_F(ApplicationPaths, RemovesRegistrationsWhoseProgramIsGoneWithEverythingInThem) {
   machine.files.AddFolder("C:\\Windows");
   const RegKeyPath gone = Registration("gone.exe", "C:\\Tools\\gone.exe");

@@ -48,7 +48,7 @@ class CleanerTest : public ::testing::Test {
 
   ScanResult Scan(const Category& category) {
     const registry::RegistryRoutines routines(machine.registry, machine.environment);
-    PresenceTest presence(machine.files, machine.environment.WindowsFolder());
+    PresenceTest presence(machine.files, machine.environment);
     Progress progress;
     EventPacer pacer(machine.clock, {});
     ScanContext context{machine.registry, machine.environment, routines, presence, progress, pacer,

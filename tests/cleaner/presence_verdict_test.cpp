@@ -66,10 +66,21 @@ TEST_F(PresenceVerdict, AProgramWithArgumentsIsPresentWhenItsProgramPartExists) 
   EXPECT_EQ(test.TestProgram("c:\\apps\\tools\\run"), Presence::Missing);
 }
 
-TEST_F(PresenceVerdict, TheSystemFolderIsLookedUpInBothBitnesses) {
+TEST_F(PresenceVerdict, TheSystemAndProgramsFoldersAreLookedUpInBothBitnesses) {
   files.AddFile("C:\\Windows\\SysWOW64\\old32.exe");
-  EXPECT_EQ(test.Test("C:\\Windows\\System32\\old32.exe"), Presence::Present);
-  EXPECT_EQ(test.Test("C:\\Windows\\System32\\gone.exe"), Presence::Missing);
+  files.AddFile("C:\\Windows\\System32\\only64.exe");
+  files.AddFile("C:\\Program Files\\Tool\\tool.exe");
+  files.AddFile("C:\\Program Files (x86)\\Old\\old.exe");
+  // As a 32-bit program on a 64-bit machine sees them: its own programs folder first.
+  PresenceTest wow64{files, "C:\\Windows", {"C:\\Program Files (x86)", "C:\\Program Files", "c:\\program files (x86)\\"}};
+  for (const char* path : {"C:\\Windows\\System32\\old32.exe", "C:\\Windows\\SysWOW64\\only64.exe",
+                           "C:\\Program Files (x86)\\Tool\\tool.exe", "C:\\PROGRAM FILES\\Old\\old.exe"}) {
+    EXPECT_EQ(wow64.Test(path), Presence::Present) << path;
+  }
+  EXPECT_EQ(wow64.Test("C:\\Program Files (x86)\\Tool\\gone.exe"), Presence::Missing);
+  EXPECT_EQ(wow64.Test("C:\\Windows\\System32\\gone.exe"), Presence::Missing);
+  // Where the machine has one programs folder, "Program Files" stops being a twin of anything.
+  EXPECT_EQ(test.Test("C:\\Program Files (x86)\\Tool\\tool.exe"), Presence::Missing);
 }
 
 TEST(PathText, QuotesToBlanksAndCandidates) {

@@ -37,7 +37,7 @@ class HostileCleaner : public ::testing::Test {
   }
   RepairOutcome Clean(const Services& services) {
     const registry::RegistryRoutines routines(services.registry, services.environment);
-    PresenceTest presence(services.files, services.environment.WindowsFolder());
+    PresenceTest presence(services.files, services.environment);
     Progress progress;
     EventPacer pacer(machine.clock, {});
     ScanContext context{services.registry, services.environment, routines, presence, progress, pacer};

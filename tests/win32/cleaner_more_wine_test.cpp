@@ -61,7 +61,7 @@ class MoreCleanerOnWine : public ::testing::Test {
   RepairOutcome Clean(const Category& category, ScanResult& scan, const std::string& drive = {}) {
     const Services services = machine.services();
     const registry::RegistryRoutines routines(services.registry, services.environment);
-    PresenceTest presence(services.files, services.environment.WindowsFolder());
+    PresenceTest presence(services.files, services.environment);
     Progress progress;
     EventPacer pacer(machine.clock, {});
     ScanContext context{services.registry, services.environment, routines, presence, progress, pacer,

@@ -118,7 +118,7 @@ class CleanerOnWine : public ::testing::Test {
   }
   RepairOutcome Clean(const Category& category, ScanResult& scan) {
     const registry::RegistryRoutines routines(machine.registry, machine.environment);
-    PresenceTest presence(machine.files, machine.environment.WindowsFolder());
+    PresenceTest presence(machine.files, machine.environment);
     Progress progress;
     EventPacer pacer(machine.clock, {});
     ScanContext context{machine.registry, machine.environment, routines, presence, progress, pacer};
