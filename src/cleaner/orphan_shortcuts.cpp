@@ -26,8 +26,9 @@ Target Judge(ScanContext& context, const std::string& shortcut, std::string& tar
   const ShortcutTarget read = context.shortcuts->ReadTarget(shortcut);
   if (read.error != 0) return Target::Unreadable;
   target = QuotesToBlanks(text::TrimBlanks(read.path));
-  // No file target (a web address, a shell item): nothing to find missing.
-  if (text::TrimBlanks(target).empty()) return Target::Stays;
+  // No file target (a web address, a shell item), or one the installer answers for: nothing
+  // to find missing.
+  if (text::TrimBlanks(target).empty() || read.advertised) return Target::Stays;
   return context.presence.Test(target, Wanted::FileOrFolder) == Presence::Missing ? Target::Missing
                                                                                    : Target::Stays;
 }

@@ -12,6 +12,9 @@ struct ShortcutTarget {
   std::string path;        // the target path; empty for a shortcut without a file target
   int32_t error = 0;       // 0, or the system's error number (an HRESULT) when unreadable
   std::string error_text;  // the system's text for that error
+  // An installer's advertised shortcut: it names a product, which the installer finds (and
+  // repairs) when the shortcut is started, and path is only the product's icon file.
+  bool advertised = false;
 };
 
 class Shortcuts {

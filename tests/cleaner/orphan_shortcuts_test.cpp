@@ -70,6 +70,9 @@ TEST_F(OrphanShortcuts, OnlyAConfirmedMissingFileTargetMakesAnOrphan) {
       Shortcut("C:\\s\\web.lnk", ""),  // a web address or shell item: no file target
       Shortcut("C:\\s\\relative.lnk", "gone.exe"),
   };
+  // An installer's shortcut reports its product's icon file, which may be gone.
+  const std::string advertised = Shortcut("C:\\s\\advertised.lnk", "");
+  machine.shortcuts.SetTarget(advertised, "C:\\Windows\\Installer\\{1}\\gone.ico", true);
   Shortcut("C:\\s\\damaged.lnk", "");
   machine.shortcuts.SetUnreadable("C:\\s\\damaged.lnk", static_cast<int32_t>(0x80004005), "Unspecified error");
   machine.files.AddFile("C:\\s\\textlnk");  // not a shortcut at all
@@ -81,6 +84,7 @@ TEST_F(OrphanShortcuts, OnlyAConfirmedMissingFileTargetMakesAnOrphan) {
   EXPECT_EQ(last_scan.unreadable, 2u);
   EXPECT_EQ(outcome.repaired, 1u);
   for (const auto& path : stays) EXPECT_TRUE(FileExists(path)) << path;
+  EXPECT_TRUE(FileExists(advertised));
   EXPECT_FALSE(FileExists(orphan));
   // One summary for every file that could not be read, no message per file.
   EXPECT_EQ(RunNotes(last_scan, outcome),

@@ -46,8 +46,8 @@ Status MemoryShortcuts::Create(std::string_view shortcut_path, std::string_view 
   return status::kOk;
 }
 
-void MemoryShortcuts::SetTarget(std::string_view shortcut_path, std::string_view target) {
-  shortcuts_[KeyFor(shortcut_path)] = {std::string(target), 0, {}};
+void MemoryShortcuts::SetTarget(std::string_view shortcut_path, std::string_view target, bool advertised) {
+  shortcuts_[KeyFor(shortcut_path)] = {std::string(target), 0, {}, advertised};
 }
 
 void MemoryShortcuts::SetUnreadable(std::string_view shortcut_path, int32_t error,

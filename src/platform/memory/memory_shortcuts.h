@@ -20,7 +20,7 @@ class MemoryShortcuts : public Shortcuts {
   Status Create(std::string_view shortcut_path, std::string_view target) override;
 
   // Test controls (the table only: the files stay as they are).
-  void SetTarget(std::string_view shortcut_path, std::string_view target);
+  void SetTarget(std::string_view shortcut_path, std::string_view target, bool advertised = false);
   // The shortcut exists but cannot be read: reading it gives this error.
   void SetUnreadable(std::string_view shortcut_path, int32_t error, std::string error_text);
   void Remove(std::string_view shortcut_path);

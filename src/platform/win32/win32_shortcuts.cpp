@@ -43,11 +43,15 @@ ShortcutTarget ReadWith(IShellLinkW& link, IPersistFile& file, std::vector<wchar
   if (const HRESULT result = file.Load(path.c_str(), STGM_READ); FAILED(result)) {
     return Fault(result);
   }
+  ComPtr<IShellLinkDataList> data;
+  DWORD flags = 0;
+  const bool advertised = SUCCEEDED(link.QueryInterface(IID_IShellLinkDataList, data.ReceiveVoid())) &&
+                          SUCCEEDED(data->GetFlags(&flags)) && (flags & SLDF_HAS_DARWINID) != 0;
   target[0] = L'\0';
   const HRESULT result = link.GetPath(target.data(), static_cast<int>(target.size()), nullptr, 0);
   if (FAILED(result)) return Fault(result);
-  if (result == S_FALSE) return {};  // a shortcut to something that is not a file
-  return {Narrow(target.data()), 0, {}};
+  // S_FALSE: a shortcut to something that is not a file.
+  return {result == S_FALSE ? std::string() : Narrow(target.data()), 0, {}, advertised};
 }
 
 }  // namespace
