@@ -25,13 +25,33 @@ std::string FoldedKey(const RegKeyPath& key) {
   return Fold(name);
 }
 
-// "HKEY_...": the root's long name up to the first backslash (or the end).
-bool NamesKey(std::string_view entry) {
-  const std::string_view root = entry.substr(0, entry.find('\\'));
-  for (const RegRoot r : kAllRegRoots) {
-    if (text::CompareNoCase(root, RootLongName(r)) == 0) return true;
+// A key entry as the cleaner names what it removes: the root's long name, and the path of
+// a 32-bit key without the "WOW6432Node" that registry editors and the cleaner's own backup
+// files show in it (a key named either way is kept in both views). Empty for an entry that
+// names no root, long ("HKEY_LOCAL_MACHINE") or short ("HKLM").
+std::string KeyInCleanerForm(std::string_view entry) {
+  // "key [value]": the value is what the last " [" opens; a key name may hold brackets.
+  std::string_view value;
+  if (const size_t open = entry.rfind(" ["); entry.ends_with(']') && open != std::string_view::npos) {
+    value = entry.substr(open);
+    entry = entry.substr(0, open);
   }
-  return false;
+  size_t end = entry.find('\\');
+  const std::string_view root = entry.substr(0, end);
+  std::string key;
+  for (const RegRoot r : kAllRegRoots) {
+    if (text::CompareNoCase(root, RootLongName(r)) == 0 || text::CompareNoCase(root, RootShortName(r)) == 0) {
+      key = RootLongName(r);
+    }
+  }
+  if (key.empty()) return key;
+  while (end != std::string_view::npos) {
+    const size_t start = end + 1;
+    end = entry.find('\\', start);
+    const std::string_view part = entry.substr(start, end == std::string_view::npos ? end : end - start);
+    if (text::CompareNoCase(part, "WOW6432Node") != 0) key.append("\\").append(part);
+  }
+  return key.append(value);
 }
 
 // "C:\..." or "\\server\share\...": a full path; anything else names no file the cleaner
@@ -46,6 +66,11 @@ std::string WithoutTrailingSlashes(std::string_view text) {
 }
 
 }  // namespace
+
+bool NamesWhatTheCleanerRemoves(std::string_view entry) {
+  const std::string trimmed = Trim(entry);
+  return NamesPath(trimmed) || !KeyInCleanerForm(trimmed).empty();
+}
 
 Exclusions Exclusions::FromBytes(const std::vector<uint8_t>& bytes) {
   std::string content;
@@ -107,14 +132,15 @@ void Exclusions::Index(const std::string& entry) {
     paths_.insert(Fold(WithoutTrailingSlashes(entry)));
     return;
   }
-  if (!NamesKey(entry)) return;  // kept in the file, judged by nothing
+  const std::string key = KeyInCleanerForm(entry);
+  if (key.empty()) return;  // kept in the file, judged by nothing
   // "key [value]": the value is what the last " [" opens; a key name may hold brackets.
-  const size_t open = entry.rfind(" [");
-  if (entry.back() == ']' && open != std::string::npos) {
-    values_.insert(Fold(WithoutTrailingSlashes(entry.substr(0, open))) + "\n" +
-                   Fold(entry.substr(open + 2, entry.size() - open - 3)));
+  const size_t open = key.rfind(" [");
+  if (key.back() == ']' && open != std::string::npos) {
+    values_.insert(Fold(WithoutTrailingSlashes(key.substr(0, open))) + "\n" +
+                   Fold(key.substr(open + 2, key.size() - open - 3)));
   } else {
-    keys_.insert(Fold(WithoutTrailingSlashes(entry)));
+    keys_.insert(Fold(WithoutTrailingSlashes(key)));
   }
 }
 

@@ -44,6 +44,10 @@ class Exclusions {
   std::unordered_set<std::string> paths_;   // "c:\folder\file"
 };
 
+// Whether an entry can keep anything: a key under a root named long ("HKEY_LOCAL_MACHINE")
+// or short ("HKLM"), or a full path.
+bool NamesWhatTheCleanerRemoves(std::string_view entry);
+
 // The line an entry is written as: a key, a key and value, or a file.
 std::string ExclusionEntry(const Removal& removal);
 

@@ -36,6 +36,10 @@ int RunExclude(const Arguments& arguments, const Services& services, Output& out
     return kNothingFound;
   }
   const std::string& entry = words[2];
+  if (action == "add" && !cleaner::NamesWhatTheCleanerRemoves(entry)) {
+    return Fail("\"" + entry + "\" names nothing the cleaner removes: give a registry key (HKEY_... or HKLM\\...), "
+                "a key and \" [value]\", or a full file or folder path", output);
+  }
   const bool changed = action == "add" ? exclusions.Add(entry) : exclusions.Remove(entry);
   if (!changed) {
     output.out += action == "add" ? "Already kept: " + entry + "\n" : "Not in the list: " + entry + "\n";

@@ -120,6 +120,27 @@ TEST_F(Exclusions, FileWithCommentsRepeatsMarkAndNonsenseLoadsAndKeepsItsLines) 
   EXPECT_EQ(cleaner::Exclusions::FromBytes(list.ToBytes()).Entries(), list.Entries());
 }
 
+// As a registry editor, "reg query" and the cleaner's own backup files name them.
+TEST_F(Exclusions, KeysNamedWithShortRootsOrTheir32BitFolderAreKeptAndNonsenseIsRefused) {
+  const std::string uninstall32 = "HKLM\\SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Old32";
+  const std::string shared = "HKEY_LOCAL_MACHINE\\SOFTWARE\\wow6432node\\Microsoft\\Windows\\CurrentVersion\\SharedDlls";
+  for (const std::string& entry : {uninstall32, shared + " [C:\\Common\\gone.dll]", "HKCU\\" + kHistory.path}) {
+    ASSERT_EQ(Run({"exclude", "add", entry}), kNothingFound) << output.err;
+  }
+  const cleaner::Exclusions list = cleaner::LoadExclusions(machine.files, machine.environment);
+  EXPECT_TRUE(list.Keeps({{RegRoot::LocalMachine, kUninstall.path.substr(0, kUninstall.path.size() - 7) + "Old32",
+                           RegView::Force32}, {}, {}}));
+  EXPECT_TRUE(list.Keeps({kShared, "C:\\Common\\gone.dll", {}}));
+  EXPECT_TRUE(list.Keeps({kHistory, "a", {}}));
+  EXPECT_FALSE(list.Keeps({kUninstall, {}, {}}));
+
+  for (const char* nonsense : {"OldTool", "HKEY_NOWHERE\\x", "Desk\\old.lnk"}) {
+    EXPECT_EQ(Run({"exclude", "add", nonsense}), kFailed) << nonsense;
+    EXPECT_NE(output.err.find(nonsense), std::string::npos) << output.err;
+  }
+  EXPECT_EQ(cleaner::LoadExclusions(machine.files, machine.environment).Entries().size(), 3u);
+}
+
 TEST_F(Exclusions, RepairOnlyRemovesTheFindingsAnEditedReportLists) {
   ASSERT_EQ(Run({"check", "all", "--json"}), kFound);
   std::string report = output.out;
