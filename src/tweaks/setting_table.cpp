@@ -123,8 +123,11 @@ std::optional<std::string> ReadBinding(Registry& registry, const Setting& settin
       if (const auto number = StoredBindingNumber(registry, *setting.binding)) return std::to_string(*number);
       return std::nullopt;
     case T::Text:
-      // A missing text shows as an empty box.
-      if (RegValue value; registry::RegRead(registry, setting.binding->path, value) != status::kOk) return "";
+      // A missing text is not set, as a missing number is (the page shows an empty box for
+      // it): a profile made from this machine leaves it alone rather than blank it elsewhere.
+      if (RegValue value; registry::RegRead(registry, setting.binding->path, value) != status::kOk) {
+        return std::nullopt;
+      }
       return StoredBindingText(registry, *setting.binding);
     case T::Colour:
       break;

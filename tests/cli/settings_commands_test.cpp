@@ -137,8 +137,23 @@ TEST(SettingsProfile, AStandardUserSavesWhatTheyMayAndHearsOnceWhatNeedsAnAdmini
   const size_t said = err.find("need an administrator");
   ASSERT_NE(said, std::string::npos) << err;
   EXPECT_EQ(err.find("need an administrator", said + 1), std::string::npos);
-  EXPECT_EQ(machine.Run({"settings", "get", "explorer.view-source-editor"}), kNothingFound);
-  EXPECT_EQ(machine.output.out, "\n");
+  EXPECT_EQ(machine.Run({"settings", "get", "explorer.view-source-editor"}), kFailed);
+  EXPECT_NE(machine.output.err.find("is not set"), std::string::npos) << machine.output.err;
+}
+
+// A profile made on a fresh machine leaves the texts it does not hold alone elsewhere.
+TEST(SettingsProfile, ATextTheExportingMachineDoesNotHoldIsLeftAsItIs) {
+  Machine fresh;
+  const std::string exported = fresh.Export();
+  EXPECT_NE(exported.find("# explorer.download-folder: not set; left as it is"), std::string::npos) << exported;
+
+  Machine user;
+  user.Run({"settings", "set", "explorer.download-folder", "D:\\Downloads"});
+  user.Write(exported);
+  EXPECT_EQ(user.Run({"settings", "check", kProfile}), kNothingFound) << user.output.out;
+  EXPECT_EQ(user.Run({"settings", "apply", kProfile}), kNothingFound) << user.output.err;
+  EXPECT_EQ(user.Run({"settings", "get", "explorer.download-folder"}), kNothingFound);
+  EXPECT_EQ(user.output.out, "D:\\Downloads\n");
 }
 
 }  // namespace
