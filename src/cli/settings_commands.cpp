@@ -178,8 +178,12 @@ int Export(const std::string& file, const Services& services, Output& output) {
   return kNothingFound;
 }
 
-// set is a profile of one line, so it keeps every rule a profile keeps.
+// set is a profile of one line, so it keeps every rule a profile keeps; a line break in the
+// name or value would make it a profile of more lines, setting what was not named.
 int Set(const std::string& name, const std::string& value, bool json, const Services& services, Output& output) {
+  if ((name + value).find_first_of("\r\n") != std::string::npos) {
+    return Fail("a setting's name or value cannot hold a line break", output);
+  }
   const tweaks::Profile profile = tweaks::ParseProfile(name + " = " + value);
   if (!profile.errors.empty()) return Fail(profile.errors.front().message, output);
   return Apply(profile, json, services, output);

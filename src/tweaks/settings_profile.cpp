@@ -140,8 +140,11 @@ std::string ExportProfile(const Services& services) {
     if (value && NormaliseValue(setting, *value, why) == value) {
       text += std::string(setting.name) + " = " + *value + "\n";
     } else {
+      // The comment stays one line whatever the value holds.
+      std::string held = value.value_or("");
+      std::replace_if(held.begin(), held.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
       text += "# " + std::string(setting.name) + ": " +
-              (value ? "holds " + *value + ", which is not " + ValueForm(setting) : std::string("not set")) +
+              (value ? "holds " + held + ", which is not " + ValueForm(setting) : std::string("not set")) +
               "; left as it is\n";
     }
   }

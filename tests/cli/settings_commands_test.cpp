@@ -4,6 +4,7 @@
 
 #include "cli/command_line.h"
 #include "platform/memory/memory_machine.h"
+#include "registry/registry_paths.h"
 #include "tweaks/setting_table.h"
 
 namespace qb::cli {
@@ -154,6 +155,20 @@ TEST(SettingsProfile, ATextTheExportingMachineDoesNotHoldIsLeftAsItIs) {
   EXPECT_EQ(user.Run({"settings", "apply", kProfile}), kNothingFound) << user.output.err;
   EXPECT_EQ(user.Run({"settings", "get", "explorer.download-folder"}), kNothingFound);
   EXPECT_EQ(user.output.out, "D:\\Downloads\n");
+}
+
+// A line break would make one setting's value the next line of a profile.
+TEST(SettingsProfile, ALineBreakInAValueNeverSetsAnotherSetting) {
+  Machine machine;
+  EXPECT_EQ(machine.Run({"settings", "set", "explorer.home-page", "http://a\nstartmenu.no-run = on"}), kFailed);
+  EXPECT_NE(machine.output.err.find("line break"), std::string::npos) << machine.output.err;
+  ASSERT_EQ(registry::RegWrite(machine.memory.registry, tweaks::FindSetting("explorer.home-page")->where,
+                               "http://a\r\nstartmenu.no-run = on"),
+            status::kOk);
+  machine.Write(machine.Export());
+  EXPECT_EQ(machine.Run({"settings", "apply", kProfile}), kNothingFound) << machine.output.err;
+  EXPECT_EQ(machine.Run({"settings", "get", "startmenu.no-run"}), kNothingFound);
+  EXPECT_EQ(machine.output.out, "off\n");
 }
 
 }  // namespace
