@@ -24,9 +24,10 @@ ItemState TextState(const std::string& text) {
 }  // namespace
 
 void Recorder::Record(ItemKind kind, std::string target, ItemState before, ItemState after,
-                      Status result, Outcome done) {
+                      Status result, Outcome done, bool even_unchanged) {
   const bool refused = status::Refused(result);
-  if (!refused && (result != status::kOk || (done == Outcome::Done && before == after))) return;
+  const bool unchanged = done == Outcome::Done && before == after && !even_unchanged;
+  if (!refused && (result != status::kOk || unchanged)) return;
   journal::Record record;
   record.time = clock_.Now();
   record.action = action_ ? action_ : journal_.ScopeAction(record.time);
@@ -83,8 +84,10 @@ Status JournalingSystemParameters::SetWallpaper(std::string_view image_path) {
   if (!recorder_.Active()) return inner_.SetWallpaper(image_path);
   ItemState before = TextState(inner_.Wallpaper());
   const Status result = inner_.SetWallpaper(image_path);
+  // The same path again is a change too when the file behind it was replaced: undo sets it
+  // again once the file is back.
   recorder_.Record(ItemKind::Wallpaper, "wallpaper", std::move(before),
-                   TextState(inner_.Wallpaper()), result);
+                   TextState(inner_.Wallpaper()), result, Outcome::Done, true);
   return result;
 }
 

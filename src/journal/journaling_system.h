@@ -22,9 +22,10 @@ class Recorder {
   Recorder(Journal& journal, Clock& clock) : journal_(journal), clock_(clock) {}
   bool Active() const { return action_ != 0 || journal_.InScope(); }
   void SetAction(uint64_t action) { action_ = action; }
-  // Records a change whose result was status; a change that changed nothing is left out.
+  // Records a change whose result was status; a change that changed nothing is left out,
+  // unless even_unchanged.
   void Record(ItemKind kind, std::string target, ItemState before, ItemState after,
-              Status result, Outcome done = Outcome::Done);
+              Status result, Outcome done = Outcome::Done, bool even_unchanged = false);
 
  private:
   Journal& journal_;

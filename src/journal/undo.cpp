@@ -148,6 +148,22 @@ void RestoreFromCopy(FileSystem& files, const Record& record, UndoResult& result
   }
 }
 
+// The desktop shows the picture file as it was when the wallpaper was set: set again once
+// the action's files are back, even where its path did not change, the desktop shows the
+// file undo restored.
+void UndoWallpaper(const Record& record, const UndoTargets& targets, UndoResult& result) {
+  ItemState now;
+  if (!SystemStateOf(record, targets, now)) {
+    result.failed.push_back(record.target);
+  } else if (now != record.before && now != record.after) {
+    result.left.push_back(record.target);
+  } else if (RestoreSystem(record, targets) == status::kOk) {
+    ++result.undone;
+  } else {
+    result.failed.push_back(record.target);
+  }
+}
+
 }  // namespace
 
 UndoResult UndoRecords(const std::vector<Record>& records, Registry& registry,
@@ -159,11 +175,16 @@ UndoResult UndoRecords(const std::vector<Record>& records, const UndoTargets& ta
   Registry& registry = targets.registry;
   FileSystem& files = targets.files;
   UndoResult result;
+  std::vector<const Record*> wallpapers;
   for (auto it = records.rbegin(); it != records.rend(); ++it) {
     const Record& record = *it;
     if (record.kind == ItemKind::Note) continue;
     if (record.outcome == Outcome::NotUndoable) result.not_undoable.push_back(record.target);
     if (record.outcome != Outcome::Done) continue;
+    if (record.kind == ItemKind::Wallpaper) {
+      wallpapers.push_back(&record);
+      continue;
+    }
     RegKeyPath key;
     std::string name;
     ItemState now;
@@ -205,6 +226,7 @@ UndoResult UndoRecords(const std::vector<Record>& records, const UndoTargets& ta
       result.failed.push_back(record.target);
     }
   }
+  for (const Record* wallpaper : wallpapers) UndoWallpaper(*wallpaper, targets, result);
   return result;
 }
 

@@ -62,6 +62,30 @@ TEST_F(JournalSystemTest, ParametersColoursAndDisplayModeGoBackAndAnEndedProcess
   EXPECT_EQ(machine.display_modes.current, (DisplayMode{1920, 1080, 32, 60}));
 }
 
+// The page applies every picture under one name: undo puts the old bytes back and then has
+// the desktop read them again.
+TEST_F(JournalSystemTest, AWallpaperAppliedUnderTheSameNameIsSetAgainAfterItsFileIsBack) {
+  const std::string applied = "C:\\Windows\\wallpaper.bmp";
+  machine.files.AddFile(applied, fileattr::kArchive, {'A'});
+  machine.system_parameters.wallpaper = applied;
+  JournaledServices journaled(machine.services(), kPath);
+  const Services& s = journaled.services();
+  {
+    const ActionScope scope(&journaled.journal(), [] { return "Visual"; }, this, machine.clock, nullptr);
+    s.files.WriteFile(applied, {'B'});
+    s.system_parameters.SetWallpaper(applied);
+  }
+  const UndoResult result = UndoRecords(Records(), journaled.UndoThrough());
+  EXPECT_TRUE(result.failed.empty() && result.left.empty());
+  std::vector<uint8_t> bytes;
+  machine.files.ReadFile(applied, bytes);
+  EXPECT_EQ(bytes, std::vector<uint8_t>{'A'});
+  EXPECT_EQ(machine.system_parameters.Calls().back(), "SetWallpaper " + applied);
+  EXPECT_EQ(std::count(machine.system_parameters.Calls().begin(), machine.system_parameters.Calls().end(),
+                       "SetWallpaper " + applied),
+            2);
+}
+
 TEST_F(JournalSystemTest, StartDropsWholeActionsOlderThanNinetyDaysOrBeyondTheSizeLimit) {
   Journal journal(machine.files, kPath);
   const auto add = [&](LocalTime time, size_t bytes) {
