@@ -15,7 +15,18 @@ ItemState FileStateOf(FileSystem& files, std::string_view path) {
   return ItemState::Of(attributes, std::move(bytes));
 }
 
+ItemState AttributesStateOf(FileSystem& files, std::string_view path) {
+  uint32_t attributes = 0;
+  if (files.GetAttributes(path, attributes) == status::kOk && (attributes & fileattr::kDirectory) != 0) {
+    return ItemState::Of(attributes, {});
+  }
+  return FileStateOf(files, path);
+}
+
+bool IsFolderState(const ItemState& state) { return state.present && (state.tag & fileattr::kDirectory) != 0; }
+
 Status RestoreFile(FileSystem& files, const std::string& path, const ItemState& state) {
+  if (IsFolderState(state)) return files.SetAttributes(path, state.tag & ~fileattr::kDirectory);
   // A read-only file can be neither replaced nor deleted until the flag is cleared.
   uint32_t attributes = 0;
   if (files.GetAttributes(path, attributes) == status::kOk &&
@@ -67,30 +78,30 @@ std::optional<ItemState> JournalingFileSystem::HeldInCopy(std::string_view path)
   return ItemState::InCopy(file.attributes, {copied_to_, file.size, file.written, std::nullopt});
 }
 
-Record JournalingFileSystem::Before(std::string_view path) {
+Record JournalingFileSystem::Before(std::string_view path, StateOf state_of) {
   Record record;
   record.action = action_;
   record.kind = ItemKind::File;
   record.time = clock_.Now();
   record.target = std::string(path);
   std::optional<ItemState> held = HeldInCopy(path);
-  record.before = held ? std::move(*held) : FileStateOf(inner_, path);
+  record.before = held ? std::move(*held) : state_of(inner_, path);
   return record;
 }
 
 template <typename Change>
 Status JournalingFileSystem::Recorded(std::initializer_list<std::string_view> paths,
-                                      Change change) {
+                                      Change change, StateOf state_of) {
   const auto excluded = [&](std::string_view path) { return Excluded(path); };
   if (!Active() || std::all_of(paths.begin(), paths.end(), excluded)) return change();
   std::vector<Record> records;
   for (const std::string_view path : paths) {
-    if (!excluded(path)) records.push_back(Before(path));
+    if (!excluded(path)) records.push_back(Before(path, state_of));
   }
   const Status result = change();
   if (result != status::kOk && !status::Refused(result)) return result;
   for (Record& record : records) {
-    record.after = FileStateOf(inner_, record.target);
+    record.after = state_of(inner_, record.target);
     if (status::Refused(result)) record.outcome = Outcome::Refused;
     if (!status::Refused(result) && record.before == record.after) continue;
     record.action = ActionFor(record.time);
@@ -100,7 +111,7 @@ Status JournalingFileSystem::Recorded(std::initializer_list<std::string_view> pa
 }
 
 Status JournalingFileSystem::SetAttributes(std::string_view path, uint32_t attributes) {
-  return Recorded({path}, [&] { return inner_.SetAttributes(path, attributes); });
+  return Recorded({path}, [&] { return inner_.SetAttributes(path, attributes); }, &AttributesStateOf);
 }
 Status JournalingFileSystem::WriteFile(std::string_view path, const std::vector<uint8_t>& bytes) {
   return Recorded({path}, [&] { return inner_.WriteFile(path, bytes); });

@@ -12,6 +12,10 @@
 namespace qb::journal {
 
 ItemState FileStateOf(FileSystem& files, std::string_view path);
+// What a change of attributes changes: a file's state as above, or a folder's own attributes
+// (the read-only mark of a customised folder), kept with the directory flag and no bytes.
+ItemState AttributesStateOf(FileSystem& files, std::string_view path);
+bool IsFolderState(const ItemState& state);
 
 class JournalingFileSystem : public FileSystem {
  public:
@@ -53,11 +57,12 @@ class JournalingFileSystem : public FileSystem {
 
  private:
   // Runs the change with the files' states recorded around it.
+  using StateOf = ItemState (*)(FileSystem&, std::string_view);
   template <typename Change>
-  Status Recorded(std::initializer_list<std::string_view> paths, Change change);
+  Status Recorded(std::initializer_list<std::string_view> paths, Change change, StateOf state_of = &FileStateOf);
   bool Excluded(std::string_view path) const;
   // A record of the file as it is, for the current action.
-  Record Before(std::string_view path);
+  Record Before(std::string_view path, StateOf state_of = &FileStateOf);
   // The state of a file just copied into the program's own folders (a backup) and unchanged
   // since, with its bytes held in that copy; nothing when there is no such copy.
   std::optional<ItemState> HeldInCopy(std::string_view path);

@@ -201,7 +201,8 @@ UndoResult UndoRecords(const std::vector<Record>& records, const UndoTargets& ta
         continue;
       }
     } else if (record.kind == ItemKind::File) {
-      now = FileStateOf(files, record.target);
+      now = IsFolderState(record.before) || IsFolderState(record.after) ? AttributesStateOf(files, record.target)
+                                                                        : FileStateOf(files, record.target);
     } else if (system && !SystemStateOf(record, targets, now)) {
       result.failed.push_back(record.target);
       continue;

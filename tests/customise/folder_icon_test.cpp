@@ -4,6 +4,8 @@
 
 #include "customise/ini_file_edit.h"
 #include "customise_fixture.h"
+#include "journal/journal_place.h"
+#include "journal/undo.h"
 #include "language/phrases.h"
 #include "support/picture_headers.h"
 
@@ -47,6 +49,21 @@ TEST_F(FolderIcon, CopiesTheIconNamesItAndMarksFilesAndFolder) {
   EXPECT_EQ(Attributes("C:\\Photos") & fileattr::kReadOnly, fileattr::kReadOnly);
   EXPECT_THAT(Listing("C:\\Photos"), UnorderedElementsAre("Desktop.ini", "IconX.ico"));
   EXPECT_TRUE(machine.dialogs.Messages().empty());
+}
+
+TEST_F(FolderIcon, UndoTakesTheIconFilesAndTheFoldersReadOnlyMarkAway) {
+  machine.files.AddFolder("C:\\Journal");
+  journal::JournaledServices journaled(machine.services(), "C:\\Journal\\journal.qbj");
+  {
+    const journal::ActionScope scope(&journaled.journal(), [] { return "Icons"; }, this, machine.clock, nullptr);
+    ASSERT_TRUE(ChangeFolderIcon(journaled.services(), 0, "C:\\Photos", "C:\\Icons\\camera.ico", "", true, "", 24,
+                                 language::phrase::kFixedDrivesOnly.english));
+  }
+  const auto records = journal::Journal(machine.files, "C:\\Journal\\journal.qbj").Load().records;
+  const journal::UndoResult result = journal::UndoRecords(records, journaled.UndoThrough());
+  EXPECT_TRUE(result.failed.empty() && result.left.empty()) << result.failed.size() << " " << result.left.size();
+  EXPECT_THAT(Listing("C:\\Photos"), ::testing::IsEmpty());
+  EXPECT_EQ(Attributes("C:\\Photos"), fileattr::kDirectory);
 }
 
 TEST_F(FolderIcon, KeepsForeignKeysAndSectionsAndReplacesAStaleIconResource) {
