@@ -36,7 +36,7 @@ inline constexpr Phrase kPhrases[] = {
     phrase::kNoCd, phrase::kInsertCd, phrase::kRestartQuestion,
     phrase::kChangeNotSaved, phrase::kChangesNotSaved, phrase::kNeedsAdministrator,
     phrase::kResolutionNotChanged, phrase::kDisplayBadMode, phrase::kDisplayRestart,
-    phrase::kDisplayNotUpdated, phrase::kDisplayRefused, phrase::kKeepDisplay,
+    phrase::kDisplayNotUpdated, phrase::kDisplayRefused, phrase::kKeepDisplay, phrase::kDisplayNotRestored,
     phrase::kKeptExcluded, phrase::kExclusionsUnreadable, phrase::kProcessorUsage,
     phrase::kCancel, phrase::kChangeIcon,
     phrase::kShowReview, phrase::kExclusionsButton, phrase::kReviewTitle, phrase::kReviewIntro,

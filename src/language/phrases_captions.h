@@ -93,6 +93,7 @@ inline constexpr Phrase kDisplayRefused{"8124", "the display driver refused the 
 inline constexpr Phrase kKeepDisplay{
     "8125",
     "Keep these display settings?\\n\\nWithout an answer, the previous settings come back in %1 seconds."};
+inline constexpr Phrase kDisplayNotRestored{"8126", "The screen could not be set back to %1: %2."};
 // System Health's entries the user keeps.
 inline constexpr Phrase kKeptExcluded{"8130", "kept: excluded"};
 inline constexpr Phrase kExclusionsUnreadable{

@@ -74,7 +74,15 @@ bool ChangeScreenSize(const Services& services, const PageHooks& hooks, ScreenSi
       language::Say(services, language::phrase::kKeepDisplay, {std::to_string(kKeepDisplayTimeoutMs / 1000)}),
       {}, mb::kYesNo | mb::kIconQuestion, kKeepDisplayTimeoutMs);
   if (answer == mb::kIdYes) return true;
-  if (previous) services.display_modes.Restore(*previous);
+  if (!previous) return false;
+  // Left in the new size without a word, the user would take it for the old one kept.
+  if (const long restored = services.display_modes.Restore(*previous); restored != dispchange::kSuccessful) {
+    services.dialogs.ShowMessage(hooks.Owner(),
+                                 language::Say(services, language::phrase::kDisplayNotRestored,
+                                               {SizeText({previous->width, previous->height}),
+                                                language::Say(services, RefusalText(restored))}),
+                                 {}, mb::kOk | mb::kIconExclamation);
+  }
   return false;
 }
 

@@ -72,6 +72,16 @@ TEST_F(VisualOptionsTest, ANewSizeIsKeptOnlyOnYes) {
   EXPECT_EQ(machine.display_modes.current, (DisplayMode{640, 480, 32, 60}));
 }
 
+TEST_F(VisualOptionsTest, AnOldSizeThatCannotComeBackIsToldNotTakenForKept) {
+  machine.display_modes.current = DisplayMode{1366, 768, 32, 60};  // a size the list lacks
+  WireAndLoad();
+  form["ResolutionCheck"].SetValue(1);
+  form["RCombo"].TextChangedByUser("800x600");
+  form["applyvisualcmd"].RaiseClick();  // nobody answers
+  ASSERT_EQ(Messages().size(), 2u);
+  EXPECT_EQ(Messages()[1].text, "The screen could not be set back to 1366x768: the display does not offer this size.");
+}
+
 TEST_F(VisualOptionsTest, ARefusedOrUnreadableSizeChangesNothingAndSaysSo) {
   WireAndLoad();
   form["ResolutionCheck"].SetValue(1);
