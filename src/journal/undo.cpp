@@ -164,6 +164,21 @@ void UndoWallpaper(const Record& record, const UndoTargets& targets, UndoResult&
   }
 }
 
+// An action that changed the screen size and set it back (the user said No to the new one)
+// left the display as it found it: while it still is, there is nothing to undo, and replaying
+// both changes would only show the refused size again.
+bool DisplayLeftAsFound(const std::vector<Record>& records, const UndoTargets& targets) {
+  const Record* first = nullptr;
+  const Record* last = nullptr;
+  for (const Record& record : records) {
+    if (record.kind != ItemKind::DisplayMode || record.outcome != Outcome::Done) continue;
+    if (!first) first = &record;
+    last = &record;
+  }
+  return first && targets.display && first->before == last->after &&
+         ModeState(targets.display->Current()) == last->after;
+}
+
 }  // namespace
 
 UndoResult UndoRecords(const std::vector<Record>& records, Registry& registry,
@@ -175,6 +190,7 @@ UndoResult UndoRecords(const std::vector<Record>& records, const UndoTargets& ta
   Registry& registry = targets.registry;
   FileSystem& files = targets.files;
   UndoResult result;
+  const bool display_as_found = DisplayLeftAsFound(records, targets);
   std::vector<const Record*> wallpapers;
   for (auto it = records.rbegin(); it != records.rend(); ++it) {
     const Record& record = *it;
@@ -183,6 +199,10 @@ UndoResult UndoRecords(const std::vector<Record>& records, const UndoTargets& ta
     if (record.outcome != Outcome::Done) continue;
     if (record.kind == ItemKind::Wallpaper) {
       wallpapers.push_back(&record);
+      continue;
+    }
+    if (record.kind == ItemKind::DisplayMode && display_as_found) {
+      ++result.undone;
       continue;
     }
     RegKeyPath key;

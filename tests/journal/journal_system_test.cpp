@@ -86,6 +86,21 @@ TEST_F(JournalSystemTest, AWallpaperAppliedUnderTheSameNameIsSetAgainAfterItsFil
             2);
 }
 
+TEST_F(JournalSystemTest, ASizeChangeTheUserDeclinedIsNotShownAgainByUndo) {
+  JournaledServices journaled(machine.services(), kPath);
+  const Services& s = journaled.services();
+  {
+    const ActionScope scope(&journaled.journal(), [] { return "Visual"; }, this, machine.clock, nullptr);
+    s.display_modes.ChangeSize(800, 600);
+    s.display_modes.Restore({1920, 1080, 32, 60});
+  }
+  const size_t changes = machine.display_modes.Calls().size();
+  const UndoResult result = UndoRecords(Records(), journaled.UndoThrough());
+  EXPECT_TRUE(result.failed.empty() && result.left.empty());
+  EXPECT_EQ(machine.display_modes.Calls().size(), changes);
+  EXPECT_TRUE(machine.dialogs.Messages().empty());
+}
+
 TEST_F(JournalSystemTest, StartDropsWholeActionsOlderThanNinetyDaysOrBeyondTheSizeLimit) {
   Journal journal(machine.files, kPath);
   const auto add = [&](LocalTime time, size_t bytes) {
