@@ -6,6 +6,7 @@
 #include "cli/json_text.h"
 #include "cli/undo_commands.h"
 #include "language/phrases.h"
+#include "language/wording.h"
 #include "language/stored_phrase.h"
 #include "platform/replace_file.h"
 #include "platform/status.h"
@@ -158,9 +159,12 @@ int Apply(const tweaks::Profile& profile, bool json, const Services& services, O
     std::vector<std::string> names;
     for (const auto& name : changed) names.push_back(JsonString(name));
     output.out += "{\"compliant\": " + std::string(compliant ? "true" : "false") + ", \"changed\": " + JsonList(names) +
-                  ", \"refused\": " + JsonList(refused) + "}\n";
+                  ", \"refused\": " + JsonList(refused) +
+                  ", \"sign_in_needed\": " + (result.needs_sign_in ? "true" : "false") + "}\n";
   } else if (differ.empty()) {
     output.out += "Nothing to change: the machine matches the profile.\n";
+  } else if (result.needs_sign_in) {
+    output.out += language::InEnglish(language::phrase::kProfileAtSignIn, {}) + "\n";
   }
   return compliant ? kNothingFound : kFound;
 }

@@ -284,6 +284,7 @@ inline constexpr Phrase kExpectedOnOff{"8528", "expected on or off"};
 inline constexpr Phrase kExpectedNumber{"8529", "expected a whole number from %1 to %2"};
 inline constexpr Phrase kTextOneLine{"8530", "a text must stay on one line"};
 inline constexpr Phrase kExpectedColour{"8531", "expected a colour as #RRGGBB"};
+inline constexpr Phrase kProfileAtSignIn{"8532", "The Start menu and desktop settings take effect when you next sign in."};
 // Why a repair found no place for its backup.
 inline constexpr Phrase kBackupFolderNotCreated{"8800", "cannot create the folder %1"};
 inline constexpr Phrase kBackupNotWritten{"8801", "cannot write %1 (error %2)"};

@@ -254,6 +254,10 @@ std::optional<std::string> NormaliseValue(const Setting& setting, std::string_vi
   return std::nullopt;
 }
 
+bool TakesEffectAtSignIn(const Setting& setting) {
+  return setting.name.starts_with("startmenu.") || setting.name.starts_with("desktop.");
+}
+
 bool WriteSetting(const Services& services, const Setting& setting, std::string_view value,
                   UnsavedChanges& unsaved) {
   const std::string name(setting.name);

@@ -49,6 +49,9 @@ const Setting* FindSetting(std::string_view name);
 // copy for new users) needs an administrator of its own.
 bool NeedsAdministrator(const Setting& setting);
 bool TwinNeedsAdministrator(const Setting& setting);
+// Start menu and desktop settings: the shell reads them when the user signs in (the pages
+// restart Windows after writing them).
+bool TakesEffectAtSignIn(const Setting& setting);
 // "user", "machine", or "user+new-users" for a per-user setting with a machine-wide twin.
 std::string_view Scope(const Setting& setting);
 std::string_view TypeWord(SettingType type);  // "on/off", "number", "text", "colour"

@@ -30,6 +30,7 @@ ImportResult ApplyChanges(const std::vector<PendingChange>& changes, const Servi
     // A write the system accepted but does not show afterwards is not reported as applied.
     if (ReadSetting(reader, setting) == change.entry->value) {
       result.applied.push_back(name);
+      result.needs_sign_in = result.needs_sign_in || TakesEffectAtSignIn(setting);
     } else {
       result.refused.push_back({name, change.entry->value, {}});
     }

@@ -31,6 +31,8 @@ struct ImportResult {
   std::vector<std::string> applied;  // names
   std::vector<Refusal> refused;
   bool needs_administrator = false;
+  // A Start menu or desktop setting was applied: the shell reads them when the user signs in.
+  bool needs_sign_in = false;
 };
 
 // Writes each pending change through writer (the journaled services where a history is kept)

@@ -133,6 +133,7 @@ void SettingsProfileWindow::Apply() {
     lines.push_back(refusal.name + ": " +
                     (refusal.reason.empty() ? language::Say(services_, phrase::kProfileNotTaken) : refusal.reason));
   }
+  if (result.needs_sign_in) report += "\n\n" + language::Say(services_, phrase::kProfileAtSignIn);
   if (!lines.empty()) {
     report += "\n\n" + language::Say(services_, lines.size() == 1 ? phrase::kChangeNotSaved : phrase::kChangesNotSaved);
     for (const auto& line : lines) report += "\n" + line;

@@ -171,5 +171,15 @@ TEST(SettingsProfile, ALineBreakInAValueNeverSetsAnotherSetting) {
   EXPECT_EQ(machine.output.out, "off\n");
 }
 
+TEST(SettingsProfile, StartMenuAndDesktopSettingsSayTheyTakeEffectAtTheNextSignIn) {
+  Machine machine;
+  EXPECT_EQ(machine.Run({"settings", "set", "input.mouse-speed", "12"}), kNothingFound);
+  EXPECT_EQ(machine.output.out.find("sign in"), std::string::npos) << machine.output.out;
+  EXPECT_EQ(machine.Run({"settings", "set", "desktop.hide-icons", "on", "--json"}), kNothingFound);
+  EXPECT_NE(machine.output.out.find("\"sign_in_needed\": true"), std::string::npos) << machine.output.out;
+  EXPECT_EQ(machine.Run({"settings", "set", "startmenu.menu-show-delay", "100"}), kNothingFound);
+  EXPECT_NE(machine.output.out.find("take effect when you next sign in"), std::string::npos) << machine.output.out;
+}
+
 }  // namespace
 }  // namespace qb::cli

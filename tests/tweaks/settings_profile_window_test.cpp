@@ -74,7 +74,8 @@ TEST(SettingsProfileWindow, ImportPreviewsExactlyWhatDiffersAndOnlyApplyWritesIt
   EXPECT_EQ(ExportProfile(target.machine.services()), exported);
   EXPECT_EQ(target.refreshed, 1);
   ASSERT_FALSE(target.machine.dialogs.Messages().empty());
-  EXPECT_EQ(target.machine.dialogs.Messages().back().text, "2 of 2 settings were applied.");
+  EXPECT_EQ(target.machine.dialogs.Messages().back().text,
+            "2 of 2 settings were applied.\n\nThe Start menu and desktop settings take effect when you next sign in.");
 
   // Imported again, the profile changes nothing, and says so.
   target.WhileOpen([&](ui::Form& form) {
@@ -120,7 +121,8 @@ TEST(SettingsProfileWindow, ARefusedMachineWideSettingIsNamedInOnePlainMessage) 
   });
   ASSERT_EQ(window.machine.dialogs.Messages().size(), 1u);
   const std::string& said = window.machine.dialogs.Messages().back().text;
-  EXPECT_EQ(said.rfind("1 of 2 settings were applied.\n\nThis change was not saved:\nexplorer.view-source-editor: ", 0), 0u)
+  EXPECT_EQ(said.rfind("1 of 2 settings were applied.\n\nThe Start menu and desktop settings take effect when you next "
+                       "sign in.\n\nThis change was not saved:\nexplorer.view-source-editor: ", 0), 0u)
       << said;
   const size_t administrator = said.find("needs an administrator");
   ASSERT_NE(administrator, std::string::npos) << said;
