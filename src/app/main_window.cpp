@@ -100,7 +100,8 @@ MainWindow::MainWindow(ui::Application& app, const Services& services, ui::Splas
     tweaks::ShowSystemColours(app_, *form_, services_, skin_);
   };
   form["profilecmd"].on_click = [this] {
-    tweaks::ShowSettingsProfiles(app_, *form_, services_, skin_, [this] { RereadPages(); });
+    FileSystem& documents = journaled_ ? journaled_->plain().files : services_.files;
+    tweaks::ShowSettingsProfiles(app_, *form_, services_, documents, skin_, [this] { RereadPages(); });
   };
   form["fontcmd"].on_click = [this] { OpenFonts(); };
   form["iconcmd"].on_click = [this] { OpenIcons(); };

@@ -1,6 +1,7 @@
 #include "journal/journal_place.h"
 
 #include "cleaner/backup.h"
+#include "errorlog/error_log.h"
 #include "journal/restore_point_note.h"
 #include "tweaks/display_resolution.h"
 
@@ -68,6 +69,12 @@ JournaledServices::JournaledServices(const Services& plain, std::string journal_
   for (const std::string& folder : cleaner::BackupFolders(plain)) {
     files_.Exclude(folder);
     guarded_files_.Exclude(folder);
+  }
+  // The error log is only ever appended to: an undo must never take lines out of it.
+  errorlog::ErrorLog log(plain_.files, plain_.environment);
+  for (std::string file : {log.ProgramFolderLog(), log.UserFolderLog()}) {
+    files_.ExcludeFile(file);
+    guarded_files_.ExcludeFile(std::move(file));
   }
 }
 

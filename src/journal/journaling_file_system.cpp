@@ -56,8 +56,10 @@ bool SamePath(std::string_view a, std::string_view b) {
 
 bool JournalingFileSystem::Excluded(std::string_view path) const {
   return std::any_of(excluded_.begin(), excluded_.end(), [&](const std::string& folder) {
-    return path.size() > folder.size() && std::equal(folder.begin(), folder.end(), path.begin(), SameLetters);
-  });
+           return path.size() > folder.size() && std::equal(folder.begin(), folder.end(), path.begin(), SameLetters);
+         }) ||
+         std::any_of(excluded_files_.begin(), excluded_files_.end(),
+                     [&](const std::string& file) { return SamePath(file, path); });
 }
 
 bool JournalingFileSystem::Active() const { return action_ != 0 || journal_.InScope(); }

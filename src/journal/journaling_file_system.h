@@ -29,6 +29,8 @@ class JournalingFileSystem : public FileSystem {
   // Files below the folder are the program's own bookkeeping (the journal, the backups):
   // changed unrecorded, and never taken away by an undo.
   void Exclude(std::string folder) { excluded_.push_back(std::move(folder) + "\\"); }
+  // One file the program keeps for itself (its error log, only ever appended to).
+  void ExcludeFile(std::string path) { excluded_files_.push_back(std::move(path)); }
 
   Status GetAttributes(std::string_view path, uint32_t& attributes) override {
     return inner_.GetAttributes(path, attributes);
@@ -76,6 +78,7 @@ class JournalingFileSystem : public FileSystem {
   Clock& clock_;
   uint64_t action_ = 0;
   std::vector<std::string> excluded_;
+  std::vector<std::string> excluded_files_;
   // The last file copied into an excluded folder, and where: the cleaner copies each file it
   // deletes into its backup first, and the journal then refers to that copy.
   std::string copied_from_;

@@ -40,9 +40,9 @@ std::unique_ptr<ui::Form> CreateSettingsProfileForm() {
 }
 
 SettingsProfileWindow::SettingsProfileWindow(ui::Application& app, const Services& services,
-                                             const skin::SkinInstance& main_skin,
+                                             FileSystem& documents, const skin::SkinInstance& main_skin,
                                              std::function<void()> applied)
-    : app_(app), services_(services), main_skin_(main_skin), applied_(std::move(applied)),
+    : app_(app), services_(services), documents_(documents), main_skin_(main_skin), applied_(std::move(applied)),
       form_(CreateSettingsProfileForm()) {
   ui::Form& form = *form_;
   form["Command1"].on_click = [this] { Export(); };
@@ -76,7 +76,7 @@ void SettingsProfileWindow::Export() {
   const std::string title = language::Say(services_, phrase::kProfileFiles);
   if (!services_.dialogs.ChooseSaveFile(app_.HandleOf(*form_), ProfileChoice(services_, title), path)) return;
   const std::string text = ExportProfile(services_);
-  const Status written = ReplaceWholeFile(services_.files, path, std::vector<uint8_t>(text.begin(), text.end()));
+  const Status written = ReplaceWholeFile(documents_, path, std::vector<uint8_t>(text.begin(), text.end()));
   if (written == status::kOk) {
     Tell(language::Say(services_, phrase::kProfileExported, {path}), mb::kIconInformation);
   } else {
@@ -150,9 +150,9 @@ void SettingsProfileWindow::Cancel() {
   Show(language::Say(services_, phrase::kProfileCancelled) + " " + language::Say(services_, phrase::kProfileChoose), {}, false);
 }
 
-void ShowSettingsProfiles(ui::Application& app, ui::Form& owner, const Services& services,
+void ShowSettingsProfiles(ui::Application& app, ui::Form& owner, const Services& services, FileSystem& documents,
                           const skin::SkinInstance& main_skin, std::function<void()> applied) {
-  SettingsProfileWindow window(app, services, main_skin, std::move(applied));
+  SettingsProfileWindow window(app, services, documents, main_skin, std::move(applied));
   app.ShowModal(window.Form(), &owner);
 }
 

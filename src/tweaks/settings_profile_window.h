@@ -21,8 +21,10 @@ std::unique_ptr<ui::Form> CreateSettingsProfileForm();
 
 class SettingsProfileWindow {
  public:
-  // applied runs after an Apply changed anything, so that the open pages show it.
-  SettingsProfileWindow(ui::Application& app, const Services& services,
+  // applied runs after an Apply changed anything, so that the open pages show it. documents
+  // writes the exported profile: the user's own file, which no undo of the machine's
+  // settings may take back, so it goes past the journal that services may keep.
+  SettingsProfileWindow(ui::Application& app, const Services& services, FileSystem& documents,
                         const skin::SkinInstance& main_skin, std::function<void()> applied);
   ui::Form& Form() { return *form_; }
 
@@ -38,6 +40,7 @@ class SettingsProfileWindow {
 
   ui::Application& app_;
   Services services_;
+  FileSystem& documents_;
   const skin::SkinInstance& main_skin_;
   std::function<void()> applied_;
   skin::SkinInstance own_skin_;
@@ -46,7 +49,7 @@ class SettingsProfileWindow {
   std::vector<PendingChange> changes_;
 };
 
-void ShowSettingsProfiles(ui::Application& app, ui::Form& owner, const Services& services,
+void ShowSettingsProfiles(ui::Application& app, ui::Form& owner, const Services& services, FileSystem& documents,
                           const skin::SkinInstance& main_skin, std::function<void()> applied);
 
 }  // namespace qb::tweaks

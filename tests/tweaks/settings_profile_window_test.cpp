@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "errorlog/error_log.h"
+#include "journal/journal_place.h"
+#include "journal/undo.h"
 #include "language/language_catalogue.h"
 #include "platform/app_settings.h"
 #include "platform/memory/memory_machine.h"
@@ -18,7 +21,7 @@ struct Window {
   Window() { host.Attach(app); }
   void WhileOpen(std::function<void(ui::Form&)> steps) {
     host.on_modal = std::move(steps);
-    SettingsProfileWindow window(app, machine.services(), main_skin, [this] { ++refreshed; });
+    SettingsProfileWindow window(app, machine.services(), machine.files, main_skin, [this] { ++refreshed; });
     app.ShowModal(window.Form(), nullptr);
   }
   void Import(ui::Form& form) {
@@ -40,6 +43,31 @@ struct Window {
 void Set(Window& window, std::string_view name, std::string_view value) {
   UnsavedChanges unsaved;
   ASSERT_TRUE(WriteSetting(window.machine.services(), *FindSetting(name), value, unsaved));
+}
+
+// The exported file is the user's, as the error log is the program's: undoing every change to
+// the machine leaves both where they are.
+TEST(SettingsProfileWindow, AnExportAndTheErrorLogAreNoChangesToTakeBack) {
+  Window window;
+  window.machine.files.AddFolder("C:\\Journal");
+  journal::JournaledServices journaled(window.machine.services(), "C:\\Journal\\journal.qbj");
+  window.host.on_modal = [&](ui::Form& form) {
+    const journal::ActionScope scope(&journaled.journal(), [] { return "Settings profiles"; }, &form,
+                                     window.machine.clock, nullptr);
+    window.machine.dialogs.ScriptFile(kFile);
+    form["Command1"].RaiseClick();
+    errorlog::ErrorLog(journaled.services()).LogError(5, "OpenProcess failed", "mdlMisc", "Kill_Process");
+  };
+  SettingsProfileWindow profiles(window.app, journaled.services(), window.machine.files, window.main_skin, nullptr);
+  window.app.ShowModal(profiles.Form(), nullptr);
+  const auto records = journal::Journal(window.machine.files, "C:\\Journal\\journal.qbj").Load().records;
+  EXPECT_EQ(std::count_if(records.begin(), records.end(),
+                          [](const journal::Record& r) { return r.kind == journal::ItemKind::File; }),
+            0);
+  journal::UndoRecords(records, journaled.UndoThrough());
+  EXPECT_NE(window.Read().find("[Quill Box profile]"), std::string::npos);
+  std::vector<uint8_t> log;
+  EXPECT_EQ(window.machine.files.ReadFile("C:\\Program Files\\Quill Box\\PROGRAM.LOG", log), status::kOk);
 }
 
 TEST(SettingsProfileWindow, ImportPreviewsExactlyWhatDiffersAndOnlyApplyWritesIt) {
