@@ -4,6 +4,7 @@
 #include "errorlog/error_log.h"
 #include "journal/restore_point_note.h"
 #include "tweaks/display_resolution.h"
+#include "tweaks/wallpaper_choice.h"
 
 namespace qb::journal {
 
@@ -70,9 +71,13 @@ JournaledServices::JournaledServices(const Services& plain, std::string journal_
     files_.Exclude(folder);
     guarded_files_.Exclude(folder);
   }
-  // The error log is only ever appended to: an undo must never take lines out of it.
+  // The error log is only ever appended to: an undo must never take lines out of it. A chosen
+  // wallpaper waits in a scratch file until Apply, which journals the applied one.
   errorlog::ErrorLog log(plain_.files, plain_.environment);
-  for (std::string file : {log.ProgramFolderLog(), log.UserFolderLog()}) {
+  std::vector<std::string> own_files = tweaks::ChosenWallpaperFiles(plain_);
+  own_files.push_back(log.ProgramFolderLog());
+  own_files.push_back(log.UserFolderLog());
+  for (std::string file : own_files) {
     files_.ExcludeFile(file);
     guarded_files_.ExcludeFile(std::move(file));
   }

@@ -1,5 +1,7 @@
 #include "journal/journaling_file_system.h"
 
+#include "platform/replace_file.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -59,7 +61,10 @@ bool JournalingFileSystem::Excluded(std::string_view path) const {
            return path.size() > folder.size() && std::equal(folder.begin(), folder.end(), path.begin(), SameLetters);
          }) ||
          std::any_of(excluded_files_.begin(), excluded_files_.end(),
-                     [&](const std::string& file) { return SamePath(file, path); });
+                     [&](const std::string& file) { return SamePath(file, path); }) ||
+         // Written whole and renamed over its file within one call: the file's own record
+         // tells the change, and a second copy of the bytes would only fill the journal.
+         IsTemporaryFile(path);
 }
 
 bool JournalingFileSystem::Active() const { return action_ != 0 || journal_.InScope(); }

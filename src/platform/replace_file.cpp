@@ -1,5 +1,7 @@
 #include "platform/replace_file.h"
 
+#include "platform/text.h"
+
 namespace qb {
 
 namespace {
@@ -23,7 +25,14 @@ Status WriteTemporary(FileSystem& files, const std::string& temporary,
 
 }  // namespace
 
-std::string TemporaryFileFor(std::string_view path) { return std::string(path) + ".qbnew"; }
+constexpr std::string_view kTemporarySuffix = ".qbnew";
+
+std::string TemporaryFileFor(std::string_view path) { return std::string(path).append(kTemporarySuffix); }
+
+bool IsTemporaryFile(std::string_view path) {
+  return path.size() > kTemporarySuffix.size() &&
+         text::EqualsNoCase(path.substr(path.size() - kTemporarySuffix.size()), kTemporarySuffix);
+}
 
 Replacement::Replacement(FileSystem& files, std::string path)
     : files_(files), path_(std::move(path)), temporary_(TemporaryFileFor(path_)) {}

@@ -57,5 +57,6 @@ Status CreateNewFile(FileSystem& files, std::string_view path, const std::vector
 
 // The name of the temporary file used for path.
 std::string TemporaryFileFor(std::string_view path);
+bool IsTemporaryFile(std::string_view path);
 
 }  // namespace qb

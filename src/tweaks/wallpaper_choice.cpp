@@ -54,6 +54,12 @@ std::string WhyNotDecoded(const Services& services, Status decoded) {
 
 }  // namespace
 
+std::vector<std::string> ChosenWallpaperFiles(const Services& services) {
+  std::vector<std::string> files;
+  for (const std::string& folder : WallpaperFolders(services)) files.push_back(Beside(folder, kChosenWallpaperFileName));
+  return files;
+}
+
 void ChooseWallpaper(ui::Form& form, const Services& services, const PageHooks& hooks) {
   std::string source;
   const FileChoice choice{.title = language::Say(services, language::phrase::kChooseWallpaper),

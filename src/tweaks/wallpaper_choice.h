@@ -4,6 +4,7 @@
 // applied "wallpaper.bmp" until Apply, so the desktop never shows a choice that was not
 // applied, at the next refresh or logon either.
 #include <string_view>
+#include <vector>
 
 #include "platform/services.h"
 #include "tweaks/page_hooks.h"
@@ -14,6 +15,8 @@ namespace qb::tweaks {
 
 inline constexpr std::string_view kWallpaperFileName = "wallpaper.bmp";
 inline constexpr std::string_view kChosenWallpaperFileName = "wallpaper.chosen.bmp";
+// Where a chosen bitmap waits until Apply: the program's scratch, no change to the machine.
+std::vector<std::string> ChosenWallpaperFiles(const Services& services);
 // The patterns of the pictures offered; their description is a phrase.
 inline constexpr std::string_view kWallpaperPatterns = "*.jpg;*.jpeg;*.gif;*.png;*.bmp";
 

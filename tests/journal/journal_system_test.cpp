@@ -4,6 +4,8 @@
 #include "journal/journal_place.h"
 #include "journal/undo.h"
 #include "platform/memory/memory_machine.h"
+#include "platform/replace_file.h"
+#include "tweaks/wallpaper_choice.h"
 
 namespace qb::journal {
 namespace {
@@ -84,6 +86,27 @@ TEST_F(JournalSystemTest, AWallpaperAppliedUnderTheSameNameIsSetAgainAfterItsFil
   EXPECT_EQ(std::count(machine.system_parameters.Calls().begin(), machine.system_parameters.Calls().end(),
                        "SetWallpaper " + applied),
             2);
+}
+
+// A chosen picture waits in a scratch file and every whole file is written beside its own
+// first: only the applied bitmap is the machine's, and its bytes are kept once.
+TEST_F(JournalSystemTest, AWallpaperChoiceKeepsOnlyTheAppliedBitmapsBytes) {
+  const std::string applied = "C:\\Windows\\wallpaper.bmp";
+  const std::string chosen = tweaks::ChosenWallpaperFiles(machine.services()).front();
+  const std::vector<uint8_t> picture(1'000'000, 7);
+  JournaledServices journaled(machine.services(), kPath);
+  const Services& s = journaled.services();
+  {
+    const ActionScope scope(&journaled.journal(), [] { return "Visual"; }, this, machine.clock, nullptr);
+    ASSERT_EQ(ReplaceWholeFile(s.files, chosen, picture), status::kOk);
+    ASSERT_EQ(s.files.MoveFile(chosen, applied, true), status::kOk);
+  }
+  std::vector<uint8_t> journal;
+  machine.files.ReadFile(kPath, journal);
+  EXPECT_LT(journal.size(), picture.size() * 3 / 2);
+  EXPECT_TRUE(UndoRecords(Records(), journaled.UndoThrough()).failed.empty());
+  uint32_t attributes = 0;
+  EXPECT_EQ(machine.files.GetAttributes(applied, attributes), status::kFileNotFound);
 }
 
 TEST_F(JournalSystemTest, ASizeChangeTheUserDeclinedIsNotShownAgainByUndo) {
