@@ -52,6 +52,34 @@ TEST_F(ViewTest, TabReachesOnlyShownUsableControlsAndLeavesAMultiLineBox) {
   EXPECT_EQ(hidden_box.Value(), 0);
 }
 
+// A handler that disables or hides the button just pressed, and a message box or another
+// window in between, leave the keyboard on a control of the window, as a dialog does.
+TEST_F(ViewTest, TheFocusStaysOnAControlWhenItsOwnGoesAndComesBackAfterAnotherWindow) {
+  Form& form = NewForm();
+  Control& run = form.Add({.name = "run", .kind = ControlKind::CommandButton, .caption = "Run",
+                           .rect = {120, 120, 1200, 360}});
+  Control& other = form.Add({.name = "other", .kind = ControlKind::CommandButton, .caption = "Other",
+                             .rect = {120, 600, 1200, 360}});
+  Control& last = form.Add({.name = "last", .kind = ControlKind::CommandButton, .caption = "Last",
+                            .rect = {120, 1080, 1200, 360}});
+  run.on_click = [&] { run.SetEnabled(false); };
+  app_.Show(form);
+  SetFocus(Hwnd(run));
+  PressKey(host_, VK_RETURN);
+  EXPECT_EQ(GetFocus(), Hwnd(other)) << "disabled while it had the focus";
+  other.SetVisible(false);
+  EXPECT_EQ(GetFocus(), Hwnd(last)) << "hidden while it had the focus";
+
+  const HWND window = GetAncestor(Hwnd(last), GA_ROOT);
+  const HWND popup = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, window, nullptr,
+                                     nullptr, nullptr);
+  SetActiveWindow(popup);
+  SetFocus(popup);
+  DestroyWindow(popup);
+  SetActiveWindow(window);
+  EXPECT_EQ(GetFocus(), Hwnd(last)) << "back from another window";
+}
+
 TEST_F(ViewTest, EnterLeavesASkinnedCheckBoxAlone) {
   const skin::Skin skin = TestSkin();
   host_.SetSkin(&skin);

@@ -2,6 +2,7 @@
 
 #include "platform/win32/wide.h"
 #include "ui/win32/fault_barrier.h"
+#include "ui/win32/focus_memory.h"
 #include "ui/win32/form_window.h"
 
 namespace qb::ui::win32 {
@@ -171,9 +172,11 @@ void ControlView::Mirror(Property property) {
       Invalidate();
       break;
     case Property::Visible:
+      if (!control_.Visible()) MoveFocusOutOf(handle_);
       ShowWindow(handle_, control_.Visible() ? SW_SHOWNA : SW_HIDE);
       break;
     case Property::Enabled:
+      if (!control_.Enabled()) MoveFocusOutOf(handle_);
       EnableWindow(handle_, control_.Enabled());
       Invalidate();
       break;

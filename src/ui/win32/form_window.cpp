@@ -355,6 +355,14 @@ std::optional<LRESULT> FormWindow::OnMessage(UINT message, WPARAM wparam, LPARAM
       active_ = wparam != FALSE;
       InvalidateTitle();
       return std::nullopt;
+    case WM_ACTIVATE:
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        focus_memory_.Keep(Handle());
+        return std::nullopt;
+      }
+      if (HIWORD(wparam)) return std::nullopt;  // active while minimised: no control to focus
+      focus_memory_.Restore(Handle());
+      return 0;
     case WM_SETCURSOR:
       if (form_.Busy()) {
         SetCursor(LoadCursorW(nullptr, IDC_WAIT));

@@ -19,6 +19,7 @@
 #include "ui/win32/control_view.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/face_cache.h"
+#include "ui/win32/focus_memory.h"
 #include "ui/win32/window.h"
 
 namespace qb::ui::win32 {
@@ -153,6 +154,7 @@ class FormWindow : public Window, public FormObserver {
   int hot_button_ = -1;
   int pressed_button_ = -1;
   bool active_ = true;
+  FocusMemory focus_memory_;
   bool closing_ = false;
 };
 
