@@ -80,6 +80,21 @@ TEST_F(ViewTest, TheFocusStaysOnAControlWhenItsOwnGoesAndComesBackAfterAnotherWi
   EXPECT_EQ(GetFocus(), Hwnd(last)) << "back from another window";
 }
 
+TEST_F(ViewTest, F1PressesTheTitleBarsHelpButton) {
+  const skin::Skin skin = TestSkin();
+  host_.SetSkin(&skin);
+  Form& form = NewForm("mainform");
+  form.SetSkinElement("Form");
+  form.SetTitleButtons({"help", "close"});
+  form.Add({.name = "button", .kind = ControlKind::CommandButton, .caption = "Button", .rect = {120, 600, 1200, 360}});
+  std::vector<std::string> pressed;
+  form.on_title_button = [&](const std::string& name) { pressed.push_back(name); };
+  app_.Show(form);
+  PressKey(host_, VK_F1);
+  EXPECT_EQ(pressed, std::vector<std::string>{"help"});
+  host_.SetSkin(nullptr);
+}
+
 TEST_F(ViewTest, EnterLeavesASkinnedCheckBoxAlone) {
   const skin::Skin skin = TestSkin();
   host_.SetSkin(&skin);

@@ -355,6 +355,8 @@ std::optional<LRESULT> FormWindow::OnMessage(UINT message, WPARAM wparam, LPARAM
       active_ = wparam != FALSE;
       InvalidateTitle();
       return std::nullopt;
+    case WM_HELP:
+      return PressTitleHelp() ? std::optional<LRESULT>(TRUE) : std::nullopt;
     case WM_ACTIVATE:
       if (LOWORD(wparam) == WA_INACTIVE) {
         focus_memory_.Keep(Handle());

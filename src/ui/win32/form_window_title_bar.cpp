@@ -53,6 +53,14 @@ int FormWindow::TitleButtonUnder(POINT point) const {
 
 void FormWindow::TitleButtonClicked(const std::string& name) { host_.TitleButtonClicked(form_, name); }
 
+// F1 does what the title bar's help button does, for those who cannot click it.
+bool FormWindow::PressTitleHelp() {
+  const std::vector<std::string> names = TitleButtonNames();
+  if (std::find(names.begin(), names.end(), "help") == names.end()) return false;
+  TitleButtonClicked("help");
+  return true;
+}
+
 void FormWindow::InvalidateTitle() {
   if (!HasSkinTitle()) return;
   RECT client{};

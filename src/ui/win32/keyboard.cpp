@@ -266,6 +266,13 @@ bool HandleWindowKey(HWND root, const MSG& message) {
         return true;
       }
       return false;
+    case VK_F1: {
+      // As the system asks for help: the window answers it, or passes it to its owner.
+      HELPINFO help{sizeof(HELPINFO), HELPINFO_WINDOW, 0, focus ? focus : root, 0, {}};
+      GetCursorPos(&help.MousePos);
+      SendMessageW(root, WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
+      return true;
+    }
     case VK_ESCAPE:
       // Only a window standing over another closes: Escape never ends the program.
       if (!GetWindow(root, GW_OWNER) || InOpenList(focus)) return false;
