@@ -47,6 +47,12 @@ int List(bool json, const Services& services, Output& output) {
 }
 
 std::optional<tweaks::Profile> ReadProfile(const std::string& file, const Services& services, Output& output) {
+  if (FileFacts facts; services.files.GetFacts(file, facts) == status::kOk && facts.size > tweaks::kLargestProfileBytes) {
+    Fail(language::InEnglish(language::phrase::kProfileTooLarge, {file, std::to_string(facts.size / 1024)}) +
+             " Nothing was changed.",
+         output);
+    return std::nullopt;
+  }
   std::vector<uint8_t> bytes;
   if (const Status read = services.files.ReadFile(file, bytes); read != status::kOk) {
     Fail("the profile " + file + " cannot be read: " + services.environment.ErrorText(read) + "; nothing was changed.",

@@ -103,7 +103,7 @@ inline constexpr Phrase kPhrases[] = {
     phrase::kProfileUnknownSetting, phrase::kProfileSetTwice, phrase::kProfileNotUtf8,
     phrase::kProfileUnknownSection, phrase::kProfileHeaderFirst, phrase::kProfileFormatPlace,
     phrase::kProfileFormatUnknown, phrase::kExpectedOnOff, phrase::kExpectedNumber,
-    phrase::kTextOneLine, phrase::kExpectedColour, phrase::kProfileAtSignIn,
+    phrase::kTextOneLine, phrase::kExpectedColour, phrase::kProfileAtSignIn, phrase::kProfileMoreFaults, phrase::kProfileTooLarge,
 };
 
 }  // namespace qb::language

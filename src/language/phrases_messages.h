@@ -285,6 +285,8 @@ inline constexpr Phrase kExpectedNumber{"8529", "expected a whole number from %1
 inline constexpr Phrase kTextOneLine{"8530", "a text must stay on one line"};
 inline constexpr Phrase kExpectedColour{"8531", "expected a colour as #RRGGBB"};
 inline constexpr Phrase kProfileAtSignIn{"8532", "The Start menu and desktop settings take effect when you next sign in."};
+inline constexpr Phrase kProfileMoreFaults{"8533", "and %1 more faults"};
+inline constexpr Phrase kProfileTooLarge{"8534", "%1 is too large to be a settings profile (%2 KB), so it was not read."};
 // Why a repair found no place for its backup.
 inline constexpr Phrase kBackupFolderNotCreated{"8800", "cannot create the folder %1"};
 inline constexpr Phrase kBackupNotWritten{"8801", "cannot write %1 (error %2)"};

@@ -49,26 +49,26 @@ class Parser {
     if (line.empty() || line.front() == '#') return;
     if (line.front() == '[') return Header(number, line);
     const size_t equals = line.find('=');
-    if (equals == std::string_view::npos) return Error(number, say_(phrase::kProfileNoEquals, {Shown(line)}));
+    if (equals == std::string_view::npos) return Error(number, [&] { return say_(phrase::kProfileNoEquals, {Shown(line)}); });
     const std::string_view name = Trim(line.substr(0, equals));
     const std::string_view value = Trim(line.substr(equals + 1));
     seen_setting_ = true;
     if (name == "format") return Format(number, value);
     const Setting* setting = FindSetting(name);
-    if (!setting) return Error(number, say_(phrase::kProfileUnknownSetting, {Shown(name)}));
+    if (!setting) return Error(number, [&] { return say_(phrase::kProfileUnknownSetting, {Shown(name)}); });
     if (const auto before = std::find_if(profile_.entries.begin(), profile_.entries.end(),
                                          [&](const ProfileEntry& e) { return e.setting == setting; });
         before != profile_.entries.end()) {
-      return Error(number, say_(phrase::kProfileSetTwice, {name, std::to_string(before->line)}));
+      return Error(number, [&] { return say_(phrase::kProfileSetTwice, {name, std::to_string(before->line)}); });
     }
-    if (!ValidUtf8(value)) return Error(number, say_(phrase::kProfileNotUtf8, {name}));
+    if (!ValidUtf8(value)) return Error(number, [&] { return say_(phrase::kProfileNotUtf8, {name}); });
     std::string why;
     if (auto normal = NormaliseValue(*setting, value, why, say_)) {
       profile_.entries.push_back({setting, std::move(*normal), number});
     } else {
       // Still counted, so that a second line for it is named as a duplicate.
       profile_.entries.push_back({setting, {}, number});
-      Error(number, std::string(name) + " = " + Shown(value) + ": " + why);
+      Error(number, [&] { return std::string(name) + " = " + Shown(value) + ": " + why; });
     }
   }
 
@@ -79,19 +79,28 @@ class Parser {
   }
 
  private:
-  void Error(int line, std::string message) { profile_.errors.push_back({line, std::move(message)}); }
+  // A file that is no profile at all has a fault on every line: the first ones are worded
+  // and listed, the rest only counted.
+  template <typename Message>
+  void Error(int line, Message message) {
+    if (profile_.errors.size() < kListedProfileErrors) {
+      profile_.errors.push_back({line, message()});
+    } else {
+      ++profile_.unlisted_errors;
+    }
+  }
 
   void Header(int number, std::string_view line) {
-    if (line != kProfileHeader) return Error(number, say_(phrase::kProfileUnknownSection, {Shown(line), kProfileHeader}));
-    if (seen_setting_ || seen_header_) return Error(number, say_(phrase::kProfileHeaderFirst, {kProfileHeader}));
+    if (line != kProfileHeader) return Error(number, [&] { return say_(phrase::kProfileUnknownSection, {Shown(line), kProfileHeader}); });
+    if (seen_setting_ || seen_header_) return Error(number, [&] { return say_(phrase::kProfileHeaderFirst, {kProfileHeader}); });
     seen_header_ = true;
   }
 
   void Format(int number, std::string_view value) {
-    if (!seen_header_ || seen_format_) return Error(number, say_(phrase::kProfileFormatPlace, {kProfileHeader}));
+    if (!seen_header_ || seen_format_) return Error(number, [&] { return say_(phrase::kProfileFormatPlace, {kProfileHeader}); });
     seen_format_ = true;
     if (value != std::to_string(kProfileFormat)) {
-      Error(number, say_(phrase::kProfileFormatUnknown, {Shown(value), std::to_string(kProfileFormat)}));
+      Error(number, [&] { return say_(phrase::kProfileFormatUnknown, {Shown(value), std::to_string(kProfileFormat)}); });
     }
   }
 
@@ -120,15 +129,11 @@ Profile ParseProfile(std::string_view text, const language::Wording& say) {
 }
 
 std::string ErrorLines(const Profile& profile) {
-  // A file of random bytes has a fault on every line: the first ones tell enough.
-  constexpr size_t kShownErrors = 20;
   std::string lines;
-  for (size_t i = 0; i < profile.errors.size() && i < kShownErrors; ++i) {
-    lines += "line " + std::to_string(profile.errors[i].line) + ": " + profile.errors[i].message + "\n";
+  for (const ProfileError& error : profile.errors) {
+    lines += "line " + std::to_string(error.line) + ": " + error.message + "\n";
   }
-  if (profile.errors.size() > kShownErrors) {
-    lines += "and " + std::to_string(profile.errors.size() - kShownErrors) + " more faults\n";
-  }
+  if (profile.unlisted_errors != 0) lines += "and " + std::to_string(profile.unlisted_errors) + " more faults\n";
   return lines;
 }
 

@@ -26,9 +26,14 @@ struct ProfileError {
   std::string message;
 };
 
+inline constexpr size_t kListedProfileErrors = 20;
+// A profile is a few kilobytes; a file far larger is something else, and is not read.
+inline constexpr uint64_t kLargestProfileBytes = 1024 * 1024;
+
 struct Profile {
   std::vector<ProfileEntry> entries;  // in the order of the settings table
-  std::vector<ProfileError> errors;   // in the order of the lines
+  std::vector<ProfileError> errors;   // in the order of the lines, the first kListedProfileErrors
+  size_t unlisted_errors = 0;         // the faults after those
 };
 
 // Faults are worded by say: the window's in the user's language, the companion's in English.

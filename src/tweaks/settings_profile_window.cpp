@@ -90,6 +90,13 @@ void SettingsProfileWindow::Import() {
   const std::string title = language::Say(services_, phrase::kProfileFiles);
   if (!services_.dialogs.ChooseOpenFile(app_.HandleOf(*form_), ProfileChoice(services_, title), path)) return;
   changes_.clear();
+  if (FileFacts facts; services_.files.GetFacts(path, facts) == status::kOk && facts.size > kLargestProfileBytes) {
+    profile_ = {};
+    Show(language::Say(services_, phrase::kProfileChoose), {}, false);
+    Tell(language::Say(services_, phrase::kProfileTooLarge, {path, std::to_string(facts.size / 1024)}),
+         mb::kIconExclamation);
+    return;
+  }
   std::vector<uint8_t> bytes;
   if (const Status read = services_.files.ReadFile(path, bytes); read != status::kOk) {
     profile_ = {};
@@ -103,6 +110,9 @@ void SettingsProfileWindow::Import() {
   if (!profile_.errors.empty()) {
     for (const auto& error : profile_.errors) {
       lines.push_back(language::Say(services_, phrase::kProfileFaultLine, {std::to_string(error.line), error.message}));
+    }
+    if (profile_.unlisted_errors != 0) {
+      lines.push_back(language::Say(services_, phrase::kProfileMoreFaults, {std::to_string(profile_.unlisted_errors)}));
     }
     Show(language::Say(services_, phrase::kProfileFaults), std::move(lines), false);
     return;

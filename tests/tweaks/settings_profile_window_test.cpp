@@ -136,6 +136,26 @@ TEST(SettingsProfileWindow, AFaultyProfileShowsItsLinesAndCannotBeApplied) {
   EXPECT_EQ(window.refreshed, 0);
 }
 
+// A log or any large file chosen by mistake lists a few faults, and a huge one is not read.
+TEST(SettingsProfileWindow, AFileThatIsNoProfileListsItsFirstFaultsAndAHugeOneIsNotRead) {
+  Window window;
+  std::string text;
+  for (int line = 0; line < 50'000; ++line) text += "not a profile\n";
+  window.machine.files.AddFile(kFile, fileattr::kArchive, std::vector<uint8_t>(text.begin(), text.end()));
+  window.WhileOpen([&](ui::Form& form) {
+    window.Import(form);
+    const auto& rows = form["List1"].Items();
+    ASSERT_EQ(rows.size(), kListedProfileErrors + 1);
+    EXPECT_EQ(rows.back(), "and 49980 more faults");
+    text.resize(kLargestProfileBytes + 1, '#');
+    window.machine.files.WriteFile(kFile, std::vector<uint8_t>(text.begin(), text.end()));
+    window.Import(form);
+    EXPECT_TRUE(form["List1"].Items().empty());
+  });
+  EXPECT_EQ(window.machine.dialogs.Messages().back().text,
+            std::string(kFile) + " is too large to be a settings profile (1024 KB), so it was not read.");
+}
+
 // A standard user: the per-user setting is saved, the machine-wide one Windows refuses is
 // named, and the one message says once that it needs an administrator.
 TEST(SettingsProfileWindow, ARefusedMachineWideSettingIsNamedInOnePlainMessage) {
