@@ -199,11 +199,12 @@ std::string HistoryWindow::UndoOne(uint64_t id) {
   std::string report = language::Say(services, phrase::kUndoneAction,
                                      {what, language::ShownNumber(services, static_cast<int64_t>(result.undone))}) +
                        "\n";
+  const language::Wording say = language::InChosenLanguage(services);
   for (const std::string& target : result.left) {
-    report += "  " + language::Say(services, phrase::kLeftChanged, {journal::ReadableTarget(target)}) + "\n";
+    report += "  " + say(phrase::kLeftChanged, {journal::ReadableTarget(target, say)}) + "\n";
   }
   for (const std::string& target : result.failed) {
-    report += "  " + language::Say(services, phrase::kNotRestored, {journal::ReadableTarget(target)}) + "\n";
+    report += "  " + say(phrase::kNotRestored, {journal::ReadableTarget(target, say)}) + "\n";
   }
   for (const std::string& target : result.not_undoable) {
     report += "  " + language::Say(services, phrase::kNotUndoable, {target}) + "\n";

@@ -114,7 +114,7 @@ std::string ReadableItem(const Record& record, const language::Wording& say) {
     case ItemKind::Wallpaper:
       return say(phrase::kItemWallpaper, {});
     default:
-      return ReadableTarget(record.target);
+      return ReadableTarget(record.target, say);
   }
 }
 

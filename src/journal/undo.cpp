@@ -294,14 +294,14 @@ bool ParseDay(std::string_view text, LocalTime& day) {
   return true;
 }
 
-std::string ReadableTarget(const std::string& target) {
+std::string ReadableTarget(const std::string& target, const language::Wording& say) {
   RegKeyPath key;
   std::string name;
   if (!ParseRegistryTarget(target, key, name)) return target;
   std::string text = std::string(cleaner::RootFileName(key.root)) + "\\" + key.path;
   if (!name.empty()) text += " [" + name + "]";
-  if (key.view == RegView::Force64) text += " (64-bit)";
-  if (key.view == RegView::Force32) text += " (32-bit)";
+  if (key.view == RegView::Force64) text += " (" + say(language::phrase::kView64, {}) + ")";
+  if (key.view == RegView::Force32) text += " (" + say(language::phrase::kView32, {}) + ")";
   return text;
 }
 

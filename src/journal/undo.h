@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "journal/journal_record.h"
+#include "language/wording.h"
 #include "platform/display_modes.h"
 #include "platform/file_system.h"
 #include "platform/fonts.h"
@@ -63,7 +64,8 @@ std::vector<uint64_t> ActionsSince(const std::vector<Record>& all, const LocalTi
 bool ParseDay(std::string_view text, LocalTime& day);
 
 // A target as a person reads it: a registry key with the value's name and its view, the way
-// the cleaner prints keys; a file or a setting is its name already.
-std::string ReadableTarget(const std::string& target);
+// the cleaner prints keys, the view in words said by say; a file or a setting is its name
+// already.
+std::string ReadableTarget(const std::string& target, const language::Wording& say = language::InEnglish);
 
 }  // namespace qb::journal

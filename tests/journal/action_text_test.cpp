@@ -71,6 +71,10 @@ TEST(ActionText, StoredPhrasesAreSaidInTheReadersWordingAndOldSummariesLoseTheir
   const ActionText frame = ShowAction(language::StorePhrase({"2011", "&Orphan && Broken Shortcuts"}), "",
                                       language::InEnglish);
   EXPECT_EQ(frame.category, "Orphan & Broken Shortcuts");
+  // The view of a registry item is said in the reader's words too.
+  const Record item{.kind = ItemKind::RegistryKey,
+                    .target = RegistryTarget({RegRoot::LocalMachine, "SOFTWARE\\Q", RegView::Force32}, "")};
+  EXPECT_EQ(ItemCells(item, shouted)[0], "HKEY_LOCAL_MACHINE\\SOFTWARE\\Q (<8423:>)");
 }
 
 }  // namespace
