@@ -3,6 +3,7 @@
 #include "cleaner/exclusions_saving.h"
 #include "dress/small_window.h"
 #include "language/wording.h"
+#include "ui/access_keys.h"
 
 namespace qb::cleaner {
 
@@ -51,7 +52,7 @@ void ExclusionsWindow::Load() {
   Status unreadable = status::kOk;
   exclusions_ = LoadExclusions(services_.files, services_.environment, &unreadable);
   readable_ = unreadable == status::kOk;
-  (*form_)["intro"].SetCaption(language::Say(services_, phrase::kExclusionsIntro, {path}));
+  (*form_)["intro"].SetCaption(language::Say(services_, phrase::kExclusionsIntro, {ui::LiteralCaption(path)}));
   if (!readable_) {
     services_.dialogs.ShowMessage(app_.HandleOf(*form_),
                                   language::CouldNot(services_, phrase::kFileNotRead, unreadable, {path}),

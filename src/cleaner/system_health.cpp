@@ -18,6 +18,7 @@
 #include "language/numbers.h"
 #include "language/wording.h"
 #include "platform/app_settings.h"
+#include "ui/access_keys.h"
 
 namespace qb::cleaner {
 
@@ -165,7 +166,7 @@ void SystemHealthWindow::RunCategory(size_t frame, const Category& category) {
   PresenceTest presence(services_.files, services_.environment);
   ScanContext context{services_.registry, services_.environment, routines, presence, progress, pacer,
                       &services_.files, &services_.shortcuts, SelectedDrive((*form_)["ODrive"]),
-                      [&status](std::string_view line) { status.SetCaption(std::string(line)); },
+                      [&status](std::string_view line) { status.SetCaption(ui::LiteralCaption(line)); },
                       BackupFolders(services_)};
   context.wait_text = language::Say(services_, language::phrase::kWaitStatus);
   // Read before the scan: an entry kept since the last run is never offered again.

@@ -11,6 +11,7 @@
 #include "platform/text.h"
 #include "process/kill_process.h"
 #include "process/process_list.h"
+#include "ui/access_keys.h"
 
 namespace qb::process {
 
@@ -105,7 +106,7 @@ std::optional<ProcessEntry> ProcessWindow::SelectedProcess() const {
 
 void ProcessWindow::ShowSelection() {
   const std::optional<ProcessEntry> selected = SelectedProcess();
-  (*form_)["Label2"].SetCaption(selected ? FileNameOf(selected->exe_file) : std::string());
+  (*form_)["Label2"].SetCaption(selected ? ui::LiteralCaption(FileNameOf(selected->exe_file)) : std::string());
   (*form_)["terminatecmd"].SetEnabled(selected.has_value());
 }
 

@@ -23,6 +23,15 @@ std::string WithoutAccessKey(std::string_view caption) {
   return kept;
 }
 
+std::string LiteralCaption(std::string_view text) {
+  std::string shown;
+  for (const char c : text) {
+    shown += c;
+    if (c == '&') shown += '&';
+  }
+  return shown;
+}
+
 std::string FrameCaptionShown(const Control& frame) {
   return RepeatsButtonCaption(frame) ? WithoutAccessKey(frame.Caption()) : frame.Caption();
 }

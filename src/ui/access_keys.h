@@ -17,6 +17,10 @@ bool RepeatsButtonCaption(const Control& frame);
 // "&x" becomes x, "&&" (one ampersand shown) stays.
 std::string WithoutAccessKey(std::string_view caption);
 
+// Text the program shows as it is (a path, a process name) in a caption that reads marks:
+// every "&" doubled, so that "C:\Q&A" shows its ampersand and gives no control an access key.
+std::string LiteralCaption(std::string_view text);
+
 // The caption a frame shows and answers to: its own, or without the mark when the letter
 // belongs to a button.
 std::string FrameCaptionShown(const Control& frame);

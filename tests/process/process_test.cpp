@@ -3,6 +3,7 @@
 #include "platform/memory/memory_machine.h"
 #include "process/kill_process.h"
 #include "process/process_window.h"
+#include "ui/access_keys.h"
 #include "ui/headless_host.h"
 
 namespace qb::process {
@@ -95,6 +96,16 @@ TEST_F(ProcessWindowTest, OneProcessReplacingAnotherBetweenTicksRebuildsTheList)
   EXPECT_EQ(Selected(), "");
   window.Form()["Timer2"].RaiseTimer();
   EXPECT_EQ(window.Form()["Label2"].Caption(), "");
+}
+
+// Shown as it is, not as a caption whose "&" marks an access key.
+TEST_F(ProcessWindowTest, ANameWithAnAmpersandIsShownWhole) {
+  machine.processes.Add({.id = 600, .exe_file = "C:\\Lab\\R&D.exe", .start_time = 1700});
+  window.Form()["Timer1"].RaiseTimer();
+  SelectId("600");
+  window.Form()["Timer2"].RaiseTimer();
+  EXPECT_EQ(window.Form()["Label2"].Caption(), "R&&D.exe");
+  EXPECT_EQ(ui::LiteralCaption("&&x&"), "&&&&x&&");
 }
 
 TEST_F(ProcessWindowTest, TerminateEndsTheSelectedProcessButNeverThisProgram) {
