@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "dress/small_window.h"
 #include "journal/action_text.h"
@@ -83,6 +84,9 @@ HistoryWindow::HistoryWindow(ui::Application& app, journal::JournaledServices& j
   form["closecmd"].on_click = [this] { app_.Unload(*form_); };
   form["actions"].on_click = [this] { ShowItems(); };
   form.on_load = [this] { Load(); };
+  form.on_shown = [this] {
+    for (const std::string& text : std::exchange(untold_, {})) Tell(text);
+  };
 }
 
 void HistoryWindow::Load() {
@@ -217,6 +221,10 @@ std::string HistoryWindow::UndoOne(uint64_t id) {
 }
 
 void HistoryWindow::Tell(const std::string& text) {
+  if (!app_.HandleOf(*form_)) {
+    untold_.push_back(text);
+    return;
+  }
   journaled_.services().dialogs.ShowMessage(app_.HandleOf(*form_), text, form_->Caption(),
                                             mb::kOk | mb::kIconInformation);
 }

@@ -49,6 +49,7 @@ class HistoryWindow {
   // Undoes the actions in the order given and says what came of it.
   void Undo(const std::vector<uint64_t>& ids);
   std::string UndoOne(uint64_t id);
+  // Told over the window; what comes up while it is being made waits until it is shown.
   void Tell(const std::string& text);
 
   ui::Application& app_;
@@ -58,6 +59,7 @@ class HistoryWindow {
   std::unique_ptr<ui::Form> form_;
   std::vector<journal::Record> records_;
   std::vector<ActionLine> lines_;  // newest first, as listed
+  std::vector<std::string> untold_;
 };
 
 void ShowHistory(ui::Application& app, ui::Form& owner, journal::JournaledServices& journaled,

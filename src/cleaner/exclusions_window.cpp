@@ -53,11 +53,13 @@ void ExclusionsWindow::Load() {
   exclusions_ = LoadExclusions(services_.files, services_.environment, &unreadable);
   readable_ = unreadable == status::kOk;
   (*form_)["intro"].SetCaption(language::Say(services_, phrase::kExclusionsIntro, {ui::LiteralCaption(path)}));
-  if (!readable_) {
+  // Told over the window once it is there to own the message.
+  form_->on_shown = [this, path, unreadable] {
+    if (readable_) return;
     services_.dialogs.ShowMessage(app_.HandleOf(*form_),
                                   language::CouldNot(services_, phrase::kFileNotRead, unreadable, {path}),
                                   form_->Caption(), mb::kOk | mb::kIconStop);
-  }
+  };
   ShowEntries(exclusions_.Entries().empty() ? -1 : 0);
 }
 

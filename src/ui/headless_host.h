@@ -21,7 +21,8 @@ class HeadlessHost : public FormHost {
   }
   void ShowModal(Form& form, Form* owner) override {
     modal.push_back(form.Name());
-    if (on_modal) on_modal(form);
+    if (form.on_shown) form.on_shown();
+    if (on_modal && app_ && app_->IsLoaded(form)) on_modal(form);
     if (app_ && app_->IsLoaded(form)) app_->Unload(form, CloseReason::User);
   }
   void Destroy(Form& form) override { destroyed.push_back(form.Name()); }

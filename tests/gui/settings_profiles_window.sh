@@ -74,7 +74,8 @@ id=$(xdotool search --name "^$window\$" | head -n 1)
 # Apply: one message, the registry and the system as the profile says.
 probe click "$window" "Apply" Button >/dev/null || fail "no Apply button"
 said=$(probe message "$title" 20 | tr -d '\r') || fail "no message after Apply"
-[ "$said" = "2 of 2 settings were applied." ] || fail "Apply said: $said"
+expected=$(printf '2 of 2 settings were applied.\n\nThe Start menu and desktop settings take effect when you next sign in.')
+[ "$said" = "$expected" ] || fail "Apply said: $said"
 if probe message "$title" 2 >/dev/null 2>&1; then fail "Apply showed a second message"; fi
 [ "$(query "$policies" NoRun)" = "0x$([ "$run_before" = on ] && echo 1 || echo 0)" ] || fail "NoRun was not applied"
 [ "$(query 'HKCU\Control Panel\Mouse' MouseSensitivity)" = "$speed_before" ] || fail "the mouse speed was not applied"

@@ -59,6 +59,23 @@ TEST_F(ViewTest, ControlsOnASkinnedFormSitBelowItsTitleBar) {
   EXPECT_EQ(SendMessageW(Hwnd(inner), BM_GETCHECK, 0, 0), BST_CHECKED);
 }
 
+// What a window has to tell as it opens (a damaged journal, an unreadable list) is told over
+// it: its window is there and shown when on_shown runs, modal or not.
+TEST_F(ViewTest, AModalWindowExistsAndIsShownWhenItsOnShownRuns) {
+  Form& owner = NewForm("owner");
+  Form& modal = NewForm("modal");
+  app_.Show(owner);
+  bool shown = false;
+  modal.on_shown = [&] {
+    const HWND window = Hwnd(modal);
+    shown = window && IsWindowVisible(window) && !IsWindowEnabled(Hwnd(owner));
+    app_.Unload(modal);
+  };
+  app_.ShowModal(modal, &owner);
+  EXPECT_TRUE(shown);
+  EXPECT_TRUE(IsWindowEnabled(Hwnd(owner)));
+}
+
 TEST_F(ViewTest, TitleBarButtonsReportTheirNamesAndCloseCloses) {
   const skin::Skin skin = TestSkin();
   host_.SetSkin(&skin);

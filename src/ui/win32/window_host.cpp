@@ -122,6 +122,8 @@ void WindowHost::ShowModal(Form& form, Form* owner) {
   SetForegroundWindow(window->Handle());
   UpdateWindow(window->Handle());
   FocusFirstControl(window->Handle());
+  // What the window has to tell as it opens is told over it, with the window as its owner.
+  if (form.on_shown) form.on_shown();
 
   MSG message;
   while (WindowOf(form) && WindowOf(form)->Handle() && application_.IsLoaded(form)) {
