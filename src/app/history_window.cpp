@@ -95,6 +95,10 @@ void HistoryWindow::Load() {
   const LocalTime now = journaled_.services().clock.Now();
   (*form_)["sincetext"].SetText(TimeText(now).substr(0, 10));
   Fill();
+  if (journaled_.DamagedAtStart() > 0) {
+    Tell(language::Say(journaled_.services(), phrase::kDamagedRecords,
+                       {language::ShownNumber(journaled_.services(), static_cast<int64_t>(journaled_.DamagedAtStart()))}));
+  }
   if (journaled_.Dropped() > 0) {
     Tell(language::Say(journaled_.services(), phrase::kCompacted,
                        {language::ShownNumber(journaled_.services(), static_cast<int64_t>(journaled_.Dropped()))}));

@@ -64,9 +64,11 @@ int64_t DayNumber(const LocalTime& t) {
 
 }  // namespace
 
-size_t Journal::Compact(const LocalTime& now, int max_days, uint64_t max_bytes) {
+Journal::Compaction Journal::Compact(const LocalTime& now, int max_days, uint64_t max_bytes) {
   appender_.reset();  // the file may be replaced below
   const Decoded decoded = Load();
+  // Written anew, the journal would lose what a newer version recorded in it.
+  if (decoded.unknown != 0) return {};
   // Each action's first time and size on disk, oldest first.
   struct Held {
     uint64_t id;
@@ -89,15 +91,15 @@ size_t Journal::Compact(const LocalTime& now, int max_days, uint64_t max_bytes) 
       total -= h.bytes;
     }
   }
-  if (dropped.empty() && decoded.damaged == 0 && !decoded.cut_short) return 0;
+  if (dropped.empty() && decoded.damaged == 0 && !decoded.cut_short) return {};
   std::vector<uint8_t> kept;
   for (const Record& record : decoded.records) {
     if (dropped.count(record.action) > 0) continue;
     const std::vector<uint8_t> bytes = EncodeRecord(record);
     kept.insert(kept.end(), bytes.begin(), bytes.end());
   }
-  if (ReplaceWholeFile(files_, path_, kept) != status::kOk) return 0;
-  return dropped.size();
+  if (ReplaceWholeFile(files_, path_, kept) != status::kOk) return {};
+  return {dropped.size(), decoded.damaged};
 }
 
 uint64_t Journal::BeginAction(const LocalTime& time, std::string category, std::string summary) {

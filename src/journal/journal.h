@@ -30,8 +30,13 @@ class Journal {
   // Keeps the journal bounded: the actions begun more than max_days before now go, and then
   // the oldest ones while the file is larger than max_bytes. Whole actions go, never part
   // of one, and the file is written anew beside the old one before it replaces it, so that
-  // a crash leaves one or the other. Returns how many actions went.
-  size_t Compact(const LocalTime& now, int max_days = 90, uint64_t max_bytes = 50ull << 20);
+  // a crash leaves one or the other. Damaged records go with it. A journal holding records
+  // this version cannot read (a newer version's) is left whole.
+  struct Compaction {
+    size_t dropped_actions = 0;
+    uint32_t damaged_records = 0;  // removed with the rewrite
+  };
+  Compaction Compact(const LocalTime& now, int max_days = 90, uint64_t max_bytes = 50ull << 20);
   // Appends one record; the failure of the disk is returned, never thrown. A record that
   // could not be written is not counted in its action's summary.
   Status Append(const Record& record);

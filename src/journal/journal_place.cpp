@@ -61,7 +61,7 @@ JournaledServices::JournaledServices(const Services& plain, std::string journal_
                plain.restore_points} {
   guarded_registry_.GuardRemovals(true);
   guarded_files_.GuardRemovals(true);
-  dropped_ = journal_.Compact(plain.clock.Now());
+  compaction_ = journal_.Compact(plain.clock.Now());
   // Compacting read the journal: the last point it noted is known before the first change.
   journal_.BeforeFirstChange([this](uint64_t action) {
     journal_.Append(RestorePointNote(plain_, action, plain_.clock.Now(),

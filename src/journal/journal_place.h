@@ -41,7 +41,9 @@ class JournaledServices {
   // What an undo puts back, through the journaled services so that it is an action too.
   UndoTargets UndoThrough();
   // How many old actions the start dropped to keep the journal within its bounds.
-  size_t Dropped() const { return dropped_; }
+  size_t Dropped() const { return compaction_.dropped_actions; }
+  // Damaged records the start-up's compaction removed, which no later load sees.
+  uint32_t DamagedAtStart() const { return compaction_.damaged_records; }
   // For a caller without action scopes (the companion): later changes belong to a new
   // action, whose id is returned, until Finish gives it its one-line summary.
   uint64_t Begin(std::string category, std::string summary);
@@ -65,7 +67,7 @@ class JournaledServices {
   JournalingRegistry guarded_registry_;
   JournalingFileSystem guarded_files_;
   Services cleaner_;
-  size_t dropped_ = 0;
+  Journal::Compaction compaction_;
 };
 
 }  // namespace qb::journal

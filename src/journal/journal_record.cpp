@@ -226,9 +226,14 @@ Decoded DecodeRecords(std::span<const uint8_t> bytes) {
     }
     const auto payload = bytes.subspan(at + header, length);
     Record record;
-    if (GetU32(bytes, at + header + length) != Crc32(payload) || !ParsePayload(payload, record)) {
+    if (GetU32(bytes, at + header + length) != Crc32(payload)) {
       ++out.damaged;
       at = next_marker(at + 1);
+      continue;
+    }
+    if (!ParsePayload(payload, record)) {
+      ++out.unknown;
+      at += header + length + 4;
       continue;
     }
     out.records.push_back(std::move(record));

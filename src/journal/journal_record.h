@@ -84,7 +84,9 @@ std::vector<uint8_t> EncodeRecord(const Record& record);
 
 struct Decoded {
   std::vector<Record> records;
-  uint32_t damaged = 0;      // records skipped because their checksum or contents were wrong
+  uint32_t damaged = 0;      // records skipped because their checksum was wrong
+  // Whole records this version cannot read (a newer version's kinds): skipped, never dropped.
+  uint32_t unknown = 0;
   bool cut_short = false;    // the file ends inside a record (an interrupted write)
 };
 

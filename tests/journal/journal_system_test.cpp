@@ -124,6 +124,30 @@ TEST_F(JournalSystemTest, ASizeChangeTheUserDeclinedIsNotShownAgainByUndo) {
   EXPECT_TRUE(machine.dialogs.Messages().empty());
 }
 
+// A newer version may add kinds of records: an older copy of the program (a portable one on
+// a stick) must not write them away. Damaged records do go, and are counted.
+TEST_F(JournalSystemTest, CompactionLeavesANewerVersionsRecordsAndCountsTheDamagedItRemoves) {
+  Journal journal(machine.files, kPath);
+  journal.BeginAction({2026, 1, 1, 9, 0, 0}, "Test", "old enough to go");
+  std::vector<uint8_t> newer = EncodeRecord({.action = 9, .kind = ItemKind::Note, .time = {2026, 4, 11, 9, 0, 0}});
+  newer[4 + 4 + 8] = 42;  // the kind, after the marker, the length and the action
+  const uint32_t crc = Crc32(std::span<const uint8_t>(newer).subspan(8, newer.size() - 12));
+  for (int i = 0; i < 4; ++i) newer[newer.size() - 4 + i] = static_cast<uint8_t>(crc >> (8 * i));
+  ASSERT_EQ(machine.files.AppendFile(kPath, newer), status::kOk);
+  std::vector<uint8_t> before, after;
+  machine.files.ReadFile(kPath, before);
+
+  EXPECT_EQ(journal.Compact({2026, 4, 11, 12, 0, 0}).dropped_actions, 0u);
+  machine.files.ReadFile(kPath, after);
+  EXPECT_EQ(after, before);
+  EXPECT_EQ(journal.Load().unknown, 1u);
+
+  before.resize(before.size() - newer.size());
+  before[before.size() - 5] ^= 0xFF;  // inside the old action's payload
+  machine.files.WriteFile(kPath, before);
+  EXPECT_EQ(journal.Compact({2026, 4, 11, 12, 0, 0}).damaged_records, 1u);
+}
+
 TEST_F(JournalSystemTest, StartDropsWholeActionsOlderThanNinetyDaysOrBeyondTheSizeLimit) {
   Journal journal(machine.files, kPath);
   const auto add = [&](LocalTime time, size_t bytes) {
@@ -141,11 +165,11 @@ TEST_F(JournalSystemTest, StartDropsWholeActionsOlderThanNinetyDaysOrBeyondTheSi
   const uint64_t recent = add({2026, 4, 10, 9, 0, 0}, 10);
   const uint64_t today = add({2026, 4, 11, 9, 0, 0}, 10);
 
-  EXPECT_EQ(journal.Compact({2026, 4, 11, 12, 0, 0}, 90, 1000), 2u);
+  EXPECT_EQ(journal.Compact({2026, 4, 11, 12, 0, 0}, 90, 1000).dropped_actions, 2u);
   const std::vector<uint64_t> ids = ActionIds(Records());
   EXPECT_EQ(ids, (std::vector<uint64_t>{recent, today}));
   // Within the bounds nothing is written again, and new ids follow the old ones.
-  EXPECT_EQ(journal.Compact({2026, 4, 11, 12, 0, 0}, 90, 1000), 0u);
+  EXPECT_EQ(journal.Compact({2026, 4, 11, 12, 0, 0}, 90, 1000).dropped_actions, 0u);
   EXPECT_GT(journal.BeginAction({2026, 4, 11, 12, 0, 0}, "Test", "t"), today);
 }
 
