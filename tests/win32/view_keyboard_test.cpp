@@ -80,6 +80,23 @@ TEST_F(ViewTest, TheFocusStaysOnAControlWhenItsOwnGoesAndComesBackAfterAnotherWi
   EXPECT_EQ(GetFocus(), Hwnd(last)) << "back from another window";
 }
 
+// Turning high contrast on or off gives every command button a new window.
+TEST_F(ViewTest, AButtonMadeAnewForAnotherSkinKeepsTheFocus) {
+  Form& form = NewForm();
+  form.Add({.name = "first", .kind = ControlKind::CommandButton, .caption = "First", .rect = {120, 120, 1200, 360}});
+  Control& second = form.Add({.name = "second", .kind = ControlKind::CommandButton, .caption = "Second",
+                              .rect = {120, 600, 1200, 360}});
+  app_.Show(form);
+  SetFocus(Hwnd(second));
+  const HWND old_window = Hwnd(second);
+  const skin::Skin skin = TestSkin();
+  host_.SetSkin(&skin);
+  EXPECT_NE(Hwnd(second), old_window);
+  EXPECT_EQ(GetFocus(), Hwnd(second));
+  host_.SetSkin(nullptr);
+  EXPECT_EQ(GetFocus(), Hwnd(second));
+}
+
 TEST_F(ViewTest, F1PressesTheTitleBarsHelpButton) {
   const skin::Skin skin = TestSkin();
   host_.SetSkin(&skin);

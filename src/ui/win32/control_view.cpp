@@ -121,13 +121,16 @@ void ControlView::SkinChanged() {
     ApplyDpi();  // the element's font, and a repaint
     return;
   }
-  // Keep the place in the z-order: the new window goes where the old one was.
+  // Keep the place in the z-order and the focus: the new window takes the old one's place.
   const HWND above = GetWindow(before, GW_HWNDPREV);
+  const HWND focus = GetFocus();
+  const bool focused = focus && (focus == before || IsChild(before, focus));
   Destroy();
   Create();
   if (handle_) {
     SetWindowPos(handle_, above ? above : HWND_TOP, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (focused) SetFocus(handle_);
   }
 }
 
