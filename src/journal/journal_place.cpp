@@ -1,12 +1,28 @@
 #include "journal/journal_place.h"
 
+#include <cstdio>
+#include <span>
+
 #include "cleaner/backup.h"
 #include "errorlog/error_log.h"
 #include "journal/restore_point_note.h"
+#include "platform/text.h"
 #include "tweaks/display_resolution.h"
 #include "tweaks/wallpaper_choice.h"
 
 namespace qb::journal {
+
+namespace {
+
+// One name per journal file, in every session: the processes of one user may run in several.
+std::string RewriterLockName(const std::string& journal_path) {
+  const std::string folded = text::Utf16ToUtf8(text::UpperUtf16(text::Utf8ToUtf16(journal_path)));
+  char hex[9];
+  std::snprintf(hex, sizeof hex, "%08X", Crc32(std::span(reinterpret_cast<const uint8_t*>(folded.data()), folded.size())));
+  return std::string("Global\\QuillBox journal ") + hex;
+}
+
+}  // namespace
 
 std::string JournalPath(const Services& services) {
   const std::vector<std::string> folders = cleaner::BackupFolders(services);
@@ -61,7 +77,11 @@ JournaledServices::JournaledServices(const Services& plain, std::string journal_
                plain.restore_points} {
   guarded_registry_.GuardRemovals(true);
   guarded_files_.GuardRemovals(true);
-  compaction_ = journal_.Compact(plain.clock.Now());
+  // The journal is rewritten only by a process that holds it alone, for as long as it runs:
+  // a rewrite while another process (the window, a companion) has it open would leave that
+  // one appending to the file the rewrite replaced, its records lost.
+  rewriter_ = plain.locks.Take(RewriterLockName(journal_.path()), 0);
+  if (rewriter_) compaction_ = journal_.Compact(plain.clock.Now());
   // Compacting read the journal: the last point it noted is known before the first change.
   journal_.BeforeFirstChange([this](uint64_t action) {
     journal_.Append(RestorePointNote(plain_, action, plain_.clock.Now(),

@@ -1,6 +1,7 @@
 #pragma once
 // Where the journal of changes is kept, and the services with every change journaled for
 // the length of a run of the program or the companion.
+#include <memory>
 #include <string>
 
 #include "journal/journal.h"
@@ -9,6 +10,7 @@
 #include "journal/journaling_system.h"
 #include "journal/undo.h"
 #include "language/wording.h"
+#include "platform/named_locks.h"
 #include "platform/services.h"
 
 namespace qb::journal {
@@ -67,6 +69,8 @@ class JournaledServices {
   JournalingRegistry guarded_registry_;
   JournalingFileSystem guarded_files_;
   Services cleaner_;
+  // Held while this process may rewrite the journal (see the constructor).
+  std::unique_ptr<HeldLock> rewriter_;
   Journal::Compaction compaction_;
 };
 

@@ -148,6 +148,21 @@ TEST_F(JournalSystemTest, CompactionLeavesANewerVersionsRecordsAndCountsTheDamag
   EXPECT_EQ(journal.Compact({2026, 4, 11, 12, 0, 0}).damaged_records, 1u);
 }
 
+// A companion started while the window runs (or the other way round) appends to the journal
+// and leaves it whole; the first to start rewrites it.
+TEST_F(JournalSystemTest, OnlyAJournalNoOtherProcessHasOpenIsRewrittenAtStart) {
+  Journal(machine.files, kPath).BeginAction({2025, 1, 1, 9, 0, 0}, "Test", "long ago");
+  {
+    const JournaledServices window(machine.services(), kPath);
+    const JournaledServices companion(machine.services(), kPath);
+    EXPECT_EQ(window.Dropped(), 1u);
+    EXPECT_EQ(companion.Dropped(), 0u);
+  }
+  Journal(machine.files, kPath).BeginAction({2025, 1, 1, 9, 0, 0}, "Test", "long ago");
+  const JournaledServices later(machine.services(), kPath);
+  EXPECT_EQ(later.Dropped(), 1u) << "the first start after both ended rewrites it";
+}
+
 TEST_F(JournalSystemTest, StartDropsWholeActionsOlderThanNinetyDaysOrBeyondTheSizeLimit) {
   Journal journal(machine.files, kPath);
   const auto add = [&](LocalTime time, size_t bytes) {
