@@ -74,6 +74,34 @@ const Control* NamingLabel(const Form& form, const Control& control) {
   return label ? label : NearestLabel(form, control, false);
 }
 
+namespace {
+
+// A heading over a column of controls names each of them, when every control between it and
+// this one is named by it too (the drive list and the folder tree under "Choose the folder").
+const Control* HeadingAbove(const Form& form, const Control& control) {
+  const TwipRect& place = control.Rect();
+  const auto in_column = [&](const TwipRect& r) { return r.left < Right(place) && Right(r) > place.left; };
+  const Control* heading = nullptr;
+  for (const Control* sibling : form.Children(control.Container())) {
+    const TwipRect& label = sibling->Rect();
+    if (IsLabel(*sibling) && !sibling->Caption().empty() && Bottom(label) <= place.top + kSlack && in_column(label) &&
+        (!heading || Bottom(label) > Bottom(heading->Rect()))) {
+      heading = sibling;
+    }
+  }
+  if (!heading) return nullptr;
+  for (const Control* between : form.Children(control.Container())) {
+    const TwipRect& r = between->Rect();
+    const bool is_between = r.top >= Bottom(heading->Rect()) - kSlack && Bottom(r) <= place.top + kSlack && in_column(r);
+    if (between != &control && between != heading && is_between && NamingLabel(form, *between) != heading) {
+      return nullptr;
+    }
+  }
+  return heading;
+}
+
+}  // namespace
+
 std::string ImpliedName(const Form& form, const Control& control) {
   const TwipRect& place = control.Rect();
   for (const Control* sibling : form.Children(control.Container())) {
@@ -88,6 +116,7 @@ std::string ImpliedName(const Form& form, const Control& control) {
       return sibling->Caption();
     }
   }
+  if (const Control* heading = HeadingAbove(form, control)) return WithoutAccessKey(heading->Caption());
   // The frame's letter moves to its first control, which need not be this one.
   const Control* frame = control.Container();
   return frame && frame->Kind() == ControlKind::Frame ? WithoutAccessKey(frame->Caption()) : std::string();

@@ -25,5 +25,25 @@ TEST(LabelPairing, TheLabelBesideWinsThenTheOneJustAbove) {
   EXPECT_EQ(NamingLabel(form, list), &caption) << "the nearest label above, not the heading";
 }
 
+// As the folder icon window lays them out: the heading names the drive list below it, and the
+// folder tree under that list, past the usual distance, through it.
+TEST(LabelPairing, AHeadingOverAColumnNamesTheControlsItHeads) {
+  Form form("f", "F", 9000, 9000);
+  auto& heading = form.Add({.name = "heading", .kind = ControlKind::SkinLabel, .caption = "Choose the &folder",
+                            .rect = {240, 480, 4920, 420}});
+  auto& drives = form.Add({.name = "drives", .kind = ControlKind::DriveList, .rect = {240, 960, 2400, 315}});
+  auto& tree = form.Add({.name = "tree", .kind = ControlKind::FolderTree, .rect = {240, 1380, 4920, 2040}});
+  EXPECT_EQ(NamingLabel(form, drives), &heading);
+  EXPECT_EQ(NamingLabel(form, tree), nullptr);
+  EXPECT_EQ(ImpliedName(form, tree), "Choose the folder");
+
+  Form other("g", "G", 9000, 9000);
+  other.Add({.name = "heading", .kind = ControlKind::SkinLabel, .caption = "Heading", .rect = {2000, 480, 3000, 420}});
+  other.Add({.name = "name", .kind = ControlKind::Label, .caption = "Name:", .rect = {240, 1000, 1500, 240}});
+  other.Add({.name = "box", .kind = ControlKind::TextBox, .rect = {2000, 980, 3000, 300}});
+  auto& below = other.Add({.name = "tree", .kind = ControlKind::FolderTree, .rect = {2000, 1700, 3000, 2000}});
+  EXPECT_EQ(ImpliedName(other, below), "") << "a control between that another label names";
+}
+
 }  // namespace
 }  // namespace qb::ui
