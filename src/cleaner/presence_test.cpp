@@ -107,9 +107,9 @@ Presence PresenceTest::Test(std::string_view path, Wanted wanted) {
     for (const std::string& other : forms) {
       if (&other == &*named) continue;
       verdict = Combine(verdict, TestOnce(other + rest, wanted));
-      if (verdict == Presence::Present) break;
+      if (verdict == Presence::Present) return verdict;
     }
-    break;
+    return verdict;
   }
   return verdict;
 }

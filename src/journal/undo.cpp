@@ -148,9 +148,9 @@ void RestoreFromCopy(FileSystem& files, const Record& record, UndoResult& result
   }
 }
 
-// The desktop shows the picture file as it was when the wallpaper was set: set again once
-// the action's files are back, even where its path did not change, the desktop shows the
-// file undo restored.
+// The desktop shows the picture file as it was when the wallpaper was set. Set again once
+// the action's files are back, even where its path did not change, it shows the file undo
+// restored.
 void UndoWallpaper(const Record& record, const UndoTargets& targets, UndoResult& result) {
   ItemState now;
   if (!SystemStateOf(record, targets, now)) {
