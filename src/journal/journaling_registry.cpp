@@ -137,8 +137,9 @@ Status JournalingRegistry::CreateKey(const RegKeyPath& key) {
 Status JournalingRegistry::DeleteKey(const RegKeyPath& key) {
   std::vector<std::string> subkeys;
   std::vector<RegValue> values;
-  if (Watching() && inner_.EnumKeys(key, subkeys) == status::kOk && subkeys.empty() &&
-      inner_.EnumValues(key, values) == status::kOk) {
+  // A key emptied first (the cleaner's trees) costs one listing more, not two.
+  if (Watching() && inner_.EnumValues(key, values) == status::kOk && !values.empty() &&
+      inner_.EnumKeys(key, subkeys) == status::kOk && subkeys.empty()) {
     for (const RegValue& value : values) {
       if (const Status deleted = DeleteValue(key, value.name); deleted != status::kOk) return deleted;
     }
