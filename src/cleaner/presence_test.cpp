@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cleaner/path_text.h"
+#include "platform/text.h"
 
 namespace qb::cleaner {
 
@@ -72,6 +73,56 @@ bool PresenceTest::DriveCanAnswer(std::string_view path) {
   return answers;
 }
 
+bool PresenceTest::NoCaseLess::operator()(const std::string& a, const std::string& b) const {
+  return text::CompareNoCase(a, b) < 0;
+}
+
+bool PresenceTest::FoldersCanAnswer(std::string_view path) {
+  const std::string folder(path.substr(0, path.find_last_of("\\/")));
+  if (const auto known = folder_answers_.find(folder); known != folder_answers_.end()) {
+    return known->second;
+  }
+  const bool answers = WalkFolders(folder);
+  folder_answers_[folder] = answers;
+  return answers;
+}
+
+// Walks down from the drive root through the folders of the path that exist. A folder that
+// is a reparse point either holds another volume, which must answer as a drive letter
+// must, or links elsewhere: then something inside it must be seen, or it must list, for
+// the link to lead anywhere.
+bool PresenceTest::WalkFolders(std::string_view folder) {
+  std::string walked(folder.substr(0, 2));
+  std::string unentered_link;
+  size_t start = 3;
+  while (start < folder.size()) {
+    size_t end = folder.find_first_of("\\/", start);
+    if (end == std::string_view::npos) end = folder.size();
+    if (end > start) {
+      walked += '\\';
+      walked += folder.substr(start, end - start);
+      uint32_t attributes = 0;
+      const Status status = files_.GetAttributes(walked, attributes);
+      if (status == status::kFileNotFound || status == status::kPathNotFound) break;
+      if (status != status::kOk) return false;
+      unentered_link.clear();
+      if (attributes & fileattr::kReparsePoint) {
+        const std::string root = walked + '\\';
+        const DriveType type = files_.GetDriveType(root);
+        if (type == DriveType::NoRootDir) {
+          unentered_link = root;
+        } else if (type != DriveType::Fixed || !files_.DriveReady(root)) {
+          return false;
+        }
+      }
+    }
+    start = end + 1;
+  }
+  if (unentered_link.empty()) return true;
+  std::vector<FileEntry> entries;
+  return files_.FindFiles(unentered_link + "*", entries) == status::kOk;
+}
+
 Presence PresenceTest::TestOnce(std::string_view path, Wanted wanted) {
   const auto last_separator = path.find_last_of("\\/");
   const auto last_element = path.substr(last_separator + 1);
@@ -109,8 +160,9 @@ Presence PresenceTest::Test(std::string_view path, Wanted wanted) {
       verdict = Combine(verdict, TestOnce(other + rest, wanted));
       if (verdict == Presence::Present) return verdict;
     }
-    return verdict;
+    break;
   }
+  if (verdict == Presence::Missing && !FoldersCanAnswer(path)) return Presence::Unknown;
   return verdict;
 }
 

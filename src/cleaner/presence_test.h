@@ -2,8 +2,10 @@
 // Whether a file named in the registry still exists. A file that exists is present
 // whatever its attributes; a folder is not a file. Only a missing file on a drive that can
 // answer for it is reported missing: a relative path, a network path, a path on a drive
-// that is not a fixed disk or holds no medium, and a lookup that fails for any other
-// reason cannot be confirmed missing, so the entry that names it stays.
+// that is not a fixed disk or holds no medium, a path under a folder that holds such a
+// volume or links to a place that cannot be reached (a disk mounted in a folder and
+// detached), and a lookup that fails for any other reason cannot be confirmed missing, so
+// the entry that names it stays.
 #include <map>
 #include <string>
 #include <string_view>
@@ -41,11 +43,17 @@ class PresenceTest {
  private:
   Presence TestOnce(std::string_view path, Wanted wanted);
   bool DriveCanAnswer(std::string_view path);
+  bool FoldersCanAnswer(std::string_view path);
+  bool WalkFolders(std::string_view folder);
 
   FileSystem& files_;
   // Each group holds the forms of one place, each ending in a separator.
   std::vector<std::vector<std::string>> twin_folders_;
   std::map<char, bool> drive_answers_;    // by upper-case drive letter, for this test's life
+  struct NoCaseLess {
+    bool operator()(const std::string& a, const std::string& b) const;
+  };
+  std::map<std::string, bool, NoCaseLess> folder_answers_;  // by the folder a missing path is in
 };
 
 }  // namespace qb::cleaner

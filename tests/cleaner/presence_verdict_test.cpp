@@ -35,8 +35,9 @@ TEST_F(PresenceVerdict, AFileThatExistsIsPresentWhateverItsAttributes) {
 
 TEST_F(PresenceVerdict, APlainPathIsOneAttributeQueryAndOnlyWildcardsAreListed) {
   test.Test("C:\\Apps\\Normal.exe");
-  test.Test("C:\\Apps\\Gone.exe");
-  EXPECT_EQ(files.CallCounts().get_attributes, 2u);
+  test.Test("C:\\Apps\\Gone.exe");  // and the folder it is in, once for the folder's paths
+  test.Test("C:\\Apps\\Gone2.exe");
+  EXPECT_EQ(files.CallCounts().get_attributes, 4u);
   EXPECT_EQ(files.CallCounts().find_files, 0u);
 
   EXPECT_EQ(test.Test("C:\\Apps\\*.exe"), Presence::Present);
@@ -57,6 +58,29 @@ TEST_F(PresenceVerdict, PathsThatCannotBeConfirmedMissingAreUnknown) {
     EXPECT_EQ(test.Test(path), Presence::Unknown) << path;
   }
   EXPECT_EQ(files.CallCounts().get_attributes, 0u);
+}
+
+TEST_F(PresenceVerdict, UnderAFolderHoldingAnotherVolumeOnlyAFixedDiskThatIsThereCanAnswer) {
+  const uint32_t reparse = fileattr::kDirectory | fileattr::kReparsePoint;
+  // A disk mounted in a folder and detached: the folder stays, its inside cannot be listed.
+  files.AddFolder("C:\\Mount\\Backup", reparse);
+  files.DenyListing("C:\\Mount\\Backup");
+  files.AddDrive("C:\\Mount\\Stick\\", DriveType::Removable);
+  files.AddFolder("C:\\Mount\\Stick\\Apps");
+  files.AddFolder("C:\\Mount\\Stick", reparse);
+  files.AddDrive("C:\\Mount\\Data\\", DriveType::Fixed);
+  files.AddFolder("C:\\Mount\\Data\\Apps");
+  files.AddFolder("C:\\Mount\\Data", reparse);
+  files.AddFolder("C:\\Linked\\Apps");  // a link to a folder that is there
+  files.AddFolder("C:\\Linked", reparse);
+  for (const char* path : {"C:\\Mount\\Backup\\Apps\\app.exe", "C:\\Mount\\Backup\\app.exe",
+                           "c:\\mount\\stick\\gone.exe", "C:\\Mount\\Stick\\Apps\\gone.exe"}) {
+    EXPECT_EQ(test.Test(path), Presence::Unknown) << path;
+  }
+  for (const char* path : {"C:\\Mount\\Data\\Apps\\gone.exe", "C:\\Mount\\Gone\\gone.exe",
+                           "C:\\Linked\\Apps\\gone.exe", "C:\\Linked\\gone.exe"}) {
+    EXPECT_EQ(test.Test(path), Presence::Missing) << path;
+  }
 }
 
 TEST_F(PresenceVerdict, AProgramWithArgumentsIsPresentWhenItsProgramPartExists) {
