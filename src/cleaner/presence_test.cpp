@@ -73,17 +73,14 @@ bool PresenceTest::DriveCanAnswer(std::string_view path) {
   return answers;
 }
 
-bool PresenceTest::NoCaseLess::operator()(const std::string& a, const std::string& b) const {
-  return text::CompareNoCase(a, b) < 0;
-}
-
 bool PresenceTest::FoldersCanAnswer(std::string_view path) {
   const std::string folder(path.substr(0, path.find_last_of("\\/")));
-  if (const auto known = folder_answers_.find(folder); known != folder_answers_.end()) {
+  std::string key = text::ToLowerAscii(folder);
+  if (const auto known = folder_answers_.find(key); known != folder_answers_.end()) {
     return known->second;
   }
   const bool answers = WalkFolders(folder);
-  folder_answers_[folder] = answers;
+  folder_answers_.emplace(std::move(key), answers);
   return answers;
 }
 

@@ -9,6 +9,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/environment.h"
@@ -50,10 +51,9 @@ class PresenceTest {
   // Each group holds the forms of one place, each ending in a separator.
   std::vector<std::vector<std::string>> twin_folders_;
   std::map<char, bool> drive_answers_;    // by upper-case drive letter, for this test's life
-  struct NoCaseLess {
-    bool operator()(const std::string& a, const std::string& b) const;
-  };
-  std::map<std::string, bool, NoCaseLess> folder_answers_;  // by the folder a missing path is in
+  // By the folder a missing path is in, lower-cased in ASCII only: a name that differs in
+  // the case of other letters is walked once more, never answered wrongly.
+  std::unordered_map<std::string, bool> folder_answers_;
 };
 
 }  // namespace qb::cleaner
