@@ -5,6 +5,7 @@
 #include <set>
 #include <utility>
 
+#include "journal/held_copies.h"
 #include "platform/replace_file.h"
 
 namespace qb::journal {
@@ -40,7 +41,8 @@ std::vector<Record> Settled(std::vector<Record> records) {
 
 Decoded Journal::Load() {
   std::vector<uint8_t> bytes;
-  if (files_.ReadGrowingFile(path_, bytes) != status::kOk) return {};
+  read_ = files_.ReadGrowingFile(path_, bytes) == status::kOk;
+  if (!read_) return {};
   Decoded decoded = DecodeRecords(bytes);
   for (const Record& record : decoded.records) {
     last_action_ = std::max(last_action_, record.action);
@@ -67,21 +69,32 @@ int64_t DayNumber(const LocalTime& t) {
 Journal::Compaction Journal::Compact(const LocalTime& now, int max_days, uint64_t max_bytes) {
   appender_.reset();  // the file may be replaced below
   const Decoded decoded = Load();
-  // Written anew, the journal would lose what a newer version recorded in it.
-  if (decoded.unknown != 0) return {};
+  // Written anew, the journal would lose what a newer version recorded in it; unread, its
+  // copies would all look unnamed.
+  if (decoded.unknown != 0 || !read_) return {};
   // Each action's first time and size on disk, oldest first.
-  struct Held {
+  struct ActionSize {
     uint64_t id;
     int64_t day;
     uint64_t bytes;
   };
-  std::map<uint64_t, Held> held;  // by id, which grows with time
+  std::map<uint64_t, ActionSize> held;  // by id, which grows with time
   uint64_t total = 0;
+  // A copy beside the journal goes with the last action that names it.
+  const std::string copies = HeldCopiesFolder(path_);
+  std::map<std::string, std::pair<uint64_t, uint64_t>> last_naming;  // copy: action, size
   for (const Record& record : decoded.records) {
     const uint64_t size = EncodeRecord(record).size();
     total += size;
-    const Held first{record.action, DayNumber(record.time), 0};
+    const ActionSize first{record.action, DayNumber(record.time), 0};
     held.try_emplace(record.action, first).first->second.bytes += size;
+    for (NamedCopy& copy : CopiesNamed(copies, record)) {
+      last_naming.insert_or_assign(std::move(copy.path), std::pair{record.action, copy.size});
+    }
+  }
+  for (const auto& [path, naming] : last_naming) {
+    held[naming.first].bytes += naming.second;
+    total += naming.second;
   }
   std::set<uint64_t> dropped;
   const int64_t today = DayNumber(now);
@@ -91,14 +104,20 @@ Journal::Compaction Journal::Compact(const LocalTime& now, int max_days, uint64_
       total -= h.bytes;
     }
   }
-  if (dropped.empty() && decoded.damaged == 0 && !decoded.cut_short) return {};
-  std::vector<uint8_t> kept;
+  if (dropped.empty() && decoded.damaged == 0 && !decoded.cut_short) {
+    RemoveUnnamedCopies(files_, copies, decoded.records);  // left by a run that stopped before its record
+    return {};
+  }
+  std::vector<Record> kept;
+  std::vector<uint8_t> bytes;
   for (const Record& record : decoded.records) {
     if (dropped.count(record.action) > 0) continue;
-    const std::vector<uint8_t> bytes = EncodeRecord(record);
-    kept.insert(kept.end(), bytes.begin(), bytes.end());
+    const std::vector<uint8_t> encoded = EncodeRecord(record);
+    bytes.insert(bytes.end(), encoded.begin(), encoded.end());
+    kept.push_back(record);
   }
-  if (ReplaceWholeFile(files_, path_, kept) != status::kOk) return {};
+  if (ReplaceWholeFile(files_, path_, bytes) != status::kOk) return {};
+  RemoveUnnamedCopies(files_, copies, kept);
   return {dropped.size(), decoded.damaged};
 }
 

@@ -31,7 +31,8 @@ class Journal {
   // the oldest ones while the file is larger than max_bytes. Whole actions go, never part
   // of one, and the file is written anew beside the old one before it replaces it, so that
   // a crash leaves one or the other. Damaged records go with it. A journal holding records
-  // this version cannot read (a newer version's) is left whole.
+  // this version cannot read (a newer version's) is left whole. Large contents kept beside
+  // the journal count with the last action that names them, and go when no record does.
   struct Compaction {
     size_t dropped_actions = 0;
     uint32_t damaged_records = 0;  // removed with the rewrite
@@ -99,6 +100,7 @@ class Journal {
   int held_ = 0;
   uint64_t epoch_ = 0;
   uint64_t last_action_ = 0;
+  bool read_ = false;  // whether the last Load read the file
   Status failure_ = status::kOk;
   bool failure_told_ = false;
   std::function<void(uint64_t)> before_first_;

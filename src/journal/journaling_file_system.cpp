@@ -111,6 +111,8 @@ Status JournalingFileSystem::Recorded(std::initializer_list<std::string_view> pa
     record.after = state_of(inner_, record.target);
     if (status::Refused(result)) record.outcome = Outcome::Refused;
     if (!status::Refused(result) && record.before == record.after) continue;
+    record.before = HoldLarge(inner_, held_folder_, std::move(record.before));
+    record.after = HoldLarge(inner_, held_folder_, std::move(record.after));
     record.action = ActionFor(record.time);
     journal_.Append(record);
   }
@@ -145,6 +147,7 @@ Status JournalingFileSystem::DeleteFile(std::string_view path) {
   record.after = ItemState::Absent();
   // Deleting what is not there changes nothing: no record.
   if (record.before == record.after) return inner_.DeleteFile(path);
+  record.before = HoldLarge(inner_, held_folder_, std::move(record.before));
   record.action = ActionFor(record.time);
   const Status recorded = journal_.Append(record);
   if (recorded != status::kOk && guard_removals_) return recorded;

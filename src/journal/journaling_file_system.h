@@ -1,10 +1,12 @@
 #pragma once
 // A file system that journals each file it changes (bytes and attributes before and after)
 // and passes the call on. A file deleted right after it was copied into the program's own
-// folders (the cleaner's backup) is recorded with its bytes held in that copy instead. The journal itself must be written through the inner service, or
-// every record would record its own writing.
+// folders (the cleaner's backup) is recorded with its bytes held in that copy instead, and
+// large contents are kept as copies beside the journal. The journal itself must be written
+// through the inner service, or every record would record its own writing.
 #include <optional>
 
+#include "journal/held_copies.h"
 #include "journal/journal.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
@@ -20,7 +22,7 @@ bool IsFolderState(const ItemState& state);
 class JournalingFileSystem : public FileSystem {
  public:
   JournalingFileSystem(FileSystem& inner, Journal& journal, Clock& clock)
-      : inner_(inner), journal_(journal), clock_(clock) {}
+      : inner_(inner), journal_(journal), clock_(clock), held_folder_(HeldCopiesFolder(journal.path())) {}
 
   void SetAction(uint64_t action) { action_ = action; }
   // A deletion whose record cannot be written is then not made, and the journal's failure
@@ -76,6 +78,7 @@ class JournalingFileSystem : public FileSystem {
   FileSystem& inner_;
   Journal& journal_;
   Clock& clock_;
+  const std::string held_folder_;
   uint64_t action_ = 0;
   std::vector<std::string> excluded_;
   std::vector<std::string> excluded_files_;

@@ -235,11 +235,12 @@ UndoResult UndoRecords(const std::vector<Record>& records, const UndoTargets& ta
       if (record.kind == ItemKind::RegistryKey) return RestoreKey(registry, key, record.before);
       return Restore(registry, key, name, record.before);
     };
-    if (record.kind == ItemKind::File ? SameFile(files, now, record.before) : now == record.before) {
+    const bool file = record.kind == ItemKind::File;
+    if (file ? SameFile(files, now, record.before) : now == record.before) {
       ++result.undone;
-    } else if (now != record.after) {
+    } else if (file ? !SameFile(files, now, record.after) : now != record.after) {
       result.left.push_back(record.target);
-    } else if (record.kind == ItemKind::File && record.before.copy) {
+    } else if (file && record.before.copy) {
       RestoreFromCopy(files, record, result);
     } else if (restore() == status::kOk) {
       ++result.undone;

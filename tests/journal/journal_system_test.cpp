@@ -1,6 +1,7 @@
 // The system's settings journaled and undone, and the journal kept within its bounds.
 #include <gtest/gtest.h>
 
+#include "journal/held_copies.h"
 #include "journal/journal_place.h"
 #include "journal/undo.h"
 #include "platform/memory/memory_machine.h"
@@ -91,6 +92,41 @@ TEST_F(JournalSystemTest, AWallpaperIsJournaledOnceAndSetAgainAfterItsFileIsBack
   const auto& calls = machine.system_parameters.Calls();
   EXPECT_EQ(calls.back(), "SetWallpaper " + applied);
   EXPECT_EQ(std::count(calls.begin(), calls.end(), "SetWallpaper " + applied), 2);
+}
+
+TEST_F(JournalSystemTest, LargeContentsAreKeptOnceBesideTheJournalAndGoWithTheLastActionNamingThem) {
+  const std::string applied = "C:\\Windows\\wallpaper.bmp";
+  const std::vector<uint8_t> lake(1'000'000, 'L'), hill(1'000'000, 'H');
+  machine.files.AddFile(applied, fileattr::kArchive, {'A'});
+  JournaledServices journaled(machine.services(), kPath);
+  for (const auto* picture : {&lake, &hill, &lake}) {
+    const ActionScope scope(&journaled.journal(), [] { return "Visual"; }, this, machine.clock, nullptr);
+    ASSERT_EQ(ReplaceWholeFile(journaled.services().files, applied, *picture), status::kOk);
+  }
+  std::vector<uint8_t> bytes;
+  machine.files.ReadFile(kPath, bytes);
+  EXPECT_LT(bytes.size(), 4096u);
+  const std::string copies = HeldCopiesFolder(kPath);
+  const auto copies_kept = [&] {
+    std::vector<FileEntry> entries;
+    machine.files.FindFiles(copies + "\\*", entries);
+    return entries.size();
+  };
+  EXPECT_EQ(copies_kept(), 2u);
+
+  const std::vector<Record> records = Records();
+  const UndoResult last = UndoRecords(RecordsOf(records, ActionIds(records).back()), journaled.UndoThrough());
+  EXPECT_EQ(last.undone, 1u);
+  machine.files.ReadFile(applied, bytes);
+  EXPECT_EQ(bytes, hill);
+
+  // A copy no record names (its run stopped before the record) goes at the next start; the
+  // actions that name the two pictures go whole once the pictures do not fit.
+  machine.files.AddFile(copies + "\\stray.held");
+  EXPECT_EQ(Journal(machine.files, kPath).Compact(machine.clock.Now()).dropped_actions, 0u);
+  EXPECT_EQ(copies_kept(), 2u);
+  EXPECT_EQ(Journal(machine.files, kPath).Compact(machine.clock.Now(), 90, 1'500'000).dropped_actions, 3u);
+  EXPECT_EQ(copies_kept(), 0u);
 }
 
 TEST_F(JournalSystemTest, ASizeChangeTheUserDeclinedIsNotShownAgainByUndo) {
