@@ -1,10 +1,13 @@
 #include "dress/form_language.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "language/language_catalogue.h"
+#include "language/phrases.h"
 #include "language/wording.h"
 
 namespace qb::dress {
@@ -31,13 +34,25 @@ std::vector<std::string> KeysOf(const ui::Form& form) {
   return keys;
 }
 
+// The title bar's buttons that do more than the system's own, in the words of the file, or
+// in English without one.
+void NameTitleButtons(ui::Form& form, ProfileStore& profile, const std::string& file) {
+  using namespace language::phrase;
+  for (const auto& [name, phrase] : {std::pair{"help", kMenuHelp}, std::pair{"about", kMenuAbout}}) {
+    std::optional<std::string> words;
+    if (!file.empty()) words = language::ReadCaption(profile, file, phrase.key);
+    form.SetTitleButtonCaption(name, words ? std::move(*words) : std::string(phrase.english));
+  }
+}
+
 }  // namespace
 
 void ApplyLanguage(ui::Form& form, ProfileStore& profile, std::string_view app_folder,
                    std::string_view language) {
   const std::string usable = language::UsableLanguage(profile, app_folder, language, KeysOf(form));
+  const std::string file = usable.empty() ? std::string() : language::LanguageFilePath(app_folder, usable);
+  NameTitleButtons(form, profile, file);
   if (usable.empty()) return;
-  const std::string file = language::LanguageFilePath(app_folder, usable);
   for (const auto& control : form.Controls()) {
     if (HasTranslatedColumns(*control)) {
       std::vector<ui::ListColumn> columns = control->Columns();

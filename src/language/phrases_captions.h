@@ -94,6 +94,9 @@ inline constexpr Phrase kKeepDisplay{
     "8125",
     "Keep these display settings?\\n\\nWithout an answer, the previous settings come back in %1 seconds."};
 inline constexpr Phrase kDisplayNotRestored{"8126", "The screen could not be set back to %1: %2."};
+// The title bar's buttons as the window's system menu offers them.
+inline constexpr Phrase kMenuHelp{"8127", "&Help"};
+inline constexpr Phrase kMenuAbout{"8128", "&About Quill Box"};
 // System Health's entries the user keeps.
 inline constexpr Phrase kKeptExcluded{"8130", "kept: excluded"};
 inline constexpr Phrase kExclusionsUnreadable{

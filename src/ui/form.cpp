@@ -68,6 +68,13 @@ void Form::SetSkinElement(std::string element) {
   Notify(FormProperty::SkinElement);
 }
 
+void Form::SetTitleButtonCaption(const std::string& name, std::string caption) {
+  std::string& words = title_button_captions_[name];
+  if (words == caption) return;
+  words = std::move(caption);
+  Notify(FormProperty::TitleButtons);
+}
+
 void Form::SetBusy(bool busy) {
   if (busy_ == busy) return;
   busy_ = busy;

@@ -3,6 +3,7 @@
 // added, which is the order every pass over a window's controls follows), the window's
 // own caption and size, and its events. One observer, the view, is told of every change.
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -12,7 +13,7 @@
 
 namespace qb::ui {
 
-enum class FormProperty { Caption, Size, Visible, SkinElement, Cursor };
+enum class FormProperty { Caption, Size, Visible, SkinElement, Cursor, TitleButtons };
 
 class FormObserver {
  public:
@@ -65,6 +66,10 @@ class Form {
   // The title-bar buttons the skin gives this window, by name, in order.
   const std::vector<std::string>& TitleButtons() const { return title_buttons_; }
   void SetTitleButtons(std::vector<std::string> names) { title_buttons_ = std::move(names); }
+  // The words a title-bar button goes by in the window's system menu (Alt+Space), where the
+  // keyboard and a screen reader reach it; a button without words is only drawn.
+  const std::map<std::string, std::string>& TitleButtonCaptions() const { return title_button_captions_; }
+  void SetTitleButtonCaption(const std::string& name, std::string caption);
   // Shows the wait cursor over the window while long work runs.
   bool Busy() const { return busy_; }
   void SetBusy(bool busy);
@@ -94,6 +99,7 @@ class Form {
   int height_;
   std::string skin_element_;
   std::vector<std::string> title_buttons_;
+  std::map<std::string, std::string> title_button_captions_;
   bool busy_ = false;
   std::vector<std::unique_ptr<Control>> controls_;
   FormObserver* observer_ = nullptr;

@@ -89,18 +89,32 @@ TEST_F(ViewTest, TheFocusStaysOnAControlWhenItsOwnGoesAndComesBackAfterAnotherWi
   EXPECT_EQ(GetFocus(), Hwnd(last)) << "made anew without one";
 }
 
-TEST_F(ViewTest, F1PressesTheTitleBarsHelpButton) {
+TEST_F(ViewTest, F1AndTheSystemMenuPressTheTitleBarsButtons) {
   const skin::Skin skin = TestSkin();
   host_.SetSkin(&skin);
   Form& form = NewForm("mainform");
   form.SetSkinElement("Form");
-  form.SetTitleButtons({"help", "close"});
+  form.SetTitleButtons({"help", "about", "close"});
+  form.SetTitleButtonCaption("about", "&About");
   form.Add({.name = "button", .kind = ControlKind::CommandButton, .caption = "Button", .rect = {120, 600, 1200, 360}});
   std::vector<std::string> pressed;
   form.on_title_button = [&](const std::string& name) { pressed.push_back(name); };
   app_.Show(form);
   PressKey(host_, VK_F1);
   EXPECT_EQ(pressed, std::vector<std::string>{"help"});
+
+  // Alt+Space offers the buttons that have words, where a screen reader reads them.
+  const HWND window = Hwnd(form);
+  const HMENU menu = GetSystemMenu(window, FALSE);
+  UINT about = 0;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    wchar_t text[32]{};
+    GetMenuStringW(menu, i, text, 32, MF_BYPOSITION);
+    if (std::wstring(text) == L"&About") about = GetMenuItemID(menu, i);
+  }
+  ASSERT_NE(about, 0u);
+  SendMessageW(window, WM_SYSCOMMAND, about, 0);
+  EXPECT_EQ(pressed, (std::vector<std::string>{"help", "about"}));
   host_.SetSkin(nullptr);
 }
 

@@ -39,6 +39,7 @@ FormWindow::FormWindow(WindowHost& host, Form& form, HWND owner) : host_(host), 
   SetWindowPos(Handle(), nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   Fit();
   CreateViews(nullptr);
+  OfferTitleButtonsInSystemMenu();
   form_.SetObserver(this);
 }
 
@@ -239,6 +240,7 @@ void FormWindow::SkinChanged() {
   if (!Handle()) return;
   ApplyFrame();
   Fit();
+  OfferTitleButtonsInSystemMenu();
   for (const auto& view : views_) view->SkinChanged();
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
@@ -274,6 +276,9 @@ void FormWindow::FormChanged(Form& form, FormProperty property) {
       }
       break;
     }
+    case FormProperty::TitleButtons:
+      OfferTitleButtonsInSystemMenu();
+      break;
     case FormProperty::Visible:
       break;
   }
@@ -357,6 +362,8 @@ std::optional<LRESULT> FormWindow::OnMessage(UINT message, WPARAM wparam, LPARAM
       return std::nullopt;
     case WM_HELP:
       return PressTitleHelp() ? std::optional<LRESULT>(TRUE) : std::nullopt;
+    case WM_SYSCOMMAND:
+      return PressTitleButtonFromMenu(static_cast<UINT>(wparam & 0xFFF0)) ? std::optional<LRESULT>(0) : std::nullopt;
     case WM_ACTIVATE:
       if (LOWORD(wparam) == WA_INACTIVE) {
         focus_memory_.Keep(Handle());

@@ -96,6 +96,8 @@ class FormWindow : public Window, public FormObserver {
   void TitleButtonClicked(const std::string& name);
   // True when the window has a help button, which was pressed; else the owner is asked.
   bool PressTitleHelp();
+  void OfferTitleButtonsInSystemMenu();
+  bool PressTitleButtonFromMenu(UINT command);
   // Creates the views of the container's controls that have none yet. A hidden container
   // and its controls get their windows when it is first shown (only timers, which have no
   // window, start at once): a window opens with the windows it shows, not every page's.

@@ -61,6 +61,40 @@ bool FormWindow::PressTitleHelp() {
   return true;
 }
 
+namespace {
+
+// System menu commands of the title-bar buttons: below the system's own, low four bits clear.
+constexpr UINT kFirstTitleCommand = 0x0100;
+constexpr UINT kTitleCommandStep = 0x10;
+
+}  // namespace
+
+// The system menu is put back as the system makes it, then the buttons with words follow.
+void FormWindow::OfferTitleButtonsInSystemMenu() {
+  if (form_.TitleButtonCaptions().empty()) return;
+  GetSystemMenu(Handle(), TRUE);
+  HMENU menu = GetSystemMenu(Handle(), FALSE);
+  if (!menu) return;
+  const std::vector<std::string> names = TitleButtonNames();
+  bool separated = false;
+  for (size_t i = 0; i < names.size(); ++i) {
+    const auto words = form_.TitleButtonCaptions().find(names[i]);
+    if (words == form_.TitleButtonCaptions().end()) continue;
+    if (!std::exchange(separated, true)) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, kFirstTitleCommand + kTitleCommandStep * static_cast<UINT>(i),
+                qb::win32::Wide(words->second).c_str());
+  }
+}
+
+bool FormWindow::PressTitleButtonFromMenu(UINT command) {
+  const std::vector<std::string> names = TitleButtonNames();
+  if (command < kFirstTitleCommand || command >= kFirstTitleCommand + kTitleCommandStep * names.size()) {
+    return false;
+  }
+  TitleButtonClicked(names[(command - kFirstTitleCommand) / kTitleCommandStep]);
+  return true;
+}
+
 void FormWindow::InvalidateTitle() {
   if (!HasSkinTitle()) return;
   RECT client{};
