@@ -92,19 +92,21 @@ void ApplyControlPanelFolder(ui::Form& form, const Services& services, UnsavedCh
     unsaved.Add(std::move(*failure));
     return;
   }
+  unsaved.Note("", status::kOk);
   box.Untouch();
 }
 
 // Yes: every change in table order; one the user may not make is skipped and named at the
-// end. The restart follows unless a change of the user's own failed: restarting for
-// settings that were not saved would only cost the user the session.
+// end. The restart follows unless a change failed for another reason than rights, or every
+// change was refused (a standard user may not write the restriction policies either):
+// restarting for settings that were not saved would only cost the user the session.
 void SaveAndRestart(ui::Form& form, const Services& services, const PageHooks& hooks) {
   UnsavedChanges unsaved;
   ApplyBindings(form, services.registry, kMenuTimingBindings, unsaved);
   ApplyControlPanelFolder(form, services, unsaved);
   ApplyBindings(form, services.registry, kStartMenuRestrictionBindings, unsaved);
   unsaved.Report(services, hooks.Owner());
-  if (!unsaved.OnlyNeedAdministrator()) return;
+  if (!unsaved.Empty() && (!unsaved.OnlyNeedAdministrator() || unsaved.Saved() == 0)) return;
   if (const Status restarted = services.power.Restart(); restarted != status::kOk) {
     services.dialogs.ShowMessage(
         hooks.Owner(),

@@ -13,7 +13,10 @@ bool NeedsAdministrator(const WriteFailure& failure) { return status::Refused(fa
 }  // namespace
 
 bool UnsavedChanges::Note(std::string what, Status status) {
-  if (status == status::kOk) return true;
+  if (status == status::kOk) {
+    ++saved_;
+    return true;
+  }
   failures_.push_back({std::move(what), status});
   return false;
 }

@@ -26,6 +26,8 @@ class UnsavedChanges {
   void Add(WriteFailure failure) { Note(std::move(failure.what), failure.status); }
 
   bool Empty() const { return failures_.empty(); }
+  // How many changes were saved.
+  size_t Saved() const { return saved_; }
   const std::vector<WriteFailure>& Failures() const { return failures_; }
   // True when every refusal is one an administrator would not meet (access denied).
   bool OnlyNeedAdministrator() const;
@@ -37,6 +39,7 @@ class UnsavedChanges {
 
  private:
   std::vector<WriteFailure> failures_;
+  size_t saved_ = 0;
 };
 
 }  // namespace qb::tweaks

@@ -268,6 +268,19 @@ TEST_F(StartMenuPageTest, RefusedDefaultUserTwinsAreSkippedAndNamedOnce) {
   EXPECT_EQ(machine.power.RestartRequests(), 1);
 }
 
+// Fault guarded: a standard user may not write the restriction policies either, and with
+// nothing saved the restart only cost the session.
+TEST_F(StartMenuPageTest, WhenEveryChangeIsRefusedWindowsIsNotRestarted) {
+  LoadAndWire();
+  machine.registry.DenyWrites({RegRoot::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies"});
+  machine.registry.DenyWrites({RegRoot::Users, ".DEFAULT"});
+  form["runchk"].SetValue(1);
+  machine.dialogs.ScriptAnswer(mb::kIdYes);
+  StartMenuApply(form, services, hooks);
+  EXPECT_EQ(machine.dialogs.Messages().size(), 2u);
+  EXPECT_EQ(machine.power.RestartRequests(), 0);
+}
+
 // A refused folder is named like a refused value; what was saved still takes effect.
 TEST_F(StartMenuPageTest, ARefusedFolderChangeIsNamedAndTheRestIsSaved) {
   LoadAndWire();
