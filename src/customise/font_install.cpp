@@ -55,18 +55,19 @@ FontInstall InstallIn(const Services& services, FontScope scope, const std::stri
 
   // A font of that name in the list already stays as it is, whichever file holds it.
   RegValue listed;
-  if (services.registry.QueryValue(FontListKey(scope), FontListName(names), listed) == status::kOk) {
-    if (!SameFile(listed.AsString(), result.target)) {
-      result.outcome = FontInstall::Outcome::AlreadyInstalled;
-      return result;
-    }
+  const bool in_list = services.registry.QueryValue(FontListKey(scope), FontListName(names), listed) == status::kOk;
+  if (in_list && !SameFile(listed.AsString(), result.target)) {
+    result.outcome = FontInstall::Outcome::AlreadyInstalled;
+    return result;
   }
 
   bool copied = false;
   std::vector<uint8_t> present;
   if (services.files.ReadFile(result.target, present) == status::kOk) {
-    if (present != bytes) {
-      result.outcome = FontInstall::Outcome::NameTaken;
+    // The same bytes already listed: installed, with nothing to write (which an account
+    // that may not write there would be refused).
+    if (present != bytes || in_list) {
+      result.outcome = in_list ? FontInstall::Outcome::AlreadyInstalled : FontInstall::Outcome::NameTaken;
       return result;
     }
   } else {
@@ -100,6 +101,14 @@ FontInstall InstallIn(const Services& services, FontScope scope, const std::stri
   return result;
 }
 
+// Windows reads the fonts of one user at sign-in from Windows 10 version 1809 (build 17763)
+// on; an earlier one would load such a font for this session only.
+bool ReadsFontsOfOneUser(const Services& services) {
+  OsVersion version;
+  return services.system.TrueVersion(version) && version.platform == platform_id::kWindowsNt &&
+         (version.major > 10 || (version.major == 10 && version.build >= 17763));
+}
+
 }  // namespace
 
 std::string FontFolder(const Services& services, FontScope scope) {
@@ -124,7 +133,7 @@ FontInstall InstallFont(const Services& services, std::string_view source, FontS
   const std::string path(source);
   result = InstallIn(services, preferred, path, bytes, *names);
   if (preferred == FontScope::AllUsers && result.outcome == FontInstall::Outcome::Failed &&
-      result.error == status::kAccessDenied) {
+      result.error == status::kAccessDenied && ReadsFontsOfOneUser(services)) {
     result = InstallIn(services, FontScope::CurrentUser, path, bytes, *names);
   }
   return result;
@@ -148,8 +157,11 @@ std::string DescribeInstall(const Services& services, const FontInstall& install
     case FontInstall::Outcome::NameTaken:
       return language::Say(services, language::phrase::kFontNameTaken,
                            {FileNameOf(source), FontFolder(services, install.scope)});
-    case FontInstall::Outcome::Failed:
-      return language::CouldNot(services, language::phrase::kFontNotInstalled, install.error);
+    case FontInstall::Outcome::Failed: {
+      std::string text = language::CouldNot(services, language::phrase::kFontNotInstalled, install.error);
+      if (status::Refused(install.error)) text += "\n\n" + language::Say(services, language::phrase::kNeedsAdministrator);
+      return text;
+    }
   }
   return {};
 }

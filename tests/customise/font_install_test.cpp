@@ -72,7 +72,7 @@ TEST_F(FontInstallTest, AFontAlreadyThereChangesNothingAndADifferentOneUnderItsF
   EXPECT_THAT(Listing(kMachineFonts), ElementsAre("quill.ttf"));
 }
 
-TEST_F(FontInstallTest, WithoutRightsToTheMachineFontsTheFontIsInstalledForTheUser) {
+TEST_F(FontInstallTest, WithoutRightsToTheMachineFontsTheFontIsInstalledForTheUserWhereWindowsReadsIt) {
   AddFont("C:\\Downloads\\quill.ttf", u"Quill Sans");
   machine.files.DenyWrites(kMachineFonts);
   const FontInstall install = InstallFont(services, "C:\\Downloads\\quill.ttf", FontScope::AllUsers);
@@ -85,6 +85,27 @@ TEST_F(FontInstallTest, WithoutRightsToTheMachineFontsTheFontIsInstalledForTheUs
   EXPECT_THAT(machine.fonts.ScreenFonts(), Contains("Quill Sans"));
   EXPECT_THAT(DescribeInstall(services, install, "C:\\Downloads\\quill.ttf", FontScope::AllUsers),
               HasSubstr("installed for your account only"));
+
+  // Before Windows 10 version 1809 a font of one user is gone at the next sign-in.
+  AddFont("C:\\Downloads\\ink.ttf", u"Ink Serif");
+  machine.system.version = {6, 3, 9600, platform_id::kWindowsNt, product_type::kWorkstation, ""};
+  const FontInstall refused = InstallFont(services, "C:\\Downloads\\ink.ttf", FontScope::AllUsers);
+  EXPECT_EQ(refused.outcome, Outcome::Failed);
+  EXPECT_EQ(Listed(kUserList, "Ink Serif (TrueType)"), "<none>");
+  EXPECT_THAT(DescribeInstall(services, refused, "C:\\Downloads\\ink.ttf", FontScope::AllUsers),
+              HasSubstr("needs an administrator"));
+}
+
+// Fault guarded: the same font again, by a user who may not write the machine's list, was
+// refused the list entry it already had and installed a second time for the user alone.
+TEST_F(FontInstallTest, AFontInstalledForEveryoneIsAlreadyInstalledForAUserWithoutRights) {
+  AddFont("C:\\Downloads\\quill.ttf", u"Quill Sans");
+  ASSERT_EQ(InstallFont(services, "C:\\Downloads\\quill.ttf", FontScope::AllUsers).outcome, Outcome::Installed);
+  machine.files.DenyWrites(kMachineFonts);
+  machine.registry.DenyWrites(kMachineList);
+  EXPECT_EQ(InstallFont(services, "C:\\Downloads\\quill.ttf", FontScope::AllUsers).outcome,
+            Outcome::AlreadyInstalled);
+  EXPECT_EQ(Listed(kUserList, "Quill Sans (TrueType)"), "<none>");
 }
 
 TEST_F(FontInstallTest, AMachineListThatRefusesTheEntryTakesTheCopyBack) {
