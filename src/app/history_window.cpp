@@ -149,9 +149,8 @@ void HistoryWindow::OpenBackupFolder() {
   const std::string folder = path.substr(0, slash);
   const intptr_t result = services.shell.Execute(
       {.owner = app_.HandleOf(*form_), .verb = "open", .file = folder, .directory = folder});
-  // The shell's codes up to 32 are its failures, and share their numbers with the system's.
   if (result <= 32) {
-    Tell(language::CouldNot(services, phrase::kBackupFolderNotOpened, static_cast<Status>(result),
+    Tell(language::CouldNot(services, phrase::kBackupFolderNotOpened, ShellFailure(result),
                             {folder}));
   }
 }

@@ -263,12 +263,18 @@ void MainWindow::TitleButton(const std::string& name) {
 }
 
 void MainWindow::OpenHelp() {
-  services_.shell.Execute({.owner = app_.HandleOf(*form_),
-                           .verb = "",
-                           .file = app_folder_ + std::string(kHelpFile),
-                           .parameters = "",
-                           .directory = "C:\\",
-                           .show = showmode::kMaximized});
+  const std::string file = app_folder_ + std::string(kHelpFile);
+  const intptr_t result = services_.shell.Execute({.owner = app_.HandleOf(*form_),
+                                                   .verb = "",
+                                                   .file = file,
+                                                   .parameters = "",
+                                                   .directory = "C:\\",
+                                                   .show = showmode::kMaximized});
+  if (result <= 32) {
+    services_.dialogs.ShowMessage(app_.HandleOf(*form_),
+                                  language::CouldNot(services_, language::phrase::kHelpNotOpened, ShellFailure(result), {file}),
+                                  {}, mb::kOk | mb::kIconExclamation);
+  }
 }
 
 void MainWindow::OpenAbout() {

@@ -181,7 +181,10 @@ void DrivesPage::Defragment() {
                                                      .show = showmode::kMinimized});
     if (result > 32) return;
     reason = language::Say(services_, language::phrase::kFailureReason,
-                           {program.file, services_.environment.ErrorText(static_cast<Status>(result))});
+                           {program.file, services_.environment.ErrorText(ShellFailure(result))});
+    // Refused, or the user said no to running it as an administrator: the next program
+    // would be refused the same way, or started without the tool it opens.
+    if (ShellFailure(result) == status::kAccessDenied) break;
   }
   services_.dialogs.ShowMessage(owner_(), language::Say(services_, language::phrase::kDefragmenterNotStarted, {reason}),
                                 kDefaultMessageTitle, mb::kOk | mb::kIconExclamation);

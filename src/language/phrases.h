@@ -37,7 +37,7 @@ inline constexpr Phrase kPhrases[] = {
     phrase::kChangeNotSaved, phrase::kChangesNotSaved, phrase::kNeedsAdministrator,
     phrase::kResolutionNotChanged, phrase::kDisplayBadMode, phrase::kDisplayRestart,
     phrase::kDisplayNotUpdated, phrase::kDisplayRefused, phrase::kKeepDisplay, phrase::kDisplayNotRestored,
-    phrase::kMenuHelp, phrase::kMenuAbout,
+    phrase::kMenuHelp, phrase::kMenuAbout, phrase::kHelpNotOpened,
     phrase::kKeptExcluded, phrase::kExclusionsUnreadable, phrase::kProcessorUsage,
     phrase::kCancel, phrase::kChangeIcon,
     phrase::kShowReview, phrase::kExclusionsButton, phrase::kReviewTitle, phrase::kReviewIntro,

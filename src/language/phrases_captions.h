@@ -97,6 +97,7 @@ inline constexpr Phrase kDisplayNotRestored{"8126", "The screen could not be set
 // The title bar's buttons as the window's system menu offers them.
 inline constexpr Phrase kMenuHelp{"8127", "&Help"};
 inline constexpr Phrase kMenuAbout{"8128", "&About Quill Box"};
+inline constexpr Phrase kHelpNotOpened{"8129", "The help %1 could not be opened"};
 // System Health's entries the user keeps.
 inline constexpr Phrase kKeptExcluded{"8130", "kept: excluded"};
 inline constexpr Phrase kExclusionsUnreadable{

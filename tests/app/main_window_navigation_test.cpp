@@ -126,6 +126,12 @@ TEST_F(MainWindowTest, TitleButtonsOpenAboutAndHelpByExactName) {
   EXPECT_EQ(help.directory, "C:\\");
   EXPECT_EQ(help.show, showmode::kMaximized);
   EXPECT_EQ(help.owner, 0x1234u);
+  EXPECT_TRUE(machine.dialogs.Messages().empty());
+
+  machine.shell.SetResult(2);  // the help file is not there
+  Form().on_title_button("help");
+  ASSERT_EQ(machine.dialogs.Messages().size(), 1u);
+  EXPECT_EQ(machine.dialogs.Messages()[0].text.find("The help " + folder + "\\newhelp.chm could not be opened: "), 0u);
 }
 
 }  // namespace

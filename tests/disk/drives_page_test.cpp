@@ -176,8 +176,10 @@ TEST_F(DrivesPageTest, ADefragmenterThatCannotStartIsSaidPlainly) {
   (*form)["defragmentcmd"].RaiseClick();  // none of the programs is on this machine
   EXPECT_TRUE(machine.shell.Requests().empty());
   ASSERT_EQ(machine.files.AddFile("C:\\Windows\\System32\\dfrgui.exe"), status::kOk);
-  machine.shell.SetResult(5);  // the shell refuses it
+  ASSERT_EQ(machine.files.AddFile("C:\\Windows\\System32\\mmc.exe"), status::kOk);
+  machine.shell.SetResult(5);  // refused, or the user said no to running it as an administrator
   (*form)["defragmentcmd"].RaiseClick();
+  EXPECT_EQ(machine.shell.Requests().size(), 1u) << "the console is not tried after a refusal";
   ASSERT_EQ(machine.dialogs.Messages().size(), 2u);
   EXPECT_EQ(machine.dialogs.Messages()[0].text,
             "The defragmenter could not be started.\nIt was not found on this computer.");
