@@ -25,7 +25,7 @@ TEST(KillProcess, EndsTheProcessOrLogsEachFailedStep) {
     Kill_Process(machine.processes, log, 12);
     if (openable) {
       EXPECT_EQ(machine.processes.Calls(),
-                (std::vector<std::string>{"Open 12", "ExitCode 1", "Terminate 1 259", "Close 1"}));
+                (std::vector<std::string>{"Open 12", "ExitCode 1", "Terminate 1 1", "Close 1"}));
       EXPECT_EQ(FileText(machine.files, kLog), "");
     } else {
       EXPECT_EQ(FileText(machine.files, kLog),
