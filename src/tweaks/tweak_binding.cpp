@@ -74,8 +74,11 @@ Status WriteBinding(const ui::Control& control, Registry& registry, const TweakB
 bool LoadBinding(ui::Form& form, Registry& registry, const TweakBinding& binding) {
   ui::Control* control = form.Find(binding.control);
   if (!control) return false;
+  // A control that shows nothing stored keeps what the user made of it, and so does its mark:
+  // read again after a settings profile was applied, a box ticked and not yet applied would
+  // otherwise stay ticked and never be written.
   const bool shown = ShowStored(*control, registry, binding);
-  control->Untouch();
+  if (shown) control->Untouch();
   return shown;
 }
 

@@ -34,6 +34,13 @@ TEST_F(TweakBindingTest, SlidersAndTextBoxesLoadWhatTheyCanShow) {
   registry::RegWrite(machine.registry, home.path, 7, "REG_DWORD");
   EXPECT_FALSE(LoadBinding(form, machine.registry, home));  // a number is no text
   EXPECT_EQ(text.Text(), "design");
+
+  // Read again with nothing to show, the user's change stays one for Apply to write.
+  text.TextChangedByUser("mine");
+  EXPECT_FALSE(LoadBinding(form, machine.registry, home));
+  EXPECT_TRUE(text.Touched());
+  EXPECT_TRUE(LoadBinding(form, machine.registry, speed));
+  EXPECT_FALSE(slider.Touched());
 }
 
 TEST_F(TweakBindingTest, ApplySkipsLoadOnlyBindingsAndWritesTextAsItIs) {
