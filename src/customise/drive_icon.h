@@ -11,6 +11,10 @@ namespace qb::customise {
 // "c:" (or "c:\...") -> "c:\autorun.inf".
 std::string AutorunFileFor(std::string_view drive);
 
+// Whether the icon names a file that is there: a path, with ",N" after it for one of the
+// icons of a file of many. A path that names none gives the drive a blank icon.
+bool NamesAFile(FileSystem& files, std::string_view icon_path);
+
 // Sets the drive's icon to icon_path, written as given (a path with spaces unquoted).
 Status SetDriveIcon(FileSystem& files, std::string_view drive, std::string_view icon_path);
 

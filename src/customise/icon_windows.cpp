@@ -146,7 +146,13 @@ void IconWindow::Next() {
 
 void IconWindow::NextForDrive() {
   const std::string drive = (*form_)["Drive1"].Text();
-  const Status written = SetDriveIcon(services_.files, drive, (*form_)["Text1"].Text());
+  const std::string& icon = (*form_)["Text1"].Text();
+  if (!NamesAFile(services_.files, icon)) {
+    services_.dialogs.ShowMessage(app_.HandleOf(*form_), language::Say(services_, language::phrase::kNotAValidIcon),
+                                  form_->Caption(), mb::kIconStop);
+    return;
+  }
+  const Status written = SetDriveIcon(services_.files, drive, icon);
   if (written != status::kOk) {
     services_.dialogs.ShowMessage(app_.HandleOf(*form_), DriveIconFailure(services_, drive, written),
                                   form_->Caption(), mb::kIconStop);

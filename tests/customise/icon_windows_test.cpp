@@ -61,12 +61,15 @@ TEST_F(IconWindows, AnUnreadablePictureOrAnUnwritableRootIsTold) {
   AnswerOpenFile("C:\\Icons\\missing.ico");
   WhileOpen(IconWindow::Target::Drive, [&](ui::Form& form) {
     form["Command2"].RaiseClick();
+    form["Text1"].SetText("C:\\Icons\\dsik.ico");  // typed wrong: the drive would show no icon
+    form["Command1"].RaiseClick();
     form["Text1"].SetText("C:\\Icons\\disk.ico");
     form["Command1"].RaiseClick();
   });
-  ASSERT_EQ(machine.dialogs.Messages().size(), 2u);
+  ASSERT_EQ(machine.dialogs.Messages().size(), 3u);
   EXPECT_EQ(machine.dialogs.Messages()[0].text, "Not valid icon file, try another one");
-  EXPECT_THAT(machine.dialogs.Messages()[1].text, HasSubstr("needs an administrator"));
+  EXPECT_EQ(machine.dialogs.Messages()[1].text, "Not valid icon file, try another one");
+  EXPECT_THAT(machine.dialogs.Messages()[2].text, HasSubstr("needs an administrator"));
   EXPECT_EQ(IconRefreshes(), 0u);
 }
 
