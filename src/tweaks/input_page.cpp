@@ -58,11 +58,13 @@ bool ApplyDoubleClick(const ui::Control& slider, const Services& services,
 }
 
 // A profile without the preference does not say the trails are off: a cleared box is
-// applied there like any other change.
+// applied there like any other change. Nor does the preference say what Windows does now:
+// the trails may have been changed elsewhere since (the system answers 0 or 1 for off).
 bool ApplyTrails(const ui::Control& box, const Services& services, UnsavedChanges& unsaved) {
   const int wanted = box.Value() == 1 ? 1 : 0;
-  if (AppSettings(services.registry).Get(kMouseApp, kMouseSection, "trails") ==
-      std::to_string(wanted)) {
+  const auto now = services.system_parameters.ReadParameter(spi::kSetMouseTrails);
+  if (now && (*now > 1) == (wanted == 1) &&
+      AppSettings(services.registry).Get(kMouseApp, kMouseSection, "trails") == std::to_string(wanted)) {
     return true;
   }
   return StoreTrails(services, wanted == 1, unsaved);

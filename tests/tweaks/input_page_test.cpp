@@ -110,6 +110,13 @@ TEST_F(InputPageTest, ClearedTrailsAreAppliedOnAProfileWithoutThePreference) {
   form["inputcmd"].RaiseClick();
   EXPECT_EQ(machine.system_parameters.Calls(), (std::vector<std::string>{"SystemParametersInfo 93 0 0 3"}));
   EXPECT_EQ(Preference("trails"), "0");
+
+  // Trails turned on elsewhere since: the box's "off" still reaches Windows.
+  machine.system_parameters.parameters[spi::kSetMouseTrails] = 5;
+  form["trails"].SetValue(1);
+  form["trails"].SetValue(0);
+  form["inputcmd"].RaiseClick();
+  EXPECT_EQ(machine.system_parameters.Calls().size(), 2u);
 }
 
 // Fault guarded: Apply told the system every slider that differed from the stored setting,
