@@ -1,6 +1,5 @@
 #include "journal/held_copies.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <set>
 
