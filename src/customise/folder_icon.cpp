@@ -113,13 +113,25 @@ class FolderChange {
     Replacement desktop(services_.files, ini);
     if (result == status::kOk) result = desktop.Write(edited);
     if (result != status::kOk) return FailWriting(ini, result);
+    // The icon an earlier change left under this name, put back should "Desktop.ini" not
+    // take its place after the icon has taken its own.
+    uint32_t earlier_attributes = 0;
+    std::vector<uint8_t> earlier;
+    const bool had_earlier = icon && services_.files.GetAttributes(icon_path, earlier_attributes) == status::kOk &&
+                             services_.files.ReadFile(icon_path, earlier) == status::kOk;
     if (icon) {
       if (const Status moved = icon->Commit(fileattr::kHidden); moved != status::kOk) {
         return FailWriting(icon_path, moved);
       }
     }
     result = desktop.Commit(fileattr::kHidden | fileattr::kSystem);
-    return result == status::kOk || FailWriting(ini, result);
+    if (result == status::kOk) return true;
+    if (had_earlier) {
+      ReplaceWholeFile(services_.files, icon_path, earlier, earlier_attributes);
+    } else if (icon) {
+      services_.files.DeleteFile(icon_path);
+    }
+    return FailWriting(ini, result);
   }
 
   // Read-only is what makes the shell look for "Desktop.ini"; the folder keeps its other

@@ -103,6 +103,13 @@ TEST_F(FolderIcon, RunningTwiceReplacesTheIconAndKeepsOneOfEachFile) {
             "[.ShellClassInfo]\r\nIconFile=IconX.ico\r\nIconIndex=0\r\nIconResource=IconX.ico,0\r\n");
   EXPECT_EQ(Attributes("C:\\Photos\\Desktop.ini"), kHiddenSystem);
   EXPECT_THAT(Listing("C:\\Photos"), UnorderedElementsAre("Desktop.ini", "IconX.ico"));
+
+  // Fault guarded: "Desktop.ini" refused after the icon had taken its place left the new
+  // icon showing while the user was told nothing changed.
+  machine.files.DenyWrites("C:\\Photos\\Desktop.ini");
+  EXPECT_FALSE(Change("C:\\Photos", "C:\\Icons\\camera.ico"));
+  EXPECT_EQ(Read("C:\\Photos\\IconX.ico"), Icon("star"));
+  EXPECT_EQ(Attributes("C:\\Photos\\IconX.ico"), fileattr::kHidden);
 }
 
 TEST_F(FolderIcon, AnIconNamedInPlaceAndACommentAreWrittenWithoutCopying) {
